@@ -1,0 +1,95 @@
+#include "Board.h"
+
+#include "Convert.h"
+
+namespace {
+std::array<Canvas, 8> MakeGauges() {
+    auto g = [](int i) { return Canvas(Board::GaugeWidth, Board::GaugeHeight, colours::PlayerDefault[i]); };
+    return {g(1), g(2), g(3), g(4), g(5), g(6), g(7), g(8)};
+}
+} // namespace
+
+Board::Board(QObject* parent)
+    : QObject(parent), arena_(DesignArenaWidth, DesignArenaHeight, colours::White), gauges_(MakeGauges()) {
+    for (int i = 1; i <= 8; ++i) scores_[i - 1] = {QStringLiteral("0"), colours::PlayerDefault[i]};
+    stopGo_ = {QStringLiteral("3"), colours::CountdownIdle};
+}
+
+void Board::SetScoreText(int i, const QString& text) {
+    if (i < 1 || i > 8 || scores_[i - 1].text == text) return;
+    scores_[i - 1].text = text;
+    textsDirty_ = true;
+}
+
+void Board::SetScoreColor(int i, Colour c) {
+    if (i < 1 || i > 8 || scores_[i - 1].color == c) return;
+    scores_[i - 1].color = c;
+    textsDirty_ = true;
+}
+
+void Board::SetStopGoText(const QString& text) {
+    if (stopGo_.text == text) return;
+    stopGo_.text = text;
+    textsDirty_ = true;
+}
+
+void Board::SetStopGoColor(Colour c) {
+    if (stopGo_.color == c) return;
+    stopGo_.color = c;
+    textsDirty_ = true;
+}
+
+void Board::SetStatus(const QString& text) {
+    if (status_ == text) return;
+    status_ = text;
+    textsDirty_ = true;
+}
+
+void Board::ResizeArena(int width, int height) {
+    arena_.Resize(width, height);
+    sizeDirty_ = true;
+}
+
+void Board::Notify() {
+    bool any = false;
+    const QRect a = arena_.TakeDirty();
+    if (!a.isEmpty()) {
+        pending_.arena |= a;
+        any = true;
+    }
+    for (int i = 0; i < 8; ++i) {
+        if (!gauges_[i].TakeDirty().isEmpty()) {
+            pending_.gauges[i] = true;
+            any = true;
+        }
+    }
+    if (textsDirty_) {
+        pending_.texts = true;
+        textsDirty_ = false;
+        any = true;
+    }
+    if (sizeDirty_) {
+        pending_.arenaSize = true;
+        sizeDirty_ = false;
+        any = true;
+    }
+    if (any) emit changed();
+}
+
+Board::Changes Board::TakeChanges() {
+    Changes c = pending_;
+    pending_ = Changes{};
+    return c;
+}
+
+BoardLayout BoardLayout::For(int arenaWidth, int arenaHeight) {
+    BoardLayout l;
+    const int half = static_cast<int>(convert::RoundHalfEven(arenaWidth / 2.0));
+    for (int i = 0; i < 8; ++i) l.scoreLeft[i] = ArenaLeft + half - 80 + 24 * i;
+    l.stopGoLeft = ArenaLeft + half + 140;
+    l.statusWidth = arenaWidth;
+    // The window keeps an 8-pixel margin at either side and 10 below the arena.
+    l.clientWidth = arenaWidth + 2 * ArenaLeft;
+    l.clientHeight = arenaHeight + ArenaTop + 10;
+    return l;
+}

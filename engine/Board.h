@@ -1,0 +1,81 @@
+#pragma once
+
+#include "Canvas.h"
+
+#include <QObject>
+#include <QString>
+#include <array>
+
+// Everything the game window shows, as a model: the arena, the eight turbo gauges, the
+// eight score boxes, the countdown box and the status line. Match logic and the
+// dispatcher read and write this; the window only paints it.
+class Board : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int GaugeWidth = 85;
+    static constexpr int GaugeHeight = 9;
+    static constexpr int DesignArenaWidth = 357;
+    static constexpr int DesignArenaHeight = 297;
+
+    struct TextBox {
+        QString text;
+        Colour color = 0;
+    };
+
+    explicit Board(QObject* parent = nullptr);
+
+    Canvas& Arena() { return arena_; }
+    const Canvas& Arena() const { return arena_; }
+    // Gauge of player i, 1..8.
+    Canvas& Gauge(int i) { return gauges_[static_cast<std::size_t>(i - 1)]; }
+    const Canvas& Gauge(int i) const { return gauges_[static_cast<std::size_t>(i - 1)]; }
+
+    // Score box of player i, 1..8.
+    const TextBox& Score(int i) const { return scores_[static_cast<std::size_t>(i - 1)]; }
+    void SetScoreText(int i, const QString& text);
+    void SetScoreColor(int i, Colour c);
+    const TextBox& StopGo() const { return stopGo_; }
+    void SetStopGoText(const QString& text);
+    void SetStopGoColor(Colour c);
+    const QString& Status() const { return status_; }
+    void SetStatus(const QString& text);
+
+    void ResizeArena(int width, int height);
+
+    // Tells the view what changed since the last call; cheap when nothing did.
+    void Notify();
+
+    struct Changes {
+        QRect arena;
+        std::array<bool, 8> gauges{};
+        bool texts = false;
+        bool arenaSize = false;
+    };
+    Changes TakeChanges();
+
+signals:
+    void changed();
+
+private:
+    Canvas arena_;
+    std::array<Canvas, 8> gauges_;
+    std::array<TextBox, 8> scores_;
+    TextBox stopGo_;
+    QString status_;
+    bool textsDirty_ = true;
+    bool sizeDirty_ = true;
+    Changes pending_;
+};
+
+// Where the game window places its boxes for an arena of a given width.
+struct BoardLayout {
+    static constexpr int ArenaLeft = 8;
+    static constexpr int ArenaTop = 108;
+    std::array<int, 8> scoreLeft{};
+    int stopGoLeft = 0;
+    int statusWidth = 0;
+    int clientWidth = 0;
+    int clientHeight = 0;
+
+    static BoardLayout For(int arenaWidth, int arenaHeight);
+};

@@ -1,0 +1,105 @@
+#include "Canvas.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+constexpr int MaxSide = 4096; // far above any arena; bounds hostile sizes
+}
+
+Canvas::Canvas(int width, int height, Colour back) : back_(back) { Resize(width, height); }
+
+QRgb Canvas::ToRgb(Colour c) {
+    const auto v = static_cast<std::uint32_t>(c);
+    return qRgb(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
+}
+
+Colour Canvas::FromRgb(QRgb rgb) { return qRed(rgb) | (qGreen(rgb) << 8) | (qBlue(rgb) << 16); }
+
+void Canvas::Resize(int width, int height) {
+    width = std::clamp(width, 1, MaxSide);
+    height = std::clamp(height, 1, MaxSide);
+    image_ = QImage(width, height, QImage::Format_RGB32);
+    Clear();
+}
+
+void Canvas::SetBackColor(Colour c) {
+    back_ = c;
+    Clear();
+}
+
+void Canvas::Clear() {
+    image_.fill(ToRgb(back_));
+    dirty_ = image_.rect();
+}
+
+void Canvas::Plot(int x, int y, QRgb rgb) {
+    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
+    reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = rgb;
+}
+
+void Canvas::HorizontalRun(int x1, int x2, int y, QRgb rgb) {
+    if (y < 0 || y >= image_.height()) return;
+    x1 = std::max(x1, 0);
+    x2 = std::min(x2, image_.width() - 1);
+    if (x1 > x2) return;
+    auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+    std::fill(line + x1, line + x2 + 1, rgb);
+}
+
+void Canvas::Circle(int cx, int cy, int r, Colour outline) {
+    if (r < 0) return;
+    const std::int64_t limit = std::int64_t(r) * r + r;
+    auto inside = [limit](std::int64_t dx, std::int64_t dy) { return dx * dx + dy * dy <= limit; };
+    const QRgb rim = ToRgb(outline);
+    const QRgb inner = ToRgb(fill_);
+    const bool solid = fillStyle_ == FillStyle::Solid;
+    // Only rows that meet the surface are visited, so a huge radius costs no more than the surface.
+    const int top = std::max(cy - r, 0);
+    const int bottom = std::min(cy + r, image_.height() - 1);
+    for (int y = top; y <= bottom; ++y) {
+        const std::int64_t dy = std::int64_t(y) - cy;
+        int half = 0; // widest dx on this row
+        while (half < r && inside(half + 1, dy)) ++half;
+        for (int dx = -half; dx <= half; ++dx) {
+            const int x = cx + dx;
+            if (x < 0 || x >= image_.width()) continue;
+            const bool edge = !inside(dx - 1, dy) || !inside(dx + 1, dy) || !inside(dx, dy - 1) ||
+                              !inside(dx, dy + 1);
+            if (edge)
+                Plot(x, y, rim);
+            else if (solid)
+                Plot(x, y, inner);
+        }
+    }
+    dirty_ |= QRect(QPoint(cx - r, cy - r), QPoint(cx + r, cy + r)) & image_.rect();
+}
+
+void Canvas::Box(int x1, int y1, int x2, int y2, Colour outline) {
+    if (x1 > x2) std::swap(x1, x2);
+    if (y1 > y2) std::swap(y1, y2);
+    const QRgb rim = ToRgb(outline);
+    if (fillStyle_ == FillStyle::Solid) {
+        const QRgb inner = ToRgb(fill_);
+        for (int y = std::max(y1 + 1, 0); y <= std::min(y2 - 1, image_.height() - 1); ++y)
+            HorizontalRun(x1 + 1, x2 - 1, y, inner);
+    }
+    HorizontalRun(x1, x2, y1, rim);
+    HorizontalRun(x1, x2, y2, rim);
+    for (int y = std::max(y1, 0); y <= std::min(y2, image_.height() - 1); ++y) {
+        Plot(x1, y, rim);
+        Plot(x2, y, rim);
+    }
+    dirty_ |= QRect(QPoint(x1, y1), QPoint(x2, y2)) & image_.rect();
+}
+
+Colour Canvas::Pixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return -1;
+    return FromRgb(reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x]);
+}
+
+QRect Canvas::TakeDirty() {
+    const QRect d = dirty_;
+    dirty_ = QRect();
+    return d;
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "MatchState.h"
+
+#include <QImage>
+#include <QRect>
+
+// A drawing surface whose pixels read back exactly as drawn: no antialiasing, no
+// blending. Crash detection compares these colours for equality.
+class Canvas {
+public:
+    enum class FillStyle { Solid, Transparent };
+
+    Canvas(int width, int height, Colour back);
+
+    int Width() const { return image_.width(); }
+    int Height() const { return image_.height(); }
+    const QImage& Image() const { return image_; }
+
+    // A new size clears the surface to its background.
+    void Resize(int width, int height);
+    // Setting the background clears the surface to it.
+    void SetBackColor(Colour c);
+    Colour BackColor() const { return back_; }
+    void Clear();
+
+    void SetFillStyle(FillStyle s) { fillStyle_ = s; }
+    FillStyle GetFillStyle() const { return fillStyle_; }
+    void SetFillColor(Colour c) { fill_ = c; }
+
+    // Disc of radius r: covers (cx + dx, cy + dy) when dx^2 + dy^2 <= r^2 + r, so it never
+    // reaches farther than r along either axis. The rim takes the outline colour; the inside
+    // takes the fill colour when the fill style is solid.
+    void Circle(int cx, int cy, int r, Colour outline);
+    // Rectangle between two opposite corners, both included.
+    void Box(int x1, int y1, int x2, int y2, Colour outline);
+
+    // Colour at (x, y), or -1 outside the surface.
+    Colour Pixel(int x, int y) const;
+
+    // Area changed since the last call; the view repaints only that.
+    QRect TakeDirty();
+
+    static QRgb ToRgb(Colour c);
+    static Colour FromRgb(QRgb rgb);
+
+private:
+    void Plot(int x, int y, QRgb rgb);
+    void HorizontalRun(int x1, int x2, int y, QRgb rgb);
+
+    QImage image_;
+    Colour back_;
+    Colour fill_ = 0;
+    FillStyle fillStyle_ = FillStyle::Solid;
+    QRect dirty_;
+};

@@ -1,0 +1,102 @@
+#include "Countdown.h"
+
+#include "Board.h"
+#include "Convert.h"
+#include "GameLoop.h"
+#include "RoundSetup.h"
+
+namespace {
+constexpr Colour StepThree = 0x8080FF;
+constexpr Colour StepTwo = 0x80C0FF;
+constexpr Colour StepOne = 0x00C000;
+} // namespace
+
+Countdown::Countdown(MatchState& state, Board& board, RoundSetup& setup, GameLoop& loop, QObject* parent)
+    : QObject(parent), s_(state), board_(board), setup_(setup), loop_(loop) {
+    tmrStopGo_.setInterval(StepMs);
+    tmrPosition_.setInterval(MarkerMs);
+    tmrPosition_.setTimerType(Qt::PreciseTimer);
+    connect(&tmrStopGo_, &QTimer::timeout, this, &Countdown::tmrStopGo_Timer);
+    connect(&tmrPosition_, &QTimer::timeout, this, &Countdown::tmrPosition_Timer);
+    // The host's "0" step ends when its round does.
+    connect(&loop_, &GameLoop::finished, this, &Countdown::FinishZeroStep);
+}
+
+void Countdown::Start() { tmrStopGo_.start(); }
+
+void Countdown::Stop() { tmrStopGo_.stop(); }
+
+void Countdown::tmrStopGo_Timer() {
+    const QString text = board_.StopGo().text;
+    const bool freshRound = !s_.Paused || s_.RoundOver;
+    Canvas& arena = board_.Arena();
+
+    if (text == QLatin1String("3")) {
+        board_.SetStopGoColor(StepThree);
+        if (freshRound) {
+            arena.Clear();
+            arena.SetFillStyle(Canvas::FillStyle::Solid);
+            for (int i = 1; i <= 8; ++i) {
+                Canvas& gauge = board_.Gauge(i);
+                const Colour c = s_.Players[i].Color;
+                gauge.SetFillColor(c);
+                gauge.Box(0, 0, gauge.Width(), gauge.Height(), c);
+            }
+        }
+    } else if (text == QLatin1String("2")) {
+        if (freshRound) {
+            setup_.SetupRound();
+            blinkRising_ = false;
+            blinkLevel_ = 255;
+            tmrPosition_.start();
+        }
+        board_.SetStopGoColor(StepTwo);
+    } else if (text == QLatin1String("1")) {
+        board_.SetStopGoColor(StepOne);
+    } else if (text == QLatin1String("0")) {
+        if (tmrPosition_.isActive()) {
+            tmrPosition_.stop();
+            arena.SetFillStyle(Canvas::FillStyle::Transparent);
+            DrawMarker(s_.ArenaBackColor);
+            arena.SetFillStyle(Canvas::FillStyle::Solid);
+        }
+        board_.SetStopGoColor(colours::CountdownIdle);
+        tmrStopGo_.stop();
+        s_.Paused = False16;
+        board_.Notify();
+        // On the host the step ends when the round does (FinishZeroStep); a client is done.
+        if (s_.LocalPlayer == 0 && loop_.Vyre_Game()) return;
+        board_.SetStopGoText(QStringLiteral("3"));
+        board_.Notify();
+        return;
+    }
+
+    if (auto v = convert::ToInt16(text))
+        if (auto next = convert::Narrow16(std::int64_t(*v) - 1)) board_.SetStopGoText(QString::number(*next));
+    board_.Notify();
+}
+
+void Countdown::FinishZeroStep() {
+    board_.SetStopGoText(QStringLiteral("3"));
+    board_.Notify();
+}
+
+void Countdown::DrawMarker(Colour c) {
+    const auto& p = s_.Players[static_cast<std::size_t>(s_.LocalIndex())];
+    const int r = s_.Thickness + 5;
+    board_.Arena().Box(p.X - r, p.Y - r, p.X + r, p.Y + r, c);
+}
+
+void Countdown::tmrPosition_Timer() {
+    blinkLevel_ += blinkRising_ ? 5 : -5;
+    if (blinkLevel_ == 0) blinkRising_ = true;
+    Canvas& arena = board_.Arena();
+    arena.SetFillStyle(Canvas::FillStyle::Transparent);
+    DrawMarker(blinkLevel_ | (blinkLevel_ << 8) | (blinkLevel_ << 16));
+    if (blinkRising_ && blinkLevel_ == 255) {
+        tmrPosition_.stop();
+        DrawMarker(s_.ArenaBackColor);
+        arena.SetFillStyle(Canvas::FillStyle::Solid);
+    }
+    board_.Notify();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "MatchState.h"
+
+#include <QObject>
+#include <QTimer>
+
+class Board;
+class GameLoop;
+class RoundSetup;
+
+// The "3", "2", "1", "0" countdown before every round and resumption, and the fading
+// marker around the local rider. Its only state is the countdown box's text.
+class Countdown : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int StepMs = 1000;
+    static constexpr int MarkerMs = 10;
+
+    Countdown(MatchState& state, Board& board, RoundSetup& setup, GameLoop& loop, QObject* parent = nullptr);
+
+    // tmrStopGo's switch.
+    void Start();
+    void Stop();
+    bool IsRunning() const { return tmrStopGo_.isActive(); }
+    bool MarkerRunning() const { return tmrPosition_.isActive(); }
+    void StopMarker() { tmrPosition_.stop(); }
+
+    // One step of each timer; public so tests can step without waiting.
+    void tmrStopGo_Timer();
+    void tmrPosition_Timer();
+
+    int BlinkLevel() const { return blinkLevel_; }
+
+private:
+    void DrawMarker(Colour c);
+    void FinishZeroStep();
+
+    MatchState& s_;
+    Board& board_;
+    RoundSetup& setup_;
+    GameLoop& loop_;
+    QTimer tmrStopGo_;
+    QTimer tmrPosition_;
+    int blinkLevel_ = 255;
+    bool blinkRising_ = false;
+};

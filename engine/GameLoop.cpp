@@ -1,0 +1,217 @@
+#include "GameLoop.h"
+
+#include "Board.h"
+#include "Convert.h"
+#include "Outcome.h"
+
+namespace {
+// Adds to a 16-bit value; an overflow leaves it as it was.
+void Add16(std::int16_t& v, int d) {
+    if (auto r = convert::Narrow16(std::int64_t(v) + d)) v = *r;
+}
+} // namespace
+
+qint64 GameLoop::DelayNs(int speed) {
+    const qint64 rounds = qint64(speed - 1) * 10 + 1;
+    return speed < 1 ? 0 : rounds * rounds * NanosecondsPerRound;
+}
+
+GameLoop::GameLoop(MatchState& state, Board& board, MatchLink& link, QObject* parent)
+    : QObject(parent), s_(state), board_(board), link_(link) {
+    elapsed_.start();
+    delayTimer_.setSingleShot(true);
+    delayTimer_.setTimerType(Qt::PreciseTimer);
+    echoTimer_.setSingleShot(true);
+    echoTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&delayTimer_, &QTimer::timeout, this, &GameLoop::OnDeadline);
+    connect(&echoTimer_, &QTimer::timeout, this, [this] {
+        echoesPending_ = 0; // the echo was lost; go on without it
+        Arm();
+    });
+}
+
+bool GameLoop::Vyre_Game() {
+    if (running_) return false;
+    running_ = true;
+    echoesPending_ = 0;
+    deadline_ = Now() + DelayNs(s_.Speed);
+    Arm();
+    return true;
+}
+
+void GameLoop::Abandon() {
+    delayTimer_.stop();
+    echoTimer_.stop();
+    running_ = false;
+}
+
+void GameLoop::Finish() {
+    Abandon();
+    emit finished();
+}
+
+void GameLoop::PositionsDrawn() {
+    if (echoesPending_ == 0) return;
+    if (--echoesPending_ == 0 && running_ && echoTimer_.isActive()) {
+        echoTimer_.stop();
+        Arm();
+    }
+}
+
+void GameLoop::Arm() {
+    if (!running_) return;
+    if (echoesPending_ > 0) {
+        echoTimer_.start(EchoTimeoutMs);
+        return;
+    }
+    // Timers wait whole milliseconds; rounding to the nearest keeps each tick within half a
+    // millisecond of its deadline, and deadlines follow each other exactly.
+    const qint64 wait = deadline_ - Now();
+    delayTimer_.start(wait <= 0 ? 0 : static_cast<int>((wait + 500'000) / 1'000'000));
+}
+
+void GameLoop::OnDeadline() {
+    if (s_.RoundOver || s_.Paused) {
+        Finish();
+        return;
+    }
+    Tick();
+    deadline_ += DelayNs(s_.Speed);
+    // After a long stall (a debugger, a suspended machine) start afresh instead of racing.
+    const qint64 now = Now();
+    if (deadline_ < now - 100'000'000) deadline_ = now;
+    Arm();
+}
+
+void GameLoop::Tick() {
+    const int n = s_.PlayerCount();
+    const bool thin = s_.Thickness == 0;
+    bool doubleStep = false;
+    if (thin)
+        for (int i = 1; i <= n; ++i) back_[i] = {};
+    for (int i = 1; i <= n; ++i) {
+        if (s_.Players[i].Crashed == -1) continue;
+        MovePlayer(i, doubleStep);
+        TurboBookkeeping(i);
+    }
+
+    CrashTest();
+    if (!s_.RoundOver) {
+        if (auto code = outcome::Decide(s_)) {
+            link_.SendRoundOutcome(*code);
+            s_.RoundOver = True16;
+            if (!s_.MatchOver && startCountdown_) startCountdown_();
+        }
+    }
+
+    std::array<MatchLink::Point, 8> heads;
+    std::array<std::int16_t, 8> fuel;
+    for (int i = 1; i <= 8; ++i) fuel[i - 1] = s_.Players[i].Fuel;
+    if (thin && doubleStep) {
+        // Fills the pixel that a two-pixel step of a thin trail jumps over.
+        for (int i = 1; i <= 8; ++i) {
+            const auto& p = s_.Players[i];
+            heads[i - 1] = {static_cast<std::int16_t>(p.X + back_[i].dx),
+                            static_cast<std::int16_t>(p.Y + back_[i].dy)};
+        }
+        ++echoesPending_;
+        link_.SendPositions(heads, fuel);
+    }
+    for (int i = 1; i <= 8; ++i) heads[i - 1] = {s_.Players[i].X, s_.Players[i].Y};
+    ++echoesPending_;
+    link_.SendPositions(heads, fuel);
+}
+
+void GameLoop::MovePlayer(int i, bool& doubleStep) {
+    auto& p = s_.Players[i];
+    const int t = s_.Thickness;
+    const int pitch = s_.SnapToGrid ? 2 * t + 3 : 1;
+    look_[i] = {};
+    p.Step = p.Turbo != 0 ? 2 : 1;
+
+    if (p.RequestedDirection != p.Direction) {
+        const int want = p.RequestedDirection;
+        const bool xOn = p.X % pitch == 0;
+        const bool yOn = p.Y % pitch == 0;
+        const bool onGrid = direction::IsVertical(want) ? xOn : direction::IsHorizontal(want) ? yOn : xOn && yOn;
+        if (onGrid) p.Direction = p.RequestedDirection;
+        link_.SendTurn(i, p.Direction);
+    }
+
+    const int d = p.Direction;
+    if (!direction::IsValid(d)) return;
+    if (direction::IsDiagonal(d)) {
+        ++p.DiagonalPhase;
+        if (p.DiagonalPhase > 2) return; // the standing tick of a diagonal rider
+    }
+    const auto m = direction::MotionOf(d);
+    Add16(p.X, m.dx * p.Step);
+    Add16(p.Y, m.dy * p.Step);
+
+    // Probes sit on the rim of the disc that will be drawn at the new head, T pixels to
+    // either side of a straight rider's centre line, so a rider never hits its own last disc.
+    const auto reach = static_cast<std::int16_t>(t + 1);
+    const auto side = static_cast<std::int16_t>(t);
+    switch (d) {
+    case 1: look_[i] = {side, static_cast<std::int16_t>(-reach)}; break;
+    case 2: look_[i] = {reach, side}; break;
+    case 3: look_[i] = {side, reach}; break;
+    case 4: look_[i] = {static_cast<std::int16_t>(-reach), side}; break;
+    default:
+        look_[i] = {static_cast<std::int16_t>(m.dx * reach), static_cast<std::int16_t>(m.dy * reach)};
+        break;
+    }
+
+    if (t == 0 && p.Step == 2) {
+        doubleStep = true;
+        back_[i] = {static_cast<std::int16_t>(-m.dx), static_cast<std::int16_t>(-m.dy)};
+    }
+}
+
+void GameLoop::TurboBookkeeping(int i) {
+    auto& p = s_.Players[i];
+    if (p.Turbo == 0) {
+        if (p.Fuel < board_.Gauge(1).Width()) {
+            Add16(p.RefillTicks, 1);
+            if (p.RefillTicks == 30) {
+                Add16(p.Fuel, 1);
+                p.RefillTicks = 0;
+            }
+        }
+    } else if (p.Turbo == 1) {
+        Add16(p.BurnTicks, 1);
+        if (p.BurnTicks == 4) {
+            Add16(p.Fuel, -1);
+            p.BurnTicks = 0;
+        }
+        if (p.Fuel < 0) {
+            p.Turbo = 0;
+            link_.SendTurboOff(i);
+            // The first unit of refill then comes 70 ticks later.
+            p.RefillTicks = -40;
+        }
+    }
+}
+
+void GameLoop::CrashTest() {
+    const Canvas& arena = board_.Arena();
+    const Colour back = s_.ArenaBackColor;
+    auto hit = [&](int x, int y) { return arena.Pixel(x, y) != back; };
+    for (int i = 1; i <= s_.PlayerCount(); ++i) {
+        auto& p = s_.Players[i];
+        if (p.Crashed == -1) continue;
+        const int dx = look_[i].dx;
+        const int dy = look_[i].dy;
+        bool crash = false;
+        if (direction::IsVertical(p.Direction)) {
+            crash = hit(p.X + dx, p.Y + dy) || hit(p.X - dx, p.Y + dy);
+        } else if (direction::IsHorizontal(p.Direction)) {
+            crash = hit(p.X + dx, p.Y + dy) || hit(p.X + dx, p.Y - dy);
+        } else if (p.DiagonalPhase < 3) {
+            crash = hit(p.X + dx, p.Y + dy);
+        } else {
+            p.DiagonalPhase = 0;
+        }
+        if (crash) p.Crashed = -1;
+    }
+}

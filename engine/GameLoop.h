@@ -1,0 +1,85 @@
+#pragma once
+
+#include "MatchState.h"
+#include "Ports.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+#include <array>
+#include <functional>
+
+class Board;
+
+// Vyre_Game: the host's simulation of one round, run as a tick scheduler on the event loop.
+//
+// One tick, in this order:
+//   1. Delay: wait until the tick's deadline (Speed's count of empty rounds x 14 ns after
+//      the previous deadline), and until the host has drawn its own previous Positions
+//      message(s), at most EchoTimeoutMs. The round ends here when RoundOver or Paused is set.
+//   2. Clear the double-step flag; with Thickness 0 also the back-step offsets.
+//   3. For each riding player, in player order: clear its look-ahead; Step from Turbo;
+//      take a requested turn if the rider is on the grid and announce the Direction with
+//      Turn; move; note a two-pixel step of a thin trail; turbo burn or refill (TurboOff).
+//   4. Crash test for every player, then the round's outcome (RoundOutcome, RoundOver and,
+//      unless the match is over, the countdown to the next round).
+//   5. With Thickness 0 and a two-pixel step: a Positions message of the back-step points.
+//   6. A Positions message of the eight heads and eight fuel values.
+//   7. Return to the event loop, which delivers the echo, steering, pause and reset.
+class GameLoop : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int EchoTimeoutMs = 50;
+    // One empty round of the classic delay count lasts this long.
+    static constexpr qint64 NanosecondsPerRound = 14;
+    static qint64 DelayNs(int speed);
+
+    GameLoop(MatchState& state, Board& board, MatchLink& link, QObject* parent = nullptr);
+
+    // Monotonic nanoseconds; the benchmark and tests may supply their own.
+    void SetClock(std::function<qint64()> clock) { clock_ = std::move(clock); }
+    // Enables the countdown timer for the next round.
+    void SetStartCountdown(std::function<void()> start) { startCountdown_ = std::move(start); }
+
+    // Starts the loop; false when one is already running (there is never a second one).
+    bool Vyre_Game();
+    bool IsRunning() const { return running_; }
+    // Stops at once without reporting; used when a new match replaces the round.
+    void Abandon();
+    // The dispatcher has drawn a Positions message.
+    void PositionsDrawn();
+
+    // Steps 2 to 6 of one tick.
+    void Tick();
+
+signals:
+    // The round was decided, paused or reset and the loop has returned.
+    void finished();
+
+private:
+    struct Offset {
+        std::int16_t dx = 0;
+        std::int16_t dy = 0;
+    };
+    void Arm();
+    void OnDeadline();
+    void Finish();
+    qint64 Now() const { return clock_ ? clock_() : elapsed_.nsecsElapsed(); }
+    void MovePlayer(int i, bool& doubleStep);
+    void TurboBookkeeping(int i);
+    void CrashTest();
+
+    MatchState& s_;
+    Board& board_;
+    MatchLink& link_;
+    std::function<void()> startCountdown_;
+    std::function<qint64()> clock_;
+    QElapsedTimer elapsed_;
+    QTimer delayTimer_;
+    QTimer echoTimer_;
+    bool running_ = false;
+    int echoesPending_ = 0;
+    qint64 deadline_ = 0;
+    std::array<Offset, 9> look_{};
+    std::array<Offset, 9> back_{};
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "MatchState.h"
+#include "Ports.h"
+
+// The arena's key-down handler: records what the local player wants (a direction or the
+// turbo switch) and, on a client, sends it to the host. Keys are classic virtual-key codes.
+class Steering {
+public:
+    enum Key : int {
+        Space = 32,
+        Escape = 27,
+        Left = 37,
+        Up = 38,
+        Right = 39,
+        Down = 40,
+        Pad1 = 97,
+        Pad2 = 98,
+        Pad3 = 99,
+        Pad4 = 100,
+        Pad5 = 101,
+        Pad6 = 102,
+        Pad7 = 103,
+        Pad8 = 104,
+        Pad9 = 105,
+    };
+
+    Steering(MatchState& state, MatchLink& link) : s_(state), link_(link) {}
+    void SetPanel(PanelPort* panel) { panel_ = panel; }
+
+    void KeyDown(int key);
+
+    // Direction a key asks for (0 for none) under the current diagonal setting.
+    static int DirectionFor(int key, bool diagonalMotion);
+
+private:
+    MatchState& s_;
+    MatchLink& link_;
+    PanelPort* panel_ = nullptr;
+};

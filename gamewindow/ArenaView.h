@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+class Canvas;
+
+// Shows a canvas pixel for pixel (never smoothed, also on high-DPI screens) and hands
+// key-down events on as classic virtual-key codes.
+class ArenaView : public QWidget {
+    Q_OBJECT
+public:
+    ArenaView(const Canvas& canvas, QWidget* parent, bool takesKeys);
+
+    // Classic virtual-key code of a Qt key event, 0 for keys the game does not know.
+    static int VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers);
+
+signals:
+    void keyDown(int virtualKey);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    const Canvas& canvas_;
+};

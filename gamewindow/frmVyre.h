@@ -1,0 +1,58 @@
+#pragma once
+
+#include "Ports.h"
+
+#include <QWidget>
+#include <array>
+
+class ArenaView;
+class Instance;
+class QLineEdit;
+
+// The game window: arena, turbo gauges, score boxes, countdown box and status line. It
+// shows the board model and forwards keys; the match logic lives elsewhere.
+class frmVyre : public QWidget, public WindowPort {
+    Q_OBJECT
+public:
+    explicit frmVyre(Instance& instance, QWidget* parent = nullptr);
+
+    void SetPanel(PanelPort* panel) { panel_ = panel; }
+    void SetBackColor(Colour c);
+    // Load: the instance's start-up, then show.
+    void Load();
+    // Unload as the close button does it; harmless when already done.
+    void Unload();
+    bool IsUnloaded() const { return unloaded_; }
+
+    bool IsMinimised() const override;
+    void Minimise() override;
+    void Restore() override;
+    void FocusArena() override;
+    void FitArena(int width, int height) override;
+
+    ArenaView* Arena() const { return arena_; }
+    QLineEdit* ScoreBox(int i) const { return scores_[static_cast<std::size_t>(i - 1)]; }
+    QLineEdit* StopGoBox() const { return stopGo_; }
+    QLineEdit* StatusBox() const { return status_; }
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void ShowChanges();
+    void LayOut();
+    QLineEdit* MakeBox(const QRect& geometry);
+
+    Instance& in_;
+    PanelPort* panel_ = nullptr;
+    ArenaView* arena_ = nullptr;
+    std::array<ArenaView*, 8> gauges_{};
+    std::array<QLineEdit*, 8> scores_{};
+    QLineEdit* stopGo_ = nullptr;
+    QLineEdit* status_ = nullptr;
+    bool firstResize_ = true;
+    bool unloaded_ = false;
+};

@@ -1,0 +1,331 @@
+#include "Dispatcher.h"
+
+#include "Convert.h"
+#include "Instance.h"
+#include "Messages.h"
+#include "Outcome.h"
+
+#include <algorithm>
+
+// Checked access to the fields of one datagram.
+class Dispatcher::Fields {
+public:
+    explicit Fields(QStringList f) : f_(std::move(f)) {}
+    std::optional<QString> Text(int i) const {
+        if (i < 0 || i >= f_.size()) return std::nullopt;
+        return f_[i];
+    }
+    std::optional<std::int16_t> Int16(int i) const {
+        if (i < 0 || i >= f_.size()) return std::nullopt;
+        return convert::ToInt16(f_[i]);
+    }
+    std::optional<std::int32_t> Int32(int i) const {
+        if (i < 0 || i >= f_.size()) return std::nullopt;
+        return convert::ToInt32(f_[i]);
+    }
+
+private:
+    QStringList f_;
+};
+
+namespace {
+bool IsPlayer(int p) { return p >= 0 && p <= 8; } // the table's slots, 0 included
+bool IsRosterSlot(int s) { return s >= 1 && s <= 7; }
+bool InRange(int v, int lo, int hi) { return v >= lo && v <= hi; }
+} // namespace
+
+void Dispatcher::tcpReceive_DataArrival(const QByteArray& datagram) {
+    const Fields f(wire::Split(datagram));
+    const auto number = f.Int16(0);
+    if (!number) return;
+    switch (static_cast<wire::Message>(*number)) {
+    case wire::Message::Positions: Positions(f); break;
+    case wire::Message::Steer: Steer(f); break;
+    case wire::Message::RoundOutcome: RoundOutcome(f); break;
+    case wire::Message::MatchSettings: MatchSettings(f); break;
+    case wire::Message::Obstacle: Obstacle(f); break;
+    case wire::Message::ResetAll: ResetAll(); break;
+    case wire::Message::ResetMatch: ResetMatch(); break;
+    case wire::Message::Register: Register(f); break;
+    case wire::Message::PauseResume: PauseResume(f); break;
+    case wire::Message::RollCall: RollCall(); break;
+    case wire::Message::Unregister: Unregister(f); break;
+    case wire::Message::TurboOff: TurboOff(f); break;
+    case wire::Message::Turn: Turn(f); break;
+    default: return; // numbers outside the catalogue mean nothing
+    }
+    in_.GetBoard().Notify();
+}
+
+void Dispatcher::Positions(const Fields& f) {
+    MatchState& s = in_.State();
+    Board& board = in_.GetBoard();
+    Canvas& arena = board.Arena();
+    const int t = s.Thickness;
+    const int n = s.PlayerCount();
+
+    arena.SetFillStyle(Canvas::FillStyle::Solid);
+    for (int i = 1; i <= n; ++i) {
+        const PlayerRecord& p = s.Players[i];
+        if (p.Crashed == -1) continue;
+        const auto x = f.Int16(2 * i - 1), y = f.Int16(2 * i);
+        if (x && y) {
+            arena.SetFillColor(p.Color);
+            arena.Circle(*x, *y, t + 1, p.Color);
+        }
+        if (const auto fuel = f.Int16(16 + i)) {
+            Canvas& gauge = board.Gauge(i);
+            gauge.SetFillStyle(Canvas::FillStyle::Solid);
+            gauge.SetFillColor(p.Color);
+            gauge.Box(0, 0, *fuel - 1, gauge.Height(), p.Color);
+            gauge.SetFillColor(colours::White);
+            gauge.Box(*fuel, 0, gauge.Width(), gauge.Height(), colours::White);
+        }
+    }
+
+    if (s.WarpOn) {
+        const int w = arena.Width(), h = arena.Height();
+        for (int i = 1; i <= n; ++i) {
+            PlayerRecord& p = s.Players[i];
+            if (const auto x = f.Int16(2 * i - 1)) {
+                if (*x < t + 7) p.X = static_cast<std::int16_t>(w - 10 - t);
+                if (*x > w - 10 - t) p.X = static_cast<std::int16_t>(t + 7);
+            }
+            if (const auto y = f.Int16(2 * i)) {
+                if (*y < t + 7) p.Y = static_cast<std::int16_t>(h - 10 - t);
+                if (*y > h - 10 - t) p.Y = static_cast<std::int16_t>(t + 7);
+            }
+        }
+    }
+    in_.Loop().PositionsDrawn();
+}
+
+void Dispatcher::Steer(const Fields& f) {
+    MatchState& s = in_.State();
+    if (s.LocalPlayer != 0) return;
+    const auto slot = f.Int16(1);
+    if (!slot || !IsPlayer(*slot + 1)) return;
+    PlayerRecord& p = s.Players[*slot + 1];
+    if (const auto dir = f.Int16(2); dir && direction::IsValid(*dir) && *dir != p.Direction)
+        p.RequestedDirection = *dir;
+    if (const auto turbo = f.Int16(3); turbo && (*turbo == 0 || *turbo == 1)) p.Turbo = *turbo;
+}
+
+void Dispatcher::RoundOutcome(const Fields& f) {
+    MatchState& s = in_.State();
+    Board& board = in_.GetBoard();
+    const auto code = f.Int16(1);
+    const auto entry = code ? outcome::Lookup(*code) : std::nullopt;
+    if (entry && *code == outcome::Nobody) {
+        board.SetStatus(QStringLiteral("Nobody won!"));
+    } else if (entry) {
+        const QString winners = outcome::WinnersText(*entry, s);
+        board.SetStatus(winners + QStringLiteral(" won!"));
+        const int box = entry->scoreBox;
+        if (const auto score = convert::ToInt16(board.Score(box).text)) {
+            if (const auto next = convert::Narrow16(std::int64_t(*score) + 1)) {
+                board.SetScoreText(box, QString::number(*next));
+                if (*next == s.MatchScore) {
+                    if (s.LocalPlayer == 0) in_.GetCountdown().Stop();
+                    s.MatchOver = True16;
+                    board.Notify();
+                    in_.ShowMessage(winners + QStringLiteral(" won the match!"), QStringLiteral("Lumivex"),
+                                    MessageIcon::None);
+                }
+            }
+        }
+    }
+    if (!s.MatchOver) in_.GetCountdown().Start();
+}
+
+void Dispatcher::MatchSettings(const Fields& f) {
+    MatchState& s = in_.State();
+    Board& board = in_.GetBoard();
+    WindowPort* window = in_.Window();
+    PanelPort* panel = in_.Panel();
+
+    if (s.LocalPlayer != 0) {
+        if (window && window->IsMinimised()) window->Restore();
+        if (panel) {
+            panel->SetStartEnabled(false);
+            panel->SetPauseEnabled(true);
+            panel->SetResetAllEnabled(false);
+        }
+        // A received size is held to the host's own limits: no datagram may ask for an arena
+        // that exhausts memory.
+        const auto h = f.Int16(1), w = f.Int16(2);
+        if (h && w) {
+            const int height = std::clamp<int>(*h, MinHeight, MaxHeight);
+            const int width = std::clamp<int>(*w, MinWidth, MaxWidth);
+            board.ResizeArena(width, height);
+            if (window) window->FitArena(width, height);
+        }
+        // Each setting is taken only within the range a host can send.
+        auto take = [&f](int i, std::int16_t& target, int lo, int hi) {
+            if (const auto v = f.Int16(i); v && InRange(*v, lo, hi)) target = *v;
+        };
+        auto flag = [&f](int i, std::int16_t& target) {
+            if (const auto v = f.Int16(i)) target = *v != 0 ? True16 : False16;
+        };
+        take(3, s.Speed, 1, 500);
+        take(4, s.Thickness, 0, 3);
+        flag(5, s.WarpOn);
+        take(6, s.NumPlayers, 2, 8);
+        take(7, s.MatchScore, 1, 100);
+        take(8, s.Complexity, 1, 30);
+        s.MatchOver = False16;
+        flag(9, s.TurboOn);
+        flag(10, s.TeamOn);
+        flag(14, s.FixedPosition);
+        flag(15, s.DiagonalMotion);
+    }
+
+    // A new match replaces whatever round was still running here.
+    in_.AbandonRound();
+
+    if (const auto name = f.Text(11)) s.Players[1].Name = wire::CleanName(*name);
+    if (const auto c = f.Int32(12)) {
+        s.Players[1].Color = *c == colours::White ? colours::HostDefault : *c;
+        board.SetScoreColor(1, s.Players[1].Color);
+    }
+    in_.InitGameVariables();
+    if (const auto back = f.Int32(13)) {
+        board.Arena().SetBackColor(*back);
+        s.ArenaBackColor = board.Arena().Pixel(10, 10);
+    }
+    board.SetStopGoColor(colours::CountdownIdle);
+    board.SetStopGoText(QStringLiteral("3"));
+    board.Arena().Clear();
+    for (int i = 1; i <= 8; ++i) board.SetScoreText(i, QStringLiteral("0"));
+    board.SetStatus(QString());
+    in_.GetCountdown().Start();
+    for (int i = s.PlayerCount() + 1; i <= 8; ++i) s.Players[i].Color = colours::White;
+}
+
+void Dispatcher::Obstacle(const Fields& f) {
+    if (in_.State().LocalPlayer == 0) return;
+    const auto x1 = f.Int16(1), y1 = f.Int16(2), x2 = f.Int16(3), y2 = f.Int16(4);
+    if (!x1 || !y1 || !x2 || !y2) return;
+    Canvas& arena = in_.GetBoard().Arena();
+    arena.SetFillStyle(Canvas::FillStyle::Solid);
+    arena.SetFillColor(colours::WallFill);
+    arena.Box(*x1, *y1, *x2, *y2, colours::ObstacleOutline);
+}
+
+void Dispatcher::ResetAll() {
+    MatchState& s = in_.State();
+    if (s.LocalPlayer == 0) return;
+    in_.InitControls();
+    if (in_.Panel()) in_.Panel()->InitControls();
+    s.RoundOver = True16;
+    s.LocalPlayer = -1;
+}
+
+void Dispatcher::ResetMatch() {
+    MatchState& s = in_.State();
+    in_.InitControls();
+    for (int i = 1; i <= 8; ++i) {
+        Canvas& gauge = in_.GetBoard().Gauge(i);
+        const Colour c = s.Players[i].Color;
+        gauge.SetFillStyle(Canvas::FillStyle::Solid);
+        gauge.SetFillColor(c);
+        gauge.Box(0, 0, gauge.Width(), gauge.Height(), c);
+    }
+    s.RoundOver = True16;
+}
+
+void Dispatcher::Register(const Fields& f) {
+    MatchState& s = in_.State();
+    PanelPort* panel = in_.Panel();
+    const auto slot = f.Int16(1);
+    if (!slot || *slot <= 0) return;
+    const int p = *slot + 1;
+    const bool roster = IsRosterSlot(*slot) && panel;
+    if (p <= 8) {
+        if (const auto name = f.Text(2)) s.Players[p].Name = wire::CleanName(*name);
+        if (roster) panel->SetRosterText(*slot, s.Players[p].Name + QStringLiteral(" ready!"));
+        if (const auto c = f.Int32(3)) s.Players[p].Color = *c == colours::White ? colours::PlayerDefault[p] : *c;
+        if (roster) panel->SetRosterColor(*slot, s.Players[p].Color);
+        in_.GetBoard().SetScoreColor(p, s.Players[p].Color);
+    }
+    if (panel) {
+        // The list shows the host and the clients in front of the first gap.
+        int index = 6;
+        for (int i = 1; i <= 7; ++i) {
+            if (panel->RosterText(i).isEmpty()) {
+                index = i - 2;
+                break;
+            }
+        }
+        panel->SetPlayersIndex(index);
+    }
+}
+
+void Dispatcher::PauseResume(const Fields& f) {
+    MatchState& s = in_.State();
+    Board& board = in_.GetBoard();
+    WindowPort* window = in_.Window();
+    PanelPort* panel = in_.Panel();
+    const auto what = f.Text(1);
+    if (!what) return;
+    const bool pause = *what == QLatin1String("1");
+
+    if (s.LocalPlayer == 0) {
+        // The host resumes only by its own button.
+        if (!pause) return;
+        if (panel) panel->SetPauseCaption(QStringLiteral("Resume"));
+        board.SetStatus(QStringLiteral("Game Paused!"));
+        s.Paused = True16;
+        in_.GetCountdown().Stop();
+        board.Notify();
+        if (window) window->Minimise();
+        if (panel) panel->Minimise();
+    } else if (pause) {
+        board.SetStatus(QStringLiteral("Game Paused!"));
+        board.Notify();
+        if (panel) panel->Minimise();
+        if (window) window->Minimise();
+        if (panel) panel->SetPauseEnabled(false);
+        s.Paused = True16;
+    } else {
+        if (window && window->IsMinimised()) window->Restore();
+        if (window) window->FocusArena();
+        board.SetStopGoColor(colours::CountdownIdle);
+        board.SetStopGoText(QStringLiteral("3"));
+        in_.GetCountdown().Start();
+        if (panel) panel->SetPauseEnabled(true);
+        board.SetStatus(QStringLiteral("Game Resumed!"));
+    }
+}
+
+void Dispatcher::RollCall() {
+    const MatchState& s = in_.State();
+    const PlayerRecord& p = s.Players[static_cast<std::size_t>(s.LocalIndex())];
+    in_.SendData(wire::Register(s.LocalPlayer, p.Name, p.Color));
+}
+
+void Dispatcher::Unregister(const Fields& f) {
+    PanelPort* panel = in_.Panel();
+    const auto slot = f.Int16(1);
+    if (!slot || *slot <= 0 || !panel) return;
+    if (IsRosterSlot(*slot)) {
+        panel->SetRosterText(*slot, QString());
+        panel->SetRosterColor(*slot, colours::FreeRosterBox);
+    }
+    for (int i = 2; i <= 6; ++i) {
+        if (panel->RosterText(i).isEmpty()) {
+            panel->SetPlayersIndex(i - 2);
+            break;
+        }
+    }
+}
+
+void Dispatcher::TurboOff(const Fields& f) {
+    const auto p = f.Int16(1);
+    if (p && IsPlayer(*p)) in_.State().Players[*p].Turbo = 0;
+}
+
+void Dispatcher::Turn(const Fields& f) {
+    const auto p = f.Int16(1), dir = f.Int16(2);
+    if (p && IsPlayer(*p) && dir && direction::IsValid(*dir)) in_.State().Players[*p].Direction = *dir;
+}

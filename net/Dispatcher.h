@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+#include <optional>
+
+class Instance;
+
+// Acts on every datagram of the group, the instance's own included. Each step checks its own
+// inputs (field present, number valid, index inside its table) and does nothing when they
+// fail; the next step still runs. Nothing a datagram holds can crash the instance.
+class Dispatcher {
+public:
+    explicit Dispatcher(Instance& instance) : in_(instance) {}
+
+    void tcpReceive_DataArrival(const QByteArray& datagram);
+
+    // Arena limits of a received match; a host never sends more.
+    static constexpr int MinWidth = 360, MaxWidth = 1500, MinHeight = 200, MaxHeight = 1500;
+
+private:
+    class Fields;
+    void Positions(const Fields& f);
+    void Steer(const Fields& f);
+    void RoundOutcome(const Fields& f);
+    void MatchSettings(const Fields& f);
+    void Obstacle(const Fields& f);
+    void ResetAll();
+    void ResetMatch();
+    void Register(const Fields& f);
+    void PauseResume(const Fields& f);
+    void RollCall();
+    void Unregister(const Fields& f);
+    void TurboOff(const Fields& f);
+    void Turn(const Fields& f);
+
+    Instance& in_;
+};

@@ -1,0 +1,86 @@
+#include "Messages.h"
+
+#include <QStringDecoder>
+
+namespace wire {
+
+namespace {
+enum class Trailing { Yes, No };
+
+QByteArray Join(std::initializer_list<QByteArray> fields, Trailing trailing) {
+    QByteArray out;
+    bool first = true;
+    for (const QByteArray& f : fields) {
+        if (!first) out += Delimiter;
+        out += f;
+        first = false;
+    }
+    if (trailing == Trailing::Yes) out += Delimiter;
+    return out;
+}
+
+QByteArray N(qint64 v) { return QByteArray::number(v); }
+QByteArray Name(const QString& name) { return CleanName(name).toUtf8(); }
+} // namespace
+
+bool IsKnown(int n) {
+    switch (n) {
+    case 1: case 2: case 3: case 4: case 6: case 7: case 9: case 10: case 11: case 13: case 14: case 15: case 16:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QByteArray Positions(const std::array<std::int16_t, 8>& x, const std::array<std::int16_t, 8>& y,
+                     const std::array<std::int16_t, 8>& fuel) {
+    QByteArray out = "1";
+    for (int i = 0; i < 8; ++i) out += Delimiter + N(x[i]) + Delimiter + N(y[i]);
+    for (int i = 0; i < 8; ++i) out += Delimiter + N(fuel[i]);
+    return out + Delimiter;
+}
+
+QByteArray Steer(int slot, int dir, int turbo) { return Join({"2", N(slot), N(dir), N(turbo)}, Trailing::Yes); }
+QByteArray RoundOutcome(int code) { return Join({"3", N(code)}, Trailing::No); }
+
+QByteArray MatchSettings(const Settings& s) {
+    return Join({"4", N(s.height), N(s.width), N(s.speed), N(s.thickness), N(s.warp), N(s.numPlayers),
+                 N(s.matchScore), N(s.complexity), N(s.turbo), N(s.team), Name(s.name), N(s.color),
+                 N(s.gridColor), N(s.fixedPosition), N(s.diagonalMotion)},
+                Trailing::Yes);
+}
+
+QByteArray Obstacle(int x1, int y1, int x2, int y2) {
+    return Join({"6", N(x1), N(y1), N(x2), N(y2)}, Trailing::Yes);
+}
+QByteArray ResetAll() { return Join({"7"}, Trailing::Yes); }
+QByteArray Register(int slot, const QString& name, Colour c) {
+    return Join({"9", N(slot), Name(name), N(c)}, Trailing::Yes);
+}
+QByteArray PauseResume(bool pause) { return Join({"10", pause ? "1" : "2"}, Trailing::No); }
+QByteArray RollCall() { return Join({"11"}, Trailing::Yes); }
+QByteArray Unregister(int slot) { return Join({"13", N(slot)}, Trailing::Yes); }
+QByteArray TurboOff(int player) { return Join({"14", N(player)}, Trailing::Yes); }
+QByteArray Turn(int player, int dir) { return Join({"15", N(player), N(dir)}, Trailing::Yes); }
+QByteArray ResetMatch() { return Join({"16"}, Trailing::Yes); }
+
+QStringList Split(const QByteArray& datagram) {
+    QStringList fields;
+    for (const QByteArray& raw : datagram.split(Delimiter)) {
+        // Byte 1 never occurs inside a UTF-8 sequence, so each field decodes on its own.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString text = utf8.decode(raw);
+        if (utf8.hasError()) text = QString::fromLatin1(raw);
+        fields << text;
+    }
+    return fields;
+}
+
+QString CleanName(const QString& name) {
+    QString out = name;
+    out.remove(QChar(1));
+    if (out.size() > MaxNameLength) out.truncate(MaxNameLength);
+    return out;
+}
+
+} // namespace wire

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "MatchState.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <array>
+
+// The wire format: one datagram per message, text fields joined by the byte 1, field 0 the
+// message number. Names go out as UTF-8; what comes in is read as UTF-8 where it is valid
+// and as Latin-1 otherwise.
+namespace wire {
+
+constexpr char Delimiter = '\x01';
+constexpr int MaxNameLength = 64;
+
+enum class Message {
+    Positions = 1,
+    Steer = 2,
+    RoundOutcome = 3,
+    MatchSettings = 4,
+    Obstacle = 6,
+    ResetAll = 7,
+    Register = 9,
+    PauseResume = 10,
+    RollCall = 11,
+    Unregister = 13,
+    TurboOff = 14,
+    Turn = 15,
+    ResetMatch = 16,
+};
+bool IsKnown(int number);
+
+struct Settings {
+    int height = 0;
+    int width = 0;
+    int speed = 0;
+    int thickness = 0;
+    int warp = 0;
+    int numPlayers = 0;
+    int matchScore = 0;
+    int complexity = 0;
+    int turbo = 0;
+    int team = 0;
+    QString name;
+    Colour color = 0;
+    Colour gridColor = 0;
+    int fixedPosition = 0;
+    int diagonalMotion = 0;
+};
+
+QByteArray Positions(const std::array<std::int16_t, 8>& x, const std::array<std::int16_t, 8>& y,
+                     const std::array<std::int16_t, 8>& fuel);
+QByteArray Steer(int slot, int requestedDirection, int turbo);
+QByteArray RoundOutcome(int code);
+QByteArray MatchSettings(const Settings& s);
+QByteArray Obstacle(int x1, int y1, int x2, int y2);
+QByteArray ResetAll();
+QByteArray Register(int slot, const QString& name, Colour color);
+QByteArray PauseResume(bool pause);
+QByteArray RollCall();
+QByteArray Unregister(int slot);
+QByteArray TurboOff(int player);
+QByteArray Turn(int player, int direction);
+QByteArray ResetMatch();
+
+// The datagram's fields, in order (a trailing delimiter yields a last, empty field).
+QStringList Split(const QByteArray& datagram);
+
+// A name as it may travel: no delimiter inside, at most MaxNameLength characters.
+QString CleanName(const QString& name);
+
+} // namespace wire

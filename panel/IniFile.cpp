@@ -1,0 +1,131 @@
+#include "IniFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QStringDecoder>
+
+namespace {
+
+QByteArray Lower(const QByteArray& s) { return s.trimmed().toLower(); }
+
+bool IsSectionLine(const QByteArray& line, QByteArray* name = nullptr) {
+    const QByteArray t = line.trimmed();
+    if (!t.startsWith('[')) return false;
+    const qsizetype close = t.indexOf(']');
+    if (close < 0) return false;
+    if (name) *name = t.mid(1, close - 1).trimmed();
+    return true;
+}
+
+// Key of a "key=value" line, or nothing for any other line.
+bool KeyOf(const QByteArray& line, QByteArray* key, QByteArray* value) {
+    const QByteArray t = line.trimmed();
+    if (t.isEmpty() || t.startsWith(';') || t.startsWith('#') || t.startsWith('[')) return false;
+    const qsizetype eq = t.indexOf('=');
+    if (eq <= 0) return false;
+    *key = t.left(eq).trimmed();
+    if (value) *value = t.mid(eq + 1).trimmed();
+    return true;
+}
+
+QString Decode(const QByteArray& raw) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(raw);
+    return utf8.hasError() ? QString::fromLatin1(raw) : text;
+}
+
+QByteArray ReadAll(const QString& file) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll();
+}
+
+QList<QByteArray> Lines(const QByteArray& content) {
+    QList<QByteArray> lines = content.split('\n');
+    for (QByteArray& l : lines)
+        if (l.endsWith('\r')) l.chop(1);
+    return lines;
+}
+
+} // namespace
+
+QString ReadIniString(const QString& section, const QString& key, const QString& file) {
+    const QByteArray wantSection = Lower(section.toUtf8());
+    const QByteArray wantKey = Lower(key.toUtf8());
+    bool inSection = false;
+    bool seenSection = false;
+    for (const QByteArray& line : Lines(ReadAll(file))) {
+        QByteArray name;
+        if (IsSectionLine(line, &name)) {
+            // Only the first section of a name counts, as with the classic profile functions.
+            if (inSection) break;
+            inSection = !seenSection && Lower(name) == wantSection;
+            seenSection = seenSection || inSection;
+            continue;
+        }
+        QByteArray k, v;
+        if (!inSection || !KeyOf(line, &k, &v) || Lower(k) != wantKey) continue;
+        if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) v = v.mid(1, v.size() - 2);
+        return Decode(v).left(MaxValueLength);
+    }
+    return {};
+}
+
+bool WriteIniString(const QString& section, const QString& key, const QString& value, const QString& file) {
+    const QByteArray original = ReadAll(file);
+    const QByteArray eol = original.contains("\r\n") ? "\r\n" : "\n";
+    QList<QByteArray> lines = original.isEmpty() ? QList<QByteArray>{} : Lines(original);
+    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+
+    const QByteArray wantSection = Lower(section.toUtf8());
+    const QByteArray wantKey = Lower(key.toUtf8());
+    const QByteArray entry = key.toUtf8() + '=' + value.toUtf8();
+
+    qsizetype sectionAt = -1, insertAt = -1;
+    bool written = false;
+    for (qsizetype i = 0; i < lines.size() && !written; ++i) {
+        QByteArray name;
+        if (IsSectionLine(lines[i], &name)) {
+            if (sectionAt >= 0) break; // end of our section
+            if (Lower(name) == wantSection) {
+                sectionAt = i;
+                insertAt = i + 1;
+            }
+            continue;
+        }
+        if (sectionAt < 0) continue;
+        QByteArray k;
+        if (KeyOf(lines[i], &k, nullptr) && Lower(k) == wantKey) {
+            lines[i] = entry;
+            written = true;
+        } else if (!lines[i].trimmed().isEmpty()) {
+            insertAt = i + 1;
+        }
+    }
+    if (!written) {
+        if (sectionAt >= 0) {
+            lines.insert(insertAt, entry);
+        } else {
+            lines.append('[' + section.toUtf8() + ']');
+            lines.append(entry);
+        }
+    }
+
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    // Written beside the old file and renamed over it: a crash leaves one or the other whole.
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly)) return false;
+    for (const QByteArray& l : lines) out.write(l + eol);
+    return out.commit();
+}
+
+QString GetWindowsPath() {
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    while (dir.size() > 1 && dir.endsWith(QLatin1Char('/'))) dir.chop(1);
+    return dir;
+}
+
+QString GetEnvironmentString(const QString& name) { return qEnvironmentVariable(name.toLocal8Bit().constData()); }

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// A private-profile settings file: plain "[Section]" and "Key=Value" lines, readable and
+// writable both ways. Sections and keys match without regard to case; values lose
+// surrounding spaces and quotes; an empty value reads as missing. Writes keep every other
+// line of the file byte for byte and replace the file in one step.
+
+// The value, at most MaxValueLength characters, or an empty string.
+QString ReadIniString(const QString& section, const QString& key, const QString& file);
+// Stores key=value in the section, creating what is missing; false when the file could not be written.
+bool WriteIniString(const QString& section, const QString& key, const QString& value, const QString& file);
+// The folder that holds the settings file (the user's configuration folder), no trailing separator.
+QString GetWindowsPath();
+QString GetEnvironmentString(const QString& name);
+
+constexpr int MaxValueLength = 254;

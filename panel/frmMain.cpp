@@ -1,0 +1,563 @@
+#include "frmMain.h"
+
+#include "Convert.h"
+#include "IniFile.h"
+#include "Instance.h"
+#include "Messages.h"
+#include "frmVyre.h"
+
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+constexpr int Twips = 15; // twips per pixel
+constexpr Colour TitleColour = 0xC0E0FF;
+constexpr Colour RosterBack = 0xC0FFFF;
+const QString Main = QStringLiteral("Main");
+const QUrl UpdatesPage(QStringLiteral("https://lumivex.example.org/updates"));
+const QUrl HomePage(QStringLiteral("https://lumivex.example.org/"));
+
+QRect T(int left, int top, int width, int height) {
+    return QRect(left / Twips, top / Twips, width / Twips, height / Twips);
+}
+
+QFont PanelFont(double points) {
+    QFont f;
+    f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), QStringLiteral("sans-serif")});
+    f.setPointSizeF(points);
+    return f;
+}
+
+void Paint(QWidget* w, QPalette::ColorRole role, Colour c) {
+    QPalette pal = w->palette();
+    pal.setColor(role, QColor(Canvas::ToRgb(c)));
+    w->setPalette(pal);
+}
+
+QLabel* WhiteLabel(const QString& text, QWidget* parent, QPoint at) {
+    auto* l = new QLabel(text, parent);
+    l->setGeometry(at.x(), at.y(), 104, 17);
+    Paint(l, QPalette::WindowText, colours::White);
+    return l;
+}
+
+QStringList Numbers(int from, int to) {
+    QStringList l;
+    for (int i = from; i <= to; ++i) l << QString::number(i);
+    return l;
+}
+} // namespace
+
+frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
+    : QMainWindow(parent), in_(instance), game_(game) {
+    setWindowTitle(QStringLiteral("Lumivex"));
+    setFont(PanelFont(8.25));
+    choose_ = [this](Colour current) -> std::optional<Colour> {
+        const QColor c = QColorDialog::getColor(QColor(Canvas::ToRgb(current)), this);
+        if (!c.isValid()) return std::nullopt;
+        return Canvas::FromRgb(c.rgb());
+    };
+    open_ = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    BuildControls();
+    BuildMenus();
+    tmrStart.setSingleShot(true);
+    tmrStart.setInterval(200);
+    tmrClient.setSingleShot(true);
+    tmrClient.setInterval(200);
+    connect(&tmrStart, &QTimer::timeout, this, &frmMain::tmrStart_Timer);
+    connect(&tmrClient, &QTimer::timeout, this, &frmMain::tmrClient_Timer);
+    in_.SetPanel(this);
+    game_.SetPanel(this);
+}
+
+void frmMain::BuildControls() {
+    auto* central = new QWidget(this);
+    central->setFixedSize(9810 / Twips, 6135 / Twips);
+    setCentralWidget(central);
+    setAutoFillBackground(true);
+
+    auto* title = new QLabel(QStringLiteral("Lumivex Control panel"), central);
+    title->setGeometry(T(3240, 60, 3315, 375));
+    title->setFont(PanelFont(14.25));
+    Paint(title, QPalette::WindowText, TitleColour);
+
+    auto frame = [&](const QString& caption, QRect r) {
+        auto* f = new QGroupBox(caption, central);
+        f->setGeometry(r);
+        f->setAutoFillBackground(true);
+        Paint(f, QPalette::WindowText, colours::White);
+        return f;
+    };
+    fraCommon = frame(QStringLiteral("Common"), T(120, 480, 4875, 1515));
+    fraClient = frame(QStringLiteral("Client"), T(120, 2040, 4875, 3975));
+    fraServer = frame(QStringLiteral("Server"), T(5100, 480, 4575, 5535));
+
+    auto box = [this](QWidget* parent, QRect r) {
+        auto* e = new QLineEdit(parent);
+        e->setGeometry(r);
+        e->setAlignment(Qt::AlignCenter);
+        return e;
+    };
+    auto swatch = [&](QWidget* parent, QRect r) {
+        QLineEdit* e = box(parent, r);
+        e->setReadOnly(true);
+        e->setCursor(Qt::PointingHandCursor);
+        e->installEventFilter(this);
+        return e;
+    };
+
+    WhiteLabel(QStringLiteral("Name:"), fraCommon, QPoint(240 / Twips, 420 / Twips));
+    txtName = box(fraCommon, T(1500, 360, 1335, 315));
+    txtName->setMaxLength(20);
+    WhiteLabel(QStringLiteral("Point Color:"), fraCommon, QPoint(240 / Twips, 780 / Twips));
+    txtPointColor = swatch(fraCommon, T(1500, 720, 1335, 315));
+    WhiteLabel(QStringLiteral("Back Color:"), fraCommon, QPoint(240 / Twips, 1140 / Twips));
+    txtBackColor = swatch(fraCommon, T(1500, 1080, 1335, 315));
+    cmdPause = new QPushButton(QStringLiteral("Pause"), fraCommon);
+    cmdPause->setGeometry(T(3000, 360, 1695, 375));
+    cmdPause->setEnabled(false);
+
+    auto* roster = new QWidget(fraClient);
+    roster->setGeometry(T(1020, 360, 1875, 2595));
+    roster->setAutoFillBackground(true);
+    Paint(roster, QPalette::Window, RosterBack);
+    for (int i = 1; i <= 7; ++i) {
+        QLineEdit* e = box(roster, T(60, 60 + 360 * (i - 1), 1755, 315));
+        e->setReadOnly(true);
+        e->installEventFilter(this);
+        Paint(e, QPalette::Base, colours::FreeRosterBox);
+        txtClient[i - 1] = e;
+    }
+    cmdClient = new QPushButton(QStringLiteral("Client Registration"), fraClient);
+    cmdClient->setGeometry(T(3000, 420, 1755, 375));
+
+    cmdServer = new QPushButton(QStringLiteral("Start Match"), fraServer);
+    cmdServer->setGeometry(T(2760, 360, 1695, 375));
+    cmdResetMatch = new QPushButton(QStringLiteral("Reset Match"), fraServer);
+    cmdResetMatch->setGeometry(T(2760, 780, 1695, 375));
+    cmdStop = new QPushButton(QStringLiteral("Reset All"), fraServer);
+    cmdStop->setGeometry(T(2760, 1200, 1695, 375));
+
+    const QStringList noYes = {QStringLiteral("No"), QStringLiteral("Yes")};
+    cboThickness = AddRow(QStringLiteral("Thickness:"), 0, Numbers(1, 4));
+    cboSnaptogrid = AddRow(QStringLiteral("Snap to grid:"), 1, noYes);
+    cboSpeed = AddRow(QStringLiteral("Speed:"), 2, Numbers(1, 500));
+    cboTurbo = AddRow(QStringLiteral("Turbo:"), 3, noYes);
+    cboWarp = AddRow(QStringLiteral("Warp:"), 4, noYes);
+    cboComplexity = AddRow(QStringLiteral("Complexity:"), 5, Numbers(1, 30));
+    cboMatch = AddRow(QStringLiteral("Match:"), 6, Numbers(1, 100));
+    cboPlayers = AddRow(QStringLiteral("Players:"), 7, Numbers(2, 8));
+    cboTeam = AddRow(QStringLiteral("Team:"), 8, noYes);
+    cboFixedPosition = AddRow(QStringLiteral("Fixed position:"), 9, noYes);
+    cboDiagonalMotion = AddRow(QStringLiteral("Diagonal motion:"), 10, noYes);
+    cboTeam->setEnabled(false);
+    WhiteLabel(QStringLiteral("Width:"), fraServer, QPoint(300 / Twips, (4320 + 60) / Twips));
+    txtWidth = box(fraServer, T(1860, 4320, 675, 315));
+    txtWidth->setMaxLength(4);
+    WhiteLabel(QStringLiteral("Height:"), fraServer, QPoint(300 / Twips, (4680 + 60) / Twips));
+    txtHeight = box(fraServer, T(1860, 4680, 675, 315));
+    txtHeight->setMaxLength(4);
+    WhiteLabel(QStringLiteral("Grid Color:"), fraServer, QPoint(300 / Twips, (5040 + 60) / Twips));
+    txtGridColor = swatch(fraServer, T(1860, 5040, 1335, 315));
+
+    // Option interlocks: Team only for 4, 6 and 8 players; diagonal motion only for thin trails.
+    connect(cboPlayers, &QComboBox::currentIndexChanged, this, [this](int i) {
+        cboTeam->setEnabled(i == 2 || i == 4 || i == 6);
+    });
+    connect(cboThickness, &QComboBox::currentIndexChanged, this, [this](int i) {
+        cboDiagonalMotion->setEnabled(i == 0);
+    });
+    connect(cmdServer, &QPushButton::clicked, this, &frmMain::cmdServer_Click);
+    connect(cmdClient, &QPushButton::clicked, this, &frmMain::cmdClient_Click);
+    connect(cmdPause, &QPushButton::clicked, this, &frmMain::cmdPause_Click);
+    connect(cmdResetMatch, &QPushButton::clicked, this, &frmMain::cmdResetMatch_Click);
+    connect(cmdStop, &QPushButton::clicked, this, &frmMain::cmdStop_Click);
+}
+
+QComboBox* frmMain::AddRow(const QString& label, int row, QStringList items) {
+    const int top = 360 + 360 * row;
+    WhiteLabel(label, fraServer, QPoint(300 / Twips, (top + 60) / Twips));
+    auto* list = new QComboBox(fraServer);
+    list->setGeometry(T(1860, top, 675, 315));
+    list->addItems(items);
+    list->setCurrentIndex(-1);
+    return list;
+}
+
+void frmMain::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("E&xit"), this, [this] { close(); });
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addAction(QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1), this, &frmMain::OpenHelp);
+    help->addAction(QStringLiteral("C&heck for updates..."), this, [this] { open_(UpdatesPage); });
+    help->addAction(QStringLiteral("&Visit the Author's Homepage..."), this, [this] { open_(HomePage); });
+    help->addSeparator();
+    help->addAction(QStringLiteral("&About Lumivex..."));
+    // The tray's pop-up menu; never shown in the menu bar.
+    mPopupSys = new QMenu(QStringLiteral("&SysTray"), this);
+    mPopupSys->addAction(QStringLiteral("&Restore"), this, [this] {
+        showNormal();
+        raise();
+        activateWindow();
+    });
+    mPopupSys->addAction(QStringLiteral("&Minimize"), this, [this] { Minimise(); });
+    mPopupSys->addAction(QStringLiteral("&About"));
+    mPopupSys->addSeparator();
+    mPopupSys->addAction(QStringLiteral("&Exit"), this, [this] { close(); });
+}
+
+void frmMain::OpenHelp() {
+    open_(QUrl::fromLocalFile(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("lumivex.hlp"))));
+}
+
+void frmMain::Load() {
+    in_.State().IniFile = GetWindowsPath() + QStringLiteral("/lumivex.ini");
+    InitVariables();
+    PopulateControls();
+    tmrStart.start();
+}
+
+QString frmMain::GetSpecificSetting(const QString& section, const QString& key, const QString& def) const {
+    const QString v = ReadIniString(section, key, in_.State().IniFile);
+    return v.isEmpty() ? def : v;
+}
+
+void frmMain::InitVariables() {
+    MatchState& s = in_.State();
+    s.Delimiter = QString(QChar(1));
+    s.WarpOn = False16;
+    firstResize_ = true;
+    s.LocalPlayer = -1;
+    s.NumPlayers = 7;
+    s.UserName = ReadIniString(Main, QStringLiteral("Name"), s.IniFile);
+    if (!s.UserName.isEmpty()) return;
+    s.UserName = GetEnvironmentString(QStringLiteral("USERNAME"));
+    if (!s.UserName.isEmpty()) return;
+    // Linux keeps the login name in USER.
+    s.UserName = GetEnvironmentString(QStringLiteral("USER"));
+    if (!s.UserName.isEmpty()) return;
+    s.UserName = QStringLiteral("User") + QString::number(static_cast<int>(in_.Random().Next() * 100 + 1));
+}
+
+int frmMain::ListIndex(const QString& key, const QString& def) const {
+    // A stored index that is not a number, or lies outside the list, reads as the default.
+    const auto v = convert::ToInt16(GetSpecificSetting(Main, key, def));
+    return v ? *v : convert::ToInt16(def).value_or(0);
+}
+
+void frmMain::PopulateControls() {
+    struct Row {
+        QComboBox* list;
+        const char* key;
+        const char* def;
+    };
+    const Row rows[] = {{cboWarp, "Warp", "0"},
+                        {cboPlayers, "Players", "0"},
+                        {cboThickness, "Thickness", "0"},
+                        {cboSpeed, "Speed", "84"},
+                        {cboMatch, "Match", "6"},
+                        {cboTeam, "Team", "0"},
+                        {cboTurbo, "Turbo", "1"},
+                        {cboSnaptogrid, "VirtualGrid", "1"},
+                        {cboComplexity, "Complexity", "7"},
+                        {cboFixedPosition, "FixedPosition", "0"},
+                        {cboDiagonalMotion, "DiagonalMotion", "0"}};
+    for (const Row& r : rows) {
+        int index = ListIndex(QLatin1String(r.key), QLatin1String(r.def));
+        if (index < 0 || index >= r.list->count()) index = QByteArray(r.def).toInt();
+        r.list->setCurrentIndex(index);
+    }
+    txtWidth->setText(GetSpecificSetting(Main, QStringLiteral("Width"), QStringLiteral("360")));
+    txtHeight->setText(GetSpecificSetting(Main, QStringLiteral("Height"), QStringLiteral("295")));
+    auto colour = [this](const char* key) {
+        return convert::ToInt32(GetSpecificSetting(Main, QLatin1String(key), QStringLiteral("16777215")))
+            .value_or(colours::White);
+    };
+    SetSwatchColour(txtPointColor, colour("PointColor"));
+    SetSwatchColour(txtGridColor, colour("GridColor"));
+    const Colour back =
+        convert::ToInt32(GetSpecificSetting(Main, QStringLiteral("BackColor"), QStringLiteral("11555868")))
+            .value_or(colours::PanelBack);
+    ApplyBackColor(back);
+    if (game_.IsUnloaded() || !game_.isVisible()) game_.Load();
+    txtName->setText(in_.State().UserName);
+}
+
+void frmMain::ApplyBackColor(Colour c) {
+    Paint(this, QPalette::Window, c);
+    game_.SetBackColor(c);
+    for (QGroupBox* f : {fraCommon, fraServer, fraClient}) Paint(f, QPalette::Window, c);
+    SetSwatchColour(txtBackColor, c);
+}
+
+void frmMain::SaveSettings(const QString& mode) {
+    const QString& file = in_.State().IniFile;
+    WriteIniString(Main, QStringLiteral("Name"), txtName->text(), file);
+    if (mode == QLatin1String("Client")) return;
+    auto index = [](QComboBox* l) { return QString::number(l->currentIndex()); };
+    WriteIniString(Main, QStringLiteral("Warp"), index(cboWarp), file);
+    WriteIniString(Main, QStringLiteral("Players"), index(cboPlayers), file);
+    WriteIniString(Main, QStringLiteral("Thickness"), index(cboThickness), file);
+    WriteIniString(Main, QStringLiteral("Speed"), index(cboSpeed), file);
+    WriteIniString(Main, QStringLiteral("Match"), index(cboMatch), file);
+    WriteIniString(Main, QStringLiteral("Team"), index(cboTeam), file);
+    WriteIniString(Main, QStringLiteral("Turbo"), index(cboTurbo), file);
+    WriteIniString(Main, QStringLiteral("VirtualGrid"), index(cboSnaptogrid), file);
+    WriteIniString(Main, QStringLiteral("FixedPosition"), index(cboFixedPosition), file);
+    WriteIniString(Main, QStringLiteral("Complexity"), index(cboComplexity), file);
+    WriteIniString(Main, QStringLiteral("DiagonalMotion"), index(cboDiagonalMotion), file);
+    WriteIniString(Main, QStringLiteral("Width"), txtWidth->text(), file);
+    WriteIniString(Main, QStringLiteral("Height"), txtHeight->text(), file);
+}
+
+void frmMain::InitControls() {
+    for (QLineEdit* box : txtClient) {
+        box->clear();
+        Paint(box, QPalette::Base, colours::FreeRosterBox);
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{txtWidth, txtHeight, txtName, txtPointColor, txtGridColor,
+                                                      txtBackColor, cmdClient, cmdServer, cmdStop, cmdResetMatch,
+                                                      cboPlayers, cboTurbo, cboWarp, cboSnaptogrid, cboThickness,
+                                                      cboComplexity, cboSpeed, cboMatch, cboTeam,
+                                                      cboDiagonalMotion, cboFixedPosition})
+        w->setEnabled(true);
+    cmdPause->setEnabled(false);
+}
+
+void frmMain::tmrStart_Timer() {
+    tmrStart.stop();
+    in_.SendData(wire::RollCall());
+}
+
+void frmMain::cmdClient_Click() {
+    SaveSettings(QStringLiteral("Client"));
+    cmdServer->setEnabled(false);
+    cmdStop->setEnabled(false);
+    cmdPause->setEnabled(true);
+    cmdClient->setEnabled(false);
+    cmdResetMatch->setEnabled(false);
+    for (QWidget* w : std::initializer_list<QWidget*>{cboSnaptogrid, cboPlayers, cboTurbo, cboSpeed, cboMatch,
+                                                      cboComplexity, cboWarp, cboThickness, cboTeam,
+                                                      cboFixedPosition, cboDiagonalMotion, txtWidth, txtHeight,
+                                                      txtName, txtPointColor, txtBackColor, txtGridColor})
+        w->setEnabled(false);
+    game_.activateWindow();
+    game_.FocusArena();
+    tmrClient.start();
+}
+
+void frmMain::tmrClient_Timer() {
+    MatchState& s = in_.State();
+    int i = 1;
+    while (i < 8 && s.LocalPlayer == -1) {
+        if (RosterText(i).isEmpty()) {
+            in_.SendData(wire::Register(i, txtName->text(), SwatchColour(txtPointColor)));
+            s.LocalPlayer = static_cast<std::int16_t>(i);
+        }
+        ++i;
+    }
+    if (i == 8 && s.LocalPlayer == -1)
+        in_.ShowMessage(QStringLiteral("Only 7 instances can serve as clients"), QStringLiteral("Lumivex"),
+                        MessageIcon::None);
+    tmrClient.stop();
+}
+
+void frmMain::cmdServer_Click() {
+    if (RosterText(1).isEmpty()) {
+        in_.ShowMessage(QStringLiteral("No Client 1!"), QStringLiteral("Warning!"), MessageIcon::Warning);
+        return;
+    }
+    SaveSettings(QStringLiteral("Server"));
+    // Pressed during a running round, the old round stops here, so only one loop ever runs.
+    in_.AbandonRound();
+
+    MatchState& s = in_.State();
+    s.MatchOver = False16;
+    s.Complexity = static_cast<std::int16_t>(cboComplexity->currentIndex() + 1);
+    s.Speed = static_cast<std::int16_t>(cboSpeed->currentIndex() + 1);
+    s.MatchScore = static_cast<std::int16_t>(cboMatch->currentIndex() + 1);
+    s.NumPlayers = static_cast<std::int16_t>(cboPlayers->currentIndex() + 2);
+    s.Thickness = static_cast<std::int16_t>(cboThickness->currentIndex());
+    s.LocalPlayer = 0;
+    auto yes = [](QComboBox* l) { return l->currentIndex() != 0 ? True16 : False16; };
+    auto yesIfEnabled = [](QComboBox* l) { return l->currentIndex() != 0 && l->isEnabled() ? True16 : False16; };
+    s.WarpOn = yes(cboWarp);
+    s.TurboOn = yes(cboTurbo);
+    s.TeamOn = yesIfEnabled(cboTeam);
+    s.SnapToGrid = yes(cboSnaptogrid);
+    s.FixedPosition = yes(cboFixedPosition);
+    s.DiagonalMotion = yesIfEnabled(cboDiagonalMotion);
+
+    // A size that is not a number counts as below the minimum.
+    auto clamp = [](QLineEdit* box, int lo, int hi) {
+        const auto v = convert::ToInt16(box->text());
+        if (!v || *v < lo)
+            box->setText(QString::number(lo));
+        else if (*v > hi)
+            box->setText(QString::number(hi));
+    };
+    clamp(txtWidth, Dispatcher::MinWidth, Dispatcher::MaxWidth);
+    clamp(txtHeight, Dispatcher::MinHeight, Dispatcher::MaxHeight);
+
+    cmdPause->setEnabled(true);
+    cmdStop->setEnabled(true);
+    if (game_.IsMinimised()) game_.Restore();
+    Board& board = in_.GetBoard();
+    board.SetStopGoText(QStringLiteral("3"));
+    for (int i = 1; i <= 8; ++i) board.SetScoreText(i, QStringLiteral("0"));
+    board.SetStatus(QString());
+
+    const int h = convert::ToInt16(txtHeight->text()).value_or(Dispatcher::MinHeight);
+    const int w = convert::ToInt16(txtWidth->text()).value_or(Dispatcher::MinWidth);
+    wire::Settings m;
+    m.height = h;
+    m.width = w;
+    m.speed = s.Speed;
+    m.thickness = s.Thickness;
+    m.warp = cboWarp->currentIndex();
+    m.numPlayers = s.NumPlayers;
+    m.matchScore = s.MatchScore;
+    m.complexity = s.Complexity;
+    m.turbo = cboTurbo->currentIndex();
+    // A disabled list counts as "No" here too, so the clients play by the host's rules.
+    m.team = s.TeamOn ? 1 : 0;
+    m.name = txtName->text();
+    m.color = SwatchColour(txtPointColor);
+    m.gridColor = SwatchColour(txtGridColor);
+    m.fixedPosition = cboFixedPosition->currentIndex();
+    m.diagonalMotion = s.DiagonalMotion ? 1 : 0;
+    in_.SendData(wire::MatchSettings(m));
+
+    board.ResizeArena(w, h);
+    game_.FitArena(w, h);
+    in_.GetCountdown().Start();
+    board.Arena().Clear();
+    board.Notify();
+    game_.FocusArena();
+    Minimise();
+}
+
+void frmMain::cmdPause_Click() {
+    if (cmdPause->text() == QLatin1String("Pause")) {
+        in_.SendData(wire::PauseResume(true));
+        return;
+    }
+    cmdPause->setText(QStringLiteral("Pause"));
+    game_.FocusArena();
+    Board& board = in_.GetBoard();
+    board.SetStopGoColor(colours::CountdownIdle);
+    board.SetStopGoText(QStringLiteral("3"));
+    board.Notify();
+    in_.GetCountdown().Start();
+    in_.SendData(wire::PauseResume(false));
+}
+
+void frmMain::cmdResetMatch_Click() {
+    in_.State().MatchOver = True16;
+    in_.SendData(wire::ResetMatch());
+}
+
+void frmMain::cmdStop_Click() {
+    InitControls();
+    in_.InitControls();
+    in_.State().RoundOver = True16;
+    in_.State().LocalPlayer = -1;
+    in_.SendData(wire::ResetAll());
+}
+
+Colour frmMain::SwatchColour(const QLineEdit* swatch) {
+    return Canvas::FromRgb(swatch->palette().color(QPalette::Base).rgb());
+}
+
+void frmMain::SetSwatchColour(QLineEdit* swatch, Colour c) { Paint(swatch, QPalette::Base, c); }
+
+void frmMain::PickColour(QLineEdit* swatch) {
+    cmdClient->setFocus();
+    const auto chosen = choose_(SwatchColour(swatch));
+    if (!chosen) return; // cancelled: nothing changes
+    const QString& file = in_.State().IniFile;
+    if (swatch == txtBackColor) {
+        ApplyBackColor(*chosen);
+        WriteIniString(Main, QStringLiteral("BackColor"), QString::number(*chosen), file);
+    } else if (swatch == txtGridColor) {
+        SetSwatchColour(txtGridColor, *chosen);
+        WriteIniString(Main, QStringLiteral("GridColor"), QString::number(*chosen), file);
+    } else if (swatch == txtPointColor) {
+        SetSwatchColour(txtPointColor, *chosen);
+        WriteIniString(Main, QStringLiteral("PointColor"), QString::number(*chosen), file);
+    }
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* e) {
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (box && e->type() == QEvent::MouseButtonPress && box->isEnabled() &&
+        (box == txtPointColor || box == txtBackColor || box == txtGridColor)) {
+        PickColour(box);
+        return true;
+    }
+    // The roster is read-only: focus entering it moves on to the width box.
+    if (box && e->type() == QEvent::FocusIn && std::find(txtClient.begin(), txtClient.end(), box) != txtClient.end())
+        QMetaObject::invokeMethod(txtWidth, qOverload<>(&QWidget::setFocus), Qt::QueuedConnection);
+    return QMainWindow::eventFilter(watched, e);
+}
+
+QString frmMain::RosterText(int slot) const {
+    return slot >= 1 && slot <= 7 ? txtClient[slot - 1]->text() : QString();
+}
+
+void frmMain::SetRosterText(int slot, const QString& text) {
+    if (slot >= 1 && slot <= 7) txtClient[slot - 1]->setText(text);
+}
+
+void frmMain::SetRosterColor(int slot, Colour c) {
+    if (slot >= 1 && slot <= 7) Paint(txtClient[slot - 1], QPalette::Base, c);
+}
+
+void frmMain::SetPlayersIndex(int index) {
+    if (index >= -1 && index < cboPlayers->count()) cboPlayers->setCurrentIndex(index);
+}
+
+void frmMain::SetStartEnabled(bool on) { cmdServer->setEnabled(on); }
+void frmMain::SetPauseEnabled(bool on) { cmdPause->setEnabled(on); }
+void frmMain::SetResetAllEnabled(bool on) { cmdStop->setEnabled(on); }
+void frmMain::SetPauseCaption(const QString& caption) { cmdPause->setText(caption); }
+
+void frmMain::Minimise() { showMinimized(); }
+
+void frmMain::Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    game_.Unload();
+    hide();
+    emit unloaded();
+}
+
+void frmMain::closeEvent(QCloseEvent* e) {
+    Unload();
+    e->accept();
+}
+
+void frmMain::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (firstResize_ && !e->spontaneous()) {
+        firstResize_ = false;
+        move(std::max(0, x() - 200), y());
+        // Side by side: where the game window would cover the panel, it moves to its right.
+        const QRect mine = frameGeometry();
+        if (game_.isVisible() && game_.frameGeometry().intersects(mine))
+            game_.move(mine.right() + 8, game_.y());
+        activateWindow();
+    }
+}
+
+void frmMain::changeEvent(QEvent* e) { QMainWindow::changeEvent(e); }

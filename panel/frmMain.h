@@ -1,0 +1,102 @@
+#pragma once
+
+#include "Ports.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <QUrl>
+#include <array>
+#include <functional>
+#include <optional>
+
+class Instance;
+class frmVyre;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QMenu;
+
+// The control panel: match options, the roster of registered clients and the buttons that
+// register, host, pause and reset. Its options live in the settings file.
+class frmMain : public QMainWindow, public PanelPort {
+    Q_OBJECT
+public:
+    frmMain(Instance& instance, frmVyre& game, QWidget* parent = nullptr);
+
+    // Replaceable for tests: the colour chooser (nothing when cancelled) and the desktop's "open".
+    void SetColourChooser(std::function<std::optional<Colour>(Colour current)> choose) { choose_ = std::move(choose); }
+    void SetOpener(std::function<void(const QUrl&)> open) { open_ = std::move(open); }
+
+    // Start-up: settings file, shared variables, controls, game window, roll call.
+    void Load();
+
+    // The settings module's procedures.
+    QString GetSpecificSetting(const QString& section, const QString& key, const QString& def) const;
+    void InitVariables();
+    void PopulateControls();
+    void SaveSettings(const QString& mode);
+
+    // Buttons, timers and swatches.
+    void cmdServer_Click();
+    void cmdClient_Click();
+    void cmdPause_Click();
+    void cmdResetMatch_Click();
+    void cmdStop_Click();
+    void tmrStart_Timer();
+    void tmrClient_Timer();
+    void PickColour(QLineEdit* swatch);
+    void ApplyBackColor(Colour c);
+
+    // PanelPort
+    QString RosterText(int slot) const override;
+    void SetRosterText(int slot, const QString& text) override;
+    void SetRosterColor(int slot, Colour c) override;
+    void SetPlayersIndex(int index) override;
+    void SetStartEnabled(bool on) override;
+    void SetPauseEnabled(bool on) override;
+    void SetResetAllEnabled(bool on) override;
+    void SetPauseCaption(const QString& caption) override;
+    void InitControls() override;
+    void Minimise() override;
+    void PauseResume() override { cmdPause_Click(); }
+    void Unload() override;
+
+    // Controls, by their names.
+    QLineEdit *txtName, *txtPointColor, *txtBackColor, *txtGridColor, *txtWidth, *txtHeight;
+    std::array<QLineEdit*, 7> txtClient{};
+    QComboBox *cboThickness, *cboSnaptogrid, *cboSpeed, *cboTurbo, *cboWarp, *cboComplexity, *cboMatch,
+        *cboPlayers, *cboTeam, *cboFixedPosition, *cboDiagonalMotion;
+    QPushButton *cmdPause, *cmdClient, *cmdServer, *cmdResetMatch, *cmdStop;
+    QGroupBox *fraCommon, *fraClient, *fraServer;
+    QMenu* mPopupSys = nullptr;
+    QTimer tmrStart, tmrClient;
+
+    static Colour SwatchColour(const QLineEdit* swatch);
+    static void SetSwatchColour(QLineEdit* swatch, Colour c);
+
+signals:
+    // The panel was closed: the program ends.
+    void unloaded();
+
+protected:
+    void changeEvent(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void BuildControls();
+    void BuildMenus();
+    void OpenHelp();
+    QComboBox* AddRow(const QString& label, int row, QStringList items);
+    int ListIndex(const QString& key, const QString& def) const;
+
+    Instance& in_;
+    frmVyre& game_;
+    std::function<std::optional<Colour>(Colour)> choose_;
+    std::function<void(const QUrl&)> open_;
+    bool firstResize_ = true;
+    bool unloaded_ = false;
+};
