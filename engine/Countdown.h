@@ -19,6 +19,9 @@ public:
 
     Countdown(MatchState& state, Board& board, RoundSetup& setup, GameLoop& loop, QObject* parent = nullptr);
 
+    // Shorter steps let tests play whole matches quickly.
+    void SetStepInterval(int ms) { tmrStopGo_.setInterval(ms); }
+
     // tmrStopGo's switch.
     void Start();
     void Stop();

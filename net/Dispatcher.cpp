@@ -65,9 +65,10 @@ void Dispatcher::Positions(const Fields& f) {
     const int n = s.PlayerCount();
 
     arena.SetFillStyle(Canvas::FillStyle::Solid);
+    // Crashed riders are drawn too: only the host knows who crashed, and skipping them there
+    // alone would leave its arena, the one crashes are judged on, different from every client's.
     for (int i = 1; i <= n; ++i) {
         const PlayerRecord& p = s.Players[i];
-        if (p.Crashed == -1) continue;
         const auto x = f.Int16(2 * i - 1), y = f.Int16(2 * i);
         if (x && y) {
             arena.SetFillColor(p.Color);

@@ -1,0 +1,109 @@
+#include "Stubs.h"
+
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+#include <random>
+
+// Whole matches in one process: a host and clients on the in-process bus, steered through
+// their key handlers by a fixed script.
+class tst_Match : public QObject {
+    Q_OBJECT
+
+private slots:
+    void wholeMatchKeepsEveryInstanceInStep();
+    void rotationMovesPlayersToTheNextStartingPoint();
+};
+
+namespace {
+QStringList Scores(Node& n) {
+    QStringList s;
+    for (int i = 1; i <= 8; ++i) s << n.B().Score(i).text;
+    return s;
+}
+} // namespace
+
+void tst_Match::wholeMatchKeepsEveryInstanceInStep() {
+    // Every client shows the host's arena pixel for pixel, and the same scores and status,
+    // at the end of every round; the match ends when a player reaches the match score.
+    InProcessBus bus;
+    std::vector<std::unique_ptr<Node>> nodes;
+    for (int i = 0; i < 4; ++i) {
+        nodes.push_back(std::make_unique<Node>(bus, 100 + i));
+        nodes.back()->instance.GetCountdown().SetStepInterval(40);
+    }
+    Node& host = *nodes[0];
+    for (int slot = 1; slot <= 3; ++slot) {
+        nodes[slot]->S().LocalPlayer = static_cast<std::int16_t>(slot);
+        nodes[slot]->instance.SendData(wire::Register(slot, QStringLiteral("Rider %1").arg(slot), colours::White));
+    }
+    QTest::qWait(10);
+    Recorder recorder(bus);
+
+    std::mt19937 script(7);
+    QTimer keys;
+    keys.setInterval(15);
+    connect(&keys, &QTimer::timeout, [&] {
+        const int who = static_cast<int>(script() % 4);
+        const int key = Steering::Left + static_cast<int>(script() % 4);
+        nodes[who]->instance.GetSteering().KeyDown(key);
+    });
+
+    int rounds = 0;
+    int mismatchedRounds = 0;
+    connect(&host.instance.Loop(), &GameLoop::finished, [&] {
+        ++rounds;
+        QTimer::singleShot(10, [&] {
+            for (int i = 1; i < 4; ++i) {
+                Node& c = *nodes[i];
+                if (Scores(c) != Scores(host) || c.B().Status() != host.B().Status() ||
+                    c.B().Arena().Image() != host.B().Arena().Image())
+                    ++mismatchedRounds;
+            }
+        });
+    });
+
+    wire::Settings m = TestSettings(4);
+    BecomeHost(host, m);
+    keys.start();
+    QTRY_VERIFY_WITH_TIMEOUT(host.S().MatchOver, 120000);
+    QTest::qWait(50);
+
+    QVERIFY2(rounds >= 3, qPrintable(QStringLiteral("only %1 rounds").arg(rounds)));
+    QCOMPARE(mismatchedRounds, 0);
+    QVERIFY(!recorder.Numbered(6).isEmpty()); // obstacles went out
+    int best = 0;
+    for (const QString& s : Scores(host)) best = std::max(best, s.toInt());
+    QCOMPARE(best, 3);
+    for (auto& n : nodes) {
+        QVERIFY(n->S().MatchOver);
+        QCOMPARE(n->boxes.size(), 1);
+        QVERIFY(n->boxes.front().endsWith(QStringLiteral(" won the match!")));
+    }
+}
+
+void tst_Match::rotationMovesPlayersToTheNextStartingPoint() {
+    // After one won round the players move on by one starting point, on every instance.
+    InProcessBus bus;
+    Node host(bus, 1), client(bus, 2);
+    client.S().LocalPlayer = 1;
+    wire::Settings m = TestSettings(2);
+    m.complexity = 1;
+    BecomeHost(host, m);
+    QTest::qWait(5);
+    host.instance.AbandonRound();
+    client.instance.AbandonRound();
+    for (Node* n : {&host, &client}) {
+        n->instance.Setup().SetupRound();
+        QCOMPARE(n->S().Players[1].X, std::int16_t(90));
+        QCOMPARE(n->S().Players[2].X, std::int16_t(270));
+        n->B().SetScoreText(2, QStringLiteral("1"));
+        n->instance.Setup().SetupRound();
+        QCOMPARE(n->S().Players[1].X, std::int16_t(270));
+        QCOMPARE(n->S().Players[1].Direction, std::int16_t(4));
+        QCOMPARE(n->S().Players[2].X, std::int16_t(90));
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_Match)
+#include "tst_Match.moc"

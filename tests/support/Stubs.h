@@ -1,0 +1,129 @@
+#pragma once
+
+#include "InProcessBus.h"
+#include "Instance.h"
+#include "Messages.h"
+
+#include <QStringList>
+#include <array>
+#include <memory>
+#include <vector>
+
+// Stand-ins for the two windows, so the match logic runs without widgets.
+class StubPanel : public PanelPort {
+public:
+    std::array<QString, 8> roster{};
+    std::array<Colour, 8> rosterColor{};
+    int playersIndex = 0;
+    bool startEnabled = true, pauseEnabled = false, resetAllEnabled = true;
+    QString pauseCaption = QStringLiteral("Pause");
+    int initControls = 0, minimised = 0, pauseResumes = 0, unloads = 0;
+
+    QString RosterText(int slot) const override { return slot >= 1 && slot <= 7 ? roster[slot] : QString(); }
+    void SetRosterText(int slot, const QString& t) override { roster.at(slot) = t; }
+    void SetRosterColor(int slot, Colour c) override { rosterColor.at(slot) = c; }
+    void SetPlayersIndex(int i) override { playersIndex = i; }
+    void SetStartEnabled(bool on) override { startEnabled = on; }
+    void SetPauseEnabled(bool on) override { pauseEnabled = on; }
+    void SetResetAllEnabled(bool on) override { resetAllEnabled = on; }
+    void SetPauseCaption(const QString& c) override { pauseCaption = c; }
+    void InitControls() override {
+        ++initControls;
+        roster = {};
+    }
+    void Minimise() override { ++minimised; }
+    void PauseResume() override { ++pauseResumes; }
+    void Unload() override { ++unloads; }
+};
+
+class StubWindow : public WindowPort {
+public:
+    bool minimised = false;
+    int restores = 0, focuses = 0;
+    int width = 0, height = 0;
+    bool IsMinimised() const override { return minimised; }
+    void Minimise() override { minimised = true; }
+    void Restore() override {
+        minimised = false;
+        ++restores;
+    }
+    void FocusArena() override { ++focuses; }
+    void FitArena(int w, int h) override {
+        width = w;
+        height = h;
+    }
+};
+
+// One instance of the game on an in-process bus, with stand-in windows.
+struct Node {
+    Node(InProcessBus& bus, std::uint32_t seed) : transport(bus), instance(transport, seed) {
+        instance.SetPanel(&panel);
+        instance.SetWindow(&window);
+        instance.SetMessageBox([this](const QString& text, const QString&, MessageIcon) { boxes << text; });
+        instance.Load();
+    }
+    MatchState& S() { return instance.State(); }
+    Board& B() { return instance.GetBoard(); }
+    void Receive(const QByteArray& d) { instance.GetDispatcher().tcpReceive_DataArrival(d); }
+
+    BusTransport transport;
+    Instance instance;
+    StubPanel panel;
+    StubWindow window;
+    QStringList boxes;
+};
+
+// Records every datagram on the bus, in order.
+class Recorder : public QObject {
+public:
+    explicit Recorder(InProcessBus& bus) : transport(bus) {
+        transport.InitSockets();
+        connect(&transport, &Transport::datagramArrived, this, [this](const QByteArray& d) { seen << d; });
+    }
+    QList<QByteArray> Numbered(int number) const {
+        QList<QByteArray> out;
+        for (const auto& d : seen)
+            if (d.split(wire::Delimiter).value(0) == QByteArray::number(number)) out << d;
+        return out;
+    }
+    BusTransport transport;
+    QList<QByteArray> seen;
+};
+
+// Default match settings as a host sends them.
+inline wire::Settings TestSettings(int players) {
+    wire::Settings s;
+    s.height = 295;
+    s.width = 360;
+    s.speed = 1;
+    s.thickness = 0;
+    s.numPlayers = players;
+    s.matchScore = 3;
+    s.complexity = 8;
+    s.turbo = 1;
+    s.name = QStringLiteral("Host");
+    s.color = colours::White;
+    s.gridColor = colours::White;
+    return s;
+}
+
+// What Start Match does to the host's own state before it sends the settings.
+inline void BecomeHost(Node& host, const wire::Settings& m) {
+    MatchState& s = host.S();
+    s.MatchOver = False16;
+    s.Complexity = static_cast<std::int16_t>(m.complexity);
+    s.Speed = static_cast<std::int16_t>(m.speed);
+    s.MatchScore = static_cast<std::int16_t>(m.matchScore);
+    s.NumPlayers = static_cast<std::int16_t>(m.numPlayers);
+    s.Thickness = static_cast<std::int16_t>(m.thickness);
+    s.LocalPlayer = 0;
+    s.WarpOn = m.warp ? True16 : False16;
+    s.TurboOn = m.turbo ? True16 : False16;
+    s.TeamOn = m.team ? True16 : False16;
+    s.SnapToGrid = True16;
+    s.FixedPosition = m.fixedPosition ? True16 : False16;
+    s.DiagonalMotion = m.diagonalMotion ? True16 : False16;
+    host.B().ResizeArena(m.width, m.height);
+    host.instance.SendData(wire::MatchSettings(m));
+    host.instance.GetCountdown().Start();
+}
