@@ -1,0 +1,357 @@
+#include "Stubs.h"
+
+#include <QtTest>
+
+// Every handler's effect and its filter, and datagrams that try to break them.
+class tst_Dispatcher : public QObject {
+    Q_OBJECT
+
+    static QByteArray D(QByteArray text) { return text.replace('|', wire::Delimiter); }
+
+private slots:
+    void positionsDrawHeadsAndGauges();
+    void warpMovesEveryRiderToTheOtherSide();
+    void steerReachesOnlyTheHost();
+    void roundOutcomeShowsAndScores_data();
+    void roundOutcomeShowsAndScores();
+    void matchWonStopsTheMatch();
+    void matchSettingsTakeEffectOnClients();
+    void matchSettingsAreHeldToTheHostsLimits_data();
+    void matchSettingsAreHeldToTheHostsLimits();
+    void hostKeepsItsOwnSettings();
+    void obstaclesAndResetAllSkipTheHost();
+    void resetMatchFillsGaugesAndEndsTheRound();
+    void registerFillsTheRosterAndCountsPlayers_data();
+    void registerFillsTheRosterAndCountsPlayers();
+    void unregisterSearchesBoxesTwoToSix();
+    void pauseAndResume();
+    void rollCallIsAnswered();
+    void hostileDatagramsChangeNothingUnsafe_data();
+    void hostileDatagramsChangeNothingUnsafe();
+};
+
+void tst_Dispatcher::positionsDrawHeadsAndGauges() {
+    InProcessBus bus;
+    Node n(bus, 1);
+    n.S().NumPlayers = 2;
+    n.S().Thickness = 1;
+    n.S().Players[1].Color = 0x0000FF;
+    n.S().Players[2].Color = 0x00FF00;
+    n.S().Players[3].Color = 0xFF0000;
+    n.Receive(D("1|50|60|100|60|150|60|0|0|0|0|0|0|0|0|0|0|40|85|85|85|85|85|85|85|"));
+    Canvas& a = n.B().Arena();
+    QCOMPARE(a.Pixel(52, 60), 0x0000FF); // radius 2
+    QCOMPARE(a.Pixel(53, 60), colours::White);
+    QCOMPARE(a.Pixel(100, 58), 0x00FF00);
+    QCOMPARE(a.Pixel(150, 60), colours::White); // player 3 is not in this match
+    QCOMPARE(n.B().Gauge(1).Pixel(39, 4), 0x0000FF);
+    QCOMPARE(n.B().Gauge(1).Pixel(40, 4), colours::White);
+}
+
+void tst_Dispatcher::warpMovesEveryRiderToTheOtherSide() {
+    InProcessBus bus;
+    Node n(bus, 1);
+    n.B().ResizeArena(360, 295);
+    n.S().NumPlayers = 2;
+    n.S().WarpOn = True16;
+    n.S().Players[2].Crashed = -1; // crashed riders wrap as well
+    n.Receive(D("1|6|100|351|286|0|0|0|0|0|0|0|0|0|0|0|0|85|85|85|85|85|85|85|85|"));
+    QCOMPARE(n.S().Players[1].X, std::int16_t(350));
+    QCOMPARE(n.S().Players[1].Y, std::int16_t(0)); // untouched: 100 is inside
+    QCOMPARE(n.S().Players[2].X, std::int16_t(7));
+    QCOMPARE(n.S().Players[2].Y, std::int16_t(7));
+}
+
+void tst_Dispatcher::steerReachesOnlyTheHost() {
+    InProcessBus bus;
+    Node host(bus, 1), client(bus, 2);
+    host.S().LocalPlayer = 0;
+    client.S().LocalPlayer = 1;
+    for (Node* n : {&host, &client}) n->S().Players[2].Direction = 2;
+    for (Node* n : {&host, &client}) n->Receive(D("2|1|1|1|"));
+    QCOMPARE(host.S().Players[2].RequestedDirection, std::int16_t(1));
+    QCOMPARE(host.S().Players[2].Turbo, std::int16_t(1));
+    QCOMPARE(client.S().Players[2].RequestedDirection, std::int16_t(0));
+    host.S().Players[2].RequestedDirection = 3;
+    host.Receive(D("2|1|2|0|")); // the current direction: only the turbo changes
+    QCOMPARE(host.S().Players[2].RequestedDirection, std::int16_t(3));
+    QCOMPARE(host.S().Players[2].Turbo, std::int16_t(0));
+}
+
+void tst_Dispatcher::roundOutcomeShowsAndScores_data() {
+    QTest::addColumn<QByteArray>("datagram");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QStringList>("scores");
+    QTest::newRow("code 1 credits player 2") << D("3|1") << "Bo won!" << QStringList{"0", "1", "0", "0"};
+    QTest::newRow("code 2 credits player 1") << D("3|2") << "Al won!" << QStringList{"1", "0", "0", "0"};
+    QTest::newRow("team code 6") << D("3|6") << "Cy & Di won!" << QStringList{"0", "0", "1", "0"};
+    QTest::newRow("draw") << D("3|5") << "Nobody won!" << QStringList{"0", "0", "0", "0"};
+    QTest::newRow("unknown code") << D("3|99") << "" << QStringList{"0", "0", "0", "0"};
+    QTest::newRow("no code") << D("3") << "" << QStringList{"0", "0", "0", "0"};
+}
+
+void tst_Dispatcher::roundOutcomeShowsAndScores() {
+    QFETCH(QByteArray, datagram);
+    InProcessBus bus;
+    Node n(bus, 1);
+    const char* names[] = {"", "Al", "Bo", "Cy", "Di"};
+    for (int i = 1; i <= 4; ++i) n.S().Players[i].Name = QString::fromLatin1(names[i]);
+    n.Receive(datagram);
+    QTEST(n.B().Status(), "status");
+    QStringList scores;
+    for (int i = 1; i <= 4; ++i) scores << n.B().Score(i).text;
+    QTEST(scores, "scores");
+    QVERIFY(n.instance.GetCountdown().IsRunning()); // the next round's countdown, whatever the code
+}
+
+void tst_Dispatcher::matchWonStopsTheMatch() {
+    InProcessBus bus;
+    Node host(bus, 1), client(bus, 2);
+    host.S().LocalPlayer = 0;
+    client.S().LocalPlayer = 1;
+    for (Node* n : {&host, &client}) {
+        n->S().MatchScore = 2;
+        n->S().Players[3].Name = QStringLiteral("Cy");
+        n->S().Players[4].Name = QStringLiteral("Di");
+        n->B().SetScoreText(3, QStringLiteral("1"));
+        n->instance.GetCountdown().Start();
+        n->Receive(D("3|6"));
+        QVERIFY(n->S().MatchOver);
+        QCOMPARE(n->boxes, QStringList{"Cy & Di won the match!"});
+    }
+    QVERIFY(!host.instance.GetCountdown().IsRunning());
+}
+
+void tst_Dispatcher::matchSettingsTakeEffectOnClients() {
+    InProcessBus bus;
+    Node n(bus, 1);
+    n.S().LocalPlayer = 1;
+    n.window.minimised = true;
+    for (int i = 1; i <= 8; ++i) n.S().Players[i].Color = 100 + i;
+    n.B().SetScoreText(2, QStringLiteral("4"));
+    n.Receive(D("4|300|400|12|0|1|6|9|10|1|1|Host|16777215|255|1|1|"));
+    const MatchState& s = n.S();
+    QCOMPARE(n.B().Arena().Width(), 400);
+    QCOMPARE(n.B().Arena().Height(), 300);
+    QCOMPARE(n.window.width, 400);
+    QVERIFY(!n.window.minimised);
+    QVERIFY(!n.panel.startEnabled && n.panel.pauseEnabled && !n.panel.resetAllEnabled);
+    QCOMPARE(s.Speed, std::int16_t(12));
+    QVERIFY(s.WarpOn && s.TurboOn && s.TeamOn && s.FixedPosition && s.DiagonalMotion);
+    QCOMPARE(s.NumPlayers, std::int16_t(6));
+    QCOMPARE(s.MatchScore, std::int16_t(9));
+    QCOMPARE(s.Players[1].Name, QStringLiteral("Host"));
+    QCOMPARE(s.Players[1].Color, colours::HostDefault);
+    QCOMPARE(s.Players[3].Color, colours::HostDefault); // team colours for six players
+    QCOMPARE(s.Players[5].Color, 104);
+    QCOMPARE(s.Players[7].Color, colours::White); // beyond the match
+    QCOMPARE(s.ArenaBackColor, 255);
+    QCOMPARE(n.B().Arena().Pixel(200, 200), 255);
+    QCOMPARE(n.B().Score(2).text, QStringLiteral("0"));
+    QVERIFY(n.instance.GetCountdown().IsRunning());
+}
+
+void tst_Dispatcher::matchSettingsAreHeldToTheHostsLimits_data() {
+    QTest::addColumn<QByteArray>("datagram");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("players");
+    QTest::newRow("tiny") << D("4|100|100|85|0|0|2|7|8|1|0|H|0|0|0|0|") << 360 << 200 << 2;
+    QTest::newRow("huge") << D("4|32767|32767|85|0|0|8|7|8|1|0|H|0|0|0|0|") << 1500 << 1500 << 8;
+    QTest::newRow("negative") << D("4|-5|-32768|85|0|0|3|7|8|1|0|H|0|0|0|0|") << 360 << 200 << 3;
+    QTest::newRow("one player") << D("4|295|360|85|0|0|1|7|8|1|0|H|0|0|0|0|") << 360 << 295 << 7;
+    QTest::newRow("nine players") << D("4|295|360|85|0|0|9|7|8|1|0|H|0|0|0|0|") << 360 << 295 << 7;
+    QTest::newRow("32767 players") << D("4|295|360|85|0|0|32767|7|8|1|0|H|0|0|0|0|") << 360 << 295 << 7;
+    QTest::newRow("missing size") << D("4") << 357 << 297 << 7;
+}
+
+void tst_Dispatcher::matchSettingsAreHeldToTheHostsLimits() {
+    QFETCH(QByteArray, datagram);
+    InProcessBus bus;
+    Node n(bus, 1);
+    n.Receive(datagram);
+    QTEST(n.B().Arena().Width(), "width");
+    QTEST(n.B().Arena().Height(), "height");
+    QTEST(int(n.S().NumPlayers), "players");
+}
+
+void tst_Dispatcher::hostKeepsItsOwnSettings() {
+    InProcessBus bus;
+    Node n(bus, 1);
+    n.S().LocalPlayer = 0;
+    n.S().Speed = 85;
+    n.Receive(D("4|300|400|12|0|1|6|9|10|1|1|Host|5|255|1|1|"));
+    QCOMPARE(n.S().Speed, std::int16_t(85));
+    QCOMPARE(n.B().Arena().Width(), 357);
+    QCOMPARE(n.S().Players[1].Color, 5);
+    QCOMPARE(n.B().Score(1).color, 5);
+    QVERIFY(n.panel.startEnabled);
+}
+
+void tst_Dispatcher::obstaclesAndResetAllSkipTheHost() {
+    InProcessBus bus;
+    Node host(bus, 1), client(bus, 2);
+    host.S().LocalPlayer = 0;
+    client.S().LocalPlayer = 3;
+    for (Node* n : {&host, &client}) n->Receive(D("6|10|10|20|20|"));
+    QCOMPARE(host.B().Arena().Pixel(15, 15), colours::White);
+    QCOMPARE(client.B().Arena().Pixel(10, 10), colours::ObstacleOutline);
+    QCOMPARE(client.B().Arena().Pixel(15, 15), colours::WallFill);
+    for (Node* n : {&host, &client}) n->Receive(D("7|"));
+    QCOMPARE(host.S().LocalPlayer, std::int16_t(0));
+    QCOMPARE(client.S().LocalPlayer, std::int16_t(-1));
+    QVERIFY(client.S().RoundOver);
+    QCOMPARE(client.panel.initControls, 1);
+}
+
+void tst_Dispatcher::resetMatchFillsGaugesAndEndsTheRound() {
+    InProcessBus bus;
+    Node n(bus, 1);
+    n.S().Players[4].Color = 0x123456;
+    n.B().SetScoreText(4, QStringLiteral("3"));
+    n.Receive(D("1|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|"));
+    n.Receive(D("16|"));
+    QCOMPARE(n.B().Gauge(4).Pixel(80, 4), 0x123456);
+    QCOMPARE(n.B().Score(4).text, QStringLiteral("0"));
+    QVERIFY(n.S().RoundOver);
+}
+
+void tst_Dispatcher::registerFillsTheRosterAndCountsPlayers_data() {
+    QTest::addColumn<QList<int>>("taken"); // roster boxes already filled
+    QTest::addColumn<QByteArray>("datagram");
+    QTest::addColumn<int>("playersIndex");
+    QTest::newRow("first client") << QList<int>{} << D("9|1|Bo|16777215|") << 0;
+    QTest::newRow("a gap stops the count") << QList<int>{1, 2, 4} << D("9|5|Bo|1|") << 1;
+    QTest::newRow("all seven") << QList<int>{1, 2, 3, 4, 5, 6} << D("9|7|Bo|1|") << 6;
+    QTest::newRow("box 1 empty") << QList<int>{} << D("9|2|Bo|1|") << -1;
+    QTest::newRow("host's answer") << QList<int>{} << D("9|0|Host|1|") << -9;
+    QTest::newRow("free instance's answer") << QList<int>{} << D("9|-1||0|") << -9;
+}
+
+void tst_Dispatcher::registerFillsTheRosterAndCountsPlayers() {
+    QFETCH(QList<int>, taken);
+    QFETCH(QByteArray, datagram);
+    InProcessBus bus;
+    Node n(bus, 1);
+    n.panel.playersIndex = -9;
+    for (int slot : taken) n.panel.roster[slot] = QStringLiteral("x");
+    n.Receive(datagram);
+    QTEST(n.panel.playersIndex, "playersIndex");
+    if (datagram == D("9|1|Bo|16777215|")) {
+        QCOMPARE(n.panel.roster[1], QStringLiteral("Bo ready!"));
+        QCOMPARE(n.panel.rosterColor[1], colours::PlayerDefault[2]);
+        QCOMPARE(n.B().Score(2).color, colours::PlayerDefault[2]);
+        QCOMPARE(n.S().Players[2].Name, QStringLiteral("Bo"));
+    }
+}
+
+void tst_Dispatcher::unregisterSearchesBoxesTwoToSix() {
+    InProcessBus bus;
+    Node n(bus, 1);
+    for (int slot : {1, 2, 3}) n.panel.roster[slot] = QStringLiteral("x");
+    n.Receive(D("13|1|"));
+    QCOMPARE(n.panel.roster[1], QString());
+    QCOMPARE(n.panel.rosterColor[1], colours::FreeRosterBox);
+    QCOMPARE(n.panel.playersIndex, 2); // first gap from box 2 on is box 4
+    for (int slot = 2; slot <= 6; ++slot) n.panel.roster[slot] = QStringLiteral("x");
+    n.Receive(D("13|7|"));
+    QCOMPARE(n.panel.playersIndex, 2); // boxes 2..6 filled: the list keeps its selection
+    n.Receive(D("13|0|"));
+    QCOMPARE(n.panel.roster[2], QStringLiteral("x"));
+}
+
+void tst_Dispatcher::pauseAndResume() {
+    InProcessBus bus;
+    Node host(bus, 1), client(bus, 2);
+    host.S().LocalPlayer = 0;
+    client.S().LocalPlayer = 1;
+    for (Node* n : {&host, &client}) {
+        n->instance.GetCountdown().Start();
+        n->Receive(D("10|1"));
+        QVERIFY(n->S().Paused);
+        QCOMPARE(n->B().Status(), QStringLiteral("Game Paused!"));
+        QVERIFY(n->window.minimised);
+    }
+    QCOMPARE(host.panel.pauseCaption, QStringLiteral("Resume"));
+    QVERIFY(!host.instance.GetCountdown().IsRunning());
+    QVERIFY(!client.panel.pauseEnabled);
+    for (Node* n : {&host, &client}) n->Receive(D("10|2"));
+    QCOMPARE(host.B().Status(), QStringLiteral("Game Paused!")); // the host resumes by its button only
+    QCOMPARE(client.B().Status(), QStringLiteral("Game Resumed!"));
+    QVERIFY(client.panel.pauseEnabled);
+    QVERIFY(!client.window.minimised);
+    QVERIFY(client.instance.GetCountdown().IsRunning());
+    QCOMPARE(client.B().StopGo().text, QStringLiteral("3"));
+}
+
+void tst_Dispatcher::rollCallIsAnswered() {
+    InProcessBus bus;
+    Node n(bus, 1);
+    Recorder rec(bus);
+    n.S().LocalPlayer = 2;
+    n.S().Players[3].Name = QStringLiteral("Cy");
+    n.S().Players[3].Color = 42;
+    n.Receive(D("11|"));
+    QTest::qWait(5);
+    QCOMPARE(rec.seen, QList<QByteArray>{D("9|2|Cy|42|")});
+}
+
+void tst_Dispatcher::hostileDatagramsChangeNothingUnsafe_data() {
+    QTest::addColumn<QByteArray>("datagram");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("only a delimiter") << D("|");
+    QTest::newRow("unknown 5") << D("5|1|2|");
+    QTest::newRow("unknown 12") << D("12|");
+    QTest::newRow("number out of range") << D("99999|");
+    QTest::newRow("64 KiB") << QByteArray(65536, '1');
+    QTest::newRow("thousands of fields") << QByteArray("1") + QByteArray(20000, '\x01');
+    QTest::newRow("positions truncated") << D("1|5|5|");
+    QTest::newRow("positions far outside") << D("1|32767|-32768|32767|32767|0|0|0|0|0|0|0|0|0|0|0|0|32767|-32768|9|9|9|9|9|9|");
+    QTest::newRow("positions fractional") << D("1|5.5|6.5|x|y|");
+    QTest::newRow("steer slot -1") << D("2|-1|1|1|");
+    QTest::newRow("steer slot 8") << D("2|8|1|1|");
+    QTest::newRow("steer slot 32767") << D("2|32767|1|1|");
+    QTest::newRow("steer direction 9") << D("2|1|9|5|");
+    QTest::newRow("outcome extra fields") << D("3|1|2|3|4");
+    QTest::newRow("settings 9 players") << D("4|295|360|85|0|0|9|7|8|1|0|H|0|0|0|0|");
+    QTest::newRow("settings thickness 32767") << D("4|295|360|85|32767|0|2|7|8|1|0|H|0|0|0|0|");
+    QTest::newRow("settings speed 0") << D("4|295|360|0|0|0|2|7|8|1|0|H|0|0|0|0|");
+    QTest::newRow("settings long name") << D("4|295|360|85|0|0|2|7|8|1|0|") + QByteArray(10000, 'n') + D("|0|0|0|0|");
+    QTest::newRow("obstacle far outside") << D("6|-32768|-32768|32767|32767|");
+    QTest::newRow("obstacle truncated") << D("6|1|2|");
+    QTest::newRow("register slot 8") << D("9|8|X|1|");
+    QTest::newRow("register slot 32767") << D("9|32767|X|1|");
+    QTest::newRow("register invalid UTF-8") << QByteArray("9\x01" "1\x01\xFF\xFE\xC3\x01" "1\x01");
+    QTest::newRow("register name with byte 1 lost in split") << D("9|1|a|b|c|d|");
+    QTest::newRow("pause missing field") << D("10");
+    QTest::newRow("unregister 32767") << D("13|32767|");
+    QTest::newRow("turbo off player 9") << D("14|9|");
+    QTest::newRow("turbo off player -5") << D("14|-5|");
+    QTest::newRow("turn player 32767") << D("15|32767|1|");
+    QTest::newRow("turn direction 0") << D("15|1|0|");
+}
+
+void tst_Dispatcher::hostileDatagramsChangeNothingUnsafe() {
+    QFETCH(QByteArray, datagram);
+    InProcessBus bus;
+    Node host(bus, 1), client(bus, 2);
+    host.S().LocalPlayer = 0;
+    host.S().NumPlayers = 2;
+    client.S().LocalPlayer = 1;
+    for (Node* n : {&host, &client}) {
+        n->Receive(datagram);
+        const MatchState& s = n->S();
+        QVERIFY(s.NumPlayers >= 2 && s.NumPlayers <= 8);
+        QVERIFY(s.Thickness >= 0 && s.Thickness <= 3);
+        QVERIFY(s.Speed >= 1 && s.Speed <= 500);
+        QVERIFY(n->B().Arena().Width() <= 1500 && n->B().Arena().Height() <= 1500);
+        for (int i = 0; i <= 8; ++i) {
+            QVERIFY(s.Players[i].Direction >= 0 && s.Players[i].Direction <= 8);
+            QVERIFY(s.Players[i].RequestedDirection >= 0 && s.Players[i].RequestedDirection <= 8);
+            QVERIFY(s.Players[i].Name.size() <= wire::MaxNameLength);
+        }
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_Dispatcher)
+#include "tst_Dispatcher.moc"
