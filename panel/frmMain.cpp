@@ -363,6 +363,10 @@ void frmMain::tmrClient_Timer() {
         if (RosterText(i).isEmpty()) {
             in_.SendData(wire::Register(i, txtName->text(), SwatchColour(txtPointColor)));
             s.LocalPlayer = static_cast<std::int16_t>(i);
+            // A roll call may arrive before our own Register comes back; its answer must
+            // already carry our name, or it would wipe it from every roster.
+            s.Players[i + 1].Name = wire::CleanName(txtName->text());
+            s.Players[i + 1].Color = SwatchColour(txtPointColor);
         }
         ++i;
     }

@@ -1,0 +1,283 @@
+#include "ArenaView.h"
+#include "IniFile.h"
+#include "Stubs.h"
+#include "frmMain.h"
+#include "frmVyre.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+// The control panel with its game window, one or more "computers" in one process on the
+// in-process bus, driven through their widgets.
+class tst_Panel : public QObject {
+    Q_OBJECT
+
+    struct Machine {
+        explicit Machine(InProcessBus& bus, const QByteArray& ini = {}) : net(bus), in(net, 7), game(in), panel(in, game) {
+            qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+            if (!ini.isEmpty()) {
+                QFile f(home.filePath(QStringLiteral("lumivex.ini")));
+                f.open(QIODevice::WriteOnly);
+                f.write(ini);
+            }
+            in.SetMessageBox([this](const QString& text, const QString& title, MessageIcon) {
+                boxes << title + QStringLiteral(": ") + text;
+            });
+            panel.SetColourChooser([this](Colour) { return chosen; });
+            panel.Load();
+            panel.show();
+            in.GetCountdown().SetStepInterval(30);
+        }
+        QString Ini(const char* key) { return ReadIniString("Main", QLatin1String(key), in.State().IniFile); }
+
+        QTemporaryDir home;
+        BusTransport net;
+        Instance in;
+        frmVyre game;
+        frmMain panel;
+        QStringList boxes;
+        std::optional<Colour> chosen;
+    };
+
+private slots:
+    void init() {
+        qunsetenv("USERNAME");
+        qunsetenv("USER");
+    }
+    void opensWithDefaultsWithoutAFile();
+    void readsTheFileAndFallsBack_data();
+    void readsTheFileAndFallsBack();
+    void interlocksEnableTeamAndDiagonals();
+    void colourPickerAppliesOrCancels();
+    void registrationTakesTheFirstFreeSlot_data();
+    void registrationTakesTheFirstFreeSlot();
+    void lateStarterSeesTheRosterThroughRollCall();
+    void startMatchNeedsClientOne();
+    void startMatchStoresAsTypedAndClamps();
+    void wholeMatchThroughTheWindows();
+};
+
+void tst_Panel::opensWithDefaultsWithoutAFile() {
+    InProcessBus bus;
+    Machine m(bus);
+    frmMain& p = m.panel;
+    QCOMPARE(p.cboThickness->currentText(), QStringLiteral("1"));
+    QCOMPARE(p.cboSnaptogrid->currentText(), QStringLiteral("Yes"));
+    QCOMPARE(p.cboSpeed->currentText(), QStringLiteral("85"));
+    QCOMPARE(p.cboTurbo->currentText(), QStringLiteral("Yes"));
+    QCOMPARE(p.cboWarp->currentText(), QStringLiteral("No"));
+    QCOMPARE(p.cboComplexity->currentText(), QStringLiteral("8"));
+    QCOMPARE(p.cboMatch->currentText(), QStringLiteral("7"));
+    QCOMPARE(p.cboPlayers->currentText(), QStringLiteral("2"));
+    QCOMPARE(p.cboTeam->currentText(), QStringLiteral("No"));
+    QVERIFY(!p.cboTeam->isEnabled());
+    QCOMPARE(p.txtWidth->text(), QStringLiteral("360"));
+    QCOMPARE(p.txtHeight->text(), QStringLiteral("295"));
+    QCOMPARE(frmMain::SwatchColour(p.txtPointColor), colours::White);
+    QCOMPARE(frmMain::SwatchColour(p.txtBackColor), colours::PanelBack);
+    QVERIFY(p.txtName->text().startsWith(QStringLiteral("User")));
+    const int number = p.txtName->text().mid(4).toInt();
+    QVERIFY(number >= 1 && number <= 100);
+    QVERIFY(!p.cmdPause->isEnabled() && p.cmdResetMatch->isEnabled() && p.cmdStop->isEnabled());
+    QVERIFY(m.game.isVisible());
+}
+
+void tst_Panel::readsTheFileAndFallsBack_data() {
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QByteArray>("userName");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("players");
+    QTest::addColumn<QString>("speed");
+    QTest::addColumn<bool>("teamEnabled");
+    QTest::newRow("four players enable Team") << QByteArray("[Main]\nPlayers=2\nName=Ann\n") << QByteArray()
+                                              << "Ann" << "4" << "85" << true;
+    QTest::newRow("empty values read as defaults") << QByteArray("[Main]\nPlayers=\nSpeed=\nName=\n")
+                                                   << QByteArray("bob") << "bob" << "2" << "85" << false;
+    QTest::newRow("out of range and junk") << QByteArray("[Main]\nPlayers=99\nSpeed=abc\n") << QByteArray("c")
+                                           << "c" << "2" << "85" << false;
+    QTest::newRow("garbage file") << QByteArray("\xFF\xFE\x00garbage\n[[[\n=\n", 17) << QByteArray("d") << "d"
+                                  << "2" << "85" << false;
+}
+
+void tst_Panel::readsTheFileAndFallsBack() {
+    QFETCH(QByteArray, ini);
+    QFETCH(QByteArray, userName);
+    if (!userName.isEmpty()) qputenv("USERNAME", userName);
+    InProcessBus bus;
+    Machine m(bus, ini);
+    QTEST(m.panel.txtName->text(), "name");
+    QTEST(m.panel.cboPlayers->currentText(), "players");
+    QTEST(m.panel.cboSpeed->currentText(), "speed");
+    QTEST(m.panel.cboTeam->isEnabled(), "teamEnabled");
+}
+
+void tst_Panel::interlocksEnableTeamAndDiagonals() {
+    InProcessBus bus;
+    Machine m(bus);
+    frmMain& p = m.panel;
+    p.cboPlayers->setCurrentIndex(2);
+    p.cboTeam->setCurrentIndex(1);
+    p.cboPlayers->setCurrentIndex(1); // three players
+    QVERIFY(!p.cboTeam->isEnabled());
+    QCOMPARE(p.cboTeam->currentIndex(), 1);
+    p.cboPlayers->setCurrentIndex(2);
+    QVERIFY(p.cboTeam->isEnabled());
+    QCOMPARE(p.cboTeam->currentIndex(), 1);
+    p.cboThickness->setCurrentIndex(1);
+    QVERIFY(!p.cboDiagonalMotion->isEnabled());
+    p.cboThickness->setCurrentIndex(0);
+    QVERIFY(p.cboDiagonalMotion->isEnabled());
+}
+
+void tst_Panel::colourPickerAppliesOrCancels() {
+    InProcessBus bus;
+    Machine m(bus);
+    m.chosen = std::nullopt;
+    QTest::mouseClick(m.panel.txtBackColor, Qt::LeftButton);
+    QCOMPARE(m.Ini("BackColor"), QString());
+    QCOMPARE(frmMain::SwatchColour(m.panel.txtBackColor), colours::PanelBack);
+    m.chosen = 0x00FF00;
+    QTest::mouseClick(m.panel.txtBackColor, Qt::LeftButton);
+    QCOMPARE(m.Ini("BackColor"), QStringLiteral("65280"));
+    QCOMPARE(m.game.palette().color(QPalette::Window), QColor(0, 255, 0));
+    QCOMPARE(m.panel.fraServer->palette().color(QPalette::Window), QColor(0, 255, 0));
+    m.chosen = 0x0000FF;
+    QTest::mouseClick(m.panel.txtGridColor, Qt::LeftButton);
+    QCOMPARE(m.Ini("GridColor"), QStringLiteral("255"));
+}
+
+void tst_Panel::registrationTakesTheFirstFreeSlot_data() {
+    QTest::addColumn<QList<int>>("taken");
+    QTest::addColumn<int>("slot");
+    QTest::newRow("empty roster") << QList<int>{} << 1;
+    QTest::newRow("gap in the middle") << QList<int>{1, 2, 4} << 3;
+    QTest::newRow("all seven taken") << QList<int>{1, 2, 3, 4, 5, 6, 7} << -1;
+}
+
+void tst_Panel::registrationTakesTheFirstFreeSlot() {
+    QFETCH(QList<int>, taken);
+    InProcessBus bus;
+    Machine m(bus);
+    for (int s : taken) m.panel.SetRosterText(s, QStringLiteral("someone ready!"));
+    m.panel.txtName->setText(QStringLiteral("Eve"));
+    QTest::mouseClick(m.panel.cmdClient, Qt::LeftButton);
+    QVERIFY(!m.panel.cmdServer->isEnabled() && !m.panel.cmdStop->isEnabled() && !m.panel.cmdClient->isEnabled());
+    QVERIFY(m.panel.cmdPause->isEnabled() && !m.panel.cboSpeed->isEnabled() && !m.panel.txtName->isEnabled());
+    QTRY_VERIFY(!m.panel.tmrClient.isActive());
+    QTEST(int(m.in.State().LocalPlayer), "slot");
+    QCOMPARE(m.Ini("Name"), QStringLiteral("Eve"));
+    QCOMPARE(m.Ini("Speed"), QString()); // only the name is saved
+    if (taken.size() == 7) {
+        QCOMPARE(m.boxes, QStringList{"Lumivex: Only 7 instances can serve as clients"});
+    } else {
+        QTRY_COMPARE(m.panel.RosterText(m.in.State().LocalPlayer), QStringLiteral("Eve ready!"));
+    }
+}
+
+void tst_Panel::lateStarterSeesTheRosterThroughRollCall() {
+    InProcessBus bus;
+    Machine a(bus), b(bus);
+    a.panel.txtName->setText(QStringLiteral("Ann"));
+    QTest::mouseClick(a.panel.cmdClient, Qt::LeftButton);
+    QTRY_COMPARE(b.panel.RosterText(1), QStringLiteral("Ann ready!"));
+    Machine late(bus);
+    QCOMPARE(late.panel.RosterText(1), QString());
+    QTRY_COMPARE(late.panel.RosterText(1), QStringLiteral("Ann ready!"));
+}
+
+void tst_Panel::startMatchNeedsClientOne() {
+    InProcessBus bus;
+    Machine m(bus);
+    Recorder rec(bus);
+    m.panel.SetRosterText(2, QStringLiteral("Bo ready!"));
+    QTest::mouseClick(m.panel.cmdServer, Qt::LeftButton);
+    QCOMPARE(m.boxes, QStringList{"Warning!: No Client 1!"});
+    QTest::qWait(5);
+    QVERIFY(rec.seen.isEmpty());
+    QCOMPARE(m.Ini("Speed"), QString());
+    QCOMPARE(int(m.in.State().LocalPlayer), -1);
+}
+
+void tst_Panel::startMatchStoresAsTypedAndClamps() {
+    InProcessBus bus;
+    Machine m(bus);
+    Recorder rec(bus);
+    m.panel.SetRosterText(1, QStringLiteral("Bo ready!"));
+    m.panel.txtWidth->setText(QStringLiteral("2000"));
+    m.panel.txtHeight->setText(QStringLiteral("abc"));
+    m.panel.cboPlayers->setCurrentIndex(1); // three players: Team is disabled...
+    m.panel.cboTeam->setCurrentIndex(1);    // ...though it shows Yes
+    QTest::mouseClick(m.panel.cmdServer, Qt::LeftButton);
+    QCOMPARE(m.Ini("Width"), QStringLiteral("2000"));
+    QCOMPARE(m.Ini("Height"), QStringLiteral("abc"));
+    QCOMPARE(m.panel.txtWidth->text(), QStringLiteral("1500"));
+    QCOMPARE(m.panel.txtHeight->text(), QStringLiteral("200"));
+    QCOMPARE(m.in.GetBoard().Arena().Width(), 1500);
+    QCOMPARE(m.in.State().LocalPlayer, std::int16_t(0));
+    QVERIFY(!m.in.State().TeamOn);
+    QTRY_COMPARE(rec.Numbered(4).size(), 1);
+    const QList<QByteArray> f = rec.Numbered(4).front().split(wire::Delimiter);
+    QCOMPARE(f[1], QByteArray("200"));
+    QCOMPARE(f[2], QByteArray("1500"));
+    QCOMPARE(f[10], QByteArray("0")); // the host plays without teams, and says so
+    QVERIFY(m.panel.cmdPause->isEnabled() && m.panel.cmdStop->isEnabled());
+    QVERIFY(m.in.GetCountdown().IsRunning());
+}
+
+void tst_Panel::wholeMatchThroughTheWindows() {
+    // One computer registers, another hosts; they play, pause, resume, reset the match and
+    // start again with the same client, and Reset All frees everybody.
+    InProcessBus bus;
+    Machine client(bus), host(bus);
+    client.panel.txtName->setText(QStringLiteral("Cli"));
+    QTest::mouseClick(client.panel.cmdClient, Qt::LeftButton);
+    QTRY_COMPARE(host.panel.RosterText(1), QStringLiteral("Cli ready!"));
+
+    host.panel.cboMatch->setCurrentIndex(1); // two wins take the match
+    QTest::mouseClick(host.panel.cmdServer, Qt::LeftButton);
+    QTRY_VERIFY(client.in.GetCountdown().IsRunning());
+    QVERIFY(!client.panel.cmdServer->isEnabled() && !client.panel.cmdStop->isEnabled());
+
+    QTRY_VERIFY_WITH_TIMEOUT(host.in.Loop().IsRunning(), 5000);
+    QTest::mouseClick(client.panel.cmdPause, Qt::LeftButton);
+    QTRY_COMPARE(host.panel.cmdPause->text(), QStringLiteral("Resume"));
+    QTRY_VERIFY(!client.panel.cmdPause->isEnabled());
+    QTRY_VERIFY(!host.in.Loop().IsRunning());
+    QTest::mouseClick(host.panel.cmdPause, Qt::LeftButton);
+    QCOMPARE(host.in.GetBoard().StopGo().text, QStringLiteral("3"));
+    QTRY_VERIFY(client.panel.cmdPause->isEnabled());
+    QCOMPARE(client.in.GetBoard().Status(), QStringLiteral("Game Resumed!"));
+
+    // Steer through the arena's keys: the client turns up and meets the top wall first.
+    QTimer keys;
+    connect(&keys, &QTimer::timeout, [&] { QTest::keyClick(client.game.Arena(), Qt::Key_Up); });
+    keys.start(100);
+    QTRY_VERIFY_WITH_TIMEOUT(host.in.State().MatchOver, 30000);
+    keys.stop();
+    QTest::qWait(20);
+    QCOMPARE(client.boxes.size(), 1);
+    QVERIFY(client.boxes.front().endsWith(QStringLiteral(" won the match!")));
+    for (int i = 1; i <= 2; ++i)
+        QCOMPARE(client.game.ScoreBox(i)->text(), host.game.ScoreBox(i)->text());
+
+    QTest::mouseClick(host.panel.cmdResetMatch, Qt::LeftButton);
+    QTRY_COMPARE(client.game.ScoreBox(1)->text(), QStringLiteral("0"));
+    QTest::mouseClick(host.panel.cmdServer, Qt::LeftButton); // the same client takes part again
+    QTRY_VERIFY(!client.in.State().MatchOver);
+    QCOMPARE(client.in.State().LocalPlayer, std::int16_t(1));
+
+    QTest::mouseClick(host.panel.cmdStop, Qt::LeftButton);
+    QTRY_COMPARE(client.in.State().LocalPlayer, std::int16_t(-1));
+    QCOMPARE(host.in.State().LocalPlayer, std::int16_t(-1));
+    QVERIFY(client.panel.cmdClient->isEnabled() && client.panel.cmdServer->isEnabled());
+    QCOMPARE(client.panel.RosterText(1), QString());
+}
+
+QTEST_MAIN(tst_Panel)
+#include "tst_Panel.moc"

@@ -1,0 +1,106 @@
+#include "IniFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+// The settings file: what reads back, what a write keeps, and what a crash leaves.
+class tst_Settings : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString Path(const char* name) const { return dir_.filePath(QLatin1String(name)); }
+    static void Put(const QString& path, const QByteArray& content) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+    static QByteArray Get(const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+private slots:
+    void readsLikeTheProfileFunctions_data();
+    void readsLikeTheProfileFunctions();
+    void missingFileReadsEmpty();
+    void writeKeepsEverythingElse();
+    void writeCreatesFileAndSection();
+    void crashDuringWritesLeavesAWholeFile();
+};
+
+void tst_Settings::readsLikeTheProfileFunctions_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("plain") << QByteArray("[Main]\nSpeed=84\n") << "Speed" << "84";
+    QTest::newRow("any case") << QByteArray("[mAIN]\nsPEED=3\n") << "Speed" << "3";
+    QTest::newRow("spaces") << QByteArray("  [ Main ]  \n  Speed  =  12  \n") << "Speed" << "12";
+    QTest::newRow("quotes") << QByteArray("[Main]\nName=\" Ann \"\n") << "Name" << " Ann ";
+    QTest::newRow("comma kept") << QByteArray("[Main]\nName=Smith, Ann\n") << "Name" << "Smith, Ann";
+    QTest::newRow("CRLF") << QByteArray("[Main]\r\nWidth=400\r\n") << "Width" << "400";
+    QTest::newRow("empty value") << QByteArray("[Main]\nWidth=\n") << "Width" << "";
+    QTest::newRow("no equals sign") << QByteArray("[Main]\nWidth\n") << "Width" << "";
+    QTest::newRow("other section") << QByteArray("[Other]\nWidth=1\n[Main]\nHeight=2\n") << "Width" << "";
+    QTest::newRow("first of duplicate sections")
+        << QByteArray("[Main]\nWidth=1\n[Main]\nWidth=2\n") << "Width" << "1";
+    QTest::newRow("254 characters at most") << QByteArray("[Main]\nName=") + QByteArray(300, 'a') + "\n"
+                                            << "Name" << QString(254, u'a');
+    QTest::newRow("Latin-1 file") << QByteArray("[Main]\nName=Zo\xEB\n") << "Name" << "Zoë";
+    QTest::newRow("binary") << QByteArray("\x00\xFF[Main\x00]\n\x01=\x02\n", 12) << "Width" << "";
+}
+
+void tst_Settings::readsLikeTheProfileFunctions() {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, key);
+    Put(Path("read.ini"), content);
+    QTEST(ReadIniString(QStringLiteral("Main"), key, Path("read.ini")), "value");
+}
+
+void tst_Settings::missingFileReadsEmpty() {
+    QCOMPARE(ReadIniString(QStringLiteral("Main"), QStringLiteral("Speed"), Path("none.ini")), QString());
+}
+
+void tst_Settings::writeKeepsEverythingElse() {
+    const QByteArray before = "; Lumivex\n[Other]\nSpeed=1\n\n[Main]\nName=Old\n; keep me\nWidth=9\n\n[Tail]\nx=y\n";
+    Put(Path("keep.ini"), before);
+    QVERIFY(WriteIniString(QStringLiteral("Main"), QStringLiteral("name"), QStringLiteral("New"), Path("keep.ini")));
+    QVERIFY(WriteIniString(QStringLiteral("Main"), QStringLiteral("Height"), QStringLiteral("200"), Path("keep.ini")));
+    QCOMPARE(Get(Path("keep.ini")),
+             QByteArray("; Lumivex\n[Other]\nSpeed=1\n\n[Main]\nname=New\n; keep me\nWidth=9\nHeight=200\n\n[Tail]\nx=y\n"));
+}
+
+void tst_Settings::writeCreatesFileAndSection() {
+    const QString path = dir_.filePath(QStringLiteral("sub/dir/new.ini"));
+    QVERIFY(WriteIniString(QStringLiteral("Main"), QStringLiteral("Speed"), QStringLiteral("84"), path));
+    QCOMPARE(Get(path), QByteArray("[Main]\nSpeed=84\n"));
+    QCOMPARE(ReadIniString(QStringLiteral("Main"), QStringLiteral("Speed"), path), QStringLiteral("84"));
+}
+
+void tst_Settings::crashDuringWritesLeavesAWholeFile() {
+    // A writer killed at arbitrary moments never leaves a half-written file behind.
+    const QString path = Path("crash.ini");
+    const QByteArray whole = "[Main]\nName=" + QByteArray(5000, 'n') + "\nWidth=360\n";
+    Put(path, whole);
+    for (int round = 0; round < 6; ++round) {
+        const pid_t child = fork();
+        if (child == 0) {
+            for (int i = 0;; ++i)
+                WriteIniString(QStringLiteral("Main"), QStringLiteral("Width"), QString::number(1000 + i % 9000), path);
+        }
+        QVERIFY(child > 0);
+        QTest::qSleep(3 + 4 * round);
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        const QByteArray now = Get(path);
+        QVERIFY(now.startsWith("[Main]\nName=" + QByteArray(5000, 'n') + "\nWidth="));
+        QVERIFY(now.endsWith('\n'));
+        QCOMPARE(ReadIniString(QStringLiteral("Main"), QStringLiteral("Name"), path).size(), 254);
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_Settings)
+#include "tst_Settings.moc"
