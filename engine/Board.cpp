@@ -52,7 +52,7 @@ void Board::ResizeArena(int width, int height) {
 
 void Board::Notify() {
     bool any = false;
-    const QRect a = arena_.TakeDirty();
+    const QRegion a = arena_.TakeDirty();
     if (!a.isEmpty()) {
         pending_.arena |= a;
         any = true;

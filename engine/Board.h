@@ -46,7 +46,7 @@ public:
     void Notify();
 
     struct Changes {
-        QRect arena;
+        QRegion arena; // small pieces: riders far apart must not repaint all between them
         std::array<bool, 8> gauges{};
         bool texts = false;
         bool arenaSize = false;

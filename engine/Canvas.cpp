@@ -30,21 +30,27 @@ void Canvas::SetBackColor(Colour c) {
 
 void Canvas::Clear() {
     image_.fill(ToRgb(back_));
-    dirty_ = image_.rect();
+    dirty_ = QRegion(image_.rect());
 }
 
-void Canvas::Plot(int x, int y, QRgb rgb) {
-    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
-    reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = rgb;
+bool Canvas::Plot(int x, int y, QRgb rgb) {
+    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return false;
+    QRgb& p = reinterpret_cast<QRgb*>(image_.scanLine(y))[x];
+    if (p == rgb) return false;
+    p = rgb;
+    return true;
 }
 
-void Canvas::HorizontalRun(int x1, int x2, int y, QRgb rgb) {
-    if (y < 0 || y >= image_.height()) return;
+bool Canvas::HorizontalRun(int x1, int x2, int y, QRgb rgb) {
+    if (y < 0 || y >= image_.height()) return false;
     x1 = std::max(x1, 0);
     x2 = std::min(x2, image_.width() - 1);
-    if (x1 > x2) return;
-    auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
-    std::fill(line + x1, line + x2 + 1, rgb);
+    if (x1 > x2) return false;
+    QRgb* begin = reinterpret_cast<QRgb*>(image_.scanLine(y)) + x1;
+    QRgb* end = begin + (x2 - x1 + 1);
+    if (std::find_if(begin, end, [rgb](QRgb p) { return p != rgb; }) == end) return false;
+    std::fill(begin, end, rgb);
+    return true;
 }
 
 void Canvas::Circle(int cx, int cy, int r, Colour outline) {
@@ -57,6 +63,7 @@ void Canvas::Circle(int cx, int cy, int r, Colour outline) {
     // Only rows that meet the surface are visited, so a huge radius costs no more than the surface.
     const int top = std::max(cy - r, 0);
     const int bottom = std::min(cy + r, image_.height() - 1);
+    bool changed = false;
     for (int y = top; y <= bottom; ++y) {
         const std::int64_t dy = std::int64_t(y) - cy;
         int half = 0; // widest dx on this row
@@ -67,30 +74,31 @@ void Canvas::Circle(int cx, int cy, int r, Colour outline) {
             const bool edge = !inside(dx - 1, dy) || !inside(dx + 1, dy) || !inside(dx, dy - 1) ||
                               !inside(dx, dy + 1);
             if (edge)
-                Plot(x, y, rim);
+                changed |= Plot(x, y, rim);
             else if (solid)
-                Plot(x, y, inner);
+                changed |= Plot(x, y, inner);
         }
     }
-    dirty_ |= QRect(QPoint(cx - r, cy - r), QPoint(cx + r, cy + r)) & image_.rect();
+    if (changed) dirty_ |= QRect(QPoint(cx - r, cy - r), QPoint(cx + r, cy + r)) & image_.rect();
 }
 
 void Canvas::Box(int x1, int y1, int x2, int y2, Colour outline) {
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
     const QRgb rim = ToRgb(outline);
+    bool changed = false;
     if (fillStyle_ == FillStyle::Solid) {
         const QRgb inner = ToRgb(fill_);
         for (int y = std::max(y1 + 1, 0); y <= std::min(y2 - 1, image_.height() - 1); ++y)
-            HorizontalRun(x1 + 1, x2 - 1, y, inner);
+            changed |= HorizontalRun(x1 + 1, x2 - 1, y, inner);
     }
-    HorizontalRun(x1, x2, y1, rim);
-    HorizontalRun(x1, x2, y2, rim);
+    changed |= HorizontalRun(x1, x2, y1, rim);
+    changed |= HorizontalRun(x1, x2, y2, rim);
     for (int y = std::max(y1, 0); y <= std::min(y2, image_.height() - 1); ++y) {
-        Plot(x1, y, rim);
-        Plot(x2, y, rim);
+        changed |= Plot(x1, y, rim);
+        changed |= Plot(x2, y, rim);
     }
-    dirty_ |= QRect(QPoint(x1, y1), QPoint(x2, y2)) & image_.rect();
+    if (changed) dirty_ |= QRect(QPoint(x1, y1), QPoint(x2, y2)) & image_.rect();
 }
 
 Colour Canvas::Pixel(int x, int y) const {
@@ -98,8 +106,8 @@ Colour Canvas::Pixel(int x, int y) const {
     return FromRgb(reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x]);
 }
 
-QRect Canvas::TakeDirty() {
-    const QRect d = dirty_;
-    dirty_ = QRect();
+QRegion Canvas::TakeDirty() {
+    const QRegion d = dirty_;
+    dirty_ = QRegion();
     return d;
 }

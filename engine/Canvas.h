@@ -3,7 +3,7 @@
 #include "MatchState.h"
 
 #include <QImage>
-#include <QRect>
+#include <QRegion>
 
 // A drawing surface whose pixels read back exactly as drawn: no antialiasing, no
 // blending. Crash detection compares these colours for equality.
@@ -39,18 +39,19 @@ public:
     Colour Pixel(int x, int y) const;
 
     // Area changed since the last call; the view repaints only that.
-    QRect TakeDirty();
+    QRegion TakeDirty();
 
     static QRgb ToRgb(Colour c);
     static Colour FromRgb(QRgb rgb);
 
 private:
-    void Plot(int x, int y, QRgb rgb);
-    void HorizontalRun(int x1, int x2, int y, QRgb rgb);
+    // Both report whether a pixel changed, so that redrawing the same picture repaints nothing.
+    bool Plot(int x, int y, QRgb rgb);
+    bool HorizontalRun(int x1, int x2, int y, QRgb rgb);
 
     QImage image_;
     Colour back_;
     Colour fill_ = 0;
     FillStyle fillStyle_ = FillStyle::Solid;
-    QRect dirty_;
+    QRegion dirty_;
 };

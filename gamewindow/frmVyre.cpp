@@ -38,7 +38,14 @@ frmVyre::frmVyre(Instance& instance, QWidget* parent) : QWidget(parent), in_(ins
     arena_ = new ArenaView(board.Arena(), this, true);
     arena_->setGeometry(BoardLayout::ArenaLeft, BoardLayout::ArenaTop, board.Arena().Width(), board.Arena().Height());
     connect(arena_, &ArenaView::keyDown, this, [this](int key) { in_.GetSteering().KeyDown(key); });
-    connect(&board, &Board::changed, this, &frmVyre::ShowChanges);
+    // Changes are shown at most once per display frame: ticks may come faster than a screen
+    // refreshes, and every repaint costs the host's processor.
+    frame_.setSingleShot(true);
+    frame_.setInterval(FrameMs);
+    connect(&frame_, &QTimer::timeout, this, &frmVyre::ShowChanges);
+    connect(&board, &Board::changed, this, [this] {
+        if (!frame_.isActive()) frame_.start();
+    });
     SetBackColor(colours::PanelBack);
     FitArena(board.Arena().Width(), board.Arena().Height());
     in_.SetWindow(this);

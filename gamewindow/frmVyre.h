@@ -2,6 +2,7 @@
 
 #include "Ports.h"
 
+#include <QTimer>
 #include <QWidget>
 #include <array>
 
@@ -14,6 +15,8 @@ class QLineEdit;
 class frmVyre : public QWidget, public WindowPort {
     Q_OBJECT
 public:
+    static constexpr int FrameMs = 16;
+
     explicit frmVyre(Instance& instance, QWidget* parent = nullptr);
 
     void SetPanel(PanelPort* panel) { panel_ = panel; }
@@ -53,6 +56,7 @@ private:
     std::array<QLineEdit*, 8> scores_{};
     QLineEdit* stopGo_ = nullptr;
     QLineEdit* status_ = nullptr;
+    QTimer frame_;
     bool firstResize_ = true;
     bool unloaded_ = false;
 };

@@ -1,0 +1,228 @@
+// Lumivex benchmark: host and client costs per tick, tick rates and timing, CPU load and
+// network traffic, measured on an eight-rider match on a 1500 x 1500 arena. One figure a line.
+#include "InProcessBus.h"
+#include "Instance.h"
+#include "Messages.h"
+#include "frmVyre.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+// Keeps what the host sends, for replay, and passes it on.
+class Tap : public Transport {
+public:
+    explicit Tap(InProcessBus* bus = nullptr) : bus_(bus) {}
+    void InitSockets() override {}
+    void Close() override {}
+    void SendData(const QByteArray& text) override {
+        bytes += text.size();
+        if (text.startsWith("1\x01")) {
+            positions << text;
+            stamps.push_back(clock.nsecsElapsed());
+        }
+        if (bus_) bus_->Send(text);
+    }
+    void Deliver(const QByteArray& text) { emit datagramArrived(text); }
+    InProcessBus* bus_;
+    QList<QByteArray> positions;
+    std::vector<qint64> stamps;
+    qint64 bytes = 0;
+    QElapsedTimer clock;
+};
+
+// The bus member that feeds a tap's instance.
+class TapMember : public BusTransport {
+public:
+    TapMember(InProcessBus& bus, Tap& tap) : BusTransport(bus) {
+        connect(this, &Transport::datagramArrived, &tap, &Tap::Deliver);
+    }
+};
+
+void SetUpMatch(Instance& in, int speed) {
+    MatchState& s = in.State();
+    s.LocalPlayer = 0;
+    s.NumPlayers = 8;
+    s.Speed = static_cast<std::int16_t>(speed);
+    s.Thickness = 0;
+    s.WarpOn = True16;
+    s.TurboOn = True16;
+    s.SnapToGrid = False16;
+    s.MatchOver = True16; // no countdown between rounds: the benchmark restarts them itself
+    in.GetBoard().ResizeArena(1500, 1500);
+    in.GetBoard().Arena().SetBackColor(colours::White);
+    s.ArenaBackColor = colours::White;
+    for (int i = 1; i <= 8; ++i) {
+        auto& p = s.Players[i];
+        p = PlayerRecord{};
+        p.X = static_cast<std::int16_t>(100 + 160 * (i - 1));
+        p.Y = static_cast<std::int16_t>(100 + 150 * (i - 1));
+        p.Direction = p.RequestedDirection = 2;
+        p.Fuel = 85;
+        p.Step = 1;
+        p.Color = colours::PlayerDefault[i];
+        p.Name = QStringLiteral("Rider %1").arg(i);
+    }
+    s.RoundOver = False16;
+}
+
+// The fixed script: every 40 ticks each rider turns, right then up, in a staircase that
+// never meets itself; riders 1 and 5 burn turbo now and then.
+void Script(MatchState& s, int tick) {
+    if (tick % 40 == 0)
+        for (int i = 1; i <= 8; ++i) s.Players[i].RequestedDirection = (tick / 40) % 2 ? 1 : 2;
+    if (tick % 300 == 0) s.Players[1].Turbo = s.Players[5].Turbo = 1;
+}
+
+int restarts = 0;
+
+// A decided round starts over on a clean arena, outside the measured work.
+void KeepRiding(Instance& in) {
+    MatchState& s = in.State();
+    bool crashed = s.RoundOver;
+    for (int i = 1; i <= 8; ++i) crashed = crashed || s.Players[i].Crashed == -1;
+    if (!crashed) return;
+    ++restarts;
+    in.GetBoard().Arena().Clear();
+    for (int i = 1; i <= 8; ++i) s.Players[i].Crashed = 0;
+    s.RoundOver = False16;
+}
+
+double Percentile(std::vector<double> v, double p) {
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    return v[std::min(v.size() - 1, static_cast<size_t>(p * (v.size() - 1) + 0.5))];
+}
+
+double CpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return t.tv_sec + t.tv_nsec / 1e9;
+}
+
+void Line(const char* name, double value, const char* unit) { std::printf("%-44s %12.3f %s\n", name, value, unit); }
+
+// Host work per tick: simulation, wire text, and drawing its own echo.
+void HostWork(int ticks) {
+    Tap tap;
+    Instance host(tap, 1);
+    Instance client(*new Tap, 2); // leaks on purpose: lives to the end of the run
+    SetUpMatch(host, 1);
+    SetUpMatch(client, 1);
+    client.State().LocalPlayer = 1;
+    std::vector<double> hostUs, clientUs;
+    QElapsedTimer t;
+    for (int i = 0; i < ticks; ++i) {
+        KeepRiding(host);
+        Script(host.State(), i);
+        const qsizetype before = tap.positions.size();
+        t.start();
+        host.Loop().Tick();
+        for (qsizetype k = before; k < tap.positions.size(); ++k) tap.Deliver(tap.positions[k]);
+        hostUs.push_back(t.nsecsElapsed() / 1000.0);
+        t.start();
+        for (qsizetype k = before; k < tap.positions.size(); ++k) client.GetDispatcher().tcpReceive_DataArrival(tap.positions[k]);
+        clientUs.push_back(t.nsecsElapsed() / 1000.0);
+    }
+    Line("host work per tick, median", Percentile(hostUs, 0.5), "us");
+    Line("host work per tick, p99", Percentile(hostUs, 0.99), "us");
+    Line("client Positions handling per tick, median", Percentile(clientUs, 0.5), "us");
+    Line("client Positions handling per tick, p99", Percentile(clientUs, 0.99), "us");
+}
+
+// Runs the real loop on the event loop for some seconds; returns the tap of the run.
+struct Run {
+    std::vector<qint64> stamps;
+    qint64 bytes = 0;
+    double cpu = 0;
+    double seconds = 0;
+};
+
+Run RealLoop(int speed, double seconds, bool window) {
+    InProcessBus bus;
+    Tap tap(&bus);
+    TapMember member(bus, tap);
+    member.InitSockets();
+    Instance host(tap, 1);
+    SetUpMatch(host, speed);
+    std::unique_ptr<frmVyre> view;
+    if (window) {
+        view = std::make_unique<frmVyre>(host);
+        view->FitArena(1500, 1500);
+        view->show();
+    }
+    int tick = 0;
+    QObject::connect(&host.Loop(), &GameLoop::finished, [&] {
+        KeepRiding(host);
+        host.Loop().Vyre_Game();
+    });
+    // Steering between ticks, as keys and Steer messages would.
+    QTimer steer;
+    QObject::connect(&steer, &QTimer::timeout, [&] { Script(host.State(), 40 * ++tick); });
+    steer.start(400);
+    QEventLoop wait;
+    QTimer::singleShot(static_cast<int>(seconds * 1000), &wait, &QEventLoop::quit);
+    tap.clock.start();
+    const double cpu0 = CpuSeconds();
+    host.Loop().Vyre_Game();
+    wait.exec();
+    Run r;
+    r.cpu = CpuSeconds() - cpu0;
+    r.seconds = tap.clock.nsecsElapsed() / 1e9;
+    r.stamps = tap.stamps;
+    r.bytes = tap.bytes;
+    host.Loop().Abandon();
+    return r;
+}
+
+void Timing(double seconds) {
+    // Thin trails with turbo send two Positions in one tick: count ticks by distinct times.
+    const Run fast = RealLoop(1, 2, false);
+    Line("ticks per second at Speed 1", fast.stamps.size() / fast.seconds, "ticks/s");
+
+    const Run r = RealLoop(85, seconds, false);
+    const double configured = GameLoop::DelayNs(85) / 1e6;
+    std::vector<double> periods, deviations;
+    for (size_t i = 1; i < r.stamps.size(); ++i) {
+        const double ms = (r.stamps[i] - r.stamps[i - 1]) / 1e6;
+        if (ms < 0.05) continue; // the second message of a two-message tick
+        periods.push_back(ms);
+        deviations.push_back(std::abs(ms - configured));
+    }
+    double mean = 0;
+    for (double p : periods) mean += p;
+    mean /= std::max<size_t>(1, periods.size());
+    Line("configured tick period at Speed 85", configured, "ms");
+    Line("mean tick period at Speed 85", mean, "ms");
+    Line("p50 deviation from the configured period", Percentile(deviations, 0.5), "ms");
+    Line("p99 deviation from the configured period", Percentile(deviations, 0.99), "ms");
+    Line("bytes per second on the wire at Speed 85", r.bytes / r.seconds, "B/s");
+    Line("host CPU at Speed 85, headless", 100 * r.cpu / r.seconds, "% of a core");
+
+    const Run shown = RealLoop(85, seconds, true);
+    Line("host CPU at Speed 85, window shown", 100 * shown.cpu / shown.seconds, "% of a core");
+    Line("rounds restarted after a crash, all runs", restarts, "");
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    QApplication app(argc, argv);
+    const double seconds = argc > 1 ? std::atof(argv[1]) : 5.0;
+    if (argc > 2 && QByteArray(argv[2]) == "window") { // for profiling the view alone
+        const Run shown = RealLoop(85, seconds, true);
+        Line("host CPU at Speed 85, window shown", 100 * shown.cpu / shown.seconds, "% of a core");
+        return 0;
+    }
+    std::printf("Lumivex benchmark: 8 riders, 1500 x 1500 arena, thin trails, wrap-around\n");
+    HostWork(20000);
+    Timing(seconds);
+    return 0;
+}
