@@ -1,10 +1,13 @@
 #include "frmVyre.h"
 
+#include "AppIcon.h"
 #include "ArenaView.h"
 #include "Instance.h"
+#include "TrayIcon.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QMenu>
 
 namespace {
 QColor ToQColor(Colour c) { return QColor(Canvas::ToRgb(c)); }
@@ -25,7 +28,17 @@ void Paint(QWidget* w, QPalette::ColorRole role, Colour c) {
 
 frmVyre::frmVyre(Instance& instance, QWidget* parent) : QWidget(parent), in_(instance) {
     setWindowTitle(QStringLiteral("Lumivex"));
+    setWindowIcon(AppIcon::Icon());
     setAutoFillBackground(true);
+    mPopupSys_ = new QMenu(QStringLiteral("&Systray"), this);
+    mPopupSys_->addAction(QStringLiteral("&Restore"), this, [this] { TrayIcon::RestoreWindow(*this); });
+    mPopupSys_->addAction(QStringLiteral("&Minimize"), this, [this] { Minimise(); });
+    mPopupSys_->addAction(QStringLiteral("&About"), this, [this] {
+        if (about_) about_();
+    });
+    mPopupSys_->addSeparator();
+    mPopupSys_->addAction(QStringLiteral("&Exit"), this, [this] { Unload(); });
+    tray_ = new TrayIcon(*this, *mPopupSys_, this);
     Board& board = in_.GetBoard();
     for (int i = 1; i <= 8; ++i) {
         auto* gauge = new ArenaView(board.Gauge(i), this, false);
@@ -79,6 +92,7 @@ void frmVyre::Load() {
     in_.Load();
     Paint(status_, QPalette::Base, colours::StatusBack);
     ShowChanges();
+    tray_->Add();
     show();
     FocusArena();
 }
@@ -89,6 +103,7 @@ void frmVyre::Unload() {
     const bool endProgram = in_.Unload();
     hide();
     if (endProgram && panel_) panel_->Unload();
+    tray_->Remove();
 }
 
 void frmVyre::closeEvent(QCloseEvent* e) {
@@ -96,15 +111,18 @@ void frmVyre::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
+void frmVyre::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    // Minimised, the window leaves the taskbar for its tray icon, but only where a tray exists.
+    if (e->type() == QEvent::WindowStateChange && isMinimized() && TrayIcon::Available()())
+        QMetaObject::invokeMethod(this, &QWidget::hide, Qt::QueuedConnection);
+}
+
 bool frmVyre::IsMinimised() const { return isMinimized(); }
 
-void frmVyre::Minimise() { showMinimized(); }
+void frmVyre::Minimise() { setWindowState(windowState() | Qt::WindowMinimized); }
 
-void frmVyre::Restore() {
-    showNormal();
-    raise();
-    activateWindow();
-}
+void frmVyre::Restore() { TrayIcon::RestoreWindow(*this); }
 
 void frmVyre::FocusArena() { arena_->setFocus(Qt::OtherFocusReason); }
 

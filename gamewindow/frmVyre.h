@@ -5,10 +5,13 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class ArenaView;
 class Instance;
 class QLineEdit;
+class QMenu;
+class TrayIcon;
 
 // The game window: arena, turbo gauges, score boxes, countdown box and status line. It
 // shows the board model and forwards keys; the match logic lives elsewhere.
@@ -20,6 +23,8 @@ public:
     explicit frmVyre(Instance& instance, QWidget* parent = nullptr);
 
     void SetPanel(PanelPort* panel) { panel_ = panel; }
+    // Opens the About box; the program supplies it.
+    void SetAboutOpener(std::function<void()> open) { about_ = std::move(open); }
     void SetBackColor(Colour c);
     // Load: the instance's start-up, then show.
     void Load();
@@ -37,11 +42,14 @@ public:
     QLineEdit* ScoreBox(int i) const { return scores_[static_cast<std::size_t>(i - 1)]; }
     QLineEdit* StopGoBox() const { return stopGo_; }
     QLineEdit* StatusBox() const { return status_; }
+    QMenu* PopupMenu() const { return mPopupSys_; }
+    TrayIcon* Tray() const { return tray_; }
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
@@ -51,6 +59,9 @@ private:
 
     Instance& in_;
     PanelPort* panel_ = nullptr;
+    std::function<void()> about_;
+    QMenu* mPopupSys_ = nullptr;
+    TrayIcon* tray_ = nullptr;
     ArenaView* arena_ = nullptr;
     std::array<ArenaView*, 8> gauges_{};
     std::array<QLineEdit*, 8> scores_{};

@@ -25,7 +25,12 @@ void Instance::SendData(const QByteArray& text) { transport_.SendData(text); }
 
 void Instance::Load() {
     InitGameVariables();
-    for (int i = 1; i <= 8; ++i) state_.Players[i].Color = colours::White;
+    // Colours start as "none chosen". A window loaded again later (the host closed it and
+    // starts another match) keeps the colours it knows: made white again, the clients'
+    // trails would vanish into a white arena and stop counting as obstacles.
+    if (!loadedBefore_)
+        for (int i = 1; i <= 8; ++i) state_.Players[i].Color = colours::White;
+    loadedBefore_ = true;
     transport_.InitSockets();
     board_.SetStatus(transport_.Problem());
     board_.Notify();

@@ -64,4 +64,5 @@ private:
     WindowPort* window_ = nullptr;
     PanelPort* panel_ = nullptr;
     MessageBoxFn messageBox_;
+    bool loadedBefore_ = false;
 };

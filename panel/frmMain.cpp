@@ -1,6 +1,9 @@
 #include "frmMain.h"
 
+#include "AppIcon.h"
 #include "Convert.h"
+#include "HelpFile.h"
+#include "TrayIcon.h"
 #include "IniFile.h"
 #include "Instance.h"
 #include "Messages.h"
@@ -61,6 +64,7 @@ QStringList Numbers(int from, int to) {
 frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
     : QMainWindow(parent), in_(instance), game_(game) {
     setWindowTitle(QStringLiteral("Lumivex"));
+    setWindowIcon(AppIcon::Icon());
     setFont(PanelFont(8.25));
     choose_ = [this](Colour current) -> std::optional<Colour> {
         const QColor c = QColorDialog::getColor(QColor(Canvas::ToRgb(current)), this);
@@ -202,22 +206,23 @@ void frmMain::BuildMenus() {
     help->addAction(QStringLiteral("C&heck for updates..."), this, [this] { open_(UpdatesPage); });
     help->addAction(QStringLiteral("&Visit the Author's Homepage..."), this, [this] { open_(HomePage); });
     help->addSeparator();
-    help->addAction(QStringLiteral("&About Lumivex..."));
+    auto about = [this] {
+        if (about_) about_();
+    };
+    help->addAction(QStringLiteral("&About Lumivex..."), this, about);
     // The tray's pop-up menu; never shown in the menu bar.
     mPopupSys = new QMenu(QStringLiteral("&SysTray"), this);
-    mPopupSys->addAction(QStringLiteral("&Restore"), this, [this] {
-        showNormal();
-        raise();
-        activateWindow();
-    });
+    mPopupSys->addAction(QStringLiteral("&Restore"), this, [this] { TrayIcon::RestoreWindow(*this); });
     mPopupSys->addAction(QStringLiteral("&Minimize"), this, [this] { Minimise(); });
-    mPopupSys->addAction(QStringLiteral("&About"));
+    mPopupSys->addAction(QStringLiteral("&About"), this, about);
     mPopupSys->addSeparator();
     mPopupSys->addAction(QStringLiteral("&Exit"), this, [this] { close(); });
+    tray_ = new TrayIcon(*this, *mPopupSys, this);
 }
 
 void frmMain::OpenHelp() {
-    open_(QUrl::fromLocalFile(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("lumivex.hlp"))));
+    const QString file = HelpFile(QCoreApplication::applicationDirPath());
+    if (!file.isEmpty()) open_(QUrl::fromLocalFile(file));
 }
 
 void frmMain::Load() {
@@ -225,6 +230,7 @@ void frmMain::Load() {
     InitVariables();
     PopulateControls();
     tmrStart.start();
+    tray_->Add();
 }
 
 QString frmMain::GetSpecificSetting(const QString& section, const QString& key, const QString& def) const {
@@ -382,6 +388,8 @@ void frmMain::cmdServer_Click() {
         return;
     }
     SaveSettings(QStringLiteral("Server"));
+    // The host may have closed its game window; the match needs it (and its sockets) again.
+    if (game_.IsUnloaded()) game_.Load();
     // Pressed during a running round, the old round stops here, so only one loop ever runs.
     in_.AbandonRound();
 
@@ -536,11 +544,12 @@ void frmMain::SetPauseEnabled(bool on) { cmdPause->setEnabled(on); }
 void frmMain::SetResetAllEnabled(bool on) { cmdStop->setEnabled(on); }
 void frmMain::SetPauseCaption(const QString& caption) { cmdPause->setText(caption); }
 
-void frmMain::Minimise() { showMinimized(); }
+void frmMain::Minimise() { setWindowState(windowState() | Qt::WindowMinimized); }
 
 void frmMain::Unload() {
     if (unloaded_) return;
     unloaded_ = true;
+    tray_->Remove();
     game_.Unload();
     hide();
     emit unloaded();
@@ -564,4 +573,9 @@ void frmMain::showEvent(QShowEvent* e) {
     }
 }
 
-void frmMain::changeEvent(QEvent* e) { QMainWindow::changeEvent(e); }
+void frmMain::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    // Minimised, the panel waits in the tray, where there is one; otherwise on the taskbar.
+    if (e->type() == QEvent::WindowStateChange && isMinimized() && TrayIcon::Available()())
+        QMetaObject::invokeMethod(this, &QWidget::hide, Qt::QueuedConnection);
+}

@@ -17,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QMenu;
+class TrayIcon;
 
 // The control panel: match options, the roster of registered clients and the buttons that
 // register, host, pause and reset. Its options live in the settings file.
@@ -28,6 +29,7 @@ public:
     // Replaceable for tests: the colour chooser (nothing when cancelled) and the desktop's "open".
     void SetColourChooser(std::function<std::optional<Colour>(Colour current)> choose) { choose_ = std::move(choose); }
     void SetOpener(std::function<void(const QUrl&)> open) { open_ = std::move(open); }
+    void SetAboutOpener(std::function<void()> open) { about_ = std::move(open); }
 
     // Start-up: settings file, shared variables, controls, game window, roll call.
     void Load();
@@ -71,6 +73,7 @@ public:
     QPushButton *cmdPause, *cmdClient, *cmdServer, *cmdResetMatch, *cmdStop;
     QGroupBox *fraCommon, *fraClient, *fraServer;
     QMenu* mPopupSys = nullptr;
+    TrayIcon* Tray() const { return tray_; }
     QTimer tmrStart, tmrClient;
 
     static Colour SwatchColour(const QLineEdit* swatch);
@@ -97,6 +100,8 @@ private:
     frmVyre& game_;
     std::function<std::optional<Colour>(Colour)> choose_;
     std::function<void(const QUrl&)> open_;
+    std::function<void()> about_;
+    TrayIcon* tray_ = nullptr;
     bool firstResize_ = true;
     bool unloaded_ = false;
 };

@@ -1,0 +1,58 @@
+#include "frmAbout.h"
+
+#include "AppIcon.h"
+
+#include <QDesktopServices>
+#include <QEvent>
+#include <QLabel>
+
+namespace {
+QLabel* Label(QWidget* parent, const QString& text, QRect geometry, QColor colour) {
+    auto* l = new QLabel(text, parent);
+    l->setGeometry(geometry);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    l->setPalette(pal);
+    return l;
+}
+} // namespace
+
+const QUrl& frmAbout::Website() {
+    static const QUrl url(QStringLiteral("https://lumivex.example.org/"));
+    return url;
+}
+
+frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setWindowTitle(QStringLiteral("About Lumivex"));
+    setWindowIcon(AppIcon::Icon());
+    setFixedSize(282, 96);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0x2B, 0x68, 0xC6));
+    setPalette(pal);
+    QFont f;
+    f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), QStringLiteral("sans-serif")});
+    f.setPointSizeF(8.25);
+    setFont(f);
+    Label(this, QStringLiteral("Lumivex"), QRect(8, 8, 91, 17), Qt::white);
+    Label(this, QStringLiteral("Version: 1.24"), QRect(8, 28, 91, 17), Qt::white);
+    Label(this, QStringLiteral("Trail riding for the whole network"), QRect(8, 50, 266, 17), Qt::white);
+    Label(this, QStringLiteral("Homepage:"), QRect(8, 71, 73, 17), Qt::white);
+    lblWebsite = Label(this, Website().host(), QRect(80, 71, 200, 17), QColor(0xFF, 0xE0, 0xC0));
+    lblWebsite->setCursor(Qt::PointingHandCursor);
+    lblWebsite->installEventFilter(this);
+    open_ = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+}
+
+void frmAbout::Open() {
+    if (isVisible()) return;
+    show();
+}
+
+bool frmAbout::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == lblWebsite && e->type() == QEvent::MouseButtonRelease) {
+        open_(Website());
+        return true;
+    }
+    return QWidget::eventFilter(watched, e);
+}

@@ -1,0 +1,194 @@
+#include "HelpFile.h"
+#include "Stubs.h"
+#include "TrayIcon.h"
+#include "frmAbout.h"
+#include "frmMain.h"
+#include "frmVyre.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Tray icons, the About box, help and the installed files.
+class tst_Desktop : public QObject {
+    Q_OBJECT
+
+    struct Machine {
+        explicit Machine(InProcessBus& bus) : net(bus), in(net, 3), game(in), panel(in, game) {
+            qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+            panel.SetOpener([this](const QUrl& u) { opened << u; });
+            panel.SetAboutOpener([this] { ++abouts; });
+            game.SetAboutOpener([this] { ++abouts; });
+            panel.Load();
+            panel.show();
+        }
+        QTemporaryDir home;
+        BusTransport net;
+        Instance in;
+        frmVyre game;
+        frmMain panel;
+        QList<QUrl> opened;
+        int abouts = 0;
+    };
+    static QStringList Captions(const QMenu* m) {
+        QStringList out;
+        for (const QAction* a : m->actions()) out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        return out;
+    }
+    static QAction* Item(const QMenu* m, const QString& text) {
+        for (QAction* a : m->actions())
+            if (a->text() == text) return a;
+        return nullptr;
+    }
+
+private slots:
+    void activationReasonsMapToActions_data();
+    void activationReasonsMapToActions();
+    void minimisingHidesOnlyWithATray();
+    void trayMenusOfferTheFourItems();
+    void exitFromTheGameWindowsTrayMenu();
+    void aboutBoxOpensOnceAndLinks();
+    void helpIsFoundBesideTheProgram();
+    void installPutsEveryFileInPlace();
+};
+
+void tst_Desktop::activationReasonsMapToActions_data() {
+    QTest::addColumn<int>("reason");
+    QTest::addColumn<int>("action");
+    using A = TrayIcon::Action;
+    QTest::newRow("left click") << int(QSystemTrayIcon::Trigger) << int(A::Restore);
+    QTest::newRow("double click") << int(QSystemTrayIcon::DoubleClick) << int(A::Restore);
+    QTest::newRow("right click") << int(QSystemTrayIcon::Context) << int(A::Menu);
+    QTest::newRow("middle click") << int(QSystemTrayIcon::MiddleClick) << int(A::Nothing);
+    QTest::newRow("unknown") << int(QSystemTrayIcon::Unknown) << int(A::Nothing);
+}
+
+void tst_Desktop::activationReasonsMapToActions() {
+    QFETCH(int, reason);
+    QTEST(int(TrayIcon::ActionFor(QSystemTrayIcon::ActivationReason(reason))), "action");
+}
+
+void tst_Desktop::minimisingHidesOnlyWithATray() {
+    InProcessBus bus;
+    Machine m(bus);
+    for (bool tray : {false, true}) {
+        TrayIcon::Available() = [tray] { return tray; };
+        m.panel.Minimise();
+        m.game.Minimise();
+        QTest::qWait(20);
+        QCOMPARE(m.panel.isVisible(), !tray);
+        QCOMPARE(m.game.isVisible(), !tray);
+        m.game.Tray()->Activate(QSystemTrayIcon::Trigger); // a click on the icon brings it back
+        TrayIcon::RestoreWindow(m.panel);
+        QVERIFY(m.game.isVisible() && !m.game.isMinimized());
+        QVERIFY(m.panel.isVisible() && !m.panel.isMinimized());
+    }
+    TrayIcon::Available() = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
+}
+
+void tst_Desktop::trayMenusOfferTheFourItems() {
+    InProcessBus bus;
+    Machine m(bus);
+    const QStringList items{"&Restore", "&Minimize", "&About", "-", "&Exit"};
+    QCOMPARE(Captions(m.game.PopupMenu()), items);
+    QCOMPARE(Captions(m.panel.mPopupSys), items);
+    QCOMPARE(m.game.PopupMenu()->title(), QStringLiteral("&Systray"));
+    QCOMPARE(m.panel.mPopupSys->title(), QStringLiteral("&SysTray"));
+    Item(m.game.PopupMenu(), QStringLiteral("&About"))->trigger();
+    Item(m.panel.mPopupSys, QStringLiteral("&About"))->trigger();
+    QCOMPARE(m.abouts, 2);
+    TrayIcon::Available() = [] { return false; };
+    Item(m.game.PopupMenu(), QStringLiteral("&Minimize"))->trigger();
+    QVERIFY(m.game.isMinimized());
+    Item(m.game.PopupMenu(), QStringLiteral("&Restore"))->trigger();
+    QVERIFY(!m.game.isMinimized());
+    TrayIcon::Available() = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
+}
+
+void tst_Desktop::exitFromTheGameWindowsTrayMenu() {
+    // On the host only the game window closes; on a client the whole program ends.
+    InProcessBus bus;
+    Machine host(bus), client(bus);
+    host.in.State().LocalPlayer = 0;
+    client.in.State().LocalPlayer = 1;
+    QSignalSpy hostEnded(&host.panel, &frmMain::unloaded), clientEnded(&client.panel, &frmMain::unloaded);
+    Item(host.game.PopupMenu(), QStringLiteral("&Exit"))->trigger();
+    Item(client.game.PopupMenu(), QStringLiteral("&Exit"))->trigger();
+    QVERIFY(!host.game.isVisible() && host.panel.isVisible());
+    QCOMPARE(hostEnded.count(), 0);
+    QVERIFY(host.panel.cmdServer->isEnabled() && host.panel.cmdPause->isEnabled());
+    QCOMPARE(clientEnded.count(), 1);
+    QVERIFY(!client.panel.isVisible());
+}
+
+void tst_Desktop::aboutBoxOpensOnceAndLinks() {
+    frmAbout about;
+    QList<QUrl> opened;
+    about.SetOpener([&opened](const QUrl& u) { opened << u; });
+    about.Open();
+    QVERIFY(about.isVisible());
+    QCOMPARE(about.windowTitle(), QStringLiteral("About Lumivex"));
+    QCOMPARE(about.size(), QSize(282, 96));
+    QStringList texts;
+    for (const QLabel* l : about.findChildren<QLabel*>()) texts << l->text();
+    QVERIFY(texts.contains(QStringLiteral("Version: 1.24")));
+    QVERIFY(texts.contains(QStringLiteral("Homepage:")));
+    about.move(10, 10);
+    about.Open(); // a second request neither opens another box nor moves this one
+    QCOMPARE(about.pos(), QPoint(10, 10));
+    QTest::mouseClick(about.lblWebsite, Qt::LeftButton);
+    QCOMPARE(opened, QList<QUrl>{frmAbout::Website()});
+}
+
+void tst_Desktop::helpIsFoundBesideTheProgram() {
+    QTemporaryDir prefix;
+    QDir(prefix.path()).mkpath(QStringLiteral("bin"));
+    QDir(prefix.path()).mkpath(QStringLiteral("share/lumivex"));
+    const QString bin = prefix.filePath(QStringLiteral("bin"));
+    QCOMPARE(HelpFile(bin), QString());
+    auto touch = [](const QString& path) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    };
+    touch(prefix.filePath(QStringLiteral("share/lumivex/lumivex-help.html")));
+    QCOMPARE(HelpFile(bin), QFileInfo(prefix.filePath(QStringLiteral("share/lumivex/lumivex-help.html"))).canonicalFilePath());
+    touch(prefix.filePath(QStringLiteral("bin/lumivex.hlp"))); // a help file of one's own wins
+    QCOMPARE(HelpFile(bin), QFileInfo(prefix.filePath(QStringLiteral("bin/lumivex.hlp"))).canonicalFilePath());
+
+    InProcessBus bus;
+    Machine m(bus);
+    QAction* contents = nullptr; // the build puts the help beside this test, as beside the program
+    for (QAction* a : m.panel.findChildren<QAction*>())
+        if (a->text() == QStringLiteral("&Contents")) contents = a;
+    QVERIFY(contents);
+    QCOMPARE(contents->shortcut(), QKeySequence(Qt::Key_F1));
+    contents->trigger();
+    QCOMPARE(m.opened.size(), 1);
+    QVERIFY(m.opened.front().toLocalFile().endsWith(QStringLiteral("lumivex-help.html")));
+}
+
+void tst_Desktop::installPutsEveryFileInPlace() {
+    QTemporaryDir prefix;
+    QProcess install;
+    install.start(QStringLiteral("cmake"), {QStringLiteral("--install"), QStringLiteral(LUMIVEX_BUILD_DIR),
+                                            QStringLiteral("--prefix"), prefix.path()});
+    QVERIFY(install.waitForFinished(60000));
+    QCOMPARE(install.exitCode(), 0);
+    for (const char* file : {"bin/lumivex", "share/applications/lumivex.desktop", "share/lumivex/lumivex-help.html",
+                             "share/icons/hicolor/scalable/apps/lumivex.svg",
+                             "share/icons/hicolor/48x48/apps/lumivex.png",
+                             "share/icons/hicolor/256x256/apps/lumivex.png"})
+        QVERIFY2(QFileInfo::exists(prefix.filePath(QLatin1String(file))), file);
+    QVERIFY(QFileInfo(prefix.filePath(QStringLiteral("bin/lumivex"))).isExecutable());
+    QCOMPARE(HelpFile(prefix.filePath(QStringLiteral("bin"))),
+             QFileInfo(prefix.filePath(QStringLiteral("share/lumivex/lumivex-help.html"))).canonicalFilePath());
+    QImage icon(prefix.filePath(QStringLiteral("share/icons/hicolor/48x48/apps/lumivex.png")));
+    QCOMPARE(icon.size(), QSize(48, 48));
+}
+
+QTEST_MAIN(tst_Desktop)
+#include "tst_Desktop.moc"
