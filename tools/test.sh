@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Lumivex with its tests and runs every test. Tests that
-# use sockets run in private network namespaces; without them the run fails.
+# Installs what is missing, then builds and runs every test three ways:
+#   1. the Release build and its tests (tests that use sockets run in private networks);
+#   2. the same tests in a build with AddressSanitizer and UndefinedBehaviorSanitizer;
+#   3. the fuzz target on the datagram path (clang, libFuzzer, both sanitizers), for
+#      LUMIVEX_FUZZ_SECONDS seconds (default 60).
+# Without private network namespaces the run stops: it never falls back to the real network.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 "$top/tools/deps.sh" test
@@ -8,10 +12,33 @@ if ! "$top/tools/netns-run" true; then
     echo "lumivex: the network tests need private network namespaces; stopping." >&2
     exit 1
 fi
-build="${LUMIVEX_BUILD_DIR:-$top/build-tests}"
-echo "lumivex: building with tests in $build"
-cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLUMIVEX_TESTS=ON >/dev/null
-cmake --build "$build"
-echo "lumivex: running the tests"
-cd "$build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600
+export QT_QPA_PLATFORM=offscreen
+
+echo "lumivex: [1/3] Release build with tests"
+cmake -S "$top" -B "$top/build-tests" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLUMIVEX_TESTS=ON >/dev/null
+cmake --build "$top/build-tests"
+(cd "$top/build-tests" && ctest --output-on-failure --timeout 600)
+
+echo "lumivex: [2/3] the same tests with AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S "$top" -B "$top/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLUMIVEX_SANITIZE=ON >/dev/null
+cmake --build "$top/build-asan"
+(cd "$top/build-asan" && UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure --timeout 900)
+
+echo "lumivex: [3/3] fuzzing the datagram path for ${LUMIVEX_FUZZ_SECONDS:-60} s"
+CC=clang CXX=clang++ cmake -S "$top" -B "$top/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DLUMIVEX_FUZZ=ON >/dev/null
+cmake --build "$top/build-fuzz"
+corpus="$(mktemp -d)"
+trap 'rm -rf "$corpus" "$corpus.log"' EXIT
+"$top/build-fuzz/fuzz/make_seeds" "$corpus"
+status=0
+"$top/build-fuzz/fuzz/fuzz_dispatcher" -max_total_time="${LUMIVEX_FUZZ_SECONDS:-60}" -print_final_stats=1 \
+    "$corpus" >"$corpus.log" 2>&1 || status=$?
+grep -E '^(stat::|Done|==[0-9]+==|SUMMARY)' "$corpus.log" || true
+if [ "$status" -ne 0 ]; then
+    tail -n 60 "$corpus.log" >&2
+    echo "lumivex: the fuzz target failed (exit $status)" >&2
+    exit "$status"
+fi
+rm -f "$corpus.log"
+echo "lumivex: fuzzing found nothing; every phase passed"
