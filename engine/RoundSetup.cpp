@@ -85,6 +85,7 @@ int RoundSetup::RotationBase() const {
 }
 
 void RoundSetup::SetupRound() {
+    ++setups_;
     const float w = static_cast<float>(board_.Arena().Width());
     const float h = static_cast<float>(board_.Arena().Height());
     const int n = s_.PlayerCount();

@@ -17,6 +17,8 @@ public:
         : s_(state), board_(board), link_(link), random_(random) {}
 
     void SetupRound();
+    // How many rounds this instance has set up; tells one round's messages from the next's.
+    int SetupsDone() const { return setups_; }
 
     struct Start {
         std::int16_t x = 0;
@@ -34,4 +36,5 @@ private:
     Board& board_;
     MatchLink& link_;
     RandomSource& random_;
+    int setups_ = 0;
 };

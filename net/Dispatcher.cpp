@@ -115,6 +115,13 @@ void Dispatcher::Steer(const Fields& f) {
 void Dispatcher::RoundOutcome(const Fields& f) {
     MatchState& s = in_.State();
     Board& board = in_.GetBoard();
+    // A network may deliver a datagram twice; one round has one outcome, and counting it
+    // again would hand out a second point.
+    if (outcomeAtSetup_ == in_.Setup().SetupsDone() && outcomeAtSetup_ > 0) return;
+    outcomeAtSetup_ = in_.Setup().SetupsDone();
+    // The round is over here too, so the next countdown sets up a fresh round even where
+    // play was paused at the very moment the round was decided.
+    s.RoundOver = True16;
     const auto code = f.Int16(1);
     const auto entry = code ? outcome::Lookup(*code) : std::nullopt;
     if (entry && *code == outcome::Nobody) {

@@ -14,6 +14,7 @@ private slots:
     void steerReachesOnlyTheHost();
     void roundOutcomeShowsAndScores_data();
     void roundOutcomeShowsAndScores();
+    void repeatedOutcomeCountsOnce();
     void matchWonStopsTheMatch();
     void matchSettingsTakeEffectOnClients();
     void matchSettingsAreHeldToTheHostsLimits_data();
@@ -102,6 +103,21 @@ void tst_Dispatcher::roundOutcomeShowsAndScores() {
     for (int i = 1; i <= 4; ++i) scores << n.B().Score(i).text;
     QTEST(scores, "scores");
     QVERIFY(n.instance.GetCountdown().IsRunning()); // the next round's countdown, whatever the code
+    QVERIFY(n.S().RoundOver);
+}
+
+void tst_Dispatcher::repeatedOutcomeCountsOnce() {
+    // A datagram delivered twice gives one point; the next round's outcome counts again.
+    InProcessBus bus;
+    Node n(bus, 1);
+    n.S().NumPlayers = 2;
+    n.instance.Setup().SetupRound();
+    n.Receive(D("3|2"));
+    n.Receive(D("3|2"));
+    QCOMPARE(n.B().Score(1).text, QStringLiteral("1"));
+    n.instance.Setup().SetupRound();
+    n.Receive(D("3|2"));
+    QCOMPARE(n.B().Score(1).text, QStringLiteral("2"));
 }
 
 void tst_Dispatcher::matchWonStopsTheMatch() {
