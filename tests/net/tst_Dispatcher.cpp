@@ -345,6 +345,25 @@ void tst_Dispatcher::hostileDatagramsChangeNothingUnsafe_data() {
     QTest::newRow("turbo off player -5") << D("14|-5|");
     QTest::newRow("turn player 32767") << D("15|32767|1|");
     QTest::newRow("turn direction 0") << D("15|1|0|");
+    QTest::newRow("turn player 0") << D("15|0|2|");
+    QTest::newRow("steer slot 0") << D("2|0|3|1|");
+    QTest::newRow("register name 10000 characters") << D("9|2|") + QByteArray(10000, 'x') + D("|1|");
+    QTest::newRow("register slot -1") << D("9|-1|X|1|");
+    QTest::newRow("settings 0 players") << D("4|295|360|85|0|0|0|7|8|1|0|H|0|0|0|0|");
+    QTest::newRow("positions negative fuel") << D("1|5|5|6|6|0|0|0|0|0|0|0|0|0|0|0|0|-32768|-1|0|0|0|0|0|0|");
+    // Every message cut short at each field, and with fields it never has.
+    const QList<QByteArray> valid = {
+        D("1|90|147|270|147|0|0|0|0|0|0|0|0|0|0|0|0|85|85|85|85|85|85|85|85|"), D("2|1|1|1|"), D("3|1"),
+        D("4|295|360|85|0|0|3|7|8|1|0|H|16777215|16777215|0|0|"), D("6|30|30|60|60|"), D("7|"),
+        D("9|1|Bo|255|"), D("10|1"), D("11|"), D("13|1|"), D("14|1|"), D("15|1|3|"), D("16|")};
+    for (const QByteArray& m : valid) {
+        const QList<QByteArray> f = m.split(wire::Delimiter);
+        for (int keep = 1; keep < f.size(); ++keep)
+            QTest::newRow(qPrintable(QStringLiteral("%1 cut to %2 fields").arg(QString(f[0])).arg(keep)))
+                << QList<QByteArray>(f.begin(), f.begin() + keep).join(wire::Delimiter);
+        QTest::newRow(qPrintable(QStringLiteral("%1 with extra fields").arg(QString(f[0]))))
+            << m + D("9|-9|x|99999|");
+    }
 }
 
 void tst_Dispatcher::hostileDatagramsChangeNothingUnsafe() {
@@ -367,6 +386,10 @@ void tst_Dispatcher::hostileDatagramsChangeNothingUnsafe() {
             QVERIFY(s.Players[i].Name.size() <= wire::MaxNameLength);
         }
     }
+    // The host can still set a round up and play it on whatever the datagram left.
+    host.instance.Setup().SetupRound();
+    for (int tick = 0; tick < 5; ++tick) host.instance.Loop().Tick();
+    QTest::qWait(1);
 }
 
 QTEST_GUILESS_MAIN(tst_Dispatcher)
