@@ -148,19 +148,7 @@ void GameLoop::MovePlayer(int i, bool& doubleStep) {
     Add16(p.X, m.dx * p.Step);
     Add16(p.Y, m.dy * p.Step);
 
-    // Probes sit on the rim of the disc that will be drawn at the new head, T pixels to
-    // either side of a straight rider's centre line, so a rider never hits its own last disc.
-    const auto reach = static_cast<std::int16_t>(t + 1);
-    const auto side = static_cast<std::int16_t>(t);
-    switch (d) {
-    case 1: look_[i] = {side, static_cast<std::int16_t>(-reach)}; break;
-    case 2: look_[i] = {reach, side}; break;
-    case 3: look_[i] = {side, reach}; break;
-    case 4: look_[i] = {static_cast<std::int16_t>(-reach), side}; break;
-    default:
-        look_[i] = {static_cast<std::int16_t>(m.dx * reach), static_cast<std::int16_t>(m.dy * reach)};
-        break;
-    }
+    look_[i] = LookAhead(d, t);
 
     if (t == 0 && p.Step == 2) {
         doubleStep = true;
@@ -193,25 +181,37 @@ void GameLoop::TurboBookkeeping(int i) {
     }
 }
 
+GameLoop::Offset GameLoop::LookAhead(int d, int t) {
+    // Probes sit on the rim of the disc that will be drawn at the new head, T pixels to
+    // either side of a straight rider's centre line, so a rider never hits its own last disc.
+    const auto reach = static_cast<std::int16_t>(t + 1);
+    const auto side = static_cast<std::int16_t>(t);
+    const auto m = direction::MotionOf(d);
+    switch (d) {
+    case 1: return {side, static_cast<std::int16_t>(-reach)};
+    case 2: return {reach, side};
+    case 3: return {side, reach};
+    case 4: return {static_cast<std::int16_t>(-reach), side};
+    default: return {static_cast<std::int16_t>(m.dx * reach), static_cast<std::int16_t>(m.dy * reach)};
+    }
+}
+
+bool GameLoop::Hits(const Canvas& arena, Colour back, int x, int y, int d, Offset look) {
+    // Anything but the background is an obstacle; outside the arena the pixel reads -1.
+    auto hit = [&](int px, int py) { return arena.Pixel(px, py) != back; };
+    if (direction::IsVertical(d)) return hit(x + look.dx, y + look.dy) || hit(x - look.dx, y + look.dy);
+    if (direction::IsHorizontal(d)) return hit(x + look.dx, y + look.dy) || hit(x + look.dx, y - look.dy);
+    return hit(x + look.dx, y + look.dy);
+}
+
 void GameLoop::CrashTest() {
-    const Canvas& arena = board_.Arena();
-    const Colour back = s_.ArenaBackColor;
-    auto hit = [&](int x, int y) { return arena.Pixel(x, y) != back; };
     for (int i = 1; i <= s_.PlayerCount(); ++i) {
         auto& p = s_.Players[i];
         if (p.Crashed == -1) continue;
-        const int dx = look_[i].dx;
-        const int dy = look_[i].dy;
-        bool crash = false;
-        if (direction::IsVertical(p.Direction)) {
-            crash = hit(p.X + dx, p.Y + dy) || hit(p.X - dx, p.Y + dy);
-        } else if (direction::IsHorizontal(p.Direction)) {
-            crash = hit(p.X + dx, p.Y + dy) || hit(p.X + dx, p.Y - dy);
-        } else if (p.DiagonalPhase < 3) {
-            crash = hit(p.X + dx, p.Y + dy);
-        } else {
-            p.DiagonalPhase = 0;
+        if (!direction::IsVertical(p.Direction) && !direction::IsHorizontal(p.Direction) && p.DiagonalPhase >= 3) {
+            p.DiagonalPhase = 0; // the standing tick of a diagonal rider is not probed
+            continue;
         }
-        if (crash) p.Crashed = -1;
+        if (Hits(board_.Arena(), s_.ArenaBackColor, p.X, p.Y, p.Direction, look_[i])) p.Crashed = -1;
     }
 }

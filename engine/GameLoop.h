@@ -10,6 +10,7 @@
 #include <functional>
 
 class Board;
+class Canvas;
 
 // Vyre_Game: the host's simulation of one round, run as a tick scheduler on the event loop.
 //
@@ -52,15 +53,21 @@ public:
     // Steps 2 to 6 of one tick.
     void Tick();
 
+    struct Offset {
+        std::int16_t dx = 0;
+        std::int16_t dy = 0;
+    };
+    // Where a rider moving in a direction probes, relative to its new head.
+    static Offset LookAhead(int direction, int thickness);
+    // Whether a riding player at (x, y) moving in a direction runs into anything, probing at
+    // look (zero on a diagonal rider's standing tick is never asked for).
+    static bool Hits(const Canvas& arena, Colour back, int x, int y, int direction, Offset look);
+
 signals:
     // The round was decided, paused or reset and the loop has returned.
     void finished();
 
 private:
-    struct Offset {
-        std::int16_t dx = 0;
-        std::int16_t dy = 0;
-    };
     void Arm();
     void OnDeadline();
     void Finish();
