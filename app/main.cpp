@@ -1,7 +1,7 @@
 #include "AppIcon.h"
 #include "Instance.h"
-#include "frmAbout.h"
 #include "MulticastTransport.h"
+#include "frmAbout.h"
 #include "frmMain.h"
 #include "frmVyre.h"
 
@@ -26,8 +26,8 @@ int main(int argc, char* argv[]) {
     game.SetAboutOpener([&about] { about.Open(); });
     panel.SetAboutOpener([&about] { about.Open(); });
     instance.SetMessageBox([&panel](const QString& text, const QString& title, MessageIcon icon) {
-        auto* box = new QMessageBox(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, title,
-                                    text, QMessageBox::Ok, &panel);
+        auto* box = new QMessageBox(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
+                                    title, text, QMessageBox::Ok, &panel);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
     });

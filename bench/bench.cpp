@@ -106,7 +106,9 @@ double CpuSeconds() {
     return t.tv_sec + t.tv_nsec / 1e9;
 }
 
-void Line(const char* name, double value, const char* unit) { std::printf("%-44s %12.3f %s\n", name, value, unit); }
+void Line(const char* name, double value, const char* unit) {
+    std::printf("%-44s %12.3f %s\n", name, value, unit);
+}
 
 // Host work per tick: simulation, wire text, and drawing its own echo.
 void HostWork(int ticks) {
@@ -127,7 +129,8 @@ void HostWork(int ticks) {
         for (qsizetype k = before; k < tap.positions.size(); ++k) tap.Deliver(tap.positions[k]);
         hostUs.push_back(t.nsecsElapsed() / 1000.0);
         t.start();
-        for (qsizetype k = before; k < tap.positions.size(); ++k) client.GetDispatcher().tcpReceive_DataArrival(tap.positions[k]);
+        for (qsizetype k = before; k < tap.positions.size(); ++k)
+            client.GetDispatcher().tcpReceive_DataArrival(tap.positions[k]);
         clientUs.push_back(t.nsecsElapsed() / 1000.0);
     }
     Line("host work per tick, median", Percentile(hostUs, 0.5), "us");

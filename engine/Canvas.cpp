@@ -71,8 +71,8 @@ void Canvas::Circle(int cx, int cy, int r, Colour outline) {
         for (int dx = -half; dx <= half; ++dx) {
             const int x = cx + dx;
             if (x < 0 || x >= image_.width()) continue;
-            const bool edge = !inside(dx - 1, dy) || !inside(dx + 1, dy) || !inside(dx, dy - 1) ||
-                              !inside(dx, dy + 1);
+            const bool edge =
+                !inside(dx - 1, dy) || !inside(dx + 1, dy) || !inside(dx, dy - 1) || !inside(dx, dy + 1);
             if (edge)
                 changed |= Plot(x, y, rim);
             else if (solid)

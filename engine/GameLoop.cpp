@@ -133,7 +133,9 @@ void GameLoop::MovePlayer(int i, bool& doubleStep) {
         const int want = p.RequestedDirection;
         const bool xOn = p.X % pitch == 0;
         const bool yOn = p.Y % pitch == 0;
-        const bool onGrid = direction::IsVertical(want) ? xOn : direction::IsHorizontal(want) ? yOn : xOn && yOn;
+        const bool onGrid = direction::IsVertical(want)     ? xOn
+                            : direction::IsHorizontal(want) ? yOn
+                                                            : xOn && yOn;
         if (onGrid) p.Direction = p.RequestedDirection;
         link_.SendTurn(i, p.Direction);
     }
@@ -208,7 +210,8 @@ void GameLoop::CrashTest() {
     for (int i = 1; i <= s_.PlayerCount(); ++i) {
         auto& p = s_.Players[i];
         if (p.Crashed == -1) continue;
-        if (!direction::IsVertical(p.Direction) && !direction::IsHorizontal(p.Direction) && p.DiagonalPhase >= 3) {
+        if (!direction::IsVertical(p.Direction) && !direction::IsHorizontal(p.Direction) &&
+            p.DiagonalPhase >= 3) {
             p.DiagonalPhase = 0; // the standing tick of a diagonal rider is not probed
             continue;
         }

@@ -56,7 +56,8 @@ struct Motion {
     int dy;
 };
 constexpr Motion MotionOf(int code) {
-    constexpr Motion table[9] = {{0, 0}, {0, -1}, {1, 0}, {0, 1}, {-1, 0}, {1, -1}, {1, 1}, {-1, 1}, {-1, -1}};
+    constexpr Motion table[9] = {{0, 0},  {0, -1}, {1, 0},  {0, 1},  {-1, 0},
+                                 {1, -1}, {1, 1},  {-1, 1}, {-1, -1}};
     return IsValid(code) ? table[code] : Motion{0, 0};
 }
 constexpr int Opposite(int code) {

@@ -17,7 +17,8 @@ public:
         std::int16_t x = 0;
         std::int16_t y = 0;
     };
-    virtual void SendPositions(const std::array<Point, 8>& heads, const std::array<std::int16_t, 8>& fuel) = 0;
+    virtual void SendPositions(const std::array<Point, 8>& heads,
+                               const std::array<std::int16_t, 8>& fuel) = 0;
     virtual void SendSteer(int slot, int requestedDirection, int turbo) = 0;
     virtual void SendRoundOutcome(int code) = 0;
     virtual void SendObstacle(int x1, int y1, int x2, int y2) = 0;

@@ -27,10 +27,20 @@ int main(int argc, char* argv[]) {
     s.gridColor = 16777215;
     const QByteArray settings = wire::MatchSettings(s);
     const QList<QByteArray> seeds = {
-        wire::Positions(x, y, fuel), wire::Steer(1, 1, 1), wire::RoundOutcome(1), settings,
-        wire::Obstacle(30, 30, 60, 60), wire::ResetAll(), wire::Register(1, QStringLiteral("Bo"), 255),
-        wire::PauseResume(true), wire::PauseResume(false), wire::RollCall(), wire::Unregister(1),
-        wire::TurboOff(1), wire::Turn(1, 3), wire::ResetMatch(),
+        wire::Positions(x, y, fuel),
+        wire::Steer(1, 1, 1),
+        wire::RoundOutcome(1),
+        settings,
+        wire::Obstacle(30, 30, 60, 60),
+        wire::ResetAll(),
+        wire::Register(1, QStringLiteral("Bo"), 255),
+        wire::PauseResume(true),
+        wire::PauseResume(false),
+        wire::RollCall(),
+        wire::Unregister(1),
+        wire::TurboOff(1),
+        wire::Turn(1, 3),
+        wire::ResetMatch(),
         settings + "\xFE\xFF" + wire::Positions(x, y, fuel) + "\xFE\xFF" + wire::RoundOutcome(2),
         wire::Register(1, QStringLiteral("Bo"), 255) + "\xFE\xFF" + settings + "\xFE\xFF" + wire::Turn(2, 1)};
     for (int i = 0; i < seeds.size(); ++i) {

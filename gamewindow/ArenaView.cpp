@@ -5,7 +5,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-ArenaView::ArenaView(const Canvas& canvas, QWidget* parent, bool takesKeys) : QWidget(parent), canvas_(canvas) {
+ArenaView::ArenaView(const Canvas& canvas, QWidget* parent, bool takesKeys)
+    : QWidget(parent), canvas_(canvas) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(takesKeys ? Qt::StrongFocus : Qt::NoFocus);
 }
@@ -18,7 +19,8 @@ void ArenaView::paintEvent(QPaintEvent* e) {
 }
 
 int ArenaView::VirtualKey(int key, Qt::KeyboardModifiers modifiers) {
-    if ((modifiers & Qt::KeypadModifier) && key >= Qt::Key_0 && key <= Qt::Key_9) return 96 + (key - Qt::Key_0);
+    if ((modifiers & Qt::KeypadModifier) && key >= Qt::Key_0 && key <= Qt::Key_9)
+        return 96 + (key - Qt::Key_0);
     switch (key) {
     case Qt::Key_Left: return 37;
     case Qt::Key_Up: return 38;

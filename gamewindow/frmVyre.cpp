@@ -49,7 +49,8 @@ frmVyre::frmVyre(Instance& instance, QWidget* parent) : QWidget(parent), in_(ins
     stopGo_ = MakeBox(QRect(324, 28, 33, 21));
     status_ = MakeBox(QRect(8, 80, Board::DesignArenaWidth, 21));
     arena_ = new ArenaView(board.Arena(), this, true);
-    arena_->setGeometry(BoardLayout::ArenaLeft, BoardLayout::ArenaTop, board.Arena().Width(), board.Arena().Height());
+    arena_->setGeometry(BoardLayout::ArenaLeft, BoardLayout::ArenaTop, board.Arena().Width(),
+                        board.Arena().Height());
     connect(arena_, &ArenaView::keyDown, this, [this](int key) { in_.GetSteering().KeyDown(key); });
     // Changes are shown at most once per display frame: ticks may come faster than a screen
     // refreshes, and every repaint costs the host's processor.

@@ -252,7 +252,8 @@ void Dispatcher::Register(const Fields& f) {
     if (p <= 8) {
         if (const auto name = f.Text(2)) s.Players[p].Name = wire::CleanName(*name);
         if (roster) panel->SetRosterText(*slot, s.Players[p].Name + QStringLiteral(" ready!"));
-        if (const auto c = f.Int32(3)) s.Players[p].Color = *c == colours::White ? colours::PlayerDefault[p] : *c;
+        if (const auto c = f.Int32(3))
+            s.Players[p].Color = *c == colours::White ? colours::PlayerDefault[p] : *c;
         if (roster) panel->SetRosterColor(*slot, s.Players[p].Color);
         in_.GetBoard().SetScoreColor(p, s.Players[p].Color);
     }

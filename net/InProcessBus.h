@@ -17,9 +17,9 @@ public:
     explicit InProcessBus(QObject* parent = nullptr) : QObject(parent) {}
 
     struct Faults {
-        double loss = 0;        // chance that one delivery is dropped
-        double duplicate = 0;   // chance that one delivery comes twice
-        double reorder = 0;     // chance that one delivery is held back behind the next
+        double loss = 0;      // chance that one delivery is dropped
+        double duplicate = 0; // chance that one delivery comes twice
+        double reorder = 0;   // chance that one delivery is held back behind the next
     };
     void SetFaults(Faults f, std::uint32_t seed) {
         faults_ = f;

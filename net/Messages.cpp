@@ -1,6 +1,7 @@
 #include "Messages.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace wire {
 
@@ -24,12 +25,8 @@ QByteArray Name(const QString& name) { return CleanName(name).toUtf8(); }
 } // namespace
 
 bool IsKnown(int n) {
-    switch (n) {
-    case 1: case 2: case 3: case 4: case 6: case 7: case 9: case 10: case 11: case 13: case 14: case 15: case 16:
-        return true;
-    default:
-        return false;
-    }
+    constexpr int known[] = {1, 2, 3, 4, 6, 7, 9, 10, 11, 13, 14, 15, 16};
+    return std::find(std::begin(known), std::end(known), n) != std::end(known);
 }
 
 QByteArray Positions(const std::array<std::int16_t, 8>& x, const std::array<std::int16_t, 8>& y,
@@ -40,7 +37,9 @@ QByteArray Positions(const std::array<std::int16_t, 8>& x, const std::array<std:
     return out + Delimiter;
 }
 
-QByteArray Steer(int slot, int dir, int turbo) { return Join({"2", N(slot), N(dir), N(turbo)}, Trailing::Yes); }
+QByteArray Steer(int slot, int dir, int turbo) {
+    return Join({"2", N(slot), N(dir), N(turbo)}, Trailing::Yes);
+}
 QByteArray RoundOutcome(int code) { return Join({"3", N(code)}, Trailing::No); }
 
 QByteArray MatchSettings(const Settings& s) {

@@ -13,7 +13,8 @@ void MulticastTransport::InitSockets() {
     tcpReceive_.close();
     tcpSend_.close();
     // Shared, so that every instance on one computer receives the group, not just the first.
-    if (!tcpReceive_.bind(QHostAddress::AnyIPv4, port_, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint)) {
+    if (!tcpReceive_.bind(QHostAddress::AnyIPv4, port_,
+                          QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint)) {
         problem_ = tr("No network: port %1 cannot be used (%2)").arg(port_).arg(tcpReceive_.errorString());
         return;
     }

@@ -14,6 +14,8 @@ void NetLink::SendPositions(const std::array<Point, 8>& heads, const std::array<
 
 void NetLink::SendSteer(int slot, int dir, int turbo) { transport_.SendData(wire::Steer(slot, dir, turbo)); }
 void NetLink::SendRoundOutcome(int code) { transport_.SendData(wire::RoundOutcome(code)); }
-void NetLink::SendObstacle(int x1, int y1, int x2, int y2) { transport_.SendData(wire::Obstacle(x1, y1, x2, y2)); }
+void NetLink::SendObstacle(int x1, int y1, int x2, int y2) {
+    transport_.SendData(wire::Obstacle(x1, y1, x2, y2));
+}
 void NetLink::SendTurboOff(int player) { transport_.SendData(wire::TurboOff(player)); }
 void NetLink::SendTurn(int player, int dir) { transport_.SendData(wire::Turn(player, dir)); }

@@ -68,7 +68,8 @@ QString ReadIniString(const QString& section, const QString& key, const QString&
         }
         QByteArray k, v;
         if (!inSection || !KeyOf(line, &k, &v) || Lower(k) != wantKey) continue;
-        if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) v = v.mid(1, v.size() - 2);
+        if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+            v = v.mid(1, v.size() - 2);
         return Decode(v).left(MaxValueLength);
     }
     return {};
@@ -128,4 +129,6 @@ QString GetWindowsPath() {
     return dir;
 }
 
-QString GetEnvironmentString(const QString& name) { return qEnvironmentVariable(name.toLocal8Bit().constData()); }
+QString GetEnvironmentString(const QString& name) {
+    return qEnvironmentVariable(name.toLocal8Bit().constData());
+}

@@ -3,10 +3,10 @@
 #include "AppIcon.h"
 #include "Convert.h"
 #include "HelpFile.h"
-#include "TrayIcon.h"
 #include "IniFile.h"
 #include "Instance.h"
 #include "Messages.h"
+#include "TrayIcon.h"
 #include "frmVyre.h"
 
 #include <QCloseEvent>
@@ -175,12 +175,10 @@ void frmMain::BuildControls() {
     txtGridColor = swatch(fraServer, T(1860, 5040, 1335, 315));
 
     // Option interlocks: Team only for 4, 6 and 8 players; diagonal motion only for thin trails.
-    connect(cboPlayers, &QComboBox::currentIndexChanged, this, [this](int i) {
-        cboTeam->setEnabled(i == 2 || i == 4 || i == 6);
-    });
-    connect(cboThickness, &QComboBox::currentIndexChanged, this, [this](int i) {
-        cboDiagonalMotion->setEnabled(i == 0);
-    });
+    connect(cboPlayers, &QComboBox::currentIndexChanged, this,
+            [this](int i) { cboTeam->setEnabled(i == 2 || i == 4 || i == 6); });
+    connect(cboThickness, &QComboBox::currentIndexChanged, this,
+            [this](int i) { cboDiagonalMotion->setEnabled(i == 0); });
     connect(cmdServer, &QPushButton::clicked, this, &frmMain::cmdServer_Click);
     connect(cmdClient, &QPushButton::clicked, this, &frmMain::cmdClient_Click);
     connect(cmdPause, &QPushButton::clicked, this, &frmMain::cmdPause_Click);
@@ -331,11 +329,11 @@ void frmMain::InitControls() {
         box->clear();
         Paint(box, QPalette::Base, colours::FreeRosterBox);
     }
-    for (QWidget* w : std::initializer_list<QWidget*>{txtWidth, txtHeight, txtName, txtPointColor, txtGridColor,
-                                                      txtBackColor, cmdClient, cmdServer, cmdStop, cmdResetMatch,
-                                                      cboPlayers, cboTurbo, cboWarp, cboSnaptogrid, cboThickness,
-                                                      cboComplexity, cboSpeed, cboMatch, cboTeam,
-                                                      cboDiagonalMotion, cboFixedPosition})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             txtWidth,  txtHeight,         txtName,         txtPointColor, txtGridColor, txtBackColor,
+             cmdClient, cmdServer,         cmdStop,         cmdResetMatch, cboPlayers,   cboTurbo,
+             cboWarp,   cboSnaptogrid,     cboThickness,    cboComplexity, cboSpeed,     cboMatch,
+             cboTeam,   cboDiagonalMotion, cboFixedPosition})
         w->setEnabled(true);
     cmdPause->setEnabled(false);
 }
@@ -352,10 +350,10 @@ void frmMain::cmdClient_Click() {
     cmdPause->setEnabled(true);
     cmdClient->setEnabled(false);
     cmdResetMatch->setEnabled(false);
-    for (QWidget* w : std::initializer_list<QWidget*>{cboSnaptogrid, cboPlayers, cboTurbo, cboSpeed, cboMatch,
-                                                      cboComplexity, cboWarp, cboThickness, cboTeam,
-                                                      cboFixedPosition, cboDiagonalMotion, txtWidth, txtHeight,
-                                                      txtName, txtPointColor, txtBackColor, txtGridColor})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             cboSnaptogrid, cboPlayers, cboTurbo, cboSpeed, cboMatch, cboComplexity, cboWarp, cboThickness,
+             cboTeam, cboFixedPosition, cboDiagonalMotion, txtWidth, txtHeight, txtName, txtPointColor,
+             txtBackColor, txtGridColor})
         w->setEnabled(false);
     game_.activateWindow();
     game_.FocusArena();
@@ -402,7 +400,9 @@ void frmMain::cmdServer_Click() {
     s.Thickness = static_cast<std::int16_t>(cboThickness->currentIndex());
     s.LocalPlayer = 0;
     auto yes = [](QComboBox* l) { return l->currentIndex() != 0 ? True16 : False16; };
-    auto yesIfEnabled = [](QComboBox* l) { return l->currentIndex() != 0 && l->isEnabled() ? True16 : False16; };
+    auto yesIfEnabled = [](QComboBox* l) {
+        return l->currentIndex() != 0 && l->isEnabled() ? True16 : False16;
+    };
     s.WarpOn = yes(cboWarp);
     s.TurboOn = yes(cboTurbo);
     s.TeamOn = yesIfEnabled(cboTeam);
@@ -518,7 +518,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* e) {
         return true;
     }
     // The roster is read-only: focus entering it moves on to the width box.
-    if (box && e->type() == QEvent::FocusIn && std::find(txtClient.begin(), txtClient.end(), box) != txtClient.end())
+    if (box && e->type() == QEvent::FocusIn &&
+        std::find(txtClient.begin(), txtClient.end(), box) != txtClient.end())
         QMetaObject::invokeMethod(txtWidth, qOverload<>(&QWidget::setFocus), Qt::QueuedConnection);
     return QMainWindow::eventFilter(watched, e);
 }

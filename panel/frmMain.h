@@ -27,7 +27,9 @@ public:
     frmMain(Instance& instance, frmVyre& game, QWidget* parent = nullptr);
 
     // Replaceable for tests: the colour chooser (nothing when cancelled) and the desktop's "open".
-    void SetColourChooser(std::function<std::optional<Colour>(Colour current)> choose) { choose_ = std::move(choose); }
+    void SetColourChooser(std::function<std::optional<Colour>(Colour current)> choose) {
+        choose_ = std::move(choose);
+    }
     void SetOpener(std::function<void(const QUrl&)> open) { open_ = std::move(open); }
     void SetAboutOpener(std::function<void()> open) { about_ = std::move(open); }
 

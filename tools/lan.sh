@@ -3,16 +3,21 @@
 # Every computer is a private network namespace with its own address, joined to the others
 # by a bridge that lives in a private namespace too: nothing reaches a real network.
 #
-#   tools/lan.sh [-n N] -- COMMAND [ARGS...]
+#   tools/lan.sh [-n N] [--xvfb] -- COMMAND [ARGS...]
+#
+# --xvfb starts the computers on a fresh virtual display instead of the current one (its
+# number is printed; look at it with any VNC-less screenshot tool, e.g. `import -window root`).
 #
 # COMMAND runs once per computer, all at the same time, with LUMIVEX_COMPUTER set to the
 # computer's number (1..N) and HOME set to a folder of its own, so each has its own settings.
 # The exit status is the first non-zero status of the commands.
 set -euo pipefail
 count=2
+xvfb=0
 while [ $# -gt 0 ]; do
     case "$1" in
         -n) count=$2; shift 2 ;;
+        --xvfb) xvfb=1; shift ;;
         --) shift; break ;;
         *) break ;;
     esac
@@ -22,6 +27,17 @@ if [ $# -eq 0 ]; then
     exit 2
 fi
 here="$(cd "$(dirname "$0")" && pwd)"
+if [ "$xvfb" = 1 ]; then
+    display=:$((100 + RANDOM % 100))
+    Xvfb "$display" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    trap 'kill $xvfb_pid 2>/dev/null' EXIT
+    sleep 1
+    echo "lumivex: computers on display $display"
+    status=0
+    DISPLAY=$display "$0" -n "$count" -- "$@" || status=$?
+    exit $status
+fi
 if [ "${LUMIVEX_LAN_HUB:-}" != 1 ]; then
     # The bridge itself goes into a private namespace of its own.
     LUMIVEX_LAN_HUB=1 exec "$here/netns-run" "$0" -n "$count" -- "$@"

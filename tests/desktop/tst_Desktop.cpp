@@ -155,9 +155,12 @@ void tst_Desktop::helpIsFoundBesideTheProgram() {
         QVERIFY(f.open(QIODevice::WriteOnly));
     };
     touch(prefix.filePath(QStringLiteral("share/lumivex/lumivex-help.html")));
-    QCOMPARE(HelpFile(bin), QFileInfo(prefix.filePath(QStringLiteral("share/lumivex/lumivex-help.html"))).canonicalFilePath());
+    QCOMPARE(
+        HelpFile(bin),
+        QFileInfo(prefix.filePath(QStringLiteral("share/lumivex/lumivex-help.html"))).canonicalFilePath());
     touch(prefix.filePath(QStringLiteral("bin/lumivex.hlp"))); // a help file of one's own wins
-    QCOMPARE(HelpFile(bin), QFileInfo(prefix.filePath(QStringLiteral("bin/lumivex.hlp"))).canonicalFilePath());
+    QCOMPARE(HelpFile(bin),
+             QFileInfo(prefix.filePath(QStringLiteral("bin/lumivex.hlp"))).canonicalFilePath());
 
     InProcessBus bus;
     Machine m(bus);
@@ -178,14 +181,15 @@ void tst_Desktop::installPutsEveryFileInPlace() {
                                             QStringLiteral("--prefix"), prefix.path()});
     QVERIFY(install.waitForFinished(60000));
     QCOMPARE(install.exitCode(), 0);
-    for (const char* file : {"bin/lumivex", "share/applications/lumivex.desktop", "share/lumivex/lumivex-help.html",
-                             "share/icons/hicolor/scalable/apps/lumivex.svg",
-                             "share/icons/hicolor/48x48/apps/lumivex.png",
-                             "share/icons/hicolor/256x256/apps/lumivex.png"})
+    for (const char* file :
+         {"bin/lumivex", "share/applications/lumivex.desktop", "share/lumivex/lumivex-help.html",
+          "share/icons/hicolor/scalable/apps/lumivex.svg", "share/icons/hicolor/48x48/apps/lumivex.png",
+          "share/icons/hicolor/256x256/apps/lumivex.png"})
         QVERIFY2(QFileInfo::exists(prefix.filePath(QLatin1String(file))), file);
     QVERIFY(QFileInfo(prefix.filePath(QStringLiteral("bin/lumivex"))).isExecutable());
-    QCOMPARE(HelpFile(prefix.filePath(QStringLiteral("bin"))),
-             QFileInfo(prefix.filePath(QStringLiteral("share/lumivex/lumivex-help.html"))).canonicalFilePath());
+    QCOMPARE(
+        HelpFile(prefix.filePath(QStringLiteral("bin"))),
+        QFileInfo(prefix.filePath(QStringLiteral("share/lumivex/lumivex-help.html"))).canonicalFilePath());
     QImage icon(prefix.filePath(QStringLiteral("share/icons/hicolor/48x48/apps/lumivex.png")));
     QCOMPARE(icon.size(), QSize(48, 48));
 }

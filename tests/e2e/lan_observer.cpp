@@ -18,7 +18,8 @@
 
 namespace {
 struct Verdict {
-    int positions = 0, rounds = 0, outcomesAgreed = 0, outcomesDisagreed = 0, startsChecked = 0, startsWrong = 0;
+    int positions = 0, rounds = 0, outcomesAgreed = 0, outcomesDisagreed = 0, startsChecked = 0,
+        startsWrong = 0;
     QString notes;
 };
 } // namespace
@@ -40,10 +41,16 @@ int main(int argc, char* argv[]) {
         if (f.open(QIODevice::WriteOnly)) f.write(text.toUtf8());
     };
     auto finish = [&] {
-        write("verdict.txt", QStringLiteral("positions %1\nrounds %2\noutcomes agreed %3\noutcomes disagreed %4\n"
-                                            "starts checked %5\nstarts wrong %6\n")
-                                 .arg(v.positions).arg(v.rounds).arg(v.outcomesAgreed).arg(v.outcomesDisagreed)
-                                 .arg(v.startsChecked).arg(v.startsWrong) + v.notes);
+        write("verdict.txt",
+              QStringLiteral("positions %1\nrounds %2\noutcomes agreed %3\noutcomes disagreed %4\n"
+                             "starts checked %5\nstarts wrong %6\n")
+                      .arg(v.positions)
+                      .arg(v.rounds)
+                      .arg(v.outcomesAgreed)
+                      .arg(v.outcomesDisagreed)
+                      .arg(v.startsChecked)
+                      .arg(v.startsWrong) +
+                  v.notes);
         QCoreApplication::quit();
     };
 
@@ -69,8 +76,8 @@ int main(int argc, char* argv[]) {
                 PlayerRecord& p = s.Players[i];
                 if (p.Crashed == -1) continue;
                 const auto look = GameLoop::LookAhead(p.Direction, s.Thickness);
-                if (GameLoop::Hits(in->GetBoard().Arena(), s.ArenaBackColor, f[2 * i - 1].toInt(), f[2 * i].toInt(),
-                                   p.Direction, look))
+                if (GameLoop::Hits(in->GetBoard().Arena(), s.ArenaBackColor, f[2 * i - 1].toInt(),
+                                   f[2 * i].toInt(), p.Direction, look))
                     p.Crashed = -1;
             }
             // The host sends the outcome before the positions of the tick that decided it.
@@ -81,9 +88,13 @@ int main(int argc, char* argv[]) {
                 } else {
                     ++v.outcomesDisagreed;
                     QString crashed;
-                    for (int i = 1; i <= s.PlayerCount(); ++i) crashed += QString::number(s.Players[i].Crashed) + u' ';
+                    for (int i = 1; i <= s.PlayerCount(); ++i)
+                        crashed += QString::number(s.Players[i].Crashed) + u' ';
                     v.notes += QStringLiteral("round %1: host says %2, replay says %3; crashed: %4\n")
-                                   .arg(v.rounds).arg(pendingOutcome).arg(expected.value_or(0)).arg(crashed);
+                                   .arg(v.rounds)
+                                   .arg(pendingOutcome)
+                                   .arg(expected.value_or(0))
+                                   .arg(crashed);
                 }
                 pendingOutcome = 0;
             }

@@ -178,8 +178,14 @@ void tst_Rules::outcomeTableCreditsTheDocumentedBox() {
         const char* text;
         int box;
     };
-    const Row rows[] = {{1, "P2", 2},       {2, "P1", 1},           {5, "", 0},           {6, "P3 & P4", 3},
-                        {7, "P1 & P2", 1}, {11, "P4 & P5 & P6", 4}, {14, "P5 & P6 & P7 & P8", 5}, {15, "P8", 8}};
+    const Row rows[] = {{1, "P2", 2},
+                        {2, "P1", 1},
+                        {5, "", 0},
+                        {6, "P3 & P4", 3},
+                        {7, "P1 & P2", 1},
+                        {11, "P4 & P5 & P6", 4},
+                        {14, "P5 & P6 & P7 & P8", 5},
+                        {15, "P8", 8}};
     for (const Row& r : rows) {
         const auto e = outcome::Lookup(r.code);
         QVERIFY(e);

@@ -337,8 +337,7 @@ void tst_Simulation::countdownRunsThreeTwoOneZero() {
     World w;
     w.s.Complexity = 1;
     QSignalSpy finished(&w.loop, &GameLoop::finished);
-    const QList<QPair<QString, Colour>> steps = {
-        {"2", 0x8080FF}, {"1", 0x80C0FF}, {"0", 0x00C000}};
+    const QList<QPair<QString, Colour>> steps = {{"2", 0x8080FF}, {"1", 0x80C0FF}, {"0", 0x00C000}};
     for (const auto& [text, colour] : steps) {
         w.countdown.tmrStopGo_Timer();
         QCOMPARE(w.board.StopGo().text, text);

@@ -37,7 +37,8 @@ void tst_Match::wholeMatchKeepsEveryInstanceInStep() {
     Node& host = *nodes[0];
     for (int slot = 1; slot <= 3; ++slot) {
         nodes[slot]->S().LocalPlayer = static_cast<std::int16_t>(slot);
-        nodes[slot]->instance.SendData(wire::Register(slot, QStringLiteral("Rider %1").arg(slot), colours::White));
+        nodes[slot]->instance.SendData(
+            wire::Register(slot, QStringLiteral("Rider %1").arg(slot), colours::White));
     }
     QTest::qWait(10);
     Recorder recorder(bus);

@@ -322,7 +322,8 @@ void tst_Dispatcher::hostileDatagramsChangeNothingUnsafe_data() {
     QTest::newRow("64 KiB") << QByteArray(65536, '1');
     QTest::newRow("thousands of fields") << QByteArray("1") + QByteArray(20000, '\x01');
     QTest::newRow("positions truncated") << D("1|5|5|");
-    QTest::newRow("positions far outside") << D("1|32767|-32768|32767|32767|0|0|0|0|0|0|0|0|0|0|0|0|32767|-32768|9|9|9|9|9|9|");
+    QTest::newRow("positions far outside")
+        << D("1|32767|-32768|32767|32767|0|0|0|0|0|0|0|0|0|0|0|0|32767|-32768|9|9|9|9|9|9|");
     QTest::newRow("positions fractional") << D("1|5.5|6.5|x|y|");
     QTest::newRow("steer slot -1") << D("2|-1|1|1|");
     QTest::newRow("steer slot 8") << D("2|8|1|1|");
@@ -332,12 +333,15 @@ void tst_Dispatcher::hostileDatagramsChangeNothingUnsafe_data() {
     QTest::newRow("settings 9 players") << D("4|295|360|85|0|0|9|7|8|1|0|H|0|0|0|0|");
     QTest::newRow("settings thickness 32767") << D("4|295|360|85|32767|0|2|7|8|1|0|H|0|0|0|0|");
     QTest::newRow("settings speed 0") << D("4|295|360|0|0|0|2|7|8|1|0|H|0|0|0|0|");
-    QTest::newRow("settings long name") << D("4|295|360|85|0|0|2|7|8|1|0|") + QByteArray(10000, 'n') + D("|0|0|0|0|");
+    QTest::newRow("settings long name")
+        << D("4|295|360|85|0|0|2|7|8|1|0|") + QByteArray(10000, 'n') + D("|0|0|0|0|");
     QTest::newRow("obstacle far outside") << D("6|-32768|-32768|32767|32767|");
     QTest::newRow("obstacle truncated") << D("6|1|2|");
     QTest::newRow("register slot 8") << D("9|8|X|1|");
     QTest::newRow("register slot 32767") << D("9|32767|X|1|");
-    QTest::newRow("register invalid UTF-8") << QByteArray("9\x01" "1\x01\xFF\xFE\xC3\x01" "1\x01");
+    QTest::newRow("register invalid UTF-8") << QByteArray("9\x01"
+                                                          "1\x01\xFF\xFE\xC3\x01"
+                                                          "1\x01");
     QTest::newRow("register name with byte 1 lost in split") << D("9|1|a|b|c|d|");
     QTest::newRow("pause missing field") << D("10");
     QTest::newRow("unregister 32767") << D("13|32767|");
@@ -352,10 +356,19 @@ void tst_Dispatcher::hostileDatagramsChangeNothingUnsafe_data() {
     QTest::newRow("settings 0 players") << D("4|295|360|85|0|0|0|7|8|1|0|H|0|0|0|0|");
     QTest::newRow("positions negative fuel") << D("1|5|5|6|6|0|0|0|0|0|0|0|0|0|0|0|0|-32768|-1|0|0|0|0|0|0|");
     // Every message cut short at each field, and with fields it never has.
-    const QList<QByteArray> valid = {
-        D("1|90|147|270|147|0|0|0|0|0|0|0|0|0|0|0|0|85|85|85|85|85|85|85|85|"), D("2|1|1|1|"), D("3|1"),
-        D("4|295|360|85|0|0|3|7|8|1|0|H|16777215|16777215|0|0|"), D("6|30|30|60|60|"), D("7|"),
-        D("9|1|Bo|255|"), D("10|1"), D("11|"), D("13|1|"), D("14|1|"), D("15|1|3|"), D("16|")};
+    const QList<QByteArray> valid = {D("1|90|147|270|147|0|0|0|0|0|0|0|0|0|0|0|0|85|85|85|85|85|85|85|85|"),
+                                     D("2|1|1|1|"),
+                                     D("3|1"),
+                                     D("4|295|360|85|0|0|3|7|8|1|0|H|16777215|16777215|0|0|"),
+                                     D("6|30|30|60|60|"),
+                                     D("7|"),
+                                     D("9|1|Bo|255|"),
+                                     D("10|1"),
+                                     D("11|"),
+                                     D("13|1|"),
+                                     D("14|1|"),
+                                     D("15|1|3|"),
+                                     D("16|")};
     for (const QByteArray& m : valid) {
         const QList<QByteArray> f = m.split(wire::Delimiter);
         for (int keep = 1; keep < f.size(); ++keep)

@@ -21,7 +21,8 @@ void tst_Messages::layoutIsExact_data() {
     std::array<std::int16_t, 8> x{90, 270, 3, 4, 5, 6, 7, 8}, y{147, 147, 0, 0, 0, 0, 0, -1},
         fuel{85, 84, 85, 85, 85, 85, 85, -1};
     QTest::newRow("1 positions") << wire::Positions(x, y, fuel)
-                                 << QByteArray("1|90|147|270|147|3|0|4|0|5|0|6|0|7|0|8|-1|85|84|85|85|85|85|85|-1|");
+                                 << QByteArray(
+                                        "1|90|147|270|147|3|0|4|0|5|0|6|0|7|0|8|-1|85|84|85|85|85|85|85|-1|");
     QTest::newRow("2 steer") << wire::Steer(3, 4, 1) << QByteArray("2|3|4|1|");
     QTest::newRow("3 outcome, no trailing delimiter") << wire::RoundOutcome(12) << QByteArray("3|12");
     wire::Settings s;
@@ -40,14 +41,15 @@ void tst_Messages::layoutIsExact_data() {
     s.gridColor = 0;
     s.fixedPosition = 1;
     s.diagonalMotion = 0;
-    QTest::newRow("4 settings") << wire::MatchSettings(s) << QByteArray("4|295|360|85|0|0|2|7|8|1|0|Ann|16777215|0|1|0|");
+    QTest::newRow("4 settings") << wire::MatchSettings(s)
+                                << QByteArray("4|295|360|85|0|0|2|7|8|1|0|Ann|16777215|0|1|0|");
     QTest::newRow("6 obstacle") << wire::Obstacle(33, 48, 60, -2) << QByteArray("6|33|48|60|-2|");
     QTest::newRow("7 reset all") << wire::ResetAll() << QByteArray("7|");
     QTest::newRow("9 register") << wire::Register(2, QStringLiteral("Bo"), 255) << QByteArray("9|2|Bo|255|");
     QTest::newRow("9 roll-call answer of a free instance")
         << wire::Register(-1, QString(), 0) << QByteArray("9|-1||0|");
-    QTest::newRow("9 register, UTF-8 name") << wire::Register(1, QStringLiteral("Zoë"), 1)
-                                            << QByteArray("9|1|Zo\xC3\xAB|1|");
+    QTest::newRow("9 register, UTF-8 name")
+        << wire::Register(1, QStringLiteral("Zoë"), 1) << QByteArray("9|1|Zo\xC3\xAB|1|");
     QTest::newRow("10 pause, no trailing delimiter") << wire::PauseResume(true) << QByteArray("10|1");
     QTest::newRow("10 resume") << wire::PauseResume(false) << QByteArray("10|2");
     QTest::newRow("11 roll call") << wire::RollCall() << QByteArray("11|");
@@ -69,9 +71,12 @@ void tst_Messages::splitKeepsEveryField_data() {
     QTest::newRow("empty") << QByteArray() << QStringList{""};
     QTest::newRow("no delimiter") << QByteArray("hello") << QStringList{"hello"};
     QTest::newRow("trailing delimiter") << QByteArray("7\x01") << QStringList{"7", ""};
-    QTest::newRow("UTF-8 name") << QByteArray("9\x01" "1\x01Zo\xC3\xAB\x01") << QStringList{"9", "1", "Zoë", ""};
-    QTest::newRow("Latin-1 name from an older peer")
-        << QByteArray("9\x01" "1\x01Zo\xEB\x01") << QStringList{"9", "1", "Zoë", ""};
+    QTest::newRow("UTF-8 name") << QByteArray("9\x01"
+                                              "1\x01Zo\xC3\xAB\x01")
+                                << QStringList{"9", "1", "Zoë", ""};
+    QTest::newRow("Latin-1 name from an older peer") << QByteArray("9\x01"
+                                                                   "1\x01Zo\xEB\x01")
+                                                     << QStringList{"9", "1", "Zoë", ""};
     QTest::newRow("bare continuation byte") << QByteArray("\x80\x01x") << QStringList{"\u0080", "x"};
 }
 
@@ -81,7 +86,11 @@ void tst_Messages::splitKeepsEveryField() {
 }
 
 void tst_Messages::namesNeverCarryTheDelimiter() {
-    const QByteArray d = wire::Register(1, QStringLiteral("a\x01" "b") + QString(100, u'x'), 5);
+    const QByteArray d = wire::Register(1,
+                                        QStringLiteral("a\x01"
+                                                       "b") +
+                                            QString(100, u'x'),
+                                        5);
     const QStringList f = wire::Split(d);
     QCOMPARE(f.size(), 5);
     QVERIFY(f[2].startsWith(QStringLiteral("ab")));

@@ -19,7 +19,8 @@ class tst_Panel : public QObject {
     Q_OBJECT
 
     struct Machine {
-        explicit Machine(InProcessBus& bus, const QByteArray& ini = {}) : net(bus), in(net, 7), game(in), panel(in, game) {
+        explicit Machine(InProcessBus& bus, const QByteArray& ini = {})
+            : net(bus), in(net, 7), game(in), panel(in, game) {
             qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
             if (!ini.isEmpty()) {
                 QFile f(home.filePath(QStringLiteral("lumivex.ini")));
@@ -95,14 +96,21 @@ void tst_Panel::readsTheFileAndFallsBack_data() {
     QTest::addColumn<QString>("players");
     QTest::addColumn<QString>("speed");
     QTest::addColumn<bool>("teamEnabled");
-    QTest::newRow("four players enable Team") << QByteArray("[Main]\nPlayers=2\nName=Ann\n") << QByteArray()
-                                              << "Ann" << "4" << "85" << true;
-    QTest::newRow("empty values read as defaults") << QByteArray("[Main]\nPlayers=\nSpeed=\nName=\n")
-                                                   << QByteArray("bob") << "bob" << "2" << "85" << false;
-    QTest::newRow("out of range and junk") << QByteArray("[Main]\nPlayers=99\nSpeed=abc\n") << QByteArray("c")
-                                           << "c" << "2" << "85" << false;
+    QTest::newRow("four players enable Team")
+        << QByteArray("[Main]\nPlayers=2\nName=Ann\n") << QByteArray() << "Ann"
+        << "4"
+        << "85" << true;
+    QTest::newRow("empty values read as defaults")
+        << QByteArray("[Main]\nPlayers=\nSpeed=\nName=\n") << QByteArray("bob") << "bob"
+        << "2"
+        << "85" << false;
+    QTest::newRow("out of range and junk")
+        << QByteArray("[Main]\nPlayers=99\nSpeed=abc\n") << QByteArray("c") << "c"
+        << "2"
+        << "85" << false;
     QTest::newRow("garbage file") << QByteArray("\xFF\xFE\x00garbage\n[[[\n=\n", 17) << QByteArray("d") << "d"
-                                  << "2" << "85" << false;
+                                  << "2"
+                                  << "85" << false;
 }
 
 void tst_Panel::readsTheFileAndFallsBack() {
@@ -167,7 +175,8 @@ void tst_Panel::registrationTakesTheFirstFreeSlot() {
     for (int s : taken) m.panel.SetRosterText(s, QStringLiteral("someone ready!"));
     m.panel.txtName->setText(QStringLiteral("Eve"));
     QTest::mouseClick(m.panel.cmdClient, Qt::LeftButton);
-    QVERIFY(!m.panel.cmdServer->isEnabled() && !m.panel.cmdStop->isEnabled() && !m.panel.cmdClient->isEnabled());
+    QVERIFY(!m.panel.cmdServer->isEnabled() && !m.panel.cmdStop->isEnabled() &&
+            !m.panel.cmdClient->isEnabled());
     QVERIFY(m.panel.cmdPause->isEnabled() && !m.panel.cboSpeed->isEnabled() && !m.panel.txtName->isEnabled());
     QTRY_VERIFY(!m.panel.tmrClient.isActive());
     QTEST(int(m.in.State().LocalPlayer), "slot");
@@ -263,8 +272,7 @@ void tst_Panel::wholeMatchThroughTheWindows() {
     QTest::qWait(20);
     QCOMPARE(client.boxes.size(), 1);
     QVERIFY(client.boxes.front().endsWith(QStringLiteral(" won the match!")));
-    for (int i = 1; i <= 2; ++i)
-        QCOMPARE(client.game.ScoreBox(i)->text(), host.game.ScoreBox(i)->text());
+    for (int i = 1; i <= 2; ++i) QCOMPARE(client.game.ScoreBox(i)->text(), host.game.ScoreBox(i)->text());
 
     QTest::mouseClick(host.panel.cmdResetMatch, Qt::LeftButton);
     QTRY_COMPARE(client.game.ScoreBox(1)->text(), QStringLiteral("0"));

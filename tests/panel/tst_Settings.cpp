@@ -36,21 +36,33 @@ void tst_Settings::readsLikeTheProfileFunctions_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
-    QTest::newRow("plain") << QByteArray("[Main]\nSpeed=84\n") << "Speed" << "84";
-    QTest::newRow("any case") << QByteArray("[mAIN]\nsPEED=3\n") << "Speed" << "3";
-    QTest::newRow("spaces") << QByteArray("  [ Main ]  \n  Speed  =  12  \n") << "Speed" << "12";
-    QTest::newRow("quotes") << QByteArray("[Main]\nName=\" Ann \"\n") << "Name" << " Ann ";
-    QTest::newRow("comma kept") << QByteArray("[Main]\nName=Smith, Ann\n") << "Name" << "Smith, Ann";
-    QTest::newRow("CRLF") << QByteArray("[Main]\r\nWidth=400\r\n") << "Width" << "400";
-    QTest::newRow("empty value") << QByteArray("[Main]\nWidth=\n") << "Width" << "";
-    QTest::newRow("no equals sign") << QByteArray("[Main]\nWidth\n") << "Width" << "";
-    QTest::newRow("other section") << QByteArray("[Other]\nWidth=1\n[Main]\nHeight=2\n") << "Width" << "";
+    QTest::newRow("plain") << QByteArray("[Main]\nSpeed=84\n") << "Speed"
+                           << "84";
+    QTest::newRow("any case") << QByteArray("[mAIN]\nsPEED=3\n") << "Speed"
+                              << "3";
+    QTest::newRow("spaces") << QByteArray("  [ Main ]  \n  Speed  =  12  \n") << "Speed"
+                            << "12";
+    QTest::newRow("quotes") << QByteArray("[Main]\nName=\" Ann \"\n") << "Name"
+                            << " Ann ";
+    QTest::newRow("comma kept") << QByteArray("[Main]\nName=Smith, Ann\n") << "Name"
+                                << "Smith, Ann";
+    QTest::newRow("CRLF") << QByteArray("[Main]\r\nWidth=400\r\n") << "Width"
+                          << "400";
+    QTest::newRow("empty value") << QByteArray("[Main]\nWidth=\n") << "Width"
+                                 << "";
+    QTest::newRow("no equals sign") << QByteArray("[Main]\nWidth\n") << "Width"
+                                    << "";
+    QTest::newRow("other section") << QByteArray("[Other]\nWidth=1\n[Main]\nHeight=2\n") << "Width"
+                                   << "";
     QTest::newRow("first of duplicate sections")
-        << QByteArray("[Main]\nWidth=1\n[Main]\nWidth=2\n") << "Width" << "1";
+        << QByteArray("[Main]\nWidth=1\n[Main]\nWidth=2\n") << "Width"
+        << "1";
     QTest::newRow("254 characters at most") << QByteArray("[Main]\nName=") + QByteArray(300, 'a') + "\n"
                                             << "Name" << QString(254, u'a');
-    QTest::newRow("Latin-1 file") << QByteArray("[Main]\nName=Zo\xEB\n") << "Name" << "Zoë";
-    QTest::newRow("binary") << QByteArray("\x00\xFF[Main\x00]\n\x01=\x02\n", 12) << "Width" << "";
+    QTest::newRow("Latin-1 file") << QByteArray("[Main]\nName=Zo\xEB\n") << "Name"
+                                  << "Zoë";
+    QTest::newRow("binary") << QByteArray("\x00\xFF[Main\x00]\n\x01=\x02\n", 12) << "Width"
+                            << "";
 }
 
 void tst_Settings::readsLikeTheProfileFunctions() {
@@ -65,12 +77,15 @@ void tst_Settings::missingFileReadsEmpty() {
 }
 
 void tst_Settings::writeKeepsEverythingElse() {
-    const QByteArray before = "; Lumivex\n[Other]\nSpeed=1\n\n[Main]\nName=Old\n; keep me\nWidth=9\n\n[Tail]\nx=y\n";
+    const QByteArray before =
+        "; Lumivex\n[Other]\nSpeed=1\n\n[Main]\nName=Old\n; keep me\nWidth=9\n\n[Tail]\nx=y\n";
     Put(Path("keep.ini"), before);
-    QVERIFY(WriteIniString(QStringLiteral("Main"), QStringLiteral("name"), QStringLiteral("New"), Path("keep.ini")));
-    QVERIFY(WriteIniString(QStringLiteral("Main"), QStringLiteral("Height"), QStringLiteral("200"), Path("keep.ini")));
-    QCOMPARE(Get(Path("keep.ini")),
-             QByteArray("; Lumivex\n[Other]\nSpeed=1\n\n[Main]\nname=New\n; keep me\nWidth=9\nHeight=200\n\n[Tail]\nx=y\n"));
+    QVERIFY(WriteIniString(QStringLiteral("Main"), QStringLiteral("name"), QStringLiteral("New"),
+                           Path("keep.ini")));
+    QVERIFY(WriteIniString(QStringLiteral("Main"), QStringLiteral("Height"), QStringLiteral("200"),
+                           Path("keep.ini")));
+    QCOMPARE(Get(Path("keep.ini")), QByteArray("; Lumivex\n[Other]\nSpeed=1\n\n[Main]\nname=New\n; keep "
+                                               "me\nWidth=9\nHeight=200\n\n[Tail]\nx=y\n"));
 }
 
 void tst_Settings::writeCreatesFileAndSection() {
@@ -89,7 +104,8 @@ void tst_Settings::crashDuringWritesLeavesAWholeFile() {
         const pid_t child = fork();
         if (child == 0) {
             for (int i = 0;; ++i)
-                WriteIniString(QStringLiteral("Main"), QStringLiteral("Width"), QString::number(1000 + i % 9000), path);
+                WriteIniString(QStringLiteral("Main"), QStringLiteral("Width"),
+                               QString::number(1000 + i % 9000), path);
         }
         QVERIFY(child > 0);
         QTest::qSleep(3 + 4 * round);
