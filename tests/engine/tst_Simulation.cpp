@@ -71,6 +71,7 @@ private slots:
     void setupSurvivesBadScoresAndTheLargestArena();
     void countdownRunsThreeTwoOneZero();
     void resumedPauseKeepsTheRound();
+    void markerFadesOutAndBackThenErasesItself();
     void keys_data();
     void keys();
     void clientSendsSteerAfterEveryKey();
@@ -378,6 +379,26 @@ void tst_Simulation::resumedPauseKeepsTheRound() {
     w.s.Paused = False16; // a fresh round clears the arena at "3"
     w.countdown.tmrStopGo_Timer();
     QCOMPARE(w.board.Arena().Pixel(15, 15), colours::White);
+}
+
+void tst_Simulation::markerFadesOutAndBackThenErasesItself() {
+    // From white to black in 51 steps and back in 51, around the local rider; then gone.
+    World w;
+    w.s.Complexity = 1;
+    w.s.Thickness = 3;
+    w.board.SetStopGoText(QStringLiteral("2"));
+    w.countdown.tmrStopGo_Timer();
+    QVERIFY(w.countdown.MarkerRunning());
+    const auto& p = w.s.Players[1];
+    const int edge = p.X - 3 - 5; // the square spans 2 x (T + 5) around the head
+    for (int step = 1; step <= 102; ++step) {
+        w.countdown.tmrPosition_Timer();
+        if (step == 51) QCOMPARE(w.board.Arena().Pixel(edge, p.Y), 0);
+        if (step < 102) QVERIFY(w.countdown.MarkerRunning());
+    }
+    QVERIFY(!w.countdown.MarkerRunning());
+    QCOMPARE(w.countdown.BlinkLevel(), 255);
+    QCOMPARE(w.board.Arena().Pixel(edge, p.Y), colours::White);
 }
 
 void tst_Simulation::keys_data() {
