@@ -33,20 +33,25 @@ void Canvas::Clear() {
     dirty_ = QRegion(image_.rect());
 }
 
-bool Canvas::Plot(int x, int y, QRgb rgb) {
-    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return false;
-    QRgb& p = reinterpret_cast<QRgb*>(image_.scanLine(y))[x];
+Canvas::Pixels Canvas::Writable() {
+    return {reinterpret_cast<QRgb*>(image_.bits()), image_.bytesPerLine() / qsizetype(sizeof(QRgb)),
+            image_.width(), image_.height()};
+}
+
+bool Canvas::Plot(const Pixels& px, int x, int y, QRgb rgb) {
+    if (x < 0 || y < 0 || x >= px.width || y >= px.height) return false;
+    QRgb& p = px.base[y * px.stride + x];
     if (p == rgb) return false;
     p = rgb;
     return true;
 }
 
-bool Canvas::HorizontalRun(int x1, int x2, int y, QRgb rgb) {
-    if (y < 0 || y >= image_.height()) return false;
+bool Canvas::HorizontalRun(const Pixels& px, int x1, int x2, int y, QRgb rgb) {
+    if (y < 0 || y >= px.height) return false;
     x1 = std::max(x1, 0);
-    x2 = std::min(x2, image_.width() - 1);
+    x2 = std::min(x2, px.width - 1);
     if (x1 > x2) return false;
-    QRgb* begin = reinterpret_cast<QRgb*>(image_.scanLine(y)) + x1;
+    QRgb* begin = px.base + y * px.stride + x1;
     QRgb* end = begin + (x2 - x1 + 1);
     if (std::find_if(begin, end, [rgb](QRgb p) { return p != rgb; }) == end) return false;
     std::fill(begin, end, rgb);
@@ -61,8 +66,9 @@ void Canvas::Circle(int cx, int cy, int r, Colour outline) {
     const QRgb inner = ToRgb(fill_);
     const bool solid = fillStyle_ == FillStyle::Solid;
     // Only rows that meet the surface are visited, so a huge radius costs no more than the surface.
+    const Pixels px = Writable();
     const int top = std::max(cy - r, 0);
-    const int bottom = std::min(cy + r, image_.height() - 1);
+    const int bottom = std::min(cy + r, px.height - 1);
     bool changed = false;
     for (int y = top; y <= bottom; ++y) {
         const std::int64_t dy = std::int64_t(y) - cy;
@@ -70,13 +76,13 @@ void Canvas::Circle(int cx, int cy, int r, Colour outline) {
         while (half < r && inside(half + 1, dy)) ++half;
         for (int dx = -half; dx <= half; ++dx) {
             const int x = cx + dx;
-            if (x < 0 || x >= image_.width()) continue;
+            if (x < 0 || x >= px.width) continue;
             const bool edge =
                 !inside(dx - 1, dy) || !inside(dx + 1, dy) || !inside(dx, dy - 1) || !inside(dx, dy + 1);
             if (edge)
-                changed |= Plot(x, y, rim);
+                changed |= Plot(px, x, y, rim);
             else if (solid)
-                changed |= Plot(x, y, inner);
+                changed |= Plot(px, x, y, inner);
         }
     }
     if (changed) dirty_ |= QRect(QPoint(cx - r, cy - r), QPoint(cx + r, cy + r)) & image_.rect();
@@ -86,17 +92,18 @@ void Canvas::Box(int x1, int y1, int x2, int y2, Colour outline) {
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
     const QRgb rim = ToRgb(outline);
+    const Pixels px = Writable();
     bool changed = false;
     if (fillStyle_ == FillStyle::Solid) {
         const QRgb inner = ToRgb(fill_);
-        for (int y = std::max(y1 + 1, 0); y <= std::min(y2 - 1, image_.height() - 1); ++y)
-            changed |= HorizontalRun(x1 + 1, x2 - 1, y, inner);
+        for (int y = std::max(y1 + 1, 0); y <= std::min(y2 - 1, px.height - 1); ++y)
+            changed |= HorizontalRun(px, x1 + 1, x2 - 1, y, inner);
     }
-    changed |= HorizontalRun(x1, x2, y1, rim);
-    changed |= HorizontalRun(x1, x2, y2, rim);
-    for (int y = std::max(y1, 0); y <= std::min(y2, image_.height() - 1); ++y) {
-        changed |= Plot(x1, y, rim);
-        changed |= Plot(x2, y, rim);
+    changed |= HorizontalRun(px, x1, x2, y1, rim);
+    changed |= HorizontalRun(px, x1, x2, y2, rim);
+    for (int y = std::max(y1, 0); y <= std::min(y2, px.height - 1); ++y) {
+        changed |= Plot(px, x1, y, rim);
+        changed |= Plot(px, x2, y, rim);
     }
     if (changed) dirty_ |= QRect(QPoint(x1, y1), QPoint(x2, y2)) & image_.rect();
 }

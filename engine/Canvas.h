@@ -45,9 +45,17 @@ public:
     static Colour FromRgb(QRgb rgb);
 
 private:
+    // The surface's memory, fetched once per drawing operation rather than once per pixel.
+    struct Pixels {
+        QRgb* base;
+        qsizetype stride; // in pixels
+        int width;
+        int height;
+    };
+    Pixels Writable();
     // Both report whether a pixel changed, so that redrawing the same picture repaints nothing.
-    bool Plot(int x, int y, QRgb rgb);
-    bool HorizontalRun(int x1, int x2, int y, QRgb rgb);
+    static bool Plot(const Pixels& px, int x, int y, QRgb rgb);
+    static bool HorizontalRun(const Pixels& px, int x1, int x2, int y, QRgb rgb);
 
     QImage image_;
     Colour back_;

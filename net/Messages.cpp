@@ -66,6 +66,12 @@ QByteArray ResetMatch() { return Join({"16"}, Trailing::Yes); }
 QStringList Split(const QByteArray& datagram) {
     QStringList fields;
     for (const QByteArray& raw : datagram.split(Delimiter)) {
+        // Numbers and most names are plain ASCII, which reads the same in every encoding.
+        if (std::all_of(raw.begin(), raw.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+            fields << QString::fromLatin1(raw);
+            continue;
+        }
         // Byte 1 never occurs inside a UTF-8 sequence, so each field decodes on its own.
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         QString text = utf8.decode(raw);
