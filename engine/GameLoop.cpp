@@ -76,6 +76,12 @@ void GameLoop::OnDeadline() {
         return;
     }
     Tick();
+    // A decided round ends the loop at once, without waiting for an echo or a deadline: the
+    // countdown to the next round is already running and must find the loop returned.
+    if (s_.RoundOver) {
+        Finish();
+        return;
+    }
     deadline_ += DelayNs(s_.Speed);
     // After a long stall (a debugger, a suspended machine) start afresh instead of racing.
     const qint64 now = Now();

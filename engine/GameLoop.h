@@ -26,7 +26,8 @@ class Canvas;
 //      unless the match is over, the countdown to the next round).
 //   5. With Thickness 0 and a two-pixel step: a Positions message of the back-step points.
 //   6. A Positions message of the eight heads and eight fuel values.
-//   7. Return to the event loop, which delivers the echo, steering, pause and reset.
+//   7. Return to the event loop, which delivers the echo, steering, pause and reset. A tick
+//      that decided the round ends the loop here.
 class GameLoop : public QObject {
     Q_OBJECT
 public:

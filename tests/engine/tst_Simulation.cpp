@@ -63,6 +63,7 @@ private slots:
     void thinTrailProbesOnlyThePixelAhead();
     void outsideTheArenaIsAnObstacle();
     void decidedRoundStartsTheNextCountdown();
+    void nextRoundFollowsEvenWhenTheLastEchoIsLost();
     void startingPoints_data();
     void startingPoints();
     void fixedPositionIgnoresScores();
@@ -231,6 +232,20 @@ void tst_Simulation::decidedRoundStartsTheNextCountdown() {
     w.s.Players[1].Crashed = 0;
     w.Step();
     QVERIFY(!w.countdown.IsRunning());
+}
+
+void tst_Simulation::nextRoundFollowsEvenWhenTheLastEchoIsLost() {
+    // Nothing ever echoes here, so every tick waits out the echo gate; the round's end must
+    // not wait for it, or a quick countdown finds the loop still running and stops for good.
+    World w;
+    w.s.Complexity = 1;
+    w.countdown.SetStepInterval(10);
+    w.board.SetStopGoText(QStringLiteral("0"));
+    w.Place(1, 90, 147, 2);
+    w.Place(2, 356, 147, 2); // rides into the right edge at once
+    w.countdown.tmrStopGo_Timer();
+    QVERIFY(w.loop.IsRunning());
+    QTRY_COMPARE(w.setup.SetupsDone(), 1); // the round was decided and the next countdown reached "2"
 }
 
 void tst_Simulation::startingPoints_data() {
