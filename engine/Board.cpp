@@ -45,6 +45,12 @@ void Board::SetStatus(const QString& text) {
     textsDirty_ = true;
 }
 
+void Board::SetMarker(const QRect& rect, Colour c) {
+    if (marker_.rect == rect && marker_.color == c) return;
+    markerDirty_ |= marker_.rect | rect;
+    marker_ = {rect, c};
+}
+
 void Board::ResizeArena(int width, int height) {
     arena_.Resize(width, height);
     sizeDirty_ = true;
@@ -62,6 +68,11 @@ void Board::Notify() {
             pending_.gauges[i] = true;
             any = true;
         }
+    }
+    if (!markerDirty_.isNull()) {
+        pending_.marker |= markerDirty_;
+        markerDirty_ = QRect();
+        any = true;
     }
     if (textsDirty_) {
         pending_.texts = true;

@@ -42,6 +42,17 @@ public:
 
     void ResizeArena(int width, int height);
 
+    // The blinking square around the local rider before a round. It is shown over the arena,
+    // never drawn into it: the arena is the crash map, and a client whose countdown runs a
+    // little behind the host's must not paint over (or erase) trails that already arrived.
+    struct Marker {
+        QRect rect; // empty while no marker shows
+        Colour color = 0;
+    };
+    const Marker& GetMarker() const { return marker_; }
+    void SetMarker(const QRect& rect, Colour c);
+    void ClearMarker() { SetMarker(QRect(), 0); }
+
     // Tells the view what changed since the last call; cheap when nothing did.
     void Notify();
 
@@ -50,6 +61,7 @@ public:
         std::array<bool, 8> gauges{};
         bool texts = false;
         bool arenaSize = false;
+        QRect marker; // where the marker was or is, to be repainted
     };
     Changes TakeChanges();
 
@@ -62,6 +74,8 @@ private:
     std::array<TextBox, 8> scores_;
     TextBox stopGo_;
     QString status_;
+    Marker marker_;
+    QRect markerDirty_;
     bool textsDirty_ = true;
     bool sizeDirty_ = true;
     Changes pending_;

@@ -26,7 +26,20 @@ void Countdown::Start() { tmrStopGo_.start(); }
 
 void Countdown::Stop() { tmrStopGo_.stop(); }
 
+void Countdown::StopMarker() {
+    tmrPosition_.stop();
+    board_.ClearMarker();
+}
+
+void Countdown::CatchUp() {
+    StopMarker();
+    board_.SetStopGoColor(colours::CountdownIdle);
+    board_.SetStopGoText(QStringLiteral("3"));
+    s_.Paused = False16;
+}
+
 void Countdown::tmrStopGo_Timer() {
+    ++steps_;
     const QString text = board_.StopGo().text;
     const bool freshRound = !s_.Paused || s_.RoundOver;
     Canvas& arena = board_.Arena();
@@ -56,9 +69,7 @@ void Countdown::tmrStopGo_Timer() {
     } else if (text == QLatin1String("0")) {
         if (tmrPosition_.isActive()) {
             tmrPosition_.stop();
-            arena.SetFillStyle(Canvas::FillStyle::Transparent);
-            DrawMarker(s_.ArenaBackColor);
-            arena.SetFillStyle(Canvas::FillStyle::Solid);
+            board_.ClearMarker();
         }
         board_.SetStopGoColor(colours::CountdownIdle);
         tmrStopGo_.stop();
@@ -81,22 +92,16 @@ void Countdown::FinishZeroStep() {
     board_.Notify();
 }
 
-void Countdown::DrawMarker(Colour c) {
-    const auto& p = s_.Players[static_cast<std::size_t>(s_.LocalIndex())];
-    const int r = s_.Thickness + 5;
-    board_.Arena().Box(p.X - r, p.Y - r, p.X + r, p.Y + r, c);
-}
-
 void Countdown::tmrPosition_Timer() {
     blinkLevel_ += blinkRising_ ? 5 : -5;
     if (blinkLevel_ == 0) blinkRising_ = true;
-    Canvas& arena = board_.Arena();
-    arena.SetFillStyle(Canvas::FillStyle::Transparent);
-    DrawMarker(blinkLevel_ | (blinkLevel_ << 8) | (blinkLevel_ << 16));
+    const auto& p = s_.Players[static_cast<std::size_t>(s_.LocalIndex())];
+    const int r = s_.Thickness + 5;
+    board_.SetMarker(QRect(QPoint(p.X - r, p.Y - r), QPoint(p.X + r, p.Y + r)),
+                     blinkLevel_ | (blinkLevel_ << 8) | (blinkLevel_ << 16));
     if (blinkRising_ && blinkLevel_ == 255) {
         tmrPosition_.stop();
-        DrawMarker(s_.ArenaBackColor);
-        arena.SetFillStyle(Canvas::FillStyle::Solid);
+        board_.ClearMarker();
     }
     board_.Notify();
 }

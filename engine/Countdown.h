@@ -27,16 +27,20 @@ public:
     void Stop();
     bool IsRunning() const { return tmrStopGo_.isActive(); }
     bool MarkerRunning() const { return tmrPosition_.isActive(); }
-    void StopMarker() { tmrPosition_.stop(); }
+    void StopMarker();
+    // Ends a countdown the host has overtaken (it decided the next round before this one's
+    // "0" step): what that step would have done, leaving the box at "3" for a fresh start.
+    void CatchUp();
 
     // One step of each timer; public so tests can step without waiting.
     void tmrStopGo_Timer();
     void tmrPosition_Timer();
 
     int BlinkLevel() const { return blinkLevel_; }
+    // Countdown steps taken so far; tells a repeated datagram from the next round's.
+    int Steps() const { return steps_; }
 
 private:
-    void DrawMarker(Colour c);
     void FinishZeroStep();
 
     MatchState& s_;
@@ -47,4 +51,5 @@ private:
     QTimer tmrPosition_;
     int blinkLevel_ = 255;
     bool blinkRising_ = false;
+    int steps_ = 0;
 };

@@ -1,12 +1,13 @@
 #include "ArenaView.h"
 
+#include "Board.h"
 #include "Canvas.h"
 
 #include <QKeyEvent>
 #include <QPainter>
 
-ArenaView::ArenaView(const Canvas& canvas, QWidget* parent, bool takesKeys)
-    : QWidget(parent), canvas_(canvas) {
+ArenaView::ArenaView(const Canvas& canvas, QWidget* parent, bool takesKeys, const Board* overlay)
+    : QWidget(parent), canvas_(canvas), overlay_(overlay) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(takesKeys ? Qt::StrongFocus : Qt::NoFocus);
 }
@@ -16,6 +17,15 @@ void ArenaView::paintEvent(QPaintEvent* e) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QRect r = e->rect() & canvas_.Image().rect();
     painter.drawImage(r.topLeft(), canvas_.Image(), r);
+    if (overlay_ && !overlay_->GetMarker().rect.isNull()) {
+        // A one-pixel outline, pixel for pixel like everything else on the arena.
+        const QRect m = overlay_->GetMarker().rect;
+        const QColor c(Canvas::ToRgb(overlay_->GetMarker().color));
+        painter.fillRect(QRect(m.left(), m.top(), m.width(), 1), c);
+        painter.fillRect(QRect(m.left(), m.bottom(), m.width(), 1), c);
+        painter.fillRect(QRect(m.left(), m.top(), 1, m.height()), c);
+        painter.fillRect(QRect(m.right(), m.top(), 1, m.height()), c);
+    }
 }
 
 int ArenaView::VirtualKey(int key, Qt::KeyboardModifiers modifiers) {

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class Board;
 class Canvas;
 
 // Shows a canvas pixel for pixel (never smoothed, also on high-DPI screens) and hands
@@ -9,7 +10,8 @@ class Canvas;
 class ArenaView : public QWidget {
     Q_OBJECT
 public:
-    ArenaView(const Canvas& canvas, QWidget* parent, bool takesKeys);
+    // With a board, the view also shows the board's marker over the canvas.
+    ArenaView(const Canvas& canvas, QWidget* parent, bool takesKeys, const Board* overlay = nullptr);
 
     // Classic virtual-key code of a Qt key event, 0 for keys the game does not know.
     static int VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers);
@@ -23,4 +25,5 @@ protected:
 
 private:
     const Canvas& canvas_;
+    const Board* overlay_;
 };

@@ -48,7 +48,7 @@ frmVyre::frmVyre(Instance& instance, QWidget* parent) : QWidget(parent), in_(ins
     for (int i = 1; i <= 8; ++i) scores_[i - 1] = MakeBox(QRect(112 + 24 * (i - 1), 28, 25, 21));
     stopGo_ = MakeBox(QRect(324, 28, 33, 21));
     status_ = MakeBox(QRect(8, 80, Board::DesignArenaWidth, 21));
-    arena_ = new ArenaView(board.Arena(), this, true);
+    arena_ = new ArenaView(board.Arena(), this, true, &board);
     arena_->setGeometry(BoardLayout::ArenaLeft, BoardLayout::ArenaTop, board.Arena().Width(),
                         board.Arena().Height());
     connect(arena_, &ArenaView::keyDown, this, [this](int key) { in_.GetSteering().KeyDown(key); });
@@ -169,6 +169,7 @@ void frmVyre::ShowChanges() {
     } else if (!c.arena.isEmpty()) {
         arena_->update(c.arena);
     }
+    if (!c.marker.isNull()) arena_->update(c.marker);
     for (int i = 0; i < 8; ++i)
         if (c.gauges[i]) gauges_[i]->update();
     if (c.texts) {

@@ -115,10 +115,11 @@ void Dispatcher::Steer(const Fields& f) {
 void Dispatcher::RoundOutcome(const Fields& f) {
     MatchState& s = in_.State();
     Board& board = in_.GetBoard();
-    // A network may deliver a datagram twice; one round has one outcome, and counting it
-    // again would hand out a second point.
-    if (outcomeAtSetup_ == in_.Setup().SetupsDone() && outcomeAtSetup_ > 0) return;
-    outcomeAtSetup_ = in_.Setup().SetupsDone();
+    // A network may deliver a datagram twice. Between two real outcomes a whole countdown
+    // runs; a repeat comes before its first step and would otherwise hand out a second point.
+    const int steps = in_.GetCountdown().Steps();
+    if (steps == outcomeAtStep_ && in_.GetCountdown().IsRunning()) return;
+    outcomeAtStep_ = steps;
     // The round is over here too, so the next countdown sets up a fresh round even where
     // play was paused at the very moment the round was decided.
     s.RoundOver = True16;
@@ -143,7 +144,15 @@ void Dispatcher::RoundOutcome(const Fields& f) {
             }
         }
     }
-    if (!s.MatchOver) in_.GetCountdown().Start();
+    if (!s.MatchOver) {
+        // A round shorter than a client's lag behind the host is over before the client's own
+        // countdown has ended; that countdown starts over, or the client would skip setting up
+        // the next round and keep this one's trails and obstacles.
+        Countdown& countdown = in_.GetCountdown();
+        if (s.LocalPlayer != 0 && countdown.IsRunning() && board.StopGo().text != QLatin1String("3"))
+            countdown.CatchUp();
+        countdown.Start();
+    }
 }
 
 void Dispatcher::MatchSettings(const Fields& f) {

@@ -35,5 +35,5 @@ private:
     void Turn(const Fields& f);
 
     Instance& in_;
-    int outcomeAtSetup_ = -1; // the round whose outcome was last taken
+    int outcomeAtStep_ = -1; // countdown steps taken when the last outcome was
 };

@@ -398,22 +398,27 @@ void tst_Simulation::resumedPauseKeepsTheRound() {
 
 void tst_Simulation::markerFadesOutAndBackThenErasesItself() {
     // From white to black in 51 steps and back in 51, around the local rider; then gone.
+    // It is shown over the arena and never touches the arena itself.
     World w;
     w.s.Complexity = 1;
     w.s.Thickness = 3;
     w.board.SetStopGoText(QStringLiteral("2"));
     w.countdown.tmrStopGo_Timer();
     QVERIFY(w.countdown.MarkerRunning());
+    const QImage arena = w.board.Arena().Image().copy();
     const auto& p = w.s.Players[1];
-    const int edge = p.X - 3 - 5; // the square spans 2 x (T + 5) around the head
     for (int step = 1; step <= 102; ++step) {
         w.countdown.tmrPosition_Timer();
-        if (step == 51) QCOMPARE(w.board.Arena().Pixel(edge, p.Y), 0);
+        if (step == 51) {
+            QCOMPARE(w.board.GetMarker().color, 0);
+            QCOMPARE(w.board.GetMarker().rect, QRect(QPoint(p.X - 8, p.Y - 8), QPoint(p.X + 8, p.Y + 8)));
+        }
         if (step < 102) QVERIFY(w.countdown.MarkerRunning());
     }
     QVERIFY(!w.countdown.MarkerRunning());
     QCOMPARE(w.countdown.BlinkLevel(), 255);
-    QCOMPARE(w.board.Arena().Pixel(edge, p.Y), colours::White);
+    QVERIFY(w.board.GetMarker().rect.isNull());
+    QCOMPARE(w.board.Arena().Image(), arena);
 }
 
 void tst_Simulation::keys_data() {

@@ -30,9 +30,11 @@ void tst_Match::wholeMatchKeepsEveryInstanceInStep() {
     // at the end of every round; the match ends when a player reaches the match score.
     InProcessBus bus;
     std::vector<std::unique_ptr<Node>> nodes;
+    // Countdown steps long enough that every instance's steps stay in order on a busy machine,
+    // as they do with the real one-second steps.
     for (int i = 0; i < 4; ++i) {
         nodes.push_back(std::make_unique<Node>(bus, 100 + i));
-        nodes.back()->instance.GetCountdown().SetStepInterval(40);
+        nodes.back()->instance.GetCountdown().SetStepInterval(150);
     }
     Node& host = *nodes[0];
     for (int slot = 1; slot <= 3; ++slot) {
@@ -126,7 +128,7 @@ void tst_Match::matchSurvivesAnUnreliableNetwork() {
     std::vector<std::unique_ptr<Node>> nodes;
     for (int i = 0; i < 3; ++i) {
         nodes.push_back(std::make_unique<Node>(bus, 200 + i));
-        nodes.back()->instance.GetCountdown().SetStepInterval(40);
+        nodes.back()->instance.GetCountdown().SetStepInterval(150);
     }
     Node& host = *nodes[0];
     for (int slot = 1; slot <= 2; ++slot) {

@@ -15,6 +15,7 @@ private slots:
     void roundOutcomeShowsAndScores_data();
     void roundOutcomeShowsAndScores();
     void repeatedOutcomeCountsOnce();
+    void clientOvertakenByTheNextOutcomeStartsOver();
     void matchWonStopsTheMatch();
     void matchSettingsTakeEffectOnClients();
     void matchSettingsAreHeldToTheHostsLimits_data();
@@ -107,17 +108,43 @@ void tst_Dispatcher::roundOutcomeShowsAndScores() {
 }
 
 void tst_Dispatcher::repeatedOutcomeCountsOnce() {
-    // A datagram delivered twice gives one point; the next round's outcome counts again.
+    // A datagram delivered twice gives one point; after the countdown has moved on, the next
+    // round's outcome counts again.
     InProcessBus bus;
     Node n(bus, 1);
     n.S().NumPlayers = 2;
-    n.instance.Setup().SetupRound();
     n.Receive(D("3|2"));
     n.Receive(D("3|2"));
     QCOMPARE(n.B().Score(1).text, QStringLiteral("1"));
-    n.instance.Setup().SetupRound();
+    n.instance.GetCountdown().tmrStopGo_Timer();
     n.Receive(D("3|2"));
     QCOMPARE(n.B().Score(1).text, QStringLiteral("2"));
+}
+
+void tst_Dispatcher::clientOvertakenByTheNextOutcomeStartsOver() {
+    // The host decided the next round before this client's "0" step: the client's countdown
+    // starts over from "3" and sets up the coming round instead of playing on in the old one.
+    InProcessBus bus;
+    Node n(bus, 1);
+    n.S().NumPlayers = 2;
+    n.S().LocalPlayer = 1;
+    Countdown& countdown = n.instance.GetCountdown();
+    n.Receive(D("3|2"));
+    for (int i = 0; i < 3; ++i) countdown.tmrStopGo_Timer(); // "3", "2", "1"
+    QCOMPARE(n.B().StopGo().text, QStringLiteral("0"));
+    const int setups = n.instance.Setup().SetupsDone();
+    const Colour background = n.B().Arena().Pixel(15, 15);
+    n.B().Arena().Box(10, 10, 20, 20, 0x123456); // a trail of the round just played
+
+    n.Receive(D("3|2"));
+    QCOMPARE(n.B().Score(1).text, QStringLiteral("2"));
+    QCOMPARE(n.B().StopGo().text, QStringLiteral("3"));
+    QVERIFY(countdown.IsRunning());
+    QVERIFY(!countdown.MarkerRunning());
+    countdown.tmrStopGo_Timer();
+    QCOMPARE(n.B().Arena().Pixel(15, 15), background);
+    countdown.tmrStopGo_Timer();
+    QCOMPARE(n.instance.Setup().SetupsDone(), setups + 1);
 }
 
 void tst_Dispatcher::matchWonStopsTheMatch() {
