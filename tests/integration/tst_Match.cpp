@@ -23,22 +23,27 @@ QStringList Scores(Node& n) {
     for (int i = 1; i <= 8; ++i) s << n.B().Score(i).text;
     return s;
 }
+
+// A host (slot 0) and clients in slots 1 and up. Countdown steps long enough that every
+// instance's steps stay in order on a busy machine, as they do with the real one-second steps.
+std::vector<std::unique_ptr<Node>> Instances(InProcessBus& bus, int count, std::uint32_t seed) {
+    std::vector<std::unique_ptr<Node>> nodes;
+    for (int i = 0; i < count; ++i) {
+        nodes.push_back(std::make_unique<Node>(bus, seed + static_cast<std::uint32_t>(i)));
+        nodes.back()->instance.GetCountdown().SetStepInterval(150);
+        if (i > 0) nodes.back()->S().LocalPlayer = static_cast<std::int16_t>(i);
+    }
+    return nodes;
+}
 } // namespace
 
 void tst_Match::wholeMatchKeepsEveryInstanceInStep() {
     // Every client shows the host's arena pixel for pixel, and the same scores and status,
     // at the end of every round; the match ends when a player reaches the match score.
     InProcessBus bus;
-    std::vector<std::unique_ptr<Node>> nodes;
-    // Countdown steps long enough that every instance's steps stay in order on a busy machine,
-    // as they do with the real one-second steps.
-    for (int i = 0; i < 4; ++i) {
-        nodes.push_back(std::make_unique<Node>(bus, 100 + i));
-        nodes.back()->instance.GetCountdown().SetStepInterval(150);
-    }
+    auto nodes = Instances(bus, 4, 100);
     Node& host = *nodes[0];
     for (int slot = 1; slot <= 3; ++slot) {
-        nodes[slot]->S().LocalPlayer = static_cast<std::int16_t>(slot);
         nodes[slot]->instance.SendData(
             wire::Register(slot, QStringLiteral("Rider %1").arg(slot), colours::White));
     }
@@ -125,14 +130,9 @@ void tst_Match::matchSurvivesAnUnreliableNetwork() {
     QFETCH(double, reorder);
     InProcessBus bus;
     bus.SetFaults({loss, duplicate, reorder}, 11);
-    std::vector<std::unique_ptr<Node>> nodes;
-    for (int i = 0; i < 3; ++i) {
-        nodes.push_back(std::make_unique<Node>(bus, 200 + i));
-        nodes.back()->instance.GetCountdown().SetStepInterval(150);
-    }
+    auto nodes = Instances(bus, 3, 200);
     Node& host = *nodes[0];
     for (int slot = 1; slot <= 2; ++slot) {
-        nodes[slot]->S().LocalPlayer = static_cast<std::int16_t>(slot);
         for (Node* n : {nodes[0].get(), nodes[1].get(), nodes[2].get()})
             n->Receive(wire::Register(slot, QStringLiteral("Rider %1").arg(slot), colours::White));
     }
