@@ -110,6 +110,13 @@ void Line(const char* name, double value, const char* unit) {
     std::printf("%-44s %12.3f %s\n", name, value, unit);
 }
 
+// Without a window nothing paints, but the changes are taken as the window would take them;
+// left alone, a board would gather every trail of a run into one ever growing region.
+void DropChanges(Instance& in) {
+    Board& board = in.GetBoard();
+    QObject::connect(&board, &Board::changed, [&board] { board.TakeChanges(); });
+}
+
 // Host work per tick: simulation, wire text, and drawing its own echo.
 void HostWork(int ticks) {
     Tap tap;
@@ -118,6 +125,8 @@ void HostWork(int ticks) {
     SetUpMatch(host, 1);
     SetUpMatch(client, 1);
     client.State().LocalPlayer = 1;
+    DropChanges(host);
+    DropChanges(client);
     std::vector<double> hostUs, clientUs;
     QElapsedTimer t;
     for (int i = 0; i < ticks; ++i) {
@@ -159,6 +168,12 @@ Run RealLoop(int speed, double seconds, bool window) {
         view = std::make_unique<frmVyre>(host);
         view->FitArena(1500, 1500);
         view->show();
+        // Showing the window paints all of it once; the figure is for play, so that first
+        // paint (and the first touch of its buffers) comes before the clock starts.
+        view->repaint();
+        QCoreApplication::processEvents();
+    } else {
+        DropChanges(host);
     }
     int tick = 0;
     QObject::connect(&host.Loop(), &GameLoop::finished, [&] {
@@ -206,10 +221,19 @@ void Timing(double seconds) {
     Line("p50 deviation from the configured period", Percentile(deviations, 0.5), "ms");
     Line("p99 deviation from the configured period", Percentile(deviations, 0.99), "ms");
     Line("bytes per second on the wire at Speed 85", r.bytes / r.seconds, "B/s");
-    Line("host CPU at Speed 85, headless", 100 * r.cpu / r.seconds, "% of a core");
 
-    const Run shown = RealLoop(85, seconds, true);
-    Line("host CPU at Speed 85, window shown", 100 * shown.cpu / shown.seconds, "% of a core");
+    // CPU load swings from run to run on a shared machine: the median of three runs each,
+    // headless and shown taking turns.
+    std::vector<double> headless{100 * r.cpu / r.seconds}, shown;
+    for (int i = 0; i < 3; ++i) {
+        const Run w = RealLoop(85, seconds, true);
+        shown.push_back(100 * w.cpu / w.seconds);
+        if (i == 2) break;
+        const Run h = RealLoop(85, seconds, false);
+        headless.push_back(100 * h.cpu / h.seconds);
+    }
+    Line("host CPU at Speed 85, headless, median of 3", Percentile(headless, 0.5), "% of a core");
+    Line("host CPU at Speed 85, window shown, median of 3", Percentile(shown, 0.5), "% of a core");
     Line("rounds restarted after a crash, all runs", restarts, "");
 }
 
@@ -222,6 +246,7 @@ int main(int argc, char* argv[]) {
     if (argc > 2 && QByteArray(argv[2]) == "window") { // for profiling the view alone
         const Run shown = RealLoop(85, seconds, true);
         Line("host CPU at Speed 85, window shown", 100 * shown.cpu / shown.seconds, "% of a core");
+        Line("rounds restarted after a crash", restarts, "");
         return 0;
     }
     std::printf("Lumivex benchmark: 8 riders, 1500 x 1500 arena, thin trails, wrap-around\n");
