@@ -43,10 +43,6 @@ public:
 class PanelPort {
 public:
     virtual ~PanelPort() = default;
-    // Roster boxes, slots 1..7.
-    virtual QString RosterText(int slot) const = 0;
-    virtual void SetRosterText(int slot, const QString& text) = 0;
-    virtual void SetRosterColor(int slot, Colour c) = 0;
     // Selected index of the players list; -1 leaves it without a selection.
     virtual void SetPlayersIndex(int index) = 0;
     virtual void SetStartEnabled(bool on) = 0;

@@ -23,6 +23,11 @@ int Steering::DirectionFor(int key, bool diagonal) {
     }
 }
 
+void Steering::ApplySteer(PlayerRecord& p, int dir, int turbo) {
+    if (direction::IsValid(dir) && dir != p.Direction) p.RequestedDirection = static_cast<std::int16_t>(dir);
+    if (turbo == 0 || turbo == 1) p.Turbo = static_cast<std::int16_t>(turbo);
+}
+
 void Steering::KeyDown(int key) {
     PlayerRecord& p = s_.Local();
     if (const int want = DirectionFor(key, s_.DiagonalMotion != 0)) {

@@ -30,6 +30,10 @@ public:
 
     void KeyDown(int key);
 
+    // A client's wish as the host takes it: a direction 1..8 other than the current one
+    // becomes the request, and a turbo switch of 0 or 1 is taken as it is.
+    static void ApplySteer(PlayerRecord& p, int requestedDirection, int turbo);
+
     // Direction a key asks for (0 for none) under the current diagonal setting.
     static int DirectionFor(int key, bool diagonalMotion);
 

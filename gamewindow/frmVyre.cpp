@@ -103,7 +103,7 @@ void frmVyre::Unload() {
     unloaded_ = true;
     const bool endProgram = in_.Unload();
     hide();
-    if (endProgram && panel_) panel_->Unload();
+    if (endProgram) emit programEnds();
     tray_->Remove();
 }
 

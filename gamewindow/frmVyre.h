@@ -22,7 +22,6 @@ public:
 
     explicit frmVyre(Instance& instance, QWidget* parent = nullptr);
 
-    void SetPanel(PanelPort* panel) { panel_ = panel; }
     // Opens the About box; the program supplies it.
     void SetAboutOpener(std::function<void()> open) { about_ = std::move(open); }
     void SetBackColor(Colour c);
@@ -45,6 +44,10 @@ public:
     QMenu* PopupMenu() const { return mPopupSys_; }
     TrayIcon* Tray() const { return tray_; }
 
+signals:
+    // The window closed on an instance that is not hosting: the program ends.
+    void programEnds();
+
 protected:
     void resizeEvent(QResizeEvent* e) override;
     void showEvent(QShowEvent* e) override;
@@ -58,7 +61,6 @@ private:
     QLineEdit* MakeBox(const QRect& geometry);
 
     Instance& in_;
-    PanelPort* panel_ = nullptr;
     std::function<void()> about_;
     QMenu* mPopupSys_ = nullptr;
     TrayIcon* tray_ = nullptr;

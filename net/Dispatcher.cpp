@@ -64,6 +64,14 @@ void Dispatcher::Positions(const Fields& f) {
     const int t = s.Thickness;
     const int n = s.PlayerCount();
 
+    std::array<RiderView::Head, 8> heads{};
+    std::array<int, 8> fuels{};
+    for (int i = 1; i <= 8; ++i) {
+        const auto x = f.Int16(2 * i - 1), y = f.Int16(2 * i), fuel = f.Int16(16 + i);
+        heads[static_cast<std::size_t>(i - 1)] = {x.value_or(0), y.value_or(0)};
+        fuels[static_cast<std::size_t>(i - 1)] = fuel.value_or(0);
+    }
+
     arena.SetFillStyle(Canvas::FillStyle::Solid);
     // Crashed riders are drawn too: only the host knows who crashed, and skipping them there
     // alone would leave its arena, the one crashes are judged on, different from every client's.
@@ -99,6 +107,7 @@ void Dispatcher::Positions(const Fields& f) {
         }
     }
     in_.Loop().PositionsDrawn();
+    in_.GetPilots().OnPositions(heads, fuels);
 }
 
 void Dispatcher::Steer(const Fields& f) {
@@ -107,9 +116,8 @@ void Dispatcher::Steer(const Fields& f) {
     const auto slot = f.Int16(1);
     if (!slot || !IsPlayer(*slot + 1)) return;
     PlayerRecord& p = s.Players[*slot + 1];
-    if (const auto dir = f.Int16(2); dir && direction::IsValid(*dir) && *dir != p.Direction)
-        p.RequestedDirection = *dir;
-    if (const auto turbo = f.Int16(3); turbo && (*turbo == 0 || *turbo == 1)) p.Turbo = *turbo;
+    const auto dir = f.Int16(2), turbo = f.Int16(3);
+    Steering::ApplySteer(p, dir ? *dir : 0, turbo ? *turbo : -1);
 }
 
 void Dispatcher::RoundOutcome(const Fields& f) {
@@ -140,6 +148,7 @@ void Dispatcher::RoundOutcome(const Fields& f) {
                     board.Notify();
                     in_.ShowMessage(winners + QStringLiteral(" won the match!"), QStringLiteral("Lumivex"),
                                     MessageIcon::None);
+                    emit in_.matchWon();
                 }
             }
         }
@@ -233,6 +242,8 @@ void Dispatcher::ResetAll() {
     MatchState& s = in_.State();
     if (s.LocalPlayer == 0) return;
     in_.InitControls();
+    in_.GetRoster().Clear();
+    in_.GetRoster().ForgetRiders();
     if (in_.Panel()) in_.Panel()->InitControls();
     s.RoundOver = True16;
     s.LocalPlayer = -1;
@@ -253,24 +264,24 @@ void Dispatcher::ResetMatch() {
 
 void Dispatcher::Register(const Fields& f) {
     MatchState& s = in_.State();
-    PanelPort* panel = in_.Panel();
+    Roster& roster = in_.GetRoster();
     const auto slot = f.Int16(1);
     if (!slot || *slot <= 0) return;
     const int p = *slot + 1;
-    const bool roster = IsRosterSlot(*slot) && panel;
     if (p <= 8) {
         if (const auto name = f.Text(2)) s.Players[p].Name = wire::CleanName(*name);
-        if (roster) panel->SetRosterText(*slot, s.Players[p].Name + QStringLiteral(" ready!"));
-        if (const auto c = f.Int32(3))
-            s.Players[p].Color = *c == colours::White ? colours::PlayerDefault[p] : *c;
-        if (roster) panel->SetRosterColor(*slot, s.Players[p].Color);
+        roster.SetText(*slot, s.Players[p].Name + QStringLiteral(" ready!"));
+        const auto c = f.Int32(3);
+        if (c) s.Players[p].Color = *c == colours::White ? colours::PlayerDefault[p] : *c;
+        roster.SetColor(*slot, s.Players[p].Color);
         in_.GetBoard().SetScoreColor(p, s.Players[p].Color);
+        if (c) roster.Registered(*slot, s.Players[p].Name, *c);
     }
-    if (panel) {
+    if (PanelPort* panel = in_.Panel()) {
         // The list shows the host and the clients in front of the first gap.
         int index = 6;
         for (int i = 1; i <= 7; ++i) {
-            if (panel->RosterText(i).isEmpty()) {
+            if (roster.Text(i).isEmpty()) {
                 index = i - 2;
                 break;
             }
@@ -316,22 +327,21 @@ void Dispatcher::PauseResume(const Fields& f) {
     }
 }
 
-void Dispatcher::RollCall() {
-    const MatchState& s = in_.State();
-    const PlayerRecord& p = s.Players[static_cast<std::size_t>(s.LocalIndex())];
-    in_.SendData(wire::Register(s.LocalPlayer, p.Name, p.Color));
-}
+void Dispatcher::RollCall() { in_.GetRoster().AnswerRollCall(); }
 
 void Dispatcher::Unregister(const Fields& f) {
-    PanelPort* panel = in_.Panel();
+    Roster& roster = in_.GetRoster();
     const auto slot = f.Int16(1);
-    if (!slot || *slot <= 0 || !panel) return;
+    if (!slot || *slot <= 0) return;
     if (IsRosterSlot(*slot)) {
-        panel->SetRosterText(*slot, QString());
-        panel->SetRosterColor(*slot, colours::FreeRosterBox);
+        roster.SetText(*slot, QString());
+        roster.SetColor(*slot, colours::FreeRosterBox);
+        roster.Unregistered(*slot);
     }
+    PanelPort* panel = in_.Panel();
+    if (!panel) return;
     for (int i = 2; i <= 6; ++i) {
-        if (panel->RosterText(i).isEmpty()) {
+        if (roster.Text(i).isEmpty()) {
             panel->SetPlayersIndex(i - 2);
             break;
         }

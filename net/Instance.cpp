@@ -6,7 +6,8 @@
 Instance::Instance(Transport& transport, std::uint32_t seed, QObject* parent)
     : QObject(parent), transport_(transport), link_(transport), random_(seed), loop_(state_, board_, link_),
       setup_(state_, board_, link_, random_), countdown_(state_, board_, setup_, loop_),
-      steering_(state_, link_), dispatcher_(*this) {
+      steering_(state_, link_), dispatcher_(*this),
+      roster_(*this), pilots_(*this) {
     loop_.SetStartCountdown([this] { countdown_.Start(); });
     connect(&transport_, &Transport::datagramArrived, this,
             [this](const QByteArray& d) { dispatcher_.tcpReceive_DataArrival(d); });

@@ -6,9 +6,11 @@
 #include "GameLoop.h"
 #include "MatchState.h"
 #include "NetLink.h"
+#include "Pilots.h"
 #include "Ports.h"
 #include "Random.h"
 #include "RoundSetup.h"
+#include "Roster.h"
 #include "Steering.h"
 
 #include <QObject>
@@ -31,6 +33,9 @@ public:
     Dispatcher& GetDispatcher() { return dispatcher_; }
     Transport& Net() { return transport_; }
     SeededRandom& Random() { return random_; }
+    Roster& GetRoster() { return roster_; }
+    Pilots& GetPilots() { return pilots_; }
+    MatchLink& Link() { return link_; }
 
     void SetWindow(WindowPort* w) { window_ = w; }
     WindowPort* Window() const { return window_; }
@@ -50,6 +55,10 @@ public:
     // Ends the running round at once, so a new match starts with no loop left behind.
     void AbandonRound();
 
+signals:
+    // A player or team has won the match on this instance.
+    void matchWon();
+
 private:
     Transport& transport_;
     MatchState state_;
@@ -61,6 +70,8 @@ private:
     Countdown countdown_;
     Steering steering_;
     Dispatcher dispatcher_;
+    Roster roster_;
+    Pilots pilots_;
     WindowPort* window_ = nullptr;
     PanelPort* panel_ = nullptr;
     MessageBoxFn messageBox_;

@@ -27,6 +27,7 @@ constexpr int Twips = 15; // twips per pixel
 constexpr Colour TitleColour = 0xC0E0FF;
 constexpr Colour RosterBack = 0xC0FFFF;
 const QString Main = QStringLiteral("Main");
+const QString RidersSection = QStringLiteral("Riders");
 const QUrl UpdatesPage(QStringLiteral("https://lumivex.example.org/updates"));
 const QUrl HomePage(QStringLiteral("https://lumivex.example.org/"));
 
@@ -81,7 +82,13 @@ frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
     connect(&tmrStart, &QTimer::timeout, this, &frmMain::tmrStart_Timer);
     connect(&tmrClient, &QTimer::timeout, this, &frmMain::tmrClient_Timer);
     in_.SetPanel(this);
-    game_.SetPanel(this);
+    connect(&in_.GetRoster(), &Roster::changed, this, &frmMain::ShowRoster);
+    connect(&in_.GetRoster(), &Roster::ridersChanged, this, &frmMain::ShowRiderButtons);
+    connect(&in_.GetRoster(), &Roster::note, this, [this](const QString& text) {
+        in_.GetBoard().SetStatus(text);
+        in_.GetBoard().Notify();
+    });
+    connect(&game_, &frmVyre::programEnds, this, &frmMain::Unload);
 }
 
 void frmMain::BuildControls() {
@@ -140,10 +147,25 @@ void frmMain::BuildControls() {
         e->setReadOnly(true);
         e->installEventFilter(this);
         Paint(e, QPalette::Base, colours::FreeRosterBox);
+        e->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(e, &QWidget::customContextMenuRequested, this, [this, i, e](const QPoint& at) {
+            RosterMenu(i, e->mapToGlobal(at));
+        });
         txtClient[i - 1] = e;
     }
     cmdClient = new QPushButton(QStringLiteral("Client Registration"), fraClient);
     cmdClient->setGeometry(T(3000, 420, 1755, 375));
+    // Computer riders fill empty seats: a level, then the rider.
+    WhiteLabel(QStringLiteral("Computer:"), fraClient, QPoint(3000 / Twips, 1000 / Twips));
+    cboLevel = new QComboBox(fraClient);
+    cboLevel->setGeometry(T(3000, 1260, 1755, 315));
+    cboLevel->addItems({Roster::LevelName(RiderLevel::Easy), Roster::LevelName(RiderLevel::Normal),
+                        Roster::LevelName(RiderLevel::Hard)});
+    cmdAddRider = new QPushButton(QStringLiteral("Add Computer Rider"), fraClient);
+    cmdAddRider->setGeometry(T(3000, 1680, 1755, 375));
+    cmdRemoveRider = new QPushButton(QStringLiteral("Remove Rider"), fraClient);
+    cmdRemoveRider->setGeometry(T(3000, 2100, 1755, 375));
+    cmdRemoveRider->setEnabled(false);
 
     cmdServer = new QPushButton(QStringLiteral("Start Match"), fraServer);
     cmdServer->setGeometry(T(2760, 360, 1695, 375));
@@ -184,6 +206,41 @@ void frmMain::BuildControls() {
     connect(cmdPause, &QPushButton::clicked, this, &frmMain::cmdPause_Click);
     connect(cmdResetMatch, &QPushButton::clicked, this, &frmMain::cmdResetMatch_Click);
     connect(cmdStop, &QPushButton::clicked, this, &frmMain::cmdStop_Click);
+    connect(cmdAddRider, &QPushButton::clicked, this, &frmMain::cmdAddRider_Click);
+    connect(cmdRemoveRider, &QPushButton::clicked, this, &frmMain::cmdRemoveRider_Click);
+}
+
+void frmMain::ShowRoster() {
+    const Roster& roster = in_.GetRoster();
+    for (int i = 1; i <= Roster::Slots; ++i) {
+        QLineEdit* box = txtClient[static_cast<std::size_t>(i - 1)];
+        if (box->text() != roster.Text(i)) box->setText(roster.Text(i));
+        Paint(box, QPalette::Base, roster.Color(i));
+    }
+}
+
+void frmMain::ShowRiderButtons() {
+    cmdRemoveRider->setEnabled(cmdAddRider->isEnabled() && !in_.GetRoster().Riders().empty());
+}
+
+void frmMain::RosterMenu(int slot, const QPoint& at) {
+    const auto& riders = in_.GetRoster().Riders();
+    const auto it = std::find_if(riders.begin(), riders.end(), [slot](const Roster::Rider& r) { return r.slot == slot; });
+    if (it == riders.end() || !cmdAddRider->isEnabled()) return;
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("Remove %1").arg(it->name), this, [this, slot] { in_.GetRoster().RemoveRider(slot); });
+    menu.exec(at);
+}
+
+void frmMain::cmdAddRider_Click() {
+    const int level = std::clamp(cboLevel->currentIndex(), 0, 2);
+    WriteIniString(RidersSection, QStringLiteral("Level"), cboLevel->currentText(), in_.State().IniFile);
+    in_.GetRoster().AddRider(static_cast<RiderLevel>(level));
+}
+
+void frmMain::cmdRemoveRider_Click() {
+    const auto& riders = in_.GetRoster().Riders();
+    if (!riders.empty()) in_.GetRoster().RemoveRider(riders.back().slot);
 }
 
 QComboBox* frmMain::AddRow(const QString& label, int row, QStringList items) {
@@ -199,6 +256,17 @@ QComboBox* frmMain::AddRow(const QString& label, int row, QStringList items) {
 void frmMain::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("E&xit"), this, [this] { close(); });
+    QMenu* match = menuBar()->addMenu(QStringLiteral("&Match"));
+    for (RiderLevel level : {RiderLevel::Easy, RiderLevel::Normal, RiderLevel::Hard}) {
+        QAction* add = match->addAction(QStringLiteral("Add Computer Rider (%1)").arg(Roster::LevelName(level)), this,
+                                        [this, level] {
+                                            cboLevel->setCurrentIndex(static_cast<int>(level));
+                                            cmdAddRider_Click();
+                                        });
+        connect(match, &QMenu::aboutToShow, add, [this, add] { add->setEnabled(cmdAddRider->isEnabled()); });
+    }
+    QAction* remove = match->addAction(QStringLiteral("Remove Computer Rider"), this, &frmMain::cmdRemoveRider_Click);
+    connect(match, &QMenu::aboutToShow, remove, [this, remove] { remove->setEnabled(cmdRemoveRider->isEnabled()); });
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1), this, &frmMain::OpenHelp);
     help->addAction(QStringLiteral("C&heck for updates..."), this, [this] { open_(UpdatesPage); });
@@ -295,6 +363,8 @@ void frmMain::PopulateControls() {
     ApplyBackColor(back);
     if (game_.IsUnloaded() || !game_.isVisible()) game_.Load();
     txtName->setText(in_.State().UserName);
+    const int level = cboLevel->findText(GetSpecificSetting(RidersSection, QStringLiteral("Level"), QString()));
+    cboLevel->setCurrentIndex(level >= 0 ? level : static_cast<int>(RiderLevel::Normal));
 }
 
 void frmMain::ApplyBackColor(Colour c) {
@@ -325,17 +395,15 @@ void frmMain::SaveSettings(const QString& mode) {
 }
 
 void frmMain::InitControls() {
-    for (QLineEdit* box : txtClient) {
-        box->clear();
-        Paint(box, QPalette::Base, colours::FreeRosterBox);
-    }
+    in_.GetRoster().Clear();
     for (QWidget* w : std::initializer_list<QWidget*>{
              txtWidth,  txtHeight,         txtName,         txtPointColor, txtGridColor, txtBackColor,
              cmdClient, cmdServer,         cmdStop,         cmdResetMatch, cboPlayers,   cboTurbo,
              cboWarp,   cboSnaptogrid,     cboThickness,    cboComplexity, cboSpeed,     cboMatch,
-             cboTeam,   cboDiagonalMotion, cboFixedPosition})
+             cboTeam,   cboDiagonalMotion, cboFixedPosition, cboLevel,     cmdAddRider})
         w->setEnabled(true);
     cmdPause->setEnabled(false);
+    ShowRiderButtons();
 }
 
 void frmMain::tmrStart_Timer() {
@@ -350,6 +418,7 @@ void frmMain::cmdClient_Click() {
     cmdPause->setEnabled(true);
     cmdClient->setEnabled(false);
     cmdResetMatch->setEnabled(false);
+    SetStartEnabled(false);
     for (QWidget* w : std::initializer_list<QWidget*>{
              cboSnaptogrid, cboPlayers, cboTurbo, cboSpeed, cboMatch, cboComplexity, cboWarp, cboThickness,
              cboTeam, cboFixedPosition, cboDiagonalMotion, txtWidth, txtHeight, txtName, txtPointColor,
@@ -361,23 +430,32 @@ void frmMain::cmdClient_Click() {
 }
 
 void frmMain::tmrClient_Timer() {
-    MatchState& s = in_.State();
-    int i = 1;
-    while (i < 8 && s.LocalPlayer == -1) {
-        if (RosterText(i).isEmpty()) {
-            in_.SendData(wire::Register(i, txtName->text(), SwatchColour(txtPointColor)));
-            s.LocalPlayer = static_cast<std::int16_t>(i);
-            // A roll call may arrive before our own Register comes back; its answer must
-            // already carry our name, or it would wipe it from every roster.
-            s.Players[i + 1].Name = wire::CleanName(txtName->text());
-            s.Players[i + 1].Color = SwatchColour(txtPointColor);
-        }
-        ++i;
-    }
-    if (i == 8 && s.LocalPlayer == -1)
-        in_.ShowMessage(QStringLiteral("Only 7 instances can serve as clients"), QStringLiteral("Lumivex"),
-                        MessageIcon::None);
+    in_.GetRoster().RegisterSelf(txtName->text(), SwatchColour(txtPointColor));
     tmrClient.stop();
+}
+
+Roster::MatchOptions frmMain::Options() const {
+    Roster::MatchOptions o;
+    wire::Settings& m = o.settings;
+    // A size that is not a number counts as below the minimum.
+    m.height = convert::ToInt16(txtHeight->text()).value_or(0);
+    m.width = convert::ToInt16(txtWidth->text()).value_or(0);
+    m.speed = cboSpeed->currentIndex() + 1;
+    m.thickness = cboThickness->currentIndex();
+    m.warp = cboWarp->currentIndex();
+    m.numPlayers = cboPlayers->currentIndex() + 2;
+    m.matchScore = cboMatch->currentIndex() + 1;
+    m.complexity = cboComplexity->currentIndex() + 1;
+    m.turbo = cboTurbo->currentIndex();
+    // A disabled list counts as "No", so the clients play by the host's rules.
+    m.team = cboTeam->currentIndex() != 0 && cboTeam->isEnabled() ? 1 : 0;
+    m.name = txtName->text();
+    m.color = SwatchColour(txtPointColor);
+    m.gridColor = SwatchColour(txtGridColor);
+    m.fixedPosition = cboFixedPosition->currentIndex();
+    m.diagonalMotion = cboDiagonalMotion->currentIndex() != 0 && cboDiagonalMotion->isEnabled() ? 1 : 0;
+    o.snapToGrid = cboSnaptogrid->currentIndex() != 0;
+    return o;
 }
 
 void frmMain::cmdServer_Click() {
@@ -388,74 +466,10 @@ void frmMain::cmdServer_Click() {
     SaveSettings(QStringLiteral("Server"));
     // The host may have closed its game window; the match needs it (and its sockets) again.
     if (game_.IsUnloaded()) game_.Load();
-    // Pressed during a running round, the old round stops here, so only one loop ever runs.
-    in_.AbandonRound();
-
-    MatchState& s = in_.State();
-    s.MatchOver = False16;
-    s.Complexity = static_cast<std::int16_t>(cboComplexity->currentIndex() + 1);
-    s.Speed = static_cast<std::int16_t>(cboSpeed->currentIndex() + 1);
-    s.MatchScore = static_cast<std::int16_t>(cboMatch->currentIndex() + 1);
-    s.NumPlayers = static_cast<std::int16_t>(cboPlayers->currentIndex() + 2);
-    s.Thickness = static_cast<std::int16_t>(cboThickness->currentIndex());
-    s.LocalPlayer = 0;
-    auto yes = [](QComboBox* l) { return l->currentIndex() != 0 ? True16 : False16; };
-    auto yesIfEnabled = [](QComboBox* l) {
-        return l->currentIndex() != 0 && l->isEnabled() ? True16 : False16;
-    };
-    s.WarpOn = yes(cboWarp);
-    s.TurboOn = yes(cboTurbo);
-    s.TeamOn = yesIfEnabled(cboTeam);
-    s.SnapToGrid = yes(cboSnaptogrid);
-    s.FixedPosition = yes(cboFixedPosition);
-    s.DiagonalMotion = yesIfEnabled(cboDiagonalMotion);
-
-    // A size that is not a number counts as below the minimum.
-    auto clamp = [](QLineEdit* box, int lo, int hi) {
-        const auto v = convert::ToInt16(box->text());
-        if (!v || *v < lo)
-            box->setText(QString::number(lo));
-        else if (*v > hi)
-            box->setText(QString::number(hi));
-    };
-    clamp(txtWidth, Dispatcher::MinWidth, Dispatcher::MaxWidth);
-    clamp(txtHeight, Dispatcher::MinHeight, Dispatcher::MaxHeight);
-
-    cmdPause->setEnabled(true);
-    cmdStop->setEnabled(true);
-    if (game_.IsMinimised()) game_.Restore();
-    Board& board = in_.GetBoard();
-    board.SetStopGoText(QStringLiteral("3"));
-    for (int i = 1; i <= 8; ++i) board.SetScoreText(i, QStringLiteral("0"));
-    board.SetStatus(QString());
-
-    const int h = convert::ToInt16(txtHeight->text()).value_or(Dispatcher::MinHeight);
-    const int w = convert::ToInt16(txtWidth->text()).value_or(Dispatcher::MinWidth);
-    wire::Settings m;
-    m.height = h;
-    m.width = w;
-    m.speed = s.Speed;
-    m.thickness = s.Thickness;
-    m.warp = cboWarp->currentIndex();
-    m.numPlayers = s.NumPlayers;
-    m.matchScore = s.MatchScore;
-    m.complexity = s.Complexity;
-    m.turbo = cboTurbo->currentIndex();
-    // A disabled list counts as "No" here too, so the clients play by the host's rules.
-    m.team = s.TeamOn ? 1 : 0;
-    m.name = txtName->text();
-    m.color = SwatchColour(txtPointColor);
-    m.gridColor = SwatchColour(txtGridColor);
-    m.fixedPosition = cboFixedPosition->currentIndex();
-    m.diagonalMotion = s.DiagonalMotion ? 1 : 0;
-    in_.SendData(wire::MatchSettings(m));
-
-    board.ResizeArena(w, h);
-    game_.FitArena(w, h);
-    in_.GetCountdown().Start();
-    board.Arena().Clear();
-    board.Notify();
-    game_.FocusArena();
+    Roster::MatchOptions o = Options();
+    if (in_.GetRoster().StartMatch(o) != Roster::Start::Started) return;
+    txtWidth->setText(QString::number(o.settings.width));
+    txtHeight->setText(QString::number(o.settings.height));
     Minimise();
 }
 
@@ -480,6 +494,7 @@ void frmMain::cmdResetMatch_Click() {
 }
 
 void frmMain::cmdStop_Click() {
+    in_.GetRoster().ForgetRiders();
     InitControls();
     in_.InitControls();
     in_.State().RoundOver = True16;
@@ -524,23 +539,21 @@ bool frmMain::eventFilter(QObject* watched, QEvent* e) {
     return QMainWindow::eventFilter(watched, e);
 }
 
-QString frmMain::RosterText(int slot) const {
-    return slot >= 1 && slot <= 7 ? txtClient[slot - 1]->text() : QString();
-}
+QString frmMain::RosterText(int slot) const { return in_.GetRoster().Text(slot); }
 
-void frmMain::SetRosterText(int slot, const QString& text) {
-    if (slot >= 1 && slot <= 7) txtClient[slot - 1]->setText(text);
-}
-
-void frmMain::SetRosterColor(int slot, Colour c) {
-    if (slot >= 1 && slot <= 7) Paint(txtClient[slot - 1], QPalette::Base, c);
-}
+void frmMain::SetRosterText(int slot, const QString& text) { in_.GetRoster().SetText(slot, text); }
 
 void frmMain::SetPlayersIndex(int index) {
     if (index >= -1 && index < cboPlayers->count()) cboPlayers->setCurrentIndex(index);
 }
 
-void frmMain::SetStartEnabled(bool on) { cmdServer->setEnabled(on); }
+void frmMain::SetStartEnabled(bool on) {
+    cmdServer->setEnabled(on);
+    // Riders can be added wherever a match could still be started.
+    cboLevel->setEnabled(on);
+    cmdAddRider->setEnabled(on);
+    ShowRiderButtons();
+}
 void frmMain::SetPauseEnabled(bool on) { cmdPause->setEnabled(on); }
 void frmMain::SetResetAllEnabled(bool on) { cmdStop->setEnabled(on); }
 void frmMain::SetPauseCaption(const QString& caption) { cmdPause->setText(caption); }
@@ -550,6 +563,7 @@ void frmMain::Minimise() { setWindowState(windowState() | Qt::WindowMinimized); 
 void frmMain::Unload() {
     if (unloaded_) return;
     unloaded_ = true;
+    in_.GetRoster().RemoveAllRiders();
     tray_->Remove();
     game_.Unload();
     hide();

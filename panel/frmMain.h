@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Ports.h"
+#include "Roster.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -53,10 +54,16 @@ public:
     void PickColour(QLineEdit* swatch);
     void ApplyBackColor(Colour c);
 
+    // The roster boxes show the roster model.
+    QString RosterText(int slot) const;
+    void SetRosterText(int slot, const QString& text);
+    // Computer riders: the level list's choice, and removal of the rider last added.
+    void cmdAddRider_Click();
+    void cmdRemoveRider_Click();
+    // The options as Start Match sends them.
+    Roster::MatchOptions Options() const;
+
     // PanelPort
-    QString RosterText(int slot) const override;
-    void SetRosterText(int slot, const QString& text) override;
-    void SetRosterColor(int slot, Colour c) override;
     void SetPlayersIndex(int index) override;
     void SetStartEnabled(bool on) override;
     void SetPauseEnabled(bool on) override;
@@ -72,7 +79,8 @@ public:
     std::array<QLineEdit*, 7> txtClient{};
     QComboBox *cboThickness, *cboSnaptogrid, *cboSpeed, *cboTurbo, *cboWarp, *cboComplexity, *cboMatch,
         *cboPlayers, *cboTeam, *cboFixedPosition, *cboDiagonalMotion;
-    QPushButton *cmdPause, *cmdClient, *cmdServer, *cmdResetMatch, *cmdStop;
+    QPushButton *cmdPause, *cmdClient, *cmdServer, *cmdResetMatch, *cmdStop, *cmdAddRider, *cmdRemoveRider;
+    QComboBox* cboLevel;
     QGroupBox *fraCommon, *fraClient, *fraServer;
     QMenu* mPopupSys = nullptr;
     TrayIcon* Tray() const { return tray_; }
@@ -93,6 +101,9 @@ protected:
 
 private:
     void BuildControls();
+    void ShowRoster();
+    void ShowRiderButtons();
+    void RosterMenu(int slot, const QPoint& at);
     void BuildMenus();
     void OpenHelp();
     QComboBox* AddRow(const QString& label, int row, QStringList items);

@@ -5,7 +5,8 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev iproute2 util-linux fonts-dejavu-core)
 if [ "${1:-run}" = test ]; then
-    packages+=(xvfb xauth x11-utils xdotool imagemagick clang libclang-rt-14-dev)
+    packages+=(xvfb xauth x11-utils xdotool imagemagick clang libclang-rt-14-dev
+               dpkg-dev lintian appstream desktop-file-utils help2man librsvg2-bin)
 fi
 missing=()
 for p in "${packages[@]}"; do

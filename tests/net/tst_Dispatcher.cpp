@@ -277,12 +277,12 @@ void tst_Dispatcher::registerFillsTheRosterAndCountsPlayers() {
     InProcessBus bus;
     Node n(bus, 1);
     n.panel.playersIndex = -9;
-    for (int slot : taken) n.panel.roster[slot] = QStringLiteral("x");
+    for (int slot : taken) n.R().SetText(slot, QStringLiteral("x"));
     n.Receive(datagram);
     QTEST(n.panel.playersIndex, "playersIndex");
     if (datagram == D("9|1|Bo|16777215|")) {
-        QCOMPARE(n.panel.roster[1], QStringLiteral("Bo ready!"));
-        QCOMPARE(n.panel.rosterColor[1], colours::PlayerDefault[2]);
+        QCOMPARE(n.R().Text(1), QStringLiteral("Bo ready!"));
+        QCOMPARE(n.R().Color(1), colours::PlayerDefault[2]);
         QCOMPARE(n.B().Score(2).color, colours::PlayerDefault[2]);
         QCOMPARE(n.S().Players[2].Name, QStringLiteral("Bo"));
     }
@@ -291,16 +291,16 @@ void tst_Dispatcher::registerFillsTheRosterAndCountsPlayers() {
 void tst_Dispatcher::unregisterSearchesBoxesTwoToSix() {
     InProcessBus bus;
     Node n(bus, 1);
-    for (int slot : {1, 2, 3}) n.panel.roster[slot] = QStringLiteral("x");
+    for (int slot : {1, 2, 3}) n.R().SetText(slot, QStringLiteral("x"));
     n.Receive(D("13|1|"));
-    QCOMPARE(n.panel.roster[1], QString());
-    QCOMPARE(n.panel.rosterColor[1], colours::FreeRosterBox);
+    QCOMPARE(n.R().Text(1), QString());
+    QCOMPARE(n.R().Color(1), colours::FreeRosterBox);
     QCOMPARE(n.panel.playersIndex, 2); // first gap from box 2 on is box 4
-    for (int slot = 2; slot <= 6; ++slot) n.panel.roster[slot] = QStringLiteral("x");
+    for (int slot = 2; slot <= 6; ++slot) n.R().SetText(slot, QStringLiteral("x"));
     n.Receive(D("13|7|"));
     QCOMPARE(n.panel.playersIndex, 2); // boxes 2..6 filled: the list keeps its selection
     n.Receive(D("13|0|"));
-    QCOMPARE(n.panel.roster[2], QStringLiteral("x"));
+    QCOMPARE(n.R().Text(2), QStringLiteral("x"));
 }
 
 void tst_Dispatcher::pauseAndResume() {

@@ -12,25 +12,17 @@
 // Stand-ins for the two windows, so the match logic runs without widgets.
 class StubPanel : public PanelPort {
 public:
-    std::array<QString, 8> roster{};
-    std::array<Colour, 8> rosterColor{};
     int playersIndex = 0;
     bool startEnabled = true, pauseEnabled = false, resetAllEnabled = true;
     QString pauseCaption = QStringLiteral("Pause");
     int initControls = 0, minimised = 0, pauseResumes = 0, unloads = 0;
 
-    QString RosterText(int slot) const override { return slot >= 1 && slot <= 7 ? roster[slot] : QString(); }
-    void SetRosterText(int slot, const QString& t) override { roster.at(slot) = t; }
-    void SetRosterColor(int slot, Colour c) override { rosterColor.at(slot) = c; }
     void SetPlayersIndex(int i) override { playersIndex = i; }
     void SetStartEnabled(bool on) override { startEnabled = on; }
     void SetPauseEnabled(bool on) override { pauseEnabled = on; }
     void SetResetAllEnabled(bool on) override { resetAllEnabled = on; }
     void SetPauseCaption(const QString& c) override { pauseCaption = c; }
-    void InitControls() override {
-        ++initControls;
-        roster = {};
-    }
+    void InitControls() override { ++initControls; }
     void Minimise() override { ++minimised; }
     void PauseResume() override { ++pauseResumes; }
     void Unload() override { ++unloads; }
@@ -64,6 +56,7 @@ struct Node {
     }
     MatchState& S() { return instance.State(); }
     Board& B() { return instance.GetBoard(); }
+    Roster& R() { return instance.GetRoster(); }
     void Receive(const QByteArray& d) { instance.GetDispatcher().tcpReceive_DataArrival(d); }
 
     BusTransport transport;

@@ -1,0 +1,57 @@
+#include "CellMap.h"
+
+#include "Canvas.h"
+
+#include <algorithm>
+
+void CellMap::Build(const Canvas& arena, Colour back, int thickness) {
+    const int t = std::clamp(thickness, 0, 3);
+    pitch_ = 2 * t + 3;
+    reach_ = t + 1;
+    const int w = arena.Width(), h = arena.Height();
+    cols_ = CellX(w - 1) + 1;
+    rows_ = CellY(h - 1) + 1;
+    const auto cells = static_cast<std::size_t>(cols_) * static_cast<std::size_t>(rows_);
+    blocked_.assign(cells, 0);
+    if (stamps_.size() != cells) {
+        stamps_.assign(cells, 0);
+        owners_.assign(cells, 0);
+        times_.assign(cells, 0);
+        stamp_ = 0;
+    }
+    queue_.reserve(cells);
+
+    // Cells that reach past an edge hold pixels outside the arena, which count as obstacles.
+    const bool lastRowOut = (rows_ - 1) * pitch_ + reach_ > h - 1;
+    const bool lastColOut = (cols_ - 1) * pitch_ + reach_ > w - 1;
+    for (int cx = 0; cx < cols_; ++cx) {
+        blocked_[Index(cx, 0)] = 1;
+        if (lastRowOut) blocked_[Index(cx, rows_ - 1)] = 1;
+    }
+    for (int cy = 0; cy < rows_; ++cy) {
+        blocked_[Index(0, cy)] = 1;
+        if (lastColOut) blocked_[Index(cols_ - 1, cy)] = 1;
+    }
+    const QImage& image = arena.Image();
+    const QRgb bg = Canvas::ToRgb(back);
+    for (int y = 0; y < h; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        std::uint8_t* row = &blocked_[static_cast<std::size_t>(Index(0, CellY(y)))];
+        for (int x = 0; x < w; ++x)
+            if (line[x] != bg) row[CellX(x)] = 1;
+    }
+}
+
+void CellMap::MarkDisc(int x, int y) {
+    for (int cy = CellY(y - reach_); cy <= CellY(y + reach_); ++cy)
+        for (int cx = CellX(x - reach_); cx <= CellX(x + reach_); ++cx)
+            if (Inside(cx, cy)) blocked_[Index(cx, cy)] = 1;
+}
+
+std::uint32_t CellMap::NewStamp() {
+    if (++stamp_ == 0) {
+        std::fill(stamps_.begin(), stamps_.end(), 0);
+        stamp_ = 1;
+    }
+    return stamp_;
+}

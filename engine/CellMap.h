@@ -1,0 +1,53 @@
+#pragma once
+
+#include "MatchState.h"
+
+#include <cstdint>
+#include <vector>
+
+class Canvas;
+
+// The arena in cells of the lane pitch (2 x Thickness + 3 pixels, the grid every starting
+// point lies on). Cell (i, j) holds the pixels whose distance from (i x pitch, j x pitch) is
+// at most Thickness + 1 along both axes, so a rider on a lane draws exactly one row or
+// column of cells and adjacent lanes never touch. A cell is blocked when any of its pixels
+// is not the background, or lies outside the arena. Riders plan on cells; the exact crash
+// test stays on pixels.
+class CellMap {
+public:
+    // Reads the whole arena; once a round.
+    void Build(const Canvas& arena, Colour back, int thickness);
+    // A disc of the trail drawn at (x, y): blocks the cells it touches.
+    void MarkDisc(int x, int y);
+
+    int Pitch() const { return pitch_; }
+    int Cols() const { return cols_; }
+    int Rows() const { return rows_; }
+    int CellX(int x) const { return FloorDiv(x + reach_, pitch_); }
+    int CellY(int y) const { return FloorDiv(y + reach_, pitch_); }
+    bool Inside(int cx, int cy) const { return cx >= 0 && cy >= 0 && cx < cols_ && cy < rows_; }
+    bool Blocked(int cx, int cy) const { return !Inside(cx, cy) || blocked_[Index(cx, cy)] != 0; }
+    int Index(int cx, int cy) const { return cy * cols_ + cx; }
+
+    // Scratch for the riders' searches, shared by every rider of an instance: a stamp per
+    // cell (a new stamp forgets every mark at once) and a queue.
+    std::uint32_t NewStamp();
+    std::vector<std::uint32_t>& Stamps() { return stamps_; }
+    std::vector<std::uint8_t>& Owners() { return owners_; }
+    std::vector<std::uint16_t>& Times() { return times_; }
+    std::vector<int>& Queue() { return queue_; }
+
+private:
+    static int FloorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+
+    int pitch_ = 3;
+    int reach_ = 1;
+    int cols_ = 0;
+    int rows_ = 0;
+    std::vector<std::uint8_t> blocked_;
+    std::vector<std::uint32_t> stamps_;
+    std::vector<std::uint8_t> owners_;
+    std::vector<std::uint16_t> times_;
+    std::vector<int> queue_;
+    std::uint32_t stamp_ = 0;
+};

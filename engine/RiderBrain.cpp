@@ -1,0 +1,393 @@
+#include "RiderBrain.h"
+
+#include "Canvas.h"
+#include "CellMap.h"
+#include "GameLoop.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+// Search budgets, in cells visited: they bound a decision's cost on the largest arena.
+constexpr int NormalRoom = 1500;
+constexpr int HardTerritory = 2200;
+constexpr int HardReply = 700;
+constexpr int FillRoom = 2500;
+constexpr int MateRoom = 500;
+// How close (in cells) an opponent must be for Hard to weigh its replies, and for turbo.
+constexpr int ReplyRange = 6;
+constexpr int TurboRange = 12;
+constexpr int EscapeRange = 5;
+constexpr int TurboReserve = 8;
+constexpr double RandomTurnChance = 0.04;
+
+constexpr std::array<std::array<int, 2>, 4> Neighbours = {{{0, -1}, {1, 0}, {0, 1}, {-1, 0}}};
+
+// The cell grid as riders move on it; with wrap-around, the last lane a rider can reach on
+// one side leads to the first on the other.
+struct Lanes {
+    const CellMap& map;
+    bool warp = false;
+    int x0 = 0, x1 = 0, y0 = 0, y1 = 0;
+
+    Lanes(const CellMap& m, const RiderView& v) : map(m), warp(v.warp) {
+        const int t = v.thickness;
+        x0 = m.CellX(t + 7);
+        x1 = m.CellX(v.arena->Width() - 10 - t);
+        y0 = m.CellY(t + 7);
+        y1 = m.CellY(v.arena->Height() - 10 - t);
+    }
+    void Wrap(int& cx, int& cy) const {
+        if (!warp) return;
+        if (cx > x1) cx = x0;
+        else if (cx < x0) cx = x1;
+        if (cy > y1) cy = y0;
+        else if (cy < y0) cy = y1;
+    }
+    // The neighbour's index, or -1 when it is blocked.
+    int Next(int index, int k) const {
+        int cx = index % map.Cols() + Neighbours[k][0];
+        int cy = index / map.Cols() + Neighbours[k][1];
+        Wrap(cx, cy);
+        return map.Blocked(cx, cy) ? -1 : map.Index(cx, cy);
+    }
+};
+
+bool OnGrid(int x, int y, int c, int pitch) {
+    const bool xOn = x % pitch == 0, yOn = y % pitch == 0;
+    return direction::IsVertical(c) ? xOn : direction::IsHorizontal(c) ? yOn : xOn && yOn;
+}
+
+// Cells reachable from start, at most cap; the cells in fence count as walls.
+int Flood(CellMap& m, const Lanes& lanes, int start, const std::vector<int>& fence, int cap, bool seedBlocked) {
+    if (start < 0) return 0;
+    const std::uint32_t stamp = m.NewStamp();
+    auto& seen = m.Stamps();
+    auto& queue = m.Queue();
+    queue.clear();
+    for (int f : fence)
+        if (f >= 0) seen[static_cast<std::size_t>(f)] = stamp;
+    if (seen[static_cast<std::size_t>(start)] == stamp) return 0;
+    if (!seedBlocked && m.Blocked(start % m.Cols(), start / m.Cols())) return 0;
+    seen[static_cast<std::size_t>(start)] = stamp;
+    queue.push_back(start);
+    for (std::size_t head = 0; head < queue.size() && static_cast<int>(queue.size()) < cap; ++head) {
+        for (int k = 0; k < 4; ++k) {
+            const int n = lanes.Next(queue[head], k);
+            if (n >= 0 && seen[static_cast<std::size_t>(n)] != stamp) {
+                seen[static_cast<std::size_t>(n)] = stamp;
+                queue.push_back(n);
+            }
+        }
+    }
+    return static_cast<int>(queue.size()) - (seedBlocked ? 1 : 0);
+}
+
+// Cells each side reaches first, moving one cell a tick from its seeds (ties belong to nobody).
+struct Voronoi {
+    int mine = 0;
+    int theirs = 0;
+    bool contact = false; // the two sides met somewhere
+    bool capped = false;  // the budget ran out before every reachable cell was counted
+};
+struct Seed {
+    int index;
+    std::uint8_t owner; // 1 mine, 2 theirs
+    std::uint16_t time; // when its rider gets there, in cells
+};
+// Seeds come in order of their time, so the queue stays ordered by time.
+Voronoi Race(CellMap& m, const Lanes& lanes, const std::vector<Seed>& seeds, const std::vector<int>& fence,
+                  int cap) {
+    constexpr std::uint8_t Tie = 3;
+    Voronoi r;
+    const std::uint32_t stamp = m.NewStamp();
+    auto& seen = m.Stamps();
+    auto& owner = m.Owners();
+    auto& when = m.Times();
+    auto& queue = m.Queue();
+    queue.clear();
+    for (int f : fence)
+        if (f >= 0) {
+            seen[static_cast<std::size_t>(f)] = stamp;
+            owner[static_cast<std::size_t>(f)] = 0;
+        }
+    for (const Seed& s : seeds) {
+        if (s.index < 0) continue;
+        const auto i = static_cast<std::size_t>(s.index);
+        if (seen[i] == stamp) {
+            if (owner[i] != 0 && owner[i] != s.owner && when[i] == s.time) owner[i] = Tie;
+            continue;
+        }
+        seen[i] = stamp;
+        owner[i] = s.owner;
+        when[i] = s.time;
+        queue.push_back(s.index);
+    }
+    for (std::size_t head = 0; head < queue.size(); ++head) {
+        if (static_cast<int>(queue.size()) >= cap) {
+            r.capped = true;
+            break;
+        }
+        const auto from = static_cast<std::size_t>(queue[head]);
+        const std::uint8_t o = owner[from];
+        const auto next = static_cast<std::uint16_t>(when[from] + 1);
+        for (int k = 0; k < 4; ++k) {
+            const int n = lanes.Next(queue[head], k);
+            if (n < 0) continue;
+            const auto ni = static_cast<std::size_t>(n);
+            if (seen[ni] != stamp) {
+                seen[ni] = stamp;
+                owner[ni] = o;
+                when[ni] = next;
+                queue.push_back(n);
+            } else if (owner[ni] != 0 && owner[ni] != o) {
+                r.contact = true;
+                if (when[ni] == next) owner[ni] = Tie; // both get there at once: nobody's
+            }
+        }
+    }
+    for (int i : queue) {
+        const std::uint8_t o = owner[static_cast<std::size_t>(i)];
+        r.mine += o == 1;
+        r.theirs += o == 2;
+    }
+    return r;
+}
+
+bool IsMate(const RiderView& v, int i) {
+    const int n = v.numPlayers;
+    if (!v.teamOn || n < 4 || n % 2 != 0) return false;
+    return (i <= n / 2) == (v.me <= n / 2);
+}
+} // namespace
+
+RiderBrain::Path RiderBrain::Simulate(const RiderView& v, int c, int step, int horizon) {
+    const int t = v.thickness;
+    const int pitch = v.snapToGrid ? 2 * t + 3 : 1;
+    const int w = v.arena->Width(), h = v.arena->Height();
+    int x = v.heads[v.me].x, y = v.heads[v.me].y;
+    int cur = v.directions[v.me];
+    Path p;
+    p.ticks = horizon + 1;
+    if (cur == c) {
+        p.turnTick = 0;
+        p.turnX = x;
+        p.turnY = y;
+    }
+    int phase = 0;
+    for (int k = 1; k <= horizon; ++k) {
+        if (cur != c && OnGrid(x, y, c, pitch)) {
+            cur = c;
+            p.turnTick = k;
+            p.turnX = x;
+            p.turnY = y;
+        }
+        if (direction::IsDiagonal(cur) && ++phase > 2) {
+            phase = 0; // the standing tick
+            continue;
+        }
+        const auto m = direction::MotionOf(cur);
+        x += m.dx * step;
+        y += m.dy * step;
+        if (GameLoop::Hits(*v.arena, v.back, x, y, cur, GameLoop::LookAhead(cur, t))) {
+            p.ticks = k;
+            return p;
+        }
+        if (v.warp) {
+            if (x < t + 7) x = w - 10 - t;
+            else if (x > w - 10 - t) x = t + 7;
+            if (y < t + 7) y = h - 10 - t;
+            else if (y > h - 10 - t) y = t + 7;
+        }
+    }
+    return p;
+}
+
+double RiderBrain::Space(const RiderView& v, CellMap& cells, const Candidate& c, int cap) const {
+    const Lanes lanes(cells, v);
+    const std::vector<int> fence = {cells.Index(cells.CellX(c.path.turnX), cells.CellY(c.path.turnY))};
+    const int start = cells.Blocked(c.cellX, c.cellY) ? -1 : cells.Index(c.cellX, c.cellY);
+    return Flood(cells, lanes, start, fence, cap, false);
+}
+
+double RiderBrain::MatesRoom(const RiderView& v, CellMap& cells, const Candidate& c) const {
+    const Lanes lanes(cells, v);
+    const auto m = direction::MotionOf(c.direction);
+    int ax = c.cellX + m.dx, ay = c.cellY + m.dy;
+    lanes.Wrap(ax, ay);
+    std::vector<int> fence = {cells.Index(cells.CellX(c.path.turnX), cells.CellY(c.path.turnY))};
+    if (!cells.Blocked(c.cellX, c.cellY)) fence.push_back(cells.Index(c.cellX, c.cellY));
+    if (!cells.Blocked(ax, ay)) fence.push_back(cells.Index(ax, ay));
+    double room = 0;
+    for (int i = 1; i <= v.numPlayers; ++i) {
+        if (i == v.me || v.out[i] || !IsMate(v, i)) continue;
+        const int hx = cells.CellX(v.heads[i].x), hy = cells.CellY(v.heads[i].y);
+        if (!cells.Inside(hx, hy)) continue;
+        room += Flood(cells, lanes, cells.Index(hx, hy), fence, MateRoom, true);
+    }
+    return room;
+}
+
+double RiderBrain::Territory(const RiderView& v, CellMap& cells, const Candidate& c, int cap) {
+    const Lanes lanes(cells, v);
+    const std::vector<int> fence = {cells.Index(cells.CellX(c.path.turnX), cells.CellY(c.path.turnY))};
+    const int mine = cells.Blocked(c.cellX, c.cellY) ? -1 : cells.Index(c.cellX, c.cellY);
+    std::vector<Seed> seeds;
+    int nearest = -1, nearestDistance = 1 << 30;
+    for (int i = 1; i <= v.numPlayers; ++i) {
+        if (i == v.me || v.out[i] || IsMate(v, i)) continue;
+        const int hx = cells.CellX(v.heads[i].x), hy = cells.CellY(v.heads[i].y);
+        if (!cells.Inside(hx, hy)) continue;
+        const int d = std::max(std::abs(hx - c.cellX), std::abs(hy - c.cellY));
+        if (d < nearestDistance) {
+            nearestDistance = d;
+            nearest = i;
+        }
+        seeds.push_back({cells.Index(hx, hy), 2, 0});
+    }
+    if (seeds.empty()) return Flood(cells, lanes, mine, fence, cap, false);
+
+    std::vector<Seed> all = seeds;
+    all.push_back({mine, 1, 1});
+    const Voronoi base = Race(cells, lanes, all, fence, cap);
+    if (!base.contact && !base.capped) return 1e4 + base.mine; // sealed off from everyone
+    double score = base.mine - base.theirs;
+
+    // The nearest opponent answers: of its moves, assume the one that is worst for us.
+    if (nearest > 0 && nearestDistance <= ReplyRange) {
+        const int hx = cells.CellX(v.heads[nearest].x), hy = cells.CellY(v.heads[nearest].y);
+        const int back = direction::Opposite(v.directions[nearest]);
+        double worst = 1e9;
+        for (int k = 0; k < 4; ++k) {
+            if (k + 1 == back) continue; // Neighbours are in direction order 1..4
+            int nx = hx + Neighbours[k][0], ny = hy + Neighbours[k][1];
+            lanes.Wrap(nx, ny);
+            if (cells.Blocked(nx, ny)) continue;
+            const int reply = cells.Index(nx, ny);
+            if (reply == mine) {
+                worst = std::min(worst, -1e4); // head-on: both crash
+                continue;
+            }
+            std::vector<Seed> s;
+            for (const Seed& other : seeds)
+                if (other.index != cells.Index(hx, hy)) s.push_back(other);
+            s.push_back({mine, 1, 1});
+            s.push_back({reply, 2, 1});
+            std::vector<int> f = fence;
+            f.push_back(cells.Index(hx, hy));
+            const Voronoi r = Race(cells, lanes, s, f, HardReply);
+            worst = std::min(worst, double(r.mine - r.theirs));
+        }
+        if (worst < 1e9) score = 0.5 * score + worst;
+    }
+    return score;
+}
+
+int RiderBrain::Turbo(const RiderView& v, const CellMap& cells, int straightRun) const {
+    if (!v.turboOn || level_ == RiderLevel::Easy || alone_) return 0;
+    const int g = cells.Pitch();
+    if (v.fuel[v.me] <= TurboReserve && v.turbo == 0) return 0;
+    if (v.fuel[v.me] < 0) return 0;
+    const auto& me = v.heads[v.me];
+    const auto m = direction::MotionOf(v.directions[v.me]);
+    int nearest = 1 << 30;
+    bool ahead = false;
+    for (int i = 1; i <= v.numPlayers; ++i) {
+        if (i == v.me || v.out[i] || IsMate(v, i)) continue;
+        const int dx = v.heads[i].x - me.x, dy = v.heads[i].y - me.y;
+        const int d = std::max(std::abs(dx), std::abs(dy)) / g;
+        if (d < nearest) {
+            nearest = d;
+            ahead = dx * m.dx + dy * m.dy >= 0;
+        }
+    }
+    if (level_ == RiderLevel::Normal) return nearest <= EscapeRange && straightRun > 4 * g ? 1 : 0;
+    return nearest <= TurboRange && ahead && straightRun > 6 * g ? 1 : 0;
+}
+
+RiderWish RiderBrain::Decide(const RiderView& v, CellMap& cells) {
+    const int me = v.me;
+    const int d = v.directions[me];
+    RiderWish keep{direction::IsValid(v.requested) && direction::Opposite(v.requested) != d ? v.requested : d,
+                   v.turbo};
+    if (!v.arena || !direction::IsValid(d) || v.out[me] || cells.Cols() == 0) return keep;
+    const int g = cells.Pitch();
+    const auto head = v.heads[me];
+    const int step = v.turbo ? 2 : 1;
+
+    // Turns are chosen where a turn to either side would be taken on the grid of lanes.
+    const bool xOn = head.x % g == 0, yOn = head.y % g == 0;
+    const bool atLane = direction::IsHorizontal(d) ? xOn : direction::IsVertical(d) ? yOn : xOn && yOn;
+    const bool easy = level_ == RiderLevel::Easy;
+    const int dangerHorizon = easy ? g + 2 : 2 * g + 2;
+    const bool danger = Simulate(v, keep.direction, step, dangerHorizon).ticks <= dangerHorizon;
+    std::uniform_real_distribution<double> unit(0, 1);
+    const bool randomTurn = easy && atLane && unit(random_) < RandomTurnChance;
+    if (!danger && !randomTurn && (easy || !atLane)) return keep;
+
+    const Lanes lanes(cells, v);
+    const int horizon = easy ? g + 2 : 4 * g + 4;
+    std::vector<Candidate> options;
+    for (int c = 1; c <= (v.diagonal ? 8 : 4); ++c) {
+        if (c == direction::Opposite(d)) continue;
+        Candidate o;
+        o.direction = c;
+        o.path = Simulate(v, c, step, horizon);
+        if (o.path.turnTick < 0) continue; // the grid does not let it turn in time
+        const auto m = direction::MotionOf(c);
+        o.cellX = cells.CellX(o.path.turnX + g * m.dx);
+        o.cellY = cells.CellY(o.path.turnY + g * m.dy);
+        lanes.Wrap(o.cellX, o.cellY);
+        o.safe = o.path.ticks > std::max(o.path.turnTick, 0) + g;
+        options.push_back(o);
+    }
+    if (options.empty()) return keep;
+
+    if (randomTurn && !danger) {
+        std::vector<int> turns;
+        for (const Candidate& o : options)
+            if (o.safe && o.direction != d) turns.push_back(o.direction);
+        if (!turns.empty())
+            return {turns[static_cast<std::size_t>(random_() % turns.size())], 0};
+    }
+
+    bool allAlone = level_ == RiderLevel::Hard;
+    for (Candidate& o : options) {
+        // Being caught out counts first: a safe move beats any unsafe one, and among unsafe
+        // ones the one that rides longest.
+        o.score = o.safe ? 1e8 : o.path.ticks * 1e6;
+        o.score += o.direction == d ? 0.5 : 0;
+        switch (level_) {
+        case RiderLevel::Easy: o.score += o.path.ticks + unit(random_) * 0.1; break;
+        case RiderLevel::Normal:
+            o.score += 10 * Space(v, cells, o, NormalRoom) + o.path.ticks;
+            if (v.teamOn) o.score += 5 * MatesRoom(v, cells, o);
+            break;
+        case RiderLevel::Hard: {
+            if (alone_) {
+                // Alone: fill the space tightly, along the walls, never cutting it in two.
+                int walls = 0;
+                for (int k = 0; k < 4; ++k)
+                    if (lanes.Next(cells.Index(std::clamp(o.cellX, 0, cells.Cols() - 1),
+                                               std::clamp(o.cellY, 0, cells.Rows() - 1)),
+                                   k) < 0)
+                        ++walls;
+                o.score += 10 * Space(v, cells, o, FillRoom) + 2 * walls;
+                break;
+            }
+            const double t = Territory(v, cells, o, HardTerritory);
+            if (t < 1e4) allAlone = false;
+            o.score += 10 * (t >= 1e4 ? t - 1e4 : t) + o.path.ticks;
+            if (v.teamOn) o.score += 5 * MatesRoom(v, cells, o);
+            break;
+        }
+        }
+    }
+    if (level_ == RiderLevel::Hard && !alone_ && allAlone) alone_ = true;
+
+    const Candidate& best = *std::max_element(
+        options.begin(), options.end(), [](const Candidate& a, const Candidate& b) { return a.score < b.score; });
+    const int run = Simulate(v, best.direction, 2, 8 * g).ticks;
+    return {best.direction, Turbo(v, cells, run)};
+}

@@ -1,0 +1,97 @@
+#include "Pilots.h"
+
+#include "Instance.h"
+#include "Steering.h"
+
+#include <algorithm>
+
+namespace {
+// A head that stands through this many messages in a row has crashed: a diagonal rider
+// stands one tick in three, and a thin trail's back-step message repeats a head once.
+constexpr int StillWhenOut = 4;
+} // namespace
+
+void Pilots::Add(int slot, RiderLevel level, std::uint32_t seed) {
+    Remove(slot);
+    pilots_.push_back({slot, RiderBrain(level, seed)});
+}
+
+void Pilots::Remove(int slot) {
+    pilots_.erase(std::remove_if(pilots_.begin(), pilots_.end(), [slot](const Pilot& p) { return p.slot == slot; }),
+                  pilots_.end());
+}
+
+void Pilots::Move(int from, int to) {
+    for (Pilot& p : pilots_)
+        if (p.slot == from) p.slot = to;
+}
+
+bool Pilots::Has(int slot) const {
+    return std::any_of(pilots_.begin(), pilots_.end(), [slot](const Pilot& p) { return p.slot == slot; });
+}
+
+RiderView Pilots::ViewFor(int slot) const {
+    const MatchState& s = in_.State();
+    RiderView v;
+    v.arena = &in_.GetBoard().Arena();
+    v.back = s.ArenaBackColor;
+    v.thickness = std::clamp<int>(s.Thickness, 0, 3);
+    // Only the host knows whether turns wait for the grid (the match settings do not carry it);
+    // elsewhere a rider plans as if they do, which is never too late.
+    v.snapToGrid = s.LocalPlayer == 0 ? s.SnapToGrid != 0 : true;
+    v.warp = s.WarpOn != 0;
+    v.diagonal = s.DiagonalMotion != 0;
+    v.turboOn = s.TurboOn != 0;
+    v.teamOn = s.TeamOn != 0;
+    v.numPlayers = s.PlayerCount();
+    v.me = slot + 1;
+    for (int i = 1; i <= 8; ++i) {
+        v.heads[i] = heads_[i];
+        v.directions[i] = s.Players[i].Direction;
+        v.fuel[i] = fuel_[i];
+        v.out[i] = still_[i] >= StillWhenOut;
+    }
+    v.requested = s.Players[v.me].RequestedDirection;
+    v.turbo = s.Players[v.me].Turbo;
+    return v;
+}
+
+void Pilots::OnPositions(const std::array<RiderView::Head, 8>& heads, const std::array<int, 8>& fuel) {
+    if (pilots_.empty()) return;
+    const MatchState& s = in_.State();
+    const Board& board = in_.GetBoard();
+    const int n = s.PlayerCount();
+    const bool newRound = in_.Setup().SetupsDone() != round_;
+    for (int i = 1; i <= 8; ++i) {
+        const auto& h = heads[static_cast<std::size_t>(i - 1)];
+        still_[i] = !newRound && h.x == heads_[i].x && h.y == heads_[i].y ? still_[i] + 1 : 0;
+        heads_[i] = h;
+        fuel_[i] = fuel[static_cast<std::size_t>(i - 1)];
+    }
+    if (newRound) {
+        // The arena as this round's setup and obstacles left it, with the first discs on it.
+        round_ = in_.Setup().SetupsDone();
+        cells_.Build(board.Arena(), s.ArenaBackColor, s.Thickness);
+        for (Pilot& p : pilots_) p.brain.NewRound();
+    } else {
+        for (int i = 1; i <= n; ++i) cells_.MarkDisc(heads_[i].x, heads_[i].y);
+    }
+    if (s.RoundOver || s.Paused) return;
+    for (Pilot& p : pilots_) {
+        if (p.slot + 1 > n) continue;
+        Steer(p.slot, p.brain.Decide(ViewFor(p.slot), cells_));
+    }
+}
+
+void Pilots::Steer(int slot, const RiderWish& wish) {
+    MatchState& s = in_.State();
+    PlayerRecord& p = s.Players[static_cast<std::size_t>(slot + 1)];
+    if (wish.direction == p.RequestedDirection && wish.turbo == p.Turbo) return;
+    if (s.LocalPlayer == 0) {
+        Steering::ApplySteer(p, wish.direction, wish.turbo);
+        return;
+    }
+    p.RequestedDirection = static_cast<std::int16_t>(wish.direction);
+    p.Turbo = static_cast<std::int16_t>(wish.turbo);
+    in_.Link().SendSteer(slot, wish.direction, wish.turbo);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "CellMap.h"
+#include "RiderBrain.h"
+
+#include <array>
+#include <vector>
+
+class Instance;
+
+// Steers the computer riders an instance owns, from what the instance draws: after every
+// Positions message each rider may change its wish, and only a change is sent. On the host
+// a wish goes straight into the player's record, as a client's Steer would on arrival.
+class Pilots {
+public:
+    explicit Pilots(Instance& instance) : in_(instance) {}
+
+    // Slot 0 is the hosting instance's own player 1 (the demo's autopilot).
+    void Add(int slot, RiderLevel level, std::uint32_t seed);
+    void Remove(int slot);
+    void Move(int from, int to);
+    void Clear() { pilots_.clear(); }
+    bool Has(int slot) const;
+    bool Empty() const { return pilots_.empty(); }
+
+    // A Positions message was drawn: heads and fuel of players 1..8, as received.
+    void OnPositions(const std::array<RiderView::Head, 8>& heads, const std::array<int, 8>& fuel);
+
+    // The view a rider of this slot decides from; tests and the benchmark use it too.
+    RiderView ViewFor(int slot) const;
+    CellMap& Cells() { return cells_; }
+
+private:
+    struct Pilot {
+        int slot;
+        RiderBrain brain;
+    };
+    void Steer(int slot, const RiderWish& wish);
+
+    Instance& in_;
+    std::vector<Pilot> pilots_;
+    CellMap cells_;
+    int round_ = -1; // the round setup the cells were built for
+    std::array<RiderView::Head, 9> heads_{};
+    std::array<int, 9> fuel_{};
+    std::array<int, 9> still_{}; // messages in a row in which a head stood still
+};

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "MatchState.h"
+#include "Messages.h"
+#include "RiderBrain.h"
+
+#include <QObject>
+#include <QString>
+#include <array>
+#include <optional>
+#include <vector>
+
+class Instance;
+
+// The roster of client slots every instance keeps, and what this instance does with it:
+// the slot choice of a registration, its computer riders, the answers to a roll call and
+// the start of a match it hosts. The control panel shows it; riders and tests drive it.
+class Roster : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int Slots = 7;
+    struct Box {
+        QString text;
+        Colour color = colours::FreeRosterBox;
+    };
+    struct Rider {
+        int slot = 0;
+        RiderLevel level = RiderLevel::Normal;
+        QString name;
+        Colour color = 0;
+        int echoes = 0; // our own Register messages for this slot still on their way back
+    };
+    // What Start Match takes from the panel: the settings as they go out, and the grid rule.
+    struct MatchOptions {
+        wire::Settings settings;
+        bool snapToGrid = true;
+    };
+    enum class Start { Started, NoClient1 };
+
+    explicit Roster(Instance& instance, QObject* parent = nullptr);
+
+    // Boxes 1..7; anything else reads as empty and takes nothing.
+    QString Text(int slot) const;
+    Colour Color(int slot) const;
+    void SetText(int slot, const QString& text);
+    void SetColor(int slot, Colour c);
+    void Clear();
+    // The first slot that is free in this roster and not held by this instance; 0 when none.
+    int FirstFree() const;
+
+    // The registration timer: claims the first free slot for this instance's player. False
+    // (with the program's message) when all seven are taken.
+    bool RegisterSelf(const QString& name, Colour color);
+
+    // Computer riders this instance owns, each in a slot of its own.
+    std::optional<int> AddRider(RiderLevel level);
+    bool RemoveRider(int slot);
+    // Says goodbye for every rider (the program ends).
+    void RemoveAllRiders();
+    // Reset All: every roster is emptied, so the riders are simply forgotten.
+    void ForgetRiders();
+    const std::vector<Rider>& Riders() const { return riders_; }
+    // The slots this instance plays: its own (when registered) and its riders'.
+    std::vector<int> OwnedSlots() const;
+    static QString RiderName(int slot, RiderLevel level);
+    static QString LevelName(RiderLevel level);
+
+    // Dispatcher hooks, after the message has been applied.
+    void AnswerRollCall();
+    void Registered(int slot, const QString& name, Colour color);
+    void Unregistered(int slot);
+
+    // Start Match on this instance: the host's own state, the settings sent to everyone, and
+    // its own window and countdown. Width and height are clamped in place to what may be sent.
+    Start StartMatch(MatchOptions& options);
+
+signals:
+    void changed();
+    void ridersChanged();
+    // A line for the status area, when a rider had to move or leave.
+    void note(const QString& text);
+
+private:
+    Rider* RiderIn(int slot);
+    void Announce(Rider& r);
+
+    Instance& in_;
+    std::array<Box, Slots + 1> boxes_{}; // index 0 unused
+    std::vector<Rider> riders_;
+    std::uint32_t seeds_ = 0;
+};
