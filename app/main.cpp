@@ -6,13 +6,82 @@
 #include "frmVyre.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDateTime>
 #include <QMessageBox>
+#include <QTimer>
+#include <cstdio>
+#include <optional>
+
+namespace {
+constexpr int DemoRestartMs = 3000; // the pause before a demo's next match
+constexpr int RidersAfterMs = 600;  // after the start-up roll call has been answered
+
+struct Options {
+    int demo = 0;   // players of a demo match, 0 for none
+    int riders = 0; // computer riders to add at start-up
+};
+
+// Reads the command line; an exit code when the program should end at once.
+std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Lumivex: a trail-riding arena game for up to eight players "
+                                                    "on one local network."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and exit."));
+    const QCommandLineOption demo(QStringLiteral("demo"),
+                                  QStringLiteral("Host a match of N players (2 to 8) at once: player 1 on "
+                                                 "autopilot, the others Hard computer riders; a new match "
+                                                 "follows each one."),
+                                  QStringLiteral("N"));
+    const QCommandLineOption riders(QStringLiteral("riders"),
+                                    QStringLiteral("Add K computer riders (1 to 7) of the level last chosen at "
+                                                   "start-up."),
+                                    QStringLiteral("K"));
+    parser.addOptions({help, version, demo, riders});
+    QStringList args;
+    for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    auto fail = [](const QString& text) {
+        std::fprintf(stderr, "lumivex: %s\n", qPrintable(text));
+        return 2;
+    };
+    if (!parser.parse(args)) return fail(parser.errorText());
+    if (parser.isSet(help)) {
+        // Without an application object yet, the parser cannot know the program's name.
+        std::fputs(qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("lumivex"))),
+                   stdout);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::printf("lumivex %s\n", LUMIVEX_VERSION);
+        return 0;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return fail(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+    auto number = [&](const QCommandLineOption& opt, int lo, int hi, int& out) -> bool {
+        if (!parser.isSet(opt)) return true;
+        bool ok = false;
+        const int v = parser.value(opt).toInt(&ok);
+        if (!ok || v < lo || v > hi) return false;
+        out = v;
+        return true;
+    };
+    if (!number(demo, 2, 8, o.demo)) return fail(QStringLiteral("--demo takes a number of players from 2 to 8"));
+    if (!number(riders, 1, 7, o.riders)) return fail(QStringLiteral("--riders takes a number from 1 to 7"));
+    return std::nullopt;
+}
+} // namespace
 
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("lumivex"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LUMIVEX_VERSION));
+    Options options;
+    if (const auto exit = ParseCommandLine(argc, argv, options)) return *exit;
+
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Lumivex"));
-    app.setApplicationVersion(QStringLiteral("1.24"));
     // The game window on the host may close while the panel stays; the panel's own
     // unload is what ends the program.
     app.setQuitOnLastWindowClosed(false);
@@ -25,7 +94,12 @@ int main(int argc, char* argv[]) {
     frmAbout about;
     game.SetAboutOpener([&about] { about.Open(); });
     panel.SetAboutOpener([&about] { about.Open(); });
-    instance.SetMessageBox([&panel](const QString& text, const QString& title, MessageIcon icon) {
+    instance.SetMessageBox([&panel, &options](const QString& text, const QString& title, MessageIcon icon) {
+        if (options.demo) { // a demo plays on by itself: its boxes would only pile up
+            std::printf("%s\n", qPrintable(text));
+            std::fflush(stdout);
+            return;
+        }
         auto* box = new QMessageBox(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
                                     title, text, QMessageBox::Ok, &panel);
         box->setAttribute(Qt::WA_DeleteOnClose);
@@ -35,5 +109,26 @@ int main(int argc, char* argv[]) {
 
     panel.Load();
     panel.show();
+
+    Roster& roster = instance.GetRoster();
+    if (options.riders > 0)
+        QTimer::singleShot(RidersAfterMs, &panel, [&panel, &options] {
+            for (int i = 0; i < options.riders; ++i) panel.cmdAddRider_Click();
+        });
+    if (options.demo > 0) {
+        auto start = [&panel, &roster, &options] {
+            Roster::MatchOptions o = panel.Options();
+            o.settings.numPlayers = options.demo;
+            roster.StartMatch(o);
+        };
+        QTimer::singleShot(RidersAfterMs, &panel, [&instance, &roster, &options, start] {
+            instance.GetPilots().Add(0, RiderLevel::Hard, static_cast<std::uint32_t>(instance.Random().Next() * 1e6f));
+            for (int i = 1; i < options.demo; ++i) roster.AddRider(RiderLevel::Hard);
+            // Their own Register messages come back before the match starts.
+            QTimer::singleShot(RidersAfterMs, start);
+        });
+        QObject::connect(&instance, &Instance::matchWon, &panel,
+                         [start] { QTimer::singleShot(DemoRestartMs, start); });
+    }
     return app.exec();
 }

@@ -3,6 +3,7 @@
 #include "InProcessBus.h"
 #include "Instance.h"
 #include "Messages.h"
+#include "RiderBench.h"
 #include "frmVyre.h"
 
 #include <QApplication>
@@ -242,6 +243,10 @@ void Timing(double seconds) {
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     QApplication app(argc, argv);
+    if (argc > 1 && QByteArray(argv[1]) == "tournament") {
+        riderbench::Tournament(argc > 2 ? std::atoi(argv[2]) : 300);
+        return 0;
+    }
     const double seconds = argc > 1 ? std::atof(argv[1]) : 5.0;
     if (argc > 2 && QByteArray(argv[2]) == "window") { // for profiling the view alone
         const Run shown = RealLoop(85, seconds, true);
@@ -252,5 +257,7 @@ int main(int argc, char* argv[]) {
     std::printf("Lumivex benchmark: 8 riders, 1500 x 1500 arena, thin trails, wrap-around\n");
     HostWork(20000);
     Timing(seconds);
+    riderbench::Cost();
+    riderbench::HostWithRiders(seconds);
     return 0;
 }

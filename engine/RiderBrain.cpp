@@ -11,7 +11,8 @@
 namespace {
 // Search budgets, in cells visited: they bound a decision's cost on the largest arena.
 constexpr int NormalRoom = 1500;
-constexpr int HardTerritory = 2200;
+constexpr int HardTerritory = 1500;
+constexpr int HardRoom = 1000;
 constexpr int HardReply = 700;
 constexpr int FillRoom = 2500;
 constexpr int MateRoom = 500;
@@ -159,6 +160,16 @@ bool IsMate(const RiderView& v, int i) {
     const int n = v.numPlayers;
     if (!v.teamOn || n < 4 || n % 2 != 0) return false;
     return (i <= n / 2) == (v.me <= n / 2);
+}
+
+// Whether a riding opponent's head is within this many pixels along both axes.
+bool OpponentNear(const RiderView& v, int pixels) {
+    for (int i = 1; i <= v.numPlayers; ++i) {
+        if (i == v.me || v.out[i] || IsMate(v, i)) continue;
+        if (std::abs(v.heads[i].x - v.heads[v.me].x) <= pixels && std::abs(v.heads[i].y - v.heads[v.me].y) <= pixels)
+            return true;
+    }
+    return false;
 }
 } // namespace
 
@@ -325,6 +336,8 @@ RiderWish RiderBrain::Decide(const RiderView& v, CellMap& cells) {
     std::uniform_real_distribution<double> unit(0, 1);
     const bool randomTurn = easy && atLane && unit(random_) < RandomTurnChance;
     if (!danger && !randomTurn && (easy || !atLane)) return keep;
+    // In open play every other lane is often enough; near an opponent, every lane counts.
+    if (!danger && !easy && ++lanes_ % 2 == 0 && !OpponentNear(v, 2 * ReplyRange * g)) return keep;
 
     const Lanes lanes(cells, v);
     const int horizon = easy ? g + 2 : 4 * g + 4;
@@ -378,7 +391,8 @@ RiderWish RiderBrain::Decide(const RiderView& v, CellMap& cells) {
             }
             const double t = Territory(v, cells, o, HardTerritory);
             if (t < 1e4) allAlone = false;
-            o.score += 10 * (t >= 1e4 ? t - 1e4 : t) + o.path.ticks;
+            // Territory wins rounds, but only with room to use it: both count.
+            o.score += 3 * (t >= 1e4 ? t - 1e4 : t) + 10 * Space(v, cells, o, HardRoom) + o.path.ticks;
             if (v.teamOn) o.score += 5 * MatesRoom(v, cells, o);
             break;
         }

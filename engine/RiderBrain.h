@@ -54,7 +54,10 @@ public:
 
     RiderLevel Level() const { return level_; }
     // Forgets what it learnt of the last round.
-    void NewRound() { alone_ = false; }
+    void NewRound() {
+        alone_ = false;
+        lanes_ = 0;
+    }
     // The rider's wish after the latest positions; cheap unless there is something to decide.
     RiderWish Decide(const RiderView& v, CellMap& cells);
 
@@ -85,4 +88,5 @@ private:
     RiderLevel level_;
     std::mt19937 random_;
     bool alone_ = false; // sealed off from every opponent: stays so for the round
+    int lanes_ = 0;      // lane crossings this round
 };

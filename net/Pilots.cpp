@@ -72,26 +72,41 @@ void Pilots::OnPositions(const std::array<RiderView::Head, 8>& heads, const std:
         // The arena as this round's setup and obstacles left it, with the first discs on it.
         round_ = in_.Setup().SetupsDone();
         cells_.Build(board.Arena(), s.ArenaBackColor, s.Thickness);
-        for (Pilot& p : pilots_) p.brain.NewRound();
+        for (Pilot& p : pilots_) {
+            p.brain.NewRound();
+            const PlayerRecord& r = s.Players[static_cast<std::size_t>(std::clamp(p.slot + 1, 1, 8))];
+            p.sent = {r.RequestedDirection, r.Turbo};
+        }
     } else {
         for (int i = 1; i <= n; ++i) cells_.MarkDisc(heads_[i].x, heads_[i].y);
     }
     if (s.RoundOver || s.Paused) return;
+    QElapsedTimer watch;
     for (Pilot& p : pilots_) {
         if (p.slot + 1 > n) continue;
-        Steer(p.slot, p.brain.Decide(ViewFor(p.slot), cells_));
+        if (meter_) watch.start();
+        const RiderWish wish = p.brain.Decide(ViewFor(p.slot), cells_);
+        if (meter_) meter_(p.brain.Level(), watch.nsecsElapsed());
+        Steer(p, wish);
     }
 }
 
-void Pilots::Steer(int slot, const RiderWish& wish) {
+void Pilots::Steer(Pilot& pilot, const RiderWish& wish) {
     MatchState& s = in_.State();
+    const int slot = pilot.slot;
     PlayerRecord& p = s.Players[static_cast<std::size_t>(slot + 1)];
-    if (wish.direction == p.RequestedDirection && wish.turbo == p.Turbo) return;
+    if (p.Turbo == 0) pilot.sent.turbo = 0; // the host switched it off when the fuel ran out
+    if (wish.direction == pilot.sent.direction && wish.turbo == pilot.sent.turbo) return;
+    pilot.sent = wish;
     if (s.LocalPlayer == 0) {
+        // The host's own input path: its record takes the wish as a Steer would on arrival.
         Steering::ApplySteer(p, wish.direction, wish.turbo);
-        return;
+        if (slot == 0) return; // the host's own player, like its keys, sends nothing
+    } else {
+        p.RequestedDirection = static_cast<std::int16_t>(wish.direction);
+        p.Turbo = static_cast<std::int16_t>(wish.turbo);
     }
-    p.RequestedDirection = static_cast<std::int16_t>(wish.direction);
-    p.Turbo = static_cast<std::int16_t>(wish.turbo);
+    // Every rider in a client's slot also steers on the wire, so any host drives it and
+    // every copy sees who asked for what.
     in_.Link().SendSteer(slot, wish.direction, wish.turbo);
 }

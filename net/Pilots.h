@@ -3,14 +3,17 @@
 #include "CellMap.h"
 #include "RiderBrain.h"
 
+#include <QElapsedTimer>
 #include <array>
+#include <functional>
 #include <vector>
 
 class Instance;
 
 // Steers the computer riders an instance owns, from what the instance draws: after every
-// Positions message each rider may change its wish, and only a change is sent. On the host
-// a wish goes straight into the player's record, as a client's Steer would on arrival.
+// Positions message each rider may change its wish, and only a change is sent, as Steer.
+// On the host a wish also goes straight into the player's record, as a Steer would on
+// arrival, so it counts from the next tick whatever the network does.
 class Pilots {
 public:
     explicit Pilots(Instance& instance) : in_(instance) {}
@@ -29,16 +32,21 @@ public:
     // The view a rider of this slot decides from; tests and the benchmark use it too.
     RiderView ViewFor(int slot) const;
     CellMap& Cells() { return cells_; }
+    // The benchmark's stopwatch: called with each decision's cost.
+    using CostFn = std::function<void(RiderLevel level, qint64 nanoseconds)>;
+    void SetCostMeter(CostFn meter) { meter_ = std::move(meter); }
 
 private:
     struct Pilot {
         int slot;
         RiderBrain brain;
+        RiderWish sent{}; // the wish last passed on
     };
-    void Steer(int slot, const RiderWish& wish);
+    void Steer(Pilot& pilot, const RiderWish& wish);
 
     Instance& in_;
     std::vector<Pilot> pilots_;
+    CostFn meter_;
     CellMap cells_;
     int round_ = -1; // the round setup the cells were built for
     std::array<RiderView::Head, 9> heads_{};

@@ -1,0 +1,222 @@
+#include "RiderBench.h"
+
+#include "InProcessBus.h"
+#include "Instance.h"
+#include "Messages.h"
+#include "Outcome.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace riderbench {
+namespace {
+
+// Delivers every datagram to its own instance at once: a whole round runs without an
+// event loop, as fast as the simulation and the riders allow.
+class Loopback : public Transport {
+public:
+    void InitSockets() override {}
+    void Close() override {}
+    void SendData(const QByteArray& text) override {
+        if (text.startsWith("3\x01")) outcome = text.mid(2).toInt();
+        if (instance) instance->GetDispatcher().tcpReceive_DataArrival(text);
+    }
+    Instance* instance = nullptr;
+    int outcome = 0;
+};
+
+double Percentile(std::vector<double> v, double p) {
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    return v[std::min(v.size() - 1, static_cast<size_t>(p * (v.size() - 1) + 0.5))];
+}
+
+const char* Name(RiderLevel l) { return l == RiderLevel::Easy ? "Easy" : l == RiderLevel::Normal ? "Normal" : "Hard"; }
+
+// The panel's default options (turbo on, snap to grid, complexity 8, thin trails) on a host
+// whose players are all computer riders of the given levels.
+void SetUp(Instance& in, const std::vector<RiderLevel>& levels, int w, int h, std::uint32_t seed) {
+    MatchState& s = in.State();
+    s.LocalPlayer = 0;
+    s.NumPlayers = static_cast<std::int16_t>(levels.size());
+    s.Speed = 1;
+    s.Thickness = 0;
+    s.TurboOn = True16;
+    s.SnapToGrid = True16;
+    s.Complexity = 8;
+    s.FixedPosition = True16;
+    s.MatchOver = True16; // no countdown: the benchmark starts each round itself
+    in.GetBoard().ResizeArena(w, h);
+    in.GetBoard().Arena().SetBackColor(colours::White);
+    s.ArenaBackColor = colours::White;
+    for (int i = 1; i <= 8; ++i) s.Players[i].Color = colours::PlayerDefault[i];
+    for (std::size_t i = 0; i < levels.size(); ++i)
+        in.GetPilots().Add(static_cast<int>(i), levels[i], seed * 31 + static_cast<std::uint32_t>(i));
+    QObject::connect(&in.GetBoard(), &Board::changed, [&in] { in.GetBoard().TakeChanges(); });
+}
+
+// Plays one round; the winners' player numbers (none for a draw or a round that never ends).
+std::vector<int> PlayRound(const std::vector<RiderLevel>& levels, int w, int h, std::uint32_t seed,
+                           const Pilots::CostFn& meter = {}) {
+    Loopback net;
+    Instance in(net, seed);
+    net.instance = &in;
+    SetUp(in, levels, w, h, seed);
+    if (meter) in.GetPilots().SetCostMeter(meter);
+    in.Setup().SetupRound();
+    for (int tick = 0; tick < 200000 && !in.State().RoundOver; ++tick) in.Loop().Tick();
+    const auto entry = outcome::Lookup(net.outcome);
+    return entry ? entry->winners : std::vector<int>{};
+}
+
+struct Tally {
+    int wins = 0, losses = 0, draws = 0;
+};
+
+void Duel(RiderLevel a, RiderLevel b, int w, int h, int rounds) {
+    Tally t;
+    for (int r = 0; r < rounds; ++r) {
+        // Start places alternate: on odd rounds the first level rides player 2.
+        const bool swap = r % 2 == 1;
+        const auto winners = PlayRound(swap ? std::vector{b, a} : std::vector{a, b}, w, h, 1000u + r);
+        if (winners.size() != 1) {
+            ++t.draws;
+            continue;
+        }
+        const bool aWon = (winners[0] == 1) != swap;
+        aWon ? ++t.wins : ++t.losses;
+    }
+    const int decided = std::max(1, t.wins + t.losses);
+    std::printf("%-6s vs %-6s %4d x %-4d  won %5.1f%%  lost %5.1f%%  drawn %5.1f%%  (won %5.1f%% of decided)\n",
+                Name(a), Name(b), w, h, 100.0 * t.wins / rounds, 100.0 * t.losses / rounds, 100.0 * t.draws / rounds,
+                100.0 * t.wins / decided);
+    std::fflush(stdout);
+}
+
+void FreeForAll(int w, int h, int rounds) {
+    // Two Hard, three Normal and three Easy riders, their places turning every round.
+    const std::vector<RiderLevel> mix = {RiderLevel::Hard,   RiderLevel::Hard,   RiderLevel::Normal, RiderLevel::Normal,
+                                         RiderLevel::Normal, RiderLevel::Easy,   RiderLevel::Easy,   RiderLevel::Easy};
+    std::map<RiderLevel, int> wins;
+    int decided = 0;
+    for (int r = 0; r < rounds; ++r) {
+        std::vector<RiderLevel> levels(8);
+        for (int i = 0; i < 8; ++i) levels[static_cast<std::size_t>((i + r) % 8)] = mix[static_cast<std::size_t>(i)];
+        const auto winners = PlayRound(levels, w, h, 5000u + r);
+        if (winners.size() != 1) continue;
+        ++decided;
+        ++wins[levels[static_cast<std::size_t>(winners[0] - 1)]];
+    }
+    const double d = std::max(1, decided);
+    std::printf("8-rider free-for-all %4d x %-4d  %d of %d decided: Hard %.1f%% (share 25%%), Normal %.1f%% (37.5%%), "
+                "Easy %.1f%% (37.5%%)\n",
+                w, h, decided, rounds, 100 * wins[RiderLevel::Hard] / d, 100 * wins[RiderLevel::Normal] / d,
+                100 * wins[RiderLevel::Easy] / d);
+    std::fflush(stdout);
+}
+
+double CpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return t.tv_sec + t.tv_nsec / 1e9;
+}
+
+void Line(const char* name, double value, const char* unit) {
+    std::printf("%-44s %12.3f %s\n", name, value, unit);
+}
+
+struct Timing {
+    std::vector<qint64> stamps;
+    double cpu = 0;
+    double seconds = 0;
+};
+
+// A host and seven Hard riders it owns, on the event loop; decided rounds start over.
+Timing RealHost(int speed, double seconds) {
+    InProcessBus bus;
+    BusTransport transport(bus);
+    Instance host(transport, 9);
+    transport.InitSockets();
+    std::vector<RiderLevel> levels(8, RiderLevel::Hard);
+    SetUp(host, levels, 1500, 1500, 9);
+    host.GetPilots().Remove(0); // player 1 is the host's own, unsteered here but for its turns
+    host.State().Speed = static_cast<std::int16_t>(speed);
+    Timing r;
+    QElapsedTimer clock;
+    QObject::connect(&transport, &Transport::datagramArrived, [&](const QByteArray& d) {
+        if (d.startsWith("1\x01")) r.stamps.push_back(clock.nsecsElapsed());
+    });
+    auto next = [&] {
+        host.Setup().SetupRound();
+        host.Loop().Vyre_Game();
+    };
+    QObject::connect(&host.Loop(), &GameLoop::finished, [&] { QTimer::singleShot(0, next); });
+    // Player 1 is steered from outside now and then, as a person would.
+    QTimer keys;
+    int turn = 0;
+    QObject::connect(&keys, &QTimer::timeout, [&] { host.State().Players[1].RequestedDirection = 1 + (++turn % 4); });
+    keys.start(700);
+    QEventLoop wait;
+    QTimer::singleShot(static_cast<int>(seconds * 1000), &wait, &QEventLoop::quit);
+    clock.start();
+    const double cpu0 = CpuSeconds();
+    next();
+    wait.exec();
+    r.cpu = CpuSeconds() - cpu0;
+    r.seconds = clock.nsecsElapsed() / 1e9;
+    host.Loop().Abandon();
+    return r;
+}
+
+} // namespace
+
+void Tournament(int rounds) {
+    std::printf("Computer riders, %d rounds per pairing, start places alternating\n", rounds);
+    for (auto [w, h] : {std::pair{360, 295}, std::pair{1500, 1500}}) {
+        const int n = w > 1000 ? std::max(10, rounds / 3) : rounds;
+        Duel(RiderLevel::Hard, RiderLevel::Easy, w, h, n);
+        Duel(RiderLevel::Normal, RiderLevel::Easy, w, h, n);
+        Duel(RiderLevel::Hard, RiderLevel::Normal, w, h, n);
+        FreeForAll(w, h, std::max(10, n / 2));
+    }
+}
+
+void Cost() {
+    for (RiderLevel level : {RiderLevel::Easy, RiderLevel::Normal, RiderLevel::Hard}) {
+        std::vector<double> us;
+        for (std::uint32_t seed = 1; seed <= 3; ++seed)
+            PlayRound(std::vector<RiderLevel>(8, level), 1500, 1500, seed,
+                      [&us](RiderLevel, qint64 ns) { us.push_back(ns / 1000.0); });
+        std::printf("rider decision per tick, %-6s (8 riders, 1500 x 1500)  median %7.2f us  p99 %8.2f us  "
+                    "max %8.2f us  (%zu decisions)\n",
+                    Name(level), Percentile(us, 0.5), Percentile(us, 0.99), Percentile(us, 1.0), us.size());
+    }
+}
+
+void HostWithRiders(double seconds) {
+    const Timing fast = RealHost(1, 2);
+    Line("ticks per second at Speed 1, 7 Hard riders", fast.stamps.size() / fast.seconds, "ticks/s");
+    const Timing r = RealHost(85, seconds);
+    const double configured = GameLoop::DelayNs(85) / 1e6;
+    std::vector<double> deviations;
+    double sum = 0;
+    for (size_t i = 1; i < r.stamps.size(); ++i) {
+        const double ms = (r.stamps[i] - r.stamps[i - 1]) / 1e6;
+        if (ms < 0.05) continue;
+        sum += ms;
+        deviations.push_back(std::abs(ms - configured));
+    }
+    Line("mean tick period at Speed 85, 7 Hard riders", sum / std::max<size_t>(1, deviations.size()), "ms");
+    Line("p99 deviation, 7 Hard riders", Percentile(deviations, 0.99), "ms");
+    Line("host CPU at Speed 85, 7 Hard riders", 100 * r.cpu / r.seconds, "% of a core");
+}
+
+} // namespace riderbench

@@ -1,0 +1,12 @@
+#pragma once
+
+// Computer riders in the benchmark: their strength against each other, their cost per
+// tick, and a host's timing with seven of them.
+namespace riderbench {
+// Round-robin of the three levels, `rounds` rounds per pairing and arena, plus free-for-alls.
+void Tournament(int rounds);
+// Decision cost per rider per tick by level, eight riders on 1500 x 1500.
+void Cost();
+// A host with seven Hard riders on the event loop: tick timing, CPU and ticks per second.
+void HostWithRiders(double seconds);
+} // namespace riderbench

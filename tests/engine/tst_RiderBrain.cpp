@@ -1,0 +1,135 @@
+#include "Canvas.h"
+#include "CellMap.h"
+#include "RiderBrain.h"
+
+#include <QtTest>
+
+// A computer rider's decisions on small boards drawn as text, one character a cell of a thin
+// trail's lanes (3 x 3 pixels): '#' is taken, '.' free, 'R' the rider's head, 'M' a team
+// mate's head. The outer walls are drawn as round setup draws them.
+class tst_RiderBrain : public QObject {
+    Q_OBJECT
+
+private slots:
+    void decisionsOnSmallBoards_data();
+    void decisionsOnSmallBoards();
+};
+
+namespace {
+constexpr Colour Back = 0xFFFFFF;
+constexpr Colour Taken = 0x404040;
+constexpr int Pitch = 3;
+
+struct Board {
+    Canvas arena{1, 1, Back};
+    QPoint rider, mate{-1, -1};
+};
+
+Board Draw(const QStringList& art) {
+    Board b;
+    const int w = static_cast<int>(art[0].size()) * Pitch, h = static_cast<int>(art.size()) * Pitch;
+    b.arena.Resize(w, h);
+    b.arena.SetFillStyle(Canvas::FillStyle::Solid);
+    b.arena.SetFillColor(Taken);
+    b.arena.Box(0, 0, 1, h - 3, Taken);
+    b.arena.Box(0, 0, w - 3, 1, Taken);
+    b.arena.Box(1, h - 4, w - 3, h - 3, Taken);
+    b.arena.Box(w - 4, 1, w - 3, h - 3, Taken);
+    for (int j = 0; j < art.size(); ++j)
+        for (int i = 0; i < art[j].size(); ++i) {
+            const QChar c = art[j][i];
+            const int x = i * Pitch, y = j * Pitch;
+            if (c == QLatin1Char('#')) b.arena.Box(x - 1, y - 1, x + 1, y + 1, Taken);
+            if (c == QLatin1Char('R') || c == QLatin1Char('M')) b.arena.Circle(x, y, 1, Taken);
+            if (c == QLatin1Char('R')) b.rider = {x, y};
+            if (c == QLatin1Char('M')) b.mate = {x, y};
+        }
+    return b;
+}
+} // namespace
+
+void tst_RiderBrain::decisionsOnSmallBoards_data() {
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QStringList>("art");
+    QTest::addColumn<int>("heading");
+    QTest::addColumn<int>("nudgeX"); // pixels the head lies past its lane crossing
+    QTest::addColumn<QString>("flags"); // s: snap to grid, w: wrap-around, t: team play
+    QTest::addColumn<QList<int>>("allowed");
+
+    const QStringList oneWay = {"#########", "#.......#", "#.......#", "#.......#", "###R#####", "#########"};
+    const QStringList fork = {"###########", "#...#.....#", "#...#.....#", "#...#.....#", "#...R.....#",
+                              "###########"};
+    const QStringList boxedIn = {"#######", "#######", "#..R#.#", "#######", "#######"};
+    const QStringList diagonalOnly = {"#######", "##.#.##", "#..R#.#", "##.#.##", "#######"};
+    // The one way up from the lower corridor is at its far end: turning at any earlier lane
+    // crossing runs into the wall.
+    const QStringList lastLane = {"##########", "#........#", "#........#", "######.###", "#.R....###",
+                                  "##########"};
+    const QStringList wrap = {"###############", "#.....###.....#", "#.....###.#####", "#.....###R...##",
+                              "#.....###.#####", "#.....###.#####", "###############"};
+    const QStringList mate = {"#############", "#....##.....#", "#....##.....#", "#....##.....#",
+                              "#.....R.....#", "#####.#######", "###...#######", "###.M.#######",
+                              "#############"};
+    const QList<int> anyButReverse = {1, 2, 3};
+
+    for (int level = 0; level <= 2; ++level) {
+        const char* name = level == 0 ? "Easy" : level == 1 ? "Normal" : "Hard";
+        QTest::addRow("%s: with one way out it takes it", name) << level << oneWay << 2 << 0 << "s" << QList<int>{1};
+        QTest::addRow("%s: never asks for the reverse", name) << level << boxedIn << 2 << 0 << "s" << anyButReverse;
+        QTest::addRow("%s: no diagonal without diagonal motion", name)
+            << level << diagonalOnly << 2 << 0 << "s" << anyButReverse;
+    }
+    for (int level = 1; level <= 2; ++level) {
+        const char* name = level == 1 ? "Normal" : "Hard";
+        QTest::addRow("%s: at a fork, the larger region", name) << level << fork << 1 << 0 << "s" << QList<int>{2};
+        QTest::addRow("%s: grid: no turn that the next crossing would take too early", name)
+            << level << lastLane << 2 << 3 << "s" << QList<int>{2};
+        QTest::addRow("%s: grid: asks before the last crossing", name)
+            << level << lastLane << 2 << 10 << "s" << QList<int>{1};
+        QTest::addRow("%s: wrap-around: rides through the edge to escape", name)
+            << level << wrap << 2 << 0 << "sw" << QList<int>{2};
+        QTest::addRow("%s: without wrap-around the same corridor is a dead end", name)
+            << level << wrap << 2 << 0 << "s" << QList<int>{1, 3};
+    }
+    QTest::addRow("Normal: team play: leaves the mate's way out open")
+        << 1 << mate << 1 << 0 << "st" << QList<int>{2};
+    QTest::addRow("Normal: without team play the same rider takes the larger room")
+        << 1 << mate << 1 << 0 << "s" << QList<int>{4};
+}
+
+void tst_RiderBrain::decisionsOnSmallBoards() {
+    QFETCH(int, level);
+    QFETCH(QStringList, art);
+    QFETCH(int, heading);
+    QFETCH(int, nudgeX);
+    QFETCH(QString, flags);
+    QFETCH(QList<int>, allowed);
+
+    const Board b = Draw(art);
+    RiderView v;
+    v.arena = &b.arena;
+    v.back = Back;
+    v.snapToGrid = flags.contains(QLatin1Char('s'));
+    v.warp = flags.contains(QLatin1Char('w'));
+    v.teamOn = flags.contains(QLatin1Char('t'));
+    v.numPlayers = v.teamOn ? 4 : 2;
+    v.me = 1;
+    v.heads[1] = {b.rider.x() + nudgeX, b.rider.y()};
+    v.directions[1] = heading;
+    v.requested = heading;
+    for (int i = 2; i <= 8; ++i) v.out[i] = true; // nobody else rides, unless a mate is drawn
+    if (b.mate.x() >= 0) {
+        v.heads[2] = {b.mate.x(), b.mate.y()};
+        v.directions[2] = 1;
+        v.out[2] = false;
+    }
+    CellMap cells;
+    cells.Build(b.arena, Back, 0);
+    RiderBrain brain(static_cast<RiderLevel>(level), 1);
+    const RiderWish wish = brain.Decide(v, cells);
+    QVERIFY2(allowed.contains(wish.direction), qPrintable(QStringLiteral("asked for %1").arg(wish.direction)));
+    QCOMPARE(wish.turbo, 0); // turbo is off in this match
+}
+
+QTEST_GUILESS_MAIN(tst_RiderBrain)
+#include "tst_RiderBrain.moc"

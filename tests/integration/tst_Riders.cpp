@@ -1,0 +1,152 @@
+#include "Stubs.h"
+
+#include <QtTest>
+
+// Computer riders on the in-process bus: they register and leave like clients, steer any
+// host through Steer, and play whole matches. The hosting runs through the roster model,
+// with no widget.
+class tst_Riders : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ridersPlayWholeMatches_data();
+    void ridersPlayWholeMatches();
+    void rosterMessagesForRiders();
+    void slotTakenElsewhereMovesTheRider();
+    void noFreeSlotRefusesWithoutSending();
+};
+
+namespace {
+Roster::MatchOptions Options(int players) {
+    Roster::MatchOptions o;
+    o.settings = TestSettings(players);
+    o.settings.matchScore = 2;
+    o.settings.speed = 1;
+    return o;
+}
+
+std::unique_ptr<Node> MakeNode(InProcessBus& bus, std::uint32_t seed) {
+    auto n = std::make_unique<Node>(bus, seed);
+    n->instance.GetCountdown().SetStepInterval(60);
+    return n;
+}
+
+int Count(const Recorder& r, int number, int slot) {
+    int n = 0;
+    for (const QByteArray& d : r.Numbered(number))
+        if (d.split(wire::Delimiter).value(1) == QByteArray::number(slot)) ++n;
+    return n;
+}
+} // namespace
+
+void tst_Riders::ridersPlayWholeMatches_data() {
+    QTest::addColumn<int>("hostRiders");   // riders the host owns
+    QTest::addColumn<int>("clientRiders"); // riders a second instance owns
+    QTest::newRow("a host with 7 Hard riders") << 7 << 0;
+    QTest::newRow("a plain host driven by another instance's two riders") << 0 << 2;
+}
+
+void tst_Riders::ridersPlayWholeMatches() {
+    // The match ends with a winner on every instance; the riders of a non-hosting instance
+    // reach the host only through their Steer messages.
+    QFETCH(int, hostRiders);
+    QFETCH(int, clientRiders);
+    InProcessBus bus;
+    auto host = MakeNode(bus, 1);
+    auto other = MakeNode(bus, 2);
+    for (int i = 0; i < hostRiders; ++i) QVERIFY(host->R().AddRider(RiderLevel::Hard));
+    for (int i = 0; i < clientRiders; ++i) QVERIFY(other->R().AddRider(RiderLevel::Hard));
+    QTRY_COMPARE(host->R().Text(1).isEmpty(), false);
+    Recorder recorder(bus);
+
+    Roster::MatchOptions o = Options(1 + hostRiders + clientRiders);
+    QCOMPARE(host->R().StartMatch(o), Roster::Start::Started);
+    QTRY_VERIFY_WITH_TIMEOUT(host->S().MatchOver, 120000);
+    QTest::qWait(50);
+    for (Node* n : {host.get(), other.get()}) {
+        QVERIFY(n->S().MatchOver);
+        QCOMPARE(n->boxes.size(), 1);
+    }
+    QCOMPARE(host->window.width, 360); // the hosting sequence sized the game window
+    if (clientRiders > 0) {
+        for (int slot = 1; slot <= clientRiders; ++slot) QVERIFY(Count(recorder, 2, slot) > 0);
+        // Only wishes that changed went out: far fewer Steer messages than ticks.
+        QVERIFY(recorder.Numbered(2).size() < recorder.Numbered(1).size() / 2);
+    }
+}
+
+void tst_Riders::rosterMessagesForRiders() {
+    // A roll call is answered with the owner's own Register and one per rider; removal and
+    // exit say goodbye for each rider; after Reset All no rider is left anywhere.
+    InProcessBus bus;
+    auto owner = MakeNode(bus, 3);
+    auto host = MakeNode(bus, 4);
+    owner->R().AddRider(RiderLevel::Easy);
+    owner->R().AddRider(RiderLevel::Normal);
+    owner->R().AddRider(RiderLevel::Hard);
+    QTRY_COMPARE(host->R().Text(3), QStringLiteral("Computer 4 (Hard) ready!"));
+    QCOMPARE(host->R().Text(1), QStringLiteral("Computer 2 (Easy) ready!"));
+
+    Recorder recorder(bus);
+    auto late = MakeNode(bus, 5);
+    late->instance.SendData(wire::RollCall());
+    QTRY_COMPARE(late->R().Text(2), QStringLiteral("Computer 3 (Normal) ready!"));
+    QTest::qWait(20);
+    for (int slot = 1; slot <= 3; ++slot) QCOMPARE(Count(recorder, 9, slot), 1);
+
+    QVERIFY(owner->R().RemoveRider(2));
+    QTRY_COMPARE(host->R().Text(2), QString());
+    QCOMPARE(Count(recorder, 13, 2), 1);
+    owner->R().RemoveAllRiders(); // the program's exit
+    QTRY_COMPARE(host->R().Text(1), QString());
+    QCOMPARE(Count(recorder, 13, 1), 1);
+    QCOMPARE(Count(recorder, 13, 3), 1);
+
+    owner->R().AddRider(RiderLevel::Hard);
+    QTRY_VERIFY(!host->R().Text(1).isEmpty());
+    host->S().LocalPlayer = 0; // Reset All pressed on a host: everyone else forgets
+    host->instance.SendData(wire::ResetAll());
+    QTRY_VERIFY(owner->R().Riders().empty());
+    QVERIFY(owner->instance.GetPilots().Empty());
+    late->instance.SendData(wire::RollCall());
+    QTest::qWait(30);
+    QCOMPARE(late->R().Text(1), QString());
+}
+
+void tst_Riders::slotTakenElsewhereMovesTheRider() {
+    // Two instances claimed slot 1 at once: the rider's owner gives it up and takes the next
+    // free slot, noting it, and never keeps two riders in one slot.
+    InProcessBus bus;
+    auto owner = MakeNode(bus, 6);
+    auto watcher = MakeNode(bus, 7);
+    QSignalSpy notes(&owner->R(), &Roster::note);
+    owner->R().AddRider(RiderLevel::Hard);
+    QTRY_VERIFY(!watcher->R().Text(1).isEmpty());
+    watcher->instance.SendData(wire::Register(1, QStringLiteral("Zoe"), colours::White));
+    QTRY_COMPARE(watcher->R().Text(2), QStringLiteral("Computer 3 (Hard) ready!"));
+    QCOMPARE(watcher->R().Text(1), QStringLiteral("Zoe ready!"));
+    QCOMPARE(owner->R().Riders().size(), std::size_t(1));
+    QCOMPARE(owner->R().Riders().front().slot, 2);
+    QVERIFY(owner->instance.GetPilots().Has(2));
+    QVERIFY(!owner->instance.GetPilots().Has(1));
+    QCOMPARE(notes.count(), 1);
+    // Our own announcement coming back is not a conflict.
+    owner->instance.SendData(wire::RollCall());
+    QTest::qWait(30);
+    QCOMPARE(owner->R().Riders().front().slot, 2);
+}
+
+void tst_Riders::noFreeSlotRefusesWithoutSending() {
+    // With all seven slots taken the rider is refused in the program's words; nothing is sent.
+    InProcessBus bus;
+    auto n = MakeNode(bus, 8);
+    for (int slot = 1; slot <= 7; ++slot) n->R().SetText(slot, QStringLiteral("x"));
+    Recorder recorder(bus);
+    QVERIFY(!n->R().AddRider(RiderLevel::Hard));
+    QTest::qWait(20);
+    QCOMPARE(n->boxes, QStringList{QStringLiteral("Only 7 instances can serve as clients")});
+    QVERIFY(recorder.seen.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(tst_Riders)
+#include "tst_Riders.moc"
