@@ -214,7 +214,10 @@ void frmMain::ShowRoster() {
     const Roster& roster = in_.GetRoster();
     for (int i = 1; i <= Roster::Slots; ++i) {
         QLineEdit* box = txtClient[static_cast<std::size_t>(i - 1)];
-        if (box->text() != roster.Text(i)) box->setText(roster.Text(i));
+        if (box->text() != roster.Text(i)) {
+            box->setText(roster.Text(i));
+            box->setCursorPosition(0); // a long name shows its start, not its end
+        }
         Paint(box, QPalette::Base, roster.Color(i));
     }
 }
