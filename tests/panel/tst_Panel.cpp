@@ -52,6 +52,7 @@ private slots:
         qunsetenv("USER");
     }
     void opensWithDefaultsWithoutAFile();
+    void ridersFromThePanel();
     void readsTheFileAndFallsBack_data();
     void readsTheFileAndFallsBack();
     void interlocksEnableTeamAndDiagonals();
@@ -87,6 +88,28 @@ void tst_Panel::opensWithDefaultsWithoutAFile() {
     QVERIFY(number >= 1 && number <= 100);
     QVERIFY(!p.cmdPause->isEnabled() && p.cmdResetMatch->isEnabled() && p.cmdStop->isEnabled());
     QVERIFY(m.game.isVisible());
+}
+
+void tst_Panel::ridersFromThePanel() {
+    // A rider of the chosen level fills the first free box; its level is kept in a section of
+    // its own, the [Main] keys untouched; after Client Registration riders can no longer be added.
+    InProcessBus bus;
+    Machine m(bus, "[Main]\nName=Ann\nPlayers=3\n");
+    m.panel.cboLevel->setCurrentIndex(2);
+    m.panel.cmdAddRider->click();
+    QTRY_COMPARE(m.panel.txtClient[0]->text(), QStringLiteral("Computer 2 (Hard) ready!"));
+    QCOMPARE(ReadIniString("Riders", QStringLiteral("Level"), m.in.State().IniFile), QStringLiteral("Hard"));
+    QCOMPARE(m.Ini("Players"), QStringLiteral("3"));
+    QVERIFY(m.panel.cmdRemoveRider->isEnabled());
+    m.panel.cmdRemoveRider->click();
+    QTRY_COMPARE(m.panel.txtClient[0]->text(), QString());
+    QVERIFY(!m.panel.cmdRemoveRider->isEnabled());
+    m.panel.cmdClient->click();
+    QVERIFY(!m.panel.cmdAddRider->isEnabled());
+
+    m.panel.cboLevel->setCurrentIndex(0);
+    m.panel.PopulateControls(); // as at the next start
+    QCOMPARE(m.panel.cboLevel->currentText(), QStringLiteral("Hard"));
 }
 
 void tst_Panel::readsTheFileAndFallsBack_data() {
