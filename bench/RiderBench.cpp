@@ -1,5 +1,6 @@
 #include "RiderBench.h"
 
+#include "BenchUtil.h"
 #include "InProcessBus.h"
 #include "Instance.h"
 #include "Messages.h"
@@ -18,6 +19,9 @@
 
 namespace riderbench {
 namespace {
+using benchutil::CpuSeconds;
+using benchutil::Line;
+using benchutil::Percentile;
 
 // Delivers every datagram to its own instance at once: a whole round runs without an
 // event loop, as fast as the simulation and the riders allow.
@@ -32,12 +36,6 @@ public:
     Instance* instance = nullptr;
     int outcome = 0;
 };
-
-double Percentile(std::vector<double> v, double p) {
-    if (v.empty()) return 0;
-    std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, static_cast<size_t>(p * (v.size() - 1) + 0.5))];
-}
 
 const char* Name(RiderLevel l) { return l == RiderLevel::Easy ? "Easy" : l == RiderLevel::Normal ? "Normal" : "Hard"; }
 
@@ -121,16 +119,6 @@ void FreeForAll(int w, int h, int rounds) {
                 w, h, decided, rounds, 100 * wins[RiderLevel::Hard] / d, 100 * wins[RiderLevel::Normal] / d,
                 100 * wins[RiderLevel::Easy] / d);
     std::fflush(stdout);
-}
-
-double CpuSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return t.tv_sec + t.tv_nsec / 1e9;
-}
-
-void Line(const char* name, double value, const char* unit) {
-    std::printf("%-44s %12.3f %s\n", name, value, unit);
 }
 
 struct Timing {

@@ -1,5 +1,6 @@
 // Lumivex benchmark: host and client costs per tick, tick rates and timing, CPU load and
 // network traffic, measured on an eight-rider match on a 1500 x 1500 arena. One figure a line.
+#include "BenchUtil.h"
 #include "InProcessBus.h"
 #include "Instance.h"
 #include "Messages.h"
@@ -15,6 +16,9 @@
 #include <vector>
 
 namespace {
+using benchutil::CpuSeconds;
+using benchutil::Line;
+using benchutil::Percentile;
 
 // Keeps what the host sends, for replay, and passes it on.
 class Tap : public Transport {
@@ -93,22 +97,6 @@ void KeepRiding(Instance& in) {
     in.GetBoard().Arena().Clear();
     for (int i = 1; i <= 8; ++i) s.Players[i].Crashed = 0;
     s.RoundOver = False16;
-}
-
-double Percentile(std::vector<double> v, double p) {
-    if (v.empty()) return 0;
-    std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, static_cast<size_t>(p * (v.size() - 1) + 0.5))];
-}
-
-double CpuSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return t.tv_sec + t.tv_nsec / 1e9;
-}
-
-void Line(const char* name, double value, const char* unit) {
-    std::printf("%-44s %12.3f %s\n", name, value, unit);
 }
 
 // Without a window nothing paints, but the changes are taken as the window would take them;

@@ -100,23 +100,9 @@ inline wire::Settings TestSettings(int players) {
     return s;
 }
 
-// What Start Match does to the host's own state before it sends the settings.
+// Start Match on the host, through the roster model, as the panel's button does it.
 inline void BecomeHost(Node& host, const wire::Settings& m) {
-    MatchState& s = host.S();
-    s.MatchOver = False16;
-    s.Complexity = static_cast<std::int16_t>(m.complexity);
-    s.Speed = static_cast<std::int16_t>(m.speed);
-    s.MatchScore = static_cast<std::int16_t>(m.matchScore);
-    s.NumPlayers = static_cast<std::int16_t>(m.numPlayers);
-    s.Thickness = static_cast<std::int16_t>(m.thickness);
-    s.LocalPlayer = 0;
-    s.WarpOn = m.warp ? True16 : False16;
-    s.TurboOn = m.turbo ? True16 : False16;
-    s.TeamOn = m.team ? True16 : False16;
-    s.SnapToGrid = True16;
-    s.FixedPosition = m.fixedPosition ? True16 : False16;
-    s.DiagonalMotion = m.diagonalMotion ? True16 : False16;
-    host.B().ResizeArena(m.width, m.height);
-    host.instance.SendData(wire::MatchSettings(m));
-    host.instance.GetCountdown().Start();
+    if (host.R().Text(1).isEmpty()) host.R().SetText(1, QStringLiteral("Client ready!"));
+    Roster::MatchOptions o{m, true};
+    host.R().StartMatch(o);
 }
