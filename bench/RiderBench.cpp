@@ -121,8 +121,22 @@ void FreeForAll(int w, int h, int rounds) {
     std::fflush(stdout);
 }
 
+// A bus member that notes when each Positions message leaves: the tick's own time, before
+// anyone has handled it.
+class StampingMember : public BusTransport {
+public:
+    using BusTransport::BusTransport;
+    void SendData(const QByteArray& text) override {
+        if (text.startsWith("1\x01")) stamps.push_back(clock.nsecsElapsed());
+        BusTransport::SendData(text);
+    }
+    std::vector<qint64> stamps;
+    QElapsedTimer clock;
+};
+
 struct Timing {
     std::vector<qint64> stamps;
+    double deciding = 0; // share of the run spent in the riders' decisions
     double cpu = 0;
     double seconds = 0;
 };
@@ -130,18 +144,16 @@ struct Timing {
 // A host and seven Hard riders it owns, on the event loop; decided rounds start over.
 Timing RealHost(int speed, double seconds) {
     InProcessBus bus;
-    BusTransport transport(bus);
+    StampingMember transport(bus);
     Instance host(transport, 9);
     transport.InitSockets();
     std::vector<RiderLevel> levels(8, RiderLevel::Hard);
     SetUp(host, levels, 1500, 1500, 9);
     host.GetPilots().Remove(0); // player 1 is the host's own, unsteered here but for its turns
     host.State().Speed = static_cast<std::int16_t>(speed);
+    double decideNs = 0;
+    host.GetPilots().SetCostMeter([&decideNs](RiderLevel, qint64 ns) { decideNs += ns; });
     Timing r;
-    QElapsedTimer clock;
-    QObject::connect(&transport, &Transport::datagramArrived, [&](const QByteArray& d) {
-        if (d.startsWith("1\x01")) r.stamps.push_back(clock.nsecsElapsed());
-    });
     auto next = [&] {
         host.Setup().SetupRound();
         host.Loop().Vyre_Game();
@@ -154,12 +166,14 @@ Timing RealHost(int speed, double seconds) {
     keys.start(700);
     QEventLoop wait;
     QTimer::singleShot(static_cast<int>(seconds * 1000), &wait, &QEventLoop::quit);
-    clock.start();
+    transport.clock.start();
     const double cpu0 = CpuSeconds();
     next();
     wait.exec();
     r.cpu = CpuSeconds() - cpu0;
-    r.seconds = clock.nsecsElapsed() / 1e9;
+    r.seconds = transport.clock.nsecsElapsed() / 1e9;
+    r.stamps = transport.stamps;
+    r.deciding = decideNs / 1e9 / r.seconds;
     host.Loop().Abandon();
     return r;
 }
@@ -192,6 +206,7 @@ void Cost() {
 void HostWithRiders(double seconds) {
     const Timing fast = RealHost(1, 2);
     Line("ticks per second at Speed 1, 7 Hard riders", fast.stamps.size() / fast.seconds, "ticks/s");
+    Line("share of that run spent deciding", 100 * fast.deciding, "%");
     const Timing r = RealHost(85, seconds);
     const double configured = GameLoop::DelayNs(85) / 1e6;
     std::vector<double> deviations;

@@ -13,12 +13,9 @@ namespace {
 constexpr int NormalRoom = 1500;
 constexpr int HardTerritory = 1500;
 constexpr int HardRoom = 1000;
-constexpr int HardReply = 700;
-constexpr int FillRoom = 2500;
 constexpr int MateRoom = 500;
-// How close (in cells) an opponent must be for Hard to weigh its replies, and for turbo.
-constexpr int ReplyRange = 6;
-constexpr int TurboRange = 12;
+// Within this many cells of an opponent every lane crossing is weighed, and turbo helps escape.
+constexpr int NearRange = 12;
 constexpr int EscapeRange = 5;
 constexpr int TurboReserve = 8;
 constexpr double RandomTurnChance = 0.04;
@@ -240,81 +237,33 @@ double RiderBrain::MatesRoom(const RiderView& v, CellMap& cells, const Candidate
     return room;
 }
 
-double RiderBrain::Territory(const RiderView& v, CellMap& cells, const Candidate& c, int cap) {
+double RiderBrain::Territory(const RiderView& v, CellMap& cells, const Candidate& c, int cap) const {
     const Lanes lanes(cells, v);
     const std::vector<int> fence = {cells.Index(cells.CellX(c.path.turnX), cells.CellY(c.path.turnY))};
     const int mine = cells.Blocked(c.cellX, c.cellY) ? -1 : cells.Index(c.cellX, c.cellY);
     std::vector<Seed> seeds;
-    int nearest = -1, nearestDistance = 1 << 30;
     for (int i = 1; i <= v.numPlayers; ++i) {
         if (i == v.me || v.out[i] || IsMate(v, i)) continue;
         const int hx = cells.CellX(v.heads[i].x), hy = cells.CellY(v.heads[i].y);
-        if (!cells.Inside(hx, hy)) continue;
-        const int d = std::max(std::abs(hx - c.cellX), std::abs(hy - c.cellY));
-        if (d < nearestDistance) {
-            nearestDistance = d;
-            nearest = i;
-        }
-        seeds.push_back({cells.Index(hx, hy), 2, 0});
+        if (cells.Inside(hx, hy)) seeds.push_back({cells.Index(hx, hy), 2, 0});
     }
     if (seeds.empty()) return Flood(cells, lanes, mine, fence, cap, false);
 
     std::vector<Seed> all = seeds;
     all.push_back({mine, 1, 1});
     const Voronoi base = Race(cells, lanes, all, fence, cap);
-    if (!base.contact && !base.capped) return 1e4 + base.mine; // sealed off from everyone
-    double score = base.mine - base.theirs;
+    // Sealed off from everyone, only the room counts.
+    return !base.contact && !base.capped ? base.mine : base.mine - base.theirs;
 
-    // The nearest opponent answers: of its moves, assume the one that is worst for us.
-    if (nearest > 0 && nearestDistance <= ReplyRange) {
-        const int hx = cells.CellX(v.heads[nearest].x), hy = cells.CellY(v.heads[nearest].y);
-        const int back = direction::Opposite(v.directions[nearest]);
-        double worst = 1e9;
-        for (int k = 0; k < 4; ++k) {
-            if (k + 1 == back) continue; // Neighbours are in direction order 1..4
-            int nx = hx + Neighbours[k][0], ny = hy + Neighbours[k][1];
-            lanes.Wrap(nx, ny);
-            if (cells.Blocked(nx, ny)) continue;
-            const int reply = cells.Index(nx, ny);
-            if (reply == mine) {
-                worst = std::min(worst, -1e4); // head-on: both crash
-                continue;
-            }
-            std::vector<Seed> s;
-            for (const Seed& other : seeds)
-                if (other.index != cells.Index(hx, hy)) s.push_back(other);
-            s.push_back({mine, 1, 1});
-            s.push_back({reply, 2, 1});
-            std::vector<int> f = fence;
-            f.push_back(cells.Index(hx, hy));
-            const Voronoi r = Race(cells, lanes, s, f, HardReply);
-            worst = std::min(worst, double(r.mine - r.theirs));
-        }
-        if (worst < 1e9) score = 0.5 * score + worst;
-    }
-    return score;
 }
 
 int RiderBrain::Turbo(const RiderView& v, const CellMap& cells, int straightRun) const {
-    if (!v.turboOn || level_ == RiderLevel::Easy || alone_) return 0;
+    if (!v.turboOn || level_ == RiderLevel::Easy) return 0;
     const int g = cells.Pitch();
     if (v.fuel[v.me] <= TurboReserve && v.turbo == 0) return 0;
     if (v.fuel[v.me] < 0) return 0;
-    const auto& me = v.heads[v.me];
-    const auto m = direction::MotionOf(v.directions[v.me]);
-    int nearest = 1 << 30;
-    bool ahead = false;
-    for (int i = 1; i <= v.numPlayers; ++i) {
-        if (i == v.me || v.out[i] || IsMate(v, i)) continue;
-        const int dx = v.heads[i].x - me.x, dy = v.heads[i].y - me.y;
-        const int d = std::max(std::abs(dx), std::abs(dy)) / g;
-        if (d < nearest) {
-            nearest = d;
-            ahead = dx * m.dx + dy * m.dy >= 0;
-        }
-    }
-    if (level_ == RiderLevel::Normal) return nearest <= EscapeRange && straightRun > 4 * g ? 1 : 0;
-    return nearest <= TurboRange && ahead && straightRun > 6 * g ? 1 : 0;
+    // Escape: burn when an opponent comes close and the way ahead is long and clear.
+    return OpponentNear(v, EscapeRange * g) && straightRun > 4 * g ? 1 : 0;
 }
 
 RiderWish RiderBrain::Decide(const RiderView& v, CellMap& cells) {
@@ -337,7 +286,7 @@ RiderWish RiderBrain::Decide(const RiderView& v, CellMap& cells) {
     const bool randomTurn = easy && atLane && unit(random_) < RandomTurnChance;
     if (!danger && !randomTurn && (easy || !atLane)) return keep;
     // In open play every other lane is often enough; near an opponent, every lane counts.
-    if (!danger && !easy && ++lanes_ % 2 == 0 && !OpponentNear(v, 2 * ReplyRange * g)) return keep;
+    if (!danger && !easy && ++lanes_ % 2 == 0 && !OpponentNear(v, NearRange * g)) return keep;
 
     const Lanes lanes(cells, v);
     const int horizon = easy ? g + 2 : 4 * g + 4;
@@ -365,7 +314,6 @@ RiderWish RiderBrain::Decide(const RiderView& v, CellMap& cells) {
             return {turns[static_cast<std::size_t>(random_() % turns.size())], 0};
     }
 
-    bool allAlone = level_ == RiderLevel::Hard;
     for (Candidate& o : options) {
         // Being caught out counts first: a safe move beats any unsafe one, and among unsafe
         // ones the one that rides longest.
@@ -377,28 +325,13 @@ RiderWish RiderBrain::Decide(const RiderView& v, CellMap& cells) {
             o.score += 10 * Space(v, cells, o, NormalRoom) + o.path.ticks;
             if (v.teamOn) o.score += 5 * MatesRoom(v, cells, o);
             break;
-        case RiderLevel::Hard: {
-            if (alone_) {
-                // Alone: fill the space tightly, along the walls, never cutting it in two.
-                int walls = 0;
-                for (int k = 0; k < 4; ++k)
-                    if (lanes.Next(cells.Index(std::clamp(o.cellX, 0, cells.Cols() - 1),
-                                               std::clamp(o.cellY, 0, cells.Rows() - 1)),
-                                   k) < 0)
-                        ++walls;
-                o.score += 10 * Space(v, cells, o, FillRoom) + 2 * walls;
-                break;
-            }
-            const double t = Territory(v, cells, o, HardTerritory);
-            if (t < 1e4) allAlone = false;
+        case RiderLevel::Hard:
             // Territory wins rounds, but only with room to use it: both count.
-            o.score += 3 * (t >= 1e4 ? t - 1e4 : t) + 10 * Space(v, cells, o, HardRoom) + o.path.ticks;
+            o.score += 3 * Territory(v, cells, o, HardTerritory) + 10 * Space(v, cells, o, HardRoom) + o.path.ticks;
             if (v.teamOn) o.score += 5 * MatesRoom(v, cells, o);
             break;
         }
-        }
     }
-    if (level_ == RiderLevel::Hard && !alone_ && allAlone) alone_ = true;
 
     const Candidate& best = *std::max_element(
         options.begin(), options.end(), [](const Candidate& a, const Candidate& b) { return a.score < b.score; });

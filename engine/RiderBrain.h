@@ -43,21 +43,18 @@ struct RiderWish {
 
 // A computer rider's mind. It obeys every rule a player's keys obey: no reversal, diagonals
 // only with diagonal motion, turns planned for the grid, turbo only when the match allows it.
-//   Easy   looks a few pixels ahead, turns late and now and then at random.
-//   Normal takes the move that leaves it the most room (a bounded flood fill over cells).
-//   Hard   counts the cells it reaches before any opponent, answers the nearest opponent's
-//          replies, fills its space along the walls once sealed off alone, and burns turbo
-//          to cut opponents off.
+//   Easy   looks a few pixels ahead, turns late and now and then at random; no turbo.
+//   Normal takes the move that leaves it the most room (a bounded flood fill over cells) and
+//          burns turbo to escape an opponent that comes close.
+//   Hard   weighs, besides its room, the cells it reaches before any opponent (territory),
+//          and counts only its room once it is sealed off from every opponent.
 class RiderBrain {
 public:
     RiderBrain(RiderLevel level, std::uint32_t seed) : level_(level), random_(seed) {}
 
     RiderLevel Level() const { return level_; }
     // Forgets what it learnt of the last round.
-    void NewRound() {
-        alone_ = false;
-        lanes_ = 0;
-    }
+    void NewRound() { lanes_ = 0; }
     // The rider's wish after the latest positions; cheap unless there is something to decide.
     RiderWish Decide(const RiderView& v, CellMap& cells);
 
@@ -81,12 +78,11 @@ private:
         double score = 0;
     };
     double Space(const RiderView& v, CellMap& cells, const Candidate& c, int cap) const;
-    double Territory(const RiderView& v, CellMap& cells, const Candidate& c, int cap);
+    double Territory(const RiderView& v, CellMap& cells, const Candidate& c, int cap) const;
     double MatesRoom(const RiderView& v, CellMap& cells, const Candidate& c) const;
     int Turbo(const RiderView& v, const CellMap& cells, int straightRun) const;
 
     RiderLevel level_;
     std::mt19937 random_;
-    bool alone_ = false; // sealed off from every opponent: stays so for the round
     int lanes_ = 0;      // lane crossings this round
 };

@@ -84,6 +84,11 @@ void Pilots::OnPositions(const std::array<RiderView::Head, 8>& heads, const std:
     QElapsedTimer watch;
     for (Pilot& p : pilots_) {
         if (p.slot + 1 > n) continue;
+        // A thin trail's back-step message repeats the heads of riders without turbo: nothing
+        // new for a rider whose own head has not moved.
+        const auto& head = heads_[static_cast<std::size_t>(p.slot + 1)];
+        if (!newRound && head.x == p.decidedAt.x && head.y == p.decidedAt.y) continue;
+        p.decidedAt = head;
         if (meter_) watch.start();
         const RiderWish wish = p.brain.Decide(ViewFor(p.slot), cells_);
         if (meter_) meter_(p.brain.Level(), watch.nsecsElapsed());

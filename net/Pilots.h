@@ -41,6 +41,7 @@ private:
         int slot;
         RiderBrain brain;
         RiderWish sent{}; // the wish last passed on
+        RiderView::Head decidedAt{-1, -1};
     };
     void Steer(Pilot& pilot, const RiderWish& wish);
 
