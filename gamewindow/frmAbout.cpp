@@ -35,7 +35,7 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window) {
     f.setPointSizeF(8.25);
     setFont(f);
     Label(this, QStringLiteral("Lumivex"), QRect(8, 8, 91, 17), Qt::white);
-    Label(this, QStringLiteral("Version: 1.24"), QRect(8, 28, 91, 17), Qt::white);
+    Label(this, QStringLiteral("Version: " LUMIVEX_VERSION), QRect(8, 28, 91, 17), Qt::white);
     Label(this, QStringLiteral("Trail riding for the whole network"), QRect(8, 50, 266, 17), Qt::white);
     Label(this, QStringLiteral("Homepage:"), QRect(8, 71, 73, 17), Qt::white);
     lblWebsite = Label(this, Website().host(), QRect(80, 71, 200, 17), QColor(0xFF, 0xE0, 0xC0));

@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Lumivex needs, only those that are missing.
 #   tools/deps.sh run    what building and playing needs
-#   tools/deps.sh test   that, plus what the tests need
+#   tools/deps.sh package  that, plus what building and checking the Debian package needs
+#   tools/deps.sh test   all of it, plus what the tests need
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev iproute2 util-linux fonts-dejavu-core)
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev iproute2 util-linux fonts-dejavu-core
+          librsvg2-bin)
+case "${1:-run}" in
+package | test) packages+=(dpkg-dev file help2man lintian appstream desktop-file-utils) ;;
+esac
 if [ "${1:-run}" = test ]; then
-    packages+=(xvfb xauth x11-utils xdotool imagemagick clang libclang-rt-14-dev
-               dpkg-dev lintian appstream desktop-file-utils help2man librsvg2-bin)
+    packages+=(xvfb xauth x11-utils xdotool imagemagick clang libclang-rt-14-dev)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test three ways:
+# Installs what is missing, then builds and runs every test four ways:
 #   1. the Release build and its tests (tests that use sockets run in private networks);
 #   2. the same tests in a build with AddressSanitizer and UndefinedBehaviorSanitizer;
 #   3. the fuzz target on the datagram path (clang, libFuzzer, both sanitizers), for
-#      LUMIVEX_FUZZ_SECONDS seconds (default 60).
+#      LUMIVEX_FUZZ_SECONDS seconds (default 60);
+#   4. the Debian package: built, unpacked and checked, and (as root in CI) installed and removed.
 # Without private network namespaces the run stops: it never falls back to the real network.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
@@ -14,17 +15,17 @@ if ! "$top/tools/netns-run" true; then
 fi
 export QT_QPA_PLATFORM=offscreen
 
-echo "lumivex: [1/3] Release build with tests"
+echo "lumivex: [1/4] Release build with tests"
 cmake -S "$top" -B "$top/build-tests" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLUMIVEX_TESTS=ON >/dev/null
 cmake --build "$top/build-tests"
 (cd "$top/build-tests" && ctest --output-on-failure --timeout 600)
 
-echo "lumivex: [2/3] the same tests with AddressSanitizer and UndefinedBehaviorSanitizer"
+echo "lumivex: [2/4] the same tests with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S "$top" -B "$top/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLUMIVEX_SANITIZE=ON >/dev/null
 cmake --build "$top/build-asan"
 (cd "$top/build-asan" && UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure --timeout 900)
 
-echo "lumivex: [3/3] fuzzing the datagram path for ${LUMIVEX_FUZZ_SECONDS:-60} s"
+echo "lumivex: [3/4] fuzzing the datagram path for ${LUMIVEX_FUZZ_SECONDS:-60} s"
 CC=clang CXX=clang++ cmake -S "$top" -B "$top/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DLUMIVEX_FUZZ=ON >/dev/null
 cmake --build "$top/build-fuzz"
@@ -41,4 +42,10 @@ if [ "$status" -ne 0 ]; then
     exit "$status"
 fi
 rm -f "$corpus.log"
-echo "lumivex: fuzzing found nothing; every phase passed"
+echo "lumivex: fuzzing found nothing"
+
+echo "lumivex: [4/4] the Debian package"
+"$top/tools/package.sh" "$top/build-package"
+version=$(sed -n 's/^project(Lumivex VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
+"$top/tests/package/check_package.sh" "$top/dist/lumivex_${version}_amd64.deb" "$version"
+echo "lumivex: every phase passed"

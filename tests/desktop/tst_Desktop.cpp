@@ -135,7 +135,7 @@ void tst_Desktop::aboutBoxOpensOnceAndLinks() {
     QCOMPARE(about.size(), QSize(282, 96));
     QStringList texts;
     for (const QLabel* l : about.findChildren<QLabel*>()) texts << l->text();
-    QVERIFY(texts.contains(QStringLiteral("Version: 1.24")));
+    QVERIFY(texts.contains(QStringLiteral("Version: " LUMIVEX_VERSION)));
     QVERIFY(texts.contains(QStringLiteral("Homepage:")));
     about.move(10, 10);
     about.Open(); // a second request neither opens another box nor moves this one
