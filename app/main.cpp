@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCryptographicHash>
+#include <QFile>
 #include <QDateTime>
 #include <QMessageBox>
 #include <QTimer>
@@ -20,7 +22,16 @@ constexpr int RidersAfterMs = 600;  // after the start-up roll call has been ans
 struct Options {
     int demo = 0;   // players of a demo match, 0 for none
     int riders = 0; // computer riders to add at start-up
+    bool roundLog = false;
 };
+
+// Resident memory of this process, in KiB.
+long ResidentKiB() {
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly)) return 0;
+    const QList<QByteArray> f = statm.readAll().split(' ');
+    return f.size() > 1 ? f[1].toLong() * 4 : 0;
+}
 
 // Reads the command line; an exit code when the program should end at once.
 std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
@@ -40,7 +51,10 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
                                     QStringLiteral("Add K computer riders (1 to 7) of the level last chosen at "
                                                    "start-up."),
                                     QStringLiteral("K"));
-    parser.addOptions({help, version, demo, riders});
+    const QCommandLineOption roundLog(QStringLiteral("round-log"),
+                                      QStringLiteral("Print a line at every round end: the round, a hash of the "
+                                                     "arena as drawn here, and this program's memory."));
+    parser.addOptions({help, version, demo, riders, roundLog});
     QStringList args;
     for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     auto fail = [](const QString& text) {
@@ -70,6 +84,7 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
     };
     if (!number(demo, 2, 8, o.demo)) return fail(QStringLiteral("--demo takes a number of players from 2 to 8"));
     if (!number(riders, 1, 7, o.riders)) return fail(QStringLiteral("--riders takes a number from 1 to 7"));
+    o.roundLog = parser.isSet(roundLog);
     return std::nullopt;
 }
 } // namespace
@@ -123,12 +138,30 @@ int main(int argc, char* argv[]) {
         };
         QTimer::singleShot(RidersAfterMs, &panel, [&instance, &roster, &options, start] {
             instance.GetPilots().Add(0, RiderLevel::Hard, static_cast<std::uint32_t>(instance.Random().Next() * 1e6f));
-            for (int i = 1; i < options.demo; ++i) roster.AddRider(RiderLevel::Hard);
+            // Seats other copies already fill stay theirs.
+            int filled = 0;
+            for (int slot = 1; slot <= Roster::Slots; ++slot) filled += !roster.Text(slot).isEmpty();
+            for (int i = filled + 1; i < options.demo; ++i) roster.AddRider(RiderLevel::Hard);
             // Their own Register messages come back before the match starts.
             QTimer::singleShot(RidersAfterMs, start);
         });
         QObject::connect(&instance, &Instance::matchWon, &panel,
                          [start] { QTimer::singleShot(DemoRestartMs, start); });
+    }
+    if (options.roundLog) {
+        // The last Positions of a round comes after its outcome; the arena is read once it is in.
+        int rounds = 0;
+        QObject::connect(&instance, &Instance::roundDecided, &panel, [&instance, &rounds] {
+            const int round = ++rounds;
+            QTimer::singleShot(300, &instance, [&instance, round] {
+                const QImage& arena = instance.GetBoard().Arena().Image();
+                const QByteArray hash = QCryptographicHash::hash(
+                    QByteArrayView(arena.constBits(), arena.sizeInBytes()), QCryptographicHash::Md5);
+                std::printf("round %d arena %s rss %ld\n", round, hash.toHex().left(16).constData(), ResidentKiB());
+                std::fflush(stdout);
+            });
+        });
+        std::printf("start rss %ld\n", ResidentKiB());
     }
     return app.exec();
 }

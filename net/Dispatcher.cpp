@@ -128,6 +128,7 @@ void Dispatcher::RoundOutcome(const Fields& f) {
     const int steps = in_.GetCountdown().Steps();
     if (steps == outcomeAtStep_ && in_.GetCountdown().IsRunning()) return;
     outcomeAtStep_ = steps;
+    emit in_.roundDecided();
     // The round is over here too, so the next countdown sets up a fresh round even where
     // play was paused at the very moment the round was decided.
     s.RoundOver = True16;

@@ -56,6 +56,8 @@ public:
     void AbandonRound();
 
 signals:
+    // A round's outcome arrived here.
+    void roundDecided();
     // A player or team has won the match on this instance.
     void matchWon();
 

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# The soak: 8 copies on the simulated LAN for SECONDS (default 600) at Speed 1, under
+# offscreen. Copy 1 hosts on autopilot (--demo 8); each of the other seven owns one Hard
+# computer rider (--riders 1), so every rider's steering crosses the network as Steer.
+# Every copy logs a hash of its arena at every round end (--round-log); the script then
+# reports rounds, datagrams, memory at start and end, and whether the arenas agreed.
+#   tools/soak.sh [SECONDS] [LOSS_PERCENT]
+# With LOSS_PERCENT, nftables in every computer drops that share of inbound game datagrams.
+set -euo pipefail
+top="$(cd "$(dirname "$0")/.." && pwd)"
+seconds=${1:-600}
+loss=${2:-0}
+game=${LUMIVEX_GAME:-$top/build/app/lumivex}
+[ -x "$game" ] || { echo "build the game first (cmake --build build)" >&2; exit 1; }
+dir="$(mktemp -d /tmp/lumivex-soak.XXXXXX)"
+echo "lumivex soak: $seconds s, loss $loss%, logs in $dir"
+export LUMIVEX_SOAK_DIR=$dir LUMIVEX_SOAK_GAME=$game LUMIVEX_SOAK_SECONDS=$seconds LUMIVEX_SOAK_LOSS=$loss
+"$top/tools/lan.sh" -n 8 -- bash -c '
+    k=$LUMIVEX_COMPUTER
+    mkdir -p "$HOME/.config"
+    printf "[Main]\nName=Copy%s\nSpeed=0\nWidth=360\nHeight=295\n[Riders]\nLevel=Hard\n" "$k" > "$HOME/.config/lumivex.ini"
+    if [ "$LUMIVEX_SOAK_LOSS" != 0 ]; then
+        nft add table inet soak
+        nft add chain inet soak in "{ type filter hook input priority 0; }"
+        nft add rule inet soak in udp dport 31314 numgen random mod 100 "<" "$LUMIVEX_SOAK_LOSS" drop
+    fi
+    if [ "$k" = 1 ]; then sleep 3; set -- --demo 8; else set -- --riders 1; fi
+    QT_QPA_PLATFORM=offscreen timeout "$LUMIVEX_SOAK_SECONDS" "$LUMIVEX_SOAK_GAME" "$@" --round-log \
+        > "$LUMIVEX_SOAK_DIR/copy$k.log" 2>"$LUMIVEX_SOAK_DIR/copy$k.err" || true
+'
+python3 - "$dir" <<'PY'
+import sys, glob, re, os
+d = sys.argv[1]
+logs = {}
+for f in sorted(glob.glob(os.path.join(d, "copy*.log"))):
+    k = int(re.search(r"copy(\d+)", f).group(1))
+    rounds, start, first, last = {}, None, None, None
+    for line in open(f):
+        m = re.match(r"round (\d+) arena (\w+) rss (\d+)", line)
+        if m:
+            rounds[int(m.group(1))] = m.group(2)
+            last = int(m.group(3))
+            first = first or last
+        m = re.match(r"start rss (\d+)", line)
+        if m:
+            start = int(m.group(1))
+    logs[k] = (rounds, start, first, last)
+host = logs.get(1, ({}, 0, 0, 0))[0]
+agreed = sum(1 for r, h in host.items() if all(logs[k][0].get(r) == h for k in logs))
+print(f"rounds decided on the host: {len(host)}; rounds whose arena hash agreed on all {len(logs)} copies: {agreed}")
+apart = [r for r, h in sorted(host.items()) if not all(logs[k][0].get(r) == h for k in logs)]
+if apart:
+    print("rounds whose arenas differed:", apart)
+for k, (rounds, start, first, last) in sorted(logs.items()):
+    print(f"copy {k}: {len(rounds)} rounds; RSS {start} KiB at start, {first} KiB at the first round end, "
+          f"{last} KiB at the last (growth since the first round {(last or 0) - (first or 0)} KiB)")
+PY
