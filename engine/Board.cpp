@@ -52,8 +52,9 @@ void Board::SetMarker(const QRect& rect, Colour c) {
 }
 
 void Board::ResizeArena(int width, int height) {
+    const QSize before(arena_.Width(), arena_.Height());
     arena_.Resize(width, height);
-    sizeDirty_ = true;
+    if (QSize(arena_.Width(), arena_.Height()) != before) sizeDirty_ = true;
 }
 
 void Board::Notify() {

@@ -19,7 +19,9 @@ Colour Canvas::FromRgb(QRgb rgb) { return qRed(rgb) | (qGreen(rgb) << 8) | (qBlu
 void Canvas::Resize(int width, int height) {
     width = std::clamp(width, 1, MaxSide);
     height = std::clamp(height, 1, MaxSide);
-    image_ = QImage(width, height, QImage::Format_RGB32);
+    // The same size again only clears: a stream of match settings must not reallocate megabytes.
+    if (image_.isNull() || image_.width() != width || image_.height() != height)
+        image_ = QImage(width, height, QImage::Format_RGB32);
     Clear();
 }
 

@@ -17,7 +17,7 @@ public:
     int Height() const { return image_.height(); }
     const QImage& Image() const { return image_; }
 
-    // A new size clears the surface to its background.
+    // Clears the surface to its background; its memory is replaced only for a new size.
     void Resize(int width, int height);
     // Setting the background clears the surface to it.
     void SetBackColor(Colour c);

@@ -4,6 +4,8 @@
 #include "Convert.h"
 #include "Outcome.h"
 
+#include <algorithm>
+
 namespace {
 // Adds to a 16-bit value; an overflow leaves it as it was.
 void Add16(std::int16_t& v, int d) {
@@ -50,8 +52,14 @@ void GameLoop::Finish() {
     emit finished();
 }
 
-void GameLoop::PositionsDrawn() {
+void GameLoop::PositionsDrawn(const std::array<MatchLink::Point, 8>& heads) {
     if (echoesPending_ == 0) return;
+    // A Positions message that is not what this tick sent is someone else's, not our echo.
+    auto same = [&heads](const std::array<MatchLink::Point, 8>& sent) {
+        return std::equal(sent.begin(), sent.end(), heads.begin(),
+                          [](const MatchLink::Point& a, const MatchLink::Point& b) { return a.x == b.x && a.y == b.y; });
+    };
+    if (!std::any_of(sent_.begin(), sent_.begin() + sentCount_, same)) return;
     if (--echoesPending_ == 0 && running_ && echoTimer_.isActive()) {
         echoTimer_.stop();
         Arm();
@@ -89,6 +97,12 @@ void GameLoop::OnDeadline() {
     Arm();
 }
 
+void GameLoop::Sent(const std::array<MatchLink::Point, 8>& heads) {
+    if (echoesPending_ == 0) sentCount_ = 0; // a new tick's echoes
+    if (sentCount_ < static_cast<int>(sent_.size())) sent_[static_cast<std::size_t>(sentCount_++)] = heads;
+    ++echoesPending_;
+}
+
 void GameLoop::Tick() {
     const int n = s_.PlayerCount();
     const bool thin = s_.Thickness == 0;
@@ -120,11 +134,11 @@ void GameLoop::Tick() {
             heads[i - 1] = {static_cast<std::int16_t>(p.X + back_[i].dx),
                             static_cast<std::int16_t>(p.Y + back_[i].dy)};
         }
-        ++echoesPending_;
+        Sent(heads);
         link_.SendPositions(heads, fuel);
     }
     for (int i = 1; i <= 8; ++i) heads[i - 1] = {s_.Players[i].X, s_.Players[i].Y};
-    ++echoesPending_;
+    Sent(heads);
     link_.SendPositions(heads, fuel);
 }
 

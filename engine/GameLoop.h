@@ -48,8 +48,10 @@ public:
     bool IsRunning() const { return running_; }
     // Stops at once without reporting; used when a new match replaces the round.
     void Abandon();
-    // The dispatcher has drawn a Positions message.
-    void PositionsDrawn();
+    // The dispatcher has drawn a Positions message with these heads. Only the echo of what
+    // this loop sent in its last tick counts towards the echo gate.
+    void PositionsDrawn(const std::array<MatchLink::Point, 8>& heads);
+    bool AwaitingEcho() const { return echoesPending_ > 0; }
 
     // Steps 2 to 6 of one tick.
     void Tick();
@@ -76,6 +78,7 @@ private:
     void MovePlayer(int i, bool& doubleStep);
     void TurboBookkeeping(int i);
     void CrashTest();
+    void Sent(const std::array<MatchLink::Point, 8>& heads);
 
     MatchState& s_;
     Board& board_;
@@ -87,6 +90,8 @@ private:
     QTimer echoTimer_;
     bool running_ = false;
     int echoesPending_ = 0;
+    std::array<std::array<MatchLink::Point, 8>, 2> sent_{}; // the heads of the tick's Positions messages
+    int sentCount_ = 0;
     qint64 deadline_ = 0;
     std::array<Offset, 9> look_{};
     std::array<Offset, 9> back_{};

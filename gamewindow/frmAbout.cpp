@@ -1,6 +1,9 @@
 #include "frmAbout.h"
 
 #include "AppIcon.h"
+#include "HelpFile.h"
+
+#include <QCoreApplication>
 
 #include <QDesktopServices>
 #include <QEvent>
@@ -17,9 +20,10 @@ QLabel* Label(QWidget* parent, const QString& text, QRect geometry, QColor colou
 }
 } // namespace
 
-const QUrl& frmAbout::Website() {
-    static const QUrl url(QStringLiteral("https://lumivex.example.org/"));
-    return url;
+QUrl frmAbout::Website() {
+    // The program has no web site of its own: its pages are the help installed beside it.
+    const QString help = HelpFile(QCoreApplication::applicationDirPath());
+    return help.isEmpty() ? QUrl() : QUrl::fromLocalFile(help);
 }
 
 frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -38,7 +42,7 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window) {
     Label(this, QStringLiteral("Version: " LUMIVEX_VERSION), QRect(8, 28, 91, 17), Qt::white);
     Label(this, QStringLiteral("Trail riding for the whole network"), QRect(8, 50, 266, 17), Qt::white);
     Label(this, QStringLiteral("Homepage:"), QRect(8, 71, 73, 17), Qt::white);
-    lblWebsite = Label(this, Website().host(), QRect(80, 71, 200, 17), QColor(0xFF, 0xE0, 0xC0));
+    lblWebsite = Label(this, QStringLiteral("lumivex-help.html"), QRect(80, 71, 200, 17), QColor(0xFF, 0xE0, 0xC0));
     lblWebsite->setCursor(Qt::PointingHandCursor);
     lblWebsite->installEventFilter(this);
     open_ = [](const QUrl& url) { QDesktopServices::openUrl(url); };
@@ -51,7 +55,7 @@ void frmAbout::Open() {
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* e) {
     if (watched == lblWebsite && e->type() == QEvent::MouseButtonRelease) {
-        open_(Website());
+        if (const QUrl url = Website(); url.isValid()) open_(url);
         return true;
     }
     return QWidget::eventFilter(watched, e);

@@ -11,7 +11,8 @@ class QLabel;
 class frmAbout : public QWidget {
     Q_OBJECT
 public:
-    static const QUrl& Website();
+    // The page the link opens: the installed help.
+    static QUrl Website();
 
     explicit frmAbout(QWidget* parent = nullptr);
 

@@ -34,10 +34,27 @@ bool IsRosterSlot(int s) { return s >= 1 && s <= 7; }
 bool InRange(int v, int lo, int hi) { return v >= lo && v <= hi; }
 } // namespace
 
+int Dispatcher::RoundPositions() {
+    const int round = in_.Setup().SetupsDone();
+    if (round != positionsRound_) {
+        positionsRound_ = round;
+        roundPositions_ = 0;
+    }
+    return roundPositions_;
+}
+
 void Dispatcher::tcpReceive_DataArrival(const QByteArray& datagram) {
     const Fields f(wire::Split(datagram));
     const auto number = f.Int16(0);
     if (!number) return;
+    if (*number == static_cast<int>(wire::Message::MatchSettings)) {
+        // The same settings again before the countdown has taken a step: a repeat (a flood, or
+        // a datagram that came twice), not a new match.
+        const int steps = in_.GetCountdown().Steps();
+        if (datagram == lastSettings_ && steps == settingsAtStep_ && in_.GetCountdown().IsRunning()) return;
+        lastSettings_ = datagram;
+        settingsAtStep_ = steps;
+    }
     switch (static_cast<wire::Message>(*number)) {
     case wire::Message::Positions: Positions(f); break;
     case wire::Message::Steer: Steer(f); break;
@@ -64,6 +81,8 @@ void Dispatcher::Positions(const Fields& f) {
     const int t = s.Thickness;
     const int n = s.PlayerCount();
 
+    RoundPositions();
+    ++roundPositions_;
     std::array<RiderView::Head, 8> heads{};
     std::array<int, 8> fuels{};
     for (int i = 1; i <= 8; ++i) {
@@ -106,7 +125,11 @@ void Dispatcher::Positions(const Fields& f) {
             }
         }
     }
-    in_.Loop().PositionsDrawn();
+    std::array<MatchLink::Point, 8> drawn{};
+    for (int i = 0; i < 8; ++i)
+        drawn[static_cast<std::size_t>(i)] = {static_cast<std::int16_t>(heads[static_cast<std::size_t>(i)].x),
+                                              static_cast<std::int16_t>(heads[static_cast<std::size_t>(i)].y)};
+    in_.Loop().PositionsDrawn(drawn);
     in_.GetPilots().OnPositions(heads, fuels);
 }
 
@@ -125,9 +148,13 @@ void Dispatcher::RoundOutcome(const Fields& f) {
     Board& board = in_.GetBoard();
     // A network may deliver a datagram twice. Between two real outcomes a whole countdown
     // runs; a repeat comes before its first step and would otherwise hand out a second point.
+    // An outcome that came before the round was seen riding (forged, or a round decided in
+    // its first tick) must not hide the one that comes after the round's Positions.
     const int steps = in_.GetCountdown().Steps();
-    if (steps == outcomeAtStep_ && in_.GetCountdown().IsRunning()) return;
+    const bool riding = RoundPositions() > 0;
+    if (steps == outcomeAtStep_ && in_.GetCountdown().IsRunning() && (outcomeAfterPositions_ || !riding)) return;
     outcomeAtStep_ = steps;
+    outcomeAfterPositions_ = riding;
     emit in_.roundDecided();
     // The round is over here too, so the next countdown sets up a fresh round even where
     // play was paused at the very moment the round was decided.
@@ -184,8 +211,11 @@ void Dispatcher::MatchSettings(const Fields& f) {
         if (h && w) {
             const int height = std::clamp<int>(*h, MinHeight, MaxHeight);
             const int width = std::clamp<int>(*w, MinWidth, MaxWidth);
-            board.ResizeArena(width, height);
-            if (window) window->FitArena(width, height);
+            if (width != board.Arena().Width() || height != board.Arena().Height() || !fitted_) {
+                board.ResizeArena(width, height);
+                if (window) window->FitArena(width, height);
+                fitted_ = true;
+            }
         }
         // Each setting is taken only within the range a host can send.
         auto take = [&f](int i, std::int16_t& target, int lo, int hi) {

@@ -34,6 +34,15 @@ private:
     void TurboOff(const Fields& f);
     void Turn(const Fields& f);
 
+    // Positions messages drawn in the round set up last (counted afresh each round setup).
+    int RoundPositions();
+
     Instance& in_;
-    int outcomeAtStep_ = -1; // countdown steps taken when the last outcome was
+    int outcomeAtStep_ = -1;             // countdown steps taken when the last outcome was
+    bool outcomeAfterPositions_ = false; // ... and whether that round had been seen riding
+    int positionsRound_ = -1;
+    int roundPositions_ = 0;
+    QByteArray lastSettings_; // the match settings last taken, and when
+    int settingsAtStep_ = -1;
+    bool fitted_ = false; // the window was sized for a received match at least once
 };

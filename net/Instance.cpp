@@ -39,14 +39,17 @@ void Instance::Load() {
 
 bool Instance::Unload() {
     AbandonRound();
-    transport_.Close();
+    // A host whose game window closes keeps its panel, and the panel keeps listening: its roster
+    // must still hear registrations and roll calls. The sockets close with the program.
     if (panel_) {
         panel_->SetStartEnabled(true);
         panel_->SetPauseEnabled(true);
         panel_->SetResetAllEnabled(true);
     }
     transport_.SendData(wire::Unregister(state_.LocalPlayer));
-    return state_.LocalPlayer != 0;
+    const bool programEnds = state_.LocalPlayer != 0;
+    if (programEnds) transport_.Close();
+    return programEnds;
 }
 
 void Instance::InitGameVariables() {

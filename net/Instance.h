@@ -48,7 +48,7 @@ public:
 
     // The game window's procedures that are not drawing.
     void Load();
-    // Closes the sockets, frees the buttons and says goodbye; true when the program should end.
+    // Frees the buttons and says goodbye; true (with the sockets closed) when the program should end.
     bool Unload();
     void InitGameVariables();
     void InitControls();

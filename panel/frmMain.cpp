@@ -7,6 +7,7 @@
 #include "Instance.h"
 #include "Messages.h"
 #include "TrayIcon.h"
+#include "TypingLimit.h"
 #include "frmVyre.h"
 
 #include <QCloseEvent>
@@ -28,8 +29,6 @@ constexpr Colour TitleColour = 0xC0E0FF;
 constexpr Colour RosterBack = 0xC0FFFF;
 const QString Main = QStringLiteral("Main");
 const QString RidersSection = QStringLiteral("Riders");
-const QUrl UpdatesPage(QStringLiteral("https://lumivex.example.org/updates"));
-const QUrl HomePage(QStringLiteral("https://lumivex.example.org/"));
 
 QRect T(int left, int top, int width, int height) {
     return QRect(left / Twips, top / Twips, width / Twips, height / Twips);
@@ -129,7 +128,7 @@ void frmMain::BuildControls() {
 
     WhiteLabel(QStringLiteral("Name:"), fraCommon, QPoint(240 / Twips, 420 / Twips));
     txtName = box(fraCommon, T(1500, 360, 1335, 315));
-    txtName->setMaxLength(20);
+    txtName->setValidator(new TypingLimit(20, txtName));
     WhiteLabel(QStringLiteral("Point Color:"), fraCommon, QPoint(240 / Twips, 780 / Twips));
     txtPointColor = swatch(fraCommon, T(1500, 720, 1335, 315));
     WhiteLabel(QStringLiteral("Back Color:"), fraCommon, QPoint(240 / Twips, 1140 / Twips));
@@ -189,10 +188,10 @@ void frmMain::BuildControls() {
     cboTeam->setEnabled(false);
     WhiteLabel(QStringLiteral("Width:"), fraServer, QPoint(300 / Twips, (4320 + 60) / Twips));
     txtWidth = box(fraServer, T(1860, 4320, 675, 315));
-    txtWidth->setMaxLength(4);
+    txtWidth->setValidator(new TypingLimit(4, txtWidth));
     WhiteLabel(QStringLiteral("Height:"), fraServer, QPoint(300 / Twips, (4680 + 60) / Twips));
     txtHeight = box(fraServer, T(1860, 4680, 675, 315));
-    txtHeight->setMaxLength(4);
+    txtHeight->setValidator(new TypingLimit(4, txtHeight));
     WhiteLabel(QStringLiteral("Grid Color:"), fraServer, QPoint(300 / Twips, (5040 + 60) / Twips));
     txtGridColor = swatch(fraServer, T(1860, 5040, 1335, 315));
 
@@ -271,9 +270,10 @@ void frmMain::BuildMenus() {
     QAction* remove = match->addAction(QStringLiteral("Remove Computer Rider"), this, &frmMain::cmdRemoveRider_Click);
     connect(match, &QMenu::aboutToShow, remove, [this, remove] { remove->setEnabled(cmdRemoveRider->isEnabled()); });
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1), this, &frmMain::OpenHelp);
-    help->addAction(QStringLiteral("C&heck for updates..."), this, [this] { open_(UpdatesPage); });
-    help->addAction(QStringLiteral("&Visit the Author's Homepage..."), this, [this] { open_(HomePage); });
+    help->addAction(QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1), this, [this] { OpenHelp(QString()); });
+    // The program has no web site: both open the installed help, at its part about versions.
+    help->addAction(QStringLiteral("C&heck for updates..."), this, [this] { OpenHelp(QStringLiteral("versions")); });
+    help->addAction(QStringLiteral("&Visit the Author's Homepage..."), this, [this] { OpenHelp(QString()); });
     help->addSeparator();
     auto about = [this] {
         if (about_) about_();
@@ -289,9 +289,12 @@ void frmMain::BuildMenus() {
     tray_ = new TrayIcon(*this, *mPopupSys, this);
 }
 
-void frmMain::OpenHelp() {
+void frmMain::OpenHelp(const QString& part) {
     const QString file = HelpFile(QCoreApplication::applicationDirPath());
-    if (!file.isEmpty()) open_(QUrl::fromLocalFile(file));
+    if (file.isEmpty()) return;
+    QUrl url = QUrl::fromLocalFile(file);
+    if (!part.isEmpty()) url.setFragment(part);
+    open_(url);
 }
 
 void frmMain::Load() {

@@ -105,7 +105,7 @@ private:
     void ShowRiderButtons();
     void RosterMenu(int slot, const QPoint& at);
     void BuildMenus();
-    void OpenHelp();
+    void OpenHelp(const QString& part);
     QComboBox* AddRow(const QString& label, int row, QStringList items);
     int ListIndex(const QString& key, const QString& def) const;
 

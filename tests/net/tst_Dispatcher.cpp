@@ -1,3 +1,4 @@
+#include "RecordingLink.h"
 #include "Stubs.h"
 
 #include <QtTest>
@@ -28,6 +29,8 @@ private slots:
     void unregisterSearchesBoxesTwoToSix();
     void pauseAndResume();
     void rollCallIsAnswered();
+    void floodsAndForgeriesChangeNothing_data();
+    void floodsAndForgeriesChangeNothing();
     void hostileDatagramsChangeNothingUnsafe_data();
     void hostileDatagramsChangeNothingUnsafe();
 };
@@ -430,6 +433,66 @@ void tst_Dispatcher::hostileDatagramsChangeNothingUnsafe() {
     host.instance.Setup().SetupRound();
     for (int tick = 0; tick < 5; ++tick) host.instance.Loop().Tick();
     QTest::qWait(1);
+}
+
+void tst_Dispatcher::floodsAndForgeriesChangeNothing_data() {
+    QTest::addColumn<QString>("attack");
+    QTest::newRow("a forged outcome before the round rides does not hide the real one") << "outcome";
+    QTest::newRow("a Positions that is not the host's own does not open its echo gate") << "echo";
+    QTest::newRow("the same match settings again neither refit the window nor reallocate") << "settings";
+}
+
+void tst_Dispatcher::floodsAndForgeriesChangeNothing() {
+    // Each row fails without its mend; what honest peers see stays as it was.
+    QFETCH(QString, attack);
+    InProcessBus bus;
+    Node n(bus, 1);
+    n.instance.GetCountdown().SetStepInterval(100000); // steps only when the test says so
+    const QByteArray positions = D("1|90|147|270|147|0|0|0|0|0|0|0|0|0|0|0|0|85|85|85|85|85|85|85|85|");
+    if (attack == QLatin1String("outcome")) {
+        n.S().LocalPlayer = 1;
+        n.S().NumPlayers = 2;
+        n.S().Players[1].Name = QStringLiteral("Ann");
+        n.S().Players[2].Name = QStringLiteral("Bo");
+        n.instance.Setup().SetupRound();
+        n.Receive(D("3|2"));    // forged: Ann won, before anyone rode
+        n.Receive(positions);   // the round rides
+        n.Receive(D("3|1"));    // the real outcome: Bo won
+        QCOMPARE(n.B().Status(), QStringLiteral("Bo won!"));
+        QCOMPARE(n.B().Score(2).text, QStringLiteral("1"));
+        n.Receive(D("3|1"));    // and its repeat still counts once
+        QCOMPARE(n.B().Score(2).text, QStringLiteral("1"));
+    } else if (attack == QLatin1String("echo")) {
+        RecordingLink link;
+        GameLoop loop(n.S(), n.B(), link);
+        n.S().NumPlayers = 2;
+        n.S().Players[1] = {90, 147, 2, 0, 2, 0, 85, 0, 0, 0xFF, 1, 0, {}};
+        n.S().Players[2] = {270, 147, 4, 0, 4, 0, 85, 0, 0, 0xFF00, 1, 0, {}};
+        loop.Tick();
+        QVERIFY(loop.AwaitingEcho());
+        std::array<MatchLink::Point, 8> foreign = link.positions.back();
+        foreign[0].x += 5;
+        loop.PositionsDrawn(foreign);
+        QVERIFY(loop.AwaitingEcho());
+        loop.PositionsDrawn(link.positions.back());
+        QVERIFY(!loop.AwaitingEcho());
+    } else {
+        n.S().LocalPlayer = 1;
+        const QByteArray settings = wire::MatchSettings(TestSettings(2));
+        n.Receive(settings);
+        QCOMPARE(n.window.width, 360);
+        const uchar* memory = n.B().Arena().Image().constBits();
+        n.window.width = 0;
+        n.B().SetScoreText(1, QStringLiteral("1"));
+        for (int i = 0; i < 50; ++i) n.Receive(settings);
+        QCOMPARE(n.window.width, 0);                              // no refit
+        QCOMPARE(n.B().Score(1).text, QStringLiteral("1"));       // no restart
+        QCOMPARE(n.B().Arena().Image().constBits(), memory);      // no new arena
+        n.instance.GetCountdown().tmrStopGo_Timer();              // a step later it is a new match
+        n.Receive(settings);
+        QCOMPARE(n.B().Score(1).text, QStringLiteral("0"));
+        QCOMPARE(n.B().Arena().Image().constBits(), memory);      // same size: cleared in place
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_Dispatcher)

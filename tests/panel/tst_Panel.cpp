@@ -53,6 +53,8 @@ private slots:
     }
     void opensWithDefaultsWithoutAFile();
     void ridersFromThePanel();
+    void loadingKeepsWhatTheFileHolds();
+    void hostWithItsWindowClosedStillHearsRegistrations();
     void readsTheFileAndFallsBack_data();
     void readsTheFileAndFallsBack();
     void interlocksEnableTeamAndDiagonals();
@@ -110,6 +112,31 @@ void tst_Panel::ridersFromThePanel() {
     m.panel.cboLevel->setCurrentIndex(0);
     m.panel.PopulateControls(); // as at the next start
     QCOMPARE(m.panel.cboLevel->currentText(), QStringLiteral("Hard"));
+}
+
+void tst_Panel::loadingKeepsWhatTheFileHolds() {
+    // The boxes' limits hold what is typed, not what the file holds; Start Match clamps.
+    InProcessBus bus;
+    Machine m(bus, "[Main]\nWidth=10000\nHeight=20000\nName=Maximilian Alexander Long\n");
+    QCOMPARE(m.panel.txtWidth->text(), QStringLiteral("10000"));
+    QCOMPARE(m.panel.txtHeight->text(), QStringLiteral("20000"));
+    QCOMPARE(m.panel.txtName->text(), QStringLiteral("Maximilian Alexander Long"));
+    m.panel.txtWidth->clear();
+    QTest::keyClicks(m.panel.txtWidth, QStringLiteral("123456"));
+    QCOMPARE(m.panel.txtWidth->text(), QStringLiteral("1234"));
+}
+
+void tst_Panel::hostWithItsWindowClosedStillHearsRegistrations() {
+    // Closing the host's game window keeps its network open: a registration made meanwhile
+    // shows in its roster.
+    InProcessBus bus;
+    Machine host(bus), late(bus);
+    host.panel.SetRosterText(1, QStringLiteral("Bo ready!"));
+    QTest::mouseClick(host.panel.cmdServer, Qt::LeftButton);
+    host.game.close();
+    QVERIFY(host.game.IsUnloaded());
+    late.panel.cmdClient->click();
+    QTRY_COMPARE(host.panel.RosterText(1), QStringLiteral("%1 ready!").arg(late.panel.txtName->text()));
 }
 
 void tst_Panel::readsTheFileAndFallsBack_data() {
