@@ -27,6 +27,8 @@ export LUMIVEX_SOAK_DIR=$dir LUMIVEX_SOAK_GAME=$game LUMIVEX_SOAK_SECONDS=$secon
     if [ "$k" = 1 ]; then sleep 3; set -- --demo 8; else set -- --riders 1; fi
     QT_QPA_PLATFORM=offscreen timeout "$LUMIVEX_SOAK_SECONDS" "$LUMIVEX_SOAK_GAME" "$@" --round-log \
         > "$LUMIVEX_SOAK_DIR/copy$k.log" 2>"$LUMIVEX_SOAK_DIR/copy$k.err" || true
+    # What the computer heard, and what its socket buffers had to drop.
+    awk "/^Udp:/" /proc/net/snmp > "$LUMIVEX_SOAK_DIR/udp$k.txt"
 '
 python3 - "$dir" <<'PY'
 import sys, glob, re, os
@@ -45,13 +47,20 @@ for f in sorted(glob.glob(os.path.join(d, "copy*.log"))):
         if m:
             start = int(m.group(1))
     logs[k] = (rounds, start, first, last)
+def udp(k):
+    try:
+        head, values = [l.split()[1:] for l in open(os.path.join(d, f"udp{k}.txt"))][:2]
+        return dict(zip(head, map(int, values)))
+    except (OSError, ValueError):
+        return {}
 host = logs.get(1, ({}, 0, 0, 0))[0]
-agreed = sum(1 for r, h in host.items() if all(logs[k][0].get(r) == h for k in logs))
-print(f"rounds decided on the host: {len(host)}; rounds whose arena hash agreed on all {len(logs)} copies: {agreed}")
-apart = [r for r, h in sorted(host.items()) if not all(logs[k][0].get(r) == h for k in logs)]
-if apart:
-    print("rounds whose arenas differed:", apart)
+hostHashes = set(host.values())
+print(f"rounds decided on the host: {len(host)}")
 for k, (rounds, start, first, last) in sorted(logs.items()):
-    print(f"copy {k}: {len(rounds)} rounds; RSS {start} KiB at start, {first} KiB at the first round end, "
-          f"{last} KiB at the last (growth since the first round {(last or 0) - (first or 0)} KiB)")
+    u = udp(k)
+    shared = sum(1 for h in rounds.values() if h in hostHashes)
+    print(f"copy {k}: {len(rounds)} round ends, {shared} with the host's arena exactly; "
+          f"{u.get('InDatagrams', '?')} datagrams in, {u.get('RcvbufErrors', '?')} dropped by a full socket buffer; "
+          f"RSS {start} KiB at start, {first} KiB at the first round end, {last} KiB at the last "
+          f"(growth since the first round {(last or 0) - (first or 0)} KiB)")
 PY
