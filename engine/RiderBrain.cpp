@@ -214,7 +214,7 @@ RiderBrain::Path RiderBrain::Simulate(const RiderView& v, int c, int step, int h
 
 double RiderBrain::Space(const RiderView& v, CellMap& cells, const Candidate& c, int cap) const {
     const Lanes lanes(cells, v);
-    const std::vector<int> fence = {cells.Index(cells.CellX(c.path.turnX), cells.CellY(c.path.turnY))};
+    const std::vector<int> fence = {cells.IndexOrNone(cells.CellX(c.path.turnX), cells.CellY(c.path.turnY))};
     const int start = cells.Blocked(c.cellX, c.cellY) ? -1 : cells.Index(c.cellX, c.cellY);
     return Flood(cells, lanes, start, fence, cap, false);
 }
@@ -224,7 +224,7 @@ double RiderBrain::MatesRoom(const RiderView& v, CellMap& cells, const Candidate
     const auto m = direction::MotionOf(c.direction);
     int ax = c.cellX + m.dx, ay = c.cellY + m.dy;
     lanes.Wrap(ax, ay);
-    std::vector<int> fence = {cells.Index(cells.CellX(c.path.turnX), cells.CellY(c.path.turnY))};
+    std::vector<int> fence = {cells.IndexOrNone(cells.CellX(c.path.turnX), cells.CellY(c.path.turnY))};
     if (!cells.Blocked(c.cellX, c.cellY)) fence.push_back(cells.Index(c.cellX, c.cellY));
     if (!cells.Blocked(ax, ay)) fence.push_back(cells.Index(ax, ay));
     double room = 0;
@@ -239,7 +239,7 @@ double RiderBrain::MatesRoom(const RiderView& v, CellMap& cells, const Candidate
 
 double RiderBrain::Territory(const RiderView& v, CellMap& cells, const Candidate& c, int cap) const {
     const Lanes lanes(cells, v);
-    const std::vector<int> fence = {cells.Index(cells.CellX(c.path.turnX), cells.CellY(c.path.turnY))};
+    const std::vector<int> fence = {cells.IndexOrNone(cells.CellX(c.path.turnX), cells.CellY(c.path.turnY))};
     const int mine = cells.Blocked(c.cellX, c.cellY) ? -1 : cells.Index(c.cellX, c.cellY);
     std::vector<Seed> seeds;
     for (int i = 1; i <= v.numPlayers; ++i) {

@@ -2,8 +2,8 @@
 # Installs what is missing, then builds and runs every test four ways:
 #   1. the Release build and its tests (tests that use sockets run in private networks);
 #   2. the same tests in a build with AddressSanitizer and UndefinedBehaviorSanitizer;
-#   3. the fuzz target on the datagram path (clang, libFuzzer, both sanitizers), for
-#      LUMIVEX_FUZZ_SECONDS seconds (default 60);
+#   3. the fuzz targets (clang, libFuzzer, both sanitizers): datagram sequences into a running
+#      match for LUMIVEX_FUZZ_SECONDS seconds (default 60), then the message parser alone;
 #   4. the Debian package: built, unpacked and checked, and (as root in CI) installed and removed.
 # Without private network namespaces the run stops: it never falls back to the real network.
 set -euo pipefail
@@ -25,22 +25,28 @@ cmake -S "$top" -B "$top/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLUMIVEX
 cmake --build "$top/build-asan"
 (cd "$top/build-asan" && UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure --timeout 900)
 
-echo "lumivex: [3/4] fuzzing the datagram path for ${LUMIVEX_FUZZ_SECONDS:-60} s"
+echo "lumivex: [3/4] fuzzing: a running match for ${LUMIVEX_FUZZ_SECONDS:-60} s, the message parser for 15 s"
 CC=clang CXX=clang++ cmake -S "$top" -B "$top/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DLUMIVEX_FUZZ=ON >/dev/null
 cmake --build "$top/build-fuzz"
 corpus="$(mktemp -d)"
 trap 'rm -rf "$corpus" "$corpus.log"' EXIT
 "$top/build-fuzz/fuzz/make_seeds" "$corpus"
-status=0
-"$top/build-fuzz/fuzz/fuzz_dispatcher" -max_total_time="${LUMIVEX_FUZZ_SECONDS:-60}" -print_final_stats=1 \
-    "$corpus" >"$corpus.log" 2>&1 || status=$?
-grep -E '^(stat::|Done|==[0-9]+==|SUMMARY)' "$corpus.log" || true
-if [ "$status" -ne 0 ]; then
-    tail -n 60 "$corpus.log" >&2
-    echo "lumivex: the fuzz target failed (exit $status)" >&2
-    exit "$status"
-fi
+cp "$top"/fuzz/corpus/* "$corpus/"
+fuzz() { # fuzz TARGET SECONDS
+    local status=0
+    "$top/build-fuzz/fuzz/$1" -max_total_time="$2" -print_final_stats=1 -dict="$top/fuzz/lumivex.dict" \
+        "$corpus" >"$corpus.log" 2>&1 || status=$?
+    grep -E '^(stat::number_of_executed_units|stat::average_exec_per_sec|fuzz_match:|Done|==[0-9]+==|SUMMARY)' \
+        "$corpus.log" | sed "s/^/$1: /" || true
+    if [ "$status" -ne 0 ]; then
+        tail -n 60 "$corpus.log" >&2
+        echo "lumivex: the fuzz target $1 failed (exit $status)" >&2
+        exit "$status"
+    fi
+}
+fuzz fuzz_match "${LUMIVEX_FUZZ_SECONDS:-60}"
+fuzz fuzz_wire 15
 rm -f "$corpus.log"
 echo "lumivex: fuzzing found nothing"
 

@@ -13,6 +13,8 @@ class tst_RiderBrain : public QObject {
 private slots:
     void decisionsOnSmallBoards_data();
     void decisionsOnSmallBoards();
+    void headsFromAnywhereStayInsideTheArena_data();
+    void headsFromAnywhereStayInsideTheArena();
 };
 
 namespace {
@@ -129,6 +131,42 @@ void tst_RiderBrain::decisionsOnSmallBoards() {
     const RiderWish wish = brain.Decide(v, cells);
     QVERIFY2(allowed.contains(wish.direction), qPrintable(QStringLiteral("asked for %1").arg(wish.direction)));
     QCOMPARE(wish.turbo, 0); // turbo is off in this match
+}
+
+void tst_RiderBrain::headsFromAnywhereStayInsideTheArena_data() {
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    QTest::newRow("far left and up") << -32768 << -32768;
+    QTest::newRow("far right and down") << 32767 << 32767;
+    QTest::newRow("just outside the right edge") << 27 << 4;
+    QTest::newRow("on the top edge") << 9 << -1;
+}
+
+void tst_RiderBrain::headsFromAnywhereStayInsideTheArena() {
+    // Positions come from the network: whatever they say, a rider reads only inside the
+    // arena and still asks for a direction it may take (the sanitizer build checks the reads).
+    QFETCH(int, x);
+    QFETCH(int, y);
+    const Board b = Draw({"#########", "#.......#", "#...R...#", "#.......#", "#########"});
+    CellMap cells;
+    cells.Build(b.arena, Back, 0);
+    for (int level = 0; level <= 2; ++level) {
+        RiderView v;
+        v.arena = &b.arena;
+        v.back = Back;
+        v.numPlayers = 4;
+        v.teamOn = true;
+        v.turboOn = true;
+        v.warp = level == 1;
+        for (int i = 1; i <= 4; ++i) {
+            v.heads[i] = {x + i, y - i};
+            v.directions[i] = 2;
+        }
+        v.requested = 2;
+        RiderBrain brain(static_cast<RiderLevel>(level), 3);
+        const RiderWish wish = brain.Decide(v, cells);
+        QVERIFY(wish.direction >= 1 && wish.direction <= 4 && wish.direction != 4);
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_RiderBrain)
