@@ -4,6 +4,7 @@
 #include "InProcessBus.h"
 #include "Instance.h"
 #include "Messages.h"
+#include "FloodBench.h"
 #include "RiderBench.h"
 #include "frmVyre.h"
 
@@ -233,6 +234,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (argc > 1 && QByteArray(argv[1]) == "tournament") {
         riderbench::Tournament(argc > 2 ? std::atoi(argv[2]) : 300);
+        return 0;
+    }
+    if (argc > 1 && QByteArray(argv[1]) == "floods") {
+        floodbench::Floods(argc > 2 ? std::atof(argv[2]) : 2.0, 5000);
         return 0;
     }
     const double seconds = argc > 1 ? std::atof(argv[1]) : 5.0;
