@@ -10,7 +10,7 @@
 
 namespace {
 constexpr int ResetEvery = 512;
-constexpr int MaxDatagrams = 64;
+constexpr int MaxDatagrams = 8;
 long long datagrams = 0;
 
 void Report() { std::fprintf(stderr, "fuzz_match: %lld datagrams\n", datagrams); }

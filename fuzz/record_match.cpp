@@ -21,7 +21,7 @@ int main(int argc, char* argv[]) {
     QObject::connect(&world.host->net, &Transport::datagramArrived, [&seen](const QByteArray& d) { seen << d; });
     for (int step = 1; step < 40000 && !world.MatchOver(); ++step) world.Advance(step);
     // The whole match in stretches: small files, and every kind of moment in one of them.
-    constexpr int PerFile = 40;
+    constexpr int PerFile = 8;
     int files = 0;
     for (qsizetype i = 0; i < seen.size(); i += PerFile) {
         QFile f(out.filePath(QStringLiteral("match-%1").arg(++files, 3, 10, QLatin1Char('0'))));
