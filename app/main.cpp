@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QDateTime>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 #include <cstdio>
 #include <optional>
@@ -109,16 +110,21 @@ int main(int argc, char* argv[]) {
     frmAbout about;
     game.SetAboutOpener([&about] { about.Open(); });
     panel.SetAboutOpener([&about] { about.Open(); });
-    instance.SetMessageBox([&panel, &options](const QString& text, const QString& title, MessageIcon icon) {
-        if (options.demo) { // a demo plays on by itself: its boxes would only pile up
+    // One box at a time: a new message replaces one nobody has answered yet (the last match's
+    // winner, say), so boxes never pile up while the game plays on.
+    QPointer<QMessageBox> shown;
+    instance.SetMessageBox([&panel, &options, &shown](const QString& text, const QString& title, MessageIcon icon) {
+        if (options.demo) { // a demo plays on by itself: nobody answers its boxes
             std::printf("%s\n", qPrintable(text));
             std::fflush(stdout);
             return;
         }
+        if (shown) shown->close();
         auto* box = new QMessageBox(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
                                     title, text, QMessageBox::Ok, &panel);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
+        shown = box;
     });
     QObject::connect(&panel, &frmMain::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
 
