@@ -1,5 +1,8 @@
 #pragma once
 
+#include "InProcessBus.h"
+
+#include <QElapsedTimer>
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
@@ -22,4 +25,16 @@ inline double CpuSeconds() {
 inline void Line(const char* name, double value, const char* unit) {
     std::printf("%-44s %12.3f %s\n", name, value, unit);
 }
+// A bus member that notes when each Positions message leaves: the tick's own time, before
+// anyone has handled it.
+class StampingMember : public BusTransport {
+public:
+    using BusTransport::BusTransport;
+    void SendData(const QByteArray& text) override {
+        if (text.startsWith("1\x01")) stamps.push_back(clock.nsecsElapsed());
+        BusTransport::SendData(text);
+    }
+    std::vector<qint64> stamps;
+    QElapsedTimer clock;
+};
 } // namespace benchutil

@@ -15,6 +15,7 @@
 namespace floodbench {
 namespace {
 using benchutil::Percentile;
+using benchutil::StampingMember;
 
 long ResidentKiB() {
     QFile statm(QStringLiteral("/proc/self/statm"));
@@ -23,17 +24,6 @@ long ResidentKiB() {
     return f.size() > 1 ? f[1].toLong() * 4 : 0;
 }
 
-// A host bus member that notes when each Positions message leaves.
-class StampingMember : public BusTransport {
-public:
-    using BusTransport::BusTransport;
-    void SendData(const QByteArray& text) override {
-        if (text.startsWith("1\x01")) stamps.push_back(clock.nsecsElapsed());
-        BusTransport::SendData(text);
-    }
-    std::vector<qint64> stamps;
-    QElapsedTimer clock;
-};
 
 // A datagram of one kind, with fields that change from one to the next as a misbehaving
 // host's would.

@@ -22,6 +22,7 @@ namespace {
 using benchutil::CpuSeconds;
 using benchutil::Line;
 using benchutil::Percentile;
+using benchutil::StampingMember;
 
 // Delivers every datagram to its own instance at once: a whole round runs without an
 // event loop, as fast as the simulation and the riders allow.
@@ -121,18 +122,6 @@ void FreeForAll(int w, int h, int rounds) {
     std::fflush(stdout);
 }
 
-// A bus member that notes when each Positions message leaves: the tick's own time, before
-// anyone has handled it.
-class StampingMember : public BusTransport {
-public:
-    using BusTransport::BusTransport;
-    void SendData(const QByteArray& text) override {
-        if (text.startsWith("1\x01")) stamps.push_back(clock.nsecsElapsed());
-        BusTransport::SendData(text);
-    }
-    std::vector<qint64> stamps;
-    QElapsedTimer clock;
-};
 
 struct Timing {
     std::vector<qint64> stamps;

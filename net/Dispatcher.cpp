@@ -83,12 +83,11 @@ void Dispatcher::Positions(const Fields& f) {
 
     RoundPositions();
     ++roundPositions_;
-    std::array<RiderView::Head, 8> heads{};
+    std::array<MatchLink::Point, 8> heads{};
     std::array<int, 8> fuels{};
     for (int i = 1; i <= 8; ++i) {
-        const auto x = f.Int16(2 * i - 1), y = f.Int16(2 * i), fuel = f.Int16(16 + i);
-        heads[static_cast<std::size_t>(i - 1)] = {x.value_or(0), y.value_or(0)};
-        fuels[static_cast<std::size_t>(i - 1)] = fuel.value_or(0);
+        heads[static_cast<std::size_t>(i - 1)] = {f.Int16(2 * i - 1).value_or(0), f.Int16(2 * i).value_or(0)};
+        fuels[static_cast<std::size_t>(i - 1)] = f.Int16(16 + i).value_or(0);
     }
 
     arena.SetFillStyle(Canvas::FillStyle::Solid);
@@ -125,11 +124,7 @@ void Dispatcher::Positions(const Fields& f) {
             }
         }
     }
-    std::array<MatchLink::Point, 8> drawn{};
-    for (int i = 0; i < 8; ++i)
-        drawn[static_cast<std::size_t>(i)] = {static_cast<std::int16_t>(heads[static_cast<std::size_t>(i)].x),
-                                              static_cast<std::int16_t>(heads[static_cast<std::size_t>(i)].y)};
-    in_.Loop().PositionsDrawn(drawn);
+    in_.Loop().PositionsDrawn(heads);
     in_.GetPilots().OnPositions(heads, fuels);
 }
 

@@ -56,7 +56,7 @@ RiderView Pilots::ViewFor(int slot) const {
     return v;
 }
 
-void Pilots::OnPositions(const std::array<RiderView::Head, 8>& heads, const std::array<int, 8>& fuel) {
+void Pilots::OnPositions(const std::array<MatchLink::Point, 8>& heads, const std::array<int, 8>& fuel) {
     if (pilots_.empty()) return;
     const MatchState& s = in_.State();
     const Board& board = in_.GetBoard();
@@ -65,7 +65,7 @@ void Pilots::OnPositions(const std::array<RiderView::Head, 8>& heads, const std:
     for (int i = 1; i <= 8; ++i) {
         const auto& h = heads[static_cast<std::size_t>(i - 1)];
         still_[i] = !newRound && h.x == heads_[i].x && h.y == heads_[i].y ? still_[i] + 1 : 0;
-        heads_[i] = h;
+        heads_[i] = {h.x, h.y};
         fuel_[i] = fuel[static_cast<std::size_t>(i - 1)];
     }
     if (newRound) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CellMap.h"
+#include "Ports.h"
 #include "RiderBrain.h"
 
 #include <QElapsedTimer>
@@ -27,7 +28,7 @@ public:
     bool Empty() const { return pilots_.empty(); }
 
     // A Positions message was drawn: heads and fuel of players 1..8, as received.
-    void OnPositions(const std::array<RiderView::Head, 8>& heads, const std::array<int, 8>& fuel);
+    void OnPositions(const std::array<MatchLink::Point, 8>& heads, const std::array<int, 8>& fuel);
 
     // The view a rider of this slot decides from; tests and the benchmark use it too.
     RiderView ViewFor(int slot) const;

@@ -141,12 +141,12 @@ void Roster::Registered(int slot, const QString& name, Colour color) {
     }
     // Another instance claimed the same slot (the protocol cannot prevent it): that slot is
     // theirs now, and the rider moves on, so there are never two riders for one slot.
+    // The lost slot's box already shows the other claim, so the search passes over it.
     const QString old = r->name;
     const int from = r->slot;
-    r->slot = -1;
     const int to = FirstFree();
     if (to == 0) {
-        riders_.erase(std::find_if(riders_.begin(), riders_.end(), [](const Rider& x) { return x.slot == -1; }));
+        riders_.erase(riders_.begin() + (r - riders_.data()));
         in_.GetPilots().Remove(from);
         emit note(QStringLiteral("%1 left: its slot was taken").arg(old));
     } else {
