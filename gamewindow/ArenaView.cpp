@@ -5,6 +5,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <cmath>
 
 ArenaView::ArenaView(const Canvas& canvas, QWidget* parent, bool takesKeys, const Board* overlay)
     : QWidget(parent), canvas_(canvas), overlay_(overlay) {
@@ -12,13 +13,56 @@ ArenaView::ArenaView(const Canvas& canvas, QWidget* parent, bool takesKeys, cons
     setFocusPolicy(takesKeys ? Qt::StrongFocus : Qt::NoFocus);
 }
 
+void ArenaView::SetScale(const zoom::Scale& s) {
+    scale_ = s;
+    Fit();
+    update();
+}
+
+void ArenaView::Fit() { resize(zoom::Scaled(canvas_.Image().size(), scale_)); }
+
+void ArenaView::UpdateCanvas(const QRect& r) {
+    if (scale_.logical == 1.0) {
+        update(r);
+        return;
+    }
+    const double f = scale_.logical;
+    const int left = static_cast<int>(std::floor(r.left() * f));
+    const int top = static_cast<int>(std::floor(r.top() * f));
+    update(QRect(left, top, zoom::Scaled(r.right() + 1, scale_) - left, zoom::Scaled(r.bottom() + 1, scale_) - top));
+}
+
+void ArenaView::UpdateCanvas(const QRegion& r) {
+    if (scale_.logical == 1.0) {
+        update(r);
+        return;
+    }
+    for (const QRect& part : r) UpdateCanvas(part);
+}
+
 void ArenaView::paintEvent(QPaintEvent* e) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    const QRect r = e->rect() & canvas_.Image().rect();
-    painter.drawImage(r.topLeft(), canvas_.Image(), r);
+    const QImage& image = canvas_.Image();
+    const double f = scale_.logical;
+    // The canvas pixels the exposed rectangle touches; only those are scaled and drawn.
+    const QRect exposed = e->rect();
+    const int left = static_cast<int>(std::floor(exposed.left() / f));
+    const int top = static_cast<int>(std::floor(exposed.top() / f));
+    const int right = static_cast<int>(std::ceil((exposed.right() + 1) / f));
+    const int bottom = static_cast<int>(std::ceil((exposed.bottom() + 1) / f));
+    const QRect source = QRect(left, top, right - left, bottom - top) & image.rect();
+    // Rounding a fractional scale up may leave a sliver past the canvas's last pixel.
+    if (!QRectF(0, 0, image.width() * f, image.height() * f).contains(QRectF(exposed)))
+        painter.fillRect(exposed, Qt::black);
+    // In canvas pixels from here on: one canvas pixel is scale_.device whole device pixels.
+    painter.scale(f, f);
+    if (f == 1.0)
+        painter.drawImage(source.topLeft(), image, source);
+    else
+        painter.drawImage(QRectF(source), image, QRectF(source));
     if (overlay_ && !overlay_->GetMarker().rect.isNull()) {
-        // A one-pixel outline, pixel for pixel like everything else on the arena.
+        // A one-pixel outline, at the same scale as everything else on the arena.
         const QRect m = overlay_->GetMarker().rect;
         const QColor c(Canvas::ToRgb(overlay_->GetMarker().color));
         painter.fillRect(QRect(m.left(), m.top(), m.width(), 1), c);

@@ -1,17 +1,27 @@
 #pragma once
 
+#include "Zoom.h"
+
 #include <QWidget>
 
 class Board;
 class Canvas;
 
-// Shows a canvas pixel for pixel (never smoothed, also on high-DPI screens) and hands
-// key-down events on as classic virtual-key codes.
+// Shows a canvas at a whole number of device pixels per canvas pixel, never smoothed, and
+// hands key-down events on as classic virtual-key codes.
 class ArenaView : public QWidget {
     Q_OBJECT
 public:
     // With a board, the view also shows the board's marker over the canvas.
     ArenaView(const Canvas& canvas, QWidget* parent, bool takesKeys, const Board* overlay = nullptr);
+
+    // Sizes the view for the canvas at this scale.
+    void SetScale(const zoom::Scale& s);
+    const zoom::Scale& GetScale() const { return scale_; }
+    void Fit();
+    // Repaints the widget pixels that show this part of the canvas.
+    void UpdateCanvas(const QRect& canvasRect);
+    void UpdateCanvas(const QRegion& canvasRegion);
 
     // Classic virtual-key code of a Qt key event, 0 for keys the game does not know.
     static int VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers);
@@ -26,4 +36,5 @@ protected:
 private:
     const Canvas& canvas_;
     const Board* overlay_;
+    zoom::Scale scale_;
 };

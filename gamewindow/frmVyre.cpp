@@ -5,18 +5,39 @@
 #include "Instance.h"
 #include "TrayIcon.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+#include <cmath>
 
 namespace {
 QColor ToQColor(Colour c) { return QColor(Canvas::ToRgb(c)); }
 
-QFont BoxFont() {
+// Around the arena when the window is larger than what it shows (fullscreen).
+const QColor Margin(0x1c, 0x1c, 0x1e);
+
+// The 1x layout of the boxes above the arena.
+constexpr int BoxTop = 28;
+constexpr int BoxHeight = 21;
+constexpr int ScoreWidth = 25;
+constexpr int StopGoWidth = 33;
+constexpr int StatusTop = 80;
+
+QFont BoxFont(double scale) {
     QFont f;
     f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), QStringLiteral("sans-serif")});
-    f.setPointSizeF(9.75);
+    f.setPointSizeF(9.75 * scale);
     return f;
+}
+
+int At(int coordinate, const zoom::Scale& s) { return static_cast<int>(std::lround(coordinate * s.logical)); }
+
+void Place(QWidget* w, const QRect& r, const zoom::Scale& s) {
+    w->setGeometry(At(r.x(), s), At(r.y(), s), zoom::Scaled(r.width(), s), zoom::Scaled(r.height(), s));
 }
 
 void Paint(QWidget* w, QPalette::ColorRole role, Colour c) {
@@ -39,18 +60,14 @@ frmVyre::frmVyre(Instance& instance, QWidget* parent) : QWidget(parent), in_(ins
     mPopupSys_->addSeparator();
     mPopupSys_->addAction(QStringLiteral("&Exit"), this, [this] { Unload(); });
     tray_ = new TrayIcon(*this, *mPopupSys_, this);
+    sheet_ = new QWidget(this);
     Board& board = in_.GetBoard();
-    for (int i = 1; i <= 8; ++i) {
-        auto* gauge = new ArenaView(board.Gauge(i), this, false);
-        gauge->setGeometry(8, 8 + 8 * (i - 1), Board::GaugeWidth, Board::GaugeHeight);
-        gauges_[i - 1] = gauge;
-    }
-    for (int i = 1; i <= 8; ++i) scores_[i - 1] = MakeBox(QRect(112 + 24 * (i - 1), 28, 25, 21));
-    stopGo_ = MakeBox(QRect(324, 28, 33, 21));
-    status_ = MakeBox(QRect(8, 80, Board::DesignArenaWidth, 21));
-    arena_ = new ArenaView(board.Arena(), this, true, &board);
-    arena_->setGeometry(BoardLayout::ArenaLeft, BoardLayout::ArenaTop, board.Arena().Width(),
-                        board.Arena().Height());
+    for (int i = 1; i <= 8; ++i) gauges_[i - 1] = new ArenaView(board.Gauge(i), sheet_, false);
+    for (int i = 1; i <= 8; ++i) scores_[i - 1] = MakeBox();
+    stopGo_ = MakeBox();
+    status_ = MakeBox();
+    arena_ = new ArenaView(board.Arena(), sheet_, true, &board);
+    BuildViewMenu();
     connect(arena_, &ArenaView::keyDown, this, [this](int key) { in_.GetSteering().KeyDown(key); });
     // Changes are shown at most once per display frame: ticks may come faster than a screen
     // refreshes, and every repaint costs the host's processor.
@@ -61,16 +78,112 @@ frmVyre::frmVyre(Instance& instance, QWidget* parent) : QWidget(parent), in_(ins
         if (!frame_.isActive()) frame_.start();
     });
     SetBackColor(colours::PanelBack);
-    FitArena(board.Arena().Width(), board.Arena().Height());
+    Refit();
     in_.SetWindow(this);
 }
 
-QLineEdit* frmVyre::MakeBox(const QRect& geometry) {
-    auto* box = new QLineEdit(this);
-    box->setGeometry(geometry);
+void frmVyre::BuildViewMenu() {
+    mView_ = new QMenu(QStringLiteral("&View"), this);
+    QMenu* zoomMenu = mView_->addMenu(QStringLiteral("&Zoom"));
+    zoomGroup_ = new QActionGroup(this);
+    for (int z = 1; z <= zoom::Largest + 1; ++z) {
+        const int value = z <= zoom::Largest ? z : zoom::Auto;
+        QAction* a = zoomMenu->addAction(value == zoom::Auto ? QStringLiteral("&Auto")
+                                                             : QStringLiteral("&%1\u00d7").arg(value));
+        a->setCheckable(true);
+        a->setData(value);
+        a->setChecked(value == view_.zoom);
+        zoomGroup_->addAction(a);
+        connect(a, &QAction::triggered, this, [this, value] { SetZoom(value); });
+    }
+    zoomMenu->addSeparator();
+    // Keys that work in either window: the actions belong to this window and to the menu.
+    auto key = [this, zoomMenu](const QString& text, const QKeySequence& seq, auto slot) {
+        QAction* a = zoomMenu->addAction(text, this, slot);
+        a->setShortcut(seq);
+        addAction(a);
+        return a;
+    };
+    QAction* in = key(QStringLiteral("Zoom &In"), QKeySequence(Qt::CTRL | Qt::Key_Plus),
+                      [this] { SetZoom(std::min(zoom::Largest, ZoomNow() + 1)); });
+    in->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    key(QStringLiteral("Zoom &Out"), QKeySequence(Qt::CTRL | Qt::Key_Minus),
+        [this] { SetZoom(std::max(1, ZoomNow() - 1)); });
+    key(QStringLiteral("&Best Fit"), QKeySequence(Qt::CTRL | Qt::Key_0), [this] { SetZoom(zoom::Auto); });
+    fullscreen_ = mView_->addAction(QStringLiteral("&Fullscreen"));
+    fullscreen_->setCheckable(true);
+    fullscreen_->setShortcut(QKeySequence(Qt::Key_F11));
+    addAction(fullscreen_);
+    connect(fullscreen_, &QAction::triggered, this, [this](bool on) { SetFullscreen(on); });
+}
+
+void frmVyre::SetView(const zoom::ViewSettings& v) {
+    view_ = v;
+    for (QAction* a : zoomGroup_->actions()) a->setChecked(a->data().toInt() == v.zoom);
+    fullscreen_->setChecked(v.fullscreen);
+    if (isVisible()) ApplyWindowState();
+    else Refit();
+}
+
+void frmVyre::SetZoom(int z) {
+    view_.zoom = z;
+    for (QAction* a : zoomGroup_->actions()) a->setChecked(a->data().toInt() == z);
+    Refit();
+    emit viewChanged();
+}
+
+void frmVyre::SetFullscreen(bool on) {
+    view_.fullscreen = on;
+    fullscreen_->setChecked(on);
+    if (isVisible()) ApplyWindowState();
+    emit viewChanged();
+}
+
+void frmVyre::ApplyWindowState() {
+    if (view_.fullscreen && !isFullScreen()) {
+        normalGeometry_ = geometry();
+        showFullScreen();
+    } else if (!view_.fullscreen && isFullScreen()) {
+        showNormal();
+        if (normalGeometry_.isValid()) setGeometry(normalGeometry_);
+    }
+    Refit();
+}
+
+int frmVyre::ZoomNow() const {
+    const Board& board = in_.GetBoard();
+    const BoardLayout l = BoardLayout::For(board.Arena().Width(), board.Arena().Height());
+    const QSize layout(l.clientWidth, l.clientHeight);
+    const QScreen* s = screen();
+    const double dpr = devicePixelRatioF();
+    if (view_.fullscreen) return zoom::Fitting(layout, {}, s ? s->geometry().size() : size(), dpr);
+    if (view_.zoom != zoom::Auto) return view_.zoom;
+    // Before the window first shows, its decorations are not known yet.
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize();
+    return s ? zoom::Fitting(layout, frame, s->availableGeometry().size(), dpr) : 1;
+}
+
+void frmVyre::Refit() {
+    const zoom::Scale before = scale_;
+    scale_ = zoom::ScaleFor(ZoomNow(), devicePixelRatioF());
+    if (scale_.device != before.device || scale_.logical != before.logical) {
+        const QFont font = BoxFont(scale_.logical);
+        for (QLineEdit* box : scores_) box->setFont(font);
+        stopGo_->setFont(font);
+        status_->setFont(font);
+    }
+    const Board& board = in_.GetBoard();
+    const BoardLayout l = BoardLayout::For(board.Arena().Width(), board.Arena().Height());
+    if (!isFullScreen()) resize(zoom::Scaled(QSize(l.clientWidth, l.clientHeight), scale_));
+    LayOut();
+    update();
+}
+
+QLineEdit* frmVyre::MakeBox() {
+    auto* box = new QLineEdit(sheet_);
     box->setReadOnly(true);
     box->setAlignment(Qt::AlignCenter);
-    box->setFont(BoxFont());
+    box->setFont(BoxFont(1));
     box->setFrame(false);
     // The boxes never keep the focus: keys must always reach the arena.
     box->setFocusPolicy(Qt::NoFocus);
@@ -95,6 +208,7 @@ void frmVyre::Load() {
     ShowChanges();
     tray_->Add();
     show();
+    if (view_.fullscreen) ApplyWindowState();
     FocusArena();
 }
 
@@ -127,19 +241,33 @@ void frmVyre::Restore() { TrayIcon::RestoreWindow(*this); }
 
 void frmVyre::FocusArena() { arena_->setFocus(Qt::OtherFocusReason); }
 
-void frmVyre::FitArena(int width, int height) {
-    arena_->resize(width, height);
-    const BoardLayout l = BoardLayout::For(width, height);
-    resize(l.clientWidth, l.clientHeight);
-    LayOut();
-}
+void frmVyre::FitArena(int, int) { Refit(); }
 
 void frmVyre::LayOut() {
     const Board& board = in_.GetBoard();
     const BoardLayout l = BoardLayout::For(board.Arena().Width(), board.Arena().Height());
-    for (int i = 0; i < 8; ++i) scores_[i]->move(l.scoreLeft[i], scores_[i]->y());
-    stopGo_->move(l.stopGoLeft, stopGo_->y());
-    status_->resize(l.statusWidth, status_->height());
+    const zoom::Scale& s = scale_;
+    const QSize sheet = zoom::Scaled(QSize(l.clientWidth, l.clientHeight), s);
+    // Centred, but never pushed off the top or left when the window is the smaller.
+    sheet_->setGeometry(std::max(0, (width() - sheet.width()) / 2), std::max(0, (height() - sheet.height()) / 2),
+                        sheet.width(), sheet.height());
+    for (int i = 0; i < 8; ++i) {
+        gauges_[i]->SetScale(s);
+        gauges_[i]->move(At(8, s), At(8 + 8 * i, s));
+        Place(scores_[i], QRect(l.scoreLeft[i], BoxTop, ScoreWidth, BoxHeight), s);
+    }
+    Place(stopGo_, QRect(l.stopGoLeft, BoxTop, StopGoWidth, BoxHeight), s);
+    Place(status_, QRect(BoardLayout::ArenaLeft, StatusTop, l.statusWidth, BoxHeight), s);
+    arena_->SetScale(s);
+    arena_->move(At(BoardLayout::ArenaLeft, s), At(BoardLayout::ArenaTop, s));
+}
+
+void frmVyre::paintEvent(QPaintEvent*) {
+    // The background is filled already; only what lies around the sheet is darker.
+    const QRegion margin = QRegion(rect()) - QRegion(sheet_->geometry());
+    if (margin.isEmpty()) return;
+    QPainter p(this);
+    for (const QRect& r : margin) p.fillRect(r, Margin);
 }
 
 void frmVyre::resizeEvent(QResizeEvent* e) {
@@ -157,19 +285,25 @@ void frmVyre::showEvent(QShowEvent* e) {
         firstResize_ = false;
         move(x() + 333, y());
     }
+    // Moved to another screen, the window takes that screen's ratio and room.
+    if (!followsScreen_ && windowHandle()) {
+        followsScreen_ = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] { Refit(); });
+    }
+    if (view_.zoom == zoom::Auto) Refit(); // the decorations are known now
 }
 
 void frmVyre::ShowChanges() {
     Board& board = in_.GetBoard();
     const Board::Changes c = board.TakeChanges();
     if (c.arenaSize) {
-        arena_->resize(board.Arena().Width(), board.Arena().Height());
+        arena_->Fit();
         arena_->update();
         LayOut();
     } else if (!c.arena.isEmpty()) {
-        arena_->update(c.arena);
+        arena_->UpdateCanvas(c.arena);
     }
-    if (!c.marker.isNull()) arena_->update(c.marker);
+    if (!c.marker.isNull()) arena_->UpdateCanvas(c.marker);
     for (int i = 0; i < 8; ++i)
         if (c.gauges[i]) gauges_[i]->update();
     if (c.texts) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Ports.h"
+#include "Zoom.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -9,6 +10,8 @@
 
 class ArenaView;
 class Instance;
+class QAction;
+class QActionGroup;
 class QLineEdit;
 class QMenu;
 class TrayIcon;
@@ -43,10 +46,24 @@ public:
     QLineEdit* StatusBox() const { return status_; }
     QMenu* PopupMenu() const { return mPopupSys_; }
     TrayIcon* Tray() const { return tray_; }
+    // View: the zoom and fullscreen choices, with their keys; the panel shows the same menu.
+    QMenu* ViewMenu() const { return mView_; }
+    const zoom::ViewSettings& View() const { return view_; }
+    void SetView(const zoom::ViewSettings& v);
+    void SetZoom(int zoom);
+    void SetFullscreen(bool on);
+    // The scale the arena is shown at now.
+    const zoom::Scale& CurrentScale() const { return scale_; }
+    // Where the score boxes, gauges and arena sit: centred in the window.
+    QWidget* Sheet() const { return sheet_; }
+    // Shows what the board changed; the frame timer calls it.
+    void ShowChanges();
 
 signals:
     // The window closed on an instance that is not hosting: the program ends.
     void programEnds();
+    // The player changed the zoom or fullscreen choice.
+    void viewChanged();
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
@@ -54,15 +71,26 @@ protected:
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
-    void ShowChanges();
+    void BuildViewMenu();
+    int ZoomNow() const;
+    void Refit();
+    void ApplyWindowState();
     void LayOut();
-    QLineEdit* MakeBox(const QRect& geometry);
+    QLineEdit* MakeBox();
 
     Instance& in_;
     std::function<void()> about_;
     QMenu* mPopupSys_ = nullptr;
+    QMenu* mView_ = nullptr;
+    QActionGroup* zoomGroup_ = nullptr;
+    QAction* fullscreen_ = nullptr;
+    zoom::ViewSettings view_;
+    zoom::Scale scale_;
+    QRect normalGeometry_;
+    QWidget* sheet_ = nullptr;
     TrayIcon* tray_ = nullptr;
     ArenaView* arena_ = nullptr;
     std::array<ArenaView*, 8> gauges_{};
@@ -71,5 +99,6 @@ private:
     QLineEdit* status_ = nullptr;
     QTimer frame_;
     bool firstResize_ = true;
+    bool followsScreen_ = false;
     bool unloaded_ = false;
 };

@@ -29,6 +29,7 @@ constexpr Colour TitleColour = 0xC0E0FF;
 constexpr Colour RosterBack = 0xC0FFFF;
 const QString Main = QStringLiteral("Main");
 const QString RidersSection = QStringLiteral("Riders");
+const QString ViewSection = QStringLiteral("View");
 
 QRect T(int left, int top, int width, int height) {
     return QRect(left / Twips, top / Twips, width / Twips, height / Twips);
@@ -88,6 +89,11 @@ frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
         in_.GetBoard().Notify();
     });
     connect(&game_, &frmVyre::programEnds, this, &frmMain::Unload);
+    connect(&game_, &frmVyre::viewChanged, this, [this] {
+        const QString& file = in_.State().IniFile;
+        WriteIniString(ViewSection, QStringLiteral("Zoom"), game_.View().ZoomText(), file);
+        WriteIniString(ViewSection, QStringLiteral("Fullscreen"), game_.View().FullscreenText(), file);
+    });
 }
 
 void frmMain::BuildControls() {
@@ -269,6 +275,7 @@ void frmMain::BuildMenus() {
     }
     QAction* remove = match->addAction(QStringLiteral("Remove Computer Rider"), this, &frmMain::cmdRemoveRider_Click);
     connect(match, &QMenu::aboutToShow, remove, [this, remove] { remove->setEnabled(cmdRemoveRider->isEnabled()); });
+    menuBar()->addMenu(game_.ViewMenu());
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1), this, [this] { OpenHelp(QString()); });
     // The program has no web site: both open the installed help, at its part about versions.
@@ -367,6 +374,8 @@ void frmMain::PopulateControls() {
         convert::ToInt32(GetSpecificSetting(Main, QStringLiteral("BackColor"), QStringLiteral("11555868")))
             .value_or(colours::PanelBack);
     ApplyBackColor(back);
+    game_.SetView(zoom::ViewSettings::Parse(GetSpecificSetting(ViewSection, QStringLiteral("Zoom"), QString()),
+                                            GetSpecificSetting(ViewSection, QStringLiteral("Fullscreen"), QString())));
     if (game_.IsUnloaded() || !game_.isVisible()) game_.Load();
     txtName->setText(in_.State().UserName);
     const int level = cboLevel->findText(GetSpecificSetting(RidersSection, QStringLiteral("Level"), QString()));
@@ -588,7 +597,7 @@ void frmMain::showEvent(QShowEvent* e) {
         move(std::max(0, x() - 200), y());
         // Side by side: where the game window would cover the panel, it moves to its right.
         const QRect mine = frameGeometry();
-        if (game_.isVisible() && game_.frameGeometry().intersects(mine))
+        if (game_.isVisible() && !game_.isFullScreen() && game_.frameGeometry().intersects(mine))
             game_.move(mine.right() + 8, game_.y());
         activateWindow();
     }

@@ -5,6 +5,7 @@
 #include "frmVyre.h"
 
 #include <QComboBox>
+#include <QMenuBar>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -57,6 +58,8 @@ private slots:
     void hostWithItsWindowClosedStillHearsRegistrations();
     void readsTheFileAndFallsBack_data();
     void readsTheFileAndFallsBack();
+    void viewSectionRoundTrips_data();
+    void viewSectionRoundTrips();
     void interlocksEnableTeamAndDiagonals();
     void colourPickerAppliesOrCancels();
     void registrationTakesTheFirstFreeSlot_data();
@@ -173,6 +176,42 @@ void tst_Panel::readsTheFileAndFallsBack() {
     QTEST(m.panel.cboPlayers->currentText(), "players");
     QTEST(m.panel.cboSpeed->currentText(), "speed");
     QTEST(m.panel.cboTeam->isEnabled(), "teamEnabled");
+}
+
+void tst_Panel::viewSectionRoundTrips_data() {
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<int>("zoom");
+    QTest::addColumn<bool>("fullscreen");
+    QTest::newRow("no file") << QByteArray() << int(zoom::Auto) << false;
+    QTest::newRow("as stored") << QByteArray("[View]\nZoom=3\nFullscreen=1\n") << 3 << true;
+    QTest::newRow("Auto") << QByteArray("[View]\nZoom=Auto\nFullscreen=0\n") << int(zoom::Auto) << false;
+    QTest::newRow("garbled") << QByteArray("[View]\nZoom=9\nFullscreen=yes please\n") << int(zoom::Auto) << false;
+    QTest::newRow("junk zoom") << QByteArray("[View]\nZoom=2x\nFullscreen=\n") << int(zoom::Auto) << false;
+    QTest::newRow("in [Main] it is not ours") << QByteArray("[Main]\nZoom=2\n") << int(zoom::Auto) << false;
+}
+
+void tst_Panel::viewSectionRoundTrips() {
+    QFETCH(QByteArray, ini);
+    QFETCH(int, zoom);
+    QFETCH(bool, fullscreen);
+    InProcessBus bus;
+    {
+        Machine m(bus, ini);
+        QCOMPARE(m.game.View().zoom, zoom);
+        QCOMPARE(m.game.View().fullscreen, fullscreen);
+        QCOMPARE(m.game.isFullScreen(), fullscreen);
+        // Changed through the View menu, the choice is stored at once, and [Main] is untouched.
+        const QString main = ReadIniString("Main", "Zoom", m.in.State().IniFile);
+        for (QAction* a : m.panel.menuBar()->actions())
+            if (a->menu() == m.game.ViewMenu()) a->menu()->actions().last()->trigger(); // Fullscreen
+        m.game.SetZoom(zoom == 2 ? 4 : 2);
+        QCOMPARE(ReadIniString("Main", "Zoom", m.in.State().IniFile), main);
+        QFile stored(m.in.State().IniFile);
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        Machine again(bus, stored.readAll());
+        QCOMPARE(again.game.View().zoom, zoom == 2 ? 4 : 2);
+        QCOMPARE(again.game.View().fullscreen, !fullscreen);
+    }
 }
 
 void tst_Panel::interlocksEnableTeamAndDiagonals() {
