@@ -146,7 +146,7 @@ struct Run {
     double seconds = 0;
 };
 
-Run RealLoop(int speed, double seconds, bool window) {
+Run RealLoop(int speed, double seconds, bool window, int zoom = 1) {
     InProcessBus bus;
     Tap tap(&bus);
     TapMember member(bus, tap);
@@ -156,6 +156,7 @@ Run RealLoop(int speed, double seconds, bool window) {
     std::unique_ptr<frmVyre> view;
     if (window) {
         view = std::make_unique<frmVyre>(host);
+        view->SetView({zoom, false});
         view->FitArena(1500, 1500);
         view->show();
         // Showing the window paints all of it once; the figure is for play, so that first
@@ -187,6 +188,49 @@ Run RealLoop(int speed, double seconds, bool window) {
     r.bytes = tap.bytes;
     host.Loop().Abandon();
     return r;
+}
+
+// What showing one tick costs the host's game window at a zoom: taking the board's changes,
+// scaling the exposed part of the arena and painting it into the window's buffer. Two
+// hosts ride the same match, one shown at 1x and one at 3x, and take turns tick by tick.
+void Painting(int ticks) {
+    struct Shown {
+        explicit Shown(int zoom) : host(tap, 1), view(host) {
+            SetUpMatch(host, 1);
+            view.SetView({zoom, false});
+            view.FitArena(1500, 1500);
+            view.show();
+            view.repaint();
+            QCoreApplication::processEvents();
+        }
+        double Tick(int i) {
+            KeepRiding(host);
+            Script(host.State(), i);
+            const qsizetype before = tap.positions.size();
+            host.Loop().Tick();
+            for (qsizetype k = before; k < tap.positions.size(); ++k) tap.Deliver(tap.positions[k]);
+            QElapsedTimer t;
+            t.start();
+            view.ShowChanges();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+            return t.nsecsElapsed() / 1000.0;
+        }
+        Tap tap;
+        Instance host;
+        frmVyre view;
+    };
+    Shown at1(1), at3(3);
+    std::vector<double> one, three;
+    for (int i = 0; i < ticks; ++i) {
+        one.push_back(at1.Tick(i));
+        three.push_back(at3.Tick(i));
+    }
+    const double m1 = Percentile(one, 0.5), m3 = Percentile(three, 0.5);
+    Line("paint per tick at 1x, median", m1, "us");
+    Line("paint per tick at 3x, median", m3, "us");
+    Line("paint per tick at 1x, p99", Percentile(one, 0.99), "us");
+    Line("paint per tick at 3x, p99", Percentile(three, 0.99), "us");
+    Line("paint per tick, 3x over 1x (medians)", m3 / m1, "");
 }
 
 void Timing(double seconds) {
@@ -222,8 +266,14 @@ void Timing(double seconds) {
         const Run h = RealLoop(85, seconds, false);
         headless.push_back(100 * h.cpu / h.seconds);
     }
+    std::vector<double> shown3;
+    for (int i = 0; i < 3; ++i) {
+        const Run w = RealLoop(85, seconds, true, 3);
+        shown3.push_back(100 * w.cpu / w.seconds);
+    }
     Line("host CPU at Speed 85, headless, median of 3", Percentile(headless, 0.5), "% of a core");
     Line("host CPU at Speed 85, window shown, median of 3", Percentile(shown, 0.5), "% of a core");
+    Line("host CPU at Speed 85, window shown at 3x, median of 3", Percentile(shown3, 0.5), "% of a core");
     Line("rounds restarted after a crash, all runs", restarts, "");
 }
 
@@ -234,6 +284,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (argc > 1 && QByteArray(argv[1]) == "tournament") {
         riderbench::Tournament(argc > 2 ? std::atoi(argv[2]) : 300);
+        return 0;
+    }
+    if (argc > 1 && QByteArray(argv[1]) == "paint") {
+        Painting(argc > 2 ? std::atoi(argv[2]) : 2000);
         return 0;
     }
     if (argc > 1 && QByteArray(argv[1]) == "floods") {
@@ -249,6 +303,7 @@ int main(int argc, char* argv[]) {
     }
     std::printf("Lumivex benchmark: 8 riders, 1500 x 1500 arena, thin trails, wrap-around\n");
     HostWork(20000);
+    Painting(2000);
     Timing(seconds);
     riderbench::Cost();
     riderbench::HostWithRiders(seconds);

@@ -34,6 +34,9 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    QRect ToWidget(const QRect& canvasRect) const;
+    QRect ToCanvas(const QRect& widgetRect) const;
+
     const Canvas& canvas_;
     const Board* overlay_;
     zoom::Scale scale_;
