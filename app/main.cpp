@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -24,6 +25,25 @@ struct Options {
     int demo = 0;   // players of a demo match, 0 for none
     int riders = 0; // computer riders to add at start-up
     bool roundLog = false;
+    bool quitWhenShown = false;
+};
+
+// Reports once every watched window has been painted, after that painting is done.
+class PaintWatch : public QObject {
+public:
+    PaintWatch(std::initializer_list<QWidget*> windows, std::function<void()> done)
+        : left_(windows), done_(std::move(done)) {
+        for (QWidget* w : windows) w->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::Paint && left_.removeOne(static_cast<QWidget*>(watched)) && left_.isEmpty())
+            QTimer::singleShot(0, this, done_);
+        return false;
+    }
+
+private:
+    QList<QWidget*> left_;
+    std::function<void()> done_;
 };
 
 // Resident memory of this process, in KiB.
@@ -55,7 +75,11 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
     const QCommandLineOption roundLog(QStringLiteral("round-log"),
                                       QStringLiteral("Print a line at every round end: the round, a hash of the "
                                                      "arena as drawn here, and this program's memory."));
-    parser.addOptions({help, version, demo, riders, roundLog});
+    // For the start-up benchmark: the time from starting the program to both windows painted.
+    QCommandLineOption quitWhenShown(QStringLiteral("quit-when-shown"),
+                                     QStringLiteral("Print \"shown\" once both windows are painted, and quit."));
+    quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({help, version, demo, riders, roundLog, quitWhenShown});
     QStringList args;
     for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     auto fail = [](const QString& text) {
@@ -86,6 +110,7 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
     if (!number(demo, 2, 8, o.demo)) return fail(QStringLiteral("--demo takes a number of players from 2 to 8"));
     if (!number(riders, 1, 7, o.riders)) return fail(QStringLiteral("--riders takes a number from 1 to 7"));
     o.roundLog = parser.isSet(roundLog);
+    o.quitWhenShown = parser.isSet(quitWhenShown);
     return std::nullopt;
 }
 } // namespace
@@ -128,8 +153,19 @@ int main(int argc, char* argv[]) {
     });
     QObject::connect(&panel, &frmMain::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
 
+    std::optional<PaintWatch> watch;
+    if (options.quitWhenShown)
+        watch.emplace(std::initializer_list<QWidget*>{&panel, &game}, [] {
+            std::printf("shown\n");
+            std::fflush(stdout);
+            QCoreApplication::quit();
+        });
     panel.Load();
     panel.show();
+    if (game.isFullScreen()) { // a fullscreen game window comes up in front
+        game.raise();
+        game.activateWindow();
+    }
 
     Roster& roster = instance.GetRoster();
     if (options.riders > 0)

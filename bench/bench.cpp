@@ -6,6 +6,7 @@
 #include "Messages.h"
 #include "FloodBench.h"
 #include "RiderBench.h"
+#include "StartBench.h"
 #include "frmVyre.h"
 
 #include <QApplication>
@@ -280,11 +281,20 @@ void Timing(double seconds) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // The programs timed at start-up show their windows where the caller asked.
+    const QByteArray platform = qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ? qgetenv("QT_QPA_PLATFORM")
+                                                                             : QByteArrayLiteral("offscreen");
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     QApplication app(argc, argv);
     if (argc > 1 && QByteArray(argv[1]) == "tournament") {
         riderbench::Tournament(argc > 2 ? std::atoi(argv[2]) : 300);
         return 0;
+    }
+    if (argc > 1 && QByteArray(argv[1]) == "startup") { // startup RUNS PROGRAM...
+        QStringList programs;
+        for (int i = 3; i < argc; ++i) programs << QString::fromLocal8Bit(argv[i]);
+        if (argc < 4) programs << QCoreApplication::applicationDirPath() + QStringLiteral("/../app/lumivex");
+        return startbench::Startup(argc > 2 ? std::atoi(argv[2]) : 10, programs, platform);
     }
     if (argc > 1 && QByteArray(argv[1]) == "paint") {
         Painting(argc > 2 ? std::atoi(argv[2]) : 2000);
@@ -296,7 +306,7 @@ int main(int argc, char* argv[]) {
     }
     const double seconds = argc > 1 ? std::atof(argv[1]) : 5.0;
     if (argc > 2 && QByteArray(argv[2]) == "window") { // for profiling the view alone
-        const Run shown = RealLoop(85, seconds, true);
+        const Run shown = RealLoop(85, seconds, true, argc > 3 ? std::atoi(argv[3]) : 1);
         Line("host CPU at Speed 85, window shown", 100 * shown.cpu / shown.seconds, "% of a core");
         Line("rounds restarted after a crash", restarts, "");
         return 0;
@@ -307,5 +317,6 @@ int main(int argc, char* argv[]) {
     Timing(seconds);
     riderbench::Cost();
     riderbench::HostWithRiders(seconds);
+    startbench::Startup(10, {QCoreApplication::applicationDirPath() + QStringLiteral("/../app/lumivex")}, platform);
     return 0;
 }
