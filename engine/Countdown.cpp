@@ -42,6 +42,7 @@ void Countdown::tmrStopGo_Timer() {
     ++steps_;
     const QString text = board_.StopGo().text;
     const bool freshRound = !s_.Paused || s_.RoundOver;
+    if (const auto n = convert::ToInt16(text); n && *n >= 0 && *n <= 3) emit stepped(*n);
     Canvas& arena = board_.Arena();
 
     if (text == QLatin1String("3")) {

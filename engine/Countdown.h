@@ -40,6 +40,10 @@ public:
     // Countdown steps taken so far; tells a repeated datagram from the next round's.
     int Steps() const { return steps_; }
 
+signals:
+    // A step of the countdown: 3, 2, 1, then 0 as the round starts.
+    void stepped(int number);
+
 private:
     void FinishZeroStep();
 

@@ -35,7 +35,10 @@ void Steering::KeyDown(int key) {
         // direction, not a pending request.
         if (direction::Opposite(want) != p.Direction) p.RequestedDirection = static_cast<std::int16_t>(want);
     } else if (key == Space) {
-        if (s_.TurboOn) p.Turbo = p.Turbo != 0 ? 0 : 1;
+        if (s_.TurboOn) {
+            p.Turbo = p.Turbo != 0 ? 0 : 1;
+            if (turboHook_) turboHook_(p.Turbo != 0);
+        }
     } else if (key == Escape) {
         if (panel_) panel_->PauseResume();
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "MatchState.h"
 #include "Ports.h"
 
@@ -37,8 +39,12 @@ public:
     // Direction a key asks for (0 for none) under the current diagonal setting.
     static int DirectionFor(int key, bool diagonalMotion);
 
+    // Told when the local player switches the turbo on (true) or off (false).
+    void SetTurboHook(std::function<void(bool)> hook) { turboHook_ = std::move(hook); }
+
 private:
     MatchState& s_;
     MatchLink& link_;
     PanelPort* panel_ = nullptr;
+    std::function<void(bool)> turboHook_;
 };

@@ -126,6 +126,33 @@ void Dispatcher::Positions(const Fields& f) {
     }
     in_.Loop().PositionsDrawn(heads);
     in_.GetPilots().OnPositions(heads, fuels);
+    ListenForCrashes(heads, n);
+}
+
+void Dispatcher::ListenForCrashes(const std::array<MatchLink::Point, 8>& heads, int players) {
+    const int round = in_.Setup().SetupsDone();
+    if (round != cueRound_) {
+        cueRound_ = round;
+        still_.fill(0);
+        crashCued_.fill(false);
+    } else {
+        for (int i = 0; i < players && i < 8; ++i) {
+            const auto& h = heads[static_cast<std::size_t>(i)];
+            const auto& before = lastHeads_[static_cast<std::size_t>(i)];
+            int& still = still_[static_cast<std::size_t>(i)];
+            still = (h.x == before.x && h.y == before.y) ? still + 1 : 0;
+            if (still == StillForCrash) CueCrash(i + 1, h.x);
+        }
+    }
+    lastHeads_ = heads;
+}
+
+void Dispatcher::CueCrash(int player, int x) {
+    bool& cued = crashCued_[static_cast<std::size_t>(player - 1)];
+    if (cued) return;
+    cued = true;
+    const int width = std::max(1, in_.GetBoard().Arena().Width());
+    emit in_.cue(Cue::Crash, std::clamp(2.0 * x / width - 1, -1.0, 1.0));
 }
 
 void Dispatcher::Steer(const Fields& f) {
@@ -156,6 +183,16 @@ void Dispatcher::RoundOutcome(const Fields& f) {
     s.RoundOver = True16;
     const auto code = f.Int16(1);
     const auto entry = code ? outcome::Lookup(*code) : std::nullopt;
+    // The crashes that decided the round came too late for a head to be seen standing.
+    bool localWon = false;
+    if (entry && cueRound_ == in_.Setup().SetupsDone()) {
+        for (int i = 1; i <= s.PlayerCount() && i <= 8; ++i) {
+            const bool won = std::find(entry->winners.begin(), entry->winners.end(), i) != entry->winners.end();
+            if (!won) CueCrash(i, lastHeads_[static_cast<std::size_t>(i - 1)].x);
+        }
+    }
+    if (entry) localWon = std::find(entry->winners.begin(), entry->winners.end(), s.LocalIndex()) != entry->winners.end();
+    bool matchOver = false;
     if (entry && *code == outcome::Nobody) {
         board.SetStatus(QStringLiteral("Nobody won!"));
     } else if (entry) {
@@ -171,11 +208,13 @@ void Dispatcher::RoundOutcome(const Fields& f) {
                     board.Notify();
                     in_.ShowMessage(winners + QStringLiteral(" won the match!"), QStringLiteral("Lumivex"),
                                     MessageIcon::None);
+                    matchOver = true;
                     emit in_.matchWon();
                 }
             }
         }
     }
+    if (entry) emit in_.cue(matchOver ? Cue::MatchWon : localWon ? Cue::RoundWon : Cue::RoundLost, 0);
     if (!s.MatchOver) {
         // A round shorter than a client's lag behind the host is over before the client's own
         // countdown has ended; that countdown starts over, or the client would skip setting up
@@ -376,7 +415,10 @@ void Dispatcher::Unregister(const Fields& f) {
 
 void Dispatcher::TurboOff(const Fields& f) {
     const auto p = f.Int16(1);
-    if (p && IsPlayer(*p)) in_.State().Players[*p].Turbo = 0;
+    if (!p || !IsPlayer(*p)) return;
+    PlayerRecord& rider = in_.State().Players[*p];
+    if (*p == in_.State().LocalIndex() && *p > 0 && rider.Turbo != 0) emit in_.cue(Cue::TurboOff, 0);
+    rider.Turbo = 0;
 }
 
 void Dispatcher::Turn(const Fields& f) {

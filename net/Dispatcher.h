@@ -1,5 +1,9 @@
 #pragma once
 
+#include "Ports.h"
+
+#include <array>
+
 #include <QByteArray>
 #include <QStringList>
 #include <optional>
@@ -36,6 +40,9 @@ private:
 
     // Positions messages drawn in the round set up last (counted afresh each round setup).
     int RoundPositions();
+    // Only the host judges crashes; every copy hears one where a head stands still.
+    void ListenForCrashes(const std::array<MatchLink::Point, 8>& heads, int players);
+    void CueCrash(int player, int x);
 
     Instance& in_;
     int outcomeAtStep_ = -1;             // countdown steps taken when the last outcome was
@@ -45,4 +52,9 @@ private:
     QByteArray lastSettings_; // the match settings last taken, and when
     int settingsAtStep_ = -1;
     bool fitted_ = false; // the window was sized for a received match at least once
+    static constexpr int StillForCrash = 3; // Positions in a row with the head unmoved
+    int cueRound_ = -1;
+    std::array<MatchLink::Point, 8> lastHeads_{};
+    std::array<int, 8> still_{};
+    std::array<bool, 8> crashCued_{};
 };

@@ -9,6 +9,11 @@ Instance::Instance(Transport& transport, std::uint32_t seed, QObject* parent)
       steering_(state_, link_), dispatcher_(*this),
       roster_(*this), pilots_(*this) {
     loop_.SetStartCountdown([this] { countdown_.Start(); });
+    connect(&countdown_, &Countdown::stepped, this, [this](int n) {
+        static constexpr Cue steps[] = {Cue::Go, Cue::Count1, Cue::Count2, Cue::Count3};
+        emit cue(steps[n], 0);
+    });
+    steering_.SetTurboHook([this](bool on) { emit cue(on ? Cue::TurboOn : Cue::TurboOff, 0); });
     connect(&transport_, &Transport::datagramArrived, this,
             [this](const QByteArray& d) { dispatcher_.tcpReceive_DataArrival(d); });
 }

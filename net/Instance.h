@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Board.h"
+#include "Cue.h"
 #include "Countdown.h"
 #include "Dispatcher.h"
 #include "GameLoop.h"
@@ -60,6 +61,8 @@ signals:
     void roundDecided();
     // A player or team has won the match on this instance.
     void matchWon();
+    // Something to be heard; pan runs from -1 (left) to 1 (right).
+    void cue(Cue c, double pan);
 
 private:
     Transport& transport_;

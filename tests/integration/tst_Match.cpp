@@ -3,6 +3,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
+#include <QRegularExpression>
 #include <random>
 
 // Whole matches in one process: a host and clients on the in-process bus, steered through
@@ -15,6 +16,7 @@ private slots:
     void rotationMovesPlayersToTheNextStartingPoint();
     void matchSurvivesAnUnreliableNetwork_data();
     void matchSurvivesAnUnreliableNetwork();
+    void everyCopyHearsTheSameMatch();
 };
 
 namespace {
@@ -162,3 +164,48 @@ void tst_Match::matchSurvivesAnUnreliableNetwork() {
 
 QTEST_GUILESS_MAIN(tst_Match)
 #include "tst_Match.moc"
+
+void tst_Match::everyCopyHearsTheSameMatch() {
+    // Host and clients cue the same countdowns and the same crashes, panned alike, though only
+    // the host judges crashes; each hears a round won or lost from its own side.
+    InProcessBus bus;
+    auto nodes = Instances(bus, 3, 300);
+    for (int slot = 1; slot <= 2; ++slot)
+        nodes[slot]->instance.SendData(wire::Register(slot, QStringLiteral("R%1").arg(slot), colours::White));
+    QTest::qWait(10);
+    std::vector<QStringList> heard(nodes.size());
+    std::vector<int> won(nodes.size());
+    for (size_t k = 0; k < nodes.size(); ++k)
+        connect(&nodes[k]->instance, &Instance::cue, [&, k](Cue c, double pan) {
+            static const char* names[] = {"3", "2", "1", "go", "crash", "won", "lost", "match", "on", "off"};
+            if (c == Cue::RoundWon) ++won[k];
+            if (c == Cue::RoundWon || c == Cue::RoundLost || c == Cue::MatchWon) heard[k] << QStringLiteral("end");
+            else if (c == Cue::Crash) heard[k] << QStringLiteral("crash %1").arg(pan, 0, 'f', 3);
+            else if (c != Cue::TurboOn && c != Cue::TurboOff) heard[k] << QLatin1String(names[int(c)]);
+        });
+    std::mt19937 script(11);
+    QTimer keys;
+    keys.setInterval(15);
+    connect(&keys, &QTimer::timeout, [&] {
+        nodes[script() % 3]->instance.GetSteering().KeyDown(Steering::Left + static_cast<int>(script() % 4));
+    });
+    BecomeHost(*nodes[0], TestSettings(3));
+    keys.start();
+    QTRY_VERIFY_WITH_TIMEOUT(nodes[0]->S().MatchOver, 120000);
+    QTest::qWait(100);
+    keys.stop();
+
+    const QStringList& host = heard[0];
+    QVERIFY(host.count(QStringLiteral("end")) >= 3);
+    // Every round: 3, 2, 1, go, then at least two of the three riders crash before its end.
+    const QString rounds = host.join(QLatin1Char(' ')).replace(QRegularExpression(QStringLiteral("crash \\S+")),
+                                                              QStringLiteral("x"));
+    QVERIFY2(QRegularExpression(QStringLiteral("^(3 2 1 go( x){2,3} end ?)+$")).match(rounds).hasMatch(),
+             qPrintable(rounds));
+    for (size_t k = 1; k < nodes.size(); ++k) QCOMPARE(heard[k], host);
+    int wins = 0;
+    for (int w : won) wins += w;
+    // A round is won on one copy at most (none for a draw); the last one sounds the match.
+    QVERIFY(wins > 0 && wins <= host.count(QStringLiteral("end")) - 1);
+    QVERIFY(host.endsWith(QStringLiteral("end")));
+}
