@@ -68,6 +68,7 @@ frmVyre::frmVyre(Instance& instance, QWidget* parent) : QWidget(parent), in_(ins
     status_ = MakeBox();
     arena_ = new ArenaView(board.Arena(), sheet_, true, &board);
     BuildViewMenu();
+    connect(&in_, &Instance::cue, &sounds_, &SoundBoard::Play);
     connect(arena_, &ArenaView::keyDown, this, [this](int key) { in_.GetSteering().KeyDown(key); });
     // Changes are shown at most once per display frame: ticks may come faster than a screen
     // refreshes, and every repaint costs the host's processor.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Ports.h"
+#include "SoundBoard.h"
 #include "Zoom.h"
 
 #include <QTimer>
@@ -46,6 +47,7 @@ public:
     QLineEdit* StatusBox() const { return status_; }
     QMenu* PopupMenu() const { return mPopupSys_; }
     TrayIcon* Tray() const { return tray_; }
+    SoundBoard& Sounds() { return sounds_; }
     // View: the zoom and fullscreen choices, with their keys; the panel shows the same menu.
     QMenu* ViewMenu() const { return mView_; }
     const zoom::ViewSettings& View() const { return view_; }
@@ -98,6 +100,7 @@ private:
     QLineEdit* stopGo_ = nullptr;
     QLineEdit* status_ = nullptr;
     QTimer frame_;
+    SoundBoard sounds_;
     bool firstResize_ = true;
     bool followsScreen_ = false;
     bool unloaded_ = false;

@@ -30,6 +30,7 @@ constexpr Colour RosterBack = 0xC0FFFF;
 const QString Main = QStringLiteral("Main");
 const QString RidersSection = QStringLiteral("Riders");
 const QString ViewSection = QStringLiteral("View");
+const QString SoundSection = QStringLiteral("Sound");
 
 QRect T(int left, int top, int width, int height) {
     return QRect(left / Twips, top / Twips, width / Twips, height / Twips);
@@ -89,6 +90,11 @@ frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
         in_.GetBoard().Notify();
     });
     connect(&game_, &frmVyre::programEnds, this, &frmMain::Unload);
+    connect(&game_.Sounds(), &SoundBoard::settingsChanged, this, [this] {
+        const QString& file = in_.State().IniFile;
+        WriteIniString(SoundSection, QStringLiteral("Volume"), QString::number(game_.Sounds().Volume()), file);
+        WriteIniString(SoundSection, QStringLiteral("Mute"), game_.Sounds().Muted() ? QStringLiteral("1") : QStringLiteral("0"), file);
+    });
     connect(&game_, &frmVyre::viewChanged, this, [this] {
         const QString& file = in_.State().IniFile;
         WriteIniString(ViewSection, QStringLiteral("Zoom"), game_.View().ZoomText(), file);
@@ -276,6 +282,7 @@ void frmMain::BuildMenus() {
     QAction* remove = match->addAction(QStringLiteral("Remove Computer Rider"), this, &frmMain::cmdRemoveRider_Click);
     connect(match, &QMenu::aboutToShow, remove, [this, remove] { remove->setEnabled(cmdRemoveRider->isEnabled()); });
     menuBar()->addMenu(game_.ViewMenu());
+    menuBar()->addMenu(game_.Sounds().Menu());
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1), this, [this] { OpenHelp(QString()); });
     // The program has no web site: both open the installed help, at its part about versions.
@@ -376,6 +383,13 @@ void frmMain::PopulateControls() {
     ApplyBackColor(back);
     game_.SetView(zoom::ViewSettings::Parse(GetSpecificSetting(ViewSection, QStringLiteral("Zoom"), QString()),
                                             GetSpecificSetting(ViewSection, QStringLiteral("Fullscreen"), QString())));
+    {
+        // What is not understood reads as the default.
+        bool ok = false;
+        const int volume = GetSpecificSetting(SoundSection, QStringLiteral("Volume"), QString()).toInt(&ok);
+        game_.Sounds().SetVolume(ok && volume >= 0 && volume <= 100 ? volume : SoundBoard::DefaultVolume);
+        game_.Sounds().SetMuted(GetSpecificSetting(SoundSection, QStringLiteral("Mute"), QString()) == QLatin1String("1"));
+    }
     if (game_.IsUnloaded() || !game_.isVisible()) game_.Load();
     txtName->setText(in_.State().UserName);
     const int level = cboLevel->findText(GetSpecificSetting(RidersSection, QStringLiteral("Level"), QString()));

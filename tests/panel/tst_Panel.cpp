@@ -58,8 +58,8 @@ private slots:
     void hostWithItsWindowClosedStillHearsRegistrations();
     void readsTheFileAndFallsBack_data();
     void readsTheFileAndFallsBack();
-    void viewSectionRoundTrips_data();
-    void viewSectionRoundTrips();
+    void viewAndSoundSectionsRoundTrip_data();
+    void viewAndSoundSectionsRoundTrip();
     void interlocksEnableTeamAndDiagonals();
     void colourPickerAppliesOrCancels();
     void registrationTakesTheFirstFreeSlot_data();
@@ -178,25 +178,37 @@ void tst_Panel::readsTheFileAndFallsBack() {
     QTEST(m.panel.cboTeam->isEnabled(), "teamEnabled");
 }
 
-void tst_Panel::viewSectionRoundTrips_data() {
+void tst_Panel::viewAndSoundSectionsRoundTrip_data() {
     QTest::addColumn<QByteArray>("ini");
     QTest::addColumn<int>("zoom");
     QTest::addColumn<bool>("fullscreen");
-    QTest::newRow("no file") << QByteArray() << int(zoom::Auto) << false;
-    QTest::newRow("as stored") << QByteArray("[View]\nZoom=3\nFullscreen=1\n") << 3 << true;
-    QTest::newRow("Auto") << QByteArray("[View]\nZoom=Auto\nFullscreen=0\n") << int(zoom::Auto) << false;
-    QTest::newRow("garbled") << QByteArray("[View]\nZoom=9\nFullscreen=yes please\n") << int(zoom::Auto) << false;
-    QTest::newRow("junk zoom") << QByteArray("[View]\nZoom=2x\nFullscreen=\n") << int(zoom::Auto) << false;
-    QTest::newRow("in [Main] it is not ours") << QByteArray("[Main]\nZoom=2\n") << int(zoom::Auto) << false;
+    QTest::addColumn<int>("volume");
+    QTest::addColumn<bool>("muted");
+    const int v = SoundBoard::DefaultVolume;
+    QTest::newRow("no file") << QByteArray() << int(zoom::Auto) << false << v << false;
+    QTest::newRow("as stored") << QByteArray("[View]\nZoom=3\nFullscreen=1\n[Sound]\nVolume=40\nMute=1\n") << 3
+                               << true << 40 << true;
+    QTest::newRow("Auto, silent") << QByteArray("[View]\nZoom=Auto\nFullscreen=0\n[Sound]\nVolume=0\n")
+                                  << int(zoom::Auto) << false << 0 << false;
+    QTest::newRow("garbled") << QByteArray("[View]\nZoom=9\nFullscreen=yes please\n[Sound]\nVolume=101\nMute=on\n")
+                             << int(zoom::Auto) << false << v << false;
+    QTest::newRow("junk") << QByteArray("[View]\nZoom=2x\nFullscreen=\n[Sound]\nVolume=-5\nMute=\n")
+                          << int(zoom::Auto) << false << v << false;
+    QTest::newRow("in [Main] it is not ours") << QByteArray("[Main]\nZoom=2\nVolume=10\n") << int(zoom::Auto) << false
+                                              << v << false;
 }
 
-void tst_Panel::viewSectionRoundTrips() {
+void tst_Panel::viewAndSoundSectionsRoundTrip() {
     QFETCH(QByteArray, ini);
     QFETCH(int, zoom);
     QFETCH(bool, fullscreen);
+    QFETCH(int, volume);
+    QFETCH(bool, muted);
     InProcessBus bus;
     {
         Machine m(bus, ini);
+        QCOMPARE(m.game.Sounds().Volume(), volume);
+        QCOMPARE(m.game.Sounds().Muted(), muted);
         QCOMPARE(m.game.View().zoom, zoom);
         QCOMPARE(m.game.View().fullscreen, fullscreen);
         QCOMPARE(m.game.isFullScreen(), fullscreen);
@@ -205,12 +217,15 @@ void tst_Panel::viewSectionRoundTrips() {
         for (QAction* a : m.panel.menuBar()->actions())
             if (a->menu() == m.game.ViewMenu()) a->menu()->actions().last()->trigger(); // Fullscreen
         m.game.SetZoom(zoom == 2 ? 4 : 2);
+        m.game.Sounds().Menu()->actions().first()->trigger(); // Mute
         QCOMPARE(ReadIniString("Main", "Zoom", m.in.State().IniFile), main);
         QFile stored(m.in.State().IniFile);
         QVERIFY(stored.open(QIODevice::ReadOnly));
         Machine again(bus, stored.readAll());
         QCOMPARE(again.game.View().zoom, zoom == 2 ? 4 : 2);
         QCOMPARE(again.game.View().fullscreen, !fullscreen);
+        QCOMPARE(again.game.Sounds().Muted(), !muted);
+        QCOMPARE(again.game.Sounds().Volume(), volume);
     }
 }
 
