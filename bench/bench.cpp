@@ -6,6 +6,7 @@
 #include "Messages.h"
 #include "FloodBench.h"
 #include "RiderBench.h"
+#include "SoundBoard.h"
 #include "StartBench.h"
 #include "frmVyre.h"
 
@@ -194,6 +195,45 @@ Run RealLoop(int speed, double seconds, bool window, int zoom = 1) {
 // What showing one tick costs the host's game window at a zoom: taking the board's changes,
 // scaling the exposed part of the arena and painting it into the window's buffer. Two
 // hosts ride the same match, one shown at 1x and one at 3x, and take turns tick by tick.
+// Host work per tick with the sound board listening and without, two hosts taking turns.
+void SoundCost(int ticks) {
+    struct Host {
+        Host() : in(tap, 1) {
+            SetUpMatch(in, 1);
+            DropChanges(in);
+        }
+        double Tick(int i) {
+            KeepRiding(in);
+            Script(in.State(), i);
+            const qsizetype before = tap.positions.size();
+            QElapsedTimer t;
+            t.start();
+            in.Loop().Tick();
+            // The script's riders never stand still: a crash cue every 50 ticks stands in
+            // for the crashes of a real round (far more than one has).
+            if (i % 50 == 0) emit in.cue(Cue::Crash, (i % 7) / 3.0 - 1);
+            for (qsizetype k = before; k < tap.positions.size(); ++k) tap.Deliver(tap.positions[k]);
+            return t.nsecsElapsed() / 1000.0;
+        }
+        Tap tap;
+        Instance in;
+    };
+    Host quiet, heard;
+    SoundBoard sounds(nullptr, true);
+    QObject::connect(&heard.in, &Instance::cue, &sounds, &SoundBoard::Play);
+    std::vector<double> off, on;
+    for (int i = 0; i < ticks; ++i) {
+        off.push_back(quiet.Tick(i));
+        on.push_back(heard.Tick(i));
+    }
+    const double m0 = Percentile(off, 0.5), m1 = Percentile(on, 0.5);
+    std::printf("sound output: %s; cues played: %d\n", sounds.HasOutput() ? "a device" : "none (silent)",
+                sounds.Played());
+    Line("host work per tick, sound off, median", m0, "us");
+    Line("host work per tick, sound on, median", m1, "us");
+    Line("host work per tick, sound on over off", m1 / m0, "");
+}
+
 void Painting(int ticks) {
     struct Shown {
         explicit Shown(int zoom) : host(tap, 1), view(host) {
@@ -296,6 +336,10 @@ int main(int argc, char* argv[]) {
         if (argc < 4) programs << QCoreApplication::applicationDirPath() + QStringLiteral("/../app/lumivex");
         return startbench::Startup(argc > 2 ? std::atoi(argv[2]) : 10, programs, platform);
     }
+    if (argc > 1 && QByteArray(argv[1]) == "sound") {
+        SoundCost(argc > 2 ? std::atoi(argv[2]) : 20000);
+        return 0;
+    }
     if (argc > 1 && QByteArray(argv[1]) == "paint") {
         Painting(argc > 2 ? std::atoi(argv[2]) : 2000);
         return 0;
@@ -313,6 +357,7 @@ int main(int argc, char* argv[]) {
     }
     std::printf("Lumivex benchmark: 8 riders, 1500 x 1500 arena, thin trails, wrap-around\n");
     HostWork(20000);
+    SoundCost(20000);
     Painting(2000);
     Timing(seconds);
     riderbench::Cost();
