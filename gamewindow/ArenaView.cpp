@@ -83,22 +83,8 @@ void ArenaView::paintEvent(QPaintEvent* e) {
     }
 }
 
-int ArenaView::VirtualKey(int key, Qt::KeyboardModifiers modifiers) {
-    if ((modifiers & Qt::KeypadModifier) && key >= Qt::Key_0 && key <= Qt::Key_9)
-        return 96 + (key - Qt::Key_0);
-    switch (key) {
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_Escape: return 27;
-    default: return 0;
-    }
-}
-
 void ArenaView::keyPressEvent(QKeyEvent* e) {
     // Every key-down reaches the game, known or not: a client reports its wishes after each.
-    emit keyDown(VirtualKey(e->key(), e->modifiers()));
+    emit keyPressed(keys::FromEvent(*e));
     e->accept();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KeyBindings.h"
 #include "Zoom.h"
 
 #include <QWidget>
@@ -8,7 +9,7 @@ class Board;
 class Canvas;
 
 // Shows a canvas at a whole number of device pixels per canvas pixel, never smoothed, and
-// hands key-down events on as classic virtual-key codes.
+// hands key-down events on.
 class ArenaView : public QWidget {
     Q_OBJECT
 public:
@@ -23,11 +24,8 @@ public:
     void UpdateCanvas(const QRect& canvasRect);
     void UpdateCanvas(const QRegion& canvasRegion);
 
-    // Classic virtual-key code of a Qt key event, 0 for keys the game does not know.
-    static int VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers);
-
 signals:
-    void keyDown(int virtualKey);
+    void keyPressed(const keys::Key& key);
 
 protected:
     void paintEvent(QPaintEvent* e) override;

@@ -69,7 +69,9 @@ frmVyre::frmVyre(Instance& instance, QWidget* parent) : QWidget(parent), in_(ins
     arena_ = new ArenaView(board.Arena(), sheet_, true, &board);
     BuildViewMenu();
     connect(&in_, &Instance::cue, &sounds_, &SoundBoard::Play);
-    connect(arena_, &ArenaView::keyDown, this, [this](int key) { in_.GetSteering().KeyDown(key); });
+    connect(arena_, &ArenaView::keyPressed, this, &frmVyre::KeyDown);
+    connect(&in_.GetRoster(), &Roster::ridersChanged, this, &frmVyre::ShowKeys);
+    ShowKeys();
     // Changes are shown at most once per display frame: ticks may come faster than a screen
     // refreshes, and every repaint costs the host's processor.
     frame_.setSingleShot(true);
@@ -116,6 +118,52 @@ void frmVyre::BuildViewMenu() {
     fullscreen_->setShortcut(QKeySequence(Qt::Key_F11));
     addAction(fullscreen_);
     connect(fullscreen_, &QAction::triggered, this, [this](bool on) { SetFullscreen(on); });
+}
+
+void frmVyre::KeyDown(const keys::Key& key) {
+    Roster& roster = in_.GetRoster();
+    unsigned seats = 1;
+    for (int seat = 1; seat < keys::Seats; ++seat)
+        if (roster.SlotOfSeat(seat)) seats |= 1u << seat;
+    const bool diagonal = in_.State().DiagonalMotion != 0;
+    keys::Key k = key;
+    auto held = keys_.Lookup(k, diagonal, seats);
+    if (!held && k.keypad) { // with Num Lock off the keypad's arrows are arrows
+        k.keypad = false;
+        held = keys_.Lookup(k, diagonal, seats);
+    }
+    if (!held || held->seat == 0) {
+        // Every key-down reaches the first player's steering, known or not: a client reports
+        // its wishes after each.
+        in_.GetSteering().KeyDown(held ? keys::VirtualKeyFor(held->action, k) : 0);
+        return;
+    }
+    if (held->action == keys::Action::Pause) {
+        in_.GetSteering().KeyDown(keys::VirtualKeyFor(held->action, k));
+        return;
+    }
+    const int a = static_cast<int>(held->action);
+    const int dir = a < 4 || (a < 8 && diagonal) ? a + 1 : 0; // directions 1..8, in the actions' order
+    in_.GetPilots().Press(roster.SlotOfSeat(held->seat), dir, held->action == keys::Action::Turbo);
+}
+
+void frmVyre::ShowKeys() {
+    QStringList lines;
+    Roster& roster = in_.GetRoster();
+    for (int seat = 0; seat < keys::Seats; ++seat) {
+        if (seat > 0 && !roster.SlotOfSeat(seat)) continue;
+        QStringList parts;
+        for (keys::Action a : {keys::Action::Up, keys::Action::Right, keys::Action::Down, keys::Action::Left,
+                               keys::Action::Turbo, keys::Action::Pause}) {
+            const QString d = keys_.Describe(seat, a);
+            if (!d.isEmpty()) parts << keys::ActionName(a) + QStringLiteral(": ") + d;
+        }
+        QString who = QStringLiteral("You");
+        for (const Roster::Rider& r : roster.Riders())
+            if (seat > 0 && r.seat == seat) who = r.name;
+        lines << who + QStringLiteral(" - ") + parts.join(QStringLiteral("; "));
+    }
+    arena_->setToolTip(lines.join(QLatin1Char('\n')));
 }
 
 void frmVyre::SetView(const zoom::ViewSettings& v) {

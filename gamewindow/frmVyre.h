@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Ports.h"
+#include "KeyBindings.h"
 #include "SoundBoard.h"
 #include "Zoom.h"
 
@@ -48,6 +49,11 @@ public:
     QMenu* PopupMenu() const { return mPopupSys_; }
     TrayIcon* Tray() const { return tray_; }
     SoundBoard& Sounds() { return sounds_; }
+    keys::Bindings& Keys() { return keys_; }
+    // A key went down on the arena: the seat it belongs to steers.
+    void KeyDown(const keys::Key& k);
+    // Shows the current keys in the arena's tool tip.
+    void ShowKeys();
     // View: the zoom and fullscreen choices, with their keys; the panel shows the same menu.
     QMenu* ViewMenu() const { return mView_; }
     const zoom::ViewSettings& View() const { return view_; }
@@ -101,6 +107,7 @@ private:
     QLineEdit* status_ = nullptr;
     QTimer frame_;
     SoundBoard sounds_;
+    keys::Bindings keys_;
     bool firstResize_ = true;
     bool followsScreen_ = false;
     bool unloaded_ = false;

@@ -52,7 +52,7 @@ private:
     QByteArray lastSettings_; // the match settings last taken, and when
     int settingsAtStep_ = -1;
     bool fitted_ = false; // the window was sized for a received match at least once
-    static constexpr int StillForCrash = 3; // Positions in a row with the head unmoved
+    static constexpr int StillForCrash = 4; // Positions in a row with the head unmoved
     int cueRound_ = -1;
     std::array<MatchLink::Point, 8> lastHeads_{};
     std::array<int, 8> still_{};

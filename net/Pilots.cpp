@@ -16,6 +16,24 @@ void Pilots::Add(int slot, RiderLevel level, std::uint32_t seed) {
     pilots_.push_back({slot, RiderBrain(level, seed)});
 }
 
+void Pilots::AddHuman(int slot) {
+    Remove(slot);
+    pilots_.push_back({slot, RiderBrain(RiderLevel::Easy, 0)});
+    pilots_.back().human = true;
+}
+
+void Pilots::Press(int slot, int direction, bool turboSwitch) {
+    const auto it = std::find_if(pilots_.begin(), pilots_.end(), [slot](const Pilot& p) { return p.slot == slot && p.human; });
+    if (it == pilots_.end()) return;
+    const MatchState& s = in_.State();
+    const PlayerRecord& rider = s.Players[static_cast<std::size_t>(std::clamp(slot + 1, 1, 8))];
+    RiderWish wish = it->sent;
+    if (rider.Turbo == 0) wish.turbo = 0;
+    if (direction != 0 && direction::Opposite(direction) != rider.Direction) wish.direction = direction;
+    if (turboSwitch && s.TurboOn) wish.turbo = wish.turbo ? 0 : 1;
+    Steer(*it, wish);
+}
+
 void Pilots::Remove(int slot) {
     pilots_.erase(std::remove_if(pilots_.begin(), pilots_.end(), [slot](const Pilot& p) { return p.slot == slot; }),
                   pilots_.end());
@@ -83,7 +101,7 @@ void Pilots::OnPositions(const std::array<MatchLink::Point, 8>& heads, const std
     if (s.RoundOver || s.Paused) return;
     QElapsedTimer watch;
     for (Pilot& p : pilots_) {
-        if (p.slot + 1 > n) continue;
+        if (p.human || p.slot + 1 > n) continue;
         // A thin trail's back-step message repeats the heads of riders without turbo: nothing
         // new for a rider whose own head has not moved.
         const auto& head = heads_[static_cast<std::size_t>(p.slot + 1)];

@@ -21,6 +21,11 @@ public:
 
     // Slot 0 is the hosting instance's own player 1 (the demo's autopilot).
     void Add(int slot, RiderLevel level, std::uint32_t seed);
+    // A person at this keyboard rides this slot: no brain, keys instead.
+    void AddHuman(int slot);
+    // That person asked for a direction (1..8; 0 for none) or switched the turbo. A reversal
+    // against the rider's own direction is refused, as it is for the first player's keys.
+    void Press(int slot, int direction, bool turboSwitch);
     void Remove(int slot);
     void Move(int from, int to);
     void Clear() { pilots_.clear(); }
@@ -43,6 +48,7 @@ private:
         RiderBrain brain;
         RiderWish sent{}; // the wish last passed on
         RiderView::Head decidedAt{-1, -1};
+        bool human = false;
     };
     void Steer(Pilot& pilot, const RiderWish& wish);
 

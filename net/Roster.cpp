@@ -97,6 +97,38 @@ std::optional<int> Roster::AddRider(RiderLevel level) {
     return slot;
 }
 
+std::optional<int> Roster::AddLocalPlayer(const QString& name, Colour color) {
+    int seat = 1;
+    while (seat <= LocalSeats && SlotOfSeat(seat) != 0) ++seat;
+    if (seat > LocalSeats) {
+        in_.ShowMessage(QStringLiteral("Four players at one keyboard at most"), QStringLiteral("Lumivex"),
+                        MessageIcon::None);
+        return std::nullopt;
+    }
+    const int slot = FirstFree();
+    if (slot == 0) {
+        in_.ShowMessage(QStringLiteral("Only 7 instances can serve as clients"), QStringLiteral("Lumivex"),
+                        MessageIcon::None);
+        return std::nullopt;
+    }
+    Rider r;
+    r.slot = slot;
+    r.seat = seat;
+    r.name = name;
+    r.color = color;
+    riders_.push_back(r);
+    in_.GetPilots().AddHuman(slot);
+    Announce(riders_.back());
+    emit ridersChanged();
+    return slot;
+}
+
+int Roster::SlotOfSeat(int seat) const {
+    for (const Rider& r : riders_)
+        if (r.seat == seat && seat > 0) return r.slot;
+    return 0;
+}
+
 bool Roster::RemoveRider(int slot) {
     const auto it = std::find_if(riders_.begin(), riders_.end(), [slot](const Rider& r) { return r.slot == slot; });
     if (it == riders_.end()) return false;
@@ -151,7 +183,7 @@ void Roster::Registered(int slot, const QString& name, Colour color) {
         emit note(QStringLiteral("%1 left: its slot was taken").arg(old));
     } else {
         r->slot = to;
-        r->name = RiderName(to, r->level);
+        if (r->seat == 0) r->name = RiderName(to, r->level);
         r->echoes = 0;
         in_.GetPilots().Move(from, to);
         Announce(*r);

@@ -29,6 +29,7 @@ public:
         QString name;
         Colour color = 0;
         int echoes = 0; // our own Register messages for this slot still on their way back
+        int seat = 0;   // for a person at this keyboard: the key set, 1..3; 0 for a computer rider
     };
     // What Start Match takes from the panel: the settings as they go out, and the grid rule.
     struct MatchOptions {
@@ -55,6 +56,12 @@ public:
     // Computer riders this instance owns, each in a slot of its own.
     std::optional<int> AddRider(RiderLevel level);
     bool RemoveRider(int slot);
+    // A second, third or fourth person at this keyboard, owned as a rider is and steered by
+    // the key set of the first free seat. Nothing when all seats or slots are taken.
+    static constexpr int LocalSeats = 3;
+    std::optional<int> AddLocalPlayer(const QString& name, Colour color);
+    // The slot a seat rides in, 0 when that seat is empty.
+    int SlotOfSeat(int seat) const;
     // Says goodbye for every rider (the program ends).
     void RemoveAllRiders();
     // Reset All: every roster is emptied, so the riders are simply forgotten.

@@ -50,6 +50,15 @@ QList<QByteArray> Lines(const QByteArray& content) {
     return lines;
 }
 
+bool Save(const QList<QByteArray>& lines, const QByteArray& eol, const QString& file) {
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    // Written beside the old file and renamed over it: a crash leaves one or the other whole.
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly)) return false;
+    for (const QByteArray& l : lines) out.write(l + eol);
+    return out.commit();
+}
+
 } // namespace
 
 QString ReadIniString(const QString& section, const QString& key, const QString& file) {
@@ -114,13 +123,37 @@ bool WriteIniString(const QString& section, const QString& key, const QString& v
             lines.append(entry);
         }
     }
+    return Save(lines, eol, file);
+}
 
-    QDir().mkpath(QFileInfo(file).absolutePath());
-    // Written beside the old file and renamed over it: a crash leaves one or the other whole.
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly)) return false;
-    for (const QByteArray& l : lines) out.write(l + eol);
-    return out.commit();
+bool WriteIniSection(const QString& section, const QList<QPair<QString, QString>>& entries, const QString& file) {
+    const QByteArray original = ReadAll(file);
+    const QByteArray eol = original.contains("\r\n") ? "\r\n" : "\n";
+    QList<QByteArray> lines = original.isEmpty() ? QList<QByteArray>{} : Lines(original);
+    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+    const QByteArray wantSection = Lower(section.toUtf8());
+    qsizetype at = -1, end = lines.size();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QByteArray name;
+        if (!IsSectionLine(lines[i], &name)) continue;
+        if (at >= 0) {
+            end = i;
+            break;
+        }
+        if (Lower(name) == wantSection) at = i;
+    }
+    QList<QByteArray> body;
+    for (const auto& [k, v] : entries) body << k.toUtf8() + '=' + v.toUtf8();
+    if (at < 0) {
+        lines.append('[' + section.toUtf8() + ']');
+        lines.append(body);
+    } else {
+        // Blank lines before the next section stay, so the file keeps its shape.
+        while (end - 1 > at && lines[end - 1].trimmed().isEmpty()) --end;
+        lines.remove(at + 1, end - at - 1);
+        for (qsizetype i = 0; i < body.size(); ++i) lines.insert(at + 1 + i, body[i]);
+    }
+    return Save(lines, eol, file);
 }
 
 QString GetWindowsPath() {

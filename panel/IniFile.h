@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
 
 // A private-profile settings file: plain "[Section]" and "Key=Value" lines, readable and
@@ -11,6 +13,9 @@
 QString ReadIniString(const QString& section, const QString& key, const QString& file);
 // Stores key=value in the section, creating what is missing; false when the file could not be written.
 bool WriteIniString(const QString& section, const QString& key, const QString& value, const QString& file);
+// Replaces everything the section holds with these entries, creating it when missing; the
+// rest of the file stays byte for byte.
+bool WriteIniSection(const QString& section, const QList<QPair<QString, QString>>& entries, const QString& file);
 // The folder that holds the settings file (the user's configuration folder), no trailing separator.
 QString GetWindowsPath();
 QString GetEnvironmentString(const QString& name);

@@ -4,6 +4,7 @@
 #include "Convert.h"
 #include "HelpFile.h"
 #include "IniFile.h"
+#include "KeysDialog.h"
 #include "Instance.h"
 #include "Messages.h"
 #include "TrayIcon.h"
@@ -18,6 +19,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QInputDialog>
+#include <QStandardPaths>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -31,6 +34,8 @@ const QString Main = QStringLiteral("Main");
 const QString RidersSection = QStringLiteral("Riders");
 const QString ViewSection = QStringLiteral("View");
 const QString SoundSection = QStringLiteral("Sound");
+const QString KeysSection = QStringLiteral("Keys");
+const QString SeatsSection = QStringLiteral("Seats");
 
 QRect T(int left, int top, int width, int height) {
     return QRect(left / Twips, top / Twips, width / Twips, height / Twips);
@@ -74,6 +79,13 @@ frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
         return Canvas::FromRgb(c.rgb());
     };
     open_ = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    askName_ = [this](const QString& current) -> std::optional<QString> {
+        bool ok = false;
+        const QString name = QInputDialog::getText(this, QStringLiteral("Add Local Player"),
+                                                   QStringLiteral("Name:"), QLineEdit::Normal, current, &ok);
+        if (!ok) return std::nullopt;
+        return name;
+    };
     BuildControls();
     BuildMenus();
     tmrStart.setSingleShot(true);
@@ -91,14 +103,16 @@ frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
     });
     connect(&game_, &frmVyre::programEnds, this, &frmMain::Unload);
     connect(&game_.Sounds(), &SoundBoard::settingsChanged, this, [this] {
-        const QString& file = in_.State().IniFile;
-        WriteIniString(SoundSection, QStringLiteral("Volume"), QString::number(game_.Sounds().Volume()), file);
-        WriteIniString(SoundSection, QStringLiteral("Mute"), game_.Sounds().Muted() ? QStringLiteral("1") : QStringLiteral("0"), file);
+        WriteIniSection(SoundSection,
+                        {{QStringLiteral("Volume"), QString::number(game_.Sounds().Volume())},
+                         {QStringLiteral("Mute"), game_.Sounds().Muted() ? QStringLiteral("1") : QStringLiteral("0")}},
+                        in_.State().IniFile);
     });
     connect(&game_, &frmVyre::viewChanged, this, [this] {
-        const QString& file = in_.State().IniFile;
-        WriteIniString(ViewSection, QStringLiteral("Zoom"), game_.View().ZoomText(), file);
-        WriteIniString(ViewSection, QStringLiteral("Fullscreen"), game_.View().FullscreenText(), file);
+        WriteIniSection(ViewSection,
+                        {{QStringLiteral("Zoom"), game_.View().ZoomText()},
+                         {QStringLiteral("Fullscreen"), game_.View().FullscreenText()}},
+                        in_.State().IniFile);
     });
 }
 
@@ -279,10 +293,14 @@ void frmMain::BuildMenus() {
                                         });
         connect(match, &QMenu::aboutToShow, add, [this, add] { add->setEnabled(cmdAddRider->isEnabled()); });
     }
+    QAction* local = match->addAction(QStringLiteral("Add Local Player..."), this, &frmMain::AddLocalPlayer);
+    connect(match, &QMenu::aboutToShow, local, [this, local] { local->setEnabled(cmdAddRider->isEnabled()); });
     QAction* remove = match->addAction(QStringLiteral("Remove Computer Rider"), this, &frmMain::cmdRemoveRider_Click);
     connect(match, &QMenu::aboutToShow, remove, [this, remove] { remove->setEnabled(cmdRemoveRider->isEnabled()); });
     menuBar()->addMenu(game_.ViewMenu());
     menuBar()->addMenu(game_.Sounds().Menu());
+    QMenu* settings = menuBar()->addMenu(QStringLiteral("S&ettings"));
+    settings->addAction(QStringLiteral("&Keys..."), this, &frmMain::OpenKeys);
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1), this, [this] { OpenHelp(QString()); });
     // The program has no web site: both open the installed help, at its part about versions.
@@ -303,10 +321,77 @@ void frmMain::BuildMenus() {
     tray_ = new TrayIcon(*this, *mPopupSys, this);
 }
 
+void frmMain::AddLocalPlayer() {
+    Roster& roster = in_.GetRoster();
+    int seat = 1;
+    while (seat <= Roster::LocalSeats && roster.SlotOfSeat(seat)) ++seat;
+    if (seat > Roster::LocalSeats) {
+        roster.AddLocalPlayer(QString(), 0); // says why
+        return;
+    }
+    const QString& file = in_.State().IniFile;
+    const QString nameKey = QStringLiteral("Name%1").arg(seat + 1), colourKey = QStringLiteral("Color%1").arg(seat + 1);
+    QString name = ReadIniString(SeatsSection, nameKey, file);
+    if (name.isEmpty()) name = QStringLiteral("Player %1").arg(seat + 1);
+    const auto typed = askName_(name);
+    if (!typed || typed->trimmed().isEmpty()) return;
+    const Colour fallback = colours::PlayerDefault[static_cast<std::size_t>(seat + 1)];
+    const auto stored = convert::ToInt32(ReadIniString(SeatsSection, colourKey, file));
+    const auto colour = choose_(stored.value_or(fallback));
+    if (!colour) return;
+    WriteIniString(SeatsSection, nameKey, typed->trimmed(), file);
+    WriteIniString(SeatsSection, colourKey, QString::number(*colour), file);
+    roster.AddLocalPlayer(typed->trimmed(), *colour);
+}
+
+void frmMain::OpenKeys() {
+    KeysDialog dialog(game_.Keys(), this);
+    if (dialog.exec() == QDialog::Accepted) ApplyKeys(dialog.Bindings());
+}
+
+void frmMain::ApplyKeys(const keys::Bindings& b) {
+    game_.Keys() = b;
+    game_.ShowKeys();
+    // Every entry, each time: a garbled section is written clean.
+    QList<QPair<QString, QString>> entries;
+    for (int seat = 0; seat < keys::Seats; ++seat)
+        for (int a = 0; a < keys::ActionCount; ++a)
+            for (int slot = 0; slot < keys::PerAction; ++slot) {
+                const keys::Key& k = b.At(seat, static_cast<keys::Action>(a), slot);
+                entries.append({keys::EntryName(seat, static_cast<keys::Action>(a), slot),
+                                k.IsNone() ? QStringLiteral("None") : keys::Name(k)});
+            }
+    WriteIniSection(KeysSection, entries, in_.State().IniFile);
+}
+
+QString frmMain::PersonalHelp(const QString& installed) const {
+    QFile in(installed);
+    if (!in.open(QIODevice::ReadOnly)) return installed;
+    QString html = QString::fromUtf8(in.readAll());
+    const QString marker = QStringLiteral("<!-- your keys -->");
+    if (!html.contains(marker)) return installed;
+    QString rows;
+    const keys::Bindings& b = game_.Keys();
+    for (int a = 0; a < keys::ActionCount; ++a) {
+        rows += QStringLiteral("<tr><td>%1</td>").arg(keys::ActionName(static_cast<keys::Action>(a)));
+        for (int seat = 0; seat < keys::Seats; ++seat)
+            rows += QStringLiteral("<td>%1</td>").arg(b.Describe(seat, static_cast<keys::Action>(a)).toHtmlEscaped());
+        rows += QStringLiteral("</tr>\n");
+    }
+    html.replace(marker, QStringLiteral("<table>\n<tr><th>Action</th><th>You</th><th>Local player 2</th>"
+                                        "<th>Local player 3</th><th>Local player 4</th></tr>\n") +
+                             rows + QStringLiteral("</table>"));
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    QDir().mkpath(dir);
+    QFile out(dir + QStringLiteral("/lumivex-help.html"));
+    if (!out.open(QIODevice::WriteOnly) || out.write(html.toUtf8()) < 0) return installed;
+    return out.fileName();
+}
+
 void frmMain::OpenHelp(const QString& part) {
-    const QString file = HelpFile(QCoreApplication::applicationDirPath());
-    if (file.isEmpty()) return;
-    QUrl url = QUrl::fromLocalFile(file);
+    const QString installed = HelpFile(QCoreApplication::applicationDirPath());
+    if (installed.isEmpty()) return;
+    QUrl url = QUrl::fromLocalFile(PersonalHelp(installed));
     if (!part.isEmpty()) url.setFragment(part);
     open_(url);
 }
@@ -390,6 +475,8 @@ void frmMain::PopulateControls() {
         game_.Sounds().SetVolume(ok && volume >= 0 && volume <= 100 ? volume : SoundBoard::DefaultVolume);
         game_.Sounds().SetMuted(GetSpecificSetting(SoundSection, QStringLiteral("Mute"), QString()) == QLatin1String("1"));
     }
+    game_.Keys().Load([this](const QString& entry) { return GetSpecificSetting(KeysSection, entry, QString()); });
+    game_.ShowKeys();
     if (game_.IsUnloaded() || !game_.isVisible()) game_.Load();
     txtName->setText(in_.State().UserName);
     const int level = cboLevel->findText(GetSpecificSetting(RidersSection, QStringLiteral("Level"), QString()));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Ports.h"
+#include "KeyBindings.h"
 #include "Roster.h"
 
 #include <QMainWindow>
@@ -60,6 +61,12 @@ public:
     // Computer riders: the level list's choice, and removal of the rider last added.
     void cmdAddRider_Click();
     void cmdRemoveRider_Click();
+    // A second, third or fourth player at this keyboard: name and colour asked for, then kept.
+    void AddLocalPlayer();
+    void SetNameAsker(std::function<std::optional<QString>(const QString& current)> ask) { askName_ = std::move(ask); }
+    // Settings > Keys; the dialog is modal, tests use the two halves.
+    void OpenKeys();
+    void ApplyKeys(const keys::Bindings& b);
     // The options as Start Match sends them.
     Roster::MatchOptions Options() const;
 
@@ -106,6 +113,8 @@ private:
     void RosterMenu(int slot, const QPoint& at);
     void BuildMenus();
     void OpenHelp(const QString& part);
+    // The help as installed, with this player's keys written in; the file to open.
+    QString PersonalHelp(const QString& installed) const;
     QComboBox* AddRow(const QString& label, int row, QStringList items);
     int ListIndex(const QString& key, const QString& def) const;
 
@@ -113,6 +122,7 @@ private:
     frmVyre& game_;
     std::function<std::optional<Colour>(Colour)> choose_;
     std::function<void(const QUrl&)> open_;
+    std::function<std::optional<QString>(const QString&)> askName_;
     std::function<void()> about_;
     TrayIcon* tray_ = nullptr;
     bool firstResize_ = true;

@@ -60,6 +60,7 @@ private slots:
     void readsTheFileAndFallsBack();
     void viewAndSoundSectionsRoundTrip_data();
     void viewAndSoundSectionsRoundTrip();
+    void keysSectionIsWrittenCleanAndReadBack();
     void interlocksEnableTeamAndDiagonals();
     void colourPickerAppliesOrCancels();
     void registrationTakesTheFirstFreeSlot_data();
@@ -227,6 +228,28 @@ void tst_Panel::viewAndSoundSectionsRoundTrip() {
         QCOMPARE(again.game.Sounds().Muted(), !muted);
         QCOMPARE(again.game.Sounds().Volume(), volume);
     }
+}
+
+void tst_Panel::keysSectionIsWrittenCleanAndReadBack() {
+    InProcessBus bus;
+    Machine m(bus, "[Keys]\nUp1=Wibble\nUp1=F6\nP9.Up1=W\n[Main]\nName=Kay\n");
+    QCOMPARE(m.game.Keys().Describe(0, keys::Action::Up), QStringLiteral("Up, Num+8")); // the first Up1 counts
+    keys::Bindings b = m.game.Keys();
+    QVERIFY(!b.Bind(0, keys::Action::Up, 1, {Qt::Key_F5}));
+    QVERIFY(!b.Bind(2, keys::Action::Turbo, 0, {0x416}));
+    m.panel.ApplyKeys(b);
+    QCOMPARE(ReadIniString("Keys", "Up1", m.in.State().IniFile), QStringLiteral("Up"));
+    QCOMPARE(ReadIniString("Keys", "P3.Turbo1", m.in.State().IniFile), QString::fromUtf8("\xd0\x96"));
+    QCOMPARE(m.Ini("Name"), QStringLiteral("Kay"));
+    QFile stored(m.in.State().IniFile);
+    QVERIFY(stored.open(QIODevice::ReadOnly));
+    const QByteArray text = stored.readAll();
+    QCOMPARE(text.count("\nUp1="), 1);
+    QVERIFY(!text.contains("P9.") && !text.contains("Wibble"));
+    Machine again(bus, text);
+    for (int seat = 0; seat < keys::Seats; ++seat)
+        for (int a = 0; a < keys::ActionCount; ++a)
+            QCOMPARE(again.game.Keys().Describe(seat, keys::Action(a)), b.Describe(seat, keys::Action(a)));
 }
 
 void tst_Panel::interlocksEnableTeamAndDiagonals() {

@@ -1,0 +1,126 @@
+#include "KeysDialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+QString SeatName(int seat) {
+    return seat == 0 ? QStringLiteral("Player 1 (you)") : QStringLiteral("Local player %1").arg(seat + 1);
+}
+} // namespace
+
+KeysDialog::KeysDialog(const keys::Bindings& bindings, QWidget* parent) : QDialog(parent), keys_(bindings) {
+    setWindowTitle(QStringLiteral("Keys"));
+    auto* top = new QVBoxLayout(this);
+    seats_ = new QComboBox(this);
+    for (int s = 0; s < keys::Seats; ++s) seats_->addItem(SeatName(s));
+    connect(seats_, &QComboBox::currentIndexChanged, this, &KeysDialog::ShowSeat);
+    top->addWidget(seats_);
+    auto* grid = new QGridLayout;
+    for (int a = 0; a < keys::ActionCount; ++a) {
+        grid->addWidget(new QLabel(keys::ActionName(static_cast<keys::Action>(a)), this), a, 0);
+        for (int slot = 0; slot < keys::PerAction; ++slot) {
+            auto* b = new QPushButton(this);
+            b->setMinimumWidth(110);
+            b->setFocusPolicy(Qt::NoFocus); // every key goes to the dialog, Space and Return too
+            connect(b, &QPushButton::clicked, this, [this, a, slot] { Listen(static_cast<keys::Action>(a), slot); });
+            grid->addWidget(b, a, 1 + slot);
+            buttons_[static_cast<size_t>(a)][static_cast<size_t>(slot)] = b;
+        }
+        auto* clear = new QToolButton(this);
+        clear->setText(QStringLiteral("Clear"));
+        clear->setFocusPolicy(Qt::NoFocus);
+        connect(clear, &QToolButton::clicked, this, [this, a] {
+            for (int slot = 0; slot < keys::PerAction; ++slot) keys_.Clear(seat_, static_cast<keys::Action>(a), slot);
+            listenAction_ = -1;
+            ShowKeys();
+        });
+        grid->addWidget(clear, a, 3);
+    }
+    top->addLayout(grid);
+    message_ = new QLabel(this);
+    message_->setWordWrap(true);
+    top->addWidget(message_);
+    auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::RestoreDefaults,
+                                     this);
+    for (QAbstractButton* b : box->buttons()) b->setFocusPolicy(Qt::NoFocus);
+    connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(box->button(QDialogButtonBox::RestoreDefaults), &QPushButton::clicked, this, [this] {
+        keys_.RestoreDefaults();
+        listenAction_ = -1;
+        message_->setText(QStringLiteral("The default keys are back."));
+        ShowKeys();
+    });
+    top->addWidget(box);
+    ShowKeys();
+}
+
+void KeysDialog::ShowSeat(int seat) {
+    seat_ = std::clamp(seat, 0, keys::Seats - 1);
+    if (seats_->currentIndex() != seat_) seats_->setCurrentIndex(seat_);
+    listenAction_ = -1;
+    ShowKeys();
+}
+
+void KeysDialog::Listen(keys::Action a, int slot) {
+    listenAction_ = static_cast<int>(a);
+    listenSlot_ = slot;
+    message_->setText(QStringLiteral("Press the key for \"%1\".").arg(keys::ActionName(a)));
+    ShowKeys();
+}
+
+QString KeysDialog::Press(const keys::Key& k) {
+    if (listenAction_ < 0 || k.IsNone()) return {};
+    const auto a = static_cast<keys::Action>(listenAction_);
+    listenAction_ = -1;
+    QString text;
+    if (const auto held = keys_.Bind(seat_, a, listenSlot_, k)) {
+        text = held->seat == seat_
+                   ? QStringLiteral("%1 is already the key for \"%2\".").arg(keys::Name(k), keys::ActionName(held->action))
+                   : QStringLiteral("%1 is already the key for \"%2\" of %3.")
+                         .arg(keys::Name(k), keys::ActionName(held->action), SeatName(held->seat));
+    }
+    message_->setText(text);
+    ShowKeys();
+    return text;
+}
+
+QString KeysDialog::Message() const { return message_->text(); }
+
+bool KeysDialog::event(QEvent* e) {
+    // While listening, Tab and Esc are keys like any other, not the dialog's.
+    if (listenAction_ >= 0 && e->type() == QEvent::KeyPress) {
+        keyPressEvent(static_cast<QKeyEvent*>(e));
+        return true;
+    }
+    if (listenAction_ >= 0 && e->type() == QEvent::ShortcutOverride) {
+        e->accept();
+        return true;
+    }
+    return QDialog::event(e);
+}
+
+void KeysDialog::keyPressEvent(QKeyEvent* e) {
+    if (listenAction_ < 0) {
+        QDialog::keyPressEvent(e);
+        return;
+    }
+    Press(keys::FromEvent(*e));
+}
+
+void KeysDialog::ShowKeys() {
+    for (int a = 0; a < keys::ActionCount; ++a)
+        for (int slot = 0; slot < keys::PerAction; ++slot) {
+            const bool listening = listenAction_ == a && listenSlot_ == slot;
+            const QString name = keys::Name(keys_.At(seat_, static_cast<keys::Action>(a), slot));
+            buttons_[static_cast<size_t>(a)][static_cast<size_t>(slot)]->setText(
+                listening ? QStringLiteral("Press a key...") : name.isEmpty() ? QStringLiteral("-") : name);
+        }
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "KeyBindings.h"
+
+#include <QDialog>
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+// Settings > Keys: every action of a seat with its two keys. A click on a key starts
+// listening, the next key pressed is bound, and one taken elsewhere is refused by name.
+class KeysDialog : public QDialog {
+    Q_OBJECT
+public:
+    KeysDialog(const keys::Bindings& bindings, QWidget* parent = nullptr);
+
+    const keys::Bindings& Bindings() const { return keys_; }
+    // Listening for a key for this slot of the seat shown.
+    void Listen(keys::Action a, int slot);
+    // What a key pressed while listening does; the refusal's text, or empty when bound.
+    QString Press(const keys::Key& k);
+    void ShowSeat(int seat);
+    QString Message() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    bool event(QEvent* e) override;
+
+private:
+    void ShowKeys();
+
+    keys::Bindings keys_;
+    int seat_ = 0;
+    int listenAction_ = -1;
+    int listenSlot_ = 0;
+    QComboBox* seats_ = nullptr;
+    QLabel* message_ = nullptr;
+    std::array<std::array<QPushButton*, keys::PerAction>, keys::ActionCount> buttons_{};
+};

@@ -1,0 +1,204 @@
+#include "ArenaView.h"
+#include "KeyBindings.h"
+#include "KeysDialog.h"
+#include "Stubs.h"
+#include "frmVyre.h"
+
+#include <QtTest>
+
+// Key bindings and the players who share one keyboard, down to the Steer bytes they send.
+class tst_Keys : public QObject {
+    Q_OBJECT
+    using A = keys::Action;
+
+    // A client copy (player 2, slot 1) with its game window, and a recorder on the bus.
+    struct Client {
+        Client() : net(bus), in(net, 5), game(in), rec(bus) {
+            net.InitSockets();
+            in.State().LocalPlayer = 1;
+            in.State().TurboOn = 1;
+        }
+        QList<QByteArray> Steers() const { return rec.Numbered(int(wire::Message::Steer)); }
+        void Press(const keys::Key& k) {
+            // As X11 reports them: the side of a Shift key comes as its key symbol.
+            const quint32 symbol = k.side == 1 ? 0xffe1 : k.side == 2 ? 0xffe2 : 0;
+            QKeyEvent e(QEvent::KeyPress, k.code, k.keypad ? Qt::KeypadModifier : Qt::NoModifier, 0, symbol, 0);
+            QCoreApplication::sendEvent(game.Arena(), &e);
+            QCoreApplication::processEvents();
+        }
+        InProcessBus bus;
+        BusTransport net;
+        Instance in;
+        frmVyre game;
+        Recorder rec;
+    };
+    static keys::Key K(int code, bool keypad = false, int side = 0) { return {code, keypad, side}; }
+
+private slots:
+    void namesReadBackExactly_data();
+    void namesReadBackExactly();
+    void bindingsRefuseKeysTakenElsewhere_data();
+    void bindingsRefuseKeysTakenElsewhere();
+    void aGarbledSectionKeepsWhatIsGood();
+    void aBoundKeySendsWhatTheDefaultSent_data();
+    void aBoundKeySendsWhatTheDefaultSent();
+    void localPlayersSteerTheirOwnSlots();
+};
+
+void tst_Keys::namesReadBackExactly_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("valid");
+    for (const char* n : {"Up", "W", "Num+8", "Num+0", "Left Shift", "Right Shift", "Shift", "Right Ctrl", "Alt",
+                          "F5", "Space", "Esc", "Backspace", "\xd0\x96" /* Ж */, "\xc3\x9c" /* Ü */})
+        QTest::newRow(n) << QString::fromUtf8(n) << true;
+    for (const char* n : {"", "up", "Wibble", "Left W", "Ctrl+W", "Num+", "W,S", "Left  Shift"})
+        QTest::newRow(n[0] ? n : "empty") << QString::fromUtf8(n) << false;
+}
+
+void tst_Keys::namesReadBackExactly() {
+    QFETCH(QString, name);
+    QFETCH(bool, valid);
+    const auto k = keys::Parse(name);
+    QCOMPARE(k.has_value(), valid);
+    if (valid) QCOMPARE(keys::Name(*k), name);
+}
+
+void tst_Keys::bindingsRefuseKeysTakenElsewhere_data() {
+    QTest::addColumn<int>("seat");
+    QTest::addColumn<int>("action");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("heldBySeat"); // -1: bound
+    QTest::addColumn<int>("heldByAction");
+    QTest::newRow("another action's key") << 0 << int(A::Turbo) << "Up" << 0 << int(A::Up);
+    QTest::newRow("another seat's key") << 1 << int(A::Turbo) << "Space" << 0 << int(A::Turbo);
+    QTest::newRow("the left Shift is seat 2's") << 2 << int(A::Turbo) << "Left Shift" << 1 << int(A::Turbo);
+    QTest::newRow("the right Shift is free to take") << 0 << int(A::Turbo) << "Right Shift" << 2 << int(A::Turbo);
+    QTest::newRow("a free key") << 0 << int(A::Up) << "F5" << -1 << 0;
+    QTest::newRow("its own key again") << 1 << int(A::Up) << "W" << -1 << 0;
+    QTest::newRow("the keypad, shared with seat 1") << 3 << int(A::Up) << "Num+9" << -1 << 0;
+    QTest::newRow("the keypad, not between two others") << 1 << int(A::Up) << "Num+8" << 3 << int(A::Up);
+}
+
+void tst_Keys::bindingsRefuseKeysTakenElsewhere() {
+    QFETCH(int, seat);
+    QFETCH(int, action);
+    QFETCH(QString, key);
+    QFETCH(int, heldBySeat);
+    QFETCH(int, heldByAction);
+    keys::Bindings b;
+    const keys::Key k = *keys::Parse(key);
+    const auto held = b.Bind(seat, A(action), 0, k);
+    QCOMPARE(held.has_value(), heldBySeat >= 0);
+    if (held) {
+        QCOMPARE(held->seat, heldBySeat);
+        QCOMPARE(int(held->action), heldByAction);
+        QVERIFY(!(b.At(seat, A(action), 0) == k));
+        // The dialog says so, naming the action.
+        KeysDialog d(b);
+        d.ShowSeat(seat);
+        d.Listen(A(action), 0);
+        QVERIFY(d.Press(k).contains(keys::ActionName(A(heldByAction))));
+    } else {
+        QCOMPARE(b.At(seat, A(action), 0), k);
+        QCOMPARE(b.Find(k, seat)->seat, seat); // and nowhere else
+        b.RestoreDefaults();
+        QCOMPARE(b.At(seat, A(action), 0), keys::Bindings::Defaults(seat)[size_t(action)][0]);
+    }
+}
+
+void tst_Keys::aGarbledSectionKeepsWhatIsGood() {
+    const QHash<QString, QString> file = {
+        {QStringLiteral("Up1"), QStringLiteral("F5")},         // good
+        {QStringLiteral("Up2"), QStringLiteral("Wibble")},     // unknown: the default
+        {QStringLiteral("Down1"), QStringLiteral("F5")},       // twice: the first place keeps it
+        {QStringLiteral("Turbo1"), QStringLiteral("Num+0")},   // seat 4's default, shared on the keypad
+        {QStringLiteral("Pause2"), QStringLiteral("None")},    // cleared on purpose
+        {QStringLiteral("P2.Up1"), QStringLiteral("Up")},      // the first seat's default arrow: taken over
+        {QStringLiteral("P3.Turbo1"), QString::fromUtf8("\xd0\x96")},
+    };
+    keys::Bindings b;
+    b.Load([&file](const QString& entry) { return file.value(entry); });
+    QCOMPARE(b.Describe(0, A::Up), QStringLiteral("F5, Num+8"));
+    QCOMPARE(b.Describe(0, A::Down), QStringLiteral("Num+2"));
+    QCOMPARE(b.Describe(0, A::Turbo), QStringLiteral("Num+0"));
+    QCOMPARE(b.Describe(0, A::Pause), QStringLiteral("Esc"));
+    QCOMPARE(b.Describe(1, A::Up), QStringLiteral("Up"));
+    QCOMPARE(b.Describe(2, A::Turbo), QString::fromUtf8("\xd0\x96"));
+    QCOMPARE(b.Describe(3, A::Turbo), QStringLiteral("Num+0"));
+    // Nothing is bound twice, whatever the file said.
+    for (int s = 0; s < keys::Seats; ++s)
+        for (int a = 0; a < keys::ActionCount; ++a)
+            for (int i = 0; i < keys::PerAction; ++i)
+                if (const keys::Key& k = b.At(s, A(a), i); !k.IsNone()) QCOMPARE(b.Find(k, s)->action, A(a));
+}
+
+void tst_Keys::aBoundKeySendsWhatTheDefaultSent_data() {
+    QTest::addColumn<int>("action");
+    QTest::addColumn<int>("defaultKey");
+    QTest::addColumn<int>("newKey");
+    QTest::newRow("up on F5") << int(A::Up) << int(Qt::Key_Up) << int(Qt::Key_F5);
+    QTest::newRow("left on a Cyrillic letter") << int(A::Left) << int(Qt::Key_Left) << 0x416;
+    QTest::newRow("turbo on T") << int(A::Turbo) << int(Qt::Key_Space) << int(Qt::Key_T);
+}
+
+void tst_Keys::aBoundKeySendsWhatTheDefaultSent() {
+    QFETCH(int, action);
+    QFETCH(int, defaultKey);
+    QFETCH(int, newKey);
+    Client a, b;
+    a.in.State().Local().Direction = b.in.State().Local().Direction = 2;
+    QVERIFY(!b.game.Keys().Bind(0, A(action), 1, K(newKey)));
+    a.Press(K(defaultKey));
+    b.Press(K(newKey));
+    QCOMPARE(a.Steers().size(), 1);
+    QCOMPARE(b.Steers(), a.Steers());
+    b.Press(K(defaultKey)); // the default still works beside it
+    QCOMPARE(b.Steers().size(), 2);
+}
+
+void tst_Keys::localPlayersSteerTheirOwnSlots() {
+    Client c;
+    const int ann = *c.in.GetRoster().AddLocalPlayer(QStringLiteral("Ann"), colours::PlayerDefault[3]);
+    const int bo = *c.in.GetRoster().AddLocalPlayer(QStringLiteral("Bo"), colours::PlayerDefault[4]);
+    QCOMPARE(QSet<int>({ann, bo}), QSet<int>({2, 3}));
+    MatchState& s = c.in.State();
+    s.Players[ann + 1].Direction = 3; // Ann rides down, Bo right
+    s.Players[bo + 1].Direction = 2;
+    s.Local().Direction = 2;
+    auto steeredSlots = [&c] {
+        QList<int> out;
+        for (const QByteArray& d : c.Steers()) out << d.split(wire::Delimiter).value(1).toInt();
+        return out;
+    };
+    c.Press(K(Qt::Key_W));
+    QCOMPARE(steeredSlots(), QList<int>());
+    c.Press(K(Qt::Key_A));
+    QCOMPARE(steeredSlots(), QList<int>({ann}));
+    c.Press(K(Qt::Key_J)); // Bo rides right: left would reverse
+    QCOMPARE(steeredSlots(), QList<int>({ann}));
+    c.Press(K(Qt::Key_I));
+    QCOMPARE(steeredSlots(), QList<int>({ann, bo}));
+    c.Press(K(Qt::Key_Shift, false, 1));
+    QCOMPARE(steeredSlots(), QList<int>({ann, bo, ann}));
+    QCOMPARE(c.Steers().last(), wire::Steer(ann, 4, 1));
+    c.Press(K(Qt::Key_Up));
+    QCOMPARE(steeredSlots(), QList<int>({ann, bo, ann, 1}));
+    // Nobody's keys moved anyone else's rider.
+    QCOMPARE(s.Players[bo + 1].RequestedDirection, 1);
+    QCOMPARE(s.Players[ann + 1].RequestedDirection, 4);
+    QCOMPARE(s.Local().RequestedDirection, 1);
+    // A roll call is answered for every seat, and removal says goodbye for each.
+    const qsizetype before = c.rec.Numbered(int(wire::Message::Register)).size();
+    c.in.GetRoster().AnswerRollCall();
+    QCoreApplication::processEvents();
+    QList<int> answered;
+    for (const QByteArray& d : c.rec.Numbered(int(wire::Message::Register)).mid(before))
+        answered << d.split(wire::Delimiter).value(1).toInt();
+    QCOMPARE(answered, QList<int>({1, ann, bo}));
+    c.in.GetRoster().RemoveAllRiders();
+    QCoreApplication::processEvents();
+    QCOMPARE(c.rec.Numbered(int(wire::Message::Unregister)).size(), 2);
+}
+
+QTEST_MAIN(tst_Keys)
+#include "tst_Keys.moc"
