@@ -2,6 +2,13 @@
 
 #include "BenchUtil.h"
 
+#include "ArenaView.h"
+#include "Instance.h"
+#include "MulticastTransport.h"
+#include "frmVyre.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QNetworkInterface>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -55,6 +62,41 @@ int Startup(int runs, const QStringList& programs, const QByteArray& platform) {
     for (qsizetype i = 0; i < programs.size(); ++i) {
         benchutil::Line(qPrintable(programs[i].right(44)), benchutil::Percentile(ms[i], 0.5), "ms");
     }
+    return 0;
+}
+int KeyToWire(int keys) {
+    if (!OnlyLoopback()) {
+        std::fprintf(stderr, "keys: this machine has a real network; run under tools/netns-run\n");
+        return 2;
+    }
+    MulticastTransport net, ear;
+    Instance client(net, 9);
+    frmVyre game(client);
+    net.InitSockets();
+    ear.InitSockets();
+    client.State().LocalPlayer = 1;
+    client.State().Local().Direction = 2;
+    QElapsedTimer clock;
+    clock.start();
+    qint64 heard = -1;
+    QObject::connect(&ear, &Transport::datagramArrived, [&](const QByteArray& d) {
+        if (d.startsWith("2\x01")) heard = clock.nsecsElapsed();
+    });
+    std::vector<double> us;
+    const int codes[] = {Qt::Key_Up, Qt::Key_Left, Qt::Key_Down, Qt::Key_Right};
+    for (int i = 0; i < keys; ++i) {
+        QCoreApplication::processEvents(); // nothing left over from the last press
+        heard = -1;
+        QKeyEvent press(QEvent::KeyPress, codes[i % 4], Qt::NoModifier);
+        const qint64 t0 = clock.nsecsElapsed();
+        QCoreApplication::sendEvent(game.Arena(), &press);
+        while (heard < 0 && clock.nsecsElapsed() - t0 < 1000000000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        if (heard >= 0) us.push_back((heard - t0) / 1000.0);
+    }
+    std::printf("key-down to Steer heard from the group: %zu of %d keys\n", us.size(), keys);
+    benchutil::Line("key-down to Steer on the wire, median", benchutil::Percentile(us, 0.5), "us");
+    benchutil::Line("key-down to Steer on the wire, p99", benchutil::Percentile(us, 0.99), "us");
     return 0;
 }
 } // namespace startbench

@@ -336,6 +336,7 @@ int main(int argc, char* argv[]) {
         if (argc < 4) programs << QCoreApplication::applicationDirPath() + QStringLiteral("/../app/lumivex");
         return startbench::Startup(argc > 2 ? std::atoi(argv[2]) : 10, programs, platform);
     }
+    if (argc > 1 && QByteArray(argv[1]) == "keys") return startbench::KeyToWire(argc > 2 ? std::atoi(argv[2]) : 1000);
     if (argc > 1 && QByteArray(argv[1]) == "sound") {
         SoundCost(argc > 2 ? std::atoi(argv[2]) : 20000);
         return 0;
@@ -362,6 +363,7 @@ int main(int argc, char* argv[]) {
     Timing(seconds);
     riderbench::Cost();
     riderbench::HostWithRiders(seconds);
+    startbench::KeyToWire(1000);
     startbench::Startup(10, {QCoreApplication::applicationDirPath() + QStringLiteral("/../app/lumivex")}, platform);
     return 0;
 }
