@@ -1,6 +1,7 @@
 #include "AppIcon.h"
 #include "Instance.h"
 #include "MulticastTransport.h"
+#include "Probe.h"
 #include "frmAbout.h"
 #include "frmMain.h"
 #include "frmVyre.h"
@@ -9,6 +10,8 @@
 #include <QCommandLineParser>
 #include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
+#include <QNetworkInterface>
 #include <QDateTime>
 #include <QMessageBox>
 #include <QPointer>
@@ -26,6 +29,10 @@ struct Options {
     int riders = 0; // computer riders to add at start-up
     bool roundLog = false;
     bool quitWhenShown = false;
+    QString interfaceName; // for this run, over the saved choice
+    bool interfaceSet = false;
+    QString config;
+    double probe = -1; // seconds, when probing
 };
 
 // Reports once every watched window has been painted, after that painting is done.
@@ -79,7 +86,21 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
     QCommandLineOption quitWhenShown(QStringLiteral("quit-when-shown"),
                                      QStringLiteral("Print \"shown\" once both windows are painted, and quit."));
     quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({help, version, demo, riders, roundLog, quitWhenShown});
+    const QCommandLineOption iface(QStringLiteral("interface"),
+                                   QStringLiteral("Send through the network interface NAME for this run, whatever "
+                                                  "the Network menu says."),
+                                   QStringLiteral("NAME"));
+    const QCommandLineOption config(QStringLiteral("config"),
+                                    QStringLiteral("Keep the settings in FILE instead of ~/.config/lumivex.ini (for "
+                                                   "several copies on one computer)."),
+                                    QStringLiteral("FILE"));
+    const QCommandLineOption probe(QStringLiteral("probe"),
+                                   QStringLiteral("Without any window: send one roll call, listen for SECONDS (default "
+                                                  "2) and print a line per answer (slot, name, colour, sender). Exits "
+                                                  "0 when another copy answered, 1 when none did."));
+    parser.addOptions({help, version, demo, riders, roundLog, quitWhenShown, iface, config, probe});
+    parser.addPositionalArgument(QStringLiteral("SECONDS"), QStringLiteral("With --probe: how long to listen."),
+                                 QStringLiteral("[SECONDS]"));
     QStringList args;
     for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     auto fail = [](const QString& text) {
@@ -97,8 +118,32 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
         std::printf("lumivex %s\n", LUMIVEX_VERSION);
         return 0;
     }
-    if (!parser.positionalArguments().isEmpty())
-        return fail(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+    const QStringList positional = parser.positionalArguments();
+    if (parser.isSet(probe)) {
+        o.probe = 2;
+        if (positional.size() > 1) return fail(QStringLiteral("unexpected argument '%1'").arg(positional[1]));
+        if (positional.size() == 1) {
+            bool ok = false;
+            o.probe = positional[0].toDouble(&ok);
+            if (!ok || o.probe <= 0 || o.probe > 3600)
+                return fail(QStringLiteral("--probe takes a number of seconds, not '%1'").arg(positional[0]));
+        }
+    } else if (!positional.isEmpty()) {
+        return fail(QStringLiteral("unexpected argument '%1'").arg(positional.first()));
+    }
+    if (parser.isSet(iface)) {
+        o.interfaceName = parser.value(iface);
+        o.interfaceSet = true;
+        QStringList names;
+        for (const QNetworkInterface& i : QNetworkInterface::allInterfaces()) names << i.name();
+        if (!names.contains(o.interfaceName))
+            return fail(QStringLiteral("there is no network interface '%1'; there are: %2")
+                            .arg(o.interfaceName, names.join(QStringLiteral(", "))));
+    }
+    if (parser.isSet(config)) {
+        o.config = QFileInfo(parser.value(config)).absoluteFilePath();
+        if (parser.value(config).isEmpty()) return fail(QStringLiteral("--config takes a file name"));
+    }
     auto number = [&](const QCommandLineOption& opt, int lo, int hi, int& out) -> bool {
         if (!parser.isSet(opt)) return true;
         bool ok = false;
@@ -120,6 +165,10 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(QStringLiteral(LUMIVEX_VERSION));
     Options options;
     if (const auto exit = ParseCommandLine(argc, argv, options)) return *exit;
+    if (options.probe > 0) { // no window, so no display needed
+        QCoreApplication app(argc, argv);
+        return Probe(options.probe, options.interfaceName);
+    }
 
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Lumivex"));
@@ -160,6 +209,9 @@ int main(int argc, char* argv[]) {
             std::fflush(stdout);
             QCoreApplication::quit();
         });
+    if (!options.config.isEmpty()) panel.SetSettingsFile(options.config);
+    if (options.interfaceSet) panel.SetInterfaceForThisRun(options.interfaceName);
+    panel.SetNoticeEnabled(options.demo == 0);
     panel.Load();
     panel.show();
     if (game.isFullScreen()) { // a fullscreen game window comes up in front

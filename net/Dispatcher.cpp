@@ -46,7 +46,10 @@ int Dispatcher::RoundPositions() {
 void Dispatcher::tcpReceive_DataArrival(const QByteArray& datagram) {
     const Fields f(wire::Split(datagram));
     const auto number = f.Int16(0);
-    if (!number) return;
+    if (!number) {
+        ++malformed_;
+        return;
+    }
     if (*number == static_cast<int>(wire::Message::MatchSettings)) {
         // The same settings again before the countdown has taken a step: a repeat (a flood, or
         // a datagram that came twice), not a new match.
@@ -69,7 +72,7 @@ void Dispatcher::tcpReceive_DataArrival(const QByteArray& datagram) {
     case wire::Message::Unregister: Unregister(f); break;
     case wire::Message::TurboOff: TurboOff(f); break;
     case wire::Message::Turn: Turn(f); break;
-    default: return; // numbers outside the catalogue mean nothing
+    default: ++malformed_; return; // numbers outside the catalogue mean nothing
     }
     in_.GetBoard().Notify();
 }
@@ -328,6 +331,7 @@ void Dispatcher::ResetMatch() {
 }
 
 void Dispatcher::Register(const Fields& f) {
+    ++registers_;
     MatchState& s = in_.State();
     Roster& roster = in_.GetRoster();
     const auto slot = f.Int16(1);

@@ -22,6 +22,10 @@ public:
     // Arena limits of a received match; a host never sends more.
     static constexpr int MinWidth = 360, MaxWidth = 1500, MinHeight = 200, MaxHeight = 1500;
 
+    // Datagrams that meant nothing, and Register messages heard (any slot, our own too).
+    qint64 Malformed() const { return malformed_; }
+    qint64 RegistersHeard() const { return registers_; }
+
 private:
     class Fields;
     void Positions(const Fields& f);
@@ -54,6 +58,8 @@ private:
     bool fitted_ = false; // the window was sized for a received match at least once
     static constexpr int StillForCrash = 4; // Positions in a row with the head unmoved
     int cueRound_ = -1;
+    qint64 malformed_ = 0;
+    qint64 registers_ = 0;
     std::array<MatchLink::Point, 8> lastHeads_{};
     std::array<int, 8> still_{};
     std::array<bool, 8> crashCued_{};

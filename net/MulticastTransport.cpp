@@ -1,48 +1,200 @@
 #include "MulticastTransport.h"
 
+#include <QDateTime>
+#include <QFile>
 #include <QNetworkDatagram>
 #include <QVariant>
 
 MulticastTransport::MulticastTransport(QObject* parent, QHostAddress group, quint16 port)
     : Transport(parent), group_(std::move(group)), port_(port) {
     connect(&tcpReceive_, &QUdpSocket::readyRead, this, &MulticastTransport::tcpReceive_DataArrival);
+    follow_.setInterval(FollowMs);
+    connect(&follow_, &QTimer::timeout, this, &MulticastTransport::Follow);
+}
+
+QList<QNetworkInterface> MulticastTransport::Candidates() {
+    QList<QNetworkInterface> out, loopback;
+    for (const QNetworkInterface& i : QNetworkInterface::allInterfaces()) {
+        const auto f = i.flags();
+        if (!(f & QNetworkInterface::IsUp) || AddressOf(i).isEmpty()) continue;
+        if (f & QNetworkInterface::IsLoopBack) loopback << i;
+        else if (f & QNetworkInterface::CanMulticast) out << i;
+    }
+    // A computer alone (the private test networks): loopback carries the game.
+    return out.isEmpty() ? loopback : out;
+}
+
+QString MulticastTransport::AddressOf(const QNetworkInterface& i) {
+    for (const QNetworkAddressEntry& e : i.addressEntries())
+        if (e.ip().protocol() == QAbstractSocket::IPv4Protocol) return e.ip().toString();
+    return {};
+}
+
+QNetworkInterface MulticastTransport::Automatic() {
+    const QList<QNetworkInterface> candidates = Candidates();
+    // The kernel's routing table: the line whose destination is 0.0.0.0 names the interface.
+    QFile routes(QStringLiteral("/proc/net/route"));
+    if (routes.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : routes.readAll().split('\n')) {
+            const QList<QByteArray> f = line.simplified().split(' ');
+            if (f.size() < 3 || f[1] != "00000000") continue;
+            for (const QNetworkInterface& i : candidates)
+                if (i.name().toUtf8() == f[0]) return i;
+        }
+    }
+    return candidates.isEmpty() ? QNetworkInterface() : candidates.first();
+}
+
+QString MulticastTransport::NoAnswerHint(const QString& inUse) {
+    return tr("No other copy of Lumivex answered %1 (group %2, UDP port %3). The other computers "
+              "must be on the same network, and a firewall must let UDP port %3 and the group %2 through.")
+        .arg(inUse.isEmpty() ? tr("here") : inUse, DefaultGroup().toString())
+        .arg(DefaultPort);
 }
 
 void MulticastTransport::InitSockets() {
     problem_.clear();
     tcpReceive_.close();
     tcpSend_.close();
+    joined_.clear();
+    counts_.joined.clear();
+    counts_.notJoined.clear();
     // Shared, so that every instance on one computer receives the group, not just the first.
     if (!tcpReceive_.bind(QHostAddress::AnyIPv4, port_,
                           QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint)) {
         problem_ = tr("No network: port %1 cannot be used (%2)").arg(port_).arg(tcpReceive_.errorString());
         return;
     }
-    if (!tcpReceive_.joinMulticastGroup(group_)) {
+    Follow();
+    if (joined_.isEmpty()) {
         problem_ = tr("No network: cannot join the game group (%1)").arg(tcpReceive_.errorString());
         return;
     }
-    tcpReceive_.setSocketOption(QAbstractSocket::MulticastLoopbackOption, 1);
+    follow_.start();
+}
+
+void MulticastTransport::Follow() {
+    const QList<QNetworkInterface> now = Candidates();
+    QStringList names;
+    ownAddresses_.clear();
+    for (const QNetworkInterface& i : QNetworkInterface::allInterfaces())
+        for (const QNetworkAddressEntry& e : i.addressEntries()) ownAddresses_.insert(e.ip());
+    for (const QNetworkInterface& i : now) {
+        names << i.name();
+        if (joined_.contains(i.name())) continue;
+        if (tcpReceive_.joinMulticastGroup(group_, i)) {
+            joined_ << i.name();
+            counts_.notJoined.removeAll(i.name());
+        } else if (!counts_.notJoined.contains(i.name())) {
+            counts_.notJoined << i.name();
+        }
+    }
+    for (const QString& gone : QStringList(joined_)) {
+        if (names.contains(gone)) continue;
+        // The kernel has dropped the membership with the interface; this only tidies up.
+        tcpReceive_.leaveMulticastGroup(group_, QNetworkInterface::interfaceFromName(gone));
+        joined_.removeAll(gone);
+    }
+    counts_.joined = joined_;
+    ChooseSendInterface();
+}
+
+void MulticastTransport::SetSendInterface(const QString& name) {
+    wanted_ = name;
+    ChooseSendInterface();
+}
+
+void MulticastTransport::ChooseSendInterface() {
+    QNetworkInterface pick;
+    if (!wanted_.isEmpty()) {
+        for (const QNetworkInterface& i : Candidates())
+            if (i.name() == wanted_) pick = i;
+        if (!pick.isValid() && (!sending_.isValid() || sending_.name() == wanted_ || sending_.name().isEmpty()))
+            emit note(tr("%1 is not there: sending automatically").arg(wanted_));
+    }
+    if (!pick.isValid()) pick = Automatic();
+    if (pick.isValid() && sending_.isValid() && pick.name() == sending_.name() &&
+        AddressOf(pick) == AddressOf(sending_))
+        return;
+    const bool before = sending_.isValid();
+    sending_ = pick;
+    emit inUseChanged();
+    if (tcpSend_.state() != QAbstractSocket::BoundState) tcpSend_.bind(QHostAddress::AnyIPv4, 0);
+    tcpSend_.setSocketOption(QAbstractSocket::MulticastTtlOption, 1);
+    // The game relies on hearing itself.
+    tcpSend_.setSocketOption(QAbstractSocket::MulticastLoopbackOption, 1);
+    if (pick.isValid()) tcpSend_.setMulticastInterface(pick);
+    if (before && !wanted_.isEmpty() && pick.name() == wanted_) emit note(tr("Sending on %1 again").arg(wanted_));
+}
+
+QList<QPair<QString, QString>> MulticastTransport::Interfaces() const {
+    QList<QPair<QString, QString>> out;
+    for (const QNetworkInterface& i : Candidates()) out.append({i.name(), AddressOf(i)});
+    return out;
+}
+
+QString MulticastTransport::Report(const Counts& c, const QString& inUse) {
+    QStringList lines;
+    lines << tr("Sending %1 to the group %2, UDP port %3.")
+                 .arg(inUse.isEmpty() ? tr("nowhere") : inUse, DefaultGroup().toString())
+                 .arg(DefaultPort);
+    for (const QString& name : c.joined) lines << tr("Group joined on %1.").arg(name);
+    for (const QString& name : c.notJoined) lines << tr("Group NOT joined on %1.").arg(name);
+    lines << tr("Datagrams sent: %1; received: %2, of them dropped as malformed: %3.")
+                 .arg(c.sent)
+                 .arg(c.received)
+                 .arg(c.malformed);
+    lines << (c.ownHeard > 0 ? tr("This copy hears its own datagrams (%1).").arg(c.ownHeard)
+                             : tr("This copy does NOT hear its own datagrams."));
+    for (auto it = c.bySender.begin(); it != c.bySender.end(); ++it)
+        lines << tr("From %1: %2 datagrams, last heard %3.")
+                     .arg(it.key())
+                     .arg(it.value())
+                     .arg(QDateTime::fromMSecsSinceEpoch(c.lastHeard.value(it.key())).toString(QStringLiteral("HH:mm:ss")));
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString MulticastTransport::InUse() const {
+    if (!sending_.isValid()) return {};
+    return tr("on %1, %2").arg(sending_.name(), AddressOf(sending_));
 }
 
 void MulticastTransport::SendData(const QByteArray& text) {
-    // An unbound socket binds itself on the first send, also after Close().
-    tcpSend_.setSocketOption(QAbstractSocket::MulticastTtlOption, 1);
+    // Closed sockets bind again on the first send: the last goodbye must still go out.
+    if (tcpSend_.state() != QAbstractSocket::BoundState) {
+        sending_ = QNetworkInterface();
+        ChooseSendInterface();
+    }
     tcpSend_.writeDatagram(text, group_, port_);
+    ++counts_.sent;
 }
 
 void MulticastTransport::Close() {
+    follow_.stop();
     tcpReceive_.close();
     tcpSend_.close();
 }
 
 bool MulticastTransport::ReadData(QByteArray& out) {
     if (!tcpReceive_.hasPendingDatagrams()) return false;
-    out = tcpReceive_.receiveDatagram().data();
+    const QNetworkDatagram d = tcpReceive_.receiveDatagram();
+    out = d.data();
+    const QString from = d.senderAddress().toString();
+    ++counts_.received;
+    if (ownAddresses_.contains(d.senderAddress())) ++counts_.ownHeard;
+    // A few dozen copies at most share a network; a flood of forged senders is capped.
+    if (counts_.bySender.contains(from) || counts_.bySender.size() < 64) {
+        ++counts_.bySender[from];
+        counts_.lastHeard[from] = QDateTime::currentMSecsSinceEpoch();
+    }
+    lastSender_ = from;
     return true;
 }
 
 void MulticastTransport::tcpReceive_DataArrival() {
     QByteArray datagram;
-    while (ReadData(datagram)) emit datagramArrived(datagram);
+    while (ReadData(datagram)) {
+        emit datagramFrom(datagram, lastSender_);
+        emit datagramArrived(datagram);
+    }
 }

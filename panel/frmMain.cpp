@@ -5,6 +5,7 @@
 #include "HelpFile.h"
 #include "IniFile.h"
 #include "KeysDialog.h"
+#include "MulticastTransport.h"
 #include "Instance.h"
 #include "Messages.h"
 #include "TrayIcon.h"
@@ -18,6 +19,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QActionGroup>
 #include <QGroupBox>
 #include <QInputDialog>
 #include <QStandardPaths>
@@ -36,6 +38,8 @@ const QString ViewSection = QStringLiteral("View");
 const QString SoundSection = QStringLiteral("Sound");
 const QString KeysSection = QStringLiteral("Keys");
 const QString SeatsSection = QStringLiteral("Seats");
+const QString NetworkSection = QStringLiteral("Network");
+constexpr int AnswerWaitMs = 2000; // for the start-up roll call
 
 QRect T(int left, int top, int width, int height) {
     return QRect(left / Twips, top / Twips, width / Twips, height / Twips);
@@ -102,6 +106,11 @@ frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
         in_.GetBoard().Notify();
     });
     connect(&game_, &frmVyre::programEnds, this, &frmMain::Unload);
+    connect(&in_.Net(), &Transport::inUseChanged, this, &frmMain::ShowNetwork);
+    connect(&in_.Net(), &Transport::note, this, [this](const QString& text) {
+        in_.GetBoard().SetStatus(text);
+        in_.GetBoard().Notify();
+    });
     connect(&game_.Sounds(), &SoundBoard::settingsChanged, this, [this] {
         WriteIniSection(SoundSection,
                         {{QStringLiteral("Volume"), QString::number(game_.Sounds().Volume())},
@@ -190,6 +199,15 @@ void frmMain::BuildControls() {
     cmdAddRider->setGeometry(T(3000, 1680, 1755, 375));
     cmdRemoveRider = new QPushButton(QStringLiteral("Remove Rider"), fraClient);
     cmdRemoveRider->setGeometry(T(3000, 2100, 1755, 375));
+    lblNetwork = new QLabel(fraClient);
+    lblNetwork->setGeometry(T(240, 3060, 4500, 795));
+    lblNetwork->setWordWrap(true);
+    lblNetwork->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    {
+        QPalette pal = lblNetwork->palette();
+        pal.setColor(QPalette::WindowText, Qt::white);
+        lblNetwork->setPalette(pal);
+    }
     cmdRemoveRider->setEnabled(false);
 
     cmdServer = new QPushButton(QStringLiteral("Start Match"), fraServer);
@@ -299,6 +317,27 @@ void frmMain::BuildMenus() {
     connect(match, &QMenu::aboutToShow, remove, [this, remove] { remove->setEnabled(cmdRemoveRider->isEnabled()); });
     menuBar()->addMenu(game_.ViewMenu());
     menuBar()->addMenu(game_.Sounds().Menu());
+    QMenu* network = menuBar()->addMenu(QStringLiteral("&Network"));
+    connect(network, &QMenu::aboutToShow, this, [this, network] {
+        network->clear();
+        auto* group = new QActionGroup(network);
+        const QString chosen = interfaceForRun_ ? *interfaceForRun_
+                                                : GetSpecificSetting(NetworkSection, QStringLiteral("Interface"), QString());
+        QList<QPair<QString, QString>> list = {{QString(), QString()}};
+        list.append(in_.Net().Interfaces());
+        for (const auto& [name, address] : list) {
+            QAction* a = network->addAction(name.isEmpty() ? QStringLiteral("Automatic")
+                                                           : QStringLiteral("%1, %2").arg(name, address));
+            a->setCheckable(true);
+            a->setChecked(name == chosen);
+            group->addAction(a);
+            connect(a, &QAction::triggered, this, [this, name = name] { ChooseInterface(name); });
+        }
+        network->addSeparator();
+        network->addAction(QStringLiteral("&Diagnostics..."), this, &frmMain::OpenDiagnostics);
+    });
+    // Something for the menu to show before it first opens (and for keyboard navigation).
+    network->addAction(QStringLiteral("&Diagnostics..."), this, &frmMain::OpenDiagnostics);
     QMenu* settings = menuBar()->addMenu(QStringLiteral("S&ettings"));
     settings->addAction(QStringLiteral("&Keys..."), this, &frmMain::OpenKeys);
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -319,6 +358,50 @@ void frmMain::BuildMenus() {
     mPopupSys->addSeparator();
     mPopupSys->addAction(QStringLiteral("&Exit"), this, [this] { close(); });
     tray_ = new TrayIcon(*this, *mPopupSys, this);
+}
+
+void frmMain::ChooseInterface(const QString& name) {
+    // A choice from the menu is the player's from now on, also over --interface.
+    interfaceForRun_.reset();
+    WriteIniSection(NetworkSection, {{QStringLiteral("Interface"), name}}, in_.State().IniFile);
+    in_.Net().SetSendInterface(name);
+    ShowNetwork();
+}
+
+QString frmMain::NetworkText() const { return lblNetwork->text(); }
+
+void frmMain::ShowNetwork() {
+    const QString where = in_.Net().InUse();
+    lblNetwork->setText(where.isEmpty() ? QString() : QStringLiteral("Network: %1").arg(where));
+}
+
+QString frmMain::NoticeText() const { return notice_ && notice_->isVisible() ? notice_->text() : QString(); }
+
+void frmMain::CheckForAnswers() {
+    // Every copy answers a roll call, this one too: more answers than its own mean company.
+    const qint64 own = 1 + static_cast<qint64>(in_.GetRoster().Riders().size());
+    if (in_.GetDispatcher().RegistersHeard() - registersBefore_ > own || !noticeEnabled_) return;
+    if (notice_) notice_->close();
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Lumivex - Network"),
+                                MulticastTransport::NoAnswerHint(in_.Net().InUse()), QMessageBox::Close, this);
+    QPushButton* again = box->addButton(QStringLiteral("Send Roll Call Again"), QMessageBox::ActionRole);
+    connect(again, &QPushButton::clicked, this, [this] { tmrStart_Timer(); });
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
+    notice_ = box;
+}
+
+void frmMain::OpenDiagnostics() {
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Network Diagnostics"), QString(),
+                                QMessageBox::Close, this);
+    Transport::Counts c = in_.Net().Diagnostics();
+    c.malformed = in_.GetDispatcher().Malformed();
+    box->setText(MulticastTransport::Report(c, in_.Net().InUse()));
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
 }
 
 void frmMain::AddLocalPlayer() {
@@ -397,7 +480,9 @@ void frmMain::OpenHelp(const QString& part) {
 }
 
 void frmMain::Load() {
-    in_.State().IniFile = GetWindowsPath() + QStringLiteral("/lumivex.ini");
+    in_.State().IniFile = settingsFile_.isEmpty() ? GetWindowsPath() + QStringLiteral("/lumivex.ini") : settingsFile_;
+    in_.Net().SetSendInterface(interfaceForRun_ ? *interfaceForRun_
+                                                : GetSpecificSetting(NetworkSection, QStringLiteral("Interface"), QString()));
     InitVariables();
     PopulateControls();
     tmrStart.start();
@@ -524,7 +609,10 @@ void frmMain::InitControls() {
 
 void frmMain::tmrStart_Timer() {
     tmrStart.stop();
+    if (notice_) notice_->close();
+    registersBefore_ = in_.GetDispatcher().RegistersHeard();
     in_.SendData(wire::RollCall());
+    QTimer::singleShot(AnswerWaitMs, this, &frmMain::CheckForAnswers);
 }
 
 void frmMain::cmdClient_Click() {

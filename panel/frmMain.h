@@ -5,6 +5,8 @@
 #include "Roster.h"
 
 #include <QMainWindow>
+#include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 #include <QUrl>
 #include <array>
@@ -37,6 +39,16 @@ public:
 
     // Start-up: settings file, shared variables, controls, game window, roll call.
     void Load();
+    // Before Load: a settings file of one's own, and an interface for this run only.
+    void SetSettingsFile(const QString& file) { settingsFile_ = file; }
+    void SetInterfaceForThisRun(const QString& name) { interfaceForRun_ = name; }
+    // The start-up notice when nobody answers; off for a demo, which plays alone anyway.
+    void SetNoticeEnabled(bool on) { noticeEnabled_ = on; }
+    // Network: where datagrams leave ("" for Automatic), kept in [Network].
+    void ChooseInterface(const QString& name);
+    QString NetworkText() const;
+    // The notice's text while it shows, empty otherwise.
+    QString NoticeText() const;
 
     // The settings module's procedures.
     QString GetSpecificSetting(const QString& section, const QString& key, const QString& def) const;
@@ -123,6 +135,15 @@ private:
     std::function<std::optional<Colour>(Colour)> choose_;
     std::function<void(const QUrl&)> open_;
     std::function<std::optional<QString>(const QString&)> askName_;
+    QString settingsFile_;
+    std::optional<QString> interfaceForRun_;
+    bool noticeEnabled_ = true;
+    QLabel* lblNetwork = nullptr;
+    QPointer<QMessageBox> notice_;
+    qint64 registersBefore_ = 0;
+    void CheckForAnswers();
+    void ShowNetwork();
+    void OpenDiagnostics();
     std::function<void()> about_;
     TrayIcon* tray_ = nullptr;
     bool firstResize_ = true;

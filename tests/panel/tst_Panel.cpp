@@ -61,6 +61,7 @@ private slots:
     void viewAndSoundSectionsRoundTrip_data();
     void viewAndSoundSectionsRoundTrip();
     void keysSectionIsWrittenCleanAndReadBack();
+    void aCopyAloneIsToldWhatToCheck();
     void interlocksEnableTeamAndDiagonals();
     void colourPickerAppliesOrCancels();
     void registrationTakesTheFirstFreeSlot_data();
@@ -250,6 +251,23 @@ void tst_Panel::keysSectionIsWrittenCleanAndReadBack() {
     for (int seat = 0; seat < keys::Seats; ++seat)
         for (int a = 0; a < keys::ActionCount; ++a)
             QCOMPARE(again.game.Keys().Describe(seat, keys::Action(a)), b.Describe(seat, keys::Action(a)));
+}
+
+void tst_Panel::aCopyAloneIsToldWhatToCheck() {
+    // Nobody answers the start-up roll call: a notice names the port and the group, and
+    // sending the roll call again with company there takes it away. A copy with company
+    // never sees it.
+    InProcessBus bus;
+    Machine alone(bus);
+    QTRY_VERIFY_WITH_TIMEOUT(alone.panel.NoticeText().contains(QStringLiteral("UDP port 31314")), 4000);
+    QVERIFY(alone.panel.NoticeText().contains(QStringLiteral("234.10.20.31")));
+    QVERIFY(alone.boxes.isEmpty()); // not one of the game's message boxes
+    Machine other(bus);
+    alone.panel.tmrStart_Timer();
+    QVERIFY(alone.panel.NoticeText().isEmpty());
+    QTest::qWait(2300);
+    QVERIFY(alone.panel.NoticeText().isEmpty());
+    QVERIFY(other.panel.NoticeText().isEmpty());
 }
 
 void tst_Panel::interlocksEnableTeamAndDiagonals() {
