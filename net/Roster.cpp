@@ -78,23 +78,31 @@ void Roster::Announce(Rider& r) {
     in_.SendData(wire::Register(r.slot, r.name, r.color));
 }
 
-std::optional<int> Roster::AddRider(RiderLevel level) {
-    const int slot = FirstFree();
-    if (slot == 0) {
+std::optional<int> Roster::Claim(Rider r) {
+    r.slot = FirstFree();
+    if (r.slot == 0) {
         in_.ShowMessage(QStringLiteral("Only 7 instances can serve as clients"), QStringLiteral("Lumivex"),
                         MessageIcon::None);
         return std::nullopt;
     }
-    Rider r;
-    r.slot = slot;
-    r.level = level;
-    r.name = RiderName(slot, level);
-    r.color = colours::PlayerDefault[static_cast<std::size_t>(slot + 1)];
+    if (r.seat == 0) {
+        r.name = RiderName(r.slot, r.level);
+        r.color = colours::PlayerDefault[static_cast<std::size_t>(r.slot + 1)];
+        in_.GetPilots().Add(r.slot, r.level,
+                            in_.State().LocalPlayer * 131u + static_cast<std::uint32_t>(r.slot) + ++seeds_);
+    } else {
+        in_.GetPilots().AddHuman(r.slot);
+    }
     riders_.push_back(r);
-    in_.GetPilots().Add(slot, level, in_.State().LocalPlayer * 131u + static_cast<std::uint32_t>(slot) + ++seeds_);
     Announce(riders_.back());
     emit ridersChanged();
-    return slot;
+    return r.slot;
+}
+
+std::optional<int> Roster::AddRider(RiderLevel level) {
+    Rider r;
+    r.level = level;
+    return Claim(r);
 }
 
 std::optional<int> Roster::AddLocalPlayer(const QString& name, Colour color) {
@@ -105,22 +113,11 @@ std::optional<int> Roster::AddLocalPlayer(const QString& name, Colour color) {
                         MessageIcon::None);
         return std::nullopt;
     }
-    const int slot = FirstFree();
-    if (slot == 0) {
-        in_.ShowMessage(QStringLiteral("Only 7 instances can serve as clients"), QStringLiteral("Lumivex"),
-                        MessageIcon::None);
-        return std::nullopt;
-    }
     Rider r;
-    r.slot = slot;
     r.seat = seat;
     r.name = name;
     r.color = color;
-    riders_.push_back(r);
-    in_.GetPilots().AddHuman(slot);
-    Announce(riders_.back());
-    emit ridersChanged();
-    return slot;
+    return Claim(r);
 }
 
 int Roster::SlotOfSeat(int seat) const {

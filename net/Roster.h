@@ -89,6 +89,8 @@ signals:
 
 private:
     Rider* RiderIn(int slot);
+    // Takes the first free slot for a rider or seat, announces it; nothing when all are taken.
+    std::optional<int> Claim(Rider r);
     void Announce(Rider& r);
 
     Instance& in_;
