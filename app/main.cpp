@@ -29,6 +29,8 @@ struct Options {
     int riders = 0; // computer riders to add at start-up
     bool roundLog = false;
     bool quitWhenShown = false;
+    bool registerAtStart = false; // press Client Registration once the roll call is answered
+    bool quitWhenRosterFull = false;
     QString interfaceName; // for this run, over the saved choice
     bool interfaceSet = false;
     QString config;
@@ -86,6 +88,13 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
     QCommandLineOption quitWhenShown(QStringLiteral("quit-when-shown"),
                                      QStringLiteral("Print \"shown\" once both windows are painted, and quit."));
     quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
+    // For the network timing scripts: copies that register by themselves, and one that says
+    // when its roster holds all seven.
+    QCommandLineOption registerAtStart(QStringLiteral("register"), QStringLiteral("Register as a client at start-up."));
+    registerAtStart.setFlags(QCommandLineOption::HiddenFromHelp);
+    QCommandLineOption rosterFull(QStringLiteral("quit-when-roster-full"),
+                                  QStringLiteral("Print \"roster full\" once seven clients show, and quit."));
+    rosterFull.setFlags(QCommandLineOption::HiddenFromHelp);
     const QCommandLineOption iface(QStringLiteral("interface"),
                                    QStringLiteral("Send through the network interface NAME for this run, whatever "
                                                   "the Network menu says."),
@@ -98,7 +107,8 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
                                    QStringLiteral("Without any window: send one roll call, listen for SECONDS (default "
                                                   "2) and print a line per answer (slot, name, colour, sender). Exits "
                                                   "0 when another copy answered, 1 when none did."));
-    parser.addOptions({help, version, demo, riders, roundLog, quitWhenShown, iface, config, probe});
+    parser.addOptions(
+        {help, version, demo, riders, roundLog, quitWhenShown, registerAtStart, rosterFull, iface, config, probe});
     parser.addPositionalArgument(QStringLiteral("SECONDS"), QStringLiteral("With --probe: how long to listen."),
                                  QStringLiteral("[SECONDS]"));
     QStringList args;
@@ -156,6 +166,8 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
     if (!number(riders, 1, 7, o.riders)) return fail(QStringLiteral("--riders takes a number from 1 to 7"));
     o.roundLog = parser.isSet(roundLog);
     o.quitWhenShown = parser.isSet(quitWhenShown);
+    o.registerAtStart = parser.isSet(registerAtStart);
+    o.quitWhenRosterFull = parser.isSet(rosterFull);
     return std::nullopt;
 }
 } // namespace
@@ -220,6 +232,15 @@ int main(int argc, char* argv[]) {
     }
 
     Roster& roster = instance.GetRoster();
+    if (options.registerAtStart) QTimer::singleShot(RidersAfterMs, &panel, [&panel] { panel.cmdClient_Click(); });
+    if (options.quitWhenRosterFull)
+        QObject::connect(&roster, &Roster::changed, &panel, [&roster] {
+            for (int slot = 1; slot <= Roster::Slots; ++slot)
+                if (roster.Text(slot).isEmpty()) return;
+            std::printf("roster full\n");
+            std::fflush(stdout);
+            QCoreApplication::quit();
+        });
     if (options.riders > 0)
         QTimer::singleShot(RidersAfterMs, &panel, [&panel, &options] {
             for (int i = 0; i < options.riders; ++i) panel.cmdAddRider_Click();

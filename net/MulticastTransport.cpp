@@ -176,7 +176,7 @@ void MulticastTransport::Close() {
 }
 
 bool MulticastTransport::ReadData(QByteArray& out) {
-    if (!tcpReceive_.hasPendingDatagrams()) return false;
+    if (tcpReceive_.state() != QAbstractSocket::BoundState || !tcpReceive_.hasPendingDatagrams()) return false;
     const QNetworkDatagram d = tcpReceive_.receiveDatagram();
     out = d.data();
     const QString from = d.senderAddress().toString();
