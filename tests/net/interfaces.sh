@@ -86,19 +86,23 @@ on A ip route add default dev eth1
 check "Automatic follows the default route" test "$(answers A)" = "10.81.2.3 "
 on A ip route del default dev eth1
 
-# 3. A card plugged in after start-up is joined, and one pulled out is let go.
+# 3. A card plugged in after start-up is joined, and one pulled out is let go. A's saved
+#    choice is eth1, missing at start: Automatic until it comes, eth1 while it is there,
+#    Automatic again when it goes, and the choice itself is kept throughout.
 on A ip link del eth1
+printf '[Network]\nInterface=eth1\n' >"$dir/A.ini"
 start_game A
 gameA=${pids[-1]}
 sleep 1.5
+check "a saved card that is missing: Automatic meanwhile" bash -c "[[ ' $(answers B) ' == *' 10.81.1.1 '* ]]"
 card A eth1 br2 10.81.2.1
-on A ip route add default dev eth1
 sleep 3
 check "a new card is joined and sent through" bash -c "[[ ' $(answers C) ' == *' 10.81.2.1 '* ]]"
 on A ip link del eth1
 sleep 3
 check "a card pulled out: A keeps running" kill -0 "$gameA"
 check "... and answers on the card it still has" bash -c "[[ ' $(answers B) ' == *' 10.81.1.1 '* ]]"
+check "... and the choice is kept" grep -qx "Interface=eth1" "$dir/A.ini"
 
 # 4. A firewall that drops the game's port: no answers, and the hint says what to check.
 on C nft add table inet lvx
