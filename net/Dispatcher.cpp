@@ -128,8 +128,8 @@ void Dispatcher::Positions(const Fields& f) {
         }
     }
     in_.Loop().PositionsDrawn(heads);
-    in_.GetPilots().OnPositions(heads, fuels);
     ListenForCrashes(heads, n);
+    in_.GetPilots().OnPositions(heads, fuels);
 }
 
 void Dispatcher::ListenForCrashes(const std::array<MatchLink::Point, 8>& heads, int players) {
@@ -139,12 +139,12 @@ void Dispatcher::ListenForCrashes(const std::array<MatchLink::Point, 8>& heads, 
         still_.fill(0);
         crashCued_.fill(false);
     } else {
-        for (int i = 0; i < players && i < 8; ++i) {
+        for (int i = 0; i < 8; ++i) {
             const auto& h = heads[static_cast<std::size_t>(i)];
             const auto& before = lastHeads_[static_cast<std::size_t>(i)];
             int& still = still_[static_cast<std::size_t>(i)];
             still = (h.x == before.x && h.y == before.y) ? still + 1 : 0;
-            if (still == StillForCrash) CueCrash(i + 1, h.x);
+            if (still == StillWhenOut && i < players) CueCrash(i + 1, h.x);
         }
     }
     lastHeads_ = heads;

@@ -25,6 +25,13 @@ public:
     // Datagrams that meant nothing, and Register messages heard (any slot, our own too).
     qint64 Malformed() const { return malformed_; }
     qint64 RegistersHeard() const { return registers_; }
+    // Only the host judges crashes; everywhere a rider whose head has stood through this many
+    // Positions in a row counts as out: a diagonal rider stands one tick in three, and a thin
+    // trail's back-step message repeats a head once.
+    static constexpr int StillWhenOut = 4;
+    bool SeenOut(int player) const {
+        return player >= 1 && player <= 8 && still_[static_cast<std::size_t>(player - 1)] >= StillWhenOut;
+    }
 
 private:
     class Fields;
@@ -44,7 +51,7 @@ private:
 
     // Positions messages drawn in the round set up last (counted afresh each round setup).
     int RoundPositions();
-    // Only the host judges crashes; every copy hears one where a head stands still.
+    // Counts how long each head has stood, and cues a crash where one is seen out.
     void ListenForCrashes(const std::array<MatchLink::Point, 8>& heads, int players);
     void CueCrash(int player, int x);
 
@@ -56,7 +63,6 @@ private:
     QByteArray lastSettings_; // the match settings last taken, and when
     int settingsAtStep_ = -1;
     bool fitted_ = false; // the window was sized for a received match at least once
-    static constexpr int StillForCrash = 4; // Positions in a row with the head unmoved
     int cueRound_ = -1;
     qint64 malformed_ = 0;
     qint64 registers_ = 0;

@@ -5,12 +5,6 @@
 
 #include <algorithm>
 
-namespace {
-// A head that stands through this many messages in a row has crashed: a diagonal rider
-// stands one tick in three, and a thin trail's back-step message repeats a head once.
-constexpr int StillWhenOut = 4;
-} // namespace
-
 void Pilots::Add(int slot, RiderLevel level, std::uint32_t seed) {
     Remove(slot);
     pilots_.push_back({slot, RiderBrain(level, seed)});
@@ -67,7 +61,7 @@ RiderView Pilots::ViewFor(int slot) const {
         v.heads[i] = heads_[i];
         v.directions[i] = s.Players[i].Direction;
         v.fuel[i] = fuel_[i];
-        v.out[i] = still_[i] >= StillWhenOut;
+        v.out[i] = in_.GetDispatcher().SeenOut(i);
     }
     v.requested = s.Players[v.me].RequestedDirection;
     v.turbo = s.Players[v.me].Turbo;
@@ -82,7 +76,6 @@ void Pilots::OnPositions(const std::array<MatchLink::Point, 8>& heads, const std
     const bool newRound = in_.Setup().SetupsDone() != round_;
     for (int i = 1; i <= 8; ++i) {
         const auto& h = heads[static_cast<std::size_t>(i - 1)];
-        still_[i] = !newRound && h.x == heads_[i].x && h.y == heads_[i].y ? still_[i] + 1 : 0;
         heads_[i] = {h.x, h.y};
         fuel_[i] = fuel[static_cast<std::size_t>(i - 1)];
     }

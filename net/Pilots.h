@@ -59,5 +59,4 @@ private:
     int round_ = -1; // the round setup the cells were built for
     std::array<RiderView::Head, 9> heads_{};
     std::array<int, 9> fuel_{};
-    std::array<int, 9> still_{}; // messages in a row in which a head stood still
 };
