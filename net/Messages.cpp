@@ -64,21 +64,26 @@ QByteArray Turn(int player, int dir) { return Join({"15", N(player), N(dir)}, Tr
 QByteArray ResetMatch() { return Join({"16"}, Trailing::Yes); }
 
 QStringList Split(const QByteArray& datagram) {
+    // Every datagram goes through here: one allocation a field, and one for the list.
     QStringList fields;
-    for (const QByteArray& raw : datagram.split(Delimiter)) {
+    fields.reserve(datagram.count(Delimiter) + 1);
+    for (qsizetype start = 0;;) {
+        qsizetype end = datagram.indexOf(Delimiter, start);
+        if (end < 0) end = datagram.size();
+        const QByteArrayView raw(datagram.constData() + start, end - start);
         // Numbers and most names are plain ASCII, which reads the same in every encoding.
-        if (std::all_of(raw.begin(), raw.end(),
-                        [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        if (std::all_of(raw.begin(), raw.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
             fields << QString::fromLatin1(raw);
-            continue;
+        } else {
+            // Byte 1 never occurs inside a UTF-8 sequence, so each field decodes on its own.
+            QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            QString text = utf8.decode(raw);
+            if (utf8.hasError()) text = QString::fromLatin1(raw);
+            fields << text;
         }
-        // Byte 1 never occurs inside a UTF-8 sequence, so each field decodes on its own.
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        QString text = utf8.decode(raw);
-        if (utf8.hasError()) text = QString::fromLatin1(raw);
-        fields << text;
+        if (end == datagram.size()) return fields;
+        start = end + 1;
     }
-    return fields;
 }
 
 QString CleanName(const QString& name) {
