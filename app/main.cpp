@@ -15,8 +15,12 @@
 #include <QDateTime>
 #include <QMessageBox>
 #include <QPointer>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <cstdio>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <functional>
 #include <optional>
 
@@ -56,11 +60,17 @@ private:
 };
 
 // Resident memory of this process, in KiB.
-long ResidentKiB() {
+// Resident memory in KiB: all of it, and the part not backed by files (the heap and the
+// like, without the pages of the program and its libraries).
+struct Resident {
+    long all = 0, anonymous = 0;
+};
+Resident ResidentKiB() {
     QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly)) return 0;
+    if (!statm.open(QIODevice::ReadOnly)) return {};
     const QList<QByteArray> f = statm.readAll().split(' ');
-    return f.size() > 1 ? f[1].toLong() * 4 : 0;
+    if (f.size() < 3) return {};
+    return {f[1].toLong() * 4, (f[1].toLong() - f[2].toLong()) * 4};
 }
 
 // Reads the command line; an exit code when the program should end at once.
@@ -231,6 +241,13 @@ int main(int argc, char* argv[]) {
         game.activateWindow();
     }
 
+#ifdef __GLIBC__
+    // A round's end frees what the round built (messages, regions, the riders' plans) in
+    // small pieces all over the heap. Giving the free pages back then keeps a copy that
+    // plays for hours at the size it had after its first round.
+    QObject::connect(&instance, &Instance::roundDecided, &panel, [] { malloc_trim(0); });
+#endif
+
     Roster& roster = instance.GetRoster();
     if (options.registerAtStart) QTimer::singleShot(RidersAfterMs, &panel, [&panel] { panel.cmdClient_Click(); });
     if (options.quitWhenRosterFull)
@@ -266,17 +283,21 @@ int main(int argc, char* argv[]) {
     if (options.roundLog) {
         // The last Positions of a round comes after its outcome; the arena is read once it is in.
         int rounds = 0;
+        static QElapsedTimer sinceStart;
+        sinceStart.start();
         QObject::connect(&instance, &Instance::roundDecided, &panel, [&instance, &rounds] {
             const int round = ++rounds;
             QTimer::singleShot(300, &instance, [&instance, round] {
                 const QImage& arena = instance.GetBoard().Arena().Image();
                 const QByteArray hash = QCryptographicHash::hash(
                     QByteArrayView(arena.constBits(), arena.sizeInBytes()), QCryptographicHash::Md5);
-                std::printf("round %d arena %s rss %ld\n", round, hash.toHex().left(16).constData(), ResidentKiB());
+                const Resident r = ResidentKiB();
+                std::printf("round %d arena %s rss %ld anon %ld at %.1f\n", round, hash.toHex().left(16).constData(),
+                            r.all, r.anonymous, sinceStart.elapsed() / 1000.0);
                 std::fflush(stdout);
             });
         });
-        std::printf("start rss %ld\n", ResidentKiB());
+        std::printf("start rss %ld anon %ld\n", ResidentKiB().all, ResidentKiB().anonymous);
     }
     return app.exec();
 }
