@@ -144,6 +144,9 @@ Timing RealHost(int speed, double seconds) {
     host.GetPilots().SetCostMeter([&decideNs](RiderLevel, qint64 ns) { decideNs += ns; });
     Timing r;
     auto next = [&] {
+        // As the countdown does before a round: without it every round after the first
+        // would start on the last one's trails and end in its first tick.
+        host.GetBoard().Arena().Clear();
         host.Setup().SetupRound();
         host.Loop().Vyre_Game();
     };

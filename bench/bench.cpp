@@ -373,6 +373,11 @@ int main(int argc, char* argv[]) {
         Painting(argc > 2 ? std::atoi(argv[2]) : 2000);
         return 0;
     }
+    if (argc > 1 && QByteArray(argv[1]) == "riders") { // riders [SECONDS]: the host with 7 Hard riders
+        riderbench::Cost();
+        riderbench::HostWithRiders(argc > 2 ? std::atof(argv[2]) : 5.0);
+        return 0;
+    }
     if (argc > 1 && QByteArray(argv[1]) == "floods") {
         floodbench::Floods(argc > 2 ? std::atof(argv[2]) : 2.0, 5000);
         return 0;

@@ -37,8 +37,13 @@ void CellMap::Build(const Canvas& arena, Colour back, int thickness) {
     for (int y = 0; y < h; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         std::uint8_t* row = &blocked_[static_cast<std::size_t>(Index(0, CellY(y)))];
-        for (int x = 0; x < w; ++x)
-            if (line[x] != bg) row[CellX(x)] = 1;
+        // Cell cx holds the pixels from cx * pitch - reach on; a cell found blocked is not
+        // looked at again in the rows that follow.
+        for (int cx = 0, x = 0; cx < cols_ && x < w; ++cx) {
+            const int end = std::min(w, (cx + 1) * pitch_ - reach_);
+            if (!row[cx] && std::any_of(line + x, line + end, [bg](QRgb p) { return p != bg; })) row[cx] = 1;
+            x = end;
+        }
     }
 }
 

@@ -28,6 +28,8 @@ public:
     bool Inside(int cx, int cy) const { return cx >= 0 && cy >= 0 && cx < cols_ && cy < rows_; }
     bool Blocked(int cx, int cy) const { return !Inside(cx, cy) || blocked_[Index(cx, cy)] != 0; }
     int Index(int cx, int cy) const { return cy * cols_ + cx; }
+    // For an index known to lie inside the map.
+    bool BlockedAt(int index) const { return blocked_[static_cast<std::size_t>(index)] != 0; }
     // The index of a cell, or -1 for one outside the arena (a head received from anywhere).
     int IndexOrNone(int cx, int cy) const { return Inside(cx, cy) ? Index(cx, cy) : -1; }
 

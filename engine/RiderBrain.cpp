@@ -43,12 +43,23 @@ struct Lanes {
         if (cy > y1) cy = y0;
         else if (cy < y0) cy = y1;
     }
-    // The neighbour's index, or -1 when it is blocked.
-    int Next(int index, int k) const {
-        int cx = index % map.Cols() + Neighbours[k][0];
-        int cy = index / map.Cols() + Neighbours[k][1];
-        Wrap(cx, cy);
-        return map.Blocked(cx, cy) ? -1 : map.Index(cx, cy);
+    // The four neighbours' indices, -1 for those that are blocked.
+    std::array<int, 4> Next(int index) const {
+        const int cols = map.Cols();
+        const int cy0 = index / cols, cx0 = index - cy0 * cols;
+        std::array<int, 4> out{};
+        if (cx0 > x0 && cx0 < x1 && cy0 > y0 && cy0 < y1) {
+            // Strictly between the outermost lanes: no wrap, and every neighbour is inside.
+            const int n[4] = {index - cols, index + 1, index + cols, index - 1};
+            for (std::size_t k = 0; k < 4; ++k) out[k] = map.BlockedAt(n[k]) ? -1 : n[k];
+            return out;
+        }
+        for (std::size_t k = 0; k < 4; ++k) {
+            int cx = cx0 + Neighbours[k][0], cy = cy0 + Neighbours[k][1];
+            Wrap(cx, cy);
+            out[k] = map.Blocked(cx, cy) ? -1 : map.Index(cx, cy);
+        }
+        return out;
     }
 };
 
@@ -71,8 +82,7 @@ int Flood(CellMap& m, const Lanes& lanes, int start, const std::vector<int>& fen
     seen[static_cast<std::size_t>(start)] = stamp;
     queue.push_back(start);
     for (std::size_t head = 0; head < queue.size() && static_cast<int>(queue.size()) < cap; ++head) {
-        for (int k = 0; k < 4; ++k) {
-            const int n = lanes.Next(queue[head], k);
+        for (const int n : lanes.Next(queue[head])) {
             if (n >= 0 && seen[static_cast<std::size_t>(n)] != stamp) {
                 seen[static_cast<std::size_t>(n)] = stamp;
                 queue.push_back(n);
@@ -130,8 +140,7 @@ Voronoi Race(CellMap& m, const Lanes& lanes, const std::vector<Seed>& seeds, con
         const auto from = static_cast<std::size_t>(queue[head]);
         const std::uint8_t o = owner[from];
         const auto next = static_cast<std::uint16_t>(when[from] + 1);
-        for (int k = 0; k < 4; ++k) {
-            const int n = lanes.Next(queue[head], k);
+        for (const int n : lanes.Next(queue[head])) {
             if (n < 0) continue;
             const auto ni = static_cast<std::size_t>(n);
             if (seen[ni] != stamp) {

@@ -29,7 +29,7 @@ run() { # run LABEL BINARY SECONDS
         "$corpus" >"$log" 2>&1 || status=$?
     grep -E '^(stat::number_of_executed_units|stat::average_exec_per_sec|stat::peak_rss_mb|fuzz_match:|==[0-9]+==|SUMMARY)' \
         "$log" | sed "s/^/$1: /" || true
-    grep -E '^#[0-9]+ *DONE' "$log" | sed "s/^/$1: /" || true
+    grep -E '^#[0-9]+[[:space:]]+DONE' "$log" | sed "s/^/$1: /" || true
     if [ "$status" -ne 0 ]; then
         tail -n 60 "$log" >&2
         echo "lumivex: $1 failed (exit $status)" >&2
