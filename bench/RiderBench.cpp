@@ -183,6 +183,11 @@ void Tournament(int rounds) {
     }
 }
 
+void Strongest(int rounds, int w, int h) {
+    Duel(RiderLevel::Hard, RiderLevel::Normal, w, h, rounds);
+    FreeForAll(w, h, std::max(10, rounds / 2));
+}
+
 void Cost() {
     for (RiderLevel level : {RiderLevel::Easy, RiderLevel::Normal, RiderLevel::Hard}) {
         std::vector<double> us;

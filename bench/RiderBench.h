@@ -5,6 +5,8 @@
 namespace riderbench {
 // Round-robin of the three levels, `rounds` rounds per pairing and arena, plus free-for-alls.
 void Tournament(int rounds);
+// Hard against Normal, and the free-for-all, on one arena size: for tuning the strongest level.
+void Strongest(int rounds, int w, int h);
 // Decision cost per rider per tick by level, eight riders on 1500 x 1500.
 void Cost();
 // A host with seven Hard riders on the event loop: tick timing, CPU and ticks per second.

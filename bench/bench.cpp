@@ -358,6 +358,11 @@ int main(int argc, char* argv[]) {
         riderbench::Tournament(argc > 2 ? std::atoi(argv[2]) : 300);
         return 0;
     }
+    if (argc > 1 && QByteArray(argv[1]) == "strongest") { // strongest ROUNDS WIDTH HEIGHT
+        riderbench::Strongest(argc > 2 ? std::atoi(argv[2]) : 100, argc > 3 ? std::atoi(argv[3]) : 360,
+                              argc > 4 ? std::atoi(argv[4]) : 295);
+        return 0;
+    }
     if (argc > 1 && QByteArray(argv[1]) == "startup") { // startup RUNS PROGRAM...
         QStringList programs;
         for (int i = 3; i < argc; ++i) programs << QString::fromLocal8Bit(argv[i]);
