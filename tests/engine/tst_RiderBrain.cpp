@@ -15,6 +15,8 @@ private slots:
     void decisionsOnSmallBoards();
     void headsFromAnywhereStayInsideTheArena_data();
     void headsFromAnywhereStayInsideTheArena();
+    void cellsAreBlockedByTheirPixels_data();
+    void cellsAreBlockedByTheirPixels();
 };
 
 namespace {
@@ -167,6 +169,42 @@ void tst_RiderBrain::headsFromAnywhereStayInsideTheArena() {
         const RiderWish wish = brain.Decide(v, cells);
         QVERIFY(wish.direction >= 1 && wish.direction <= 4 && wish.direction != 4);
     }
+}
+
+void tst_RiderBrain::cellsAreBlockedByTheirPixels_data() {
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("thickness");
+    QTest::newRow("thin, cells fit") << 30 << 21 << 0;
+    QTest::newRow("thin, a part cell at each edge") << 31 << 23 << 0;
+    QTest::newRow("thickness 1") << 37 << 26 << 1;
+    QTest::newRow("thickness 3, odd sizes") << 61 << 47 << 3;
+}
+
+void tst_RiderBrain::cellsAreBlockedByTheirPixels() {
+    // A cell is blocked when any of its pixels is not the background: checked pixel by
+    // pixel, for single pixels at every place of a cell, against the map built in one pass.
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(int, thickness);
+    Canvas arena(width, height, Back);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if ((x * 7 + y * 13) % 23 == 0) arena.Box(x, y, x, y, Taken);
+    CellMap cells;
+    cells.Build(arena, Back, thickness);
+    std::vector<bool> expected(static_cast<std::size_t>(cells.Cols() * cells.Rows()));
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (arena.Pixel(x, y) != Back) expected[static_cast<std::size_t>(cells.Index(cells.CellX(x), cells.CellY(y)))] = true;
+    const int pitch = cells.Pitch(), reach = thickness + 1;
+    for (int cy = 0; cy < cells.Rows(); ++cy)
+        for (int cx = 0; cx < cells.Cols(); ++cx) {
+            const bool edge = cx == 0 || cy == 0 || (cx == cells.Cols() - 1 && cx * pitch + reach > width - 1) ||
+                              (cy == cells.Rows() - 1 && cy * pitch + reach > height - 1);
+            QVERIFY2(cells.Blocked(cx, cy) == (edge || expected[static_cast<std::size_t>(cells.Index(cx, cy))]),
+                     qPrintable(QStringLiteral("cell %1,%2").arg(cx).arg(cy)));
+        }
 }
 
 QTEST_GUILESS_MAIN(tst_RiderBrain)
