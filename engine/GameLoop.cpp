@@ -21,11 +21,9 @@ qint64 GameLoop::DelayNs(int speed) {
 GameLoop::GameLoop(MatchState& state, Board& board, MatchLink& link, QObject* parent)
     : QObject(parent), s_(state), board_(board), link_(link) {
     elapsed_.start();
-    delayTimer_.setSingleShot(true);
-    delayTimer_.setTimerType(Qt::PreciseTimer);
     echoTimer_.setSingleShot(true);
     echoTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&delayTimer_, &QTimer::timeout, this, &GameLoop::OnDeadline);
+    connect(&delayTimer_, &PreciseWait::timeout, this, &GameLoop::OnDeadline);
     connect(&echoTimer_, &QTimer::timeout, this, [this] {
         echoesPending_ = 0; // the echo was lost; go on without it
         Arm();
@@ -42,7 +40,7 @@ bool GameLoop::Vyre_Game() {
 }
 
 void GameLoop::Abandon() {
-    delayTimer_.stop();
+    delayTimer_.Stop();
     echoTimer_.stop();
     running_ = false;
 }
@@ -72,10 +70,8 @@ void GameLoop::Arm() {
         echoTimer_.start(EchoTimeoutMs);
         return;
     }
-    // Timers wait whole milliseconds; rounding to the nearest keeps each tick within half a
-    // millisecond of its deadline, and deadlines follow each other exactly.
-    const qint64 wait = deadline_ - Now();
-    delayTimer_.start(wait <= 0 ? 0 : static_cast<int>((wait + 500'000) / 1'000'000));
+    // Deadlines follow each other exactly; the wait to the next one is to the nanosecond.
+    delayTimer_.Start(deadline_ - Now());
 }
 
 void GameLoop::OnDeadline() {

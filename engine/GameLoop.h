@@ -2,6 +2,7 @@
 
 #include "MatchState.h"
 #include "Ports.h"
+#include "PreciseWait.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -86,7 +87,7 @@ private:
     std::function<void()> startCountdown_;
     std::function<qint64()> clock_;
     QElapsedTimer elapsed_;
-    QTimer delayTimer_;
+    PreciseWait delayTimer_;
     QTimer echoTimer_;
     bool running_ = false;
     int echoesPending_ = 0;

@@ -3,9 +3,11 @@
 #include "GameLoop.h"
 #include "RecordingLink.h"
 #include "RoundSetup.h"
+#include "PreciseWait.h"
 #include "Steering.h"
 
 #include <QSignalSpy>
+#include <QThread>
 #include <QtTest>
 
 // The host's simulation, round setup, the countdown and steering, driven tick by tick.
@@ -63,6 +65,8 @@ private slots:
     void thinTrailProbesOnlyThePixelAhead();
     void outsideTheArenaIsAnObstacle();
     void decidedRoundStartsTheNextCountdown();
+    void tickWaitFiresOnceAndNotWhenStopped_data();
+    void tickWaitFiresOnceAndNotWhenStopped();
     void nextRoundFollowsEvenWhenTheLastEchoIsLost();
     void startingPoints_data();
     void startingPoints();
@@ -477,6 +481,36 @@ void tst_Simulation::hostAndIdleInstanceSendNothing() {
     w.steering.KeyDown(Steering::Left);
     QCOMPARE(w.s.Players[0].RequestedDirection, std::int16_t(4));
     QVERIFY(w.link.sent.isEmpty());
+}
+
+void tst_Simulation::tickWaitFiresOnceAndNotWhenStopped_data() {
+    QTest::addColumn<QString>("script"); // s N: start a wait of N ms, x: stop it, w N: let N ms pass
+    QTest::addColumn<int>("fired");
+    QTest::newRow("one wait") << "s 5 w 40" << 1;
+    QTest::newRow("no wait at all") << "s 0 w 20" << 1;
+    QTest::newRow("stopped before its time") << "s 5 x w 40" << 0;
+    QTest::newRow("stopped after it expired, before the loop saw it") << "s 1 b 5 x w 30" << 0;
+    QTest::newRow("replaced before its time") << "s 5 s 15 w 60" << 1;
+    QTest::newRow("started again after firing") << "s 2 w 30 s 2 w 30" << 2;
+}
+
+void tst_Simulation::tickWaitFiresOnceAndNotWhenStopped() {
+    // The game loop's deadline wait: a stopped or replaced wait must never tick the loop.
+    QFETCH(QString, script);
+    QFETCH(int, fired);
+    PreciseWait wait;
+    int count = 0;
+    QObject::connect(&wait, &PreciseWait::timeout, [&count] { ++count; });
+    const QStringList steps = script.split(QLatin1Char(' '));
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        const QString& op = steps[i];
+        if (op == QLatin1String("s")) wait.Start(steps[++i].toLongLong() * 1'000'000);
+        else if (op == QLatin1String("x")) wait.Stop();
+        else if (op == QLatin1String("w")) QTest::qWait(steps[++i].toInt());
+        else if (op == QLatin1String("b")) QThread::msleep(steps[++i].toULong()); // the loop is busy
+    }
+    QCOMPARE(count, fired);
+    QVERIFY(!wait.IsActive());
 }
 
 QTEST_GUILESS_MAIN(tst_Simulation)
