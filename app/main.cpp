@@ -13,9 +13,9 @@
 #include <QFileInfo>
 #include <QNetworkInterface>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPointer>
-#include <QElapsedTimer>
 #include <QTimer>
 #include <cstdio>
 #ifdef __GLIBC__
@@ -59,7 +59,6 @@ private:
     std::function<void()> done_;
 };
 
-// Resident memory of this process, in KiB.
 // Resident memory in KiB: all of it, and the part not backed by files (the heap and the
 // like, without the pages of the program and its libraries).
 struct Resident {
@@ -282,12 +281,12 @@ int main(int argc, char* argv[]) {
     }
     if (options.roundLog) {
         // The last Positions of a round comes after its outcome; the arena is read once it is in.
-        int rounds = 0;
-        static QElapsedTimer sinceStart;
+        // The count and the clock live in the handler: this block ends long before the rounds do.
+        QElapsedTimer sinceStart;
         sinceStart.start();
-        QObject::connect(&instance, &Instance::roundDecided, &panel, [&instance, &rounds] {
+        QObject::connect(&instance, &Instance::roundDecided, &panel, [&instance, rounds = 0, sinceStart]() mutable {
             const int round = ++rounds;
-            QTimer::singleShot(300, &instance, [&instance, round] {
+            QTimer::singleShot(300, &instance, [&instance, round, sinceStart] {
                 const QImage& arena = instance.GetBoard().Arena().Image();
                 const QByteArray hash = QCryptographicHash::hash(
                     QByteArrayView(arena.constBits(), arena.sizeInBytes()), QCryptographicHash::Md5);
@@ -297,7 +296,8 @@ int main(int argc, char* argv[]) {
                 std::fflush(stdout);
             });
         });
-        std::printf("start rss %ld anon %ld\n", ResidentKiB().all, ResidentKiB().anonymous);
+        const Resident r = ResidentKiB();
+        std::printf("start rss %ld anon %ld\n", r.all, r.anonymous);
     }
     return app.exec();
 }
