@@ -7,30 +7,20 @@ namespace convert {
 
 std::optional<double> ToNumber(QStringView text) {
     const QStringView t = text.trimmed();
-    qsizetype i = 0;
+    const QChar* p = t.begin();
+    const QChar* const end = t.end();
     bool negative = false;
-    if (i < t.size() && (t[i] == u'-' || t[i] == u'+')) {
-        negative = t[i] == u'-';
-        ++i;
-    }
+    if (p != end && (*p == u'-' || *p == u'+')) negative = *p++ == u'-';
+    const auto digit = [&] { return p != end && p->unicode() >= u'0' && p->unicode() <= u'9'; };
     double value = 0;
     int digits = 0;
-    while (i < t.size() && t[i] >= u'0' && t[i] <= u'9') {
-        value = value * 10 + (t[i].unicode() - u'0');
-        ++digits;
-        ++i;
-    }
-    if (i < t.size() && t[i] == u'.') {
-        ++i;
+    for (; digit(); ++p, ++digits) value = value * 10 + (p->unicode() - u'0');
+    if (p != end && *p == u'.') {
+        ++p;
         double scale = 0.1;
-        while (i < t.size() && t[i] >= u'0' && t[i] <= u'9') {
-            value += (t[i].unicode() - u'0') * scale;
-            scale /= 10;
-            ++digits;
-            ++i;
-        }
+        for (; digit(); ++p, ++digits, scale /= 10) value += (p->unicode() - u'0') * scale;
     }
-    if (digits == 0 || i != t.size() || !std::isfinite(value)) return std::nullopt;
+    if (digits == 0 || p != end || !std::isfinite(value)) return std::nullopt;
     return negative ? -value : value;
 }
 

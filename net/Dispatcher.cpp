@@ -10,10 +10,10 @@
 // Checked access to the fields of one datagram.
 class Dispatcher::Fields {
 public:
-    explicit Fields(QStringList f) : f_(std::move(f)) {}
+    explicit Fields(wire::FieldList f) : f_(std::move(f)) {}
     std::optional<QString> Text(int i) const {
         if (i < 0 || i >= f_.size()) return std::nullopt;
-        return f_[i];
+        return f_[i].toString();
     }
     std::optional<std::int16_t> Int16(int i) const {
         if (i < 0 || i >= f_.size()) return std::nullopt;
@@ -25,7 +25,7 @@ public:
     }
 
 private:
-    QStringList f_;
+    wire::FieldList f_;
 };
 
 namespace {
@@ -44,7 +44,7 @@ int Dispatcher::RoundPositions() {
 }
 
 void Dispatcher::tcpReceive_DataArrival(const QByteArray& datagram) {
-    const Fields f(wire::Split(datagram));
+    const Fields f(wire::SplitFields(datagram));
     const auto number = f.Int16(0);
     if (!number) {
         ++malformed_;

@@ -63,27 +63,49 @@ QByteArray TurboOff(int player) { return Join({"14", N(player)}, Trailing::Yes);
 QByteArray Turn(int player, int dir) { return Join({"15", N(player), N(dir)}, Trailing::Yes); }
 QByteArray ResetMatch() { return Join({"16"}, Trailing::Yes); }
 
-QStringList Split(const QByteArray& datagram) {
-    // Every datagram goes through here: one allocation a field, and one for the list.
-    QStringList fields;
-    fields.reserve(datagram.count(Delimiter) + 1);
+FieldList SplitFields(const QByteArray& datagram) {
+    // Every datagram goes through here. Its fields share one string, delimiters kept, and the
+    // list holds where each ends: a datagram of a few dozen fields costs one allocation.
+    FieldList out;
+    const auto ascii = [](QByteArrayView raw) {
+        return std::all_of(raw.begin(), raw.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    };
+    // Numbers and most names are plain ASCII, which reads the same in every encoding.
+    const bool plain = ascii(datagram);
+    if (plain) out.text_ = QString::fromLatin1(datagram);
     for (qsizetype start = 0;;) {
         qsizetype end = datagram.indexOf(Delimiter, start);
         if (end < 0) end = datagram.size();
-        const QByteArrayView raw(datagram.constData() + start, end - start);
-        // Numbers and most names are plain ASCII, which reads the same in every encoding.
-        if (std::all_of(raw.begin(), raw.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-            fields << QString::fromLatin1(raw);
-        } else {
-            // Byte 1 never occurs inside a UTF-8 sequence, so each field decodes on its own.
-            QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-            QString text = utf8.decode(raw);
-            if (utf8.hasError()) text = QString::fromLatin1(raw);
-            fields << text;
+        if (!plain) {
+            const QByteArrayView raw(datagram.constData() + start, end - start);
+            if (ascii(raw)) {
+                out.text_ += QLatin1StringView(raw);
+            } else {
+                // Byte 1 never occurs inside a UTF-8 sequence, so each field decodes on its own.
+                QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+                QString text = utf8.decode(raw);
+                if (utf8.hasError()) text = QString::fromLatin1(raw);
+                out.text_ += text;
+            }
         }
-        if (end == datagram.size()) return fields;
+        out.ends_.push_back(plain ? end : out.text_.size());
+        if (end == datagram.size()) return out;
+        if (!plain) out.text_ += QChar(Delimiter); // fields stand apart as in the datagram
         start = end + 1;
     }
+}
+
+QStringView FieldList::operator[](qsizetype i) const {
+    const qsizetype begin = i == 0 ? 0 : ends_[i - 1] + 1;
+    return QStringView(text_).sliced(begin, ends_[i] - begin);
+}
+
+QStringList Split(const QByteArray& datagram) {
+    const FieldList f = SplitFields(datagram);
+    QStringList fields;
+    fields.reserve(f.size());
+    for (qsizetype i = 0; i < f.size(); ++i) fields << f[i].toString();
+    return fields;
 }
 
 QString CleanName(const QString& name) {

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QVarLengthArray>
 #include <array>
 
 // The wire format: one datagram per message, text fields joined by the byte 1, field 0 the
@@ -65,7 +66,21 @@ QByteArray TurboOff(int player);
 QByteArray Turn(int player, int direction);
 QByteArray ResetMatch();
 
-// The datagram's fields, in order (a trailing delimiter yields a last, empty field).
+// The datagram's fields, in order (a trailing delimiter yields a last, empty field), as views
+// of one decoded string.
+class FieldList {
+public:
+    qsizetype size() const { return ends_.size(); }
+    QStringView operator[](qsizetype i) const; // 0 <= i < size()
+
+private:
+    friend FieldList SplitFields(const QByteArray& datagram);
+    QString text_;
+    QVarLengthArray<qsizetype, 32> ends_;
+};
+FieldList SplitFields(const QByteArray& datagram);
+
+// The same fields as strings of their own.
 QStringList Split(const QByteArray& datagram);
 
 // A name as it may travel: no delimiter inside, at most MaxNameLength characters.
