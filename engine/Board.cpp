@@ -51,6 +51,27 @@ void Board::SetMarker(const QRect& rect, Colour c) {
     marker_ = {rect, c};
 }
 
+void Board::FillGauge(int i, Colour c) {
+    Canvas& gauge = gauges_[static_cast<std::size_t>(i - 1)];
+    gauge.SetFillStyle(Canvas::FillStyle::Solid);
+    gauge.SetFillColor(c);
+    gauge.Box(0, 0, gauge.Width(), gauge.Height(), c);
+    fuelShown_[static_cast<std::size_t>(i - 1)].reset();
+}
+
+void Board::ShowFuel(int i, int fuel, Colour c) {
+    auto& shown = fuelShown_[static_cast<std::size_t>(i - 1)];
+    // The two boxes cover the whole gauge, so what it shows depends on fuel and colour alone.
+    if (shown && shown->fuel == fuel && shown->color == c) return;
+    Canvas& gauge = gauges_[static_cast<std::size_t>(i - 1)];
+    gauge.SetFillStyle(Canvas::FillStyle::Solid);
+    gauge.SetFillColor(c);
+    gauge.Box(0, 0, fuel - 1, gauge.Height(), c);
+    gauge.SetFillColor(colours::White);
+    gauge.Box(fuel, 0, gauge.Width(), gauge.Height(), colours::White);
+    shown = Fuel{fuel, c};
+}
+
 void Board::ResizeArena(int width, int height) {
     const QSize before(arena_.Width(), arena_.Height());
     arena_.Resize(width, height);

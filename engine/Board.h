@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <optional>
 
 // Everything the game window shows, as a model: the arena, the eight turbo gauges, the
 // eight score boxes, the countdown box and the status line. Match logic and the
@@ -27,8 +28,12 @@ public:
     Canvas& Arena() { return arena_; }
     const Canvas& Arena() const { return arena_; }
     // Gauge of player i, 1..8.
-    Canvas& Gauge(int i) { return gauges_[static_cast<std::size_t>(i - 1)]; }
     const Canvas& Gauge(int i) const { return gauges_[static_cast<std::size_t>(i - 1)]; }
+    // The whole gauge in one colour.
+    void FillGauge(int i, Colour c);
+    // The fuel's share of the gauge in the rider's colour, the rest white. Every tick brings
+    // the fuel again, mostly unchanged: then nothing is drawn.
+    void ShowFuel(int i, int fuel, Colour c);
 
     // Score box of player i, 1..8.
     const TextBox& Score(int i) const { return scores_[static_cast<std::size_t>(i - 1)]; }
@@ -71,6 +76,11 @@ signals:
 private:
     Canvas arena_;
     std::array<Canvas, 8> gauges_;
+    struct Fuel {
+        int fuel;
+        Colour color;
+    };
+    std::array<std::optional<Fuel>, 8> fuelShown_; // what each gauge shows, when ShowFuel drew it
     std::array<TextBox, 8> scores_;
     TextBox stopGo_;
     QString status_;

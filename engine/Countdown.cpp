@@ -50,12 +50,7 @@ void Countdown::tmrStopGo_Timer() {
         if (freshRound) {
             arena.Clear();
             arena.SetFillStyle(Canvas::FillStyle::Solid);
-            for (int i = 1; i <= 8; ++i) {
-                Canvas& gauge = board_.Gauge(i);
-                const Colour c = s_.Players[i].Color;
-                gauge.SetFillColor(c);
-                gauge.Box(0, 0, gauge.Width(), gauge.Height(), c);
-            }
+            for (int i = 1; i <= 8; ++i) board_.FillGauge(i, s_.Players[i].Color);
         }
     } else if (text == QLatin1String("2")) {
         if (freshRound) {

@@ -119,11 +119,8 @@ void RoundSetup::SetupRound() {
         rec.BurnTicks = 0;
         rec.Crashed = 0;
         rec.DiagonalPhase = 0;
-        Canvas& gauge = board_.Gauge(i);
-        rec.Fuel = static_cast<std::int16_t>(gauge.Width());
-        gauge.SetFillStyle(Canvas::FillStyle::Solid);
-        gauge.SetFillColor(rec.Color);
-        gauge.Box(0, 0, gauge.Width(), gauge.Height(), rec.Color);
+        rec.Fuel = static_cast<std::int16_t>(board_.Gauge(i).Width());
+        board_.FillGauge(i, rec.Color);
     }
 
     s_.RoundOver = False16;

@@ -86,11 +86,17 @@ void Dispatcher::Positions(const Fields& f) {
 
     RoundPositions();
     ++roundPositions_;
+    // Fields 1..16 are the heads (x, y), 17..24 the fuels; each is read once.
+    std::array<std::optional<std::int16_t>, 25> v;
+    for (int i = 1; i < 25; ++i) v[static_cast<std::size_t>(i)] = f.Int16(i);
+    const auto X = [&v](int i) { return v[static_cast<std::size_t>(2 * i - 1)]; };
+    const auto Y = [&v](int i) { return v[static_cast<std::size_t>(2 * i)]; };
+    const auto Fuel = [&v](int i) { return v[static_cast<std::size_t>(16 + i)]; };
     std::array<MatchLink::Point, 8> heads{};
     std::array<int, 8> fuels{};
     for (int i = 1; i <= 8; ++i) {
-        heads[static_cast<std::size_t>(i - 1)] = {f.Int16(2 * i - 1).value_or(0), f.Int16(2 * i).value_or(0)};
-        fuels[static_cast<std::size_t>(i - 1)] = f.Int16(16 + i).value_or(0);
+        heads[static_cast<std::size_t>(i - 1)] = {X(i).value_or(0), Y(i).value_or(0)};
+        fuels[static_cast<std::size_t>(i - 1)] = Fuel(i).value_or(0);
     }
 
     arena.SetFillStyle(Canvas::FillStyle::Solid);
@@ -98,30 +104,23 @@ void Dispatcher::Positions(const Fields& f) {
     // alone would leave its arena, the one crashes are judged on, different from every client's.
     for (int i = 1; i <= n; ++i) {
         const PlayerRecord& p = s.Players[i];
-        const auto x = f.Int16(2 * i - 1), y = f.Int16(2 * i);
+        const auto x = X(i), y = Y(i);
         if (x && y) {
             arena.SetFillColor(p.Color);
             arena.Circle(*x, *y, t + 1, p.Color);
         }
-        if (const auto fuel = f.Int16(16 + i)) {
-            Canvas& gauge = board.Gauge(i);
-            gauge.SetFillStyle(Canvas::FillStyle::Solid);
-            gauge.SetFillColor(p.Color);
-            gauge.Box(0, 0, *fuel - 1, gauge.Height(), p.Color);
-            gauge.SetFillColor(colours::White);
-            gauge.Box(*fuel, 0, gauge.Width(), gauge.Height(), colours::White);
-        }
+        if (const auto fuel = Fuel(i)) board.ShowFuel(i, *fuel, p.Color);
     }
 
     if (s.WarpOn) {
         const int w = arena.Width(), h = arena.Height();
         for (int i = 1; i <= n; ++i) {
             PlayerRecord& p = s.Players[i];
-            if (const auto x = f.Int16(2 * i - 1)) {
+            if (const auto x = X(i)) {
                 if (*x < t + 7) p.X = static_cast<std::int16_t>(w - 10 - t);
                 if (*x > w - 10 - t) p.X = static_cast<std::int16_t>(t + 7);
             }
-            if (const auto y = f.Int16(2 * i)) {
+            if (const auto y = Y(i)) {
                 if (*y < t + 7) p.Y = static_cast<std::int16_t>(h - 10 - t);
                 if (*y > h - 10 - t) p.Y = static_cast<std::int16_t>(t + 7);
             }
@@ -320,13 +319,7 @@ void Dispatcher::ResetAll() {
 void Dispatcher::ResetMatch() {
     MatchState& s = in_.State();
     in_.InitControls();
-    for (int i = 1; i <= 8; ++i) {
-        Canvas& gauge = in_.GetBoard().Gauge(i);
-        const Colour c = s.Players[i].Color;
-        gauge.SetFillStyle(Canvas::FillStyle::Solid);
-        gauge.SetFillColor(c);
-        gauge.Box(0, 0, gauge.Width(), gauge.Height(), c);
-    }
+    for (int i = 1; i <= 8; ++i) in_.GetBoard().FillGauge(i, s.Players[i].Color);
     s.RoundOver = True16;
 }
 

@@ -96,8 +96,9 @@ FieldList SplitFields(const QByteArray& datagram) {
 }
 
 QStringView FieldList::operator[](qsizetype i) const {
-    const qsizetype begin = i == 0 ? 0 : ends_[i - 1] + 1;
-    return QStringView(text_).sliced(begin, ends_[i] - begin);
+    const qsizetype* ends = ends_.data();
+    const qsizetype begin = i == 0 ? 0 : ends[i - 1] + 1;
+    return QStringView(text_.constData() + begin, ends[i] - begin);
 }
 
 QStringList Split(const QByteArray& datagram) {

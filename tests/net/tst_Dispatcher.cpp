@@ -11,6 +11,8 @@ class tst_Dispatcher : public QObject {
 
 private slots:
     void positionsDrawHeadsAndGauges();
+    void gaugesFollowTheFuelWhateverCameBefore_data();
+    void gaugesFollowTheFuelWhateverCameBefore();
     void warpMovesEveryRiderToTheOtherSide();
     void steerReachesOnlyTheHost();
     void roundOutcomeShowsAndScores_data();
@@ -51,6 +53,33 @@ void tst_Dispatcher::positionsDrawHeadsAndGauges() {
     QCOMPARE(a.Pixel(150, 60), colours::White); // player 3 is not in this match
     QCOMPARE(n.B().Gauge(1).Pixel(39, 4), 0x0000FF);
     QCOMPARE(n.B().Gauge(1).Pixel(40, 4), colours::White);
+}
+
+// A gauge is drawn only when its fuel or colour changes; nothing else that paints it may be
+// mistaken for the picture last drawn.
+void tst_Dispatcher::gaugesFollowTheFuelWhateverCameBefore_data() {
+    QTest::addColumn<QStringList>("steps"); // fuel values, "reset" (ResetMatch) or "#colour"
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("colour");
+    QTest::newRow("same fuel after a reset") << QStringList{"40", "reset", "40"} << 60 << int(colours::White);
+    QTest::newRow("same fuel in a new colour") << QStringList{"40", "#00FF00", "40"} << 10 << 0x00FF00;
+    QTest::newRow("back to an earlier fuel") << QStringList{"40", "60", "40"} << 50 << int(colours::White);
+    QTest::newRow("full, then none") << QStringList{"85", "0"} << 0 << int(colours::White);
+}
+
+void tst_Dispatcher::gaugesFollowTheFuelWhateverCameBefore() {
+    QFETCH(QStringList, steps);
+    QFETCH(int, x);
+    InProcessBus bus;
+    Node n(bus, 1);
+    n.S().NumPlayers = 2;
+    n.S().Players[1].Color = 0x0000FF;
+    for (const QString& step : steps) {
+        if (step == "reset") n.Receive(D("16|"));
+        else if (step.startsWith('#')) n.S().Players[1].Color = step.mid(1).toUInt(nullptr, 16);
+        else n.Receive(D("1|50|60|100|60|0|0|0|0|0|0|0|0|0|0|0|0|" + step.toLatin1() + "|85|85|85|85|85|85|85|"));
+    }
+    QTEST(int(n.B().Gauge(1).Pixel(x, 4)), "colour");
 }
 
 void tst_Dispatcher::warpMovesEveryRiderToTheOtherSide() {
