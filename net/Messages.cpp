@@ -21,6 +21,12 @@ QByteArray Join(std::initializer_list<QByteArray> fields, Trailing trailing) {
 }
 
 QByteArray N(qint64 v) { return QByteArray::number(v); }
+
+bool IsAscii(QByteArrayView raw) {
+    unsigned char any = 0;
+    for (const char c : raw) any |= static_cast<unsigned char>(c);
+    return any < 0x80;
+}
 QByteArray Name(const QString& name) { return CleanName(name).toUtf8(); }
 } // namespace
 
@@ -67,18 +73,17 @@ FieldList SplitFields(const QByteArray& datagram) {
     // Every datagram goes through here. Its fields share one string, delimiters kept, and the
     // list holds where each ends: a datagram of a few dozen fields costs one allocation.
     FieldList out;
-    const auto ascii = [](QByteArrayView raw) {
-        return std::all_of(raw.begin(), raw.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    };
+    out.ends_.resize(datagram.count(Delimiter) + 1);
+    qsizetype* ends = out.ends_.data();
     // Numbers and most names are plain ASCII, which reads the same in every encoding.
-    const bool plain = ascii(datagram);
+    const bool plain = IsAscii(datagram);
     if (plain) out.text_ = QString::fromLatin1(datagram);
-    for (qsizetype start = 0;;) {
+    for (qsizetype start = 0;; ++ends) {
         qsizetype end = datagram.indexOf(Delimiter, start);
         if (end < 0) end = datagram.size();
         if (!plain) {
             const QByteArrayView raw(datagram.constData() + start, end - start);
-            if (ascii(raw)) {
+            if (IsAscii(raw)) {
                 out.text_ += QLatin1StringView(raw);
             } else {
                 // Byte 1 never occurs inside a UTF-8 sequence, so each field decodes on its own.
@@ -88,7 +93,7 @@ FieldList SplitFields(const QByteArray& datagram) {
                 out.text_ += text;
             }
         }
-        out.ends_.push_back(plain ? end : out.text_.size());
+        *ends = plain ? end : out.text_.size();
         if (end == datagram.size()) return out;
         if (!plain) out.text_ += QChar(Delimiter); // fields stand apart as in the datagram
         start = end + 1;
