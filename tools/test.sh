@@ -2,8 +2,9 @@
 # Installs what is missing, then builds and runs every test four ways:
 #   1. the Release build and its tests (tests that use sockets run in private networks);
 #   2. the same tests in a build with AddressSanitizer and UndefinedBehaviorSanitizer;
-#   3. the fuzz targets (clang, libFuzzer, both sanitizers): datagram sequences into a running
-#      match for LUMIVEX_FUZZ_SECONDS seconds (default 60), then the message parser alone;
+#   3. the fuzz targets (clang, libFuzzer, both sanitizers, a worker a core): datagram
+#      sequences into a running match for LUMIVEX_FUZZ_SECONDS seconds (default 60), then the
+#      message parser alone;
 #   4. the Debian package: built, unpacked and checked, and (as root in CI) installed and removed.
 # Without private network namespaces the run stops: it never falls back to the real network.
 set -euo pipefail
@@ -30,26 +31,36 @@ CC=clang CXX=clang++ cmake -S "$top" -B "$top/build-fuzz" -G Ninja -DCMAKE_BUILD
     -DLUMIVEX_FUZZ=ON >/dev/null
 cmake --build "$top/build-fuzz"
 corpus="$(mktemp -d)"
-trap 'rm -rf "$corpus" "$corpus.log"' EXIT
+trap 'rm -rf "$corpus"' EXIT
 "$top/build-fuzz/fuzz/make_seeds" "$corpus"
 cp "$top"/fuzz/corpus/* "$corpus/"
-fuzz() { # fuzz TARGET SECONDS
-    local status=0
-    # Leaks are looked for once, at exit, over every world the run built and threw away; a
-    # search after each new input would scan the whole heap hundreds of times a minute.
-    "$top/build-fuzz/fuzz/$1" -max_total_time="$2" -print_final_stats=1 -dict="$top/fuzz/lumivex.dict" \
-        -detect_leaks=0 "$corpus" >"$corpus.log" 2>&1 || status=$?
-    grep -E '^(stat::number_of_executed_units|stat::average_exec_per_sec|fuzz_match:|Done|==[0-9]+==|SUMMARY)' \
-        "$corpus.log" | sed "s/^/$1: /" || true
+fuzz() { # fuzz TARGET SECONDS WORKERS
+    local status=0 dir
+    dir="$(mktemp -d)"
+    # Each worker is a fuzzer process of its own, all sharing the corpus and picking up what
+    # the others find; each writes fuzz-N.log in the directory it starts in. Leaks are looked
+    # for once, at exit, over every world a worker built and threw away; a search after each
+    # new input would scan the whole heap hundreds of times a minute.
+    (cd "$dir" && "$top/build-fuzz/fuzz/$1" -jobs="$3" -workers="$3" -max_total_time="$2" -print_final_stats=1 \
+        -dict="$top/fuzz/lumivex.dict" -detect_leaks=0 "$corpus" >main.log 2>&1) || status=$?
+    for log in "$dir"/fuzz-*.log; do
+        grep -E '^(stat::number_of_executed_units|stat::average_exec_per_sec|fuzz_match:|Done|==[0-9]+==|SUMMARY)' \
+            "$log" | sed "s/^/$1 $(basename "$log" .log): /" || true
+    done
+    cat "$dir"/fuzz-*.log | awk -v t="$1" -v s="$2" '/^stat::number_of_executed_units/ { n += $2 }
+        /^fuzz_match: [0-9]+ datagrams/ { d += $2 }
+        END { printf "%s: %d inputs in %d s over all workers%s\n", t, n, s, d ? sprintf(", %d datagrams", d) : "" }'
     if [ "$status" -ne 0 ]; then
-        tail -n 60 "$corpus.log" >&2
+        tail -n 60 "$dir"/fuzz-*.log >&2
         echo "lumivex: the fuzz target $1 failed (exit $status)" >&2
         exit "$status"
     fi
+    rm -rf "$dir"
 }
-fuzz fuzz_match "${LUMIVEX_FUZZ_SECONDS:-60}"
-fuzz fuzz_wire 15
-rm -f "$corpus.log"
+# One worker a core, as many as two: the match target is what the budget is for.
+workers=$(( $(nproc) >= 2 ? 2 : 1 ))
+fuzz fuzz_match "${LUMIVEX_FUZZ_SECONDS:-60}" "$workers"
+fuzz fuzz_wire 15 1
 echo "lumivex: fuzzing found nothing"
 
 echo "lumivex: [4/4] the Debian package"
