@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
+#include <memory>
 #include <cstdio>
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -284,18 +285,22 @@ int main(int argc, char* argv[]) {
         // The count and the clock live in the handler: this block ends long before the rounds do.
         QElapsedTimer sinceStart;
         sinceStart.start();
-        QObject::connect(&instance, &Instance::roundDecided, &panel, [&instance, rounds = 0, sinceStart]() mutable {
-            const int round = ++rounds;
-            QTimer::singleShot(300, &instance, [&instance, round, sinceStart] {
-                const QImage& arena = instance.GetBoard().Arena().Image();
-                const QByteArray hash = QCryptographicHash::hash(
-                    QByteArrayView(arena.constBits(), arena.sizeInBytes()), QCryptographicHash::Md5);
-                const Resident r = ResidentKiB();
-                std::printf("round %d arena %s rss %ld anon %ld at %.1f\n", round, hash.toHex().left(16).constData(),
-                            r.all, r.anonymous, sinceStart.elapsed() / 1000.0);
-                std::fflush(stdout);
-            });
+        auto rounds = std::make_shared<int>(0);
+        const auto log = [&instance, sinceStart](int round, const char* how) {
+            const QImage& arena = instance.GetBoard().Arena().Image();
+            const QByteArray hash = QCryptographicHash::hash(QByteArrayView(arena.constBits(), arena.sizeInBytes()),
+                                                             QCryptographicHash::Md5);
+            const Resident r = ResidentKiB();
+            std::printf("round %d arena %s rss %ld anon %ld at %.1f%s\n", round, hash.toHex().left(16).constData(),
+                        r.all, r.anonymous, sinceStart.elapsed() / 1000.0, how);
+            std::fflush(stdout);
+        };
+        QObject::connect(&instance, &Instance::roundDecided, &panel, [&instance, rounds, log] {
+            const int round = ++*rounds;
+            QTimer::singleShot(300, &instance, [round, log] { log(round, ""); });
         });
+        // The outcome was lost; the arena is the round's last, read before the next round clears it.
+        QObject::connect(&instance, &Instance::roundMissed, &panel, [rounds, log] { log(++*rounds, " outcome lost"); });
         const Resident r = ResidentKiB();
         std::printf("start rss %ld anon %ld\n", r.all, r.anonymous);
     }

@@ -86,6 +86,7 @@ void Dispatcher::Positions(const Fields& f) {
 
     RoundPositions();
     ++roundPositions_;
+    sincePositions_.start();
     // Fields 1..16 are the heads (x, y), 17..24 the fuels; each is read once.
     std::array<std::optional<std::int16_t>, 25> v;
     for (int i = 1; i < 25; ++i) v[static_cast<std::size_t>(i)] = f.Int16(i);
@@ -299,10 +300,28 @@ void Dispatcher::Obstacle(const Fields& f) {
     if (in_.State().LocalPlayer == 0) return;
     const auto x1 = f.Int16(1), y1 = f.Int16(2), x2 = f.Int16(3), y2 = f.Int16(4);
     if (!x1 || !y1 || !x2 || !y2) return;
+    if (!in_.State().RoundOver && !in_.GetCountdown().IsRunning() && RoundPositions() > 0 &&
+        sincePositions_.isValid() && sincePositions_.elapsed() >= QuietBeforeSetupMs)
+        CatchUpWithTheHost();
     Canvas& arena = in_.GetBoard().Arena();
     arena.SetFillStyle(Canvas::FillStyle::Solid);
     arena.SetFillColor(colours::WallFill);
     arena.Box(*x1, *y1, *x2, *y2, colours::ObstacleOutline);
+}
+
+void Dispatcher::CatchUpWithTheHost() {
+    // What the countdown would have done from the lost outcome on: no point is counted (the
+    // winner is unknown), but the old trails go and the new round is set up before its first
+    // obstacle is drawn, so this arena agrees with the host's again.
+    emit in_.roundMissed();
+    MatchState& s = in_.State();
+    in_.GetCountdown().CatchUp();
+    Canvas& arena = in_.GetBoard().Arena();
+    arena.Clear();
+    arena.SetFillStyle(Canvas::FillStyle::Solid);
+    for (int i = 1; i <= 8; ++i) in_.GetBoard().FillGauge(i, s.Players[i].Color);
+    in_.Setup().SetupRound();
+    in_.GetBoard().Notify();
 }
 
 void Dispatcher::ResetAll() {

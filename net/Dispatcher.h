@@ -5,6 +5,7 @@
 #include <array>
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QStringList>
 #include <optional>
 
@@ -32,6 +33,10 @@ public:
     bool SeenOut(int player) const {
         return player >= 1 && player <= 8 && still_[static_cast<std::size_t>(player - 1)] >= StillWhenOut;
     }
+    // The host sets up each round (obstacles first) two countdown steps after the last one's
+    // final Positions. An Obstacle that comes after this much quiet, to a client still in a
+    // round it saw riding, means that round's outcome never arrived.
+    static constexpr int QuietBeforeSetupMs = 500;
 
 private:
     class Fields;
@@ -54,12 +59,15 @@ private:
     // Counts how long each head has stood, and cues a crash where one is seen out.
     void ListenForCrashes(const std::array<MatchLink::Point, 8>& heads, int players);
     void CueCrash(int player, int x);
+    // A client whose round's outcome was lost sets up the round the host has begun.
+    void CatchUpWithTheHost();
 
     Instance& in_;
     int outcomeAtStep_ = -1;             // countdown steps taken when the last outcome was
     bool outcomeAfterPositions_ = false; // ... and whether that round had been seen riding
     int positionsRound_ = -1;
     int roundPositions_ = 0;
+    QElapsedTimer sincePositions_; // since the last Positions
     QByteArray lastSettings_; // the match settings last taken, and when
     int settingsAtStep_ = -1;
     bool fitted_ = false; // the window was sized for a received match at least once

@@ -2,7 +2,8 @@
 # The soak: 8 copies on the simulated LAN for SECONDS (default 600) at Speed 1, under
 # offscreen. Copy 1 hosts on autopilot (--demo 8); each of the other seven owns one Hard
 # computer rider (--riders 1), so every rider's steering crosses the network as Steer.
-# Every copy logs a hash of its arena at every round end (--round-log); the script then
+# Every copy logs a hash of its arena at every round end (--round-log), a round whose outcome
+# it lost included (it learns of it from the next round's setup); the script then
 # reports rounds, datagrams, memory at start and end, and whether the arenas agreed.
 #   tools/soak.sh [SECONDS] [LOSS_PERCENT] [DUPLICATE_PERCENT]
 # With LOSS_PERCENT, nftables in every computer drops that share of inbound game datagrams.
@@ -47,18 +48,19 @@ d = sys.argv[1]
 logs = {}
 for f in sorted(glob.glob(os.path.join(d, "copy*.log"))):
     k = int(re.search(r"copy(\d+)", f).group(1))
-    rounds, start, first, last, when = {}, None, None, None, 0.0
+    rounds, start, first, last, when, lost = {}, None, None, None, 0.0, 0
     for line in open(f):
-        m = re.match(r"round (\d+) arena (\w+) rss (\d+) anon (\d+) at ([\d.]+)", line)
+        m = re.match(r"round (\d+) arena (\w+) rss (\d+) anon (\d+) at ([\d.]+)( outcome lost)?", line)
         if m:
             rounds[int(m.group(1))] = m.group(2)
+            lost += bool(m.group(6))
             last = (int(m.group(3)), int(m.group(4)))
             first = first or last
             when = float(m.group(5))
         m = re.match(r"start rss (\d+) anon (\d+)", line)
         if m:
             start = (int(m.group(1)), int(m.group(2)))
-    logs[k] = (rounds, start or (0, 0), first or (0, 0), last or (0, 0), when)
+    logs[k] = (rounds, start or (0, 0), first or (0, 0), last or (0, 0), when, lost)
 def udp(k):
     try:
         head, values = [l.split()[1:] for l in open(os.path.join(d, f"udp{k}.txt"))][:2]
@@ -68,10 +70,11 @@ def udp(k):
 host = logs.get(1, ({},))[0]
 hostHashes = set(host.values())
 print(f"rounds decided on the host: {len(host)}")
-for k, (rounds, start, first, last, when) in sorted(logs.items()):
+for k, (rounds, start, first, last, when, lost) in sorted(logs.items()):
     u = udp(k)
     shared = sum(1 for h in rounds.values() if h in hostHashes)
-    print(f"copy {k}: {len(rounds)} round ends, {shared} with the host's arena exactly; "
+    print(f"copy {k}: {len(rounds)} round ends ({lost} of them found by the next round's setup, the outcome "
+          f"lost), {shared} with the host's arena exactly; "
           f"{u.get('InDatagrams', '?')} datagrams in, {u.get('RcvbufErrors', '?')} dropped by a full socket buffer; "
           f"RSS {start[0]} KiB at start, {first[0]} KiB at the first round end, {last[0]} KiB at the last "
           f"(growth since the first round {last[0] - first[0]} KiB, of it not backed by files {last[1] - first[1]} KiB); "

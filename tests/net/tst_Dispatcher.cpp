@@ -19,6 +19,8 @@ private slots:
     void roundOutcomeShowsAndScores();
     void repeatedOutcomeCountsOnce();
     void clientOvertakenByTheNextOutcomeStartsOver();
+    void clientThatMissedTheOutcomeCatchesUp_data();
+    void clientThatMissedTheOutcomeCatchesUp();
     void matchWonStopsTheMatch();
     void matchSettingsTakeEffectOnClients();
     void matchSettingsAreHeldToTheHostsLimits_data();
@@ -151,6 +153,42 @@ void tst_Dispatcher::repeatedOutcomeCountsOnce() {
     n.instance.GetCountdown().tmrStopGo_Timer();
     n.Receive(D("3|2"));
     QCOMPARE(n.B().Score(1).text, QStringLiteral("2"));
+}
+
+void tst_Dispatcher::clientThatMissedTheOutcomeCatchesUp_data() {
+    QTest::addColumn<bool>("riding");  // the client drew the round's Positions
+    QTest::addColumn<bool>("outcome"); // ... and heard its outcome
+    QTest::addColumn<int>("quietMs");  // before the next Obstacle
+    QTest::addColumn<bool>("caughtUp");
+    QTest::newRow("outcome lost, then the host's setup") << true << false << 600 << true;
+    QTest::newRow("an obstacle in mid-round") << true << false << 0 << false;
+    QTest::newRow("outcome heard: the countdown sets up") << true << true << 600 << false;
+    QTest::newRow("no round seen riding") << false << false << 600 << false;
+}
+
+void tst_Dispatcher::clientThatMissedTheOutcomeCatchesUp() {
+    QFETCH(bool, riding);
+    QFETCH(bool, outcome);
+    QFETCH(int, quietMs);
+    InProcessBus bus;
+    Node n(bus, 1);
+    n.B().ResizeArena(360, 295);
+    n.S().LocalPlayer = 1;
+    n.S().NumPlayers = 2;
+    n.S().Players[1].Color = 0x0000FF;
+    n.instance.Setup().SetupRound();
+    const int setups = n.instance.Setup().SetupsDone();
+    int missed = 0;
+    QObject::connect(&n.instance, &Instance::roundMissed, [&] { ++missed; });
+    if (riding) n.Receive(D("1|150|150|250|150|0|0|0|0|0|0|0|0|0|0|0|0|85|85|85|85|85|85|85|85|"));
+    if (outcome) n.Receive(D("3|2"));
+    if (quietMs > 0) QTest::qWait(quietMs);
+    n.Receive(D("6|30|30|60|60|"));
+    QFETCH(bool, caughtUp);
+    QCOMPARE(missed, caughtUp ? 1 : 0);
+    QCOMPARE(n.instance.Setup().SetupsDone(), setups + (caughtUp ? 1 : 0));
+    QCOMPARE(n.B().Arena().Pixel(150, 150) == 0x0000FF, riding && !caughtUp); // the old trail
+    QCOMPARE(n.B().Arena().Pixel(45, 45), colours::WallFill);                  // the new obstacle
 }
 
 void tst_Dispatcher::clientOvertakenByTheNextOutcomeStartsOver() {
