@@ -6,7 +6,8 @@
 # it lost included (it learns of it from the next round's setup); the script then
 # reports rounds, datagrams, memory at start and end, and whether the arenas agreed.
 #   tools/soak.sh [SECONDS] [LOSS_PERCENT] [DUPLICATE_PERCENT]
-# With LOSS_PERCENT, nftables in every computer drops that share of inbound game datagrams.
+# With LOSS_PERCENT, nftables in every computer drops that share of the game datagrams that
+# come in from the other computers.
 # With DUPLICATE_PERCENT, every computer sends that share of its game datagrams twice (an
 # nftables dup on the card's way out; this kernel has no netem), so all others get both.
 set -euo pipefail
@@ -27,7 +28,10 @@ export LUMIVEX_SOAK_DIR=$dir LUMIVEX_SOAK_GAME=$game LUMIVEX_SOAK_SECONDS=$secon
     if [ "$LUMIVEX_SOAK_LOSS" != 0 ]; then
         nft add table inet soak
         nft add chain inet soak in "{ type filter hook input priority 0; }"
-        nft add rule inet soak in udp dport 31314 numgen random mod 100 "<" "$LUMIVEX_SOAK_LOSS" drop
+        # Only what comes over the wire: a copy hears its own datagrams through the loopback,
+        # which no network loses.
+        nft add rule inet soak in udp dport 31314 fib saddr type != local \
+            numgen random mod 100 "<" "$LUMIVEX_SOAK_LOSS" drop
     fi
     if [ "$LUMIVEX_SOAK_DUPLICATE" != 0 ]; then
         # The copy is marked, so that it is not sent twice again on its own way out.
