@@ -235,6 +235,9 @@ void Dispatcher::MatchSettings(const Fields& f) {
     WindowPort* window = in_.Window();
     PanelPort* panel = in_.Panel();
 
+    // A new match that finds this client still in a round it saw riding: the outcome that
+    // ended the last match was lost. The settings clear everything; the round ends here.
+    if (s.LocalPlayer != 0 && RoundUnfinished()) emit in_.roundMissed();
     if (s.LocalPlayer != 0) {
         if (window && window->IsMinimised()) window->Restore();
         if (panel) {
@@ -300,13 +303,15 @@ void Dispatcher::Obstacle(const Fields& f) {
     if (in_.State().LocalPlayer == 0) return;
     const auto x1 = f.Int16(1), y1 = f.Int16(2), x2 = f.Int16(3), y2 = f.Int16(4);
     if (!x1 || !y1 || !x2 || !y2) return;
-    if (!in_.State().RoundOver && !in_.GetCountdown().IsRunning() && RoundPositions() > 0 &&
-        sincePositions_.isValid() && sincePositions_.elapsed() >= QuietBeforeSetupMs)
-        CatchUpWithTheHost();
+    if (RoundUnfinished() && sincePositions_.elapsed() >= QuietBeforeSetupMs) CatchUpWithTheHost();
     Canvas& arena = in_.GetBoard().Arena();
     arena.SetFillStyle(Canvas::FillStyle::Solid);
     arena.SetFillColor(colours::WallFill);
     arena.Box(*x1, *y1, *x2, *y2, colours::ObstacleOutline);
+}
+
+bool Dispatcher::RoundUnfinished() {
+    return !in_.State().RoundOver && !in_.GetCountdown().IsRunning() && RoundPositions() > 0 && sincePositions_.isValid();
 }
 
 void Dispatcher::CatchUpWithTheHost() {

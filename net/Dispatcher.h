@@ -59,6 +59,8 @@ private:
     // Counts how long each head has stood, and cues a crash where one is seen out.
     void ListenForCrashes(const std::array<MatchLink::Point, 8>& heads, int players);
     void CueCrash(int player, int x);
+    // This client saw the round riding and has heard no outcome of it.
+    bool RoundUnfinished();
     // A client whose round's outcome was lost sets up the round the host has begun.
     void CatchUpWithTheHost();
 

@@ -59,8 +59,8 @@ public:
 signals:
     // A round's outcome arrived here.
     void roundDecided();
-    // A client learnt that the host had begun a new round, though no outcome of the last one
-    // arrived (it was lost on the way). Emitted before the old round's arena is cleared.
+    // A client learnt that the host had begun a new round or match, though no outcome of the
+    // last round arrived (it was lost on the way). Emitted before the old arena is cleared.
     void roundMissed();
     // A player or team has won the match on this instance.
     void matchWon();

@@ -52,19 +52,20 @@ d = sys.argv[1]
 logs = {}
 for f in sorted(glob.glob(os.path.join(d, "copy*.log"))):
     k = int(re.search(r"copy(\d+)", f).group(1))
-    rounds, start, first, last, when, lost = {}, None, None, None, 0.0, 0
+    rounds, start, first, last, when, lost, at = {}, None, None, None, 0.0, 0, []
     for line in open(f):
         m = re.match(r"round (\d+) arena (\w+) rss (\d+) anon (\d+) at ([\d.]+)( outcome lost)?", line)
         if m:
             rounds[int(m.group(1))] = m.group(2)
             lost += bool(m.group(6))
+            at.append(float(m.group(5)))
             last = (int(m.group(3)), int(m.group(4)))
             first = first or last
             when = float(m.group(5))
         m = re.match(r"start rss (\d+) anon (\d+)", line)
         if m:
             start = (int(m.group(1)), int(m.group(2)))
-    logs[k] = (rounds, start or (0, 0), first or (0, 0), last or (0, 0), when, lost)
+    logs[k] = (rounds, start or (0, 0), first or (0, 0), last or (0, 0), when, lost, at)
 def udp(k):
     try:
         head, values = [l.split()[1:] for l in open(os.path.join(d, f"udp{k}.txt"))][:2]
@@ -73,8 +74,12 @@ def udp(k):
         return {}
 host = logs.get(1, ({},))[0]
 hostHashes = set(host.values())
-print(f"rounds decided on the host: {len(host)}")
-for k, (rounds, start, first, last, when, lost) in sorted(logs.items()):
+# The host starts 3 s after the others, so its last seconds come after they have stopped.
+seconds = float(os.environ.get("LUMIVEX_SOAK_SECONDS", "600"))
+hostTimes = logs.get(1, ({}, 0, 0, 0, 0, 0, []))[6]
+print(f"rounds decided on the host: {len(host)}, "
+      f"{sum(1 for t in hostTimes if t + 3 + 1 <= seconds)} of them while every other copy still ran")
+for k, (rounds, start, first, last, when, lost, at) in sorted(logs.items()):
     u = udp(k)
     shared = sum(1 for h in rounds.values() if h in hostHashes)
     print(f"copy {k}: {len(rounds)} round ends ({lost} of them found by the next round's setup, the outcome "
