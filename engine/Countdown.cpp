@@ -38,20 +38,29 @@ void Countdown::CatchUp() {
     s_.Paused = False16;
 }
 
+void Countdown::ClearForRound() {
+    Canvas& arena = board_.Arena();
+    arena.Clear();
+    arena.SetFillStyle(Canvas::FillStyle::Solid);
+    for (int i = 1; i <= 8; ++i) board_.FillGauge(i, s_.Players[i].Color);
+}
+
+void Countdown::SetUpNow() {
+    CatchUp();
+    ClearForRound();
+    setup_.SetupRound();
+    board_.Notify();
+}
+
 void Countdown::tmrStopGo_Timer() {
     ++steps_;
     const QString text = board_.StopGo().text;
     const bool freshRound = !s_.Paused || s_.RoundOver;
     if (const auto n = convert::ToInt16(text); n && *n >= 0 && *n <= 3) emit stepped(*n);
-    Canvas& arena = board_.Arena();
 
     if (text == QLatin1String("3")) {
         board_.SetStopGoColor(StepThree);
-        if (freshRound) {
-            arena.Clear();
-            arena.SetFillStyle(Canvas::FillStyle::Solid);
-            for (int i = 1; i <= 8; ++i) board_.FillGauge(i, s_.Players[i].Color);
-        }
+        if (freshRound) ClearForRound();
     } else if (text == QLatin1String("2")) {
         if (freshRound) {
             setup_.SetupRound();

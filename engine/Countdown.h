@@ -31,6 +31,9 @@ public:
     // Ends a countdown the host has overtaken (it decided the next round before this one's
     // "0" step): what that step would have done, leaving the box at "3" for a fresh start.
     void CatchUp();
+    // For a client that learns the host has begun a round it heard no outcome of: what steps
+    // "3" and "2" do for a fresh round, at once.
+    void SetUpNow();
 
     // One step of each timer; public so tests can step without waiting.
     void tmrStopGo_Timer();
@@ -45,6 +48,8 @@ signals:
     void stepped(int number);
 
 private:
+    // Step "3" of a fresh round: the arena cleared, every gauge full.
+    void ClearForRound();
     void FinishZeroStep();
 
     MatchState& s_;

@@ -311,7 +311,7 @@ void Dispatcher::Obstacle(const Fields& f) {
 }
 
 bool Dispatcher::RoundUnfinished() {
-    return !in_.State().RoundOver && !in_.GetCountdown().IsRunning() && RoundPositions() > 0 && sincePositions_.isValid();
+    return !in_.State().RoundOver && !in_.GetCountdown().IsRunning() && RoundPositions() > 0;
 }
 
 void Dispatcher::CatchUpWithTheHost() {
@@ -319,14 +319,7 @@ void Dispatcher::CatchUpWithTheHost() {
     // winner is unknown), but the old trails go and the new round is set up before its first
     // obstacle is drawn, so this arena agrees with the host's again.
     emit in_.roundMissed();
-    MatchState& s = in_.State();
-    in_.GetCountdown().CatchUp();
-    Canvas& arena = in_.GetBoard().Arena();
-    arena.Clear();
-    arena.SetFillStyle(Canvas::FillStyle::Solid);
-    for (int i = 1; i <= 8; ++i) in_.GetBoard().FillGauge(i, s.Players[i].Color);
-    in_.Setup().SetupRound();
-    in_.GetBoard().Notify();
+    in_.GetCountdown().SetUpNow();
 }
 
 void Dispatcher::ResetAll() {
