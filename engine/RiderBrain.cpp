@@ -11,11 +11,18 @@
 namespace {
 // Search budgets, in cells visited: they bound a decision's cost on the largest arena.
 constexpr int NormalRoom = 1500;
+// Hard races over the whole arena when it has at most FullRace cells (the default arena has
+// fewer): a finished race is exact. On a larger arena a race would stop part way at any
+// affordable budget, and a short one, a judgement of what lies near, plays better there.
+constexpr int FullRace = 12000;
+constexpr int FullRaceRoom = 4000;
 constexpr int HardTerritory = 1500;
 constexpr int HardRoom = 1000;
 constexpr int MateRoom = 500;
 // Within this many cells of an opponent every lane crossing is weighed, and turbo helps escape.
 constexpr int NearRange = 12;
+// Within this many cells (along both axes) Hard weighs the nearest opponent's answer.
+constexpr int ReplyRange = 12;
 constexpr int EscapeRange = 5;
 constexpr int TurboReserve = 8;
 constexpr double RandomTurnChance = 0.04;
@@ -177,6 +184,20 @@ bool OpponentNear(const RiderView& v, int pixels) {
     }
     return false;
 }
+// The nearest riding opponent within range cells along both axes, 0 for none.
+int NearestOpponent(const RiderView& v, const CellMap& cells, int range) {
+    const int mx = cells.CellX(v.heads[v.me].x), my = cells.CellY(v.heads[v.me].y);
+    int nearest = 0;
+    for (int i = 1; i <= v.numPlayers; ++i) {
+        if (i == v.me || v.out[i] || IsMate(v, i)) continue;
+        const int d = std::max(std::abs(cells.CellX(v.heads[i].x) - mx), std::abs(cells.CellY(v.heads[i].y) - my));
+        if (d < range) {
+            range = d;
+            nearest = i;
+        }
+    }
+    return nearest;
+}
 } // namespace
 
 RiderBrain::Path RiderBrain::Simulate(const RiderView& v, int c, int step, int horizon) {
@@ -262,7 +283,39 @@ double RiderBrain::Territory(const RiderView& v, CellMap& cells, const Candidate
     all.push_back({mine, 1, 1});
     const Voronoi base = Race(cells, lanes, all, fence, cap);
     // Sealed off from everyone, only the room counts.
-    return !base.contact && !base.capped ? base.mine : base.mine - base.theirs;
+    if (!base.contact && !base.capped) return base.mine;
+    const double value = base.mine - base.theirs;
+    if (v.diagonal) return value;
+    const int rival = NearestOpponent(v, cells, ReplyRange);
+    if (rival == 0) return value;
+    // A close opponent answers the move: of its next cells (its reversal aside), the one that
+    // leaves this rider the least counts. Both entering the same cell is a head-on crash.
+    const int hx = cells.CellX(v.heads[rival].x), hy = cells.CellY(v.heads[rival].y);
+    if (!cells.Inside(hx, hy)) return value;
+    const int from = cells.Index(hx, hy);
+    const auto next = lanes.Next(from);
+    const auto back = direction::MotionOf(direction::Opposite(v.directions[rival]));
+    std::vector<int> trail = fence;
+    trail.push_back(from);
+    std::vector<Seed> answer;
+    double worst = value;
+    bool answered = false;
+    for (std::size_t k = 0; k < 4; ++k) {
+        if (next[k] < 0 || (Neighbours[k][0] == back.dx && Neighbours[k][1] == back.dy)) continue;
+        double left = 0;
+        if (next[k] != mine) {
+            answer.clear();
+            for (const Seed& s : seeds)
+                if (s.index != from) answer.push_back(s);
+            answer.push_back({next[k], 2, 1});
+            answer.push_back({mine, 1, 1});
+            const Voronoi r = Race(cells, lanes, answer, trail, cap);
+            left = r.mine - r.theirs;
+        }
+        worst = answered ? std::min(worst, left) : left;
+        answered = true;
+    }
+    return worst;
 
 }
 
@@ -323,6 +376,7 @@ RiderWish RiderBrain::Decide(const RiderView& v, CellMap& cells) {
             return {turns[static_cast<std::size_t>(random_() % turns.size())], 0};
     }
 
+    const bool full = cells.Cols() * cells.Rows() <= FullRace;
     for (Candidate& o : options) {
         // Being caught out counts first: a safe move beats any unsafe one, and among unsafe
         // ones the one that rides longest.
@@ -336,7 +390,8 @@ RiderWish RiderBrain::Decide(const RiderView& v, CellMap& cells) {
             break;
         case RiderLevel::Hard:
             // Territory wins rounds, but only with room to use it: both count.
-            o.score += 3 * Territory(v, cells, o, HardTerritory) + 10 * Space(v, cells, o, HardRoom) + o.path.ticks;
+            o.score += 3 * Territory(v, cells, o, full ? FullRace : HardTerritory) +
+                       10 * Space(v, cells, o, full ? FullRaceRoom : HardRoom) + o.path.ticks;
             if (v.teamOn) o.score += 5 * MatesRoom(v, cells, o);
             break;
         }

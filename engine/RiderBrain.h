@@ -47,7 +47,8 @@ struct RiderWish {
 //   Normal takes the move that leaves it the most room (a bounded flood fill over cells) and
 //          burns turbo to escape an opponent that comes close.
 //   Hard   weighs, besides its room, the cells it reaches before any opponent (territory),
-//          and counts only its room once it is sealed off from every opponent.
+//          as left after the best answer of the nearest opponent when one is close, and
+//          counts only its room once it is sealed off from every opponent.
 class RiderBrain {
 public:
     RiderBrain(RiderLevel level, std::uint32_t seed) : level_(level), random_(seed) {}
