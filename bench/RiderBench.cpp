@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <ctime>
 #include <map>
+#include <optional>
 #include <memory>
 #include <vector>
 
@@ -191,6 +192,18 @@ void Tournament(int rounds) {
 void Strongest(int rounds, int w, int h) {
     Duel(RiderLevel::Hard, RiderLevel::Normal, w, h, rounds);
     FreeForAll(w, h, std::max(10, rounds / 2));
+}
+
+bool Pairing(const char* a, const char* b, int rounds, int w, int h) {
+    const auto level = [](const QByteArray& name) -> std::optional<RiderLevel> {
+        for (RiderLevel l : {RiderLevel::Easy, RiderLevel::Normal, RiderLevel::Hard})
+            if (name.compare(Name(l), Qt::CaseInsensitive) == 0) return l;
+        return std::nullopt;
+    };
+    const auto la = level(a), lb = level(b);
+    if (!la || !lb) return false;
+    Duel(*la, *lb, w, h, rounds);
+    return true;
 }
 
 void Cost() {

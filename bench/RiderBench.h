@@ -7,6 +7,8 @@ namespace riderbench {
 void Tournament(int rounds);
 // Hard against Normal, and the free-for-all, on one arena size: for tuning the strongest level.
 void Strongest(int rounds, int w, int h);
+// One pairing of two levels named "easy", "normal" or "hard"; false for an unknown name.
+bool Pairing(const char* a, const char* b, int rounds, int w, int h);
 // Decision cost per rider per tick by level, eight riders on 1500 x 1500.
 void Cost();
 // A host with seven Hard riders on the event loop: tick timing, CPU and ticks per second.
