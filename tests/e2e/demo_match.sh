@@ -11,10 +11,20 @@ dir="$(mktemp -d /tmp/lumivex-demo.XXXXXX)"
 mkdir -p "$dir/home/.config"
 # Short rounds on the smallest arena, fast ticks.
 printf '[Main]\nName=Demo\nSpeed=4\nWidth=360\nHeight=295\n' > "$dir/home/.config/lumivex.ini"
-inner='"$1" "$2" 25 & obs=$!; sleep 0.3
-       HOME="$3" XDG_CONFIG_HOME="$3/.config" QT_QPA_PLATFORM=offscreen timeout 22 "$4" --demo 4 >"$2/game.log" 2>&1
-       wait $obs'
-"$top/tools/netns-run" bash -c "$inner" demo "$observer" "$dir" "$dir/home" "$game"
+# The match runs until the wire shows everything looked for below, or LIMIT seconds: a sanitized
+# build plays the same rounds several times slower than a Release one.
+inner='"$1" "$2" "$5" & obs=$!; sleep 0.3
+       HOME="$3" XDG_CONFIG_HOME="$3/.config" QT_QPA_PLATFORM=offscreen timeout "$5" "$4" --demo 4 >"$2/game.log" 2>&1 &
+       game=$!
+       while kill -0 $game 2>/dev/null; do
+           if grep -q "^3|" "$2/traffic.log" && grep -q "^2|1|" "$2/traffic.log" &&
+              grep -q "^2|2|" "$2/traffic.log" && grep -q "^2|3|" "$2/traffic.log"; then
+               kill $game; break
+           fi
+           sleep 0.5
+       done
+       wait $game; kill $obs 2>/dev/null; wait $obs'
+"$top/tools/netns-run" bash -c "$inner" demo "$observer" "$dir" "$dir/home" "$game" "${DEMO_LIMIT:-100}"
 log=$dir/traffic.log
 fail() { echo "FAIL: $*"; echo "(files in $dir)"; exit 1; }
 [ -s "$log" ] || fail "nothing was heard on the wire"
