@@ -58,13 +58,16 @@ click "${panel[1]}" 266 $((176 + menu)); sleep 1
 click "${panel[2]}" 266 $((176 + menu)); sleep 1
 click "${panel[3]}" 580 $((68 + menu))
 
-# The clients steer at random until the match is over.
+# The clients steer at random until the match is over. Each step presses one vertical and one
+# horizontal key a few ticks apart, so whichever way the rider goes, one of them turns it.
 end=$((SECONDS + 240))
 while [ ! -e "$dir/match-over" ] && [ $SECONDS -lt $end ]; do
     c=$((1 + RANDOM % 2))
-    key=$(shuf -n1 -e Up Down Left Right)
-    xdotool windowfocus --sync "${gamewin[$c]}" key "$key" 2>/dev/null
-    sleep 0.25
+    keys=$(shuf -e "$(shuf -n1 -e Up Down)" "$(shuf -n1 -e Left Right)")
+    for key in $keys; do
+        xdotool windowfocus --sync "${gamewin[$c]}" key "$key" 2>/dev/null
+        sleep 0.12
+    done
 done
 [ -e "$dir/match-over" ] || fail "the match did not end within four minutes"
 sleep 1
