@@ -377,11 +377,19 @@ RiderWish RiderBrain::Decide(const RiderView& v, CellMap& cells) {
     }
 
     const bool full = cells.Cols() * cells.Rows() <= FullRace;
+    // Being caught out counts first: a safe move beats any unsafe one, and among unsafe ones
+    // the one that rides longest. The searches below only order moves of one such rank, so
+    // they are spared for moves that cannot win, and when one move is left there is nothing
+    // to weigh (Easy's are cheap, and its dice stay as they fall).
+    const auto rank = [](const Candidate& o) { return o.safe ? 1e8 : o.path.ticks * 1e6; };
+    double top = 0;
+    for (const Candidate& o : options) top = std::max(top, rank(o));
+    const auto contenders = std::count_if(options.begin(), options.end(),
+                                          [&](const Candidate& o) { return rank(o) == top; });
     for (Candidate& o : options) {
-        // Being caught out counts first: a safe move beats any unsafe one, and among unsafe
-        // ones the one that rides longest.
-        o.score = o.safe ? 1e8 : o.path.ticks * 1e6;
+        o.score = rank(o);
         o.score += o.direction == d ? 0.5 : 0;
+        if (!easy && (rank(o) < top || contenders == 1)) continue;
         switch (level_) {
         case RiderLevel::Easy: o.score += o.path.ticks + unit(random_) * 0.1; break;
         case RiderLevel::Normal:
