@@ -181,11 +181,10 @@ Timing RealHost(int speed, double seconds) {
 void Tournament(int rounds) {
     std::printf("Computer riders, %d rounds per pairing, start places alternating\n", rounds);
     for (auto [w, h] : {std::pair{360, 295}, std::pair{1500, 1500}}) {
-        const int n = w > 1000 ? std::max(10, rounds / 3) : rounds;
-        Duel(RiderLevel::Hard, RiderLevel::Easy, w, h, n);
-        Duel(RiderLevel::Normal, RiderLevel::Easy, w, h, n);
-        Duel(RiderLevel::Hard, RiderLevel::Normal, w, h, n);
-        FreeForAll(w, h, std::max(10, n / 2));
+        Duel(RiderLevel::Hard, RiderLevel::Easy, w, h, rounds);
+        Duel(RiderLevel::Normal, RiderLevel::Easy, w, h, rounds);
+        Duel(RiderLevel::Hard, RiderLevel::Normal, w, h, rounds);
+        FreeForAll(w, h, rounds);
     }
 }
 

@@ -18,11 +18,17 @@ constexpr int FullRace = 12000;
 constexpr int FullRaceRoom = 4000;
 constexpr int HardTerritory = 1500;
 constexpr int HardRoom = 1000;
+// Among several opponents on a large arena a capped race mostly says who is near, and the
+// fights it starts help the riders who stay out of them: there Hard counts its room alone,
+// as far as Normal looks, until one opponent is left.
+constexpr int CrowdRoom = 1500;
 constexpr int MateRoom = 500;
 // Within this many cells of an opponent every lane crossing is weighed, and turbo helps escape.
 constexpr int NearRange = 12;
-// Within this many cells (along both axes) Hard weighs the nearest opponent's answer.
+// Within this many cells (along both axes) Hard weighs the nearest opponent's answer; on an
+// arena small enough for a full race, from further away.
 constexpr int ReplyRange = 12;
+constexpr int FullReplyRange = 32;
 constexpr int EscapeRange = 5;
 constexpr int TurboReserve = 8;
 constexpr double RandomTurnChance = 0.04;
@@ -286,7 +292,7 @@ double RiderBrain::Territory(const RiderView& v, CellMap& cells, const Candidate
     if (!base.contact && !base.capped) return base.mine;
     const double value = base.mine - base.theirs;
     if (v.diagonal) return value;
-    const int rival = NearestOpponent(v, cells, ReplyRange);
+    const int rival = NearestOpponent(v, cells, cap == FullRace ? FullReplyRange : ReplyRange);
     if (rival == 0) return value;
     // A close opponent answers the move: of its next cells (its reversal aside), the one that
     // leaves this rider the least counts. Both entering the same cell is a head-on crash.
@@ -377,6 +383,9 @@ RiderWish RiderBrain::Decide(const RiderView& v, CellMap& cells) {
     }
 
     const bool full = cells.Cols() * cells.Rows() <= FullRace;
+    int opponents = 0;
+    for (int i = 1; i <= v.numPlayers; ++i) opponents += i != me && !v.out[i] && !IsMate(v, i);
+    const bool crowd = !full && opponents > 1;
     // Being caught out counts first: a safe move beats any unsafe one, and among unsafe ones
     // the one that rides longest. The searches below only order moves of one such rank, so
     // they are spared for moves that cannot win, and when one move is left there is nothing
@@ -397,9 +406,13 @@ RiderWish RiderBrain::Decide(const RiderView& v, CellMap& cells) {
             if (v.teamOn) o.score += 5 * MatesRoom(v, cells, o);
             break;
         case RiderLevel::Hard:
-            // Territory wins rounds, but only with room to use it: both count.
-            o.score += 3 * Territory(v, cells, o, full ? FullRace : HardTerritory) +
-                       10 * Space(v, cells, o, full ? FullRaceRoom : HardRoom) + o.path.ticks;
+            if (crowd) {
+                o.score += 10 * Space(v, cells, o, CrowdRoom) + o.path.ticks;
+            } else {
+                // Territory wins rounds, but only with room to use it: both count.
+                o.score += 3 * Territory(v, cells, o, full ? FullRace : HardTerritory) +
+                           10 * Space(v, cells, o, full ? FullRaceRoom : HardRoom) + o.path.ticks;
+            }
             if (v.teamOn) o.score += 5 * MatesRoom(v, cells, o);
             break;
         }

@@ -48,7 +48,8 @@ struct RiderWish {
 //          burns turbo to escape an opponent that comes close.
 //   Hard   weighs, besides its room, the cells it reaches before any opponent (territory),
 //          as left after the best answer of the nearest opponent when one is close, and
-//          counts only its room once it is sealed off from every opponent.
+//          counts only its room once it is sealed off from every opponent. Among several
+//          opponents on an arena too large for a full race, it counts its room alone.
 class RiderBrain {
 public:
     RiderBrain(RiderLevel level, std::uint32_t seed) : level_(level), random_(seed) {}

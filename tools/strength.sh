@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The computer riders' strength tournament (long; not part of the test command): every pair
-# of levels, ROUNDS rounds each on the default arena and a third as many on 1500 x 1500, with
-# alternating start places, and eight-rider free-for-alls.
+# of levels, ROUNDS rounds each on the default arena and on 1500 x 1500, with alternating
+# start places, and ROUNDS eight-rider free-for-alls on each arena.
 #   tools/strength.sh [ROUNDS]     (default 300)
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
