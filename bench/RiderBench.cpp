@@ -101,7 +101,7 @@ void Duel(RiderLevel a, RiderLevel b, int w, int h, int rounds) {
     std::fflush(stdout);
 }
 
-void FreeForAll(int w, int h, int rounds) {
+void PlayFreeForAll(int w, int h, int rounds) {
     // Two Hard, three Normal and three Easy riders, their places turning every round.
     const std::vector<RiderLevel> mix = {RiderLevel::Hard,   RiderLevel::Hard,   RiderLevel::Normal, RiderLevel::Normal,
                                          RiderLevel::Normal, RiderLevel::Easy,   RiderLevel::Easy,   RiderLevel::Easy};
@@ -184,14 +184,16 @@ void Tournament(int rounds) {
         Duel(RiderLevel::Hard, RiderLevel::Easy, w, h, rounds);
         Duel(RiderLevel::Normal, RiderLevel::Easy, w, h, rounds);
         Duel(RiderLevel::Hard, RiderLevel::Normal, w, h, rounds);
-        FreeForAll(w, h, rounds);
+        PlayFreeForAll(w, h, rounds);
     }
 }
 
 void Strongest(int rounds, int w, int h) {
     Duel(RiderLevel::Hard, RiderLevel::Normal, w, h, rounds);
-    FreeForAll(w, h, std::max(10, rounds / 2));
+    PlayFreeForAll(w, h, std::max(10, rounds / 2));
 }
+
+void FreeForAll(int rounds, int w, int h) { PlayFreeForAll(w, h, rounds); }
 
 bool Pairing(const char* a, const char* b, int rounds, int w, int h) {
     const auto level = [](const QByteArray& name) -> std::optional<RiderLevel> {

@@ -9,6 +9,8 @@ void Tournament(int rounds);
 void Strongest(int rounds, int w, int h);
 // One pairing of two levels named "easy", "normal" or "hard"; false for an unknown name.
 bool Pairing(const char* a, const char* b, int rounds, int w, int h);
+// The eight-rider free-for-all alone: two Hard, three Normal and three Easy riders.
+void FreeForAll(int rounds, int w, int h);
 // Decision cost per rider per tick by level, eight riders on 1500 x 1500.
 void Cost();
 // A host with seven Hard riders on the event loop: tick timing, CPU and ticks per second.

@@ -405,6 +405,11 @@ int main(int argc, char* argv[]) {
                               argc > 4 ? std::atoi(argv[4]) : 295);
         return 0;
     }
+    if (argc > 1 && QByteArray(argv[1]) == "freeforall") { // freeforall ROUNDS [WIDTH HEIGHT]
+        riderbench::FreeForAll(argc > 2 ? std::atoi(argv[2]) : 100, argc > 3 ? std::atoi(argv[3]) : 360,
+                               argc > 4 ? std::atoi(argv[4]) : 295);
+        return 0;
+    }
     if (argc > 4 && QByteArray(argv[1]) == "pairing") { // pairing A B ROUNDS [WIDTH HEIGHT]
         const bool known = riderbench::Pairing(argv[2], argv[3], std::atoi(argv[4]), argc > 5 ? std::atoi(argv[5]) : 360,
                                                argc > 6 ? std::atoi(argv[6]) : 295);

@@ -19,9 +19,12 @@ constexpr int FullRaceRoom = 4000;
 constexpr int HardTerritory = 1500;
 constexpr int HardRoom = 1000;
 // Among several opponents on a large arena a capped race mostly says who is near, and the
-// fights it starts help the riders who stay out of them: there Hard counts its room alone,
-// as far as Normal looks, until one opponent is left.
-constexpr int CrowdRoom = 1500;
+// fights it starts help the riders who stay out of them: there Hard counts its room as far as
+// Normal looks, and keeps its distance from the others' heads, up to KeepAway cells. Once
+// one opponent is left it fights, in a match that began with more riders only within
+// FinalContact cells: the trails of the fallen make a race from further away misleading.
+constexpr int KeepAway = 20;
+constexpr int FinalContact = 20;
 constexpr int MateRoom = 500;
 // Within this many cells of an opponent every lane crossing is weighed, and turbo helps escape.
 constexpr int NearRange = 12;
@@ -180,29 +183,34 @@ bool IsMate(const RiderView& v, int i) {
     if (!v.teamOn || n < 4 || n % 2 != 0) return false;
     return (i <= n / 2) == (v.me <= n / 2);
 }
+bool IsOpponent(const RiderView& v, int i) { return i != v.me && !v.out[i] && !IsMate(v, i); }
 
 // Whether a riding opponent's head is within this many pixels along both axes.
 bool OpponentNear(const RiderView& v, int pixels) {
     for (int i = 1; i <= v.numPlayers; ++i) {
-        if (i == v.me || v.out[i] || IsMate(v, i)) continue;
+        if (!IsOpponent(v, i)) continue;
         if (std::abs(v.heads[i].x - v.heads[v.me].x) <= pixels && std::abs(v.heads[i].y - v.heads[v.me].y) <= pixels)
             return true;
     }
     return false;
 }
-// The nearest riding opponent within range cells along both axes, 0 for none.
-int NearestOpponent(const RiderView& v, const CellMap& cells, int range) {
-    const int mx = cells.CellX(v.heads[v.me].x), my = cells.CellY(v.heads[v.me].y);
+// The nearest riding opponent to cell (cx, cy) closer than range cells along both axes, 0 for
+// none; distance gets its distance, range when there is none.
+int NearestOpponent(const RiderView& v, const CellMap& cells, int cx, int cy, int range, int* distance = nullptr) {
     int nearest = 0;
     for (int i = 1; i <= v.numPlayers; ++i) {
-        if (i == v.me || v.out[i] || IsMate(v, i)) continue;
-        const int d = std::max(std::abs(cells.CellX(v.heads[i].x) - mx), std::abs(cells.CellY(v.heads[i].y) - my));
+        if (!IsOpponent(v, i)) continue;
+        const int d = std::max(std::abs(cells.CellX(v.heads[i].x) - cx), std::abs(cells.CellY(v.heads[i].y) - cy));
         if (d < range) {
             range = d;
             nearest = i;
         }
     }
+    if (distance) *distance = range;
     return nearest;
+}
+int NearestOpponent(const RiderView& v, const CellMap& cells, int range) {
+    return NearestOpponent(v, cells, cells.CellX(v.heads[v.me].x), cells.CellY(v.heads[v.me].y), range);
 }
 } // namespace
 
@@ -273,13 +281,18 @@ double RiderBrain::MatesRoom(const RiderView& v, CellMap& cells, const Candidate
     return room;
 }
 
-double RiderBrain::Territory(const RiderView& v, CellMap& cells, const Candidate& c, int cap) const {
+double RiderBrain::Room(const RiderView& v, CellMap& cells, const Candidate& c) const {
+    return 10 * Space(v, cells, c, NormalRoom) + c.path.ticks;
+}
+
+double RiderBrain::Territory(const RiderView& v, CellMap& cells, const Candidate& c, bool full) const {
+    const int cap = full ? FullRace : HardTerritory;
     const Lanes lanes(cells, v);
     const std::vector<int> fence = {cells.IndexOrNone(cells.CellX(c.path.turnX), cells.CellY(c.path.turnY))};
     const int mine = cells.Blocked(c.cellX, c.cellY) ? -1 : cells.Index(c.cellX, c.cellY);
     std::vector<Seed> seeds;
     for (int i = 1; i <= v.numPlayers; ++i) {
-        if (i == v.me || v.out[i] || IsMate(v, i)) continue;
+        if (!IsOpponent(v, i)) continue;
         const int hx = cells.CellX(v.heads[i].x), hy = cells.CellY(v.heads[i].y);
         if (cells.Inside(hx, hy)) seeds.push_back({cells.Index(hx, hy), 2, 0});
     }
@@ -292,7 +305,7 @@ double RiderBrain::Territory(const RiderView& v, CellMap& cells, const Candidate
     if (!base.contact && !base.capped) return base.mine;
     const double value = base.mine - base.theirs;
     if (v.diagonal) return value;
-    const int rival = NearestOpponent(v, cells, cap == FullRace ? FullReplyRange : ReplyRange);
+    const int rival = NearestOpponent(v, cells, full ? FullReplyRange : ReplyRange);
     if (rival == 0) return value;
     // A close opponent answers the move: of its next cells (its reversal aside), the one that
     // leaves this rider the least counts. Both entering the same cell is a head-on crash.
@@ -384,8 +397,8 @@ RiderWish RiderBrain::Decide(const RiderView& v, CellMap& cells) {
 
     const bool full = cells.Cols() * cells.Rows() <= FullRace;
     int opponents = 0;
-    for (int i = 1; i <= v.numPlayers; ++i) opponents += i != me && !v.out[i] && !IsMate(v, i);
-    const bool crowd = !full && opponents > 1;
+    for (int i = 1; i <= v.numPlayers; ++i) opponents += IsOpponent(v, i);
+    const bool crowd = !full && (opponents > 1 || (v.numPlayers > 2 && NearestOpponent(v, cells, FinalContact) == 0));
     // Being caught out counts first: a safe move beats any unsafe one, and among unsafe ones
     // the one that rides longest. The searches below only order moves of one such rank, so
     // they are spared for moves that cannot win, and when one move is left there is nothing
@@ -402,15 +415,17 @@ RiderWish RiderBrain::Decide(const RiderView& v, CellMap& cells) {
         switch (level_) {
         case RiderLevel::Easy: o.score += o.path.ticks + unit(random_) * 0.1; break;
         case RiderLevel::Normal:
-            o.score += 10 * Space(v, cells, o, NormalRoom) + o.path.ticks;
+            o.score += Room(v, cells, o);
             if (v.teamOn) o.score += 5 * MatesRoom(v, cells, o);
             break;
         case RiderLevel::Hard:
             if (crowd) {
-                o.score += 10 * Space(v, cells, o, CrowdRoom) + o.path.ticks;
+                int distance = KeepAway;
+                NearestOpponent(v, cells, o.cellX, o.cellY, KeepAway, &distance);
+                o.score += 10 * distance + Room(v, cells, o);
             } else {
                 // Territory wins rounds, but only with room to use it: both count.
-                o.score += 3 * Territory(v, cells, o, full ? FullRace : HardTerritory) +
+                o.score += 3 * Territory(v, cells, o, full) +
                            10 * Space(v, cells, o, full ? FullRaceRoom : HardRoom) + o.path.ticks;
             }
             if (v.teamOn) o.score += 5 * MatesRoom(v, cells, o);

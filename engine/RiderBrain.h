@@ -49,7 +49,8 @@ struct RiderWish {
 //   Hard   weighs, besides its room, the cells it reaches before any opponent (territory),
 //          as left after the best answer of the nearest opponent when one is close, and
 //          counts only its room once it is sealed off from every opponent. Among several
-//          opponents on an arena too large for a full race, it counts its room alone.
+//          opponents on an arena too large for a full race, it counts its room and keeps
+//          away from their heads.
 class RiderBrain {
 public:
     RiderBrain(RiderLevel level, std::uint32_t seed) : level_(level), random_(seed) {}
@@ -80,7 +81,11 @@ private:
         double score = 0;
     };
     double Space(const RiderView& v, CellMap& cells, const Candidate& c, int cap) const;
-    double Territory(const RiderView& v, CellMap& cells, const Candidate& c, int cap) const;
+    // Normal's measure of a move: its room, then how long it rides.
+    double Room(const RiderView& v, CellMap& cells, const Candidate& c) const;
+    // Cells reached before any opponent, less theirs; full: the arena is small enough for an
+    // exact race.
+    double Territory(const RiderView& v, CellMap& cells, const Candidate& c, bool full) const;
     double MatesRoom(const RiderView& v, CellMap& cells, const Candidate& c) const;
     int Turbo(const RiderView& v, const CellMap& cells, int straightRun) const;
 
