@@ -366,8 +366,16 @@ RiderWish RiderBrain::Decide(const RiderView& v, CellMap& cells) {
     std::uniform_real_distribution<double> unit(0, 1);
     const bool randomTurn = easy && atLane && unit(random_) < RandomTurnChance;
     if (!danger && !randomTurn && (easy || !atLane)) return keep;
+
+    const bool full = cells.Cols() * cells.Rows() <= FullRace;
+    int opponents = 0;
+    for (int i = 1; i <= v.numPlayers; ++i) opponents += IsOpponent(v, i);
+    const bool crowd = !full && (opponents > 1 || (v.numPlayers > 2 && NearestOpponent(v, cells, FinalContact) == 0));
     // In open play every other lane is often enough; near an opponent, every lane counts.
-    if (!danger && !easy && ++lanes_ % 2 == 0 && !OpponentNear(v, NearRange * g)) return keep;
+    // Hard weighs every lane, except in a race on an arena too large for a full one: there a
+    // capped race asked at every lane turns it after what lies near, and it loses more duels.
+    const bool everyLane = level_ == RiderLevel::Hard && (full || crowd);
+    if (!danger && !easy && !everyLane && ++lanes_ % 2 == 0 && !OpponentNear(v, NearRange * g)) return keep;
 
     const Lanes lanes(cells, v);
     const int horizon = easy ? g + 2 : 4 * g + 4;
@@ -395,10 +403,6 @@ RiderWish RiderBrain::Decide(const RiderView& v, CellMap& cells) {
             return {turns[static_cast<std::size_t>(random_() % turns.size())], 0};
     }
 
-    const bool full = cells.Cols() * cells.Rows() <= FullRace;
-    int opponents = 0;
-    for (int i = 1; i <= v.numPlayers; ++i) opponents += IsOpponent(v, i);
-    const bool crowd = !full && (opponents > 1 || (v.numPlayers > 2 && NearestOpponent(v, cells, FinalContact) == 0));
     // Being caught out counts first: a safe move beats any unsafe one, and among unsafe ones
     // the one that rides longest. The searches below only order moves of one such rank, so
     // they are spared for moves that cannot win, and when one move is left there is nothing

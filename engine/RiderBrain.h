@@ -50,7 +50,8 @@ struct RiderWish {
 //          as left after the best answer of the nearest opponent when one is close, and
 //          counts only its room once it is sealed off from every opponent. Among several
 //          opponents on an arena too large for a full race, it counts its room and keeps
-//          away from their heads.
+//          away from their heads. It weighs its moves at every lane, not every other one,
+//          but in a race on such an arena.
 class RiderBrain {
 public:
     RiderBrain(RiderLevel level, std::uint32_t seed) : level_(level), random_(seed) {}
