@@ -12,7 +12,11 @@ void CellMap::Build(const Canvas& arena, Colour back, int thickness) {
     cols_ = CellX(w - 1) + 1;
     rows_ = CellY(h - 1) + 1;
     const auto cells = static_cast<std::size_t>(cols_) * static_cast<std::size_t>(rows_);
-    blocked_.assign(cells, 0);
+    cells_.assign(cells, 0);
+    bounds_ = {CellX(t + 7), CellX(w - 10 - t), CellY(t + 7), CellY(h - 10 - t)};
+    for (int cy = std::max(1, bounds_.y0 + 1); cy < std::min(rows_ - 1, bounds_.y1); ++cy)
+        for (int cx = std::max(1, bounds_.x0 + 1); cx < std::min(cols_ - 1, bounds_.x1); ++cx)
+            cells_[static_cast<std::size_t>(Index(cx, cy))] = Inner;
     if (stamps_.size() != cells) {
         stamps_.assign(cells, 0);
         owners_.assign(cells, 0);
@@ -25,23 +29,24 @@ void CellMap::Build(const Canvas& arena, Colour back, int thickness) {
     const bool lastRowOut = (rows_ - 1) * pitch_ + reach_ > h - 1;
     const bool lastColOut = (cols_ - 1) * pitch_ + reach_ > w - 1;
     for (int cx = 0; cx < cols_; ++cx) {
-        blocked_[Index(cx, 0)] = 1;
-        if (lastRowOut) blocked_[Index(cx, rows_ - 1)] = 1;
+        cells_[Index(cx, 0)] |= Wall;
+        if (lastRowOut) cells_[Index(cx, rows_ - 1)] |= Wall;
     }
     for (int cy = 0; cy < rows_; ++cy) {
-        blocked_[Index(0, cy)] = 1;
-        if (lastColOut) blocked_[Index(cols_ - 1, cy)] = 1;
+        cells_[Index(0, cy)] |= Wall;
+        if (lastColOut) cells_[Index(cols_ - 1, cy)] |= Wall;
     }
     const QImage& image = arena.Image();
     const QRgb bg = Canvas::ToRgb(back);
     for (int y = 0; y < h; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        std::uint8_t* row = &blocked_[static_cast<std::size_t>(Index(0, CellY(y)))];
+        std::uint8_t* row = &cells_[static_cast<std::size_t>(Index(0, CellY(y)))];
         // Cell cx holds the pixels from cx * pitch - reach on; a cell found blocked is not
         // looked at again in the rows that follow.
         for (int cx = 0, x = 0; cx < cols_ && x < w; ++cx) {
             const int end = std::min(w, (cx + 1) * pitch_ - reach_);
-            if (!row[cx] && std::any_of(line + x, line + end, [bg](QRgb p) { return p != bg; })) row[cx] = 1;
+            if (!(row[cx] & Wall) && std::any_of(line + x, line + end, [bg](QRgb p) { return p != bg; }))
+                row[cx] |= Wall;
             x = end;
         }
     }
@@ -50,7 +55,7 @@ void CellMap::Build(const Canvas& arena, Colour back, int thickness) {
 void CellMap::MarkDisc(int x, int y) {
     for (int cy = CellY(y - reach_); cy <= CellY(y + reach_); ++cy)
         for (int cx = CellX(x - reach_); cx <= CellX(x + reach_); ++cx)
-            if (Inside(cx, cy)) blocked_[Index(cx, cy)] = 1;
+            if (Inside(cx, cy)) cells_[Index(cx, cy)] |= Wall;
 }
 
 std::uint32_t CellMap::NewStamp() {

@@ -26,10 +26,22 @@ public:
     int CellX(int x) const { return FloorDiv(x + reach_, pitch_); }
     int CellY(int y) const { return FloorDiv(y + reach_, pitch_); }
     bool Inside(int cx, int cy) const { return cx >= 0 && cy >= 0 && cx < cols_ && cy < rows_; }
-    bool Blocked(int cx, int cy) const { return !Inside(cx, cy) || blocked_[Index(cx, cy)] != 0; }
+    bool Blocked(int cx, int cy) const { return !Inside(cx, cy) || (cells_[Index(cx, cy)] & Wall) != 0; }
     int Index(int cx, int cy) const { return cy * cols_ + cx; }
     // For an index known to lie inside the map.
-    bool BlockedAt(int index) const { return blocked_[static_cast<std::size_t>(index)] != 0; }
+    bool BlockedAt(int index) const { return (cells_[static_cast<std::size_t>(index)] & Wall) != 0; }
+
+    // The outermost lanes a rider's head can reach, in cells; with wrap-around the last
+    // on one side leads to the first on the other.
+    struct LaneBounds {
+        int x0 = 0, x1 = 0, y0 = 0, y1 = 0;
+        bool operator==(const LaneBounds&) const = default;
+    };
+    const LaneBounds& Bounds() const { return bounds_; }
+    // For an index known to lie inside the map: whether the cell lies strictly between the
+    // outermost lanes, so that its four neighbours are in the map and none of them wraps.
+    // The searches step through millions of cells a second; this spares them a division.
+    bool InnerAt(int index) const { return (cells_[static_cast<std::size_t>(index)] & Inner) != 0; }
     // The index of a cell, or -1 for one outside the arena (a head received from anywhere).
     int IndexOrNone(int cx, int cy) const { return Inside(cx, cy) ? Index(cx, cy) : -1; }
 
@@ -48,7 +60,10 @@ private:
     int reach_ = 1;
     int cols_ = 0;
     int rows_ = 0;
-    std::vector<std::uint8_t> blocked_;
+    static constexpr std::uint8_t Wall = 1;
+    static constexpr std::uint8_t Inner = 2;
+    LaneBounds bounds_;
+    std::vector<std::uint8_t> cells_; // Wall and Inner bits
     std::vector<std::uint32_t> stamps_;
     std::vector<std::uint8_t> owners_;
     std::vector<std::uint16_t> times_;

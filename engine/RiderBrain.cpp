@@ -44,6 +44,7 @@ struct Lanes {
     const CellMap& map;
     bool warp = false;
     int x0 = 0, x1 = 0, y0 = 0, y1 = 0;
+    bool marked = false; // the map was built for these lanes and marks the cells between them
 
     Lanes(const CellMap& m, const RiderView& v) : map(m), warp(v.warp) {
         const int t = v.thickness;
@@ -51,6 +52,7 @@ struct Lanes {
         x1 = m.CellX(v.arena->Width() - 10 - t);
         y0 = m.CellY(t + 7);
         y1 = m.CellY(v.arena->Height() - 10 - t);
+        marked = m.Bounds() == CellMap::LaneBounds{x0, x1, y0, y1};
     }
     void Wrap(int& cx, int& cy) const {
         if (!warp) return;
@@ -62,14 +64,18 @@ struct Lanes {
     // The four neighbours' indices, -1 for those that are blocked.
     std::array<int, 4> Next(int index) const {
         const int cols = map.Cols();
-        const int cy0 = index / cols, cx0 = index - cy0 * cols;
         std::array<int, 4> out{};
-        if (cx0 > x0 && cx0 < x1 && cy0 > y0 && cy0 < y1) {
+        const auto inner = [&] {
+            const int cy = index / cols, cx = index - cy * cols;
+            return cx > x0 && cx < x1 && cy > y0 && cy < y1;
+        };
+        if (marked ? map.InnerAt(index) : inner()) {
             // Strictly between the outermost lanes: no wrap, and every neighbour is inside.
             const int n[4] = {index - cols, index + 1, index + cols, index - 1};
             for (std::size_t k = 0; k < 4; ++k) out[k] = map.BlockedAt(n[k]) ? -1 : n[k];
             return out;
         }
+        const int cy0 = index / cols, cx0 = index - cy0 * cols;
         for (std::size_t k = 0; k < 4; ++k) {
             int cx = cx0 + Neighbours[k][0], cy = cy0 + Neighbours[k][1];
             Wrap(cx, cy);
