@@ -71,6 +71,10 @@ void tst_RiderBrain::decisionsOnSmallBoards_data() {
                                   "##########"};
     const QStringList wrap = {"###############", "#.....###.....#", "#.....###.#####", "#.....###R...##",
                               "#.....###.#####", "#.....###.#####", "###############"};
+    // Up is safe but leads into a pocket; straight on, through the edge, lies the larger room.
+    const QStringList wrapRoom = {"###############", "#.....###.....#", "#.....###.#####", "#.....###.#####",
+                                  "#.....###.#####", "#.....###.#####", "#.....###.#####", "#.....###.#####",
+                                  "#.....###R...##", "#.....#########", "#.....#########", "###############"};
     const QStringList mate = {"#############", "#....##.....#", "#....##.....#", "#....##.....#",
                               "#.....R.....#", "#####.#######", "###...#######", "###.M.#######",
                               "#############"};
@@ -94,6 +98,10 @@ void tst_RiderBrain::decisionsOnSmallBoards_data() {
             << level << wrap << 2 << 0 << "sw" << QList<int>{2};
         QTest::addRow("%s: without wrap-around the same corridor is a dead end", name)
             << level << wrap << 2 << 0 << "s" << QList<int>{1, 3};
+        QTest::addRow("%s: wrap-around: counts the room beyond the edge", name)
+            << level << wrapRoom << 2 << 0 << "sw" << QList<int>{2};
+        QTest::addRow("%s: without wrap-around it takes the pocket", name)
+            << level << wrapRoom << 2 << 0 << "s" << QList<int>{1};
     }
     QTest::addRow("Normal: team play: leaves the mate's way out open")
         << 1 << mate << 1 << 0 << "st" << QList<int>{2};
