@@ -101,7 +101,9 @@ void Duel(RiderLevel a, RiderLevel b, int w, int h, int rounds) {
     std::fflush(stdout);
 }
 
-void PlayFreeForAll(int w, int h, int rounds) {
+} // namespace
+
+void FreeForAll(int rounds, int w, int h) {
     // Two Hard, three Normal and three Easy riders, their places turning every round.
     const std::vector<RiderLevel> mix = {RiderLevel::Hard,   RiderLevel::Hard,   RiderLevel::Normal, RiderLevel::Normal,
                                          RiderLevel::Normal, RiderLevel::Easy,   RiderLevel::Easy,   RiderLevel::Easy};
@@ -123,7 +125,7 @@ void PlayFreeForAll(int w, int h, int rounds) {
     std::fflush(stdout);
 }
 
-
+namespace {
 struct Timing {
     std::vector<qint64> stamps;
     double deciding = 0; // share of the run spent in the riders' decisions
@@ -184,16 +186,14 @@ void Tournament(int rounds) {
         Duel(RiderLevel::Hard, RiderLevel::Easy, w, h, rounds);
         Duel(RiderLevel::Normal, RiderLevel::Easy, w, h, rounds);
         Duel(RiderLevel::Hard, RiderLevel::Normal, w, h, rounds);
-        PlayFreeForAll(w, h, rounds);
+        FreeForAll(rounds, w, h);
     }
 }
 
 void Strongest(int rounds, int w, int h) {
     Duel(RiderLevel::Hard, RiderLevel::Normal, w, h, rounds);
-    PlayFreeForAll(w, h, std::max(10, rounds / 2));
+    FreeForAll(std::max(10, rounds / 2), w, h);
 }
-
-void FreeForAll(int rounds, int w, int h) { PlayFreeForAll(w, h, rounds); }
 
 bool Pairing(const char* a, const char* b, int rounds, int w, int h) {
     const auto level = [](const QByteArray& name) -> std::optional<RiderLevel> {

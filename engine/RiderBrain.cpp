@@ -200,23 +200,24 @@ bool OpponentNear(const RiderView& v, int pixels) {
     }
     return false;
 }
-// The nearest riding opponent to cell (cx, cy) closer than range cells along both axes, 0 for
-// none; distance gets its distance, range when there is none.
-int NearestOpponent(const RiderView& v, const CellMap& cells, int cx, int cy, int range, int* distance = nullptr) {
-    int nearest = 0;
+// The nearest riding opponent to cell (cx, cy) closer than range cells along both axes:
+// player 0 for none, and then the distance is range.
+struct Nearest {
+    int player = 0;
+    int distance = 0;
+};
+Nearest NearestOpponent(const RiderView& v, const CellMap& cells, int cx, int cy, int range) {
+    Nearest n{0, range};
     for (int i = 1; i <= v.numPlayers; ++i) {
         if (!IsOpponent(v, i)) continue;
         const int d = std::max(std::abs(cells.CellX(v.heads[i].x) - cx), std::abs(cells.CellY(v.heads[i].y) - cy));
-        if (d < range) {
-            range = d;
-            nearest = i;
-        }
+        if (d < n.distance) n = {i, d};
     }
-    if (distance) *distance = range;
-    return nearest;
+    return n;
 }
+// The same from the rider's own head.
 int NearestOpponent(const RiderView& v, const CellMap& cells, int range) {
-    return NearestOpponent(v, cells, cells.CellX(v.heads[v.me].x), cells.CellY(v.heads[v.me].y), range);
+    return NearestOpponent(v, cells, cells.CellX(v.heads[v.me].x), cells.CellY(v.heads[v.me].y), range).player;
 }
 } // namespace
 
@@ -430,8 +431,7 @@ RiderWish RiderBrain::Decide(const RiderView& v, CellMap& cells) {
             break;
         case RiderLevel::Hard:
             if (crowd) {
-                int distance = KeepAway;
-                NearestOpponent(v, cells, o.cellX, o.cellY, KeepAway, &distance);
+                const int distance = NearestOpponent(v, cells, o.cellX, o.cellY, KeepAway).distance;
                 o.score += 10 * distance + Room(v, cells, o);
             } else {
                 // Territory wins rounds, but only with room to use it: both count.

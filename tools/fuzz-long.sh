@@ -23,6 +23,11 @@ mkdir -p "$corpus"
 cp "$top"/fuzz/corpus/* "$corpus/"
 log="$(mktemp)"
 trap 'rm -f "$log" "$log".*' EXIT
+failed() { # failed LABEL STATUS LOG...
+    tail -n 60 "${@:3}" >&2
+    echo "lumivex: $1 failed (exit $2)" >&2
+    exit "$2"
+}
 run() { # run LABEL BINARY SECONDS
     local status=0
     "$2" -max_total_time="$3" -print_final_stats=1 -detect_leaks=0 -dict="$top/fuzz/lumivex.dict" \
@@ -30,11 +35,7 @@ run() { # run LABEL BINARY SECONDS
     grep -E '^(stat::number_of_executed_units|stat::average_exec_per_sec|stat::peak_rss_mb|fuzz_match:|==[0-9]+==|SUMMARY)' \
         "$log" | sed "s/^/$1: /" || true
     grep -E '^#[0-9]+[[:space:]]+DONE' "$log" | sed "s/^/$1: /" || true
-    if [ "$status" -ne 0 ]; then
-        tail -n 60 "$log" >&2
-        echo "lumivex: $1 failed (exit $status)" >&2
-        exit "$status"
-    fi
+    if [ "$status" -ne 0 ]; then failed "$1" "$status" "$log"; fi
 }
 run "fuzz_match, sanitizers" "$top/build-fuzz/fuzz/fuzz_match" "$seconds"
 run "fuzz_wire, sanitizers" "$top/build-fuzz/fuzz/fuzz_wire" 60
@@ -49,11 +50,7 @@ for i in $(seq "$workers"); do
 done
 status=0
 for i in $(seq "$workers"); do wait -n || status=$?; done
-if [ "$status" -ne 0 ]; then
-    cat "$log".* >&2
-    echo "lumivex: fuzz_wire, coverage alone failed (exit $status)" >&2
-    exit "$status"
-fi
+if [ "$status" -ne 0 ]; then failed "fuzz_wire, coverage alone" "$status" "$log".*; fi
 cat "$log".* | awk -v n="$workers" '/^stat::average_exec_per_sec/ { sum += $2; print "fuzz_wire, coverage alone: worker", ++k, $2, "inputs/s" }
     END { print "fuzz_wire, coverage alone:", n, "workers,", sum, "inputs/s in all" }'
 rm -f "$log".*
