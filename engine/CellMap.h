@@ -48,6 +48,7 @@ public:
     // Scratch for the riders' searches, shared by every rider of an instance: a stamp per
     // cell (a new stamp forgets every mark at once) and a queue.
     std::uint32_t NewStamp();
+    std::uint32_t Stamp() const { return stamp_; } // the latest, until the next NewStamp
     std::vector<std::uint32_t>& Stamps() { return stamps_; }
     std::vector<std::uint8_t>& Owners() { return owners_; }
     std::vector<std::uint16_t>& Times() { return times_; }

@@ -24,6 +24,10 @@ constexpr int HardRoom = 1000;
 // one opponent is left it fights, in a match that began with more riders only within
 // FinalContact cells: the trails of the fallen make a race from further away misleading.
 constexpr int KeepAway = 20;
+// Hard's room in a crowd is counted exactly up to this cap. A flood stops once it holds its
+// cap and so may report up to three cells more; among moves that all reach the cap, that
+// excess decides, and measured, it costs a rider most of its wins in a large crowd.
+constexpr int CrowdRoomCap = NormalRoom;
 constexpr int FinalContact = 20;
 constexpr int MateRoom = 500;
 // Within this many cells of an opponent every lane crossing is weighed, and turbo helps escape.
@@ -270,6 +274,20 @@ double RiderBrain::Space(const RiderView& v, CellMap& cells, const Candidate& c,
     return Flood(cells, lanes, start, fence, cap, false);
 }
 
+int RiderBrain::CrowdRoom(const RiderView& v, CellMap& cells, const Candidate& c, RoomMemo& memo) const {
+    const Lanes lanes(cells, v);
+    const int wall = cells.IndexOrNone(cells.CellX(c.path.turnX), cells.CellY(c.path.turnY));
+    const int start = cells.Blocked(c.cellX, c.cellY) ? -1 : cells.Index(c.cellX, c.cellY);
+    // A move whose first cell the last flood reached, behind the same fence, opens into the
+    // same region, and an exact count of a region is the same from any of its cells.
+    if (start >= 0 && start != wall && memo.stamp == cells.Stamp() && memo.fence == wall &&
+        cells.Stamps()[static_cast<std::size_t>(start)] == memo.stamp)
+        return memo.room;
+    const int room = std::min(Flood(cells, lanes, start, {wall}, CrowdRoomCap, false), CrowdRoomCap);
+    if (start >= 0) memo = {cells.Stamp(), wall, room};
+    return room;
+}
+
 double RiderBrain::MatesRoom(const RiderView& v, CellMap& cells, const Candidate& c) const {
     const Lanes lanes(cells, v);
     const auto m = direction::MotionOf(c.direction);
@@ -419,6 +437,7 @@ RiderWish RiderBrain::Decide(const RiderView& v, CellMap& cells) {
     for (const Candidate& o : options) top = std::max(top, rank(o));
     const auto contenders = std::count_if(options.begin(), options.end(),
                                           [&](const Candidate& o) { return rank(o) == top; });
+    RoomMemo memo;
     for (Candidate& o : options) {
         o.score = rank(o);
         o.score += o.direction == d ? 0.5 : 0;
@@ -432,7 +451,7 @@ RiderWish RiderBrain::Decide(const RiderView& v, CellMap& cells) {
         case RiderLevel::Hard:
             if (crowd) {
                 const int distance = NearestOpponent(v, cells, o.cellX, o.cellY, KeepAway).distance;
-                o.score += 10 * distance + Room(v, cells, o);
+                o.score += 10 * distance + 10 * CrowdRoom(v, cells, o, memo) + o.path.ticks;
             } else {
                 // Territory wins rounds, but only with room to use it: both count.
                 o.score += 3 * Territory(v, cells, o, full) +

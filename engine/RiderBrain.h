@@ -87,6 +87,14 @@ private:
     // Cells reached before any opponent, less theirs; full: the arena is small enough for an
     // exact race.
     double Territory(const RiderView& v, CellMap& cells, const Candidate& c, bool full) const;
+    // The last crowd room counted in one decision, for the moves after it.
+    struct RoomMemo {
+        std::uint32_t stamp = 0; // the map's stamp of that flood; any later search moves it on
+        int fence = -1;
+        int room = 0;
+    };
+    // Hard's room in a crowd: the cells reachable after the move, counted exactly up to a cap.
+    int CrowdRoom(const RiderView& v, CellMap& cells, const Candidate& c, RoomMemo& memo) const;
     double MatesRoom(const RiderView& v, CellMap& cells, const Candidate& c) const;
     int Turbo(const RiderView& v, const CellMap& cells, int straightRun) const;
 

@@ -78,6 +78,16 @@ void tst_RiderBrain::decisionsOnSmallBoards_data() {
     const QStringList mate = {"#############", "#....##.....#", "#....##.....#", "#....##.....#",
                               "#.....R.....#", "#####.#######", "###...#######", "###.M.#######",
                               "#############"};
+    // A T whose corridors are both long enough to be safe: one ends in a pocket, the other
+    // opens into a larger region. Mirrored, the pocket side is the one weighed first.
+    QStringList tee = {QString(26, QLatin1Char('#'))};
+    for (int r = 1; r <= 10; ++r) tee << QStringLiteral("###############..........#");
+    tee << QStringLiteral("###.........R............#") << QString(26, QLatin1Char('#'));
+    QStringList teeMirrored;
+    for (QString row : tee) {
+        std::reverse(row.begin(), row.end());
+        teeMirrored << row;
+    }
     const QList<int> anyButReverse = {1, 2, 3};
 
     for (int level = 0; level <= 2; ++level) {
@@ -103,6 +113,11 @@ void tst_RiderBrain::decisionsOnSmallBoards_data() {
         QTest::addRow("%s: without wrap-around it takes the pocket", name)
             << level << wrapRoom << 2 << 0 << "s" << QList<int>{1};
     }
+    // c: the board lies in the corner of an arena too large for a full race, with two
+    // opponents riding far away: a crowd.
+    QTest::addRow("Hard: in a crowd, the larger region") << 2 << tee << 1 << 0 << "sc" << QList<int>{2};
+    QTest::addRow("Hard: in a crowd, the larger region, weighed second") << 2 << teeMirrored << 1 << 0 << "sc"
+                                                                         << QList<int>{4};
     QTest::addRow("Normal: team play: leaves the mate's way out open")
         << 1 << mate << 1 << 0 << "st" << QList<int>{2};
     QTest::addRow("Normal: without team play the same rider takes the larger room")
@@ -117,6 +132,11 @@ void tst_RiderBrain::decisionsOnSmallBoards() {
     QFETCH(QString, flags);
     QFETCH(QList<int>, allowed);
 
+    const bool crowd = flags.contains(QLatin1Char('c'));
+    if (crowd) {
+        for (QString& row : art) row += QString(120 - row.size(), QLatin1Char('.'));
+        while (art.size() < 110) art << QString(120, QLatin1Char('.'));
+    }
     const Board b = Draw(art);
     RiderView v;
     v.arena = &b.arena;
@@ -134,6 +154,14 @@ void tst_RiderBrain::decisionsOnSmallBoards() {
         v.heads[2] = {b.mate.x(), b.mate.y()};
         v.directions[2] = 1;
         v.out[2] = false;
+    }
+    if (crowd) {
+        v.numPlayers = 3;
+        for (int i : {2, 3}) {
+            v.heads[i] = {(60 + 20 * i) * Pitch, 90 * Pitch};
+            v.directions[i] = 1;
+            v.out[i] = false;
+        }
     }
     CellMap cells;
     cells.Build(b.arena, Back, 0);
