@@ -24,11 +24,11 @@ constexpr int HardRoom = 1000;
 // one opponent is left it fights, in a match that began with more riders only within
 // FinalContact cells: the trails of the fallen make a race from further away misleading.
 constexpr int KeepAway = 20;
+constexpr int FinalContact = 20;
 // Hard's room in a crowd is counted exactly up to this cap. A flood stops once it holds its
 // cap and so may report up to three cells more; among moves that all reach the cap, that
 // excess decides, and measured, it costs a rider most of its wins in a large crowd.
 constexpr int CrowdRoomCap = NormalRoom;
-constexpr int FinalContact = 20;
 constexpr int MateRoom = 500;
 // Within this many cells of an opponent every lane crossing is weighed, and turbo helps escape.
 constexpr int NearRange = 12;
