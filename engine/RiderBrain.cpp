@@ -223,6 +223,12 @@ Nearest NearestOpponent(const RiderView& v, const CellMap& cells, int cx, int cy
 int NearestOpponent(const RiderView& v, const CellMap& cells, int range) {
     return NearestOpponent(v, cells, cells.CellX(v.heads[v.me].x), cells.CellY(v.heads[v.me].y), range).player;
 }
+// Several opponents ride, or one is left far away in a match that began with more riders.
+bool InCrowd(const RiderView& v, const CellMap& cells) {
+    int opponents = 0;
+    for (int i = 1; i <= v.numPlayers; ++i) opponents += IsOpponent(v, i);
+    return opponents > 1 || (v.numPlayers > 2 && NearestOpponent(v, cells, FinalContact) == 0);
+}
 } // namespace
 
 RiderBrain::Path RiderBrain::Simulate(const RiderView& v, int c, int step, int horizon) {
@@ -269,15 +275,12 @@ RiderBrain::Path RiderBrain::Simulate(const RiderView& v, int c, int step, int h
 
 double RiderBrain::Space(const RiderView& v, CellMap& cells, const Candidate& c, int cap) const {
     const Lanes lanes(cells, v);
-    const std::vector<int> fence = {cells.IndexOrNone(cells.CellX(c.path.turnX), cells.CellY(c.path.turnY))};
-    const int start = cells.Blocked(c.cellX, c.cellY) ? -1 : cells.Index(c.cellX, c.cellY);
-    return Flood(cells, lanes, start, fence, cap, false);
+    return Flood(cells, lanes, c.start, {c.wall}, cap, false);
 }
 
 int RiderBrain::CrowdRoom(const RiderView& v, CellMap& cells, const Candidate& c, RoomMemo& memo) const {
     const Lanes lanes(cells, v);
-    const int wall = cells.IndexOrNone(cells.CellX(c.path.turnX), cells.CellY(c.path.turnY));
-    const int start = cells.Blocked(c.cellX, c.cellY) ? -1 : cells.Index(c.cellX, c.cellY);
+    const int wall = c.wall, start = c.start;
     // A move whose first cell the last flood reached, behind the same fence, opens into the
     // same region, and an exact count of a region is the same from any of its cells.
     if (start >= 0 && start != wall && memo.stamp == cells.Stamp() && memo.fence == wall &&
@@ -293,8 +296,8 @@ double RiderBrain::MatesRoom(const RiderView& v, CellMap& cells, const Candidate
     const auto m = direction::MotionOf(c.direction);
     int ax = c.cellX + m.dx, ay = c.cellY + m.dy;
     lanes.Wrap(ax, ay);
-    std::vector<int> fence = {cells.IndexOrNone(cells.CellX(c.path.turnX), cells.CellY(c.path.turnY))};
-    if (!cells.Blocked(c.cellX, c.cellY)) fence.push_back(cells.Index(c.cellX, c.cellY));
+    std::vector<int> fence = {c.wall};
+    if (c.start >= 0) fence.push_back(c.start);
     if (!cells.Blocked(ax, ay)) fence.push_back(cells.Index(ax, ay));
     double room = 0;
     for (int i = 1; i <= v.numPlayers; ++i) {
@@ -313,8 +316,8 @@ double RiderBrain::Room(const RiderView& v, CellMap& cells, const Candidate& c) 
 double RiderBrain::Territory(const RiderView& v, CellMap& cells, const Candidate& c, bool full) const {
     const int cap = full ? FullRace : HardTerritory;
     const Lanes lanes(cells, v);
-    const std::vector<int> fence = {cells.IndexOrNone(cells.CellX(c.path.turnX), cells.CellY(c.path.turnY))};
-    const int mine = cells.Blocked(c.cellX, c.cellY) ? -1 : cells.Index(c.cellX, c.cellY);
+    const std::vector<int> fence = {c.wall};
+    const int mine = c.start;
     std::vector<Seed> seeds;
     for (int i = 1; i <= v.numPlayers; ++i) {
         if (!IsOpponent(v, i)) continue;
@@ -393,9 +396,7 @@ RiderWish RiderBrain::Decide(const RiderView& v, CellMap& cells) {
     if (!danger && !randomTurn && (easy || !atLane)) return keep;
 
     const bool full = cells.Cols() * cells.Rows() <= FullRace;
-    int opponents = 0;
-    for (int i = 1; i <= v.numPlayers; ++i) opponents += IsOpponent(v, i);
-    const bool crowd = !full && (opponents > 1 || (v.numPlayers > 2 && NearestOpponent(v, cells, FinalContact) == 0));
+    const bool crowd = level_ == RiderLevel::Hard && !full && InCrowd(v, cells); // only Hard tells
     // In open play every other lane is often enough; near an opponent, every lane counts.
     // Hard weighs every lane, except in a race on an arena too large for a full one: there a
     // capped race asked at every lane turns it after what lies near, and it loses more duels.
@@ -415,6 +416,8 @@ RiderWish RiderBrain::Decide(const RiderView& v, CellMap& cells) {
         o.cellX = cells.CellX(o.path.turnX + g * m.dx);
         o.cellY = cells.CellY(o.path.turnY + g * m.dy);
         lanes.Wrap(o.cellX, o.cellY);
+        o.wall = cells.IndexOrNone(cells.CellX(o.path.turnX), cells.CellY(o.path.turnY));
+        o.start = cells.Blocked(o.cellX, o.cellY) ? -1 : cells.Index(o.cellX, o.cellY);
         o.safe = o.path.ticks > std::max(o.path.turnTick, 0) + g;
         options.push_back(o);
     }

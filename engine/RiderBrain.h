@@ -78,6 +78,8 @@ private:
         Path path;
         int cellX = 0; // the cell the rider enters right after the turn
         int cellY = 0;
+        int wall = -1;  // the index of the cell it turns in, a wall behind it for the searches
+        int start = -1; // the index of the cell it enters, -1 when that is taken
         bool safe = false;
         double score = 0;
     };
