@@ -14,8 +14,6 @@ QRgb Canvas::ToRgb(Colour c) {
     return qRgb(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
 }
 
-Colour Canvas::FromRgb(QRgb rgb) { return qRed(rgb) | (qGreen(rgb) << 8) | (qBlue(rgb) << 16); }
-
 void Canvas::Resize(int width, int height) {
     width = std::clamp(width, 1, MaxSide);
     height = std::clamp(height, 1, MaxSide);
@@ -32,12 +30,14 @@ void Canvas::SetBackColor(Colour c) {
 
 void Canvas::Clear() {
     image_.fill(ToRgb(back_));
+    Writable();
     dirty_ = QRegion(image_.rect());
 }
 
 Canvas::Pixels Canvas::Writable() {
-    return {reinterpret_cast<QRgb*>(image_.bits()), image_.bytesPerLine() / qsizetype(sizeof(QRgb)),
-            image_.width(), image_.height()};
+    read_ = {reinterpret_cast<QRgb*>(image_.bits()), image_.bytesPerLine() / qsizetype(sizeof(QRgb)), image_.width(),
+             image_.height()};
+    return read_;
 }
 
 bool Canvas::Plot(const Pixels& px, int x, int y, QRgb rgb) {
@@ -108,11 +108,6 @@ void Canvas::Box(int x1, int y1, int x2, int y2, Colour outline) {
         changed |= Plot(px, x2, y, rim);
     }
     if (changed) dirty_ |= QRect(QPoint(x1, y1), QPoint(x2, y2)) & image_.rect();
-}
-
-Colour Canvas::Pixel(int x, int y) const {
-    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return -1;
-    return FromRgb(reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x]);
 }
 
 QRegion Canvas::TakeDirty() {

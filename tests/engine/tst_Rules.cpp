@@ -18,6 +18,7 @@ private slots:
     void boxIncludesBothCornersAndClipsToTheSurface();
     void transparentBoxDrawsOnlyItsOutline();
     void coloursReadBackExactly();
+    void readsFollowTheImageWhileItIsShown();
     void outcomeDecidesTheRound_data();
     void outcomeDecidesTheRound();
     void outcomeTableCreditsTheDocumentedBox();
@@ -116,6 +117,24 @@ void tst_Rules::coloursReadBackExactly() {
         c.SetBackColor(col);
         QCOMPARE(c.Pixel(1, 1), col);
     }
+}
+
+void tst_Rules::readsFollowTheImageWhileItIsShown() {
+    // The view holds copies of the image; a change then gives the canvas memory of its own,
+    // and the crash test must read that, not what the view holds.
+    Canvas c(8, 8, 0);
+    c.SetFillColor(0x0000FF);
+    QImage shown = c.Image();
+    c.Circle(3, 3, 1, 0x0000FF);
+    QCOMPARE(c.Pixel(3, 3), 0x0000FF);
+    shown = c.Image();
+    c.SetBackColor(0x00FF00);
+    QCOMPARE(c.Pixel(3, 3), 0x00FF00);
+    shown = c.Image();
+    c.Resize(20, 5);
+    QCOMPARE(c.Pixel(19, 4), 0x00FF00);
+    QCOMPARE(c.Pixel(7, 5), -1);
+    QCOMPARE(Canvas::FromRgb(shown.pixel(3, 3)), 0x00FF00);
 }
 
 void tst_Rules::outcomeDecidesTheRound_data() {
