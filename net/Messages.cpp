@@ -73,37 +73,38 @@ FieldList SplitFields(const QByteArray& datagram) {
     // Every datagram goes through here. Its fields share one string, delimiters kept, and the
     // list holds where each ends: a datagram of a few dozen fields costs one allocation.
     FieldList out;
-    out.ends_.resize(datagram.count(Delimiter) + 1);
-    qsizetype* ends = out.ends_.data();
-    // Numbers and most names are plain ASCII, which reads the same in every encoding.
-    const bool plain = IsAscii(datagram);
-    if (plain) out.text_ = QString::fromLatin1(datagram);
-    for (qsizetype start = 0;; ++ends) {
-        qsizetype end = datagram.indexOf(Delimiter, start);
-        if (end < 0) end = datagram.size();
-        if (!plain) {
-            const QByteArrayView raw(datagram.constData() + start, end - start);
-            if (IsAscii(raw)) {
-                out.text_ += QLatin1StringView(raw);
-            } else {
-                // Byte 1 never occurs inside a UTF-8 sequence, so each field decodes on its own.
-                QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-                QString text = utf8.decode(raw);
-                if (utf8.hasError()) text = QString::fromLatin1(raw);
-                out.text_ += text;
-            }
-        }
-        *ends = plain ? end : out.text_.size();
-        if (end == datagram.size()) return out;
-        if (!plain) out.text_ += QChar(Delimiter); // fields stand apart as in the datagram
-        start = end + 1;
+    const char* const data = datagram.constData();
+    const qsizetype size = datagram.size();
+    // One pass finds where each field ends and whether every byte is plain ASCII.
+    unsigned char any = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        any |= static_cast<unsigned char>(data[i]);
+        if (data[i] == Delimiter) out.ends_.push_back(i);
     }
-}
-
-QStringView FieldList::operator[](qsizetype i) const {
-    const qsizetype* ends = ends_.data();
-    const qsizetype begin = i == 0 ? 0 : ends[i - 1] + 1;
-    return QStringView(text_.constData() + begin, ends[i] - begin);
+    out.ends_.push_back(size);
+    // Numbers and most names are plain ASCII, which reads the same in every encoding.
+    if (any < 0x80) {
+        out.text_ = QString::fromLatin1(datagram);
+        return out;
+    }
+    // Field by field, and each end becomes a place in the text.
+    qsizetype start = 0;
+    for (qsizetype k = 0; k < out.ends_.size(); ++k) {
+        const QByteArrayView raw(data + start, out.ends_[k] - start);
+        start = out.ends_[k] + 1;
+        if (IsAscii(raw)) {
+            out.text_ += QLatin1StringView(raw);
+        } else {
+            // Byte 1 never occurs inside a UTF-8 sequence, so each field decodes on its own.
+            QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            QString text = utf8.decode(raw);
+            if (utf8.hasError()) text = QString::fromLatin1(raw);
+            out.text_ += text;
+        }
+        out.ends_[k] = out.text_.size();
+        if (k + 1 < out.ends_.size()) out.text_ += QChar(Delimiter); // fields stand apart as in the datagram
+    }
+    return out;
 }
 
 QStringList Split(const QByteArray& datagram) {

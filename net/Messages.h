@@ -71,7 +71,10 @@ QByteArray ResetMatch();
 class FieldList {
 public:
     qsizetype size() const { return ends_.size(); }
-    QStringView operator[](qsizetype i) const; // 0 <= i < size()
+    QStringView operator[](qsizetype i) const { // 0 <= i < size()
+        const qsizetype begin = i == 0 ? 0 : ends_[i - 1] + 1;
+        return QStringView(text_.constData() + begin, ends_[i] - begin);
+    }
 
 private:
     friend FieldList SplitFields(const QByteArray& datagram);
