@@ -40,13 +40,13 @@ run() { # run LABEL BINARY SECONDS
 run "fuzz_match, sanitizers" "$top/build-fuzz/fuzz/fuzz_match" "$seconds"
 run "fuzz_wire, sanitizers" "$top/build-fuzz/fuzz/fuzz_wire" 60
 # The parser's speed under the fuzzer. The game's longest datagram is 70 bytes, so inputs stop
-# at 128. Hit counts, the entropic schedule, comparison tracing and length control are off: on
-# a target this small their bookkeeping costs several times the parser itself. The run with
-# the sanitizers above keeps libFuzzer's full guidance.
+# at 128. Hit counts, the entropic schedule, comparison tracing, length control and the
+# shrinking of corpus inputs are off: on a target this small their bookkeeping costs several
+# times the parser itself. The run with the sanitizers above keeps libFuzzer's full guidance.
 workers="$(nproc)"
 for i in $(seq "$workers"); do
     "$top/build-fuzz-plain/fuzz/fuzz_wire" -max_total_time=60 -print_final_stats=1 -max_len=128 -entropic=0 \
-        -use_counters=0 -use_cmp=0 -len_control=0 -dict="$top/fuzz/lumivex.dict" "$corpus" >"$log.$i" 2>&1 &
+        -use_counters=0 -use_cmp=0 -len_control=0 -reduce_inputs=0 -dict="$top/fuzz/lumivex.dict" "$corpus" >"$log.$i" 2>&1 &
 done
 status=0
 for i in $(seq "$workers"); do wait -n || status=$?; done
