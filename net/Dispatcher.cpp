@@ -173,12 +173,17 @@ void Dispatcher::RoundOutcome(const Fields& f) {
     Board& board = in_.GetBoard();
     // A network may deliver a datagram twice. Between two real outcomes a whole countdown
     // runs; a repeat comes before its first step and would otherwise hand out a second point.
+    // After the match's last outcome no countdown runs, and none comes before a new match,
+    // unless a client that lost the new match's settings sets its round up from the host's.
     // An outcome that came before the round was seen riding (forged, or a round decided in
     // its first tick) must not hide the one that comes after the round's Positions.
     const int steps = in_.GetCountdown().Steps();
+    const int setups = in_.Setup().SetupsDone();
     const bool riding = RoundPositions() > 0;
-    if (steps == outcomeAtStep_ && in_.GetCountdown().IsRunning() && (outcomeAfterPositions_ || !riding)) return;
+    const bool waiting = in_.GetCountdown().IsRunning() || (s.MatchOver && setups == outcomeAtSetup_);
+    if (steps == outcomeAtStep_ && waiting && (outcomeAfterPositions_ || !riding)) return;
     outcomeAtStep_ = steps;
+    outcomeAtSetup_ = setups;
     outcomeAfterPositions_ = riding;
     emit in_.roundDecided();
     // The round is over here too, so the next countdown sets up a fresh round even where

@@ -66,6 +66,7 @@ private:
 
     Instance& in_;
     int outcomeAtStep_ = -1;             // countdown steps taken when the last outcome was
+    int outcomeAtSetup_ = -1;            // ... and rounds set up
     bool outcomeAfterPositions_ = false; // ... and whether that round had been seen riding
     int positionsRound_ = -1;
     int roundPositions_ = 0;

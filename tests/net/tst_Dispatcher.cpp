@@ -17,6 +17,7 @@ private slots:
     void steerReachesOnlyTheHost();
     void roundOutcomeShowsAndScores_data();
     void roundOutcomeShowsAndScores();
+    void repeatedOutcomeCountsOnce_data();
     void repeatedOutcomeCountsOnce();
     void clientOvertakenByTheNextOutcomeStartsOver();
     void clientThatMissedTheOutcomeCatchesUp_data();
@@ -141,15 +142,40 @@ void tst_Dispatcher::roundOutcomeShowsAndScores() {
     QVERIFY(n.S().RoundOver);
 }
 
+void tst_Dispatcher::repeatedOutcomeCountsOnce_data() {
+    QTest::addColumn<int>("localPlayer");
+    QTest::addColumn<int>("matchScore");
+    QTest::newRow("client, a round") << 1 << 5;
+    QTest::newRow("host, a round") << 0 << 5;
+    // No countdown follows the match's last outcome: its repeat must not count either.
+    QTest::newRow("client, the match's last round") << 1 << 1;
+    QTest::newRow("host, the match's last round") << 0 << 1;
+    // A client that lost the next match's settings sets its round up from the host's
+    // (obstacles after a quiet spell), with no countdown: that round's outcome counts.
+    QTest::newRow("client, the match's last round, then a round set up without a countdown") << 1 << -1;
+}
+
 void tst_Dispatcher::repeatedOutcomeCountsOnce() {
     // A datagram delivered twice gives one point; after the countdown has moved on, the next
     // round's outcome counts again.
+    QFETCH(int, localPlayer);
+    QFETCH(int, matchScore);
     InProcessBus bus;
     Node n(bus, 1);
     n.S().NumPlayers = 2;
+    n.S().LocalPlayer = static_cast<std::int16_t>(localPlayer);
+    n.S().MatchScore = static_cast<std::int16_t>(std::abs(matchScore));
+    QSignalSpy decided(&n.instance, &Instance::roundDecided);
     n.Receive(D("3|2"));
     n.Receive(D("3|2"));
     QCOMPARE(n.B().Score(1).text, QStringLiteral("1"));
+    QCOMPARE(decided.count(), 1);
+    if (matchScore < 0) {
+        n.instance.GetCountdown().SetUpNow();
+        n.Receive(D("3|2"));
+        QCOMPARE(decided.count(), 2);
+    }
+    if (matchScore <= 1) return;
     n.instance.GetCountdown().tmrStopGo_Timer();
     n.Receive(D("3|2"));
     QCOMPARE(n.B().Score(1).text, QStringLiteral("2"));
