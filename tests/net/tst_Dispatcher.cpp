@@ -145,14 +145,15 @@ void tst_Dispatcher::roundOutcomeShowsAndScores() {
 void tst_Dispatcher::repeatedOutcomeCountsOnce_data() {
     QTest::addColumn<int>("localPlayer");
     QTest::addColumn<int>("matchScore");
-    QTest::newRow("client, a round") << 1 << 5;
-    QTest::newRow("host, a round") << 0 << 5;
+    QTest::addColumn<bool>("setUpAfter"); // a round set up after the match, with no countdown
+    QTest::newRow("client, a round") << 1 << 5 << false;
+    QTest::newRow("host, a round") << 0 << 5 << false;
     // No countdown follows the match's last outcome: its repeat must not count either.
-    QTest::newRow("client, the match's last round") << 1 << 1;
-    QTest::newRow("host, the match's last round") << 0 << 1;
+    QTest::newRow("client, the match's last round") << 1 << 1 << false;
+    QTest::newRow("host, the match's last round") << 0 << 1 << false;
     // A client that lost the next match's settings sets its round up from the host's
-    // (obstacles after a quiet spell), with no countdown: that round's outcome counts.
-    QTest::newRow("client, the match's last round, then a round set up without a countdown") << 1 << -1;
+    // (obstacles after a quiet spell): that round's outcome counts.
+    QTest::newRow("client, the match's last round, then a round set up") << 1 << 1 << true;
 }
 
 void tst_Dispatcher::repeatedOutcomeCountsOnce() {
@@ -160,22 +161,23 @@ void tst_Dispatcher::repeatedOutcomeCountsOnce() {
     // round's outcome counts again.
     QFETCH(int, localPlayer);
     QFETCH(int, matchScore);
+    QFETCH(bool, setUpAfter);
     InProcessBus bus;
     Node n(bus, 1);
     n.S().NumPlayers = 2;
     n.S().LocalPlayer = static_cast<std::int16_t>(localPlayer);
-    n.S().MatchScore = static_cast<std::int16_t>(std::abs(matchScore));
+    n.S().MatchScore = static_cast<std::int16_t>(matchScore);
     QSignalSpy decided(&n.instance, &Instance::roundDecided);
     n.Receive(D("3|2"));
     n.Receive(D("3|2"));
     QCOMPARE(n.B().Score(1).text, QStringLiteral("1"));
     QCOMPARE(decided.count(), 1);
-    if (matchScore < 0) {
+    if (setUpAfter) {
         n.instance.GetCountdown().SetUpNow();
         n.Receive(D("3|2"));
         QCOMPARE(decided.count(), 2);
     }
-    if (matchScore <= 1) return;
+    if (matchScore == 1) return;
     n.instance.GetCountdown().tmrStopGo_Timer();
     n.Receive(D("3|2"));
     QCOMPARE(n.B().Score(1).text, QStringLiteral("2"));
