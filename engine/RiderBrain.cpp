@@ -283,7 +283,7 @@ int RiderBrain::CrowdRoom(const RiderView& v, CellMap& cells, const Candidate& c
     const int wall = c.wall, start = c.start;
     // A move whose first cell the last flood reached, behind the same fence, opens into the
     // same region, and an exact count of a region is the same from any of its cells.
-    if (start >= 0 && start != wall && memo.stamp == cells.Stamp() && memo.fence == wall &&
+    if (start >= 0 && start != wall && memo.stamp != 0 && memo.stamp == cells.Stamp() && memo.fence == wall &&
         cells.Stamps()[static_cast<std::size_t>(start)] == memo.stamp)
         return memo.room;
     const int room = std::min(Flood(cells, lanes, start, {wall}, CrowdRoomCap, false), CrowdRoomCap);

@@ -91,7 +91,7 @@ private:
     double Territory(const RiderView& v, CellMap& cells, const Candidate& c, bool full) const;
     // The last crowd room counted in one decision, for the moves after it.
     struct RoomMemo {
-        std::uint32_t stamp = 0; // the map's stamp of that flood; any later search moves it on
+        std::uint32_t stamp = 0; // the map's stamp of that flood (never 0); any later search moves it on
         int fence = -1;
         int room = 0;
     };
