@@ -263,10 +263,10 @@ int main(int argc, char* argv[]) {
             for (int i = 0; i < options.riders; ++i) panel.cmdAddRider_Click();
         });
     if (options.demo > 0) {
-        auto start = [&panel, &roster, &options] {
-            Roster::MatchOptions o = panel.Options();
+        auto start = [&panel, &instance, &options] {
+            MatchControl::MatchOptions o = panel.Options();
             o.settings.numPlayers = options.demo;
-            roster.StartMatch(o);
+            instance.Control().StartMatch(o);
         };
         QTimer::singleShot(RidersAfterMs, &panel, [&instance, &roster, &options, start] {
             instance.GetPilots().Add(0, RiderLevel::Hard, static_cast<std::uint32_t>(instance.Random().Next() * 1e6f));

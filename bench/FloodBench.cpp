@@ -86,7 +86,7 @@ Result Flood(int kind, double seconds, int perSecond) {
     QEventLoop settle;
     QTimer::singleShot(50, &settle, &QEventLoop::quit);
     settle.exec();
-    Roster::MatchOptions o;
+    MatchControl::MatchOptions o;
     o.settings.width = 1500;
     o.settings.height = 1500;
     o.settings.speed = 85;
@@ -99,7 +99,7 @@ Result Flood(int kind, double seconds, int perSecond) {
     host.GetRoster().SetText(1, QStringLiteral("Client ready!"));
     host.GetCountdown().SetStepInterval(10);
     client.GetCountdown().SetStepInterval(10);
-    host.GetRoster().StartMatch(o);
+    host.Control().StartMatch(o);
 
     std::mt19937 random(static_cast<std::uint32_t>(kind));
     QTimer flood;

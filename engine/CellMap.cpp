@@ -13,7 +13,7 @@ void CellMap::Build(const Canvas& arena, Colour back, int thickness) {
     rows_ = CellY(h - 1) + 1;
     const auto cells = static_cast<std::size_t>(cols_) * static_cast<std::size_t>(rows_);
     cells_.assign(cells, 0);
-    bounds_ = {CellX(t + 7), CellX(w - 10 - t), CellY(t + 7), CellY(h - 10 - t)};
+    bounds_ = {CellX(warp::Low(t)), CellX(warp::High(w, t)), CellY(warp::Low(t)), CellY(warp::High(h, t))};
     for (int cy = std::max(1, bounds_.y0 + 1); cy < std::min(rows_ - 1, bounds_.y1); ++cy)
         for (int cx = std::max(1, bounds_.x0 + 1); cx < std::min(cols_ - 1, bounds_.x1); ++cx)
             cells_[static_cast<std::size_t>(Index(cx, cy))] = Inner;

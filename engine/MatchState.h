@@ -64,7 +64,25 @@ constexpr int Opposite(int code) {
     constexpr int table[9] = {0, 3, 4, 1, 2, 7, 8, 5, 6};
     return IsValid(code) ? table[code] : 0;
 }
+// Whether a rider riding `current` may ask for `wanted`: never straight back into its own
+// trail. The test is against the current direction, not a pending request.
+constexpr bool MayRequest(int current, int wanted) { return wanted != 0 && Opposite(wanted) != current; }
 } // namespace direction
+
+// Teams need an even field of at least four: players 1..n/2 against the rest.
+constexpr bool TeamsPossible(int players) { return players == 4 || players == 6 || players == 8; }
+
+// With warp on, a head that leaves the band [Low, High] of an axis comes back on the far side.
+namespace warp {
+constexpr int Low(int thickness) { return thickness + 7; }
+constexpr int High(int extent, int thickness) { return extent - 10 - thickness; }
+// Where a coordinate on an axis of this extent lands.
+constexpr int Wrap(int v, int extent, int thickness) {
+    if (v < Low(thickness)) return High(extent, thickness);
+    if (v > High(extent, thickness)) return Low(thickness);
+    return v;
+}
+} // namespace warp
 
 // The match state one instance shares between its engine, dispatcher and windows.
 struct MatchState {
@@ -97,4 +115,10 @@ struct MatchState {
 
     // Team play: every member takes the colour of its team's first member.
     void ApplyTeamColours();
+    // The game window's variables at its load and at every new match.
+    void InitGameVariables() {
+        Delimiter = QString(QChar(1));
+        RoundOver = False16;
+        ApplyTeamColours();
+    }
 };

@@ -46,7 +46,7 @@ std::optional<int> Decide(const MatchState& s) {
     auto allOut = [out](unsigned mask) { return (out & mask) == mask; };
 
     if (allOut(all)) return Nobody;
-    if (s.TeamOn && (n == 4 || n == 6 || n == 8)) {
+    if (s.TeamOn && TeamsPossible(n)) {
         // The first team is players 1..n/2, the second the rest.
         const unsigned first = (1u << (n / 2)) - 1;
         const unsigned second = all & ~first;

@@ -39,24 +39,6 @@ public:
     virtual void FitArena(int width, int height) = 0;
 };
 
-// The control panel as the match logic and the dispatcher see it.
-class PanelPort {
-public:
-    virtual ~PanelPort() = default;
-    // Selected index of the players list; -1 leaves it without a selection.
-    virtual void SetPlayersIndex(int index) = 0;
-    virtual void SetStartEnabled(bool on) = 0;
-    virtual void SetPauseEnabled(bool on) = 0;
-    virtual void SetResetAllEnabled(bool on) = 0;
-    virtual void SetPauseCaption(const QString& caption) = 0;
-    virtual void InitControls() = 0;
-    virtual void Minimise() = 0;
-    // The Pause/Resume button's action, also reached by Esc in the arena.
-    virtual void PauseResume() = 0;
-    // Closes the panel, which ends the program.
-    virtual void Unload() = 0;
-};
-
 enum class MessageIcon { None, Information, Warning };
 // Shows a message box with an OK button. Tests replace it to answer boxes themselves.
 using MessageBoxFn = std::function<void(const QString& text, const QString& title, MessageIcon icon)>;

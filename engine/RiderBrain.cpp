@@ -52,10 +52,10 @@ struct Lanes {
 
     Lanes(const CellMap& m, const RiderView& v) : map(m), warp(v.warp) {
         const int t = v.thickness;
-        x0 = m.CellX(t + 7);
-        x1 = m.CellX(v.arena->Width() - 10 - t);
-        y0 = m.CellY(t + 7);
-        y1 = m.CellY(v.arena->Height() - 10 - t);
+        x0 = m.CellX(warp::Low(t));
+        x1 = m.CellX(warp::High(v.arena->Width(), t));
+        y0 = m.CellY(warp::Low(t));
+        y1 = m.CellY(warp::High(v.arena->Height(), t));
         marked = m.Bounds() == CellMap::LaneBounds{x0, x1, y0, y1};
     }
     void Wrap(int& cx, int& cy) const {
@@ -190,7 +190,7 @@ Voronoi Race(CellMap& m, const Lanes& lanes, const std::vector<Seed>& seeds, con
 
 bool IsMate(const RiderView& v, int i) {
     const int n = v.numPlayers;
-    if (!v.teamOn || n < 4 || n % 2 != 0) return false;
+    if (!v.teamOn || !TeamsPossible(n)) return false;
     return (i <= n / 2) == (v.me <= n / 2);
 }
 bool IsOpponent(const RiderView& v, int i) { return i != v.me && !v.out[i] && !IsMate(v, i); }
@@ -264,10 +264,8 @@ RiderBrain::Path RiderBrain::Simulate(const RiderView& v, int c, int step, int h
             return p;
         }
         if (v.warp) {
-            if (x < t + 7) x = w - 10 - t;
-            else if (x > w - 10 - t) x = t + 7;
-            if (y < t + 7) y = h - 10 - t;
-            else if (y > h - 10 - t) y = t + 7;
+            x = warp::Wrap(x, w, t);
+            y = warp::Wrap(y, h, t);
         }
     }
     return p;

@@ -31,16 +31,14 @@ void Steering::ApplySteer(PlayerRecord& p, int dir, int turbo) {
 void Steering::KeyDown(int key) {
     PlayerRecord& p = s_.Local();
     if (const int want = DirectionFor(key, s_.DiagonalMotion != 0)) {
-        // A rider cannot reverse into its own trail; the test is against the current
-        // direction, not a pending request.
-        if (direction::Opposite(want) != p.Direction) p.RequestedDirection = static_cast<std::int16_t>(want);
+        if (direction::MayRequest(p.Direction, want)) p.RequestedDirection = static_cast<std::int16_t>(want);
     } else if (key == Space) {
         if (s_.TurboOn) {
             p.Turbo = p.Turbo != 0 ? 0 : 1;
             if (turboHook_) turboHook_(p.Turbo != 0);
         }
     } else if (key == Escape) {
-        if (panel_) panel_->PauseResume();
+        if (pauseHook_) pauseHook_();
     }
     if (s_.LocalPlayer > 0) link_.SendSteer(s_.LocalPlayer, s_.Local().RequestedDirection, s_.Local().Turbo);
 }

@@ -28,7 +28,8 @@ public:
     };
 
     Steering(MatchState& state, MatchLink& link) : s_(state), link_(link) {}
-    void SetPanel(PanelPort* panel) { panel_ = panel; }
+    // What Esc does: the match's pause or resume.
+    void SetPauseHook(std::function<void()> hook) { pauseHook_ = std::move(hook); }
 
     void KeyDown(int key);
 
@@ -45,6 +46,6 @@ public:
 private:
     MatchState& s_;
     MatchLink& link_;
-    PanelPort* panel_ = nullptr;
+    std::function<void()> pauseHook_;
     std::function<void(bool)> turboHook_;
 };

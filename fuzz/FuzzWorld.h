@@ -51,14 +51,12 @@ inline void SyncMember::SendData(const QByteArray& text) { bus_.Send(text); }
 struct FuzzNode {
     FuzzNode(SyncBus& bus, std::uint32_t seed) : net(bus), instance(net, seed) {
         bus.members.push_back(&net);
-        instance.SetPanel(&panel);
         instance.SetWindow(&window);
         instance.SetMessageBox([](const QString&, const QString&, MessageIcon) {});
         instance.Load();
     }
     SyncMember net;
     Instance instance;
-    StubPanel panel;
     StubWindow window;
 };
 
@@ -70,10 +68,10 @@ public:
         client = std::make_unique<FuzzNode>(bus, 2);
         client->instance.GetRoster().RegisterSelf(QStringLiteral("Client"), colours::White);
         client->instance.GetRoster().AddRider(RiderLevel::Easy);
-        Roster::MatchOptions o;
+        MatchControl::MatchOptions o;
         o.settings = TestSettings(3);
         o.settings.matchScore = 3;
-        host->instance.GetRoster().StartMatch(o);
+        host->instance.Control().StartMatch(o);
     }
     ~FuzzWorld() { bus.members.clear(); }
 

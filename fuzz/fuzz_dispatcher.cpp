@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (Node* n : {&host, &client}) {
         for (int step = 0; step < 4; ++step) n->instance.GetCountdown().tmrStopGo_Timer();
-        n->instance.AbandonRound();
+        n->instance.Control().AbandonRound();
         for (int tick = 0; tick < 3; ++tick) n->instance.Loop().Tick();
     }
     QCoreApplication::processEvents(); // deliver what the handlers sent, then let it go

@@ -3,6 +3,7 @@
 #include "AppIcon.h"
 
 #include <QCursor>
+#include <QEvent>
 #include <QMenu>
 #include <QWidget>
 
@@ -46,4 +47,9 @@ void TrayIcon::Activate(QSystemTrayIcon::ActivationReason reason) {
         break;
     case Action::Nothing: break;
     }
+}
+
+void TrayIcon::HideWhenMinimised(QWidget& window, const QEvent& e) {
+    if (e.type() == QEvent::WindowStateChange && window.isMinimized() && Available()())
+        QMetaObject::invokeMethod(&window, &QWidget::hide, Qt::QueuedConnection);
 }

@@ -4,6 +4,7 @@
 #include <QSystemTrayIcon>
 #include <functional>
 
+class QEvent;
 class QMenu;
 class QWidget;
 
@@ -28,6 +29,9 @@ public:
 
     // Normal state, in front, shown.
     static void RestoreWindow(QWidget& window);
+    // A window's state change: minimised, it leaves the taskbar for its tray icon, but only
+    // where a tray exists to bring it back.
+    static void HideWhenMinimised(QWidget& window, const QEvent& e);
 
 private:
     QWidget& window_;

@@ -277,9 +277,7 @@ void frmVyre::closeEvent(QCloseEvent* e) {
 
 void frmVyre::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
-    // Minimised, the window leaves the taskbar for its tray icon, but only where a tray exists.
-    if (e->type() == QEvent::WindowStateChange && isMinimized() && TrayIcon::Available()())
-        QMetaObject::invokeMethod(this, &QWidget::hide, Qt::QueuedConnection);
+    TrayIcon::HideWhenMinimised(*this, *e);
 }
 
 bool frmVyre::IsMinimised() const { return isMinimized(); }

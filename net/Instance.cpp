@@ -6,21 +6,28 @@
 Instance::Instance(Transport& transport, std::uint32_t seed, QObject* parent)
     : QObject(parent), transport_(transport), link_(transport), random_(seed), loop_(state_, board_, link_),
       setup_(state_, board_, link_, random_), countdown_(state_, board_, setup_, loop_),
-      steering_(state_, link_), dispatcher_(*this),
-      roster_(*this), pilots_(*this) {
+      steering_(state_, link_), pilots_(state_, board_, setup_, crashes_, link_),
+      roster_(
+          state_, pilots_, [this](const QByteArray& d) { SendData(d); },
+          [this](const QString& text, const QString& title, MessageIcon icon) { ShowMessage(text, title, icon); }),
+      control_({state_, board_, countdown_, loop_, setup_, roster_, crashes_,
+                [this](const QByteArray& d) { SendData(d); },
+                [this](const QString& text, const QString& title, MessageIcon icon) { ShowMessage(text, title, icon); }}),
+      dispatcher_({state_, board_, loop_, setup_, control_, roster_, pilots_, crashes_}) {
     loop_.SetStartCountdown([this] { countdown_.Start(); });
     connect(&countdown_, &Countdown::stepped, this, [this](int n) {
         static constexpr Cue steps[] = {Cue::Go, Cue::Count1, Cue::Count2, Cue::Count3};
         emit cue(steps[n], 0);
     });
     steering_.SetTurboHook([this](bool on) { emit cue(on ? Cue::TurboOn : Cue::TurboOff, 0); });
+    steering_.SetPauseHook([this] { control_.PauseResume(); });
+    connect(&crashes_, &CrashWatch::crashed, this, [this](double pan) { emit cue(Cue::Crash, pan); });
+    connect(&control_, &MatchControl::roundDecided, this, &Instance::roundDecided);
+    connect(&control_, &MatchControl::roundMissed, this, &Instance::roundMissed);
+    connect(&control_, &MatchControl::matchWon, this, &Instance::matchWon);
+    connect(&control_, &MatchControl::cue, this, &Instance::cue);
     connect(&transport_, &Transport::datagramArrived, this,
             [this](const QByteArray& d) { dispatcher_.tcpReceive_DataArrival(d); });
-}
-
-void Instance::SetPanel(PanelPort* p) {
-    panel_ = p;
-    steering_.SetPanel(p);
 }
 
 void Instance::ShowMessage(const QString& text, const QString& title, MessageIcon icon) const {
@@ -30,7 +37,7 @@ void Instance::ShowMessage(const QString& text, const QString& title, MessageIco
 void Instance::SendData(const QByteArray& text) { transport_.SendData(text); }
 
 void Instance::Load() {
-    InitGameVariables();
+    state_.InitGameVariables();
     // Colours start as "none chosen". A window loaded again later (the host closed it and
     // starts another match) keeps the colours it knows: made white again, the clients'
     // trails would vanish into a white arena and stop counting as obstacles.
@@ -43,39 +50,9 @@ void Instance::Load() {
 }
 
 bool Instance::Unload() {
-    AbandonRound();
-    // A host whose game window closes keeps its panel, and the panel keeps listening: its roster
-    // must still hear registrations and roll calls. The sockets close with the program.
-    if (panel_) {
-        panel_->SetStartEnabled(true);
-        panel_->SetPauseEnabled(true);
-        panel_->SetResetAllEnabled(true);
-    }
+    control_.WindowClosed();
     transport_.SendData(wire::Unregister(state_.LocalPlayer));
     const bool programEnds = state_.LocalPlayer != 0;
     if (programEnds) transport_.Close();
     return programEnds;
-}
-
-void Instance::InitGameVariables() {
-    state_.Delimiter = QString(QChar(1));
-    state_.RoundOver = False16;
-    state_.ApplyTeamColours();
-}
-
-void Instance::InitControls() {
-    countdown_.Stop();
-    countdown_.StopMarker();
-    board_.Arena().Clear();
-    board_.SetStopGoColor(colours::CountdownIdle);
-    board_.SetStopGoText(QStringLiteral("3"));
-    for (int i = 1; i <= 8; ++i) board_.SetScoreText(i, QStringLiteral("0"));
-    board_.SetStatus(QString());
-    board_.Notify();
-}
-
-void Instance::AbandonRound() {
-    loop_.Abandon();
-    countdown_.Stop();
-    countdown_.StopMarker();
 }

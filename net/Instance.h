@@ -3,8 +3,10 @@
 #include "Board.h"
 #include "Cue.h"
 #include "Countdown.h"
+#include "CrashWatch.h"
 #include "Dispatcher.h"
 #include "GameLoop.h"
+#include "MatchControl.h"
 #include "MatchState.h"
 #include "NetLink.h"
 #include "Pilots.h"
@@ -19,7 +21,8 @@
 class Transport;
 
 // One copy of the game without its windows: match state, board model, transport, dispatcher,
-// game loop, countdown, round setup and steering. The program makes one; tests make several.
+// match control, game loop, countdown, round setup and steering. The program makes one; tests
+// make several. It builds the parts and wires them; each part gets only what it uses.
 class Instance : public QObject {
     Q_OBJECT
 public:
@@ -32,16 +35,15 @@ public:
     RoundSetup& Setup() { return setup_; }
     Steering& GetSteering() { return steering_; }
     Dispatcher& GetDispatcher() { return dispatcher_; }
+    MatchControl& Control() { return control_; }
+    CrashWatch& Crashes() { return crashes_; }
     Transport& Net() { return transport_; }
     SeededRandom& Random() { return random_; }
     Roster& GetRoster() { return roster_; }
     Pilots& GetPilots() { return pilots_; }
     MatchLink& Link() { return link_; }
 
-    void SetWindow(WindowPort* w) { window_ = w; }
-    WindowPort* Window() const { return window_; }
-    void SetPanel(PanelPort* p);
-    PanelPort* Panel() const { return panel_; }
+    void SetWindow(WindowPort* w) { control_.SetWindow(w); }
     void SetMessageBox(MessageBoxFn fn) { messageBox_ = std::move(fn); }
     void ShowMessage(const QString& text, const QString& title, MessageIcon icon) const;
 
@@ -51,20 +53,12 @@ public:
     void Load();
     // Frees the buttons and says goodbye; true (with the sockets closed) when the program should end.
     bool Unload();
-    void InitGameVariables();
-    void InitControls();
-    // Ends the running round at once, so a new match starts with no loop left behind.
-    void AbandonRound();
 
 signals:
-    // A round's outcome arrived here.
+    // Forwarded from the match control, for the program and its tests.
     void roundDecided();
-    // A client learnt that the host had begun a new round or match, though no outcome of the
-    // last round arrived (it was lost on the way). Emitted before the old arena is cleared.
     void roundMissed();
-    // A player or team has won the match on this instance.
     void matchWon();
-    // Something to be heard; pan runs from -1 (left) to 1 (right).
     void cue(Cue c, double pan);
 
 private:
@@ -77,11 +71,11 @@ private:
     RoundSetup setup_;
     Countdown countdown_;
     Steering steering_;
-    Dispatcher dispatcher_;
-    Roster roster_;
+    CrashWatch crashes_;
     Pilots pilots_;
-    WindowPort* window_ = nullptr;
-    PanelPort* panel_ = nullptr;
+    Roster roster_;
+    MatchControl control_;
+    Dispatcher dispatcher_;
     MessageBoxFn messageBox_;
     bool loadedBefore_ = false;
 };

@@ -1,11 +1,15 @@
 #include "Roster.h"
 
-#include "Dispatcher.h"
-#include "Instance.h"
+#include "Pilots.h"
 
 #include <algorithm>
 
-Roster::Roster(Instance& instance, QObject* parent) : QObject(parent), in_(instance) {}
+Roster::Roster(MatchState& state, Pilots& pilots, SendFn send, MessageBoxFn message, QObject* parent)
+    : QObject(parent), s_(state), pilots_(pilots), send_(std::move(send)), message_(std::move(message)) {}
+
+void Roster::Say(const QString& text) const {
+    if (message_) message_(text, QStringLiteral("Lumivex"), MessageIcon::None);
+}
 
 QString Roster::Text(int slot) const { return slot >= 1 && slot <= Slots ? boxes_[slot].text : QString(); }
 
@@ -38,15 +42,14 @@ int Roster::FirstFree() const {
 }
 
 bool Roster::RegisterSelf(const QString& name, Colour color) {
-    MatchState& s = in_.State();
+    MatchState& s = s_;
     if (s.LocalPlayer != -1) return true;
     const int slot = FirstFree();
     if (slot == 0) {
-        in_.ShowMessage(QStringLiteral("Only 7 instances can serve as clients"), QStringLiteral("Lumivex"),
-                        MessageIcon::None);
+        Say(QStringLiteral("Only 7 instances can serve as clients"));
         return false;
     }
-    in_.SendData(wire::Register(slot, name, color));
+    send_(wire::Register(slot, name, color));
     s.LocalPlayer = static_cast<std::int16_t>(slot);
     // A roll call may arrive before our own Register comes back; its answer must already
     // carry our name, or it would wipe it from every roster.
@@ -75,23 +78,22 @@ Roster::Rider* Roster::RiderIn(int slot) {
 
 void Roster::Announce(Rider& r) {
     ++r.echoes;
-    in_.SendData(wire::Register(r.slot, r.name, r.color));
+    send_(wire::Register(r.slot, r.name, r.color));
 }
 
 std::optional<int> Roster::Claim(Rider r) {
     r.slot = FirstFree();
     if (r.slot == 0) {
-        in_.ShowMessage(QStringLiteral("Only 7 instances can serve as clients"), QStringLiteral("Lumivex"),
-                        MessageIcon::None);
+        Say(QStringLiteral("Only 7 instances can serve as clients"));
         return std::nullopt;
     }
     if (r.seat == 0) {
         r.name = RiderName(r.slot, r.level);
         r.color = colours::PlayerDefault[static_cast<std::size_t>(r.slot + 1)];
-        in_.GetPilots().Add(r.slot, r.level,
-                            in_.State().LocalPlayer * 131u + static_cast<std::uint32_t>(r.slot) + ++seeds_);
+        pilots_.Add(r.slot, r.level,
+                            s_.LocalPlayer * 131u + static_cast<std::uint32_t>(r.slot) + ++seeds_);
     } else {
-        in_.GetPilots().AddHuman(r.slot);
+        pilots_.AddHuman(r.slot);
     }
     riders_.push_back(r);
     Announce(riders_.back());
@@ -106,11 +108,9 @@ std::optional<int> Roster::AddRider(RiderLevel level) {
 }
 
 std::optional<int> Roster::AddLocalPlayer(const QString& name, Colour color) {
-    int seat = 1;
-    while (seat <= LocalSeats && SlotOfSeat(seat) != 0) ++seat;
-    if (seat > LocalSeats) {
-        in_.ShowMessage(QStringLiteral("Four players at one keyboard at most"), QStringLiteral("Lumivex"),
-                        MessageIcon::None);
+    const int seat = FreeSeat();
+    if (seat == 0) {
+        Say(QStringLiteral("Four players at one keyboard at most"));
         return std::nullopt;
     }
     Rider r;
@@ -118,6 +118,12 @@ std::optional<int> Roster::AddLocalPlayer(const QString& name, Colour color) {
     r.name = name;
     r.color = color;
     return Claim(r);
+}
+
+int Roster::FreeSeat() const {
+    for (int seat = 1; seat <= LocalSeats; ++seat)
+        if (SlotOfSeat(seat) == 0) return seat;
+    return 0;
 }
 
 int Roster::SlotOfSeat(int seat) const {
@@ -130,8 +136,8 @@ bool Roster::RemoveRider(int slot) {
     const auto it = std::find_if(riders_.begin(), riders_.end(), [slot](const Rider& r) { return r.slot == slot; });
     if (it == riders_.end()) return false;
     riders_.erase(it);
-    in_.GetPilots().Remove(slot);
-    in_.SendData(wire::Unregister(slot));
+    pilots_.Remove(slot);
+    send_(wire::Unregister(slot));
     emit ridersChanged();
     return true;
 }
@@ -141,7 +147,7 @@ void Roster::RemoveAllRiders() {
 }
 
 void Roster::ForgetRiders() {
-    for (const Rider& r : riders_) in_.GetPilots().Remove(r.slot);
+    for (const Rider& r : riders_) pilots_.Remove(r.slot);
     const bool had = !riders_.empty();
     riders_.clear();
     if (had) emit ridersChanged();
@@ -149,15 +155,15 @@ void Roster::ForgetRiders() {
 
 std::vector<int> Roster::OwnedSlots() const {
     std::vector<int> owned;
-    if (in_.State().LocalPlayer >= 1) owned.push_back(in_.State().LocalPlayer);
+    if (s_.LocalPlayer >= 1) owned.push_back(s_.LocalPlayer);
     for (const Rider& r : riders_) owned.push_back(r.slot);
     return owned;
 }
 
 void Roster::AnswerRollCall() {
-    const MatchState& s = in_.State();
+    const MatchState& s = s_;
     const PlayerRecord& p = s.Players[static_cast<std::size_t>(s.LocalIndex())];
-    in_.SendData(wire::Register(s.LocalPlayer, p.Name, p.Color));
+    send_(wire::Register(s.LocalPlayer, p.Name, p.Color));
     for (Rider& r : riders_) Announce(r);
 }
 
@@ -176,13 +182,13 @@ void Roster::Registered(int slot, const QString& name, Colour color) {
     const int to = FirstFree();
     if (to == 0) {
         riders_.erase(riders_.begin() + (r - riders_.data()));
-        in_.GetPilots().Remove(from);
+        pilots_.Remove(from);
         emit note(QStringLiteral("%1 left: its slot was taken").arg(old));
     } else {
         r->slot = to;
         if (r->seat == 0) r->name = RiderName(to, r->level);
         r->echoes = 0;
-        in_.GetPilots().Move(from, to);
+        pilots_.Move(from, to);
         Announce(*r);
         emit note(QStringLiteral("%1 was taken elsewhere; it rides as %2").arg(old, r->name));
     }
@@ -194,50 +200,14 @@ void Roster::Unregistered(int slot) {
     if (Rider* r = RiderIn(slot)) Announce(*r);
 }
 
-Roster::Start Roster::StartMatch(MatchOptions& o) {
-    if (Text(1).isEmpty()) {
-        in_.ShowMessage(QStringLiteral("No Client 1!"), QStringLiteral("Warning!"), MessageIcon::Warning);
-        return Start::NoClient1;
-    }
-    // Pressed during a running round, the old round stops here, so only one loop ever runs.
-    in_.AbandonRound();
+std::optional<int> Roster::PlayersAfterRegister() const {
+    for (int i = 1; i <= Slots; ++i)
+        if (Text(i).isEmpty()) return i - 2;
+    return 6;
+}
 
-    wire::Settings& m = o.settings;
-    MatchState& s = in_.State();
-    s.MatchOver = False16;
-    s.Complexity = static_cast<std::int16_t>(m.complexity);
-    s.Speed = static_cast<std::int16_t>(m.speed);
-    s.MatchScore = static_cast<std::int16_t>(m.matchScore);
-    s.NumPlayers = static_cast<std::int16_t>(m.numPlayers);
-    s.Thickness = static_cast<std::int16_t>(m.thickness);
-    s.LocalPlayer = 0;
-    s.WarpOn = m.warp ? True16 : False16;
-    s.TurboOn = m.turbo ? True16 : False16;
-    s.TeamOn = m.team ? True16 : False16;
-    s.SnapToGrid = o.snapToGrid ? True16 : False16;
-    s.FixedPosition = m.fixedPosition ? True16 : False16;
-    s.DiagonalMotion = m.diagonalMotion ? True16 : False16;
-    m.width = std::clamp(m.width, Dispatcher::MinWidth, Dispatcher::MaxWidth);
-    m.height = std::clamp(m.height, Dispatcher::MinHeight, Dispatcher::MaxHeight);
-
-    if (PanelPort* panel = in_.Panel()) {
-        panel->SetPauseEnabled(true);
-        panel->SetResetAllEnabled(true);
-    }
-    WindowPort* window = in_.Window();
-    if (window && window->IsMinimised()) window->Restore();
-    Board& board = in_.GetBoard();
-    board.SetStopGoText(QStringLiteral("3"));
-    for (int i = 1; i <= 8; ++i) board.SetScoreText(i, QStringLiteral("0"));
-    board.SetStatus(QString());
-
-    in_.SendData(wire::MatchSettings(m));
-
-    board.ResizeArena(m.width, m.height);
-    if (window) window->FitArena(m.width, m.height);
-    in_.GetCountdown().Start();
-    board.Arena().Clear();
-    board.Notify();
-    if (window) window->FocusArena();
-    return Start::Started;
+std::optional<int> Roster::PlayersAfterUnregister() const {
+    for (int i = 2; i <= 6; ++i)
+        if (Text(i).isEmpty()) return i - 2;
+    return std::nullopt;
 }

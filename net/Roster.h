@@ -2,19 +2,21 @@
 
 #include "MatchState.h"
 #include "Messages.h"
+#include "Ports.h"
 #include "RiderBrain.h"
 
 #include <QObject>
 #include <QString>
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
-class Instance;
+class Pilots;
 
 // The roster of client slots every instance keeps, and what this instance does with it:
-// the slot choice of a registration, its computer riders, the answers to a roll call and
-// the start of a match it hosts. The control panel shows it; riders and tests drive it.
+// the slot choice of a registration, its computer riders and local players, and the answers
+// to a roll call. The control panel shows it; riders and tests drive it.
 class Roster : public QObject {
     Q_OBJECT
 public:
@@ -31,14 +33,9 @@ public:
         int echoes = 0; // our own Register messages for this slot still on their way back
         int seat = 0;   // for a person at this keyboard: the key set, 1..3; 0 for a computer rider
     };
-    // What Start Match takes from the panel: the settings as they go out, and the grid rule.
-    struct MatchOptions {
-        wire::Settings settings;
-        bool snapToGrid = true;
-    };
-    enum class Start { Started, NoClient1 };
+    using SendFn = std::function<void(const QByteArray&)>;
 
-    explicit Roster(Instance& instance, QObject* parent = nullptr);
+    Roster(MatchState& state, Pilots& pilots, SendFn send, MessageBoxFn message, QObject* parent = nullptr);
 
     // Boxes 1..7; anything else reads as empty and takes nothing.
     QString Text(int slot) const;
@@ -60,6 +57,8 @@ public:
     // the key set of the first free seat. Nothing when all seats or slots are taken.
     static constexpr int LocalSeats = 3;
     std::optional<int> AddLocalPlayer(const QString& name, Colour color);
+    // The first seat (1..LocalSeats) nobody rides; 0 when all are taken.
+    int FreeSeat() const;
     // The slot a seat rides in, 0 when that seat is empty.
     int SlotOfSeat(int seat) const;
     // Says goodbye for every rider (the program ends).
@@ -77,9 +76,11 @@ public:
     void Registered(int slot, const QString& name, Colour color);
     void Unregistered(int slot);
 
-    // Start Match on this instance: the host's own state, the settings sent to everyone, and
-    // its own window and countdown. Width and height are clamped in place to what may be sent.
-    Start StartMatch(MatchOptions& options);
+    // Where the players list stands after a registration: the host and the clients in front
+    // of the first gap; nothing when there is none.
+    std::optional<int> PlayersAfterRegister() const;
+    // ... and after a slot was freed: the first gap from box 2 on.
+    std::optional<int> PlayersAfterUnregister() const;
 
 signals:
     void changed();
@@ -93,7 +94,12 @@ private:
     std::optional<int> Claim(Rider r);
     void Announce(Rider& r);
 
-    Instance& in_;
+    void Say(const QString& text) const;
+
+    MatchState& s_;
+    Pilots& pilots_;
+    SendFn send_;
+    MessageBoxFn message_;
     std::array<Box, Slots + 1> boxes_{}; // index 0 unused
     std::vector<Rider> riders_;
     std::uint32_t seeds_ = 0;

@@ -98,7 +98,8 @@ frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
     tmrClient.setInterval(200);
     connect(&tmrStart, &QTimer::timeout, this, &frmMain::tmrStart_Timer);
     connect(&tmrClient, &QTimer::timeout, this, &frmMain::tmrClient_Timer);
-    in_.SetPanel(this);
+    connect(&in_.Control(), &MatchControl::controlsChanged, this, &frmMain::ShowControls);
+    connect(&in_.Control(), &MatchControl::panelMinimised, this, &frmMain::Minimise);
     connect(&in_.GetRoster(), &Roster::changed, this, &frmMain::ShowRoster);
     connect(&in_.GetRoster(), &Roster::ridersChanged, this, &frmMain::ShowRiderButtons);
     connect(&in_.GetRoster(), &Roster::note, this, [this](const QString& text) {
@@ -241,7 +242,7 @@ void frmMain::BuildControls() {
 
     // Option interlocks: Team only for 4, 6 and 8 players; diagonal motion only for thin trails.
     connect(cboPlayers, &QComboBox::currentIndexChanged, this,
-            [this](int i) { cboTeam->setEnabled(i == 2 || i == 4 || i == 6); });
+            [this](int i) { cboTeam->setEnabled(TeamsPossible(i + 2)); });
     connect(cboThickness, &QComboBox::currentIndexChanged, this,
             [this](int i) { cboDiagonalMotion->setEnabled(i == 0); });
     connect(cmdServer, &QPushButton::clicked, this, &frmMain::cmdServer_Click);
@@ -406,9 +407,8 @@ void frmMain::OpenDiagnostics() {
 
 void frmMain::AddLocalPlayer() {
     Roster& roster = in_.GetRoster();
-    int seat = 1;
-    while (seat <= Roster::LocalSeats && roster.SlotOfSeat(seat)) ++seat;
-    if (seat > Roster::LocalSeats) {
+    const int seat = roster.FreeSeat();
+    if (seat == 0) {
         roster.AddLocalPlayer(QString(), 0); // says why
         return;
     }
@@ -595,15 +595,28 @@ void frmMain::SaveSettings(const QString& mode) {
     WriteIniString(Main, QStringLiteral("Height"), txtHeight->text(), file);
 }
 
-void frmMain::InitControls() {
-    in_.GetRoster().Clear();
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             txtWidth,  txtHeight,         txtName,         txtPointColor, txtGridColor, txtBackColor,
-             cmdClient, cmdServer,         cmdStop,         cmdResetMatch, cboPlayers,   cboTurbo,
-             cboWarp,   cboSnaptogrid,     cboThickness,    cboComplexity, cboSpeed,     cboMatch,
-             cboTeam,   cboDiagonalMotion, cboFixedPosition, cboLevel,     cmdAddRider})
-        w->setEnabled(true);
-    cmdPause->setEnabled(false);
+void frmMain::ShowControls() {
+    const ControlState& c = in_.Control().Controls();
+    if (c.optionsEnabled != shown_.optionsEnabled) {
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 cmdClient, txtWidth, txtHeight, txtName, txtPointColor, txtGridColor, txtBackColor, cboPlayers,
+                 cboTurbo, cboWarp, cboSnaptogrid, cboThickness, cboComplexity, cboSpeed, cboMatch, cboFixedPosition})
+            w->setEnabled(c.optionsEnabled);
+        // Freed again, the two lists that depend on others follow their rules.
+        cboTeam->setEnabled(c.optionsEnabled && TeamsPossible(cboPlayers->currentIndex() + 2));
+        cboDiagonalMotion->setEnabled(c.optionsEnabled && cboThickness->currentIndex() == 0);
+    }
+    cmdServer->setEnabled(c.startEnabled);
+    // Riders can be added wherever a match could still be started.
+    cboLevel->setEnabled(c.startEnabled);
+    cmdAddRider->setEnabled(c.startEnabled);
+    cmdPause->setEnabled(c.pauseEnabled);
+    cmdPause->setText(c.pauseCaption);
+    cmdResetMatch->setEnabled(c.resetMatchEnabled);
+    cmdStop->setEnabled(c.resetAllEnabled);
+    if (c.playersSet != shown_.playersSet && c.playersIndex >= -1 && c.playersIndex < cboPlayers->count())
+        cboPlayers->setCurrentIndex(c.playersIndex);
+    shown_ = c;
     ShowRiderButtons();
 }
 
@@ -617,17 +630,7 @@ void frmMain::tmrStart_Timer() {
 
 void frmMain::cmdClient_Click() {
     SaveSettings(QStringLiteral("Client"));
-    cmdServer->setEnabled(false);
-    cmdStop->setEnabled(false);
-    cmdPause->setEnabled(true);
-    cmdClient->setEnabled(false);
-    cmdResetMatch->setEnabled(false);
-    SetStartEnabled(false);
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             cboSnaptogrid, cboPlayers, cboTurbo, cboSpeed, cboMatch, cboComplexity, cboWarp, cboThickness,
-             cboTeam, cboFixedPosition, cboDiagonalMotion, txtWidth, txtHeight, txtName, txtPointColor,
-             txtBackColor, txtGridColor})
-        w->setEnabled(false);
+    in_.Control().BeginRegistration();
     game_.activateWindow();
     game_.FocusArena();
     tmrClient.start();
@@ -638,8 +641,8 @@ void frmMain::tmrClient_Timer() {
     tmrClient.stop();
 }
 
-Roster::MatchOptions frmMain::Options() const {
-    Roster::MatchOptions o;
+MatchControl::MatchOptions frmMain::Options() const {
+    MatchControl::MatchOptions o;
     wire::Settings& m = o.settings;
     // A size that is not a number counts as below the minimum.
     m.height = convert::ToInt16(txtHeight->text()).value_or(0);
@@ -663,48 +666,23 @@ Roster::MatchOptions frmMain::Options() const {
 }
 
 void frmMain::cmdServer_Click() {
-    if (RosterText(1).isEmpty()) {
-        in_.ShowMessage(QStringLiteral("No Client 1!"), QStringLiteral("Warning!"), MessageIcon::Warning);
-        return;
+    MatchControl::MatchOptions o = Options();
+    if (!RosterText(1).isEmpty()) {
+        SaveSettings(QStringLiteral("Server"));
+        // The host may have closed its game window; the match needs it (and its sockets) again.
+        if (game_.IsUnloaded()) game_.Load();
     }
-    SaveSettings(QStringLiteral("Server"));
-    // The host may have closed its game window; the match needs it (and its sockets) again.
-    if (game_.IsUnloaded()) game_.Load();
-    Roster::MatchOptions o = Options();
-    if (in_.GetRoster().StartMatch(o) != Roster::Start::Started) return;
+    if (in_.Control().StartMatch(o) != MatchControl::Start::Started) return;
     txtWidth->setText(QString::number(o.settings.width));
     txtHeight->setText(QString::number(o.settings.height));
     Minimise();
 }
 
-void frmMain::cmdPause_Click() {
-    if (cmdPause->text() == QLatin1String("Pause")) {
-        in_.SendData(wire::PauseResume(true));
-        return;
-    }
-    cmdPause->setText(QStringLiteral("Pause"));
-    game_.FocusArena();
-    Board& board = in_.GetBoard();
-    board.SetStopGoColor(colours::CountdownIdle);
-    board.SetStopGoText(QStringLiteral("3"));
-    board.Notify();
-    in_.GetCountdown().Start();
-    in_.SendData(wire::PauseResume(false));
-}
+void frmMain::cmdPause_Click() { in_.Control().PauseResume(); }
 
-void frmMain::cmdResetMatch_Click() {
-    in_.State().MatchOver = True16;
-    in_.SendData(wire::ResetMatch());
-}
+void frmMain::cmdResetMatch_Click() { in_.Control().ResetMatch(); }
 
-void frmMain::cmdStop_Click() {
-    in_.GetRoster().ForgetRiders();
-    InitControls();
-    in_.InitControls();
-    in_.State().RoundOver = True16;
-    in_.State().LocalPlayer = -1;
-    in_.SendData(wire::ResetAll());
-}
+void frmMain::cmdStop_Click() { in_.Control().ResetAll(); }
 
 Colour frmMain::SwatchColour(const QLineEdit* swatch) {
     return Canvas::FromRgb(swatch->palette().color(QPalette::Base).rgb());
@@ -747,22 +725,9 @@ QString frmMain::RosterText(int slot) const { return in_.GetRoster().Text(slot);
 
 void frmMain::SetRosterText(int slot, const QString& text) { in_.GetRoster().SetText(slot, text); }
 
-void frmMain::SetPlayersIndex(int index) {
-    if (index >= -1 && index < cboPlayers->count()) cboPlayers->setCurrentIndex(index);
+void frmMain::Minimise() {
+    if (!isMinimized()) setWindowState(windowState() | Qt::WindowMinimized);
 }
-
-void frmMain::SetStartEnabled(bool on) {
-    cmdServer->setEnabled(on);
-    // Riders can be added wherever a match could still be started.
-    cboLevel->setEnabled(on);
-    cmdAddRider->setEnabled(on);
-    ShowRiderButtons();
-}
-void frmMain::SetPauseEnabled(bool on) { cmdPause->setEnabled(on); }
-void frmMain::SetResetAllEnabled(bool on) { cmdStop->setEnabled(on); }
-void frmMain::SetPauseCaption(const QString& caption) { cmdPause->setText(caption); }
-
-void frmMain::Minimise() { setWindowState(windowState() | Qt::WindowMinimized); }
 
 void frmMain::Unload() {
     if (unloaded_) return;
@@ -794,7 +759,5 @@ void frmMain::showEvent(QShowEvent* e) {
 
 void frmMain::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
-    // Minimised, the panel waits in the tray, where there is one; otherwise on the taskbar.
-    if (e->type() == QEvent::WindowStateChange && isMinimized() && TrayIcon::Available()())
-        QMetaObject::invokeMethod(this, &QWidget::hide, Qt::QueuedConnection);
+    TrayIcon::HideWhenMinimised(*this, *e);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Ports.h"
 #include "KeyBindings.h"
+#include "MatchControl.h"
 #include "Roster.h"
 
 #include <QMainWindow>
@@ -24,8 +24,9 @@ class QMenu;
 class TrayIcon;
 
 // The control panel: match options, the roster of registered clients and the buttons that
-// register, host, pause and reset. Its options live in the settings file.
-class frmMain : public QMainWindow, public PanelPort {
+// register, host, pause and reset. Its options live in the settings file. It shows what the
+// match control publishes and hands its presses to it.
+class frmMain : public QMainWindow {
     Q_OBJECT
 public:
     frmMain(Instance& instance, frmVyre& game, QWidget* parent = nullptr);
@@ -80,18 +81,11 @@ public:
     void OpenKeys();
     void ApplyKeys(const keys::Bindings& b);
     // The options as Start Match sends them.
-    Roster::MatchOptions Options() const;
+    MatchControl::MatchOptions Options() const;
 
-    // PanelPort
-    void SetPlayersIndex(int index) override;
-    void SetStartEnabled(bool on) override;
-    void SetPauseEnabled(bool on) override;
-    void SetResetAllEnabled(bool on) override;
-    void SetPauseCaption(const QString& caption) override;
-    void InitControls() override;
-    void Minimise() override;
-    void PauseResume() override { cmdPause_Click(); }
-    void Unload() override;
+    void Minimise();
+    // Closes the panel, which ends the program.
+    void Unload();
 
     // Controls, by their names.
     QLineEdit *txtName, *txtPointColor, *txtBackColor, *txtGridColor, *txtWidth, *txtHeight;
@@ -120,6 +114,8 @@ protected:
 
 private:
     void BuildControls();
+    // Renders the match control's state: what is enabled, the pause caption, the players list.
+    void ShowControls();
     void ShowRoster();
     void ShowRiderButtons();
     void RosterMenu(int slot, const QPoint& at);
@@ -148,4 +144,5 @@ private:
     TrayIcon* tray_ = nullptr;
     bool firstResize_ = true;
     bool unloaded_ = false;
+    ControlState shown_;
 };

@@ -103,8 +103,8 @@ void tst_Match::rotationMovesPlayersToTheNextStartingPoint() {
     m.complexity = 1;
     BecomeHost(host, m);
     QTest::qWait(5);
-    host.instance.AbandonRound();
-    client.instance.AbandonRound();
+    host.instance.Control().AbandonRound();
+    client.instance.Control().AbandonRound();
     for (Node* n : {&host, &client}) {
         n->instance.Setup().SetupRound();
         QCOMPARE(n->S().Players[1].X, std::int16_t(90));

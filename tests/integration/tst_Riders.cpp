@@ -17,8 +17,8 @@ private slots:
 };
 
 namespace {
-Roster::MatchOptions Options(int players) {
-    Roster::MatchOptions o;
+MatchControl::MatchOptions Options(int players) {
+    MatchControl::MatchOptions o;
     o.settings = TestSettings(players);
     o.settings.matchScore = 2;
     o.settings.speed = 1;
@@ -59,8 +59,8 @@ void tst_Riders::ridersPlayWholeMatches() {
     QTRY_COMPARE(host->R().Text(1).isEmpty(), false);
     Recorder recorder(bus);
 
-    Roster::MatchOptions o = Options(1 + hostRiders + clientRiders);
-    QCOMPARE(host->R().StartMatch(o), Roster::Start::Started);
+    MatchControl::MatchOptions o = Options(1 + hostRiders + clientRiders);
+    QCOMPARE(host->instance.Control().StartMatch(o), MatchControl::Start::Started);
     QTRY_VERIFY_WITH_TIMEOUT(host->S().MatchOver, 120000);
     QTest::qWait(50);
     for (Node* n : {host.get(), other.get()}) {

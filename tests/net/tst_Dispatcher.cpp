@@ -285,7 +285,7 @@ void tst_Dispatcher::matchSettingsTakeEffectOnClients() {
     QCOMPARE(n.B().Arena().Height(), 300);
     QCOMPARE(n.window.width, 400);
     QVERIFY(!n.window.minimised);
-    QVERIFY(!n.panel.startEnabled && n.panel.pauseEnabled && !n.panel.resetAllEnabled);
+    QVERIFY(!n.Controls().startEnabled && n.Controls().pauseEnabled && !n.Controls().resetAllEnabled);
     QCOMPARE(s.Speed, std::int16_t(12));
     QVERIFY(s.WarpOn && s.TurboOn && s.TeamOn && s.FixedPosition && s.DiagonalMotion);
     QCOMPARE(s.NumPlayers, std::int16_t(6));
@@ -335,7 +335,7 @@ void tst_Dispatcher::hostKeepsItsOwnSettings() {
     QCOMPARE(n.B().Arena().Width(), 357);
     QCOMPARE(n.S().Players[1].Color, 5);
     QCOMPARE(n.B().Score(1).color, 5);
-    QVERIFY(n.panel.startEnabled);
+    QVERIFY(n.Controls().startEnabled);
 }
 
 void tst_Dispatcher::obstaclesAndResetAllSkipTheHost() {
@@ -343,6 +343,7 @@ void tst_Dispatcher::obstaclesAndResetAllSkipTheHost() {
     Node host(bus, 1), client(bus, 2);
     host.S().LocalPlayer = 0;
     client.S().LocalPlayer = 3;
+    client.instance.Control().BeginRegistration();
     for (Node* n : {&host, &client}) n->Receive(D("6|10|10|20|20|"));
     QCOMPARE(host.B().Arena().Pixel(15, 15), colours::White);
     QCOMPARE(client.B().Arena().Pixel(10, 10), colours::ObstacleOutline);
@@ -351,7 +352,8 @@ void tst_Dispatcher::obstaclesAndResetAllSkipTheHost() {
     QCOMPARE(host.S().LocalPlayer, std::int16_t(0));
     QCOMPARE(client.S().LocalPlayer, std::int16_t(-1));
     QVERIFY(client.S().RoundOver);
-    QCOMPARE(client.panel.initControls, 1);
+    QCOMPARE(client.Controls().optionsEnabled && client.Controls().startEnabled, true); // the panel is free again
+    QVERIFY(!client.Controls().pauseEnabled);
 }
 
 void tst_Dispatcher::resetMatchFillsGaugesAndEndsTheRound() {
@@ -383,10 +385,11 @@ void tst_Dispatcher::registerFillsTheRosterAndCountsPlayers() {
     QFETCH(QByteArray, datagram);
     InProcessBus bus;
     Node n(bus, 1);
-    n.panel.playersIndex = -9;
     for (int slot : taken) n.R().SetText(slot, QStringLiteral("x"));
+    const int setBefore = n.Controls().playersSet;
     n.Receive(datagram);
-    QTEST(n.panel.playersIndex, "playersIndex");
+    // -9: the list was left as it was.
+    QTEST(n.Controls().playersSet == setBefore ? -9 : n.Controls().playersIndex, "playersIndex");
     if (datagram == D("9|1|Bo|16777215|")) {
         QCOMPARE(n.R().Text(1), QStringLiteral("Bo ready!"));
         QCOMPARE(n.R().Color(1), colours::PlayerDefault[2]);
@@ -402,10 +405,11 @@ void tst_Dispatcher::unregisterSearchesBoxesTwoToSix() {
     n.Receive(D("13|1|"));
     QCOMPARE(n.R().Text(1), QString());
     QCOMPARE(n.R().Color(1), colours::FreeRosterBox);
-    QCOMPARE(n.panel.playersIndex, 2); // first gap from box 2 on is box 4
+    QCOMPARE(n.Controls().playersIndex, 2); // first gap from box 2 on is box 4
     for (int slot = 2; slot <= 6; ++slot) n.R().SetText(slot, QStringLiteral("x"));
+    const int setBefore = n.Controls().playersSet;
     n.Receive(D("13|7|"));
-    QCOMPARE(n.panel.playersIndex, 2); // boxes 2..6 filled: the list keeps its selection
+    QCOMPARE(n.Controls().playersSet, setBefore); // boxes 2..6 filled: the list keeps its selection
     n.Receive(D("13|0|"));
     QCOMPARE(n.R().Text(2), QStringLiteral("x"));
 }
@@ -422,13 +426,13 @@ void tst_Dispatcher::pauseAndResume() {
         QCOMPARE(n->B().Status(), QStringLiteral("Game Paused!"));
         QVERIFY(n->window.minimised);
     }
-    QCOMPARE(host.panel.pauseCaption, QStringLiteral("Resume"));
+    QCOMPARE(host.Controls().pauseCaption, QStringLiteral("Resume"));
     QVERIFY(!host.instance.GetCountdown().IsRunning());
-    QVERIFY(!client.panel.pauseEnabled);
+    QVERIFY(!client.Controls().pauseEnabled);
     for (Node* n : {&host, &client}) n->Receive(D("10|2"));
     QCOMPARE(host.B().Status(), QStringLiteral("Game Paused!")); // the host resumes by its button only
     QCOMPARE(client.B().Status(), QStringLiteral("Game Resumed!"));
-    QVERIFY(client.panel.pauseEnabled);
+    QVERIFY(client.Controls().pauseEnabled);
     QVERIFY(!client.window.minimised);
     QVERIFY(client.instance.GetCountdown().IsRunning());
     QCOMPARE(client.B().StopGo().text, QStringLiteral("3"));

@@ -9,25 +9,7 @@
 #include <memory>
 #include <vector>
 
-// Stand-ins for the two windows, so the match logic runs without widgets.
-class StubPanel : public PanelPort {
-public:
-    int playersIndex = 0;
-    bool startEnabled = true, pauseEnabled = false, resetAllEnabled = true;
-    QString pauseCaption = QStringLiteral("Pause");
-    int initControls = 0, minimised = 0, pauseResumes = 0, unloads = 0;
-
-    void SetPlayersIndex(int i) override { playersIndex = i; }
-    void SetStartEnabled(bool on) override { startEnabled = on; }
-    void SetPauseEnabled(bool on) override { pauseEnabled = on; }
-    void SetResetAllEnabled(bool on) override { resetAllEnabled = on; }
-    void SetPauseCaption(const QString& c) override { pauseCaption = c; }
-    void InitControls() override { ++initControls; }
-    void Minimise() override { ++minimised; }
-    void PauseResume() override { ++pauseResumes; }
-    void Unload() override { ++unloads; }
-};
-
+// A stand-in for the game window, so the match logic runs without widgets.
 class StubWindow : public WindowPort {
 public:
     bool minimised = false;
@@ -49,19 +31,18 @@ public:
 // One instance of the game on an in-process bus, with stand-in windows.
 struct Node {
     Node(InProcessBus& bus, std::uint32_t seed) : transport(bus), instance(transport, seed) {
-        instance.SetPanel(&panel);
         instance.SetWindow(&window);
         instance.SetMessageBox([this](const QString& text, const QString&, MessageIcon) { boxes << text; });
         instance.Load();
     }
     MatchState& S() { return instance.State(); }
+    const ControlState& Controls() { return instance.Control().Controls(); }
     Board& B() { return instance.GetBoard(); }
     Roster& R() { return instance.GetRoster(); }
     void Receive(const QByteArray& d) { instance.GetDispatcher().tcpReceive_DataArrival(d); }
 
     BusTransport transport;
     Instance instance;
-    StubPanel panel;
     StubWindow window;
     QStringList boxes;
 };
@@ -103,6 +84,6 @@ inline wire::Settings TestSettings(int players) {
 // Start Match on the host, through the roster model, as the panel's button does it.
 inline void BecomeHost(Node& host, const wire::Settings& m) {
     if (host.R().Text(1).isEmpty()) host.R().SetText(1, QStringLiteral("Client ready!"));
-    Roster::MatchOptions o{m, true};
-    host.R().StartMatch(o);
+    MatchControl::MatchOptions o{m, true};
+    host.instance.Control().StartMatch(o);
 }

@@ -1,6 +1,8 @@
 #include "Pilots.h"
 
-#include "Instance.h"
+#include "Board.h"
+#include "CrashWatch.h"
+#include "RoundSetup.h"
 #include "Steering.h"
 
 #include <algorithm>
@@ -19,11 +21,11 @@ void Pilots::AddHuman(int slot) {
 void Pilots::Press(int slot, int direction, bool turboSwitch) {
     const auto it = std::find_if(pilots_.begin(), pilots_.end(), [slot](const Pilot& p) { return p.slot == slot && p.human; });
     if (it == pilots_.end()) return;
-    const MatchState& s = in_.State();
+    const MatchState& s = s_;
     const PlayerRecord& rider = s.Players[static_cast<std::size_t>(std::clamp(slot + 1, 1, 8))];
     RiderWish wish = it->sent;
     if (rider.Turbo == 0) wish.turbo = 0;
-    if (direction != 0 && direction::Opposite(direction) != rider.Direction) wish.direction = direction;
+    if (direction::MayRequest(rider.Direction, direction)) wish.direction = direction;
     if (turboSwitch && s.TurboOn) wish.turbo = wish.turbo ? 0 : 1;
     Steer(*it, wish);
 }
@@ -43,9 +45,9 @@ bool Pilots::Has(int slot) const {
 }
 
 RiderView Pilots::ViewFor(int slot) const {
-    const MatchState& s = in_.State();
+    const MatchState& s = s_;
     RiderView v;
-    v.arena = &in_.GetBoard().Arena();
+    v.arena = &board_.Arena();
     v.back = s.ArenaBackColor;
     v.thickness = std::clamp<int>(s.Thickness, 0, 3);
     // Only the host knows whether turns wait for the grid (the match settings do not carry it);
@@ -61,7 +63,7 @@ RiderView Pilots::ViewFor(int slot) const {
         v.heads[i] = heads_[i];
         v.directions[i] = s.Players[i].Direction;
         v.fuel[i] = fuel_[i];
-        v.out[i] = in_.GetDispatcher().SeenOut(i);
+        v.out[i] = crashes_.SeenOut(i);
     }
     v.requested = s.Players[v.me].RequestedDirection;
     v.turbo = s.Players[v.me].Turbo;
@@ -70,10 +72,10 @@ RiderView Pilots::ViewFor(int slot) const {
 
 void Pilots::OnPositions(const std::array<MatchLink::Point, 8>& heads, const std::array<int, 8>& fuel) {
     if (pilots_.empty()) return;
-    const MatchState& s = in_.State();
-    const Board& board = in_.GetBoard();
+    const MatchState& s = s_;
+    const Board& board = board_;
     const int n = s.PlayerCount();
-    const bool newRound = in_.Setup().SetupsDone() != round_;
+    const bool newRound = setup_.SetupsDone() != round_;
     for (int i = 1; i <= 8; ++i) {
         const auto& h = heads[static_cast<std::size_t>(i - 1)];
         heads_[i] = {h.x, h.y};
@@ -81,7 +83,7 @@ void Pilots::OnPositions(const std::array<MatchLink::Point, 8>& heads, const std
     }
     if (newRound) {
         // The arena as this round's setup and obstacles left it, with the first discs on it.
-        round_ = in_.Setup().SetupsDone();
+        round_ = setup_.SetupsDone();
         cells_.Build(board.Arena(), s.ArenaBackColor, s.Thickness);
         for (Pilot& p : pilots_) {
             p.brain.NewRound();
@@ -108,7 +110,7 @@ void Pilots::OnPositions(const std::array<MatchLink::Point, 8>& heads, const std
 }
 
 void Pilots::Steer(Pilot& pilot, const RiderWish& wish) {
-    MatchState& s = in_.State();
+    MatchState& s = s_;
     const int slot = pilot.slot;
     PlayerRecord& p = s.Players[static_cast<std::size_t>(slot + 1)];
     if (p.Turbo == 0) pilot.sent.turbo = 0; // the host switched it off when the fuel ran out
@@ -124,5 +126,5 @@ void Pilots::Steer(Pilot& pilot, const RiderWish& wish) {
     }
     // Every rider in a client's slot also steers on the wire, so any host drives it and
     // every copy sees who asked for what.
-    in_.Link().SendSteer(slot, wish.direction, wish.turbo);
+    link_.SendSteer(slot, wish.direction, wish.turbo);
 }

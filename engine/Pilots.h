@@ -9,7 +9,9 @@
 #include <functional>
 #include <vector>
 
-class Instance;
+class Board;
+class CrashWatch;
+class RoundSetup;
 
 // Steers the computer riders an instance owns, from what the instance draws: after every
 // Positions message each rider may change its wish, and only a change is sent, as Steer.
@@ -17,7 +19,8 @@ class Instance;
 // arrival, so it counts from the next tick whatever the network does.
 class Pilots {
 public:
-    explicit Pilots(Instance& instance) : in_(instance) {}
+    Pilots(MatchState& state, const Board& board, const RoundSetup& setup, const CrashWatch& crashes, MatchLink& link)
+        : s_(state), board_(board), setup_(setup), crashes_(crashes), link_(link) {}
 
     // Slot 0 is the hosting instance's own player 1 (the demo's autopilot).
     void Add(int slot, RiderLevel level, std::uint32_t seed);
@@ -52,7 +55,11 @@ private:
     };
     void Steer(Pilot& pilot, const RiderWish& wish);
 
-    Instance& in_;
+    MatchState& s_;
+    const Board& board_;
+    const RoundSetup& setup_;
+    const CrashWatch& crashes_;
+    MatchLink& link_;
     std::vector<Pilot> pilots_;
     CostFn meter_;
     CellMap cells_;

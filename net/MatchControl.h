@@ -1,0 +1,149 @@
+#pragma once
+
+#include "Cue.h"
+#include "MatchState.h"
+#include "Messages.h"
+#include "Ports.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <optional>
+
+class Board;
+class Countdown;
+class CrashWatch;
+class GameLoop;
+class Roster;
+class RoundSetup;
+
+// What the control panel shows of a match: which buttons can be pressed, the pause caption
+// and the players list's choice. The panel renders it and nothing else.
+struct ControlState {
+    bool optionsEnabled = true; // the match options, name, colours and Client Registration
+    bool startEnabled = true;   // Start Match, and the riders that may join before it
+    bool pauseEnabled = false;
+    bool resetMatchEnabled = true;
+    bool resetAllEnabled = true;
+    QString pauseCaption = QStringLiteral("Pause");
+    int playersIndex = -1;
+    int playersSet = 0; // counts the times the list was set, so the same index set again still shows
+    bool operator==(const ControlState&) const = default;
+};
+
+// The one owner of a match on this instance: starting it, pause and resume, the two resets,
+// and taking over what the host sends (settings and outcomes, with the bookkeeping that
+// tells a repeated datagram from a new one and lets a client catch up after a lost outcome).
+class MatchControl : public QObject {
+    Q_OBJECT
+public:
+    // Arena limits: a host never sends more, and a received match is held to them.
+    static constexpr int MinWidth = 360, MaxWidth = 1500, MinHeight = 200, MaxHeight = 1500;
+    // The host sets up each round (obstacles first) two countdown steps after the last one's
+    // final Positions. An Obstacle that comes after this much quiet, to a client still in a
+    // round it saw riding, means that round's outcome never arrived.
+    static constexpr int QuietBeforeSetupMs = 500;
+
+    // What Start Match takes from the panel: the settings as they go out, and the grid rule.
+    struct MatchOptions {
+        wire::Settings settings;
+        bool snapToGrid = true;
+    };
+    enum class Start { Started, NoClient1 };
+
+    // A received MatchSettings, field by field; nothing where a field was missing or no number.
+    struct Settings {
+        std::optional<std::int16_t> height, width, speed, thickness, warp, players, matchScore, complexity, turbo,
+            team, fixedPosition, diagonal;
+        std::optional<QString> name;
+        std::optional<std::int32_t> color, back;
+        bool operator==(const Settings&) const = default;
+    };
+
+    struct Parts {
+        MatchState& state;
+        Board& board;
+        Countdown& countdown;
+        GameLoop& loop;
+        RoundSetup& setup;
+        Roster& roster;
+        CrashWatch& crashes;
+        std::function<void(const QByteArray&)> send;
+        MessageBoxFn message;
+    };
+    explicit MatchControl(Parts parts, QObject* parent = nullptr);
+
+    void SetWindow(WindowPort* window) { window_ = window; }
+    const ControlState& Controls() const { return controls_; }
+
+    // The panel's buttons; Esc in the arena is the Pause button too.
+    // Start Match: width and height are clamped in place to what may be sent.
+    Start StartMatch(MatchOptions& options);
+    void PauseResume();
+    void ResetMatch();
+    void ResetAll();
+    // Client Registration was pressed: the options are locked until Reset All.
+    void BeginRegistration();
+    // The game window closed; a host keeps its panel, which must be able to start again.
+    void WindowClosed();
+    // Ends the running round at once, so a new match starts with no loop left behind.
+    void AbandonRound();
+    // The game window's own reset: countdown idle at "3", arena clear, scores 0, no status.
+    void ClearBoard();
+
+    // What the dispatcher hands on, its fields checked.
+    void SettingsArrived(const Settings& settings);
+    void OutcomeArrived(std::optional<std::int16_t> code);
+    void PositionsArrived();
+    // Called before a received obstacle is drawn.
+    void ObstacleArriving();
+    void PauseArrived(bool pause);
+    void ResetAllArrived();
+    void ResetMatchArrived();
+    void SetPlayersIndex(int index);
+    // A cue the dispatcher hears of on the way.
+    void Sound(Cue c, double pan = 0) { emit cue(c, pan); }
+
+signals:
+    void controlsChanged();
+    // A round's outcome arrived here.
+    void roundDecided();
+    // A client learnt that the host had begun a new round or match, though no outcome of the
+    // last round arrived (it was lost on the way). Emitted before the old arena is cleared.
+    void roundMissed();
+    // A player or team has won the match on this instance.
+    void matchWon();
+    // Something to be heard; pan runs from -1 (left) to 1 (right).
+    void cue(Cue c, double pan);
+    // Play paused: the panel steps aside as the game window does.
+    void panelMinimised();
+
+private:
+    void Update(const std::function<void(ControlState&)>& change);
+    // Reset All on this instance: no registrations, no riders, every control free.
+    void ResetEverything();
+    void Message(const QString& text, const QString& title, MessageIcon icon) const;
+    // Positions drawn in the round set up last (counted afresh each round setup).
+    int RoundPositions();
+    // This client saw the round riding and has heard no outcome of it.
+    bool RoundUnfinished();
+    void TakeSettings(const Settings& f);
+    // Score boxes, countdown box and status as a new match begins.
+    void FreshScores();
+
+    Parts p_;
+    WindowPort* window_ = nullptr;
+    ControlState controls_;
+    bool hostPaused_ = false; // the host paused play; only its own Resume goes on
+    int outcomeAtStep_ = -1;             // countdown steps taken when the last outcome was
+    int outcomeAtSetup_ = -1;            // ... and rounds set up
+    bool outcomeAfterPositions_ = false; // ... and whether that round had been seen riding
+    int positionsRound_ = -1;
+    int roundPositions_ = 0;
+    QElapsedTimer sincePositions_;
+    std::optional<Settings> lastSettings_; // the match settings last taken, and when
+    int settingsAtStep_ = -1;
+    int resumeAtStep_ = -1; // countdown steps taken when the last resume was
+    bool fitted_ = false; // the window was sized for a received match at least once
+};
