@@ -24,9 +24,8 @@ long ResidentKiB() {
     return f.size() > 1 ? f[1].toLong() * 4 : 0;
 }
 
+} // namespace
 
-// A datagram of one kind, with fields that change from one to the next as a misbehaving
-// host's would.
 QByteArray Datagram(int kind, std::mt19937& r) {
     auto n = [&r](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(r); };
     switch (kind) {
@@ -64,6 +63,8 @@ QByteArray Datagram(int kind, std::mt19937& r) {
     default: return wire::ResetMatch();
     }
 }
+
+namespace {
 
 struct Result {
     double lateP50 = 0, lateP99 = 0, tickP99 = 0;

@@ -18,20 +18,27 @@ void Canvas::Resize(int width, int height) {
     width = std::clamp(width, 1, MaxSide);
     height = std::clamp(height, 1, MaxSide);
     // The same size again only clears: a stream of match settings must not reallocate megabytes.
-    if (image_.isNull() || image_.width() != width || image_.height() != height)
+    if (image_.isNull() || image_.width() != width || image_.height() != height) {
         image_ = QImage(width, height, QImage::Format_RGB32);
+        clean_ = false;
+    }
     Clear();
 }
 
 void Canvas::SetBackColor(Colour c) {
+    if (c != back_) clean_ = false;
     back_ = c;
     Clear();
 }
 
 void Canvas::Clear() {
+    if (clean_) return;
     image_.fill(ToRgb(back_));
+    visited_ += qint64(image_.width()) * image_.height();
     Writable();
     dirty_ = QRegion(image_.rect());
+    clean_ = true;
+    ++clears_;
 }
 
 Canvas::Pixels Canvas::Writable() {
@@ -71,6 +78,7 @@ void Canvas::Circle(int cx, int cy, int r, Colour outline) {
     const Pixels px = Writable();
     const int top = std::max(cy - r, 0);
     const int bottom = std::min(cy + r, px.height - 1);
+    if (bottom >= top) visited_ += qint64(bottom - top + 1) * (2 * qint64(r) + 1);
     bool changed = false;
     for (int y = top; y <= bottom; ++y) {
         const std::int64_t dy = std::int64_t(y) - cy;
@@ -87,7 +95,9 @@ void Canvas::Circle(int cx, int cy, int r, Colour outline) {
                 changed |= Plot(px, x, y, inner);
         }
     }
-    if (changed) dirty_ |= QRect(QPoint(cx - r, cy - r), QPoint(cx + r, cy + r)) & image_.rect();
+    if (!changed) return;
+    dirty_ |= QRect(QPoint(cx - r, cy - r), QPoint(cx + r, cy + r)) & image_.rect();
+    clean_ = false;
 }
 
 void Canvas::Box(int x1, int y1, int x2, int y2, Colour outline) {
@@ -95,6 +105,8 @@ void Canvas::Box(int x1, int y1, int x2, int y2, Colour outline) {
     if (y1 > y2) std::swap(y1, y2);
     const QRgb rim = ToRgb(outline);
     const Pixels px = Writable();
+    visited_ += (QRect(QPoint(x1, y1), QPoint(x2, y2)) & image_.rect()).width() *
+                qint64((QRect(QPoint(x1, y1), QPoint(x2, y2)) & image_.rect()).height());
     bool changed = false;
     if (fillStyle_ == FillStyle::Solid) {
         const QRgb inner = ToRgb(fill_);
@@ -107,7 +119,9 @@ void Canvas::Box(int x1, int y1, int x2, int y2, Colour outline) {
         changed |= Plot(px, x1, y, rim);
         changed |= Plot(px, x2, y, rim);
     }
-    if (changed) dirty_ |= QRect(QPoint(x1, y1), QPoint(x2, y2)) & image_.rect();
+    if (!changed) return;
+    dirty_ |= QRect(QPoint(x1, y1), QPoint(x2, y2)) & image_.rect();
+    clean_ = false;
 }
 
 QRegion Canvas::TakeDirty() {

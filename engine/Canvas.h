@@ -22,7 +22,14 @@ public:
     // Setting the background clears the surface to it.
     void SetBackColor(Colour c);
     Colour BackColor() const { return back_; }
+    // Nothing happens when nothing has been drawn since the last clear: a stream of resets
+    // must not refill and repaint megabytes.
     void Clear();
+    // Counts the clears that changed the surface; what was drawn before the last one is gone.
+    int Clears() const { return clears_; }
+    // Pixels filled, or read to see whether they need filling, since the surface was made:
+    // what drawing has cost.
+    qint64 PixelsVisited() const { return visited_; }
 
     void SetFillStyle(FillStyle s) { fillStyle_ = s; }
     FillStyle GetFillStyle() const { return fillStyle_; }
@@ -68,4 +75,7 @@ private:
     FillStyle fillStyle_ = FillStyle::Solid;
     QRegion dirty_;
     Pixels read_;
+    bool clean_ = false; // every pixel is the background
+    int clears_ = 0;
+    qint64 visited_ = 0;
 };

@@ -39,7 +39,7 @@ bool IsPlayer(int p) { return p >= 0 && p <= 8; } // the table's slots, 0 includ
 bool IsRosterSlot(int s) { return s >= 1 && s <= 7; }
 } // namespace
 
-void Dispatcher::tcpReceive_DataArrival(const QByteArray& datagram) {
+void Dispatcher::tcpReceive_DataArrival(const QByteArray& datagram, const QString& sender) {
     const Fields f(wire::SplitFields(datagram));
     const auto number = f.Int16(0);
     if (!number) {
@@ -47,12 +47,14 @@ void Dispatcher::tcpReceive_DataArrival(const QByteArray& datagram) {
         return;
     }
     MatchControl& control = p_.control;
-    switch (static_cast<wire::Message>(*number)) {
+    const auto kind = static_cast<wire::Message>(*number);
+    if (kind != wire::Message::Obstacle && !guard_.Admit(kind, sender, 1, 0)) return;
+    switch (kind) {
     case wire::Message::Positions: Positions(f); break;
     case wire::Message::Steer: Steer(f); break;
     case wire::Message::RoundOutcome: control.OutcomeArrived(f.Int16(1)); break;
     case wire::Message::MatchSettings: MatchSettings(f); break;
-    case wire::Message::Obstacle: Obstacle(f); break;
+    case wire::Message::Obstacle: Obstacle(f, sender); break;
     case wire::Message::ResetAll: control.ResetAllArrived(); break;
     case wire::Message::ResetMatch: control.ResetMatchArrived(); break;
     case wire::Message::Register: Register(f); break;
@@ -145,12 +147,27 @@ void Dispatcher::MatchSettings(const Fields& f) {
     p_.control.SettingsArrived(m);
 }
 
-void Dispatcher::Obstacle(const Fields& f) {
+void Dispatcher::Obstacle(const Fields& f, const QString& sender) {
     if (p_.state.LocalPlayer == 0) return;
     const auto x1 = f.Int16(1), y1 = f.Int16(2), x2 = f.Int16(3), y2 = f.Int16(4);
     if (!x1 || !y1 || !x2 || !y2) return;
-    p_.control.ObstacleArriving();
     Canvas& arena = p_.board.Arena();
+    const QRect area = QRect(QPoint(std::min(*x1, *x2), std::min(*y1, *y2)), QPoint(std::max(*x1, *x2), std::max(*y1, *y2))) &
+                       arena.Image().rect();
+    const qint64 arenaPixels = qint64(arena.Width()) * arena.Height();
+    if (!guard_.Admit(wire::Message::Obstacle, sender, qint64(area.width()) * area.height(), arenaPixels)) return;
+    p_.control.ObstacleArriving();
+    // A repeat would only scan what is there already (megabytes for a large box), or paint
+    // over trails drawn since; the host draws each obstacle once.
+    if (arena.Clears() != obstaclesAtClear_) {
+        obstaclesAtClear_ = arena.Clears();
+        obstacles_.clear();
+    }
+    const auto key = [](std::int16_t v) { return quint64(quint16(v)); };
+    const quint64 box = key(*x1) << 48 | key(*y1) << 32 | key(*x2) << 16 | key(*y2);
+    constexpr qsizetype MostRemembered = 4096; // a round of the densest obstacles has 784
+    if (obstacles_.contains(box)) return;
+    if (obstacles_.size() < MostRemembered) obstacles_.insert(box);
     arena.SetFillStyle(Canvas::FillStyle::Solid);
     arena.SetFillColor(colours::WallFill);
     arena.Box(*x1, *y1, *x2, *y2, colours::ObstacleOutline);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "FloodGuard.h"
+
 #include <QByteArray>
+#include <QSet>
 #include <optional>
 
 class Board;
@@ -30,10 +33,13 @@ public:
     };
     explicit Dispatcher(Parts parts) : p_(parts) {}
 
-    void tcpReceive_DataArrival(const QByteArray& datagram);
+    // The sender's address (empty where the transport has none) keeps one sender's flood
+    // from stalling the copy.
+    void tcpReceive_DataArrival(const QByteArray& datagram, const QString& sender = {});
 
     // Datagrams that meant nothing, and Register messages heard (any slot, our own too).
     qint64 Malformed() const { return malformed_; }
+    qint64 Flooded() const { return guard_.Dropped(); }
     qint64 RegistersHeard() const { return registers_; }
 
 private:
@@ -41,7 +47,7 @@ private:
     void Positions(const Fields& f);
     void Steer(const Fields& f);
     void MatchSettings(const Fields& f);
-    void Obstacle(const Fields& f);
+    void Obstacle(const Fields& f, const QString& sender);
     void Register(const Fields& f);
     void PauseResume(const Fields& f);
     void Unregister(const Fields& f);
@@ -49,6 +55,10 @@ private:
     void Turn(const Fields& f);
 
     Parts p_;
+    FloodGuard guard_;
+    // The obstacles drawn since the arena was last cleared: the same one again is drawn once.
+    QSet<quint64> obstacles_;
+    int obstaclesAtClear_ = -1;
     qint64 malformed_ = 0;
     qint64 registers_ = 0;
 };

@@ -27,7 +27,7 @@ Instance::Instance(Transport& transport, std::uint32_t seed, QObject* parent)
     connect(&control_, &MatchControl::matchWon, this, &Instance::matchWon);
     connect(&control_, &MatchControl::cue, this, &Instance::cue);
     connect(&transport_, &Transport::datagramArrived, this,
-            [this](const QByteArray& d) { dispatcher_.tcpReceive_DataArrival(d); });
+            [this](const QByteArray& d) { dispatcher_.tcpReceive_DataArrival(d, transport_.LastSender()); });
 }
 
 void Instance::ShowMessage(const QString& text, const QString& title, MessageIcon icon) const {

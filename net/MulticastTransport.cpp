@@ -144,6 +144,7 @@ QString MulticastTransport::Report(const Counts& c, const QString& inUse) {
                  .arg(c.sent)
                  .arg(c.received)
                  .arg(c.malformed);
+    if (c.flooded > 0) lines << tr("Dropped because their sender sent too many: %1.").arg(c.flooded);
     lines << (c.ownHeard > 0 ? tr("This copy hears its own datagrams (%1).").arg(c.ownHeard)
                              : tr("This copy does NOT hear its own datagrams."));
     for (auto it = c.bySender.begin(); it != c.bySender.end(); ++it)

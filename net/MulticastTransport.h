@@ -28,6 +28,7 @@ public:
     QString InUse() const override;
     Counts Diagnostics() const override { return counts_; }
     QList<QPair<QString, QString>> Interfaces() const override;
+    QString LastSender() const override { return lastSender_; }
     // The diagnostics as text, a line each.
     static QString Report(const Counts& c, const QString& inUse);
 

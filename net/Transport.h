@@ -34,6 +34,7 @@ public:
         qint64 received = 0;
         qint64 ownHeard = 0; // of those received, our own
         qint64 malformed = 0; // received but meaning nothing (the dispatcher's count)
+        qint64 flooded = 0;   // dropped because their sender sent too many (the dispatcher's count)
         QMap<QString, qint64> bySender;
         QMap<QString, qint64> lastHeard; // milliseconds since the epoch
         QStringList joined;    // interfaces the group was joined on
@@ -42,6 +43,8 @@ public:
     virtual Counts Diagnostics() const { return {}; }
     // The interfaces one may send through (name and address), for the Network menu.
     virtual QList<QPair<QString, QString>> Interfaces() const { return {}; }
+    // The sender's address of the datagram being delivered now; empty where it means nothing.
+    virtual QString LastSender() const { return {}; }
 
 signals:
     void datagramArrived(const QByteArray& text);

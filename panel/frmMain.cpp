@@ -398,6 +398,7 @@ void frmMain::OpenDiagnostics() {
                                 QMessageBox::Close, this);
     Transport::Counts c = in_.Net().Diagnostics();
     c.malformed = in_.GetDispatcher().Malformed();
+    c.flooded = in_.GetDispatcher().Flooded();
     box->setText(MulticastTransport::Report(c, in_.Net().InUse()));
     box->setTextInteractionFlags(Qt::TextSelectableByMouse);
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "Messages.h"
+
+#include <QElapsedTimer>
+#include <QHash>
+#include <QString>
+#include <array>
+
+// Keeps one sender from making this copy do unbounded work: each kind of message whose
+// handling is costly (a new match resizes the arena and the window, a reset or a pause moves
+// windows, an obstacle fills pixels, a roll call makes this copy send) has a budget per sender
+// address, refilled over time. Every budget lies far above what an honest copy ever sends;
+// what a flood sends past it is dropped and counted. Cheap kinds are never limited: a host at
+// Speed 1 sends thousands of Positions a second.
+class FloodGuard {
+public:
+    // Whether a datagram of this kind from this sender may be handled; cost counts pixels
+    // for an obstacle and is 1 otherwise. arenaPixels sizes the obstacle budget.
+    bool Admit(wire::Message kind, const QString& sender, qint64 cost, qint64 arenaPixels);
+    qint64 Dropped() const { return dropped_; }
+
+    // Senders with budgets of their own; more share the last one.
+    static constexpr int MostSenders = 64;
+
+private:
+    enum Budget { Settings, Resets, Pause, RollCalls, ObstacleCount, ObstaclePixels, Budgets };
+    struct Bucket {
+        double tokens = -1; // full at first use
+        qint64 at = 0;      // milliseconds of the clock at the last refill
+    };
+    using Buckets = std::array<Bucket, Budgets>;
+    bool Take(Bucket& b, double perSecond, double burst, double cost, qint64 now);
+
+    QHash<QString, Buckets> senders_;
+    Buckets others_;
+    QElapsedTimer clock_;
+    qint64 dropped_ = 0;
+};
