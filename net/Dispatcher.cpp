@@ -48,12 +48,14 @@ void Dispatcher::tcpReceive_DataArrival(const QByteArray& datagram, const QStrin
     }
     MatchControl& control = p_.control;
     const auto kind = static_cast<wire::Message>(*number);
-    if (kind != wire::Message::Obstacle && !guard_.Admit(kind, sender, 1, 0)) return;
+    // Obstacles are weighed by their size, and a repeat of the match settings costs nothing.
+    const bool weighedLater = kind == wire::Message::Obstacle || kind == wire::Message::MatchSettings;
+    if (!weighedLater && !guard_.Admit(kind, sender, 1, 0)) return;
     switch (kind) {
     case wire::Message::Positions: Positions(f); break;
     case wire::Message::Steer: Steer(f); break;
     case wire::Message::RoundOutcome: control.OutcomeArrived(f.Int16(1)); break;
-    case wire::Message::MatchSettings: MatchSettings(f); break;
+    case wire::Message::MatchSettings: MatchSettings(f, sender); break;
     case wire::Message::Obstacle: Obstacle(f, sender); break;
     case wire::Message::ResetAll: control.ResetAllArrived(); break;
     case wire::Message::ResetMatch: control.ResetMatchArrived(); break;
@@ -127,7 +129,7 @@ void Dispatcher::Steer(const Fields& f) {
     Steering::ApplySteer(p, dir ? *dir : 0, turbo ? *turbo : -1);
 }
 
-void Dispatcher::MatchSettings(const Fields& f) {
+void Dispatcher::MatchSettings(const Fields& f, const QString& sender) {
     MatchControl::Settings m;
     m.height = f.Int16(1);
     m.width = f.Int16(2);
@@ -144,6 +146,7 @@ void Dispatcher::MatchSettings(const Fields& f) {
     m.back = f.Int32(13);
     m.fixedPosition = f.Int16(14);
     m.diagonal = f.Int16(15);
+    if (p_.control.RepeatsLastSettings(m) || !guard_.Admit(wire::Message::MatchSettings, sender, 1, 0)) return;
     p_.control.SettingsArrived(m);
 }
 

@@ -46,7 +46,7 @@ private:
     class Fields;
     void Positions(const Fields& f);
     void Steer(const Fields& f);
-    void MatchSettings(const Fields& f);
+    void MatchSettings(const Fields& f, const QString& sender);
     void Obstacle(const Fields& f, const QString& sender);
     void Register(const Fields& f);
     void PauseResume(const Fields& f);

@@ -260,13 +260,14 @@ void MatchControl::OutcomeArrived(std::optional<std::int16_t> code) {
     }
 }
 
+bool MatchControl::RepeatsLastSettings(const Settings& f) const {
+    return lastSettings_ == f && p_.countdown.Steps() == settingsAtStep_ && p_.countdown.IsRunning();
+}
+
 void MatchControl::SettingsArrived(const Settings& f) {
-    // The same settings again before the countdown has taken a step: a repeat (a flood, or
-    // a datagram that came twice), not a new match.
-    const int steps = p_.countdown.Steps();
-    if (lastSettings_ == f && steps == settingsAtStep_ && p_.countdown.IsRunning()) return;
+    if (RepeatsLastSettings(f)) return;
     lastSettings_ = f;
-    settingsAtStep_ = steps;
+    settingsAtStep_ = p_.countdown.Steps();
 
     MatchState& s = p_.state;
     // A new match that finds this client still in a round it saw riding: the outcome that

@@ -93,6 +93,9 @@ public:
     void ClearBoard();
 
     // What the dispatcher hands on, its fields checked.
+    // The same settings again before the countdown has taken a step: a repeat (a flood, or a
+    // datagram that came twice), not a new match.
+    bool RepeatsLastSettings(const Settings& settings) const;
     void SettingsArrived(const Settings& settings);
     void OutcomeArrived(std::optional<std::int16_t> code);
     void PositionsArrived();
