@@ -3,6 +3,7 @@
 #include "MulticastTransport.h"
 #include "Probe.h"
 #include "frmAbout.h"
+#include "NetworkMenu.h"
 #include "frmMain.h"
 #include "frmVyre.h"
 
@@ -232,8 +233,8 @@ int main(int argc, char* argv[]) {
             QCoreApplication::quit();
         });
     if (!options.config.isEmpty()) panel.SetSettingsFile(options.config);
-    if (options.interfaceSet) panel.SetInterfaceForThisRun(options.interfaceName);
-    panel.SetNoticeEnabled(options.demo == 0);
+    if (options.interfaceSet) panel.Network().SetInterfaceForThisRun(options.interfaceName);
+    panel.Network().SetNoticeEnabled(options.demo == 0);
     panel.Load();
     panel.show();
     if (game.isFullScreen()) { // a fullscreen game window comes up in front

@@ -221,3 +221,17 @@ void Bindings::Load(const Reader& read) {
 }
 
 } // namespace keys
+
+namespace keys {
+QList<QPair<QString, QString>> Bindings::Entries() const {
+    QList<QPair<QString, QString>> entries;
+    for (int seat = 0; seat < Seats; ++seat)
+        for (int a = 0; a < ActionCount; ++a)
+            for (int slot = 0; slot < PerAction; ++slot) {
+                const Key& k = At(seat, static_cast<Action>(a), slot);
+                entries.append({EntryName(seat, static_cast<Action>(a), slot),
+                                k.IsNone() ? QStringLiteral("None") : Name(k)});
+            }
+    return entries;
+}
+} // namespace keys

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <array>
 #include <functional>
@@ -68,6 +70,8 @@ public:
     // default for what is bad (unknown names, keys bound twice).
     using Reader = std::function<QString(const QString& entry)>;
     void Load(const Reader& read);
+    // Every entry of the section, each time: a garbled section is written clean.
+    QList<QPair<QString, QString>> Entries() const;
 
 private:
     std::array<std::array<std::array<Key, PerAction>, ActionCount>, Seats> keys_{};

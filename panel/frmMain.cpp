@@ -5,6 +5,7 @@
 #include "HelpFile.h"
 #include "IniFile.h"
 #include "KeysDialog.h"
+#include "NetworkMenu.h"
 #include "MulticastTransport.h"
 #include "Instance.h"
 #include "Messages.h"
@@ -19,7 +20,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QActionGroup>
 #include <QGroupBox>
 #include <QInputDialog>
 #include <QStandardPaths>
@@ -38,8 +38,6 @@ const QString ViewSection = QStringLiteral("View");
 const QString SoundSection = QStringLiteral("Sound");
 const QString KeysSection = QStringLiteral("Keys");
 const QString SeatsSection = QStringLiteral("Seats");
-const QString NetworkSection = QStringLiteral("Network");
-constexpr int AnswerWaitMs = 2000; // for the start-up roll call
 
 QRect T(int left, int top, int width, int height) {
     return QRect(left / Twips, top / Twips, width / Twips, height / Twips);
@@ -107,7 +105,6 @@ frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
         in_.GetBoard().Notify();
     });
     connect(&game_, &frmVyre::programEnds, this, &frmMain::Unload);
-    connect(&in_.Net(), &Transport::inUseChanged, this, &frmMain::ShowNetwork);
     connect(&in_.Net(), &Transport::note, this, [this](const QString& text) {
         in_.GetBoard().SetStatus(text);
         in_.GetBoard().Notify();
@@ -210,6 +207,9 @@ void frmMain::BuildControls() {
         lblNetwork->setPalette(pal);
     }
     cmdRemoveRider->setEnabled(false);
+    network_ = new NetworkMenu(in_.Net(), in_.GetDispatcher(), in_.GetRoster(), *lblNetwork, *this);
+    network_->SetSettingsFile([this] { return in_.State().IniFile; });
+    connect(network_, &NetworkMenu::rollCallWanted, this, &frmMain::tmrStart_Timer);
 
     cmdServer = new QPushButton(QStringLiteral("Start Match"), fraServer);
     cmdServer->setGeometry(T(2760, 360, 1695, 375));
@@ -318,27 +318,7 @@ void frmMain::BuildMenus() {
     connect(match, &QMenu::aboutToShow, remove, [this, remove] { remove->setEnabled(cmdRemoveRider->isEnabled()); });
     menuBar()->addMenu(game_.ViewMenu());
     menuBar()->addMenu(game_.Sounds().Menu());
-    QMenu* network = menuBar()->addMenu(QStringLiteral("&Network"));
-    connect(network, &QMenu::aboutToShow, this, [this, network] {
-        network->clear();
-        auto* group = new QActionGroup(network);
-        const QString chosen = interfaceForRun_ ? *interfaceForRun_
-                                                : GetSpecificSetting(NetworkSection, QStringLiteral("Interface"), QString());
-        QList<QPair<QString, QString>> list = {{QString(), QString()}};
-        list.append(in_.Net().Interfaces());
-        for (const auto& [name, address] : list) {
-            QAction* a = network->addAction(name.isEmpty() ? QStringLiteral("Automatic")
-                                                           : QStringLiteral("%1, %2").arg(name, address));
-            a->setCheckable(true);
-            a->setChecked(name == chosen);
-            group->addAction(a);
-            connect(a, &QAction::triggered, this, [this, name = name] { ChooseInterface(name); });
-        }
-        network->addSeparator();
-        network->addAction(QStringLiteral("&Diagnostics..."), this, &frmMain::OpenDiagnostics);
-    });
-    // Something for the menu to show before it first opens (and for keyboard navigation).
-    network->addAction(QStringLiteral("&Diagnostics..."), this, &frmMain::OpenDiagnostics);
+    menuBar()->addMenu(network_->Menu());
     QMenu* settings = menuBar()->addMenu(QStringLiteral("S&ettings"));
     settings->addAction(QStringLiteral("&Keys..."), this, &frmMain::OpenKeys);
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -359,51 +339,6 @@ void frmMain::BuildMenus() {
     mPopupSys->addSeparator();
     mPopupSys->addAction(QStringLiteral("&Exit"), this, [this] { close(); });
     tray_ = new TrayIcon(*this, *mPopupSys, this);
-}
-
-void frmMain::ChooseInterface(const QString& name) {
-    // A choice from the menu is the player's from now on, also over --interface.
-    interfaceForRun_.reset();
-    WriteIniSection(NetworkSection, {{QStringLiteral("Interface"), name}}, in_.State().IniFile);
-    in_.Net().SetSendInterface(name);
-    ShowNetwork();
-}
-
-QString frmMain::NetworkText() const { return lblNetwork->text(); }
-
-void frmMain::ShowNetwork() {
-    const QString where = in_.Net().InUse();
-    lblNetwork->setText(where.isEmpty() ? QString() : QStringLiteral("Network: %1").arg(where));
-}
-
-QString frmMain::NoticeText() const { return notice_ && notice_->isVisible() ? notice_->text() : QString(); }
-
-void frmMain::CheckForAnswers() {
-    // Every copy answers a roll call, this one too: more answers than its own mean company.
-    const qint64 own = 1 + static_cast<qint64>(in_.GetRoster().Riders().size());
-    if (in_.GetDispatcher().RegistersHeard() - registersBefore_ > own || !noticeEnabled_) return;
-    if (notice_) notice_->close();
-    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Lumivex - Network"),
-                                MulticastTransport::NoAnswerHint(in_.Net().InUse()), QMessageBox::Close, this);
-    QPushButton* again = box->addButton(QStringLiteral("Send Roll Call Again"), QMessageBox::ActionRole);
-    connect(again, &QPushButton::clicked, this, [this] { tmrStart_Timer(); });
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setModal(false);
-    box->show();
-    notice_ = box;
-}
-
-void frmMain::OpenDiagnostics() {
-    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Network Diagnostics"), QString(),
-                                QMessageBox::Close, this);
-    Transport::Counts c = in_.Net().Diagnostics();
-    c.malformed = in_.GetDispatcher().Malformed();
-    c.flooded = in_.GetDispatcher().Flooded();
-    box->setText(MulticastTransport::Report(c, in_.Net().InUse()));
-    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setModal(false);
-    box->show();
 }
 
 void frmMain::AddLocalPlayer() {
@@ -436,54 +371,20 @@ void frmMain::OpenKeys() {
 void frmMain::ApplyKeys(const keys::Bindings& b) {
     game_.Keys() = b;
     game_.ShowKeys();
-    // Every entry, each time: a garbled section is written clean.
-    QList<QPair<QString, QString>> entries;
-    for (int seat = 0; seat < keys::Seats; ++seat)
-        for (int a = 0; a < keys::ActionCount; ++a)
-            for (int slot = 0; slot < keys::PerAction; ++slot) {
-                const keys::Key& k = b.At(seat, static_cast<keys::Action>(a), slot);
-                entries.append({keys::EntryName(seat, static_cast<keys::Action>(a), slot),
-                                k.IsNone() ? QStringLiteral("None") : keys::Name(k)});
-            }
-    WriteIniSection(KeysSection, entries, in_.State().IniFile);
-}
-
-QString frmMain::PersonalHelp(const QString& installed) const {
-    QFile in(installed);
-    if (!in.open(QIODevice::ReadOnly)) return installed;
-    QString html = QString::fromUtf8(in.readAll());
-    const QString marker = QStringLiteral("<!-- your keys -->");
-    if (!html.contains(marker)) return installed;
-    QString rows;
-    const keys::Bindings& b = game_.Keys();
-    for (int a = 0; a < keys::ActionCount; ++a) {
-        rows += QStringLiteral("<tr><td>%1</td>").arg(keys::ActionName(static_cast<keys::Action>(a)));
-        for (int seat = 0; seat < keys::Seats; ++seat)
-            rows += QStringLiteral("<td>%1</td>").arg(b.Describe(seat, static_cast<keys::Action>(a)).toHtmlEscaped());
-        rows += QStringLiteral("</tr>\n");
-    }
-    html.replace(marker, QStringLiteral("<table>\n<tr><th>Action</th><th>You</th><th>Local player 2</th>"
-                                        "<th>Local player 3</th><th>Local player 4</th></tr>\n") +
-                             rows + QStringLiteral("</table>"));
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    QDir().mkpath(dir);
-    QFile out(dir + QStringLiteral("/lumivex-help.html"));
-    if (!out.open(QIODevice::WriteOnly) || out.write(html.toUtf8()) < 0) return installed;
-    return out.fileName();
+    WriteIniSection(KeysSection, b.Entries(), in_.State().IniFile);
 }
 
 void frmMain::OpenHelp(const QString& part) {
     const QString installed = HelpFile(QCoreApplication::applicationDirPath());
     if (installed.isEmpty()) return;
-    QUrl url = QUrl::fromLocalFile(PersonalHelp(installed));
+    QUrl url = QUrl::fromLocalFile(PersonalHelp(installed, game_.Keys()));
     if (!part.isEmpty()) url.setFragment(part);
     open_(url);
 }
 
 void frmMain::Load() {
     in_.State().IniFile = settingsFile_.isEmpty() ? GetWindowsPath() + QStringLiteral("/lumivex.ini") : settingsFile_;
-    in_.Net().SetSendInterface(interfaceForRun_ ? *interfaceForRun_
-                                                : GetSpecificSetting(NetworkSection, QStringLiteral("Interface"), QString()));
+    network_->Load();
     InitVariables();
     PopulateControls();
     tmrStart.start();
@@ -623,10 +524,8 @@ void frmMain::ShowControls() {
 
 void frmMain::tmrStart_Timer() {
     tmrStart.stop();
-    if (notice_) notice_->close();
-    registersBefore_ = in_.GetDispatcher().RegistersHeard();
+    network_->RollCallSent();
     in_.SendData(wire::RollCall());
-    QTimer::singleShot(AnswerWaitMs, this, &frmMain::CheckForAnswers);
 }
 
 void frmMain::cmdClient_Click() {

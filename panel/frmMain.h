@@ -5,8 +5,6 @@
 #include "Roster.h"
 
 #include <QMainWindow>
-#include <QMessageBox>
-#include <QPointer>
 #include <QTimer>
 #include <QUrl>
 #include <array>
@@ -21,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QMenu;
+class NetworkMenu;
 class TrayIcon;
 
 // The control panel: match options, the roster of registered clients and the buttons that
@@ -42,14 +41,8 @@ public:
     void Load();
     // Before Load: a settings file of one's own, and an interface for this run only.
     void SetSettingsFile(const QString& file) { settingsFile_ = file; }
-    void SetInterfaceForThisRun(const QString& name) { interfaceForRun_ = name; }
-    // The start-up notice when nobody answers; off for a demo, which plays alone anyway.
-    void SetNoticeEnabled(bool on) { noticeEnabled_ = on; }
-    // Network: where datagrams leave ("" for Automatic), kept in [Network].
-    void ChooseInterface(const QString& name);
-    QString NetworkText() const;
-    // The notice's text while it shows, empty otherwise.
-    QString NoticeText() const;
+    // The Network menu, the network line and the start-up notice.
+    NetworkMenu& Network() { return *network_; }
 
     // The settings module's procedures.
     QString GetSpecificSetting(const QString& section, const QString& key, const QString& def) const;
@@ -121,8 +114,6 @@ private:
     void RosterMenu(int slot, const QPoint& at);
     void BuildMenus();
     void OpenHelp(const QString& part);
-    // The help as installed, with this player's keys written in; the file to open.
-    QString PersonalHelp(const QString& installed) const;
     QComboBox* AddRow(const QString& label, int row, QStringList items);
     int ListIndex(const QString& key, const QString& def) const;
 
@@ -132,14 +123,8 @@ private:
     std::function<void(const QUrl&)> open_;
     std::function<std::optional<QString>(const QString&)> askName_;
     QString settingsFile_;
-    std::optional<QString> interfaceForRun_;
-    bool noticeEnabled_ = true;
     QLabel* lblNetwork = nullptr;
-    QPointer<QMessageBox> notice_;
-    qint64 registersBefore_ = 0;
-    void CheckForAnswers();
-    void ShowNetwork();
-    void OpenDiagnostics();
+    NetworkMenu* network_ = nullptr;
     std::function<void()> about_;
     TrayIcon* tray_ = nullptr;
     bool firstResize_ = true;

@@ -1,6 +1,7 @@
 #include "ArenaView.h"
 #include "IniFile.h"
 #include "Stubs.h"
+#include "NetworkMenu.h"
 #include "frmMain.h"
 #include "frmVyre.h"
 
@@ -259,15 +260,15 @@ void tst_Panel::aCopyAloneIsToldWhatToCheck() {
     // never sees it.
     InProcessBus bus;
     Machine alone(bus);
-    QTRY_VERIFY_WITH_TIMEOUT(alone.panel.NoticeText().contains(QStringLiteral("UDP port 31314")), 4000);
-    QVERIFY(alone.panel.NoticeText().contains(QStringLiteral("234.10.20.31")));
+    QTRY_VERIFY_WITH_TIMEOUT(alone.panel.Network().NoticeText().contains(QStringLiteral("UDP port 31314")), 4000);
+    QVERIFY(alone.panel.Network().NoticeText().contains(QStringLiteral("234.10.20.31")));
     QVERIFY(alone.boxes.isEmpty()); // not one of the game's message boxes
     Machine other(bus);
     alone.panel.tmrStart_Timer();
-    QVERIFY(alone.panel.NoticeText().isEmpty());
+    QVERIFY(alone.panel.Network().NoticeText().isEmpty());
     QTest::qWait(2300);
-    QVERIFY(alone.panel.NoticeText().isEmpty());
-    QVERIFY(other.panel.NoticeText().isEmpty());
+    QVERIFY(alone.panel.Network().NoticeText().isEmpty());
+    QVERIFY(other.panel.Network().NoticeText().isEmpty());
 }
 
 void tst_Panel::interlocksEnableTeamAndDiagonals() {

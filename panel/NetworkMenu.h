@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <optional>
+
+class Dispatcher;
+class QLabel;
+class QMenu;
+class QMessageBox;
+class QWidget;
+class Roster;
+class Transport;
+
+// The panel's Network menu and what the panel says about the network: the interface the
+// game sends through (kept in [Network]), the diagnostics, the line under the roster, and the
+// notice when nobody answers the start-up roll call.
+class NetworkMenu : public QObject {
+    Q_OBJECT
+public:
+    NetworkMenu(Transport& net, const Dispatcher& dispatcher, const Roster& roster, QLabel& line, QWidget& parent);
+
+    QMenu* Menu() const { return menu_; }
+    // Before Load: the settings file, and an interface for this run only.
+    void SetSettingsFile(std::function<QString()> file) { file_ = std::move(file); }
+    void SetInterfaceForThisRun(const QString& name) { interfaceForRun_ = name; }
+    // The start-up notice when nobody answers; off for a demo, which plays alone anyway.
+    void SetNoticeEnabled(bool on) { noticeEnabled_ = on; }
+    // Takes the interface from the settings (or this run's choice).
+    void Load();
+    // Where datagrams leave ("" for Automatic), kept in [Network].
+    void ChooseInterface(const QString& name);
+    QString LineText() const;
+    // The notice's text while it shows, empty otherwise.
+    QString NoticeText() const;
+    // A roll call went out: the answers are counted, and the notice shows if none came.
+    void RollCallSent();
+    void OpenDiagnostics();
+
+signals:
+    // The notice's "Send Roll Call Again".
+    void rollCallWanted();
+
+private:
+    QString SavedInterface() const;
+    void ShowLine();
+    void CheckForAnswers();
+
+    Transport& net_;
+    const Dispatcher& dispatcher_;
+    const Roster& roster_;
+    QLabel& line_;
+    QWidget& parent_;
+    QMenu* menu_ = nullptr;
+    std::function<QString()> file_;
+    std::optional<QString> interfaceForRun_;
+    bool noticeEnabled_ = true;
+    QPointer<QMessageBox> notice_;
+    qint64 registersBefore_ = 0;
+};
