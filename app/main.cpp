@@ -115,13 +115,12 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
                                                    "several copies on one computer)."),
                                     QStringLiteral("FILE"));
     const QCommandLineOption probe(QStringLiteral("probe"),
-                                   QStringLiteral("Without any window: send one roll call, listen for SECONDS (default "
-                                                  "2) and print a line per answer (slot, name, colour, sender). Exits "
-                                                  "0 when another copy answered, 1 when none did."));
+                                   QStringLiteral("Without any window: send one roll call, listen for the number of "
+                                                  "seconds that follows (default 2: --probe 5 listens 5 s) and print a "
+                                                  "line per answer (slot, name, colour, sender). Exits 0 when another "
+                                                  "copy answered, 1 when none did."));
     parser.addOptions(
         {help, version, demo, riders, roundLog, quitWhenShown, registerAtStart, rosterFull, iface, config, probe});
-    parser.addPositionalArgument(QStringLiteral("SECONDS"), QStringLiteral("With --probe: how long to listen."),
-                                 QStringLiteral("[SECONDS]"));
     QStringList args;
     for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     auto fail = [](const QString& text) {
@@ -181,6 +180,17 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
     o.quitWhenRosterFull = parser.isSet(rosterFull);
     return std::nullopt;
 }
+// Whether windows can be shown at all. Without a display the toolkit would abort the
+// program with its own error; the player gets one line instead.
+bool HasDisplay() {
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    return true;
+#else
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && !platform.startsWith("xcb") && !platform.startsWith("wayland")) return true;
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#endif
+}
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -191,6 +201,10 @@ int main(int argc, char* argv[]) {
     if (options.probe > 0) { // no window, so no display needed
         QCoreApplication app(argc, argv);
         return Probe(options.probe, options.interfaceName);
+    }
+    if (!HasDisplay()) {
+        std::fputs("lumivex: no display: set DISPLAY, or use --probe, which needs none\n", stderr);
+        return 1;
     }
 
     QApplication app(argc, argv);

@@ -51,6 +51,12 @@ void Board::SetMarker(const QRect& rect, Colour c) {
     marker_ = {rect, c};
 }
 
+void Board::SetBanner(const QStringList& lines) {
+    if (banner_ == lines) return;
+    banner_ = lines;
+    bannerDirty_ = true;
+}
+
 void Board::FillGauge(int i, Colour c) {
     Canvas& gauge = gauges_[static_cast<std::size_t>(i - 1)];
     gauge.SetFillStyle(Canvas::FillStyle::Solid);
@@ -94,6 +100,11 @@ void Board::Notify() {
     if (!markerDirty_.isNull()) {
         pending_.marker |= markerDirty_;
         markerDirty_ = QRect();
+        any = true;
+    }
+    if (bannerDirty_) {
+        pending_.banner = true;
+        bannerDirty_ = false;
         any = true;
     }
     if (textsDirty_) {

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 
@@ -58,6 +59,11 @@ public:
     void SetMarker(const QRect& rect, Colour c);
     void ClearMarker() { SetMarker(QRect(), 0); }
 
+    // Lines shown over the arena, never drawn into it: a hint before the first match, the
+    // final scores after one. Empty while nothing shows.
+    const QStringList& Banner() const { return banner_; }
+    void SetBanner(const QStringList& lines);
+
     // Tells the view what changed since the last call; cheap when nothing did.
     void Notify();
 
@@ -67,6 +73,7 @@ public:
         bool texts = false;
         bool arenaSize = false;
         QRect marker; // where the marker was or is, to be repainted
+        bool banner = false;
     };
     Changes TakeChanges();
 
@@ -86,6 +93,8 @@ private:
     QString status_;
     Marker marker_;
     QRect markerDirty_;
+    QStringList banner_;
+    bool bannerDirty_ = false;
     bool textsDirty_ = true;
     bool sizeDirty_ = true;
     Changes pending_;

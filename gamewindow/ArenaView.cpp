@@ -5,6 +5,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QFontMetrics>
 #include <cmath>
 
 ArenaView::ArenaView(const Canvas& canvas, QWidget* parent, bool takesKeys, const Board* overlay)
@@ -19,7 +20,54 @@ void ArenaView::SetScale(const zoom::Scale& s) {
     update();
 }
 
-void ArenaView::Fit() { resize(zoom::Scaled(canvas_.Image().size(), scale_)); }
+const QImage& ArenaView::Picture() const { return scale_.shrink > 1 ? fitted_ : canvas_.Image(); }
+
+QSize ArenaView::Shown() const {
+    const QSize all = canvas_.Image().size();
+    const QSize edge = overlay_ ? QSize(2, 2) : QSize();
+    const QSize canvas = (all - edge).expandedTo(QSize(1, 1));
+    return {zoom::Shrunk(canvas.width(), scale_.shrink), zoom::Shrunk(canvas.height(), scale_.shrink)};
+}
+
+void ArenaView::Fit() {
+    if (scale_.shrink > 1) {
+        const QSize blocks(zoom::Shrunk(canvas_.Width(), scale_.shrink), zoom::Shrunk(canvas_.Height(), scale_.shrink));
+        if (fitted_.size() != blocks) fitted_ = QImage(blocks, QImage::Format_RGB32);
+        Refresh(canvas_.Image().rect());
+    } else {
+        fitted_ = QImage();
+    }
+    resize(zoom::Scaled(Shown(), scale_));
+}
+
+QRect ArenaView::Refresh(const QRect& canvasRect) {
+    const int k = scale_.shrink;
+    const QImage& image = canvas_.Image();
+    const QRect r = canvasRect & image.rect();
+    if (r.isEmpty() || fitted_.isNull()) return {};
+    const QRgb back = Canvas::ToRgb(canvas_.BackColor());
+    const QRect blocks(QPoint(r.left() / k, r.top() / k), QPoint(r.right() / k, r.bottom() / k));
+    for (int by = blocks.top(); by <= blocks.bottom(); ++by) {
+        auto* out = reinterpret_cast<QRgb*>(fitted_.scanLine(by));
+        const int y0 = by * k, y1 = std::min(y0 + k, image.height());
+        for (int bx = blocks.left(); bx <= blocks.right(); ++bx) {
+            const int x0 = bx * k, x1 = std::min(x0 + k, image.width());
+            // The block's first pixel that is not the background, else the background: a
+            // one-pixel trail crosses every block it passes through, so it always shows.
+            QRgb shown = back;
+            for (int y = y0; y < y1 && shown == back; ++y) {
+                const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+                for (int x = x0; x < x1; ++x)
+                    if (row[x] != back) {
+                        shown = row[x];
+                        break;
+                    }
+            }
+            out[bx] = shown;
+        }
+    }
+    return blocks;
+}
 
 QRect ArenaView::ToWidget(const QRect& r) const {
     const double f = scale_.logical;
@@ -34,28 +82,31 @@ QRect ArenaView::ToCanvas(const QRect& r) const {
     const int top = static_cast<int>(std::floor(r.top() / f));
     const int right = static_cast<int>(std::ceil((r.right() + 1) / f));
     const int bottom = static_cast<int>(std::ceil((r.bottom() + 1) / f));
-    return QRect(left, top, right - left, bottom - top) & canvas_.Image().rect();
+    return QRect(left, top, right - left, bottom - top) & QRect(QPoint(), Shown());
 }
 
-void ArenaView::UpdateCanvas(const QRect& r) { update(scale_.logical == 1.0 ? r : ToWidget(r)); }
+void ArenaView::UpdateCanvas(const QRect& r) {
+    if (scale_.shrink > 1) update(ToWidget(Refresh(r)));
+    else update(scale_.logical == 1.0 ? r : ToWidget(r));
+}
 
 void ArenaView::UpdateCanvas(const QRegion& r) {
-    if (scale_.logical == 1.0) {
+    if (scale_.logical == 1.0 && scale_.shrink == 1) {
         update(r);
         return;
     }
     QRegion mapped;
-    for (const QRect& part : r) mapped += ToWidget(part);
+    for (const QRect& part : r) mapped += ToWidget(scale_.shrink > 1 ? Refresh(part) : part);
     update(mapped);
 }
 
 void ArenaView::paintEvent(QPaintEvent* e) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    const QImage& image = canvas_.Image();
+    const QImage& image = Picture();
     const double f = scale_.logical;
     // Rounding a fractional scale up may leave a sliver past the canvas's last pixel.
-    if (!QRectF(0, 0, image.width() * f, image.height() * f).contains(QRectF(e->rect())))
+    if (!QRectF(0, 0, Shown().width() * f, Shown().height() * f).contains(QRectF(e->rect())))
         painter.fillRect(e->rect(), Qt::black);
     // In canvas pixels from here on: one canvas pixel is scale_.device whole device pixels.
     // Piece by piece: riders far apart must not scale everything between them.
@@ -74,13 +125,34 @@ void ArenaView::paintEvent(QPaintEvent* e) {
     painter.setClipping(false);
     if (overlay_ && !overlay_->GetMarker().rect.isNull()) {
         // A one-pixel outline, at the same scale as everything else on the arena.
-        const QRect m = overlay_->GetMarker().rect;
+        const QRect a = overlay_->GetMarker().rect;
+        const int k = scale_.shrink;
+        const QRect m = k == 1 ? a : QRect(QPoint(a.left() / k, a.top() / k), QPoint(a.right() / k, a.bottom() / k));
         const QColor c(Canvas::ToRgb(overlay_->GetMarker().color));
         painter.fillRect(QRect(m.left(), m.top(), m.width(), 1), c);
         painter.fillRect(QRect(m.left(), m.bottom(), m.width(), 1), c);
         painter.fillRect(QRect(m.left(), m.top(), 1, m.height()), c);
         painter.fillRect(QRect(m.right(), m.top(), 1, m.height()), c);
     }
+    if (overlay_ && !overlay_->Banner().isEmpty()) PaintBanner(painter, overlay_->Banner());
+}
+
+void ArenaView::PaintBanner(QPainter& painter, const QStringList& lines) {
+    // In the widget's own pixels, so the text reads the same at every zoom; long lines wrap.
+    painter.resetTransform();
+    QFont font = painter.font();
+    font.setPointSizeF(11);
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
+    const int pad = metrics.height() / 2;
+    const QString text = lines.join(QLatin1Char('\n'));
+    const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+    const QRect room(0, 0, std::max(40, width() - 4 * pad), std::max(40, height() - 4 * pad));
+    QRect box = metrics.boundingRect(room, flags, text).adjusted(-pad, -pad, pad, pad);
+    box.moveCenter(rect().center());
+    painter.fillRect(box, QColor(0, 0, 0, 190));
+    painter.setPen(Qt::white);
+    painter.drawText(box.adjusted(pad, pad, -pad, -pad), flags, text);
 }
 
 void ArenaView::keyPressEvent(QKeyEvent* e) {

@@ -8,6 +8,10 @@ namespace zoom {
 Scale ScaleFor(int zoom, double dpr) {
     if (!(dpr > 0)) dpr = 1;
     Scale s;
+    if (zoom < 0) {
+        s.shrink = std::min(-zoom, MostShrink);
+        zoom = 1;
+    }
     // On a fractional ratio (1.25, 1.5) the zoom is rounded to whole device pixels, so no
     // arena pixel is ever drawn wider than its neighbour.
     s.device = std::max(1, static_cast<int>(std::lround(std::max(1, zoom) * dpr)));
@@ -21,6 +25,20 @@ int Scaled(int length, const Scale& s) {
 }
 
 QSize Scaled(QSize size, const Scale& s) { return {Scaled(size.width(), s), Scaled(size.height(), s)}; }
+
+bool Fits(QSize layout, QSize frame, QSize room, int zoom, double dpr) {
+    const QSize need = Scaled(layout, ScaleFor(zoom, dpr)) + frame;
+    return need.width() <= room.width() && need.height() <= room.height();
+}
+
+QPoint PlaceInside(const QRect& frame, const QRect& available) {
+    QPoint at = frame.topLeft();
+    at.setX(std::min(at.x(), available.right() + 1 - frame.width()));
+    at.setY(std::min(at.y(), available.bottom() + 1 - frame.height()));
+    at.setX(std::max(at.x(), available.left()));
+    at.setY(std::max(at.y(), available.top()));
+    return at;
+}
 
 int Fitting(QSize layout, QSize frame, QSize room, double dpr) {
     int best = 1;

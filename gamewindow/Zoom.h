@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -10,14 +11,21 @@ namespace zoom {
 constexpr int Auto = 0;    // the largest zoom at which the window fits the screen
 constexpr int Largest = 4; // of the zooms a player picks by hand
 constexpr int AutoLimit = 16;
+// Below 1x (an arena larger than the screen), Auto shows one picture pixel for a block of
+// shrink x shrink arena pixels; such a zoom is written -shrink.
+constexpr int MostShrink = 8;
 
-// One arena pixel covers `device` x `device` device pixels, which is `logical` widget
-// pixels on a screen of the given device-pixel ratio.
+// One shown pixel covers `device` x `device` device pixels, which is `logical` widget pixels
+// on a screen of the given device-pixel ratio; a shown pixel stands for `shrink` x `shrink`
+// arena pixels.
 struct Scale {
     int device = 1;
     double logical = 1;
+    int shrink = 1;
 };
 Scale ScaleFor(int zoom, double dpr);
+// An arena length as shown at a shrink: whole blocks, the last one maybe partial.
+inline int Shrunk(int length, int shrink) { return (length + shrink - 1) / shrink; }
 
 // A length of the 1x layout at a scale, in widget pixels, rounded up so nothing is cut.
 int Scaled(int length, const Scale& s);
@@ -26,6 +34,11 @@ QSize Scaled(QSize size, const Scale& s);
 // The largest zoom (at least 1) at which `layout`, the 1x size of what is shown, plus
 // `frame`, the window's decorations, fits into `room`.
 int Fitting(QSize layout, QSize frame, QSize room, double dpr);
+bool Fits(QSize layout, QSize frame, QSize room, int zoom, double dpr);
+
+// Where a window's frame goes so that it lies inside the available area: moved as little as
+// may be, and with its top left (the title bar) inside when it is the larger.
+QPoint PlaceInside(const QRect& frame, const QRect& available);
 
 // The [View] section of the settings file.
 struct ViewSettings {

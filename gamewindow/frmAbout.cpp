@@ -41,8 +41,9 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window) {
     Label(this, QStringLiteral("Lumivex"), QRect(8, 8, 91, 17), Qt::white);
     Label(this, QStringLiteral("Version: " LUMIVEX_VERSION), QRect(8, 28, 91, 17), Qt::white);
     Label(this, QStringLiteral("Trail riding for the whole network"), QRect(8, 50, 266, 17), Qt::white);
-    Label(this, QStringLiteral("Homepage:"), QRect(8, 71, 73, 17), Qt::white);
-    lblWebsite = Label(this, QStringLiteral("lumivex-help.html"), QRect(80, 71, 200, 17), QColor(0xFF, 0xE0, 0xC0));
+    // No web site of its own: the link is to the player's guide installed with the program.
+    Label(this, QStringLiteral("Help:"), QRect(8, 71, 73, 17), Qt::white);
+    lblWebsite = Label(this, QStringLiteral("the player's guide"), QRect(80, 71, 200, 17), QColor(0xFF, 0xE0, 0xC0));
     lblWebsite->setCursor(Qt::PointingHandCursor);
     lblWebsite->installEventFilter(this);
     open_ = [](const QUrl& url) { QDesktopServices::openUrl(url); };

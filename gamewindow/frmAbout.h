@@ -6,7 +6,7 @@
 
 class QLabel;
 
-// The About box: program name, version, a credit and a link to the home page. Modeless and
+// The About box: program name, version, a credit and a link to the player's guide. Modeless and
 // one at a time: asking for it while it is open does nothing.
 class frmAbout : public QWidget {
     Q_OBJECT

@@ -89,6 +89,10 @@ void frmVyre::BuildViewMenu() {
     mView_ = new QMenu(QStringLiteral("&View"), this);
     QMenu* zoomMenu = mView_->addMenu(QStringLiteral("&Zoom"));
     zoomGroup_ = new QActionGroup(this);
+    // Only the zooms at which the window fits the screen are offered.
+    connect(zoomMenu, &QMenu::aboutToShow, this, [this] {
+        for (QAction* a : zoomGroup_->actions()) a->setEnabled(ZoomFits(a->data().toInt()));
+    });
     for (int z = 1; z <= zoom::Largest + 1; ++z) {
         const int value = z <= zoom::Largest ? z : zoom::Auto;
         QAction* a = zoomMenu->addAction(value == zoom::Auto ? QStringLiteral("&Auto")
@@ -108,7 +112,10 @@ void frmVyre::BuildViewMenu() {
         return a;
     };
     QAction* in = key(QStringLiteral("Zoom &In"), QKeySequence(Qt::CTRL | Qt::Key_Plus),
-                      [this] { SetZoom(std::min(zoom::Largest, ZoomNow() + 1)); });
+                      [this] {
+                          const int next = std::min(zoom::Largest, std::max(1, ZoomNow() + 1));
+                          if (ZoomFits(next)) SetZoom(next);
+                      });
     in->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     key(QStringLiteral("Zoom &Out"), QKeySequence(Qt::CTRL | Qt::Key_Minus),
         [this] { SetZoom(std::max(1, ZoomNow() - 1)); });
@@ -199,17 +206,42 @@ void frmVyre::ApplyWindowState() {
     Refit();
 }
 
-int frmVyre::ZoomNow() const {
+QSize frmVyre::Layout(int shrink) const {
     const Board& board = in_.GetBoard();
-    const BoardLayout l = BoardLayout::For(board.Arena().Width(), board.Arena().Height());
-    const QSize layout(l.clientWidth, l.clientHeight);
+    const BoardLayout l = BoardLayout::For(zoom::Shrunk(board.Arena().Width(), shrink),
+                                           zoom::Shrunk(board.Arena().Height(), shrink));
+    return {l.clientWidth, l.clientHeight};
+}
+
+QRect frmVyre::Room() const {
     const QScreen* s = screen();
+    if (!s) return {};
+    return view_.fullscreen ? s->geometry() : s->availableGeometry();
+}
+
+int frmVyre::ZoomNow() const {
+    const QRect room = Room();
+    if (room.isEmpty()) return view_.zoom == zoom::Auto ? 1 : view_.zoom;
     const double dpr = devicePixelRatioF();
-    if (view_.fullscreen) return zoom::Fitting(layout, {}, s ? s->geometry().size() : size(), dpr);
-    if (view_.zoom != zoom::Auto) return view_.zoom;
     // Before the window first shows, its decorations are not known yet.
+    const QSize frame = view_.fullscreen || !isVisible() ? QSize() : frameGeometry().size() - size();
+    if (zoom::Fits(Layout(1), frame, room.size(), 1, dpr)) {
+        const int fitting = zoom::Fitting(Layout(1), frame, room.size(), dpr);
+        // A zoom picked by hand holds while it fits; the window never outgrows the screen.
+        if (view_.fullscreen || view_.zoom == zoom::Auto || view_.zoom > fitting) return fitting;
+        return std::max(1, view_.zoom);
+    }
+    // Even 1x is too large: the arena is shown shrunk, as little as will fit.
+    for (int k = 2; k < zoom::MostShrink; ++k)
+        if (zoom::Fits(Layout(k), frame, room.size(), 1, dpr)) return -k;
+    return -zoom::MostShrink;
+}
+
+bool frmVyre::ZoomFits(int z) const {
+    const QRect room = Room();
+    if (room.isEmpty() || z == zoom::Auto) return true;
     const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize();
-    return s ? zoom::Fitting(layout, frame, s->availableGeometry().size(), dpr) : 1;
+    return zoom::Fits(Layout(1), frame, room.size(), z, devicePixelRatioF());
 }
 
 void frmVyre::Refit() {
@@ -221,9 +253,7 @@ void frmVyre::Refit() {
         stopGo_->setFont(font);
         status_->setFont(font);
     }
-    const Board& board = in_.GetBoard();
-    const BoardLayout l = BoardLayout::For(board.Arena().Width(), board.Arena().Height());
-    if (!isFullScreen()) resize(zoom::Scaled(QSize(l.clientWidth, l.clientHeight), scale_));
+    if (!isFullScreen()) resize(zoom::Scaled(Layout(scale_.shrink), scale_));
     LayOut();
     update();
 }
@@ -292,8 +322,9 @@ void frmVyre::FitArena(int, int) { Refit(); }
 
 void frmVyre::LayOut() {
     const Board& board = in_.GetBoard();
-    const BoardLayout l = BoardLayout::For(board.Arena().Width(), board.Arena().Height());
     const zoom::Scale& s = scale_;
+    const BoardLayout l = BoardLayout::For(zoom::Shrunk(board.Arena().Width(), s.shrink),
+                                           zoom::Shrunk(board.Arena().Height(), s.shrink));
     const QSize sheet = zoom::Scaled(QSize(l.clientWidth, l.clientHeight), s);
     // Centred, but never pushed off the top or left when the window is the smaller.
     sheet_->setGeometry(std::max(0, (width() - sheet.width()) / 2), std::max(0, (height() - sheet.height()) / 2),
@@ -331,6 +362,9 @@ void frmVyre::showEvent(QShowEvent* e) {
     if (firstResize_ && !e->spontaneous()) {
         firstResize_ = false;
         move(x() + 333, y());
+        PlaceOnScreen();
+        // The window manager adds its frame after the window shows.
+        QTimer::singleShot(200, this, &frmVyre::PlaceOnScreen);
     }
     // Moved to another screen, the window takes that screen's ratio and room.
     if (!followsScreen_ && windowHandle()) {
@@ -338,6 +372,13 @@ void frmVyre::showEvent(QShowEvent* e) {
         connect(windowHandle(), &QWindow::screenChanged, this, [this] { Refit(); });
     }
     if (view_.zoom == zoom::Auto) Refit(); // the decorations are known now
+}
+
+void frmVyre::PlaceOnScreen() {
+    if (isFullScreen() || !screen()) return;
+    const QRect frame = frameGeometry();
+    const QPoint at = zoom::PlaceInside(frame, screen()->availableGeometry());
+    if (at != frame.topLeft()) move(at);
 }
 
 void frmVyre::ShowChanges() {
@@ -351,6 +392,7 @@ void frmVyre::ShowChanges() {
         arena_->UpdateCanvas(c.arena);
     }
     if (!c.marker.isNull()) arena_->UpdateCanvas(c.marker);
+    if (c.banner) arena_->update();
     for (int i = 0; i < 8; ++i)
         if (c.gauges[i]) gauges_[i]->update();
     if (c.texts) {

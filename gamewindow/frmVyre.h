@@ -66,6 +66,8 @@ public:
     QWidget* Sheet() const { return sheet_; }
     // Shows what the board changed; the frame timer calls it.
     void ShowChanges();
+    // Moves the whole frame inside the screen's available area.
+    void PlaceOnScreen();
 
 signals:
     // The window closed on an instance that is not hosting: the program ends.
@@ -83,7 +85,12 @@ protected:
 
 private:
     void BuildViewMenu();
+    // The window's 1x size around the arena as shown at a shrink.
+    QSize Layout(int shrink) const;
+    // What the window may take of the screen.
+    QRect Room() const;
     int ZoomNow() const;
+    bool ZoomFits(int zoom) const;
     void Refit();
     void ApplyWindowState();
     void LayOut();

@@ -181,6 +181,7 @@ void Dispatcher::Register(const Fields& f) {
     MatchState& s = p_.state;
     Roster& roster = p_.roster;
     const auto slot = f.Int16(1);
+    if (slot == 0) p_.control.HostAnswered();
     if (!slot || *slot <= 0) return;
     const int p = *slot + 1;
     if (p <= 8) {

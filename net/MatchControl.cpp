@@ -11,7 +11,70 @@
 
 #include <algorithm>
 
-MatchControl::MatchControl(Parts parts, QObject* parent) : QObject(parent), p_(std::move(parts)) {}
+MatchControl::MatchControl(Parts parts, QObject* parent) : QObject(parent), p_(std::move(parts)) {
+    hostWatch_.setInterval(HostAnswerMs);
+    connect(&hostWatch_, &QTimer::timeout, this, &MatchControl::WatchHost);
+}
+
+void MatchControl::MatchBegins() {
+    matchRunning_ = true;
+    p_.board.SetBanner({});
+    emit matchBegan();
+}
+
+void MatchControl::ShowFinalScores(const QString& winners) {
+    const MatchState& s = p_.state;
+    QStringList lines{winners + QStringLiteral(" won the match!")};
+    for (int i = 1; i <= s.PlayerCount(); ++i) {
+        const QString name = s.Players[i].Name.isEmpty() ? QStringLiteral("Player %1").arg(i) : s.Players[i].Name;
+        lines << QStringLiteral("%1: %2").arg(name, p_.board.Score(i).text);
+    }
+    p_.board.SetBanner(lines);
+}
+
+void MatchControl::MatchEnds() {
+    matchRunning_ = false;
+    hostWatch_.stop();
+    hostPaused_ = false;
+    Update([](ControlState& c) { c.pauseCaption = QStringLiteral("Pause"); });
+}
+
+void MatchControl::WatchHost() {
+    MatchState& s = p_.state;
+    const bool riding = s.LocalPlayer > 0 && matchRunning_ && !s.RoundOver && !s.Paused && !p_.countdown.IsRunning();
+    if (!riding || sincePositions_.elapsed() < HostSilentMs) {
+        askedHost_ = false;
+        if (!riding) hostWatch_.stop();
+        return;
+    }
+    if (!askedHost_) {
+        // Nothing on the wire says that a host has gone: ask, as any copy may.
+        askedHost_ = true;
+        hostHeard_ = false;
+        sinceAsked_.start();
+        p_.send(wire::RollCall());
+    } else if (!hostHeard_ && sinceAsked_.elapsed() >= HostAnswerMs) {
+        HostLeft();
+    }
+}
+
+void MatchControl::HostLeft() {
+    MatchState& s = p_.state;
+    askedHost_ = false;
+    AbandonRound();
+    s.RoundOver = True16;
+    s.MatchOver = True16;
+    MatchEnds();
+    // The registration stays: a new host picks this copy up with its next match.
+    Update([](ControlState& c) {
+        c.startEnabled = c.resetAllEnabled = c.resetMatchEnabled = true;
+        c.pauseEnabled = false;
+    });
+    const QString text = QStringLiteral("The host has left the match");
+    p_.board.SetStatus(text);
+    p_.board.Notify();
+    Message(text, QStringLiteral("Lumivex"), MessageIcon::Information);
+}
 
 void MatchControl::Update(const std::function<void(ControlState&)>& change) {
     ControlState next = controls_;
@@ -81,12 +144,14 @@ MatchControl::Start MatchControl::StartMatch(MatchOptions& o) {
     s.SnapToGrid = o.snapToGrid ? True16 : False16;
     s.FixedPosition = m.fixedPosition ? True16 : False16;
     s.DiagonalMotion = m.diagonalMotion ? True16 : False16;
+    MatchBegins();
     m.width = std::clamp(m.width, MinWidth, MaxWidth);
     m.height = std::clamp(m.height, MinHeight, MaxHeight);
 
     Update([](ControlState& c) {
         c.pauseEnabled = true;
         c.resetAllEnabled = true;
+        c.leaveEnabled = false;
         c.pauseCaption = QStringLiteral("Pause");
     });
     if (window_ && window_->IsMinimised()) window_->Restore();
@@ -107,6 +172,8 @@ MatchControl::Start MatchControl::StartMatch(MatchOptions& o) {
 }
 
 void MatchControl::PauseResume() {
+    // Outside a match there is nothing to pause, and a resume would play a round of none.
+    if (!matchRunning_) return;
     if (!hostPaused_) {
         // Every copy pauses on the message, this one included; only the host's press resumes.
         p_.send(wire::PauseResume(true));
@@ -114,10 +181,13 @@ void MatchControl::PauseResume() {
     }
     hostPaused_ = false;
     Update([](ControlState& c) { c.pauseCaption = QStringLiteral("Pause"); });
+    // The host rides too: its window comes back and takes the keys, as a client's does.
+    if (window_ && window_->IsMinimised()) window_->Restore();
     if (window_) window_->FocusArena();
     Board& board = p_.board;
     board.SetStopGoColor(colours::CountdownIdle);
     board.SetStopGoText(QStringLiteral("3"));
+    board.SetStatus(QStringLiteral("Game Resumed!"));
     board.Notify();
     p_.countdown.Start();
     p_.send(wire::PauseResume(false));
@@ -144,15 +214,17 @@ void MatchControl::ResetEverything() {
     p_.roster.ForgetRiders();
     p_.roster.Clear();
     ClearBoard();
+    MatchEnds();
     Update([](ControlState& c) {
         c.optionsEnabled = c.startEnabled = c.resetMatchEnabled = c.resetAllEnabled = true;
-        c.pauseEnabled = false;
+        c.pauseEnabled = c.leaveEnabled = false;
     });
     s.RoundOver = True16;
     s.LocalPlayer = -1;
 }
 
 void MatchControl::ResetMatchArrived() {
+    MatchEnds();
     ClearBoard();
     for (int i = 1; i <= 8; ++i) p_.board.FillGauge(i, p_.state.Players[i].Color);
     p_.state.RoundOver = True16;
@@ -161,12 +233,27 @@ void MatchControl::ResetMatchArrived() {
 void MatchControl::BeginRegistration() {
     Update([](ControlState& c) {
         c.optionsEnabled = c.startEnabled = c.resetMatchEnabled = c.resetAllEnabled = false;
-        c.pauseEnabled = true;
+        c.pauseEnabled = c.leaveEnabled = true;
+    });
+}
+
+void MatchControl::LeaveMatch() {
+    MatchState& s = p_.state;
+    if (s.LocalPlayer == 0) return; // a host ends its match with Reset Match or Reset All
+    if (s.LocalPlayer > 0) p_.send(wire::Unregister(s.LocalPlayer));
+    AbandonRound();
+    MatchEnds();
+    s.LocalPlayer = -1;
+    s.RoundOver = True16;
+    Update([](ControlState& c) {
+        c.optionsEnabled = c.startEnabled = c.resetMatchEnabled = c.resetAllEnabled = true;
+        c.pauseEnabled = c.leaveEnabled = false;
     });
 }
 
 void MatchControl::WindowClosed() {
     AbandonRound();
+    MatchEnds();
     // A host whose game window closes keeps its panel, and the panel keeps listening: its
     // roster must still hear registrations and roll calls.
     Update([](ControlState& c) { c.startEnabled = c.pauseEnabled = c.resetAllEnabled = true; });
@@ -185,6 +272,7 @@ void MatchControl::PositionsArrived() {
     RoundPositions();
     ++roundPositions_;
     sincePositions_.start();
+    if (p_.state.LocalPlayer > 0 && !hostWatch_.isActive()) hostWatch_.start();
 }
 
 bool MatchControl::RoundUnfinished() {
@@ -237,6 +325,8 @@ void MatchControl::OutcomeArrived(std::optional<std::int16_t> code) {
                 if (*next == s.MatchScore) {
                     if (s.LocalPlayer == 0) countdown.Stop();
                     s.MatchOver = True16;
+                    MatchEnds();
+                    ShowFinalScores(winners);
                     board.Notify();
                     Message(winners + QStringLiteral(" won the match!"), QStringLiteral("Lumivex"), MessageIcon::None);
                     matchOver = true;
@@ -277,6 +367,7 @@ void MatchControl::SettingsArrived(const Settings& f) {
 
     // A new match replaces whatever round was still running here.
     AbandonRound();
+    MatchBegins();
 
     Board& board = p_.board;
     if (f.name) s.Players[1].Name = wire::CleanName(*f.name);
@@ -339,6 +430,7 @@ void MatchControl::TakeSettings(const Settings& f) {
 void MatchControl::PauseArrived(bool pause) {
     MatchState& s = p_.state;
     Board& board = p_.board;
+    if (!matchRunning_) return;
     if (s.LocalPlayer == 0) {
         // The host resumes only by its own button.
         if (!pause) return;

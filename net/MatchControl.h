@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <functional>
 #include <optional>
 
@@ -26,6 +27,7 @@ struct ControlState {
     bool pauseEnabled = false;
     bool resetMatchEnabled = true;
     bool resetAllEnabled = true;
+    bool leaveEnabled = false;  // Match > Leave Match: a registered client may free its slot
     QString pauseCaption = QStringLiteral("Pause");
     int playersIndex = -1;
     int playersSet = 0; // counts the times the list was set, so the same index set again still shows
@@ -44,6 +46,10 @@ public:
     // final Positions. An Obstacle that comes after this much quiet, to a client still in a
     // round it saw riding, means that round's outcome never arrived.
     static constexpr int QuietBeforeSetupMs = 500;
+    // A client that hears no Positions for this long while a round rides asks whether the
+    // host is still there, and takes it for gone when no answer comes within HostAnswerMs.
+    static constexpr int HostSilentMs = 3000;
+    static constexpr int HostAnswerMs = 1000;
 
     // What Start Match takes from the panel: the settings as they go out, and the grid rule.
     struct MatchOptions {
@@ -83,8 +89,14 @@ public:
     void PauseResume();
     void ResetMatch();
     void ResetAll();
-    // Client Registration was pressed: the options are locked until Reset All.
+    // Client Registration was pressed: the options are locked until Reset All or Leave Match.
     void BeginRegistration();
+    // Match > Leave Match: a registered client frees its slot, as closing its window would,
+    // and its panel is free again. Also what a registration that found no free slot ends in.
+    void LeaveMatch();
+    // A match runs here: set up by Start Match or received settings, and not yet won,
+    // reset or left. Pause and resume act only while one runs.
+    bool MatchRunning() const { return matchRunning_; }
     // The game window closed; a host keeps its panel, which must be able to start again.
     void WindowClosed();
     // Ends the running round at once, so a new match starts with no loop left behind.
@@ -105,6 +117,8 @@ public:
     void ResetAllArrived();
     void ResetMatchArrived();
     void SetPlayersIndex(int index);
+    // The host answered a roll call (its Register with slot 0): it is still there.
+    void HostAnswered() { hostHeard_ = true; }
     // A cue the dispatcher hears of on the way.
     void Sound(Cue c, double pan = 0) { emit cue(c, pan); }
 
@@ -121,6 +135,8 @@ signals:
     void cue(Cue c, double pan);
     // Play paused: the panel steps aside as the game window does.
     void panelMinimised();
+    // A match began here (the first-run hint has done its work).
+    void matchBegan();
 
 private:
     void Update(const std::function<void(ControlState&)>& change);
@@ -134,6 +150,14 @@ private:
     void TakeSettings(const Settings& f);
     // Score boxes, countdown box and status as a new match begins.
     void FreshScores();
+    void MatchBegins();
+    // Over the arena until the next match: who won, and every player's score.
+    void ShowFinalScores(const QString& winners);
+    // No match runs any more: a paused host has nothing left to resume.
+    void MatchEnds();
+    // Once a second while a client's round rides: is the host still sending?
+    void WatchHost();
+    void HostLeft();
 
     Parts p_;
     WindowPort* window_ = nullptr;
@@ -149,4 +173,9 @@ private:
     int settingsAtStep_ = -1;
     int resumeAtStep_ = -1; // countdown steps taken when the last resume was
     bool fitted_ = false; // the window was sized for a received match at least once
+    bool matchRunning_ = false;
+    QTimer hostWatch_;
+    bool askedHost_ = false; // a roll call went out to see whether the host is there
+    bool hostHeard_ = false;
+    QElapsedTimer sinceAsked_;
 };

@@ -21,6 +21,7 @@ KeysDialog::KeysDialog(const keys::Bindings& bindings, QWidget* parent) : QDialo
     seats_ = new QComboBox(this);
     for (int s = 0; s < keys::Seats; ++s) seats_->addItem(SeatName(s));
     connect(seats_, &QComboBox::currentIndexChanged, this, &KeysDialog::ShowSeat);
+    seats_->installEventFilter(this);
     top->addWidget(seats_);
     auto* grid = new QGridLayout;
     for (int a = 0; a < keys::ActionCount; ++a) {
@@ -94,17 +95,25 @@ QString KeysDialog::Press(const keys::Key& k) {
 
 QString KeysDialog::Message() const { return message_->text(); }
 
-bool KeysDialog::event(QEvent* e) {
-    // While listening, Tab and Esc are keys like any other, not the dialog's.
-    if (listenAction_ >= 0 && e->type() == QEvent::KeyPress) {
-        keyPressEvent(static_cast<QKeyEvent*>(e));
+bool KeysDialog::Listened(QEvent* e) {
+    // While listening, Tab, Esc, letters, arrows and Space are keys like any other, not the
+    // dialog's or the seat list's.
+    if (listenAction_ < 0) return false;
+    if (e->type() == QEvent::KeyPress) {
+        Press(keys::FromEvent(*static_cast<QKeyEvent*>(e)));
         return true;
     }
-    if (listenAction_ >= 0 && e->type() == QEvent::ShortcutOverride) {
+    if (e->type() == QEvent::ShortcutOverride) {
         e->accept();
         return true;
     }
-    return QDialog::event(e);
+    return e->type() == QEvent::KeyRelease;
+}
+
+bool KeysDialog::event(QEvent* e) { return Listened(e) || QDialog::event(e); }
+
+bool KeysDialog::eventFilter(QObject* watched, QEvent* e) {
+    return Listened(e) || QDialog::eventFilter(watched, e);
 }
 
 void KeysDialog::keyPressEvent(QKeyEvent* e) {

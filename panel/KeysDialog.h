@@ -27,9 +27,13 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     bool event(QEvent* e) override;
+    // The seat list keeps the focus; while listening, its keys are the dialog's.
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void ShowKeys();
+    // A key event while listening: taken for the action, whatever widget has the focus.
+    bool Listened(QEvent* e);
 
     keys::Bindings keys_;
     int seat_ = 0;

@@ -61,13 +61,17 @@ QString NetworkMenu::LineText() const { return line_.text(); }
 
 void NetworkMenu::ShowLine() {
     const QString where = net_.InUse();
-    line_.setText(where.isEmpty() ? QString() : QStringLiteral("Network: %1").arg(where));
+    QString text = where.isEmpty() ? QString() : QStringLiteral("Network: %1").arg(where);
+    if (alone_) text += QStringLiteral("; no other copy of Lumivex answered");
+    line_.setText(text);
 }
 
 QString NetworkMenu::NoticeText() const { return notice_ && notice_->isVisible() ? notice_->text() : QString(); }
 
 void NetworkMenu::RollCallSent() {
     if (notice_) notice_->close();
+    alone_ = false;
+    ShowLine();
     registersBefore_ = dispatcher_.RegistersHeard();
     QTimer::singleShot(AnswerWaitMs, this, &NetworkMenu::CheckForAnswers);
 }
@@ -75,7 +79,13 @@ void NetworkMenu::RollCallSent() {
 void NetworkMenu::CheckForAnswers() {
     // Every copy answers a roll call, this one too: more answers than its own mean company.
     const qint64 own = 1 + static_cast<qint64>(roster_.Riders().size());
-    if (dispatcher_.RegistersHeard() - registersBefore_ > own || !noticeEnabled_) return;
+    if (dispatcher_.RegistersHeard() - registersBefore_ > own) return;
+    alone_ = true;
+    ShowLine();
+    emit nobodyAnswered();
+    // Who plays with computer riders or friends at this keyboard, or watches a demo, is not
+    // stopped by a warning: the network line says it.
+    if (!noticeEnabled_ || !roster_.Riders().empty()) return;
     if (notice_) notice_->close();
     auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Lumivex - Network"),
                                 MulticastTransport::NoAnswerHint(net_.InUse()), QMessageBox::Close, &parent_);

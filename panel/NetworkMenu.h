@@ -42,6 +42,8 @@ public:
 signals:
     // The notice's "Send Roll Call Again".
     void rollCallWanted();
+    // No other copy answered the start-up roll call.
+    void nobodyAnswered();
 
 private:
     QString SavedInterface() const;
@@ -57,6 +59,7 @@ private:
     std::function<QString()> file_;
     std::optional<QString> interfaceForRun_;
     bool noticeEnabled_ = true;
+    bool alone_ = false; // nobody answered the last roll call
     QPointer<QMessageBox> notice_;
     qint64 registersBefore_ = 0;
 };

@@ -38,6 +38,7 @@ const QString ViewSection = QStringLiteral("View");
 const QString SoundSection = QStringLiteral("Sound");
 const QString KeysSection = QStringLiteral("Keys");
 const QString SeatsSection = QStringLiteral("Seats");
+const QString TipsSection = QStringLiteral("Tips");
 
 QRect T(int left, int top, int width, int height) {
     return QRect(left / Twips, top / Twips, width / Twips, height / Twips);
@@ -80,7 +81,7 @@ frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
         if (!c.isValid()) return std::nullopt;
         return Canvas::FromRgb(c.rgb());
     };
-    open_ = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    open_ = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     askName_ = [this](const QString& current) -> std::optional<QString> {
         bool ok = false;
         const QString name = QInputDialog::getText(this, QStringLiteral("Add Local Player"),
@@ -100,6 +101,19 @@ frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
     connect(&in_.Control(), &MatchControl::panelMinimised, this, &frmMain::Minimise);
     connect(&in_.GetRoster(), &Roster::changed, this, &frmMain::ShowRoster);
     connect(&in_.GetRoster(), &Roster::ridersChanged, this, &frmMain::ShowRiderButtons);
+    connect(&in_.Control(), &MatchControl::matchBegan, this, [this] {
+        hint_ = false;
+        WriteIniSection(TipsSection, {{QStringLiteral("Played"), QStringLiteral("1")}}, in_.State().IniFile);
+    });
+    // The hint has done its work once someone is there to play with.
+    auto company = [this] {
+        if (!hint_ || (in_.GetRoster().Riders().empty() && RosterText(1).isEmpty())) return;
+        hint_ = false;
+        in_.GetBoard().SetBanner({});
+        in_.GetBoard().Notify();
+    };
+    connect(&in_.GetRoster(), &Roster::ridersChanged, this, company);
+    connect(&in_.GetRoster(), &Roster::changed, this, company);
     connect(&in_.GetRoster(), &Roster::note, this, [this](const QString& text) {
         in_.GetBoard().SetStatus(text);
         in_.GetBoard().Notify();
@@ -129,7 +143,7 @@ void frmMain::BuildControls() {
     setCentralWidget(central);
     setAutoFillBackground(true);
 
-    auto* title = new QLabel(QStringLiteral("Lumivex Control panel"), central);
+    auto* title = title_ = new QLabel(QStringLiteral("Lumivex Control panel"), central);
     title->setGeometry(T(3240, 60, 3315, 375));
     title->setFont(PanelFont(14.25));
     Paint(title, QPalette::WindowText, TitleColour);
@@ -210,6 +224,7 @@ void frmMain::BuildControls() {
     network_ = new NetworkMenu(in_.Net(), in_.GetDispatcher(), in_.GetRoster(), *lblNetwork, *this);
     network_->SetSettingsFile([this] { return in_.State().IniFile; });
     connect(network_, &NetworkMenu::rollCallWanted, this, &frmMain::tmrStart_Timer);
+    connect(network_, &NetworkMenu::nobodyAnswered, this, &frmMain::ShowFirstRunHint);
 
     cmdServer = new QPushButton(QStringLiteral("Start Match"), fraServer);
     cmdServer->setGeometry(T(2760, 360, 1695, 375));
@@ -258,10 +273,15 @@ void frmMain::ShowRoster() {
     const Roster& roster = in_.GetRoster();
     for (int i = 1; i <= Roster::Slots; ++i) {
         QLineEdit* box = txtClient[static_cast<std::size_t>(i - 1)];
-        if (box->text() != roster.Text(i)) {
-            box->setText(roster.Text(i));
-            box->setCursorPosition(0); // a long name shows its start, not its end
+        // A name too long for its box ends in an ellipsis; the tool tip holds it whole.
+        const QString whole = roster.Text(i);
+        const int room = box->contentsRect().width() - 8;
+        const QString shown = box->fontMetrics().elidedText(whole, Qt::ElideRight, room);
+        if (box->text() != shown) {
+            box->setText(shown);
+            box->setCursorPosition(0);
         }
+        box->setToolTip(shown == whole ? QString() : whole);
         Paint(box, QPalette::Base, roster.Color(i));
     }
 }
@@ -316,6 +336,13 @@ void frmMain::BuildMenus() {
     connect(match, &QMenu::aboutToShow, local, [this, local] { local->setEnabled(cmdAddRider->isEnabled()); });
     QAction* remove = match->addAction(QStringLiteral("Remove Computer Rider"), this, &frmMain::cmdRemoveRider_Click);
     connect(match, &QMenu::aboutToShow, remove, [this, remove] { remove->setEnabled(cmdRemoveRider->isEnabled()); });
+    match->addSeparator();
+    QAction* leave = match->addAction(QStringLiteral("&Leave Match"), this, [this] {
+        tmrClient.stop();
+        in_.Control().LeaveMatch();
+    });
+    connect(match, &QMenu::aboutToShow, leave,
+            [this, leave] { leave->setEnabled(in_.Control().Controls().leaveEnabled); });
     menuBar()->addMenu(game_.ViewMenu());
     menuBar()->addMenu(game_.Sounds().Menu());
     menuBar()->addMenu(network_->Menu());
@@ -356,11 +383,22 @@ void frmMain::AddLocalPlayer() {
     if (!typed || typed->trimmed().isEmpty()) return;
     const Colour fallback = colours::PlayerDefault[static_cast<std::size_t>(seat + 1)];
     const auto stored = convert::ToInt32(ReadIniString(SeatsSection, colourKey, file));
-    const auto colour = choose_(stored.value_or(fallback));
+    const auto colour = choose_(FreeColour(stored.value_or(fallback)));
     if (!colour) return;
     WriteIniString(SeatsSection, nameKey, typed->trimmed(), file);
     WriteIniString(SeatsSection, colourKey, QString::number(*colour), file);
     roster.AddLocalPlayer(typed->trimmed(), *colour);
+}
+
+Colour frmMain::FreeColour(Colour wanted) const {
+    // What the roster shows, this player's own colour and the host's are taken.
+    QList<Colour> taken{SwatchColour(txtPointColor), in_.State().Players[1].Color};
+    for (int slot = 1; slot <= Roster::Slots; ++slot)
+        if (!RosterText(slot).isEmpty()) taken << in_.GetRoster().Color(slot);
+    if (!taken.contains(wanted)) return wanted;
+    for (int i = 1; i <= 8; ++i)
+        if (!taken.contains(colours::PlayerDefault[static_cast<std::size_t>(i)])) return colours::PlayerDefault[static_cast<std::size_t>(i)];
+    return wanted;
 }
 
 void frmMain::OpenKeys() {
@@ -376,10 +414,18 @@ void frmMain::ApplyKeys(const keys::Bindings& b) {
 
 void frmMain::OpenHelp(const QString& part) {
     const QString installed = HelpFile(QCoreApplication::applicationDirPath());
-    if (installed.isEmpty()) return;
-    QUrl url = QUrl::fromLocalFile(PersonalHelp(installed, game_.Keys()));
+    const QString title = QStringLiteral("Lumivex - Help");
+    if (installed.isEmpty()) {
+        in_.ShowMessage(QStringLiteral("The help is not installed beside the program."), title, MessageIcon::Warning);
+        return;
+    }
+    const QString file = PersonalHelp(installed, game_.Keys());
+    QUrl url = QUrl::fromLocalFile(file);
     if (!part.isEmpty()) url.setFragment(part);
-    open_(url);
+    if (!open_(url))
+        in_.ShowMessage(QStringLiteral("No web browser could be opened for the help. Open this file with one:\n%1")
+                            .arg(QDir::toNativeSeparators(file)),
+                        title, MessageIcon::Information);
 }
 
 void frmMain::Load() {
@@ -471,6 +517,16 @@ void frmMain::PopulateControls() {
 }
 
 void frmMain::ApplyBackColor(Colour c) {
+    // Labels stay readable on any background: white on a dark one, black on a light one.
+    const QColor back(Canvas::ToRgb(c));
+    const bool light = 0.299 * back.red() + 0.587 * back.green() + 0.114 * back.blue() > 150;
+    for (QWidget* w : findChildren<QLabel*>()) {
+        QPalette pal = w->palette();
+        pal.setColor(QPalette::WindowText, w == title_ ? (light ? QColor(0x10, 0x30, 0x70) : QColor(Canvas::ToRgb(TitleColour)))
+                                                       : (light ? Qt::black : Qt::white));
+        w->setPalette(pal);
+    }
+    for (QGroupBox* f : {fraCommon, fraServer, fraClient}) Paint(f, QPalette::WindowText, light ? 0 : colours::White);
     Paint(this, QPalette::Window, c);
     game_.SetBackColor(c);
     for (QGroupBox* f : {fraCommon, fraServer, fraClient}) Paint(f, QPalette::Window, c);
@@ -522,6 +578,15 @@ void frmMain::ShowControls() {
     ShowRiderButtons();
 }
 
+void frmMain::ShowFirstRunHint() {
+    if (!in_.GetRoster().Riders().empty() || in_.Control().MatchRunning() ||
+        GetSpecificSetting(TipsSection, QStringLiteral("Played"), QString()) == QLatin1String("1"))
+        return;
+    hint_ = true;
+    in_.GetBoard().SetBanner({QStringLiteral("Add computer riders and press Start Match, or wait for friends on this network")});
+    in_.GetBoard().Notify();
+}
+
 void frmMain::tmrStart_Timer() {
     tmrStart.stop();
     network_->RollCallSent();
@@ -537,8 +602,9 @@ void frmMain::cmdClient_Click() {
 }
 
 void frmMain::tmrClient_Timer() {
-    in_.GetRoster().RegisterSelf(txtName->text(), SwatchColour(txtPointColor));
     tmrClient.stop();
+    // With all seven slots taken, the panel is free again at once: nothing was registered.
+    if (!in_.GetRoster().RegisterSelf(txtName->text(), SwatchColour(txtPointColor))) in_.Control().LeaveMatch();
 }
 
 MatchControl::MatchOptions frmMain::Options() const {
@@ -653,6 +719,13 @@ void frmMain::showEvent(QShowEvent* e) {
         const QRect mine = frameGeometry();
         if (game_.isVisible() && !game_.isFullScreen() && game_.frameGeometry().intersects(mine))
             game_.move(mine.right() + 8, game_.y());
+        // Title bars stay on the screen, where they can be dragged.
+        auto place = [this] {
+            if (screen()) move(zoom::PlaceInside(frameGeometry(), screen()->availableGeometry()));
+            game_.PlaceOnScreen();
+        };
+        place();
+        QTimer::singleShot(200, this, place);
         activateWindow();
     }
 }

@@ -34,7 +34,8 @@ public:
     void SetColourChooser(std::function<std::optional<Colour>(Colour current)> choose) {
         choose_ = std::move(choose);
     }
-    void SetOpener(std::function<void(const QUrl&)> open) { open_ = std::move(open); }
+    // The opener answers whether a browser took the page.
+    void SetOpener(std::function<bool(const QUrl&)> open) { open_ = std::move(open); }
     void SetAboutOpener(std::function<void()> open) { about_ = std::move(open); }
 
     // Start-up: settings file, shared variables, controls, game window, roll call.
@@ -120,7 +121,7 @@ private:
     Instance& in_;
     frmVyre& game_;
     std::function<std::optional<Colour>(Colour)> choose_;
-    std::function<void(const QUrl&)> open_;
+    std::function<bool(const QUrl&)> open_;
     std::function<std::optional<QString>(const QString&)> askName_;
     QString settingsFile_;
     QLabel* lblNetwork = nullptr;
@@ -130,4 +131,11 @@ private:
     bool firstResize_ = true;
     bool unloaded_ = false;
     ControlState shown_;
+    bool hint_ = false; // the first-run hint shows over the arena
+    QLabel* title_ = nullptr;
+    // The colour a new local player's chooser opens on: the wanted one unless another rider
+    // shows it, else the first default colour nobody shows.
+    Colour FreeColour(Colour wanted) const;
+    // A copy alone, with no riders, before its first match ever: what to do first.
+    void ShowFirstRunHint();
 };

@@ -20,9 +20,13 @@ class tst_Desktop : public QObject {
     struct Machine {
         explicit Machine(InProcessBus& bus) : net(bus), in(net, 3), game(in), panel(in, game) {
             qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
-            panel.SetOpener([this](const QUrl& u) { opened << u; });
+            panel.SetOpener([this](const QUrl& u) {
+                opened << u;
+                return opens;
+            });
             panel.SetAboutOpener([this] { ++abouts; });
             game.SetAboutOpener([this] { ++abouts; });
+            in.SetMessageBox([this](const QString& text, const QString&, MessageIcon) { boxes << text; });
             panel.Load();
             panel.show();
         }
@@ -32,6 +36,8 @@ class tst_Desktop : public QObject {
         frmVyre game;
         frmMain panel;
         QList<QUrl> opened;
+        bool opens = true; // whether a browser takes the page
+        QStringList boxes;
         int abouts = 0;
     };
     static QStringList Captions(const QMenu* m) {
@@ -136,7 +142,8 @@ void tst_Desktop::aboutBoxOpensOnceAndLinks() {
     QStringList texts;
     for (const QLabel* l : about.findChildren<QLabel*>()) texts << l->text();
     QVERIFY(texts.contains(QStringLiteral("Version: " LUMIVEX_VERSION)));
-    QVERIFY(texts.contains(QStringLiteral("Homepage:")));
+    QVERIFY(texts.contains(QStringLiteral("Help:")));
+    QVERIFY(!texts.join(' ').contains(QStringLiteral("Homepage"))); // no site that does not exist
     about.move(10, 10);
     about.Open(); // a second request neither opens another box nor moves this one
     QCOMPARE(about.pos(), QPoint(10, 10));
@@ -176,6 +183,12 @@ void tst_Desktop::helpIsFoundBesideTheProgram() {
     QFile shown(m.opened.front().toLocalFile());
     QVERIFY(shown.fileName().endsWith(QStringLiteral("lumivex-help.html")) && shown.open(QIODevice::ReadOnly));
     QVERIFY(shown.readAll().contains("<tr><td>Up</td><td>Up, F5</td>"));
+    QVERIFY(m.boxes.isEmpty());
+    // Without a browser the player is told where the help is.
+    m.opens = false;
+    contents->trigger();
+    QCOMPARE(m.boxes.size(), 1);
+    QVERIFY(m.boxes.front().contains(QDir::toNativeSeparators(shown.fileName())));
 }
 
 void tst_Desktop::installPutsEveryFileInPlace() {

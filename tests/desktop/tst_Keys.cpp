@@ -4,6 +4,7 @@
 #include "Stubs.h"
 #include "frmVyre.h"
 
+#include <QComboBox>
 #include <QtTest>
 
 // Key bindings and the players who share one keyboard, down to the Steer bytes they send.
@@ -39,6 +40,8 @@ private slots:
     void namesReadBackExactly();
     void bindingsRefuseKeysTakenElsewhere_data();
     void bindingsRefuseKeysTakenElsewhere();
+    void dialogTakesKeysWhereverTheFocusIs_data();
+    void dialogTakesKeysWhereverTheFocusIs();
     void aGarbledSectionKeepsWhatIsGood();
     void aBoundKeySendsWhatTheDefaultSent_data();
     void aBoundKeySendsWhatTheDefaultSent();
@@ -104,6 +107,42 @@ void tst_Keys::bindingsRefuseKeysTakenElsewhere() {
         b.RestoreDefaults();
         QCOMPARE(b.At(seat, A(action), 0), keys::Bindings::Defaults(seat)[size_t(action)][0]);
     }
+}
+
+// Keys typed into the shown dialog, as a player types them: the seat list holds the focus, and
+// must not eat letters, arrows or Space while a key is being chosen.
+void tst_Keys::dialogTakesKeysWhereverTheFocusIs_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("refusal"); // empty: bound
+    QTest::newRow("a letter") << int(Qt::Key_X) << int(Qt::NoModifier) << QString();
+    QTest::newRow("another seat's letter") << int(Qt::Key_W) << int(Qt::NoModifier)
+                                           << "W is already the key for \"Up\" of Local player 2.";
+    QTest::newRow("an arrow") << int(Qt::Key_Left) << int(Qt::NoModifier) << "Left is already the key for \"Left\".";
+    QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier) << "Space is already the key for \"Turbo\".";
+    QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier) << QString();
+    QTest::newRow("a free keypad key") << int(Qt::Key_5) << int(Qt::KeypadModifier) << QString();
+    QTest::newRow("a taken keypad key") << int(Qt::Key_8) << int(Qt::KeypadModifier)
+                                        << "Num+8 is already the key for \"Up\".";
+    QTest::newRow("a modifier") << int(Qt::Key_Control) << int(Qt::ControlModifier) << QString();
+}
+
+void tst_Keys::dialogTakesKeysWhereverTheFocusIs() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, refusal);
+    KeysDialog d{keys::Bindings()};
+    d.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    auto* seats = d.findChild<QComboBox*>();
+    seats->setFocus();
+    d.Listen(A::Pause, 1);
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &d;
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(d.Message(), refusal);
+    const keys::Key bound = d.Bindings().At(0, A::Pause, 1);
+    QCOMPARE(bound.code, refusal.isEmpty() ? key : 0);
+    QCOMPARE(seats->currentIndex(), 0); // the seat shown stays
 }
 
 void tst_Keys::aGarbledSectionKeepsWhatIsGood() {

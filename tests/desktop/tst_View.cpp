@@ -3,7 +3,10 @@
 #include "Zoom.h"
 #include "frmVyre.h"
 
+#include <QMenu>
 #include <QScreen>
+#include <QSet>
+#include <random>
 #include <QtTest>
 
 // The game window's zoom and fullscreen: what reaches the screen, pixel by pixel, and where.
@@ -40,6 +43,12 @@ private slots:
     void windowSizes();
     void autoFitsTheRoom_data();
     void autoFitsTheRoom();
+    void windowsStayOnTheScreen_data();
+    void windowsStayOnTheScreen();
+    void framesArePlacedInside_data();
+    void framesArePlacedInside();
+    void fittedViewKeepsEveryTrail_data();
+    void fittedViewKeepsEveryTrail();
 };
 
 void tst_View::arenaPixelsCoverWholeDeviceSquares_data() {
@@ -63,7 +72,7 @@ void tst_View::arenaPixelsCoverWholeDeviceSquares() {
     w.game.ShowChanges();
     OnScreen(w.game);
     // A head drawn after the first paint reaches the screen through the partial repaint alone.
-    const QPoint heads[] = {{57, 41}, {118, 88}, {1, 1}};
+    const QPoint heads[] = {{57, 41}, {117, 87}, {1, 1}};
     for (const QPoint& h : heads) arena.Circle(h.x(), h.y(), 0, colours::PlayerDefault[5]);
     w.board().Notify();
     w.game.ShowChanges();
@@ -71,10 +80,11 @@ void tst_View::arenaPixelsCoverWholeDeviceSquares() {
 
     const double dpr = w.game.devicePixelRatioF();
     const int s = w.game.CurrentScale().device;
-    QCOMPARE(s, static_cast<int>(std::lround(zoom * dpr)));
+    QVERIFY(s >= 1 && s <= static_cast<int>(std::lround(zoom * dpr))); // held to what fits the screen
     const QPoint origin = w.game.Arena()->mapTo(&w.game, QPoint(0, 0)) * dpr;
-    for (int y = 0; y < arena.Height(); ++y)
-        for (int x = 0; x < arena.Width(); ++x) {
+    // The last two columns and rows lie beyond the walls and are not shown.
+    for (int y = 0; y < arena.Height() - 2; ++y)
+        for (int x = 0; x < arena.Width() - 2; ++x) {
             const QRgb want = Canvas::ToRgb(arena.Pixel(x, y)) | 0xff000000u;
             for (int dy = 0; dy < s; ++dy)
                 for (int dx = 0; dx < s; ++dx) {
@@ -87,8 +97,9 @@ void tst_View::arenaPixelsCoverWholeDeviceSquares() {
         }
     for (const QPoint& h : heads)
         QCOMPARE(shot.pixel(origin + s * h), Canvas::ToRgb(colours::PlayerDefault[5]) | 0xff000000u);
-    // The pixel just past the arena is the window's, not a smear of the arena's last column.
-    QCOMPARE(shot.pixel(origin.x() + s * arena.Width(), origin.y()), w.game.palette().color(QPalette::Window).rgb());
+    // The pixel just past what is shown is the window's, not a smear of the last column.
+    QCOMPARE(shot.pixel(origin.x() + s * (arena.Width() - 2), origin.y()),
+             w.game.palette().color(QPalette::Window).rgb());
 }
 
 void tst_View::windowSizes_data() {
@@ -100,7 +111,7 @@ void tst_View::windowSizes_data() {
     QTest::addColumn<QPoint>("at"); // of the sheet, in the window
     QTest::newRow("1x, the default match") << QSize(360, 295) << 1 << false << QSize(376, 413) << QPoint(0, 0);
     QTest::newRow("1x, wide") << QSize(700, 100) << 1 << false << QSize(716, 218) << QPoint(0, 0);
-    QTest::newRow("3x, larger than the screen") << QSize(360, 295) << 3 << false << QSize(1128, 1239) << QPoint(0, 0);
+    QTest::newRow("3x, held to what fits the screen") << QSize(360, 295) << 3 << false << QSize(376, 413) << QPoint(0, 0);
     QTest::newRow("Auto, the default match") << QSize(360, 295) << zoom::Auto << false << QSize(376, 413)
                                              << QPoint(0, 0);
     QTest::newRow("Auto, small") << QSize(100, 100) << zoom::Auto << false << QSize(348, 654) << QPoint(0, 0);
@@ -126,7 +137,7 @@ void tst_View::windowSizes() {
     QTRY_COMPARE(w.game.Sheet()->geometry(), QRect(at, sheet));
     if (!fullscreen) QCOMPARE(w.game.size(), w.game.Sheet()->size());
     // The arena scales with everything around it.
-    QCOMPARE(w.game.Arena()->size(), arena * w.game.CurrentScale().device);
+    QCOMPARE(w.game.Arena()->size(), (arena - QSize(2, 2)) * w.game.CurrentScale().device);
     if (fullscreen) {
         QCOMPARE(w.game.size(), w.game.screen()->geometry().size());
         w.game.SetFullscreen(false);
@@ -159,6 +170,109 @@ void tst_View::autoFitsTheRoom() {
     QCOMPARE(z, zoom);
     QTEST(zoom::ScaleFor(z, dpr).device, "device");
     QVERIFY(zoom::Scaled(layout, zoom::ScaleFor(z, dpr)).height() + frame.height() <= room.height() || z == 1);
+}
+
+void tst_View::windowsStayOnTheScreen_data() {
+    // On the offscreen platform's 800 x 800 screen.
+    QTest::addColumn<QSize>("arena");
+    QTest::addColumn<int>("zoom");
+    QTest::addColumn<int>("shown"); // the zoom shown: below 0, shrunk by that many times
+    QTest::newRow("2x fits") << QSize(360, 295) << 2 << 1; // 752 x 826 does not
+    QTest::newRow("4x of a tiny arena") << QSize(60, 40) << 4 << 4;
+    QTest::newRow("4x, too large") << QSize(200, 150) << 4 << 2;
+    QTest::newRow("1x, too large") << QSize(1500, 1500) << 1 << -3;
+    QTest::newRow("Auto, too large") << QSize(900, 700) << zoom::Auto << -2;
+    QTest::newRow("Auto, wide") << QSize(1500, 300) << zoom::Auto << -2;
+}
+
+void tst_View::windowsStayOnTheScreen() {
+    // Whatever zoom is asked for, the window never outgrows the screen, and only zooms that
+    // fit are offered.
+    QFETCH(QSize, arena);
+    QFETCH(int, zoom);
+    Window w;
+    if (w.game.devicePixelRatioF() != 1) QSKIP("sizes are for a ratio of 1");
+    w.Size(arena.width(), arena.height());
+    w.game.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.game));
+    w.game.move(300, -50);
+    w.game.SetZoom(zoom);
+    w.game.PlaceOnScreen();
+    const QRect room = w.game.screen()->availableGeometry();
+    QTRY_VERIFY2(room.contains(w.game.frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4").arg(w.game.x()).arg(w.game.y()).arg(w.game.width()).arg(w.game.height())));
+    const zoom::Scale& s = w.game.CurrentScale();
+    QTEST(s.shrink > 1 ? -s.shrink : s.device, "shown");
+    QMenu* zoomMenu = w.game.ViewMenu()->actions().front()->menu();
+    emit zoomMenu->aboutToShow();
+    for (QAction* a : zoomMenu->actions()) {
+        const int z = a->data().toInt();
+        if (a->isSeparator() || !a->isCheckable() || z == zoom::Auto) continue;
+        const QSize need = zoom::Scaled(QSize(arena.width() + 16, arena.height() + 118), zoom::ScaleFor(z, 1));
+        QCOMPARE(a->isEnabled(), need.width() <= room.width() && need.height() <= room.height());
+    }
+}
+
+void tst_View::framesArePlacedInside_data() {
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QPoint>("at");
+    QTest::newRow("inside stays") << QRect(10, 20, 300, 200) << QPoint(10, 20);
+    QTest::newRow("title bar above the top") << QRect(100, -40, 300, 200) << QPoint(100, 0);
+    QTest::newRow("off the right and bottom") << QRect(700, 500, 300, 200) << QPoint(500, 400);
+    QTest::newRow("taller than the screen: the top shows") << QRect(50, -100, 300, 900) << QPoint(50, 0);
+    QTest::newRow("left of the screen") << QRect(-30, 10, 300, 200) << QPoint(0, 10);
+}
+
+void tst_View::framesArePlacedInside() {
+    QFETCH(QRect, frame);
+    QTEST(zoom::PlaceInside(frame, QRect(0, 0, 800, 600)), "at");
+}
+
+void tst_View::fittedViewKeepsEveryTrail_data() {
+    QTest::addColumn<QSize>("arena");
+    QTest::newRow("1500 x 1500") << QSize(1500, 1500);
+    QTest::newRow("900 x 700") << QSize(900, 700);
+    QTest::newRow("1500 x 300") << QSize(1500, 300);
+}
+
+void tst_View::fittedViewKeepsEveryTrail() {
+    // One-pixel trails wander over an arena shown shrunk: every block a trail crosses shows a
+    // trail's colour on the screen, partial repaints included; the arena's pixels are untouched.
+    QFETCH(QSize, arena);
+    Window w;
+    w.Size(arena.width(), arena.height());
+    w.game.SetView({zoom::Auto, false});
+    w.game.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.game));
+    const int k = w.game.CurrentScale().shrink;
+    QVERIFY(k > 1);
+    Canvas& canvas = w.board().Arena();
+    const QImage before = canvas.Image();
+    std::mt19937 random(static_cast<std::uint32_t>(arena.width()));
+    QList<QPoint> trail;
+    for (int rider = 1; rider <= 8; ++rider) {
+        QPoint p(int(random() % arena.width()), int(random() % arena.height()));
+        for (int step = 0; step < 400; ++step) {
+            p += QPoint(int(random() % 3) - 1, int(random() % 3) - 1);
+            p = QPoint(std::clamp(p.x(), 0, arena.width() - 3), std::clamp(p.y(), 0, arena.height() - 3));
+            canvas.Circle(p.x(), p.y(), 0, colours::PlayerDefault[static_cast<std::size_t>(rider)]);
+            trail << p;
+        }
+        w.board().Notify();
+        w.game.ShowChanges();
+    }
+    const QImage shot = OnScreen(w.game);
+    const double dpr = w.game.devicePixelRatioF();
+    const int s = w.game.CurrentScale().device;
+    const QPoint origin = w.game.Arena()->mapTo(&w.game, QPoint(0, 0)) * dpr;
+    const QRgb back = Canvas::ToRgb(canvas.BackColor()) | 0xff000000u;
+    for (const QPoint& p : trail)
+        QVERIFY2(shot.pixel(origin + s * QPoint(p.x() / k, p.y() / k)) != back,
+                 qPrintable(QStringLiteral("trail at %1, %2 lost").arg(p.x()).arg(p.y())));
+    int changed = 0; // the arena holds exactly the trails, drawn at full size
+    for (int y = 0; y < arena.height(); ++y)
+        for (int x = 0; x < arena.width(); ++x) changed += canvas.Image().pixel(x, y) != before.pixel(x, y);
+    QCOMPARE(changed, int(QSet<QPoint>(trail.begin(), trail.end()).size()));
 }
 
 QTEST_MAIN(tst_View)

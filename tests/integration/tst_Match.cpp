@@ -17,6 +17,9 @@ private slots:
     void matchSurvivesAnUnreliableNetwork_data();
     void matchSurvivesAnUnreliableNetwork();
     void everyCopyHearsTheSameMatch();
+    void pauseAndResumeActOnlyInARunningMatch_data();
+    void pauseAndResumeActOnlyInARunningMatch();
+    void aClientWhoseHostLeftIsFreedAndPickedUpAgain();
 };
 
 namespace {
@@ -162,8 +165,6 @@ void tst_Match::matchSurvivesAnUnreliableNetwork() {
     QVERIFY(rounds >= 3);
 }
 
-QTEST_GUILESS_MAIN(tst_Match)
-#include "tst_Match.moc"
 
 void tst_Match::everyCopyHearsTheSameMatch() {
     // Host and clients cue the same countdowns and the same crashes, panned alike, though only
@@ -209,3 +210,81 @@ void tst_Match::everyCopyHearsTheSameMatch() {
     QVERIFY(wins > 0 && wins <= host.count(QStringLiteral("end")) - 1);
     QVERIFY(host.endsWith(QStringLiteral("end")));
 }
+
+void tst_Match::pauseAndResumeActOnlyInARunningMatch_data() {
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<bool>("playsOn"); // whether rounds go on after Pause and Resume
+    QTest::newRow("running") << "running" << true;
+    QTest::newRow("paused") << "paused" << true;
+    QTest::newRow("between rounds") << "between" << true;
+    QTest::newRow("match over") << "over" << false;
+    QTest::newRow("after Reset Match") << "reset" << false;
+}
+
+void tst_Match::pauseAndResumeActOnlyInARunningMatch() {
+    // Pause (unless paused) then Resume on the host in every state of a match: no round starts
+    // outside a running match, and no score ever passes the match score.
+    QFETCH(QString, state);
+    QFETCH(bool, playsOn);
+    InProcessBus bus;
+    auto nodes = Instances(bus, 2, 40);
+    Node& host = *nodes[0];
+    for (auto& n : nodes) n->instance.GetCountdown().SetStepInterval(100);
+    wire::Settings m = TestSettings(2);
+    m.matchScore = 2;
+    m.speed = 85; // rounds of a second or more: long enough to be caught riding
+    QSignalSpy decided(&host.instance, &Instance::roundDecided);
+    BecomeHost(host, m);
+    MatchControl& control = host.instance.Control();
+    QTRY_VERIFY(host.instance.Loop().IsRunning());
+    if (state == "paused") control.PauseResume();
+    if (state == "between") QTRY_VERIFY(decided.count() > 0 && host.instance.GetCountdown().IsRunning());
+    if (state == "over") QTRY_VERIFY_WITH_TIMEOUT(host.S().MatchOver, 30000);
+    if (state == "reset") control.ResetMatch();
+    QTest::qWait(50);
+    const int setups = host.instance.Setup().SetupsDone();
+    if (host.Controls().pauseCaption == QLatin1String("Pause")) control.PauseResume();
+    QTest::qWait(50);
+    control.PauseResume();
+    QTest::qWait(600); // the countdown of 100 ms steps has ended
+    QCOMPARE(host.instance.Setup().SetupsDone() > setups || host.instance.Loop().IsRunning(), playsOn);
+    for (auto& n : nodes)
+        for (int i = 1; i <= 2; ++i) QVERIFY(n->B().Score(i).text.toInt() <= m.matchScore);
+}
+
+void tst_Match::aClientWhoseHostLeftIsFreedAndPickedUpAgain() {
+    // The host goes silent mid-round (its program ended): the client says so, ends the round
+    // and frees its panel, keeping its slot; a new host's match takes it in again.
+    InProcessBus bus;
+    Node host(bus, 1), client(bus, 2), next(bus, 3);
+    for (Node* n : {&host, &client, &next}) n->instance.GetCountdown().SetStepInterval(30);
+    client.instance.Control().BeginRegistration();
+    QVERIFY(client.R().RegisterSelf(QStringLiteral("Cy"), colours::White));
+    wire::Settings m = TestSettings(2);
+    m.speed = 85; // a round of a second or more
+    BecomeHost(host, m);
+    QTRY_VERIFY(host.instance.Loop().IsRunning());
+    QTRY_VERIFY(!client.instance.GetCountdown().IsRunning());
+    host.instance.Control().AbandonRound(); // gone: no Positions, no answer to a roll call
+    host.transport.Close();
+    const QString left = QStringLiteral("The host has left the match");
+    QTRY_VERIFY_WITH_TIMEOUT(client.boxes.contains(left), 4 * MatchControl::HostSilentMs);
+    QCOMPARE(client.B().Status(), left);
+    QVERIFY(client.Controls().startEnabled && client.Controls().resetAllEnabled);
+    QCOMPARE(client.S().LocalPlayer, std::int16_t(1));
+    QVERIFY(next.boxes.isEmpty()); // only a client of that host says it
+
+    next.R().SetText(1, QStringLiteral("Cy ready!"));
+    BecomeHost(next, m);
+    QTRY_VERIFY(!client.Controls().startEnabled && client.instance.Control().MatchRunning());
+    QTRY_VERIFY(next.instance.Loop().IsRunning());
+
+    // Leave Match frees the slot on every roster and the panel at once.
+    client.instance.Control().LeaveMatch();
+    QTRY_COMPARE(next.R().Text(1), QString());
+    QCOMPARE(client.S().LocalPlayer, std::int16_t(-1));
+    QVERIFY(client.Controls().optionsEnabled && !client.Controls().leaveEnabled);
+}
+
+QTEST_GUILESS_MAIN(tst_Match)
+#include "tst_Match.moc"

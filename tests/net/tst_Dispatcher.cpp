@@ -419,6 +419,7 @@ void tst_Dispatcher::pauseAndResume() {
     Node host(bus, 1), client(bus, 2);
     host.S().LocalPlayer = 0;
     client.S().LocalPlayer = 1;
+    for (Node* n : {&host, &client}) n->Receive(wire::MatchSettings(TestSettings(2))); // a match runs
     for (Node* n : {&host, &client}) {
         n->instance.GetCountdown().Start();
         n->Receive(D("10|1"));

@@ -105,7 +105,10 @@ void tst_Panel::ridersFromThePanel() {
     Machine m(bus, "[Main]\nName=Ann\nPlayers=3\n");
     m.panel.cboLevel->setCurrentIndex(2);
     m.panel.cmdAddRider->click();
-    QTRY_COMPARE(m.panel.txtClient[0]->text(), QStringLiteral("Computer 2 (Hard) ready!"));
+    QTRY_COMPARE(m.panel.RosterText(1), QStringLiteral("Computer 2 (Hard) ready!"));
+    // Too long for its box, the name ends in an ellipsis and the tool tip holds it whole.
+    QVERIFY(m.panel.txtClient[0]->text().endsWith(QChar(0x2026)));
+    QCOMPARE(m.panel.txtClient[0]->toolTip(), QStringLiteral("Computer 2 (Hard) ready!"));
     QCOMPARE(ReadIniString("Riders", QStringLiteral("Level"), m.in.State().IniFile), QStringLiteral("Hard"));
     QCOMPARE(m.Ini("Players"), QStringLiteral("3"));
     QVERIFY(m.panel.cmdRemoveRider->isEnabled());
