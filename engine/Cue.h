@@ -13,5 +13,6 @@ enum class Cue {
     MatchWon,
     TurboOn, // the local player's
     TurboOff,
+    Chat, // a line of chat arrived
 };
-constexpr int CueCount = static_cast<int>(Cue::TurboOff) + 1;
+constexpr int CueCount = static_cast<int>(Cue::Chat) + 1;

@@ -41,6 +41,7 @@ int main(int argc, char* argv[]) {
         wire::TurboOff(1),
         wire::Turn(1, 3),
         wire::ResetMatch(),
+        wire::Chat(QStringLiteral("Bo"), 255, QStringLiteral("gg <b>&amp;</b>")),
         settings + "\xFE\xFF" + wire::Positions(x, y, fuel) + "\xFE\xFF" + wire::RoundOutcome(2),
         wire::Register(1, QStringLiteral("Bo"), 255) + "\xFE\xFF" + settings + "\xFE\xFF" + wire::Turn(2, 1)};
     for (int i = 0; i < seeds.size(); ++i) {

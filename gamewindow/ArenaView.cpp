@@ -135,6 +135,36 @@ void ArenaView::paintEvent(QPaintEvent* e) {
         painter.fillRect(QRect(m.right(), m.top(), 1, m.height()), c);
     }
     if (overlay_ && !overlay_->Banner().isEmpty()) PaintBanner(painter, overlay_->Banner());
+    if (!said_.isEmpty()) PaintSaid(painter);
+}
+
+void ArenaView::SetSaid(const QList<Said>& lines) {
+    const int before = int(said_.size());
+    said_ = lines;
+    // The strip at the top that held or holds the lines.
+    const int rows = std::max(before, int(said_.size()));
+    if (rows > 0) update(QRect(0, 0, width(), rows * (fontMetrics().height() + 2) + 4));
+}
+
+void ArenaView::PaintSaid(QPainter& painter) {
+    painter.resetTransform();
+    painter.setFont(font());
+    const QFontMetrics metrics(font());
+    const int line = metrics.height() + 2;
+    int y = 2;
+    for (const Said& s : said_) {
+        const QString name = s.name.isEmpty() ? QStringLiteral("?") : s.name;
+        const QString rest = QStringLiteral(": ") + s.text;
+        painter.fillRect(QRect(0, y - 1, width(), line), QColor(0, 0, 0, 170));
+        // Drawn as text, never read as markup or a link.
+        painter.setPen(s.colour);
+        painter.drawText(QRect(4, y, width() - 8, line), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, name);
+        painter.setPen(Qt::white);
+        const int x = 4 + metrics.horizontalAdvance(name);
+        painter.drawText(QRect(x, y, std::max(0, width() - x - 4), line), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                         metrics.elidedText(rest, Qt::ElideRight, std::max(0, width() - x - 4)));
+        y += line;
+    }
 }
 
 void ArenaView::PaintBanner(QPainter& painter, const QStringList& lines) {

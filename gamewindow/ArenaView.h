@@ -3,7 +3,9 @@
 #include "KeyBindings.h"
 #include "Zoom.h"
 
+#include <QColor>
 #include <QImage>
+#include <QList>
 #include <QWidget>
 
 class Board;
@@ -22,6 +24,14 @@ public:
 
     // The canvas pixels shown, before any scaling.
     QSize Shown() const;
+    // Lines of chat shown over the arena's top, never drawn into it. Plain text.
+    struct Said {
+        QString name;
+        QColor colour;
+        QString text;
+    };
+    void SetSaid(const QList<Said>& lines);
+    const QList<Said>& ShownSaid() const { return said_; }
     // The picture as shown at this scale's shrink (the canvas itself at 1x and above).
     const QImage& Picture() const;
 
@@ -42,6 +52,7 @@ protected:
 
 private:
     void PaintBanner(QPainter& painter, const QStringList& lines);
+    void PaintSaid(QPainter& painter);
     // Takes the blocks of the shrunk picture that cover this part of the canvas afresh.
     QRect Refresh(const QRect& canvasRect);
     QRect ToWidget(const QRect& canvasRect) const;
@@ -51,4 +62,5 @@ private:
     const Board* overlay_;
     zoom::Scale scale_;
     QImage fitted_; // the shrunk picture, below 1x
+    QList<Said> said_;
 };

@@ -71,13 +71,13 @@ std::optional<Key> Parse(const QString& text) {
 
 QString ActionName(Action a) {
     static const char* names[] = {"Up",        "Right",       "Down",    "Left",  "Up and right",
-                                  "Down and right", "Down and left", "Up and left", "Turbo", "Pause"};
+                                  "Down and right", "Down and left", "Up and left", "Turbo", "Pause", "Chat"};
     return QLatin1String(names[static_cast<int>(a)]);
 }
 
 QString EntryName(int seat, Action a, int slot) {
     static const char* names[] = {"Up", "Right", "Down", "Left", "UpRight", "DownRight", "DownLeft", "UpLeft",
-                                  "Turbo", "Pause"};
+                                  "Turbo", "Pause", "Chat"};
     const QString base = QLatin1String(names[static_cast<int>(a)]) + QString::number(slot + 1);
     return seat == 0 ? base : QStringLiteral("P%1.").arg(seat + 1) + base;
 }
@@ -88,6 +88,7 @@ int VirtualKeyFor(Action a, const Key& k) {
     const int i = static_cast<int>(a);
     if (a == Action::Turbo) return 32;
     if (a == Action::Pause) return 27;
+    if (a == Action::Chat) return 0; // the game window's own, never the steering's
     if (i >= 4) return pads[i]; // the diagonals are keypad keys wherever they sit
     return k.keypad ? pads[i] : arrows[i];
 }
@@ -107,6 +108,7 @@ std::array<std::array<Key, PerAction>, ActionCount> Bindings::Defaults(int seat)
         set(Action::UpLeft, K(Qt::Key_7, true));
         set(Action::Turbo, K(Qt::Key_Space));
         set(Action::Pause, K(Qt::Key_Escape));
+        set(Action::Chat, K(Qt::Key_T));
         break;
     case 1:
         set(Action::Up, K(Qt::Key_W));

@@ -73,6 +73,10 @@ Synth Make(Cue c) {
         break;
     case Cue::TurboOn: x.Tone(220, 880, 0.16, 0.45, 1); break;
     case Cue::TurboOff: x.Tone(880, 220, 0.16, 0.45, 1); break;
+    case Cue::Chat:
+        x.Tone(1318.5, 1318.5, 0.05, 0.3, 2);
+        x.Tone(1760, 1760, 0.08, 0.3, 3);
+        break;
     }
     return x;
 }
@@ -146,7 +150,7 @@ SoundBoard::SoundBoard(QObject* parent, bool evenOffscreen) : QObject(parent) {
 SoundBoard::~SoundBoard() { delete menu_; }
 
 void SoundBoard::Play(Cue c, double pan) {
-    if (muted_ || volume_ == 0) return;
+    if (muted_ || volume_ == 0 || (c == Cue::Chat && chatVolume_ == 0)) return;
     ++played_;
     if (!output_) return;
     int index = static_cast<int>(c);
@@ -166,6 +170,11 @@ void SoundBoard::SetVolume(int percent) {
     ShowSettings();
 }
 
+void SoundBoard::SetChatVolume(int percent) {
+    chatVolume_ = std::clamp(percent, 0, 100);
+    ShowSettings();
+}
+
 void SoundBoard::SetMuted(bool on) {
     muted_ = on;
     ShowSettings();
@@ -174,11 +183,14 @@ void SoundBoard::SetMuted(bool on) {
 void SoundBoard::ShowSettings() {
     mute_->setChecked(muted_);
     for (QAction* a : volumes_->actions()) a->setChecked(a->data().toInt() == volume_);
+    for (QAction* a : chatVolumes_->actions()) a->setChecked(a->data().toInt() == chatVolume_);
     for (QSoundEffect* e : effects_)
         if (e) {
             e->setVolume(volume_ / 100.0f);
             e->setMuted(muted_);
         }
+    // The chat's cue has a step of its own, below the volume of everything.
+    if (QSoundEffect* e = effects_[static_cast<size_t>(Cue::Chat)]) e->setVolume(volume_ * chatVolume_ / 10000.0f);
 }
 
 void SoundBoard::BuildMenu() {
@@ -199,6 +211,18 @@ void SoundBoard::BuildMenu() {
         volumes_->addAction(a);
         connect(a, &QAction::triggered, this, [this, v] {
             SetVolume(v);
+            emit settingsChanged();
+        });
+    }
+    QMenu* chat = menu_->addMenu(QStringLiteral("&Chat Volume"));
+    chatVolumes_ = new QActionGroup(this);
+    for (int v : {100, 60, 30, 0}) {
+        QAction* a = chat->addAction(v == 0 ? QStringLiteral("Off") : QStringLiteral("%1%").arg(v));
+        a->setCheckable(true);
+        a->setData(v);
+        chatVolumes_->addAction(a);
+        connect(a, &QAction::triggered, this, [this, v] {
+            SetChatVolume(v);
             emit settingsChanged();
         });
     }

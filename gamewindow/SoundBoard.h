@@ -32,6 +32,10 @@ public:
 
     int Volume() const { return volume_; }
     void SetVolume(int percent);
+    // The chat's cue, as a share of the volume; 0 is off.
+    int ChatVolume() const { return chatVolume_; }
+    void SetChatVolume(int percent);
+    static constexpr int DefaultChatVolume = 60;
     bool Muted() const { return muted_; }
     void SetMuted(bool on);
     // Sound: Mute and Volume, for a menu bar.
@@ -57,4 +61,6 @@ private:
     QMenu* menu_ = nullptr;
     QAction* mute_ = nullptr;
     QActionGroup* volumes_ = nullptr;
+    QActionGroup* chatVolumes_ = nullptr;
+    int chatVolume_ = DefaultChatVolume;
 };

@@ -3,10 +3,12 @@
 #include "AppIcon.h"
 #include "ArenaView.h"
 #include "Instance.h"
+#include "Messages.h"
 #include "TrayIcon.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
@@ -67,6 +69,20 @@ frmVyre::frmVyre(Instance& instance, QWidget* parent) : QWidget(parent), in_(ins
     stopGo_ = MakeBox();
     status_ = MakeBox();
     arena_ = new ArenaView(board.Arena(), sheet_, true, &board);
+    chatInput_ = new QLineEdit(sheet_);
+    chatInput_->setMaxLength(wire::MaxChatLength);
+    chatInput_->setPlaceholderText(QStringLiteral("Say something; Enter sends, Esc cancels"));
+    chatInput_->hide();
+    chatInput_->installEventFilter(this);
+    connect(chatInput_, &QLineEdit::returnPressed, this, [this] {
+        in_.Chat().Say(chatInput_->text());
+        chatInput_->clear();
+        chatInput_->hide();
+        FocusArena();
+    });
+    connect(&in_.Chat(), &ChatLog::lineAdded, this, &frmVyre::ShowChat);
+    chatExpiry_.setSingleShot(true);
+    connect(&chatExpiry_, &QTimer::timeout, this, &frmVyre::ExpireChat);
     BuildViewMenu();
     connect(&in_, &Instance::cue, &sounds_, &SoundBoard::Play);
     connect(arena_, &ArenaView::keyPressed, this, &frmVyre::KeyDown);
@@ -138,6 +154,10 @@ void frmVyre::KeyDown(const keys::Key& key) {
     if (!held && k.keypad) { // with Num Lock off the keypad's arrows are arrows
         k.keypad = false;
         held = keys_.Lookup(k, diagonal, seats);
+    }
+    if (held && held->action == keys::Action::Chat) {
+        OpenChat();
+        return;
     }
     if (!held || held->seat == 0) {
         // Every key-down reaches the first player's steering, known or not: a client reports
@@ -273,6 +293,15 @@ QLineEdit* frmVyre::MakeBox() {
 }
 
 bool frmVyre::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == chatInput_) {
+        if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
+            chatInput_->clear();
+            chatInput_->hide();
+            FocusArena();
+            return true;
+        }
+        return QWidget::eventFilter(watched, e);
+    }
     if (e->type() == QEvent::MouseButtonPress && watched != arena_) FocusArena();
     return QWidget::eventFilter(watched, e);
 }
@@ -336,6 +365,7 @@ void frmVyre::LayOut() {
     }
     Place(stopGo_, QRect(l.stopGoLeft, BoxTop, StopGoWidth, BoxHeight), s);
     Place(status_, QRect(BoardLayout::ArenaLeft, StatusTop, l.statusWidth, BoxHeight), s);
+    chatInput_->setGeometry(status_->geometry());
     arena_->SetScale(s);
     arena_->move(At(BoardLayout::ArenaLeft, s), At(BoardLayout::ArenaTop, s));
 }
@@ -372,6 +402,29 @@ void frmVyre::showEvent(QShowEvent* e) {
         connect(windowHandle(), &QWindow::screenChanged, this, [this] { Refit(); });
     }
     if (view_.zoom == zoom::Auto) Refit(); // the decorations are known now
+}
+
+void frmVyre::OpenChat() {
+    chatInput_->setFont(status_->font());
+    chatInput_->setGeometry(status_->geometry());
+    chatInput_->show();
+    chatInput_->raise();
+    chatInput_->setFocus(Qt::OtherFocusReason);
+}
+
+void frmVyre::ShowChat(const ChatLog::Line& line) {
+    said_.push_back({line, {}});
+    said_.back().since.start();
+    while (said_.size() > ChatShownLines) said_.pop_front();
+    ExpireChat();
+}
+
+void frmVyre::ExpireChat() {
+    while (!said_.empty() && said_.front().since.elapsed() >= ChatShownMs) said_.pop_front();
+    QList<ArenaView::Said> lines;
+    for (const Said& s : said_) lines.append({s.line.name, ToQColor(s.line.colour), s.line.text});
+    arena_->SetSaid(lines);
+    if (!said_.empty()) chatExpiry_.start(static_cast<int>(std::max<qint64>(1, ChatShownMs - said_.front().since.elapsed())));
 }
 
 void frmVyre::PlaceOnScreen() {

@@ -1,13 +1,16 @@
 #pragma once
 
+#include "ChatLog.h"
 #include "Ports.h"
 #include "KeyBindings.h"
 #include "SoundBoard.h"
 #include "Zoom.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <deque>
 #include <functional>
 
 class ArenaView;
@@ -68,6 +71,13 @@ public:
     void ShowChanges();
     // Moves the whole frame inside the screen's available area.
     void PlaceOnScreen();
+    // The chat key: a line to type over the status line. Enter sends it, Esc puts it away;
+    // while it is open, keys type and do not steer.
+    void OpenChat();
+    QLineEdit* ChatInput() const { return chatInput_; }
+    // How long a line of chat shows over the arena, and how many at once.
+    static constexpr int ChatShownMs = 6000;
+    static constexpr std::size_t ChatShownLines = 3;
 
 signals:
     // The window closed on an instance that is not hosting: the program ends.
@@ -85,6 +95,8 @@ protected:
 
 private:
     void BuildViewMenu();
+    void ShowChat(const ChatLog::Line& line);
+    void ExpireChat();
     // The window's 1x size around the arena as shown at a shrink.
     QSize Layout(int shrink) const;
     // What the window may take of the screen.
@@ -112,6 +124,13 @@ private:
     std::array<QLineEdit*, 8> scores_{};
     QLineEdit* stopGo_ = nullptr;
     QLineEdit* status_ = nullptr;
+    QLineEdit* chatInput_ = nullptr;
+    struct Said {
+        ChatLog::Line line;
+        QElapsedTimer since;
+    };
+    std::deque<Said> said_;
+    QTimer chatExpiry_;
     QTimer frame_;
     SoundBoard sounds_;
     keys::Bindings keys_;

@@ -1,6 +1,7 @@
 #include "Dispatcher.h"
 
 #include "Board.h"
+#include "ChatLog.h"
 #include "Convert.h"
 #include "CrashWatch.h"
 #include "GameLoop.h"
@@ -65,6 +66,7 @@ void Dispatcher::tcpReceive_DataArrival(const QByteArray& datagram, const QStrin
     case wire::Message::Unregister: Unregister(f); break;
     case wire::Message::TurboOff: TurboOff(f); break;
     case wire::Message::Turn: Turn(f); break;
+    case wire::Message::Chat: Chat(f); break;
     default: ++malformed_; return; // numbers outside the catalogue mean nothing
     }
     p_.board.Notify();
@@ -223,4 +225,10 @@ void Dispatcher::TurboOff(const Fields& f) {
 void Dispatcher::Turn(const Fields& f) {
     const auto p = f.Int16(1), dir = f.Int16(2);
     if (p && IsPlayer(*p) && dir && direction::IsValid(*dir)) p_.state.Players[*p].Direction = *dir;
+}
+
+void Dispatcher::Chat(const Fields& f) {
+    const auto name = f.Text(1), text = f.Text(3);
+    if (!name || !text) return;
+    p_.chat.Arrived({wire::CleanName(*name), f.Int32(2).value_or(colours::White), wire::CleanChat(*text)});
 }

@@ -7,6 +7,7 @@
 #include <optional>
 
 class Board;
+class ChatLog;
 class CrashWatch;
 class GameLoop;
 class MatchControl;
@@ -30,6 +31,7 @@ public:
         Roster& roster;
         Pilots& pilots;
         CrashWatch& crashes;
+        ChatLog& chat;
     };
     explicit Dispatcher(Parts parts) : p_(parts) {}
 
@@ -53,6 +55,7 @@ private:
     void Unregister(const Fields& f);
     void TurboOff(const Fields& f);
     void Turn(const Fields& f);
+    void Chat(const Fields& f);
 
     Parts p_;
     FloodGuard guard_;

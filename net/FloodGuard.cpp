@@ -15,7 +15,7 @@ bool FloodGuard::Admit(wire::Message kind, const QString& sender, qint64 cost, q
     using M = wire::Message;
     // Cheap kinds pass at once: this runs for every datagram of every tick.
     if (kind != M::MatchSettings && kind != M::ResetAll && kind != M::ResetMatch && kind != M::PauseResume &&
-        kind != M::RollCall && kind != M::Obstacle)
+        kind != M::RollCall && kind != M::Obstacle && kind != M::Chat)
         return true;
     if (!clock_.isValid()) clock_.start();
     const qint64 now = clock_.elapsed();
@@ -31,6 +31,8 @@ bool FloodGuard::Admit(wire::Message kind, const QString& sender, qint64 cost, q
     case M::PauseResume: ok = Take((*b)[Pause], 20, 40, 1, now); break;
     // Every copy asks once at start-up; a probe asks once.
     case M::RollCall: ok = Take((*b)[RollCalls], 10, 20, 1, now); break;
+    // At most five lines a second are shown from one sender.
+    case M::Chat: ok = Take((*b)[ChatLines], 5, 5, 1, now); break;
     default: {
         // A round's obstacles stand in cells of their own: at most 784 of them, covering about
         // the arena once, and rounds are a countdown apart.

@@ -9,7 +9,8 @@
 
 // Keeps one sender from making this copy do unbounded work: each kind of message whose
 // handling is costly (a new match resizes the arena and the window, a reset or a pause moves
-// windows, an obstacle fills pixels, a roll call makes this copy send) has a budget per sender
+// windows, an obstacle fills pixels, a roll call makes this copy send, a chat line takes the
+// players' eyes) has a budget per sender
 // address, refilled over time. Every budget lies far above what an honest copy ever sends;
 // what a flood sends past it is dropped and counted. Cheap kinds are never limited: a host at
 // Speed 1 sends thousands of Positions a second.
@@ -24,7 +25,7 @@ public:
     static constexpr int MostSenders = 64;
 
 private:
-    enum Budget { Settings, Resets, Pause, RollCalls, ObstacleCount, ObstaclePixels, Budgets };
+    enum Budget { Settings, Resets, Pause, RollCalls, ObstacleCount, ObstaclePixels, ChatLines, Budgets };
     struct Bucket {
         double tokens = -1; // full at first use
         qint64 at = 0;      // milliseconds of the clock at the last refill

@@ -13,7 +13,8 @@ Instance::Instance(Transport& transport, std::uint32_t seed, QObject* parent)
       control_({state_, board_, countdown_, loop_, setup_, roster_, crashes_,
                 [this](const QByteArray& d) { SendData(d); },
                 [this](const QString& text, const QString& title, MessageIcon icon) { ShowMessage(text, title, icon); }}),
-      dispatcher_({state_, board_, loop_, setup_, control_, roster_, pilots_, crashes_}) {
+      chat_([this](const QByteArray& d) { SendData(d); }),
+      dispatcher_({state_, board_, loop_, setup_, control_, roster_, pilots_, crashes_, chat_}) {
     loop_.SetStartCountdown([this] { countdown_.Start(); });
     connect(&countdown_, &Countdown::stepped, this, [this](int n) {
         static constexpr Cue steps[] = {Cue::Go, Cue::Count1, Cue::Count2, Cue::Count3};
@@ -26,6 +27,7 @@ Instance::Instance(Transport& transport, std::uint32_t seed, QObject* parent)
     connect(&control_, &MatchControl::roundMissed, this, &Instance::roundMissed);
     connect(&control_, &MatchControl::matchWon, this, &Instance::matchWon);
     connect(&control_, &MatchControl::cue, this, &Instance::cue);
+    connect(&chat_, &ChatLog::lineAdded, this, [this] { emit cue(Cue::Chat, 0); });
     connect(&transport_, &Transport::datagramArrived, this,
             [this](const QByteArray& d) { dispatcher_.tcpReceive_DataArrival(d, transport_.LastSender()); });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Board.h"
+#include "ChatLog.h"
 #include "Cue.h"
 #include "Countdown.h"
 #include "CrashWatch.h"
@@ -42,6 +43,7 @@ public:
     Roster& GetRoster() { return roster_; }
     Pilots& GetPilots() { return pilots_; }
     MatchLink& Link() { return link_; }
+    ChatLog& Chat() { return chat_; }
 
     void SetWindow(WindowPort* w) { control_.SetWindow(w); }
     void SetMessageBox(MessageBoxFn fn) { messageBox_ = std::move(fn); }
@@ -75,6 +77,7 @@ private:
     Pilots pilots_;
     Roster roster_;
     MatchControl control_;
+    ChatLog chat_;
     Dispatcher dispatcher_;
     MessageBoxFn messageBox_;
     bool loadedBefore_ = false;

@@ -31,7 +31,7 @@ QByteArray Name(const QString& name) { return CleanName(name).toUtf8(); }
 } // namespace
 
 bool IsKnown(int n) {
-    constexpr int known[] = {1, 2, 3, 4, 6, 7, 9, 10, 11, 13, 14, 15, 16};
+    constexpr int known[] = {1, 2, 3, 4, 6, 7, 9, 10, 11, 13, 14, 15, 16, 20};
     return std::find(std::begin(known), std::end(known), n) != std::end(known);
 }
 
@@ -53,6 +53,22 @@ QByteArray MatchSettings(const Settings& s) {
                  N(s.matchScore), N(s.complexity), N(s.turbo), N(s.team), Name(s.name), N(s.color),
                  N(s.gridColor), N(s.fixedPosition), N(s.diagonalMotion)},
                 Trailing::Yes);
+}
+
+QByteArray Chat(const QString& name, Colour color, const QString& text) {
+    return Join({"20", Name(name), N(color), CleanChat(text).toUtf8()}, Trailing::Yes);
+}
+
+QString CleanChat(const QString& text) {
+    QString out;
+    out.reserve(std::min<qsizetype>(text.size(), MaxChatLength));
+    for (const QChar c : text) {
+        if (out.size() >= MaxChatLength) break;
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format) continue;
+        out += c;
+    }
+    if (!out.isEmpty() && out.back().isHighSurrogate()) out.chop(1);
+    return out.trimmed();
 }
 
 QByteArray Obstacle(int x1, int y1, int x2, int y2) {

@@ -15,6 +15,7 @@ namespace wire {
 
 constexpr char Delimiter = '\x01';
 constexpr int MaxNameLength = 64;
+constexpr int MaxChatLength = 200;
 
 enum class Message {
     Positions = 1,
@@ -30,6 +31,8 @@ enum class Message {
     TurboOff = 14,
     Turn = 15,
     ResetMatch = 16,
+    // Added after the first copies: they ignore it, as they ignore any number they do not know.
+    Chat = 20,
 };
 bool IsKnown(int number);
 
@@ -65,6 +68,8 @@ QByteArray Unregister(int slot);
 QByteArray TurboOff(int player);
 QByteArray Turn(int player, int direction);
 QByteArray ResetMatch();
+// Fields: the sender's name, its colour and the text, each followed by the delimiter.
+QByteArray Chat(const QString& name, Colour color, const QString& text);
 
 // The datagram's fields, in order (a trailing delimiter yields a last, empty field), as views
 // of one decoded string.
@@ -88,5 +93,8 @@ QStringList Split(const QByteArray& datagram);
 
 // A name as it may travel: no delimiter inside, at most MaxNameLength characters.
 QString CleanName(const QString& name);
+// Chat text as it may travel and be shown: no control characters, at most MaxChatLength
+// characters, never a half of a character.
+QString CleanChat(const QString& text);
 
 } // namespace wire

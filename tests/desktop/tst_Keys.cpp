@@ -5,6 +5,7 @@
 #include "frmVyre.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QtTest>
 
 // Key bindings and the players who share one keyboard, down to the Steer bytes they send.
@@ -46,6 +47,7 @@ private slots:
     void aBoundKeySendsWhatTheDefaultSent_data();
     void aBoundKeySendsWhatTheDefaultSent();
     void localPlayersSteerTheirOwnSlots();
+    void chatKeyOpensALineThatDoesNotSteer();
 };
 
 void tst_Keys::namesReadBackExactly_data() {
@@ -177,7 +179,7 @@ void tst_Keys::aBoundKeySendsWhatTheDefaultSent_data() {
     QTest::addColumn<int>("newKey");
     QTest::newRow("up on F5") << int(A::Up) << int(Qt::Key_Up) << int(Qt::Key_F5);
     QTest::newRow("left on a Cyrillic letter") << int(A::Left) << int(Qt::Key_Left) << 0x416;
-    QTest::newRow("turbo on T") << int(A::Turbo) << int(Qt::Key_Space) << int(Qt::Key_T);
+    QTest::newRow("turbo on G") << int(A::Turbo) << int(Qt::Key_Space) << int(Qt::Key_G);
 }
 
 void tst_Keys::aBoundKeySendsWhatTheDefaultSent() {
@@ -237,6 +239,33 @@ void tst_Keys::localPlayersSteerTheirOwnSlots() {
     c.in.GetRoster().RemoveAllRiders();
     QCoreApplication::processEvents();
     QCOMPARE(c.rec.Numbered(int(wire::Message::Unregister)).size(), 2);
+}
+
+void tst_Keys::chatKeyOpensALineThatDoesNotSteer() {
+    // T opens a line over the status line; what is typed there steers nothing; Enter sends it
+    // as Chat, Esc puts it away unsent; the arena has the keys again afterwards.
+    Client c;
+    c.game.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&c.game));
+    c.in.Chat().SetSpeaker([] { return std::pair<QString, Colour>{QStringLiteral("Cy"), 255}; });
+    const auto steers = c.Steers().size();
+    c.Press(K(Qt::Key_T));
+    QVERIFY(c.game.ChatInput()->isVisible());
+    QTest::keyClicks(c.game.ChatInput(), QStringLiteral("wasd hi"));
+    QTest::keyClick(c.game.ChatInput(), Qt::Key_Left);
+    QCOMPARE(c.Steers().size(), steers);
+    QTest::keyClick(c.game.ChatInput(), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QVERIFY(!c.game.ChatInput()->isVisible());
+    QCOMPARE(c.rec.Numbered(20), QList<QByteArray>{wire::Chat(QStringLiteral("Cy"), 255, QStringLiteral("wasd hi"))});
+    QTRY_COMPARE(c.game.Arena()->ShownSaid().size(), 1); // over the arena for a while
+    c.Press(K(Qt::Key_T));
+    QTest::keyClicks(c.game.ChatInput(), QStringLiteral("never mind"));
+    QTest::keyClick(c.game.ChatInput(), Qt::Key_Escape);
+    QVERIFY(!c.game.ChatInput()->isVisible());
+    QCOMPARE(c.rec.Numbered(20).size(), 1);
+    c.Press(K(Qt::Key_Up));
+    QCOMPARE(c.Steers().size(), steers + 1);
 }
 
 QTEST_MAIN(tst_Keys)

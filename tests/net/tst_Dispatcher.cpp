@@ -34,6 +34,9 @@ private slots:
     void unregisterSearchesBoxesTwoToSix();
     void pauseAndResume();
     void rollCallIsAnswered();
+    void chatShowsCleanedLinesOrDropsThem_data();
+    void chatShowsCleanedLinesOrDropsThem();
+    void chatLeavesTheMatchAlone();
     void floodsAndForgeriesChangeNothing_data();
     void floodsAndForgeriesChangeNothing();
     void hostileDatagramsChangeNothingUnsafe_data();
@@ -602,6 +605,78 @@ void tst_Dispatcher::floodsAndForgeriesChangeNothing() {
         QCOMPARE(n.B().Score(1).text, QStringLiteral("0"));
         QCOMPARE(n.B().Arena().Image().constBits(), memory);      // same size: cleared in place
     }
+}
+
+void tst_Dispatcher::chatShowsCleanedLinesOrDropsThem_data() {
+    QTest::addColumn<QByteArray>("datagram");
+    QTest::addColumn<int>("copies");   // sent this many times from one sender
+    QTest::addColumn<QString>("shown"); // the last line shown; empty: nothing
+    QTest::addColumn<int>("lines");    // lines shown
+    QTest::newRow("a line") << D("20|Ann|255|gg|") << 1 << "Ann: gg" << 1;
+    QTest::newRow("no fields") << D("20") << 1 << QString() << 0;
+    QTest::newRow("a bare delimiter") << D("20|") << 1 << QString() << 0;
+    QTest::newRow("no text") << D("20|Ann|255|") << 1 << QString() << 0;
+    QTest::newRow("no colour") << D("20|Ann||hi|") << 1 << "Ann: hi" << 1;
+    QTest::newRow("70,000 characters") << D("20|Ann|255|" + QByteArray(70000, 'x') + "|") << 1
+                                       << "Ann: " + QString(200, 'x') << 1;
+    QTest::newRow("control characters") << D("20|Ann|255|a\tb\x07" "c\r\nd|") << 1 << "Ann: abcd" << 1;
+    QTest::newRow("markup stays text") << D("20|Ann|255|<b>hi</b> <a href=\"x\">y</a>|") << 1
+                                       << "Ann: <b>hi</b> <a href=\"x\">y</a>" << 1;
+    QTest::newRow("invalid UTF-8 reads as Latin-1") << D("20|Ann|255|caf\xe9|") << 1 << "Ann: caf\u00e9" << 1;
+    QTest::newRow("a long name is cut") << D("20|" + QByteArray(100, 'n') + "|255|hi|") << 1
+                                        << QString(64, 'n') + ": hi" << 1;
+    QTest::newRow("a flood of 10,000") << D("20|Ann|255|spam|") << 10000 << "Ann: spam" << 5;
+}
+
+void tst_Dispatcher::chatShowsCleanedLinesOrDropsThem() {
+    QFETCH(QByteArray, datagram);
+    QFETCH(int, copies);
+    InProcessBus bus;
+    Node n(bus, 1);
+    Recorder rec(bus);
+    for (int i = 0; i < copies; ++i) n.instance.GetDispatcher().tcpReceive_DataArrival(datagram, QStringLiteral("10.0.0.9"));
+    const auto& lines = n.instance.Chat().Lines();
+    QTEST(int(lines.size()), "lines");
+    QTEST(lines.empty() ? QString() : lines.back().name + QStringLiteral(": ") + lines.back().text, "shown");
+    QCOMPARE(n.instance.GetDispatcher().Flooded(), qint64(copies - std::min(copies, 5)));
+    // Still answering: a roll call from someone else behind it.
+    n.instance.GetDispatcher().tcpReceive_DataArrival(wire::RollCall(), QStringLiteral("10.0.0.1"));
+    QTRY_COMPARE(rec.Numbered(9).size(), 1);
+}
+
+void tst_Dispatcher::chatLeavesTheMatchAlone() {
+    // Two copies in a round: a line said on one reaches both, and neither arena, score, rider
+    // nor round changes for it, as an older copy that ignores the number would see it too.
+    InProcessBus bus;
+    Node host(bus, 1), client(bus, 2);
+    client.S().LocalPlayer = 1;
+    wire::Settings m = TestSettings(2);
+    m.speed = 85; // a round of a second or more
+    BecomeHost(host, m);
+    QTRY_VERIFY(host.instance.Loop().IsRunning());
+    host.instance.Loop().Abandon(); // a round standing still, to compare before and after
+    QTest::qWait(20);
+    const QImage arena = client.B().Arena().Image().copy();
+    const QString score = client.B().Score(1).text, status = client.B().Status();
+    const auto players = client.S().Players;
+    client.instance.Chat().SetSpeaker([] { return std::pair<QString, Colour>{QStringLiteral("Cy"), 0x00FF00}; });
+    client.instance.Chat().Say(QStringLiteral("ready?"));
+    for (Node* n : {&host, &client}) {
+        QTRY_COMPARE(n->instance.Chat().Lines().size(), std::size_t(1));
+        QCOMPARE(n->instance.Chat().Lines().back().text, QStringLiteral("ready?"));
+        QCOMPARE(n->instance.Chat().Lines().back().colour, 0x00FF00);
+    }
+    QCOMPARE(client.B().Arena().Image(), arena);
+    QCOMPARE(client.B().Score(1).text, score);
+    QCOMPARE(client.B().Status(), status);
+    for (int i = 1; i <= 8; ++i) QCOMPARE(client.S().Players[i].X, players[i].X);
+    QCOMPARE(client.instance.GetDispatcher().Malformed(), qint64(0));
+    // A name muted on this copy is not shown here any more; elsewhere it still is.
+    host.instance.Chat().Mute(QStringLiteral("Cy"));
+    client.instance.Chat().Say(QStringLiteral("gg"));
+    QTRY_COMPARE(client.instance.Chat().Lines().size(), std::size_t(2));
+    QTest::qWait(20);
+    QCOMPARE(host.instance.Chat().Lines().size(), std::size_t(1));
 }
 
 QTEST_GUILESS_MAIN(tst_Dispatcher)
