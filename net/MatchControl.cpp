@@ -42,25 +42,27 @@ void MatchControl::MatchEnds() {
 void MatchControl::WatchHost() {
     MatchState& s = p_.state;
     const bool riding = s.LocalPlayer > 0 && matchRunning_ && !s.RoundOver && !s.Paused && !p_.countdown.IsRunning();
-    if (!riding || sincePositions_.elapsed() < HostSilentMs) {
-        askedHost_ = false;
+    if (!riding || sincePositions_.elapsed() < HostSilentMs || hostHeard_) {
+        asks_ = 0;
+        hostHeard_ = false;
         if (!riding) hostWatch_.stop();
         return;
     }
-    if (!askedHost_) {
-        // Nothing on the wire says that a host has gone: ask, as any copy may.
-        askedHost_ = true;
-        hostHeard_ = false;
+    if (asks_ > 0 && sinceAsked_.elapsed() < HostAnswerMs) return;
+    if (asks_ < HostAsks) {
+        // Nothing on the wire says that a host has gone: ask, as any copy may, and again on
+        // a lossy network before taking it for gone.
+        ++asks_;
         sinceAsked_.start();
         p_.send(wire::RollCall());
-    } else if (!hostHeard_ && sinceAsked_.elapsed() >= HostAnswerMs) {
-        HostLeft();
+        return;
     }
+    HostLeft();
 }
 
 void MatchControl::HostLeft() {
     MatchState& s = p_.state;
-    askedHost_ = false;
+    asks_ = 0;
     AbandonRound();
     s.RoundOver = True16;
     s.MatchOver = True16;
@@ -280,6 +282,7 @@ bool MatchControl::RoundUnfinished() {
 }
 
 void MatchControl::ObstacleArriving() {
+    hostHeard_ = true; // only a host sends obstacles
     if (!RoundUnfinished() || sincePositions_.elapsed() < QuietBeforeSetupMs) return;
     // What the countdown would have done from the lost outcome on: no point is counted (the
     // winner is unknown), but the old trails go and the new round is set up before its first
@@ -305,6 +308,7 @@ void MatchControl::OutcomeArrived(std::optional<std::int16_t> code) {
     if (steps == outcomeAtStep_ && waiting && (outcomeAfterPositions_ || !riding)) return;
     outcomeAtStep_ = steps;
     outcomeAtSetup_ = setups;
+    hostHeard_ = true;
     outcomeAfterPositions_ = riding;
     emit roundDecided();
     // The round is over here too, so the next countdown sets up a fresh round even where

@@ -50,6 +50,7 @@ public:
     // host is still there, and takes it for gone when no answer comes within HostAnswerMs.
     static constexpr int HostSilentMs = 3000;
     static constexpr int HostAnswerMs = 1000;
+    static constexpr int HostAsks = 3; // roll calls before the host is taken for gone
 
     // What Start Match takes from the panel: the settings as they go out, and the grid rule.
     struct MatchOptions {
@@ -175,7 +176,7 @@ private:
     bool fitted_ = false; // the window was sized for a received match at least once
     bool matchRunning_ = false;
     QTimer hostWatch_;
-    bool askedHost_ = false; // a roll call went out to see whether the host is there
-    bool hostHeard_ = false;
+    int asks_ = 0;           // roll calls sent to see whether the host is there
+    bool hostHeard_ = false; // something only a host sends came since the watch last looked
     QElapsedTimer sinceAsked_;
 };
