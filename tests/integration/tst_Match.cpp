@@ -20,6 +20,7 @@ private slots:
     void pauseAndResumeActOnlyInARunningMatch_data();
     void pauseAndResumeActOnlyInARunningMatch();
     void aClientWhoseHostLeftIsFreedAndPickedUpAgain();
+    void aSpectatorThatLostAMatchesSettingsFollowsTheNext();
 };
 
 namespace {
@@ -284,6 +285,25 @@ void tst_Match::aClientWhoseHostLeftIsFreedAndPickedUpAgain() {
     QTRY_COMPARE(next.R().Text(1), QString());
     QCOMPARE(client.S().LocalPlayer, std::int16_t(-1));
     QVERIFY(client.Controls().optionsEnabled && !client.Controls().leaveEnabled);
+}
+
+void tst_Match::aSpectatorThatLostAMatchesSettingsFollowsTheNext() {
+    InProcessBus bus;
+    Node host(bus, 1), watcher(bus, 2);
+    for (Node* n : {&host, &watcher}) n->instance.GetCountdown().SetStepInterval(30);
+    wire::Settings m = TestSettings(2);
+    m.matchScore = 1;
+    QSignalSpy decided(&watcher.instance, &Instance::roundDecided);
+    BecomeHost(host, m);
+    QTRY_VERIFY_WITH_TIMEOUT(host.S().MatchOver && decided.count() == 1, 20000);
+    watcher.transport.Close(); // the next match's settings are lost on the way
+    BecomeHost(host, m);
+    QTest::qWait(50);
+    watcher.transport.InitSockets();
+    QTRY_VERIFY_WITH_TIMEOUT(host.S().MatchOver, 20000);
+    QTest::qWait(100);
+    BecomeHost(host, m);
+    QTRY_VERIFY_WITH_TIMEOUT(host.S().MatchOver && decided.count() >= 2, 20000);
 }
 
 QTEST_GUILESS_MAIN(tst_Match)
