@@ -283,6 +283,19 @@ bool MatchControl::RoundUnfinished() {
 
 void MatchControl::ObstacleArriving() {
     hostHeard_ = true; // only a host sends obstacles
+    MatchState& s = p_.state;
+    // Obstacles come only from a host setting up a round of a running match. A copy that saw
+    // the last match end and no new one begin lost the new match's settings: it goes on with
+    // the settings it has, as the new match's countdown would have, instead of sitting the
+    // whole match out.
+    if (s.MatchOver && s.LocalPlayer != 0 && !p_.countdown.IsRunning() &&
+        (!sincePositions_.isValid() || sincePositions_.elapsed() >= QuietBeforeSetupMs)) {
+        s.MatchOver = False16;
+        MatchBegins();
+        FreshScores();
+        p_.countdown.SetUpNow();
+        return;
+    }
     if (!RoundUnfinished() || sincePositions_.elapsed() < QuietBeforeSetupMs) return;
     // What the countdown would have done from the lost outcome on: no point is counted (the
     // winner is unknown), but the old trails go and the new round is set up before its first
