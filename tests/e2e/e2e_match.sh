@@ -29,7 +29,8 @@ LUMIVEX_E2E_DIR=$dir LUMIVEX_E2E_GAME=$game LUMIVEX_E2E_OBSERVER=$observer \
     "$top/tools/lan.sh" -n 4 -- "$top/tests/e2e/computer.sh" &
 lanpid=$!
 
-# Six windows: a panel (654 wide) and a game window for each of the three computers.
+# Six windows: a panel (654 wide, 560 high under its menu bar) and a game window for each
+# of the three computers.
 windows() { xdotool search --onlyvisible --name '^Lumivex$' 2>/dev/null; }
 for _ in $(seq 100); do [ "$(windows | wc -l)" -ge 6 ] && break; sleep 0.2; done
 [ "$(windows | wc -l)" -ge 6 ] || fail "the three programs did not open their windows"
@@ -53,7 +54,7 @@ sleep 1
 click() { # window x y, in the panel's own coordinates (the menu bar is above the client area)
     xdotool mousemove --window "$1" "$2" "$3" click 1
 }
-menu=$(( $(xdotool getwindowgeometry --shell "${panel[1]}" | grep HEIGHT | cut -d= -f2) - 409 ))
+menu=$(( $(xdotool getwindowgeometry --shell "${panel[1]}" | grep HEIGHT | cut -d= -f2) - 560 ))
 click "${panel[1]}" 266 $((176 + menu)); sleep 1
 click "${panel[2]}" 266 $((176 + menu)); sleep 1
 click "${panel[3]}" 580 $((68 + menu))
