@@ -4,6 +4,7 @@
 #include "Convert.h"
 #include "HelpFile.h"
 #include "IniFile.h"
+#include "ChatPane.h"
 #include "KeysDialog.h"
 #include "NetworkMenu.h"
 #include "MulticastTransport.h"
@@ -27,10 +28,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextEdit>
 
 namespace {
 constexpr int Twips = 15; // twips per pixel
@@ -102,7 +99,6 @@ frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
     connect(&tmrStart, &QTimer::timeout, this, &frmMain::tmrStart_Timer);
     connect(&tmrClient, &QTimer::timeout, this, &frmMain::tmrClient_Timer);
     connect(&in_.Control(), &MatchControl::controlsChanged, this, &frmMain::ShowControls);
-    connect(&in_.Chat(), &ChatLog::lineAdded, this, &frmMain::ShowChatLine);
     in_.Chat().SetSpeaker([this] { return std::pair<QString, Colour>{txtName->text(), SwatchColour(txtPointColor)}; });
     connect(&in_.Control(), &MatchControl::panelMinimised, this, &frmMain::Minimise);
     connect(&in_.GetRoster(), &Roster::changed, this, &frmMain::ShowRoster);
@@ -165,21 +161,10 @@ void frmMain::BuildControls() {
     fraCommon = frame(QStringLiteral("Common"), T(120, 480, 4875, 1515));
     fraClient = frame(QStringLiteral("Client"), T(120, 2040, 4875, 3975));
     fraServer = frame(QStringLiteral("Server"), T(5100, 480, 4575, 5535));
-    fraChat = frame(QStringLiteral("Chat"), T(120, 6075, 9555, 2265));
-    chatHistory = new QTextEdit(fraChat);
-    chatHistory->setGeometry(T(120, 300, 9315, 1410));
-    chatHistory->setReadOnly(true);
-    chatHistory->setAcceptRichText(false);
-    chatHistory->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(chatHistory, &QWidget::customContextMenuRequested, this, &frmMain::ChatMenu);
-    chatLine = new QLineEdit(fraChat);
-    chatLine->setGeometry(T(120, 1800, 9315, 345));
-    chatLine->setMaxLength(wire::MaxChatLength);
-    chatLine->setPlaceholderText(QStringLiteral("Say something to everyone in the match, then Enter"));
-    connect(chatLine, &QLineEdit::returnPressed, this, [this] {
-        in_.Chat().Say(chatLine->text());
-        chatLine->clear();
-    });
+    fraChat = new ChatPane(in_.Chat(), central);
+    fraChat->setGeometry(T(120, 6075, 9555, 2265));
+    fraChat->setAutoFillBackground(true);
+    Paint(fraChat, QPalette::WindowText, colours::White);
 
     auto box = [this](QWidget* parent, QRect r) {
         auto* e = new QLineEdit(parent);
@@ -550,10 +535,10 @@ void frmMain::ApplyBackColor(Colour c) {
                                                        : (light ? Qt::black : Qt::white));
         w->setPalette(pal);
     }
-    for (QGroupBox* f : {fraCommon, fraServer, fraClient, fraChat}) Paint(f, QPalette::WindowText, light ? 0 : colours::White);
+    for (QGroupBox* f : {fraCommon, fraServer, fraClient, static_cast<QGroupBox*>(fraChat)}) Paint(f, QPalette::WindowText, light ? 0 : colours::White);
     Paint(this, QPalette::Window, c);
     game_.SetBackColor(c);
-    for (QGroupBox* f : {fraCommon, fraServer, fraClient, fraChat}) Paint(f, QPalette::Window, c);
+    for (QGroupBox* f : {fraCommon, fraServer, fraClient, static_cast<QGroupBox*>(fraChat)}) Paint(f, QPalette::Window, c);
     SetSwatchColour(txtBackColor, c);
 }
 
@@ -601,40 +586,6 @@ void frmMain::ShowControls() {
     shown_ = c;
     ShowRiderButtons();
 }
-
-void frmMain::ShowChatLine(const ChatLog::Line& line) {
-    QTextCursor c(chatHistory->document());
-    c.movePosition(QTextCursor::End);
-    if (!chatNames_.empty()) c.insertBlock();
-    QTextCharFormat name;
-    // "No colour chosen", or one too light to read on the white history, shows dark.
-    const QColor colour(Canvas::ToRgb(line.colour));
-    name.setForeground(colour.lightness() > 200 ? QColor(0x30, 0x30, 0x30) : colour);
-    name.setFontWeight(QFont::Bold);
-    // Inserted as text: nothing a peer sends is read as markup or a link.
-    c.insertText(line.name.isEmpty() ? QStringLiteral("?") : line.name, name);
-    c.insertText(QStringLiteral(": ") + line.text, QTextCharFormat());
-    chatNames_.push_back(line.name);
-    if (chatNames_.size() > ChatLog::Kept) {
-        QTextCursor first(chatHistory->document()->firstBlock());
-        first.select(QTextCursor::BlockUnderCursor);
-        first.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
-        first.removeSelectedText();
-        chatNames_.erase(chatNames_.begin());
-    }
-    chatHistory->verticalScrollBar()->setValue(chatHistory->verticalScrollBar()->maximum());
-}
-
-void frmMain::ChatMenu(const QPoint& at) {
-    const int line = chatHistory->cursorForPosition(at).blockNumber();
-    if (line < 0 || line >= static_cast<int>(chatNames_.size())) return;
-    const QString name = chatNames_[static_cast<std::size_t>(line)];
-    QMenu menu(this);
-    menu.addAction(QStringLiteral("Mute %1").arg(name), this, [this, name] { MuteChatName(name); });
-    menu.exec(chatHistory->mapToGlobal(at));
-}
-
-void frmMain::MuteChatName(const QString& name) { in_.Chat().Mute(name); }
 
 void frmMain::ShowFirstRunHint() {
     if (!in_.GetRoster().Riders().empty() || in_.Control().MatchRunning() ||

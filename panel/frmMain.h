@@ -1,7 +1,6 @@
 #pragma once
 
 #include "KeyBindings.h"
-#include "ChatLog.h"
 #include "MatchControl.h"
 #include "Roster.h"
 
@@ -11,7 +10,6 @@
 #include <array>
 #include <functional>
 #include <optional>
-#include <vector>
 
 class Instance;
 class frmVyre;
@@ -19,9 +17,9 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QTextEdit;
 class QPushButton;
 class QMenu;
+class ChatPane;
 class NetworkMenu;
 class TrayIcon;
 
@@ -91,12 +89,8 @@ public:
         *cboPlayers, *cboTeam, *cboFixedPosition, *cboDiagonalMotion;
     QPushButton *cmdPause, *cmdClient, *cmdServer, *cmdResetMatch, *cmdStop, *cmdAddRider, *cmdRemoveRider;
     QComboBox* cboLevel;
-    QGroupBox *fraCommon, *fraClient, *fraServer, *fraChat;
-    // The chat: what the copies of the match said, and a line to say something.
-    QTextEdit* chatHistory = nullptr;
-    QLineEdit* chatLine = nullptr;
-    // Mutes a name of the history for this run, as its menu does.
-    void MuteChatName(const QString& name);
+    QGroupBox *fraCommon, *fraClient, *fraServer;
+    ChatPane* fraChat = nullptr;
     QMenu* mPopupSys = nullptr;
     TrayIcon* Tray() const { return tray_; }
     QTimer tmrStart, tmrClient;
@@ -146,7 +140,4 @@ private:
     Colour FreeColour(Colour wanted) const;
     // A copy alone, with no riders, before its first match ever: what to do first.
     void ShowFirstRunHint();
-    void ShowChatLine(const ChatLog::Line& line);
-    void ChatMenu(const QPoint& at);
-    std::vector<QString> chatNames_; // the name of each line of the history
 };

@@ -1,0 +1,64 @@
+#include "ChatPane.h"
+
+#include "Canvas.h"
+#include "Messages.h"
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+ChatPane::ChatPane(ChatLog& chat, QWidget* parent) : QGroupBox(QStringLiteral("Chat"), parent), chat_(chat) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 4, 8, 6);
+    history_ = new QTextEdit(this);
+    history_->setReadOnly(true);
+    history_->setAcceptRichText(false);
+    history_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(history_, &QWidget::customContextMenuRequested, this, &ChatPane::Menu);
+    line_ = new QLineEdit(this);
+    line_->setMaxLength(wire::MaxChatLength);
+    line_->setPlaceholderText(QStringLiteral("Say something to everyone in the match, then Enter"));
+    connect(line_, &QLineEdit::returnPressed, this, [this] {
+        chat_.Say(line_->text());
+        line_->clear();
+    });
+    layout->addWidget(history_);
+    layout->addWidget(line_);
+    connect(&chat_, &ChatLog::lineAdded, this, &ChatPane::Show);
+}
+
+void ChatPane::Show(const ChatLog::Line& line) {
+    QTextCursor c(history_->document());
+    c.movePosition(QTextCursor::End);
+    if (!names_.empty()) c.insertBlock();
+    QTextCharFormat name;
+    // "No colour chosen", or one too light to read on the white history, shows dark.
+    const QColor colour(Canvas::ToRgb(line.colour));
+    name.setForeground(colour.lightness() > 200 ? QColor(0x30, 0x30, 0x30) : colour);
+    name.setFontWeight(QFont::Bold);
+    // Inserted as text: nothing a peer sends is read as markup or a link.
+    c.insertText(line.name.isEmpty() ? QStringLiteral("?") : line.name, name);
+    c.insertText(QStringLiteral(": ") + line.text, QTextCharFormat());
+    names_.push_back(line.name);
+    if (names_.size() > ChatLog::Kept) {
+        QTextCursor first(history_->document()->firstBlock());
+        first.select(QTextCursor::BlockUnderCursor);
+        first.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+        first.removeSelectedText();
+        names_.erase(names_.begin());
+    }
+    history_->verticalScrollBar()->setValue(history_->verticalScrollBar()->maximum());
+}
+
+void ChatPane::Menu(const QPoint& at) {
+    const int line = history_->cursorForPosition(at).blockNumber();
+    if (line < 0 || line >= static_cast<int>(names_.size())) return;
+    const QString name = names_[static_cast<std::size_t>(line)];
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("Mute %1").arg(name), this, [this, name] { chat_.Mute(name); });
+    menu.exec(history_->mapToGlobal(at));
+}
