@@ -13,7 +13,7 @@ dir="$(mktemp -d /tmp/lumivex-e2e.XXXXXX)"
 fail() { echo "FAIL: $*"; echo "(files in $dir)"; exit 1; }
 
 display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1100x1400x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1100x1900x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 lanpid=
 cleanup() {
@@ -29,8 +29,9 @@ LUMIVEX_E2E_DIR=$dir LUMIVEX_E2E_GAME=$game LUMIVEX_E2E_OBSERVER=$observer \
     "$top/tools/lan.sh" -n 4 -- "$top/tests/e2e/computer.sh" &
 lanpid=$!
 
-# Six windows: a panel (654 wide, 560 high under its menu bar) and a game window for each
-# of the three computers.
+# Six windows: a panel (654 wide, 560 high under its menu bar) and a game window for each of
+# the three computers, one pair above the other with room between them, so that no window
+# covers another and none is moved back onto the screen.
 windows() { xdotool search --onlyvisible --name '^Lumivex$' 2>/dev/null; }
 for _ in $(seq 100); do [ "$(windows | wc -l)" -ge 6 ] && break; sleep 0.2; done
 [ "$(windows | wc -l)" -ge 6 ] || fail "the three programs did not open their windows"
@@ -44,8 +45,8 @@ for pid in $pids; do
         eval "$(xdotool getwindowgeometry --shell "$w")"
         if [ "$WIDTH" -ge 600 ]; then panel[$k]=$w; else gamewin[$k]=$w; fi
     done
-    xdotool windowmove "${panel[$k]}" 0 $(( (k - 1) * 460 ))
-    xdotool windowmove "${gamewin[$k]}" 680 $(( (k - 1) * 460 ))
+    xdotool windowmove "${panel[$k]}" 0 $(( (k - 1) * 610 ))
+    xdotool windowmove "${gamewin[$k]}" 680 $(( (k - 1) * 610 ))
 done
 # Which process is which computer: the one whose name box says CompN. Registration order
 # decides the slots, so map by the settings each wrote: computer k registers k-th.
