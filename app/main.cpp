@@ -1,25 +1,29 @@
 #include "AppIcon.h"
 #include "Instance.h"
 #include "MulticastTransport.h"
+#include "NetworkMenu.h"
+#include "OnlineTransport.h"
 #include "Probe.h"
 #include "frmAbout.h"
-#include "NetworkMenu.h"
 #include "frmMain.h"
 #include "frmVyre.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCryptographicHash>
-#include <QFile>
-#include <QFileInfo>
-#include <QNetworkInterface>
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QNetworkInterface>
 #include <QPointer>
+#include <QRegularExpression>
+#include <QTextStream>
 #include <QTimer>
-#include <memory>
 #include <cstdio>
+#include <iostream>
+#include <memory>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -40,7 +44,11 @@ struct Options {
     QString interfaceName; // for this run, over the saved choice
     bool interfaceSet = false;
     QString config;
-    double probe = -1; // seconds, when probing
+    double probe = -1;    // seconds, when probing
+    bool open = false;    // open this LAN's game online
+    quint16 openPort = 0; // 0: the one kept in the settings
+    std::optional<OnlineLink> join;
+    int demoDelayMs = 0;
 };
 
 // Reports once every watched window has been painted, after that painting is done.
@@ -77,8 +85,9 @@ Resident ResidentKiB() {
 // Reads the command line; an exit code when the program should end at once.
 std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Lumivex: a trail-riding arena game for up to eight players "
-                                                    "on one local network."));
+    parser.setApplicationDescription(
+        QStringLiteral("Lumivex: a trail-riding arena game for up to eight players "
+                       "on one local network."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
@@ -88,49 +97,87 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
                                                  "autopilot, the others Hard computer riders; a new match "
                                                  "follows each one."),
                                   QStringLiteral("N"));
-    const QCommandLineOption riders(QStringLiteral("riders"),
-                                    QStringLiteral("Add K computer riders (1 to 7) of the level last chosen at "
-                                                   "start-up."),
-                                    QStringLiteral("K"));
-    const QCommandLineOption roundLog(QStringLiteral("round-log"),
-                                      QStringLiteral("Print a line at every round end: the round, a hash of the "
-                                                     "arena as drawn here, and this program's memory."));
+    const QCommandLineOption riders(
+        QStringLiteral("riders"),
+        QStringLiteral("Add K computer riders (1 to 7) of the level last chosen at "
+                       "start-up."),
+        QStringLiteral("K"));
+    const QCommandLineOption roundLog(
+        QStringLiteral("round-log"),
+        QStringLiteral("Print a line at every round end: the round, a hash of the "
+                       "arena as drawn here, and this program's memory."));
     // For the start-up benchmark: the time from starting the program to both windows painted.
-    QCommandLineOption quitWhenShown(QStringLiteral("quit-when-shown"),
-                                     QStringLiteral("Print \"shown\" once both windows are painted, and quit."));
+    QCommandLineOption quitWhenShown(
+        QStringLiteral("quit-when-shown"),
+        QStringLiteral("Print \"shown\" once both windows are painted, and quit."));
     quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
     // For the network timing scripts: copies that register by themselves, and one that says
     // when its roster holds all seven.
-    QCommandLineOption registerAtStart(QStringLiteral("register"), QStringLiteral("Register as a client at start-up."));
+    QCommandLineOption registerAtStart(QStringLiteral("register"),
+                                       QStringLiteral("Register as a client at start-up."));
     registerAtStart.setFlags(QCommandLineOption::HiddenFromHelp);
     QCommandLineOption rosterFull(QStringLiteral("quit-when-roster-full"),
                                   QStringLiteral("Print \"roster full\" once seven clients show, and quit."));
     rosterFull.setFlags(QCommandLineOption::HiddenFromHelp);
-    const QCommandLineOption iface(QStringLiteral("interface"),
-                                   QStringLiteral("Send through the network interface NAME for this run, whatever "
-                                                  "the Network menu says."),
-                                   QStringLiteral("NAME"));
-    const QCommandLineOption config(QStringLiteral("config"),
-                                    QStringLiteral("Keep the settings in FILE instead of ~/.config/lumivex.ini (for "
-                                                   "several copies on one computer)."),
-                                    QStringLiteral("FILE"));
-    const QCommandLineOption probe(QStringLiteral("probe"),
-                                   QStringLiteral("Without any window: send one roll call, listen for the number of "
-                                                  "seconds that follows (default 2: --probe 5 listens 5 s) and print a "
-                                                  "line per answer (slot, name, colour, sender). Exits 0 when another "
-                                                  "copy answered, 1 when none did."));
-    parser.addOptions(
-        {help, version, demo, riders, roundLog, quitWhenShown, registerAtStart, rosterFull, iface, config, probe});
+    const QCommandLineOption iface(
+        QStringLiteral("interface"),
+        QStringLiteral("Send through the network interface NAME for this run, whatever "
+                       "the Network menu says."),
+        QStringLiteral("NAME"));
+    const QCommandLineOption config(
+        QStringLiteral("config"),
+        QStringLiteral("Keep the settings in FILE instead of ~/.config/lumivex.ini (for "
+                       "several copies on one computer)."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption probe(
+        QStringLiteral("probe"),
+        QStringLiteral("Without any window: send one roll call, listen for the number of "
+                       "seconds that follows (default 2: --probe 5 listens 5 s) and print a "
+                       "line per answer (slot, name, colour, sender). Exits 0 when another "
+                       "copy answered, 1 when none did."));
+    const QCommandLineOption open(
+        QStringLiteral("open"),
+        QStringLiteral("Open this network's game online, on UDP port PORT if a number "
+                       "follows (else the one last chosen, first 31315), and print the "
+                       "link friends join with."));
+    const QCommandLineOption join(
+        QStringLiteral("join"),
+        QStringLiteral("Join the online game of LINK (lumivex://...); \"-\" reads the link "
+                       "from standard input, where other users cannot see it."),
+        QStringLiteral("LINK"));
+    // For the online test scripts: the demo fills seats only after this many milliseconds.
+    QCommandLineOption demoDelay(QStringLiteral("demo-delay"),
+                                 QStringLiteral("Wait MS before a demo fills seats."), QStringLiteral("MS"));
+    demoDelay.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({help, version, demo, riders, roundLog, quitWhenShown, registerAtStart, rosterFull,
+                       iface, config, probe, open, join, demoDelay});
     QStringList args;
     for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     auto fail = [](const QString& text) {
         std::fprintf(stderr, "lumivex: %s\n", qPrintable(text));
         return 2;
     };
+    // --open takes its port only when one follows: the parser knows no optional values.
+    for (int i = 1; i < args.size(); ++i) {
+        QString port;
+        if (args[i] == QLatin1String("--open") && i + 1 < args.size() &&
+            QRegularExpression(QStringLiteral("^[0-9]+$")).match(args[i + 1]).hasMatch())
+            port = args.takeAt(i + 1);
+        else if (args[i].startsWith(QLatin1String("--open=")))
+            port = args[i].mid(7), args[i] = QStringLiteral("--open");
+        else
+            continue;
+        bool ok = false;
+        const int p = port.toInt(&ok);
+        if (!ok || p < 1 || p > 65535)
+            return fail(QStringLiteral("--open takes a UDP port from 1 to 65535, not '%1'").arg(port));
+        o.openPort = static_cast<quint16>(p);
+    }
     if (!parser.parse(args)) return fail(parser.errorText());
     if (parser.isSet(help)) {
         // Without an application object yet, the parser cannot know the program's name.
-        std::fputs(qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("lumivex"))),
+        std::fputs(qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                        QStringLiteral("lumivex"))),
                    stdout);
         return 0;
     }
@@ -148,9 +195,26 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
             if (!ok || o.probe <= 0 || o.probe > 3600)
                 return fail(QStringLiteral("--probe takes a number of seconds, not '%1'").arg(positional[0]));
         }
+    } else if (positional.size() == 1 &&
+               positional[0].startsWith(QLatin1String("lumivex:"), Qt::CaseInsensitive) &&
+               !parser.isSet(join)) {
+        // A link clicked in a browser or a chat arrives alone, as the desktop entry passes it.
+        QString why;
+        o.join = OnlineLink::Parse(positional[0], &why);
+        if (!o.join) return fail(QStringLiteral("that is not a Lumivex link: %1").arg(why));
     } else if (!positional.isEmpty()) {
         return fail(QStringLiteral("unexpected argument '%1'").arg(positional.first()));
     }
+    o.open = parser.isSet(open);
+    if (parser.isSet(join)) {
+        QString text = parser.value(join);
+        if (text == QLatin1String("-")) text = QTextStream(stdin).readLine();
+        QString why;
+        o.join = OnlineLink::Parse(text, &why);
+        if (!o.join) return fail(QStringLiteral("that is not a Lumivex link: %1").arg(why));
+    }
+    if (o.open && o.join) return fail(QStringLiteral("--open and --join exclude each other"));
+    if (parser.isSet(demoDelay)) o.demoDelayMs = std::clamp(parser.value(demoDelay).toInt(), 0, 600000);
     if (parser.isSet(iface)) {
         o.interfaceName = parser.value(iface);
         o.interfaceSet = true;
@@ -172,7 +236,8 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
         out = v;
         return true;
     };
-    if (!number(demo, 2, 8, o.demo)) return fail(QStringLiteral("--demo takes a number of players from 2 to 8"));
+    if (!number(demo, 2, 8, o.demo))
+        return fail(QStringLiteral("--demo takes a number of players from 2 to 8"));
     if (!number(riders, 1, 7, o.riders)) return fail(QStringLiteral("--riders takes a number from 1 to 7"));
     o.roundLog = parser.isSet(roundLog);
     o.quitWhenShown = parser.isSet(quitWhenShown);
@@ -214,7 +279,8 @@ int main(int argc, char* argv[]) {
     app.setQuitOnLastWindowClosed(false);
     app.setWindowIcon(AppIcon::Icon());
 
-    MulticastTransport transport;
+    MulticastTransport lan;
+    OnlineTransport transport(lan);
     Instance instance(transport, static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
     frmVyre game(instance);
     frmMain panel(instance, game);
@@ -224,7 +290,8 @@ int main(int argc, char* argv[]) {
     // One box at a time: a new message replaces one nobody has answered yet (the last match's
     // winner, say), so boxes never pile up while the game plays on.
     QPointer<QMessageBox> shown;
-    instance.SetMessageBox([&panel, &options, &shown](const QString& text, const QString& title, MessageIcon icon) {
+    instance.SetMessageBox([&panel, &options, &shown](const QString& text, const QString& title,
+                                                      MessageIcon icon) {
         if (options.demo) { // a demo plays on by itself: nobody answers its boxes
             std::printf("%s\n", qPrintable(text));
             std::fflush(stdout);
@@ -263,8 +330,23 @@ int main(int argc, char* argv[]) {
     QObject::connect(&instance, &Instance::roundDecided, &panel, [] { malloc_trim(0); });
 #endif
 
+    if (options.open) {
+        QString error;
+        const quint16 port = options.openPort ? options.openPort : panel.Network().SavedOnlinePort();
+        if (!panel.Network().OpenOnlineOn(port, &error)) {
+            std::fprintf(stderr, "lumivex: the game could not be opened online: %s\n", qPrintable(error));
+            return 1;
+        }
+        std::printf("%s\n", qPrintable(transport.LinkText()));
+        std::fflush(stdout);
+    }
+
     Roster& roster = instance.GetRoster();
-    if (options.registerAtStart) QTimer::singleShot(RidersAfterMs, &panel, [&panel] { panel.cmdClient_Click(); });
+    // What the command line asks to do at start-up; a copy that joins online does it once joined.
+    QList<std::function<void()>> startUp;
+    if (options.registerAtStart)
+        startUp <<
+            [&panel] { QTimer::singleShot(RidersAfterMs, &panel, [&panel] { panel.cmdClient_Click(); }); };
     if (options.quitWhenRosterFull)
         QObject::connect(&roster, &Roster::changed, &panel, [&roster] {
             for (int slot = 1; slot <= Roster::Slots; ++slot)
@@ -274,26 +356,47 @@ int main(int argc, char* argv[]) {
             QCoreApplication::quit();
         });
     if (options.riders > 0)
-        QTimer::singleShot(RidersAfterMs, &panel, [&panel, &options] {
-            for (int i = 0; i < options.riders; ++i) panel.cmdAddRider_Click();
-        });
+        startUp << [&panel, &options] {
+            QTimer::singleShot(RidersAfterMs, &panel, [&panel, &options] {
+                for (int i = 0; i < options.riders; ++i) panel.cmdAddRider_Click();
+            });
+        };
     if (options.demo > 0) {
         auto start = [&panel, &instance, &options] {
             MatchControl::MatchOptions o = panel.Options();
             o.settings.numPlayers = options.demo;
             instance.Control().StartMatch(o);
         };
-        QTimer::singleShot(RidersAfterMs, &panel, [&instance, &roster, &options, start] {
-            instance.GetPilots().Add(0, RiderLevel::Hard, static_cast<std::uint32_t>(instance.Random().Next() * 1e6f));
-            // Seats other copies already fill stay theirs.
-            int filled = 0;
-            for (int slot = 1; slot <= Roster::Slots; ++slot) filled += !roster.Text(slot).isEmpty();
-            for (int i = filled + 1; i < options.demo; ++i) roster.AddRider(RiderLevel::Hard);
-            // Their own Register messages come back before the match starts.
-            QTimer::singleShot(RidersAfterMs, start);
-        });
+        startUp << [&panel, &instance, &roster, &options, start] {
+            QTimer::singleShot(
+                RidersAfterMs + options.demoDelayMs, &panel, [&instance, &roster, &options, start] {
+                    instance.GetPilots().Add(0, RiderLevel::Hard,
+                                             static_cast<std::uint32_t>(instance.Random().Next() * 1e6f));
+                    // Seats other copies already fill stay theirs.
+                    int filled = 0;
+                    for (int slot = 1; slot <= Roster::Slots; ++slot) filled += !roster.Text(slot).isEmpty();
+                    for (int i = filled + 1; i < options.demo; ++i) roster.AddRider(RiderLevel::Hard);
+                    // Their own Register messages come back before the match starts.
+                    QTimer::singleShot(RidersAfterMs, start);
+                });
+        };
         QObject::connect(&instance, &Instance::matchWon, &panel,
                          [start] { QTimer::singleShot(DemoRestartMs, start); });
+    }
+    if (options.join) {
+        // Joined, the start-up roll call goes again through the gateway, then what was asked.
+        QObject::connect(&transport, &OnlineTransport::joined, &panel, [startUp, done = false]() mutable {
+            if (std::exchange(done, true))
+                return; // a later join from the menu asks nothing of the command line
+            for (const auto& f : startUp) f();
+        });
+        QObject::connect(&transport, &OnlineTransport::joinFailed, &app, [](const QString& why) {
+            std::fprintf(stderr, "lumivex: %s\n", qPrintable(why));
+            QCoreApplication::exit(1);
+        });
+        transport.Join(*options.join);
+    } else {
+        for (const auto& f : startUp) f();
     }
     if (options.roundLog) {
         // The last Positions of a round comes after its outcome; the arena is read once it is in.
@@ -303,11 +406,15 @@ int main(int argc, char* argv[]) {
         auto rounds = std::make_shared<int>(0);
         const auto log = [&instance, sinceStart](int round, const char* how) {
             const QImage& arena = instance.GetBoard().Arena().Image();
-            const QByteArray hash = QCryptographicHash::hash(QByteArrayView(arena.constBits(), arena.sizeInBytes()),
-                                                             QCryptographicHash::Md5);
+            const QByteArray hash = QCryptographicHash::hash(
+                QByteArrayView(arena.constBits(), arena.sizeInBytes()), QCryptographicHash::Md5);
             const Resident r = ResidentKiB();
-            std::printf("round %d arena %s rss %ld anon %ld at %.1f%s\n", round, hash.toHex().left(16).constData(),
-                        r.all, r.anonymous, sinceStart.elapsed() / 1000.0, how);
+            QStringList scores;
+            for (int i = 1; i <= instance.State().PlayerCount(); ++i)
+                scores << instance.GetBoard().Score(i).text;
+            std::printf("round %d arena %s rss %ld anon %ld at %.1f%s scores %s\n", round,
+                        hash.toHex().left(16).constData(), r.all, r.anonymous, sinceStart.elapsed() / 1000.0,
+                        how, qPrintable(scores.join(QLatin1Char(','))));
             std::fflush(stdout);
         };
         QObject::connect(&instance, &Instance::roundDecided, &panel, [&instance, rounds, log] {
@@ -315,7 +422,8 @@ int main(int argc, char* argv[]) {
             QTimer::singleShot(300, &instance, [round, log] { log(round, ""); });
         });
         // The outcome was lost; the arena is the round's last, read before the next round clears it.
-        QObject::connect(&instance, &Instance::roundMissed, &panel, [rounds, log] { log(++*rounds, " outcome lost"); });
+        QObject::connect(&instance, &Instance::roundMissed, &panel,
+                         [rounds, log] { log(++*rounds, " outcome lost"); });
         const Resident r = ResidentKiB();
         std::printf("start rss %ld anon %ld\n", r.all, r.anonymous);
     }

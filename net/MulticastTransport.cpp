@@ -182,7 +182,9 @@ bool MulticastTransport::ReadData(QByteArray& out) {
     out = d.data();
     const QString from = d.senderAddress().toString();
     ++counts_.received;
-    if (ownAddresses_.contains(d.senderAddress())) ++counts_.ownHeard;
+    lastFromHere_ = ownAddresses_.contains(d.senderAddress());
+    lastPort_ = static_cast<quint16>(d.senderPort());
+    if (lastFromHere_) ++counts_.ownHeard;
     // A few dozen copies at most share a network; a flood of forged senders is capped.
     if (counts_.bySender.contains(from) || counts_.bySender.size() < 64) {
         ++counts_.bySender[from];

@@ -29,6 +29,13 @@ public:
     Counts Diagnostics() const override { return counts_; }
     QList<QPair<QString, QString>> Interfaces() const override;
     QString LastSender() const override { return lastSender_; }
+    // The sender's port of the datagram being delivered now, and whether it came from this computer.
+    quint16 LastSenderPort() const { return lastPort_; }
+    bool LastFromHere() const { return lastFromHere_; }
+    // Where datagrams leave; invalid when nowhere.
+    QNetworkInterface SendingInterface() const { return sending_; }
+    QHostAddress Group() const { return group_; }
+    quint16 Port() const { return port_; }
     // The diagnostics as text, a line each.
     static QString Report(const Counts& c, const QString& inUse);
 
@@ -66,4 +73,6 @@ private:
     QSet<QHostAddress> ownAddresses_;
     Counts counts_;
     QString lastSender_;
+    quint16 lastPort_ = 0;
+    bool lastFromHere_ = false;
 };

@@ -45,6 +45,11 @@ public:
     virtual QList<QPair<QString, QString>> Interfaces() const { return {}; }
     // The sender's address of the datagram being delivered now; empty where it means nothing.
     virtual QString LastSender() const { return {}; }
+    // Online play, for the panel: its line ("Online: 2 players joined"), the round-trip time of
+    // the remote copy that holds a slot (-1 for none), and its lines in the diagnostics.
+    virtual QString OnlineLine() const { return {}; }
+    virtual int RoundTripMs(int /*slot*/) const { return -1; }
+    virtual QStringList OnlineReport() const { return {}; }
 
 signals:
     void datagramArrived(const QByteArray& text);
@@ -52,4 +57,6 @@ signals:
     void note(const QString& text);
     // What InUse() says has changed.
     void inUseChanged();
+    // What OnlineLine() or RoundTripMs() say has changed.
+    void onlineChanged();
 };

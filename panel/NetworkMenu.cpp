@@ -3,14 +3,23 @@
 #include "Dispatcher.h"
 #include "IniFile.h"
 #include "MulticastTransport.h"
+#include "OnlineTransport.h"
 #include "Roster.h"
 
 #include <QActionGroup>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <QVBoxLayout>
 
 namespace {
 const QString Section = QStringLiteral("Network");
@@ -20,27 +29,61 @@ constexpr int AnswerWaitMs = 2000; // for the start-up roll call
 NetworkMenu::NetworkMenu(Transport& net, const Dispatcher& dispatcher, const Roster& roster, QLabel& line,
                          QWidget& parent)
     : QObject(&parent), net_(net), dispatcher_(dispatcher), roster_(roster), line_(line), parent_(parent) {
+    online_ = qobject_cast<OnlineTransport*>(&net);
     menu_ = new QMenu(QStringLiteral("&Network"), &parent);
-    connect(menu_, &QMenu::aboutToShow, this, [this] {
-        menu_->clear();
-        auto* group = new QActionGroup(menu_);
-        const QString chosen = interfaceForRun_ ? *interfaceForRun_ : SavedInterface();
-        QList<QPair<QString, QString>> list = {{QString(), QString()}};
-        list.append(net_.Interfaces());
-        for (const auto& [name, address] : list) {
-            QAction* a = menu_->addAction(name.isEmpty() ? QStringLiteral("Automatic")
-                                                         : QStringLiteral("%1, %2").arg(name, address));
-            a->setCheckable(true);
-            a->setChecked(name == chosen);
-            group->addAction(a);
-            connect(a, &QAction::triggered, this, [this, name = name] { ChooseInterface(name); });
+    connect(menu_, &QMenu::aboutToShow, this, &NetworkMenu::FillMenu);
+    // Something for the menu to show before it first opens (and for keyboard navigation).
+    FillMenu();
+    connect(&net_, &Transport::inUseChanged, this, &NetworkMenu::ShowLine);
+    connect(&net_, &Transport::onlineChanged, this, &NetworkMenu::ShowLine);
+    if (online_) {
+        connect(online_, &OnlineTransport::joined, this, &NetworkMenu::switchedNetwork);
+        connect(online_, &OnlineTransport::joinFailed, this, &NetworkMenu::onlineProblem);
+        connect(online_, &OnlineTransport::onlineLost, this, [this](const QString& why) {
+            emit switchedNetwork();
+            emit onlineProblem(why);
+        });
+    }
+}
+
+void NetworkMenu::FillMenu() {
+    menu_->clear();
+    auto* group = new QActionGroup(menu_);
+    const QString chosen = interfaceForRun_ ? *interfaceForRun_ : SavedInterface();
+    QList<QPair<QString, QString>> list = {{QString(), QString()}};
+    list.append(net_.Interfaces());
+    for (const auto& [name, address] : list) {
+        QAction* a = menu_->addAction(name.isEmpty() ? QStringLiteral("Automatic")
+                                                     : QStringLiteral("%1, %2").arg(name, address));
+        a->setCheckable(true);
+        a->setChecked(name == chosen);
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [this, name = name] { ChooseInterface(name); });
+    }
+    menu_->addSeparator();
+    if (online_) {
+        using Mode = OnlineTransport::Mode;
+        const Mode mode = online_->GetMode();
+        if (mode == Mode::Open) {
+            menu_->addAction(QStringLiteral("Show Online &Link..."), this, &NetworkMenu::ShowLink);
+            menu_->addAction(QStringLiteral("&Close Online Game"), online_, &OnlineTransport::CloseOnline);
+        } else {
+            menu_->addAction(QStringLiteral("&Open Game Online..."), this, &NetworkMenu::OpenOnline)
+                ->setEnabled(mode == Mode::Lan);
+        }
+        if (mode == Mode::Joined || mode == Mode::Joining) {
+            menu_->addAction(QStringLiteral("&Leave Online Game"), this, [this] {
+                emit leavingNetwork();
+                online_->LeaveOnline();
+                emit switchedNetwork();
+            });
+        } else {
+            menu_->addAction(QStringLiteral("&Join Online Game..."), this, &NetworkMenu::JoinOnline)
+                ->setEnabled(mode == Mode::Lan);
         }
         menu_->addSeparator();
-        menu_->addAction(QStringLiteral("&Diagnostics..."), this, &NetworkMenu::OpenDiagnostics);
-    });
-    // Something for the menu to show before it first opens (and for keyboard navigation).
+    }
     menu_->addAction(QStringLiteral("&Diagnostics..."), this, &NetworkMenu::OpenDiagnostics);
-    connect(&net_, &Transport::inUseChanged, this, &NetworkMenu::ShowLine);
 }
 
 QString NetworkMenu::SavedInterface() const {
@@ -62,11 +105,15 @@ QString NetworkMenu::LineText() const { return line_.text(); }
 void NetworkMenu::ShowLine() {
     const QString where = net_.InUse();
     QString text = where.isEmpty() ? QString() : QStringLiteral("Network: %1").arg(where);
+    if (const QString online = net_.OnlineLine(); !online.isEmpty())
+        text = text.isEmpty() ? online : QStringLiteral("%1; %2").arg(text, online);
     if (alone_) text += QStringLiteral("; no other copy of Lumivex answered");
     line_.setText(text);
 }
 
-QString NetworkMenu::NoticeText() const { return notice_ && notice_->isVisible() ? notice_->text() : QString(); }
+QString NetworkMenu::NoticeText() const {
+    return notice_ && notice_->isVisible() ? notice_->text() : QString();
+}
 
 void NetworkMenu::RollCallSent() {
     if (notice_) notice_->close();
@@ -103,9 +150,99 @@ void NetworkMenu::OpenDiagnostics() {
     Transport::Counts c = net_.Diagnostics();
     c.malformed = dispatcher_.Malformed();
     c.flooded = dispatcher_.Flooded();
-    box->setText(MulticastTransport::Report(c, net_.InUse()));
+    QStringList lines{MulticastTransport::Report(c, net_.InUse())};
+    lines << net_.OnlineReport();
+    box->setText(lines.join(QLatin1Char('\n')));
     box->setTextInteractionFlags(Qt::TextSelectableByMouse);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
     box->show();
+}
+
+void NetworkMenu::Message(const QString& text) const {
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Lumivex - Online"), text,
+                                QMessageBox::Ok, &parent_);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+quint16 NetworkMenu::SavedOnlinePort() const {
+    const int port = file_ ? ReadIniString(Section, QStringLiteral("OnlinePort"), file_()).toInt() : 0;
+    return port >= 1 && port <= 65535 ? static_cast<quint16>(port) : OnlineLink::DefaultPort;
+}
+
+bool NetworkMenu::OpenOnlineOn(quint16 port, QString* error) {
+    if (!online_) return false;
+    if (file_) WriteIniSection(Section, {{QStringLiteral("OnlinePort"), QString::number(port)}}, file_());
+    return online_->Open(port, error);
+}
+
+void NetworkMenu::OpenOnline() {
+    bool ok = false;
+    const int port = QInputDialog::getInt(&parent_, QStringLiteral("Open Game Online"),
+                                          QStringLiteral("Friends elsewhere reach this game on UDP port:"),
+                                          SavedOnlinePort(), 1, 65535, 1, &ok);
+    if (!ok) return;
+    QString error;
+    if (!OpenOnlineOn(static_cast<quint16>(port), &error)) {
+        Message(QStringLiteral("The game could not be opened online: %1").arg(error));
+        return;
+    }
+    ShowLink();
+}
+
+void NetworkMenu::ShowLink() {
+    if (!online_ || online_->GetMode() != OnlineTransport::Mode::Open) return;
+    auto* dialog = new QDialog(&parent_);
+    dialog->setWindowTitle(QStringLiteral("Game Online"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    auto* layout = new QVBoxLayout(dialog);
+    auto* intro =
+        new QLabel(QStringLiteral("Friends join with this link (Network > Join Online Game). It holds the "
+                                  "game's key: give it only to those you play with."),
+                   dialog);
+    intro->setWordWrap(true);
+    layout->addWidget(intro);
+    layout->addWidget(new QLabel(QStringLiteral("Address friends can reach:"), dialog));
+    auto* addresses = new QComboBox(dialog);
+    addresses->addItems(OnlineTransport::Addresses());
+    addresses->setEditable(true); // a public address or name the router forwards
+    layout->addWidget(addresses);
+    auto* link = new QLineEdit(dialog);
+    link->setReadOnly(true);
+    link->setMinimumWidth(link->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 48);
+    layout->addWidget(link);
+    auto update = [this, link, addresses] {
+        link->setText(online_->LinkText(addresses->currentText().trimmed()));
+    };
+    connect(addresses, &QComboBox::currentTextChanged, dialog, update);
+    update();
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+    QPushButton* copy = buttons->addButton(QStringLiteral("&Copy"), QDialogButtonBox::ActionRole);
+    connect(copy, &QPushButton::clicked, dialog,
+            [link] { QGuiApplication::clipboard()->setText(link->text()); });
+    connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
+    layout->addWidget(buttons);
+    dialog->setObjectName(QStringLiteral("onlineLink"));
+    dialog->show();
+}
+
+void NetworkMenu::JoinOnline() {
+    bool ok = false;
+    const QString text = QInputDialog::getText(&parent_, QStringLiteral("Join Online Game"),
+                                               QStringLiteral("The link a friend sent (lumivex://...):"),
+                                               QLineEdit::Normal, QString(), &ok);
+    if (ok && !text.trimmed().isEmpty()) JoinLink(text);
+}
+
+void NetworkMenu::JoinLink(const QString& text) {
+    if (!online_) return;
+    QString why;
+    const auto link = OnlineLink::Parse(text, &why);
+    if (!link) {
+        emit onlineProblem(QStringLiteral("That is not a Lumivex link: %1").arg(why));
+        return;
+    }
+    emit leavingNetwork();
+    online_->Join(*link);
 }

@@ -12,6 +12,7 @@ class QMenu;
 class QMessageBox;
 class QWidget;
 class Roster;
+class OnlineTransport;
 class Transport;
 
 // The panel's Network menu and what the panel says about the network: the interface the
@@ -39,18 +40,39 @@ public:
     void RollCallSent();
     void OpenDiagnostics();
 
+    // Online play (when the transport can do it). Each asks what it needs, then acts.
+    void OpenOnline();
+    void JoinOnline();
+    // Opens the game online on `port` (kept in [Network]); false with the reason.
+    bool OpenOnlineOn(quint16 port, QString* error);
+    // Joins by link; the panel hears joined or failed through the line and a message.
+    void JoinLink(const QString& link);
+    // The dialog with the link, its Copy and Close buttons and the addresses to choose from.
+    void ShowLink();
+    quint16 SavedOnlinePort() const;
+
 signals:
     // The notice's "Send Roll Call Again".
     void rollCallWanted();
     // No other copy answered the start-up roll call.
     void nobodyAnswered();
+    // This copy is about to leave the game it is in, for another network: it says goodbye there.
+    void leavingNetwork();
+    // This copy now plays on another network (joined online, or back on its LAN): its roster
+    // starts afresh and it sends a roll call.
+    void switchedNetwork();
+    // Joining by link did not succeed, or a joined game was lost: why.
+    void onlineProblem(const QString& why);
 
 private:
     QString SavedInterface() const;
     void ShowLine();
     void CheckForAnswers();
+    void FillMenu();
+    void Message(const QString& text) const;
 
     Transport& net_;
+    OnlineTransport* online_ = nullptr; // null when the transport cannot go online
     const Dispatcher& dispatcher_;
     const Roster& roster_;
     QLabel& line_;

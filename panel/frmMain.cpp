@@ -1,15 +1,16 @@
 #include "frmMain.h"
 
 #include "AppIcon.h"
+#include "ChatPane.h"
 #include "Convert.h"
 #include "HelpFile.h"
 #include "IniFile.h"
-#include "ChatPane.h"
-#include "KeysDialog.h"
-#include "NetworkMenu.h"
-#include "MulticastTransport.h"
 #include "Instance.h"
+#include "KeysDialog.h"
 #include "Messages.h"
+#include "MulticastTransport.h"
+#include "NetworkMenu.h"
+#include "Transport.h"
 #include "TrayIcon.h"
 #include "TypingLimit.h"
 #include "frmVyre.h"
@@ -23,11 +24,11 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QInputDialog>
-#include <QStandardPaths>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStandardPaths>
 
 namespace {
 constexpr int Twips = 15; // twips per pixel
@@ -99,7 +100,9 @@ frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
     connect(&tmrStart, &QTimer::timeout, this, &frmMain::tmrStart_Timer);
     connect(&tmrClient, &QTimer::timeout, this, &frmMain::tmrClient_Timer);
     connect(&in_.Control(), &MatchControl::controlsChanged, this, &frmMain::ShowControls);
-    in_.Chat().SetSpeaker([this] { return std::pair<QString, Colour>{txtName->text(), SwatchColour(txtPointColor)}; });
+    in_.Chat().SetSpeaker([this] {
+        return std::pair<QString, Colour>{txtName->text(), SwatchColour(txtPointColor)};
+    });
     connect(&in_.Control(), &MatchControl::panelMinimised, this, &frmMain::Minimise);
     connect(&in_.GetRoster(), &Roster::changed, this, &frmMain::ShowRoster);
     connect(&in_.GetRoster(), &Roster::ridersChanged, this, &frmMain::ShowRiderButtons);
@@ -126,11 +129,12 @@ frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
         in_.GetBoard().Notify();
     });
     connect(&game_.Sounds(), &SoundBoard::settingsChanged, this, [this] {
-        WriteIniSection(SoundSection,
-                        {{QStringLiteral("Volume"), QString::number(game_.Sounds().Volume())},
-                         {QStringLiteral("ChatVolume"), QString::number(game_.Sounds().ChatVolume())},
-                         {QStringLiteral("Mute"), game_.Sounds().Muted() ? QStringLiteral("1") : QStringLiteral("0")}},
-                        in_.State().IniFile);
+        WriteIniSection(
+            SoundSection,
+            {{QStringLiteral("Volume"), QString::number(game_.Sounds().Volume())},
+             {QStringLiteral("ChatVolume"), QString::number(game_.Sounds().ChatVolume())},
+             {QStringLiteral("Mute"), game_.Sounds().Muted() ? QStringLiteral("1") : QStringLiteral("0")}},
+            in_.State().IniFile);
     });
     connect(&game_, &frmVyre::viewChanged, this, [this] {
         WriteIniSection(ViewSection,
@@ -201,9 +205,8 @@ void frmMain::BuildControls() {
         e->installEventFilter(this);
         Paint(e, QPalette::Base, colours::FreeRosterBox);
         e->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(e, &QWidget::customContextMenuRequested, this, [this, i, e](const QPoint& at) {
-            RosterMenu(i, e->mapToGlobal(at));
-        });
+        connect(e, &QWidget::customContextMenuRequested, this,
+                [this, i, e](const QPoint& at) { RosterMenu(i, e->mapToGlobal(at)); });
         txtClient[i - 1] = e;
     }
     cmdClient = new QPushButton(QStringLiteral("Client Registration"), fraClient);
@@ -232,6 +235,20 @@ void frmMain::BuildControls() {
     network_->SetSettingsFile([this] { return in_.State().IniFile; });
     connect(network_, &NetworkMenu::rollCallWanted, this, &frmMain::tmrStart_Timer);
     connect(network_, &NetworkMenu::nobodyAnswered, this, &frmMain::ShowFirstRunHint);
+    // Moving to another network (online, or back): goodbye where this copy was, a fresh roster
+    // and a roll call where it is now.
+    connect(network_, &NetworkMenu::leavingNetwork, this, [this] {
+        in_.Control().LeaveMatch();
+        in_.GetRoster().RemoveAllRiders();
+    });
+    connect(network_, &NetworkMenu::switchedNetwork, this, [this] {
+        in_.GetRoster().Clear();
+        tmrStart_Timer();
+    });
+    connect(network_, &NetworkMenu::onlineProblem, this, [this](const QString& why) {
+        in_.ShowMessage(why, QStringLiteral("Lumivex - Online"), MessageIcon::Warning);
+    });
+    connect(&in_.Net(), &Transport::onlineChanged, this, &frmMain::ShowRoster);
 
     cmdServer = new QPushButton(QStringLiteral("Start Match"), fraServer);
     cmdServer->setGeometry(T(2760, 360, 1695, 375));
@@ -288,7 +305,11 @@ void frmMain::ShowRoster() {
             box->setText(shown);
             box->setCursorPosition(0);
         }
-        box->setToolTip(shown == whole ? QString() : whole);
+        QStringList tip;
+        if (shown != whole) tip << whole;
+        if (const int ms = in_.Net().RoundTripMs(i); ms >= 0 && !whole.isEmpty())
+            tip << QStringLiteral("Round trip: %1 ms").arg(ms);
+        box->setToolTip(tip.join(QLatin1Char('\n')));
         Paint(box, QPalette::Base, roster.Color(i));
     }
 }
@@ -299,10 +320,12 @@ void frmMain::ShowRiderButtons() {
 
 void frmMain::RosterMenu(int slot, const QPoint& at) {
     const auto& riders = in_.GetRoster().Riders();
-    const auto it = std::find_if(riders.begin(), riders.end(), [slot](const Roster::Rider& r) { return r.slot == slot; });
+    const auto it =
+        std::find_if(riders.begin(), riders.end(), [slot](const Roster::Rider& r) { return r.slot == slot; });
     if (it == riders.end() || !cmdAddRider->isEnabled()) return;
     QMenu menu(this);
-    menu.addAction(QStringLiteral("Remove %1").arg(it->name), this, [this, slot] { in_.GetRoster().RemoveRider(slot); });
+    menu.addAction(QStringLiteral("Remove %1").arg(it->name), this,
+                   [this, slot] { in_.GetRoster().RemoveRider(slot); });
     menu.exec(at);
 }
 
@@ -332,17 +355,20 @@ void frmMain::BuildMenus() {
     file->addAction(QStringLiteral("E&xit"), this, [this] { close(); });
     QMenu* match = menuBar()->addMenu(QStringLiteral("&Match"));
     for (RiderLevel level : {RiderLevel::Easy, RiderLevel::Normal, RiderLevel::Hard}) {
-        QAction* add = match->addAction(QStringLiteral("Add Computer Rider (%1)").arg(Roster::LevelName(level)), this,
-                                        [this, level] {
-                                            cboLevel->setCurrentIndex(static_cast<int>(level));
-                                            cmdAddRider_Click();
-                                        });
+        QAction* add = match->addAction(
+            QStringLiteral("Add Computer Rider (%1)").arg(Roster::LevelName(level)), this, [this, level] {
+                cboLevel->setCurrentIndex(static_cast<int>(level));
+                cmdAddRider_Click();
+            });
         connect(match, &QMenu::aboutToShow, add, [this, add] { add->setEnabled(cmdAddRider->isEnabled()); });
     }
     QAction* local = match->addAction(QStringLiteral("Add Local Player..."), this, &frmMain::AddLocalPlayer);
-    connect(match, &QMenu::aboutToShow, local, [this, local] { local->setEnabled(cmdAddRider->isEnabled()); });
-    QAction* remove = match->addAction(QStringLiteral("Remove Computer Rider"), this, &frmMain::cmdRemoveRider_Click);
-    connect(match, &QMenu::aboutToShow, remove, [this, remove] { remove->setEnabled(cmdRemoveRider->isEnabled()); });
+    connect(match, &QMenu::aboutToShow, local,
+            [this, local] { local->setEnabled(cmdAddRider->isEnabled()); });
+    QAction* remove =
+        match->addAction(QStringLiteral("Remove Computer Rider"), this, &frmMain::cmdRemoveRider_Click);
+    connect(match, &QMenu::aboutToShow, remove,
+            [this, remove] { remove->setEnabled(cmdRemoveRider->isEnabled()); });
     match->addSeparator();
     QAction* leave = match->addAction(QStringLiteral("&Leave Match"), this, [this] {
         tmrClient.stop();
@@ -356,9 +382,11 @@ void frmMain::BuildMenus() {
     QMenu* settings = menuBar()->addMenu(QStringLiteral("S&ettings"));
     settings->addAction(QStringLiteral("&Keys..."), this, &frmMain::OpenKeys);
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1), this, [this] { OpenHelp(QString()); });
+    help->addAction(QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1), this,
+                    [this] { OpenHelp(QString()); });
     // The program has no web site: both open the installed help, at its part about versions.
-    help->addAction(QStringLiteral("C&heck for updates..."), this, [this] { OpenHelp(QStringLiteral("versions")); });
+    help->addAction(QStringLiteral("C&heck for updates..."), this,
+                    [this] { OpenHelp(QStringLiteral("versions")); });
     help->addAction(QStringLiteral("&Visit the Author's Homepage..."), this, [this] { OpenHelp(QString()); });
     help->addSeparator();
     auto about = [this] {
@@ -383,7 +411,8 @@ void frmMain::AddLocalPlayer() {
         return;
     }
     const QString& file = in_.State().IniFile;
-    const QString nameKey = QStringLiteral("Name%1").arg(seat + 1), colourKey = QStringLiteral("Color%1").arg(seat + 1);
+    const QString nameKey = QStringLiteral("Name%1").arg(seat + 1),
+                  colourKey = QStringLiteral("Color%1").arg(seat + 1);
     QString name = ReadIniString(SeatsSection, nameKey, file);
     if (name.isEmpty()) name = QStringLiteral("Player %1").arg(seat + 1);
     const auto typed = askName_(name);
@@ -404,7 +433,8 @@ Colour frmMain::FreeColour(Colour wanted) const {
         if (!RosterText(slot).isEmpty()) taken << in_.GetRoster().Color(slot);
     if (!taken.contains(wanted)) return wanted;
     for (int i = 1; i <= 8; ++i)
-        if (!taken.contains(colours::PlayerDefault[static_cast<std::size_t>(i)])) return colours::PlayerDefault[static_cast<std::size_t>(i)];
+        if (!taken.contains(colours::PlayerDefault[static_cast<std::size_t>(i)]))
+            return colours::PlayerDefault[static_cast<std::size_t>(i)];
     return wanted;
 }
 
@@ -423,20 +453,23 @@ void frmMain::OpenHelp(const QString& part) {
     const QString installed = HelpFile(QCoreApplication::applicationDirPath());
     const QString title = QStringLiteral("Lumivex - Help");
     if (installed.isEmpty()) {
-        in_.ShowMessage(QStringLiteral("The help is not installed beside the program."), title, MessageIcon::Warning);
+        in_.ShowMessage(QStringLiteral("The help is not installed beside the program."), title,
+                        MessageIcon::Warning);
         return;
     }
     const QString file = PersonalHelp(installed, game_.Keys());
     QUrl url = QUrl::fromLocalFile(file);
     if (!part.isEmpty()) url.setFragment(part);
     if (!open_(url))
-        in_.ShowMessage(QStringLiteral("No web browser could be opened for the help. Open this file with one:\n%1")
-                            .arg(QDir::toNativeSeparators(file)),
-                        title, MessageIcon::Information);
+        in_.ShowMessage(
+            QStringLiteral("No web browser could be opened for the help. Open this file with one:\n%1")
+                .arg(QDir::toNativeSeparators(file)),
+            title, MessageIcon::Information);
 }
 
 void frmMain::Load() {
-    in_.State().IniFile = settingsFile_.isEmpty() ? GetWindowsPath() + QStringLiteral("/lumivex.ini") : settingsFile_;
+    in_.State().IniFile =
+        settingsFile_.isEmpty() ? GetWindowsPath() + QStringLiteral("/lumivex.ini") : settingsFile_;
     network_->Load();
     InitVariables();
     PopulateControls();
@@ -506,8 +539,9 @@ void frmMain::PopulateControls() {
         convert::ToInt32(GetSpecificSetting(Main, QStringLiteral("BackColor"), QStringLiteral("11555868")))
             .value_or(colours::PanelBack);
     ApplyBackColor(back);
-    game_.SetView(zoom::ViewSettings::Parse(GetSpecificSetting(ViewSection, QStringLiteral("Zoom"), QString()),
-                                            GetSpecificSetting(ViewSection, QStringLiteral("Fullscreen"), QString())));
+    game_.SetView(
+        zoom::ViewSettings::Parse(GetSpecificSetting(ViewSection, QStringLiteral("Zoom"), QString()),
+                                  GetSpecificSetting(ViewSection, QStringLiteral("Fullscreen"), QString())));
     {
         // What is not understood reads as the default.
         bool ok = false;
@@ -515,13 +549,16 @@ void frmMain::PopulateControls() {
         game_.Sounds().SetVolume(ok && volume >= 0 && volume <= 100 ? volume : SoundBoard::DefaultVolume);
         const int chat = GetSpecificSetting(SoundSection, QStringLiteral("ChatVolume"), QString()).toInt(&ok);
         game_.Sounds().SetChatVolume(ok && chat >= 0 && chat <= 100 ? chat : SoundBoard::DefaultChatVolume);
-        game_.Sounds().SetMuted(GetSpecificSetting(SoundSection, QStringLiteral("Mute"), QString()) == QLatin1String("1"));
+        game_.Sounds().SetMuted(GetSpecificSetting(SoundSection, QStringLiteral("Mute"), QString()) ==
+                                QLatin1String("1"));
     }
-    game_.Keys().Load([this](const QString& entry) { return GetSpecificSetting(KeysSection, entry, QString()); });
+    game_.Keys().Load(
+        [this](const QString& entry) { return GetSpecificSetting(KeysSection, entry, QString()); });
     game_.ShowKeys();
     if (game_.IsUnloaded() || !game_.isVisible()) game_.Load();
     txtName->setText(in_.State().UserName);
-    const int level = cboLevel->findText(GetSpecificSetting(RidersSection, QStringLiteral("Level"), QString()));
+    const int level =
+        cboLevel->findText(GetSpecificSetting(RidersSection, QStringLiteral("Level"), QString()));
     cboLevel->setCurrentIndex(level >= 0 ? level : static_cast<int>(RiderLevel::Normal));
 }
 
@@ -531,14 +568,17 @@ void frmMain::ApplyBackColor(Colour c) {
     const bool light = 0.299 * back.red() + 0.587 * back.green() + 0.114 * back.blue() > 150;
     for (QWidget* w : findChildren<QLabel*>()) {
         QPalette pal = w->palette();
-        pal.setColor(QPalette::WindowText, w == title_ ? (light ? QColor(0x10, 0x30, 0x70) : QColor(Canvas::ToRgb(TitleColour)))
-                                                       : (light ? Qt::black : Qt::white));
+        pal.setColor(QPalette::WindowText,
+                     w == title_ ? (light ? QColor(0x10, 0x30, 0x70) : QColor(Canvas::ToRgb(TitleColour)))
+                                 : (light ? Qt::black : Qt::white));
         w->setPalette(pal);
     }
-    for (QGroupBox* f : {fraCommon, fraServer, fraClient, static_cast<QGroupBox*>(fraChat)}) Paint(f, QPalette::WindowText, light ? 0 : colours::White);
+    for (QGroupBox* f : {fraCommon, fraServer, fraClient, static_cast<QGroupBox*>(fraChat)})
+        Paint(f, QPalette::WindowText, light ? 0 : colours::White);
     Paint(this, QPalette::Window, c);
     game_.SetBackColor(c);
-    for (QGroupBox* f : {fraCommon, fraServer, fraClient, static_cast<QGroupBox*>(fraChat)}) Paint(f, QPalette::Window, c);
+    for (QGroupBox* f : {fraCommon, fraServer, fraClient, static_cast<QGroupBox*>(fraChat)})
+        Paint(f, QPalette::Window, c);
     SetSwatchColour(txtBackColor, c);
 }
 
@@ -566,8 +606,9 @@ void frmMain::ShowControls() {
     const ControlState& c = in_.Control().Controls();
     if (c.optionsEnabled != shown_.optionsEnabled) {
         for (QWidget* w : std::initializer_list<QWidget*>{
-                 cmdClient, txtWidth, txtHeight, txtName, txtPointColor, txtGridColor, txtBackColor, cboPlayers,
-                 cboTurbo, cboWarp, cboSnaptogrid, cboThickness, cboComplexity, cboSpeed, cboMatch, cboFixedPosition})
+                 cmdClient, txtWidth, txtHeight, txtName, txtPointColor, txtGridColor, txtBackColor,
+                 cboPlayers, cboTurbo, cboWarp, cboSnaptogrid, cboThickness, cboComplexity, cboSpeed,
+                 cboMatch, cboFixedPosition})
             w->setEnabled(c.optionsEnabled);
         // Freed again, the two lists that depend on others follow their rules.
         cboTeam->setEnabled(c.optionsEnabled && TeamsPossible(cboPlayers->currentIndex() + 2));
@@ -592,7 +633,8 @@ void frmMain::ShowFirstRunHint() {
         GetSpecificSetting(TipsSection, QStringLiteral("Played"), QString()) == QLatin1String("1"))
         return;
     hint_ = true;
-    in_.GetBoard().SetBanner({QStringLiteral("Add computer riders and press Start Match, or wait for friends on this network")});
+    in_.GetBoard().SetBanner(
+        {QStringLiteral("Add computer riders and press Start Match, or wait for friends on this network")});
     in_.GetBoard().Notify();
 }
 
@@ -613,7 +655,8 @@ void frmMain::cmdClient_Click() {
 void frmMain::tmrClient_Timer() {
     tmrClient.stop();
     // With all seven slots taken, the panel is free again at once: nothing was registered.
-    if (!in_.GetRoster().RegisterSelf(txtName->text(), SwatchColour(txtPointColor))) in_.Control().LeaveMatch();
+    if (!in_.GetRoster().RegisterSelf(txtName->text(), SwatchColour(txtPointColor)))
+        in_.Control().LeaveMatch();
 }
 
 MatchControl::MatchOptions frmMain::Options() const {

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "Seal.h"
+
+#include <QByteArray>
+
+// The datagrams between a gateway and the copies that joined it. The first byte is the kind.
+//   Hello    joiner -> gateway: kind, version, joiner's random (32), zeros up to 64 bytes
+//   Cookie   gateway -> joiner: kind, time bucket (4), mac (16); shorter than the Hello
+//   Join     joiner -> gateway: kind, version, joiner's random, cookie (20), proof of the key (32)
+//   Welcome  gateway -> joiner: kind, gateway's random (32), proof of the key (32)
+//   Refused  gateway -> joiner: kind, reason, proof of the key (16)
+//   Sealed   both ways: kind, counter (8), then sealed: what (1) and the rest
+// Nothing but a Cookie answers a sender that has not proven the key, and a Cookie is never
+// longer than what asked for it.
+namespace envelope {
+
+enum Kind : char { Hello = 1, Cookie = 2, Join = 3, Welcome = 4, Refused = 5, Sealed = 6 };
+enum What : char { Game = 0, Ping = 1, Pong = 2, Bye = 3 };
+enum Reason : char { Full = 1 };
+
+constexpr char Version = 1;
+constexpr int HelloBytes = 64;
+constexpr int CookieBytes = 4 + 16; // after the kind
+constexpr int JoinBytes = 2 + seal::RandomBytes + CookieBytes + 32;
+constexpr int WelcomeBytes = 1 + seal::RandomBytes + 32;
+constexpr int RefusedBytes = 2 + 16;
+// Game datagrams are at most this long; none of the game's messages is longer.
+constexpr int MostGameBytes = 1024;
+constexpr int MostSealedBytes = 1 + seal::CounterBytes + 1 + MostGameBytes + seal::TagBytes;
+
+inline QByteArray JoinProof(QByteArrayView key, QByteArrayView joiner, QByteArrayView cookie) {
+    return seal::Mac(key, {"lumivex join", joiner, cookie}, 32);
+}
+inline QByteArray WelcomeProof(QByteArrayView key, QByteArrayView joiner, QByteArrayView gateway) {
+    return seal::Mac(key, {"lumivex welcome", joiner, gateway}, 32);
+}
+inline QByteArray RefusedProof(QByteArrayView key, QByteArrayView joiner, char reason) {
+    return seal::Mac(key, {"lumivex refused", joiner, QByteArrayView(&reason, 1)}, 16);
+}
+
+} // namespace envelope

@@ -1,0 +1,313 @@
+#include "Gateway.h"
+
+#include "Messages.h"
+
+#include <QNetworkDatagram>
+#include <QVariant>
+
+#include <cstring>
+
+struct Gateway::Remote {
+    QHostAddress address;
+    quint16 port = 0;
+    QByteArray joinerRandom, gatewayRandom;
+    seal::Direction in, out;
+    QElapsedTimer heard;
+    double tokens = Burst;
+    qint64 tokensAt = 0;
+    RemoteInfo info;
+};
+
+namespace {
+QByteArray Bytes(quint32 v) {
+    QByteArray b(4, Qt::Uninitialized);
+    for (int i = 0; i < 4; ++i) b[i] = static_cast<char>(v >> (8 * i));
+    return b;
+}
+
+quint32 Number(QByteArrayView b) {
+    quint32 v = 0;
+    for (int i = 0; i < 4; ++i) v |= quint32(static_cast<unsigned char>(b[i])) << (8 * i);
+    return v;
+}
+
+// The same address whether it came as IPv4 or as IPv4 mapped into IPv6.
+QByteArray AddressBytes(const QHostAddress& a) {
+    const Q_IPV6ADDR v6 = QHostAddress(a.toIPv6Address()).toIPv6Address();
+    bool isV4 = false;
+    const quint32 v4 = a.toIPv4Address(&isV4);
+    if (isV4) return Bytes(v4);
+    return QByteArray(reinterpret_cast<const char*>(v6.c), 16);
+}
+
+bool SameAddress(const QHostAddress& a, const QHostAddress& b) {
+    return a.isEqual(b, QHostAddress::TolerantConversion);
+}
+} // namespace
+
+Gateway::Gateway(QByteArray gameKey, QObject* parent)
+    : QObject(parent), key_(std::move(gameKey)), cookieSecret_(seal::Random(seal::KeyBytes)) {
+    clock_.start();
+    keepAlive_.setInterval(KeepAliveMs);
+    connect(&keepAlive_, &QTimer::timeout, this, &Gateway::KeepAlive);
+    keepAlive_.start();
+}
+
+Gateway::~Gateway() = default;
+
+void Gateway::SetOutputs(SendFn toRemote, InjectFn toLan) {
+    toRemote_ = std::move(toRemote);
+    toLan_ = std::move(toLan);
+}
+
+bool Gateway::Listen(quint16 port, QString* error) {
+    socket_ = std::make_unique<QUdpSocket>();
+    if (!socket_->bind(QHostAddress::Any, port)) {
+        if (error) *error = tr("UDP port %1 cannot be used (%2)").arg(port).arg(socket_->errorString());
+        socket_.reset();
+        return false;
+    }
+    socket_->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, QVariant(ReceiveBufferBytes));
+    connect(socket_.get(), &QUdpSocket::readyRead, this, &Gateway::Read);
+    if (!toRemote_)
+        toRemote_ = [this](const QByteArray& d, const QHostAddress& to, quint16 p) {
+            if (socket_) socket_->writeDatagram(d, to, p);
+        };
+    return true;
+}
+
+quint16 Gateway::Port() const { return socket_ ? socket_->localPort() : 0; }
+
+void Gateway::Read() {
+    while (socket_ && socket_->hasPendingDatagrams()) {
+        const QNetworkDatagram d = socket_->receiveDatagram(envelope::MostSealedBytes + 1);
+        Receive(d.data(), d.senderAddress(), static_cast<quint16>(d.senderPort()));
+    }
+}
+
+QString Gateway::Describe(const QHostAddress& address, quint16 port) {
+    bool isV4 = false;
+    const quint32 v4 = address.toIPv4Address(&isV4);
+    if (isV4) return QStringLiteral("%1:%2").arg(QHostAddress(v4).toString()).arg(port);
+    return QStringLiteral("[%1]:%2").arg(address.toString()).arg(port);
+}
+
+Gateway::Remote* Gateway::Find(const QHostAddress& address, quint16 port) {
+    for (auto& r : remotes_)
+        if (r->port == port && SameAddress(r->address, address)) return r.get();
+    return nullptr;
+}
+
+quint32 Gateway::Bucket() const { return static_cast<quint32>(clock_.elapsed() / (1000 * CookieSeconds)); }
+
+QByteArray Gateway::CookieFor(quint32 bucket, const QHostAddress& from, quint16 port,
+                              QByteArrayView joiner) const {
+    const QByteArray b = Bytes(bucket);
+    const QByteArray p = Bytes(port);
+    return b + seal::Mac(cookieSecret_, {b, AddressBytes(from), p, joiner}, 16);
+}
+
+void Gateway::Receive(QByteArrayView d, const QHostAddress& from, quint16 port) {
+    if (d.isEmpty()) return;
+    if (d.size() > envelope::MostSealedBytes) {
+        ++counts_.tooLong;
+        return;
+    }
+    switch (d[0]) {
+    case envelope::Sealed:
+        // Only admitted addresses are worth opening: anything else is dropped before any work.
+        if (Remote* r = Find(from, port))
+            OnSealed(*r, d);
+        else
+            ++counts_.fromStrangers;
+        return;
+    case envelope::Hello: OnHello(d, from, port); return;
+    case envelope::Join: OnJoin(d, from, port); return;
+    default: ++counts_.malformed; return;
+    }
+}
+
+void Gateway::OnHello(QByteArrayView d, const QHostAddress& from, quint16 port) {
+    if (d.size() != envelope::HelloBytes || d[1] != envelope::Version) {
+        ++counts_.malformed;
+        return;
+    }
+    ++counts_.cookies;
+    const QByteArray cookie = CookieFor(Bucket(), from, port, d.sliced(2, seal::RandomBytes));
+    toRemote_(QByteArray(1, envelope::Cookie) + cookie, from, port);
+}
+
+void Gateway::OnJoin(QByteArrayView d, const QHostAddress& from, quint16 port) {
+    if (d.size() != envelope::JoinBytes || d[1] != envelope::Version) {
+        ++counts_.malformed;
+        return;
+    }
+    const QByteArrayView joiner = d.sliced(2, seal::RandomBytes);
+    const QByteArrayView cookie = d.sliced(2 + seal::RandomBytes, envelope::CookieBytes);
+    const QByteArrayView proof = d.sliced(2 + seal::RandomBytes + envelope::CookieBytes);
+    const quint32 bucket = Number(cookie);
+    const quint32 now = Bucket();
+    // The cookie proves the address: it went there and came back. The proof shows the key.
+    if ((bucket != now && bucket + 1 != now) || !seal::Same(cookie, CookieFor(bucket, from, port, joiner)) ||
+        !seal::Same(proof, envelope::JoinProof(key_, joiner, cookie))) {
+        ++counts_.notGenuine;
+        return;
+    }
+    Remote* r = Find(from, port);
+    if (r && r->joinerRandom != joiner) { // the same address joins afresh: the old session ends
+        Drop(*r, false);
+        r = nullptr;
+    }
+    if (!r) {
+        if (static_cast<int>(remotes_.size()) >= MostRemotes) {
+            ++counts_.refused;
+            const char reason = envelope::Full;
+            toRemote_(QByteArray(1, envelope::Refused) + reason +
+                          envelope::RefusedProof(key_, joiner, reason),
+                      from, port);
+            return;
+        }
+        auto fresh = std::make_unique<Remote>();
+        fresh->address = from;
+        fresh->port = port;
+        fresh->joinerRandom = joiner.toByteArray();
+        fresh->gatewayRandom = seal::Random(seal::RandomBytes);
+        const seal::SessionKeys keys = seal::Derive(key_, fresh->joinerRandom, fresh->gatewayRandom);
+        fresh->in = seal::Direction(keys.toGateway);
+        fresh->out = seal::Direction(keys.fromGateway);
+        fresh->heard.start();
+        fresh->tokensAt = clock_.elapsed();
+        fresh->info.address = Describe(from, port);
+        r = fresh.get();
+        remotes_.push_back(std::move(fresh));
+        emit changed();
+    }
+    // A lost Welcome is sent again, the same, for the same Join.
+    toRemote_(QByteArray(1, envelope::Welcome) + r->gatewayRandom +
+                  envelope::WelcomeProof(key_, r->joinerRandom, r->gatewayRandom),
+              from, port);
+}
+
+void Gateway::OnSealed(Remote& r, QByteArrayView d) {
+    const std::optional<QByteArray> plain = r.in.Open(d);
+    if (!plain || plain->isEmpty()) {
+        ++counts_.notGenuine;
+        ++r.info.notGenuine;
+        return;
+    }
+    r.heard.start();
+    const qint64 now = clock_.elapsed();
+    r.tokens = std::min(Burst, r.tokens + (now - r.tokensAt) * PerSecond / 1000.0);
+    r.tokensAt = now;
+    if (r.tokens < 1) {
+        ++counts_.overBudget;
+        ++r.info.overBudget;
+        return;
+    }
+    r.tokens -= 1;
+    ++r.info.in;
+    const QByteArray payload = plain->mid(1);
+    switch (plain->at(0)) {
+    case envelope::Game: FromRemote(r, payload); break;
+    case envelope::Ping: SendSealed(r, envelope::Pong, payload); break;
+    case envelope::Pong:
+        if (payload.size() == 8) {
+            qint64 sent = 0;
+            std::memcpy(&sent, payload.constData(), 8);
+            if (sent >= 0 && sent <= now) {
+                r.info.roundTripMs = static_cast<int>(now - sent);
+                emit changed();
+            }
+        }
+        break;
+    case envelope::Bye: Drop(r, false); break;
+    default: break;
+    }
+}
+
+void Gateway::FromRemote(Remote& r, const QByteArray& game) {
+    if (game.isEmpty() || game.size() > envelope::MostGameBytes) {
+        ++counts_.tooLong;
+        return;
+    }
+    TrackSeats(game, &r);
+    ++counts_.forwarded;
+    if (toLan_) toLan_(game);
+    for (auto& other : remotes_)
+        if (other.get() != &r) SendSealed(*other, envelope::Game, game);
+}
+
+void Gateway::LanHeard(const QByteArray& datagram) {
+    if (datagram.isEmpty() || datagram.size() > envelope::MostGameBytes) return;
+    TrackSeats(datagram, nullptr);
+    for (auto& r : remotes_) SendSealed(*r, envelope::Game, datagram);
+}
+
+void Gateway::TrackSeats(const QByteArray& datagram, Remote* owner) {
+    const bool reg = datagram.startsWith("9\x01"), unreg = datagram.startsWith("13\x01");
+    if (!reg && !unreg) return;
+    const wire::FieldList f = wire::SplitFields(datagram);
+    if (f.size() < 2) return;
+    bool ok = false;
+    const int seat = f[1].toInt(&ok);
+    if (!ok || seat < 1 || seat > 7) return;
+    auto& held = seatOwner_[static_cast<std::size_t>(seat)];
+    if (held) held->info.seats.removeAll(seat);
+    held = reg ? owner : nullptr;
+    if (held) held->info.seats.append(seat);
+}
+
+void Gateway::SendSealed(Remote& r, char what, QByteArrayView payload) {
+    QByteArray plain;
+    plain.reserve(payload.size() + 1);
+    plain.append(what);
+    plain.append(payload);
+    ++r.info.out;
+    toRemote_(r.out.Seal(envelope::Sealed, plain), r.address, r.port);
+}
+
+void Gateway::Drop(Remote& r, bool sayBye) {
+    if (sayBye) SendSealed(r, envelope::Bye, {});
+    // Its seats are freed as it would have freed them, on the LAN and at the other remotes.
+    const QList<int> seats = r.info.seats;
+    for (int seat : seats) {
+        seatOwner_[static_cast<std::size_t>(seat)] = nullptr;
+        const QByteArray bye = wire::Unregister(seat);
+        if (toLan_) toLan_(bye);
+        for (auto& other : remotes_)
+            if (other.get() != &r) SendSealed(*other, envelope::Game, bye);
+    }
+    std::erase_if(remotes_, [&r](const auto& p) { return p.get() == &r; });
+    emit changed();
+}
+
+void Gateway::Close() {
+    while (!remotes_.empty()) Drop(*remotes_.front(), true);
+    keepAlive_.stop();
+    socket_.reset();
+}
+
+void Gateway::KeepAlive() {
+    std::vector<Remote*> silent;
+    for (auto& r : remotes_) {
+        if (r->heard.elapsed() >= silenceMs_)
+            silent.push_back(r.get());
+        else {
+            const qint64 now = clock_.elapsed();
+            SendSealed(*r, envelope::Ping, QByteArrayView(reinterpret_cast<const char*>(&now), 8));
+        }
+    }
+    for (Remote* r : silent) Drop(*r, false);
+}
+
+QList<Gateway::RemoteInfo> Gateway::Remotes() const {
+    QList<RemoteInfo> out;
+    for (const auto& r : remotes_) out << r->info;
+    return out;
+}
+
+int Gateway::RoundTripOfSlot(int slot) const {
+    if (slot < 1 || slot > 7) return -1;
+    const Remote* r = seatOwner_[static_cast<std::size_t>(slot)];
+    return r ? r->info.roundTripMs : -1;
+}

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "Envelope.h"
+
+#include <QElapsedTimer>
+#include <QHostAddress>
+#include <QMap>
+#include <QObject>
+#include <QTimer>
+#include <QUdpSocket>
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+// Opens a LAN's game to copies elsewhere: every datagram heard on the LAN goes, sealed, to
+// every remote copy; every datagram from a remote copy goes to the LAN and to the other remote
+// copies as the same bytes. A remote copy is admitted only after it has returned a cookie from
+// its own address and proven that it holds the game's key; nothing from anyone else is ever
+// forwarded or answered with more than a cookie.
+class Gateway : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int MostRemotes = 7;
+    static constexpr int KeepAliveMs = 1000;
+    static constexpr int SilenceMs = 10000;
+    static constexpr double PerSecond = 1000; // each remote copy's datagrams, and its burst
+    static constexpr double Burst = 1024;
+    static constexpr int ReceiveBufferBytes = 1 << 20;
+    static constexpr int CookieSeconds = 30; // a cookie is good for one to two of these
+
+    using SendFn = std::function<void(const QByteArray& datagram, const QHostAddress& to, quint16 port)>;
+    using InjectFn = std::function<void(const QByteArray& datagram)>;
+
+    explicit Gateway(QByteArray gameKey, QObject* parent = nullptr);
+    ~Gateway() override;
+
+    // Where datagrams go: to a remote copy, and into the LAN group.
+    void SetOutputs(SendFn toRemote, InjectFn toLan);
+    // Listens on a UDP port of its own (IPv6 and IPv4); false with the reason when it cannot.
+    bool Listen(quint16 port, QString* error);
+    quint16 Port() const;
+    // Tells every remote copy that the game is closed and frees their seats on the LAN.
+    void Close();
+    void SetSilenceMs(int ms) { silenceMs_ = ms; }
+
+    // A datagram to the gateway's port.
+    void Receive(QByteArrayView datagram, const QHostAddress& from, quint16 port);
+    // A datagram heard on the LAN group (not one this gateway put there).
+    void LanHeard(const QByteArray& datagram);
+
+    // What the diagnostics and the panel show.
+    struct RemoteInfo {
+        QString address;
+        int roundTripMs = -1;
+        qint64 in = 0, out = 0;
+        qint64 overBudget = 0, notGenuine = 0;
+        QList<int> seats;
+    };
+    QList<RemoteInfo> Remotes() const;
+    int RemoteCount() const { return static_cast<int>(remotes_.size()); }
+    // The round-trip time of the remote copy that holds a seat; -1 when no remote copy does.
+    int RoundTripOfSlot(int slot) const;
+    struct Counts {
+        qint64 fromStrangers = 0; // sealed datagrams from addresses never admitted
+        qint64 notGenuine = 0;    // failed authentication, replays, bad cookies or proofs
+        qint64 malformed = 0;     // of no kind, or of the wrong length
+        qint64 tooLong = 0;
+        qint64 overBudget = 0;
+        qint64 cookies = 0;
+        qint64 refused = 0;
+        qint64 forwarded = 0; // remote datagrams put on the LAN
+    };
+    const Counts& Stats() const { return counts_; }
+    static QString Describe(const QHostAddress& address, quint16 port);
+
+signals:
+    // A remote copy joined, left, or its round-trip time changed.
+    void changed();
+
+private:
+    struct Remote;
+    Remote* Find(const QHostAddress& address, quint16 port);
+    void OnHello(QByteArrayView d, const QHostAddress& from, quint16 port);
+    void OnJoin(QByteArrayView d, const QHostAddress& from, quint16 port);
+    void OnSealed(Remote& r, QByteArrayView d);
+    void FromRemote(Remote& r, const QByteArray& game);
+    void SendSealed(Remote& r, char what, QByteArrayView payload);
+    void Drop(Remote& r, bool sayBye);
+    void KeepAlive();
+    QByteArray CookieFor(quint32 bucket, const QHostAddress& from, quint16 port, QByteArrayView joiner) const;
+    quint32 Bucket() const;
+    // Seats taken or freed by a Register or Unregister; `owner` is null for the LAN.
+    void TrackSeats(const QByteArray& datagram, Remote* owner);
+    void Read();
+
+    QByteArray key_;
+    QByteArray cookieSecret_;
+    SendFn toRemote_;
+    InjectFn toLan_;
+    std::unique_ptr<QUdpSocket> socket_;
+    std::vector<std::unique_ptr<Remote>> remotes_;
+    std::array<Remote*, 9> seatOwner_{}; // seats 1..8 (index 0 unused)
+    QTimer keepAlive_;
+    QElapsedTimer clock_;
+    int silenceMs_ = SilenceMs;
+    Counts counts_;
+};

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "Envelope.h"
+#include "OnlineLink.h"
+
+#include <QElapsedTimer>
+#include <QHostAddress>
+#include <QObject>
+#include <QTimer>
+#include <QUdpSocket>
+#include <functional>
+#include <memory>
+
+// A copy's side of a game joined by link: it proves the key to the gateway, then carries the
+// game's datagrams sealed both ways and keeps the session alive.
+class OnlineClient : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int AnswerMs = 5000; // for the gateway to admit this copy
+    static constexpr int RetryMs = 500;   // a Hello or Join that got no answer goes again
+    static constexpr int KeepAliveMs = 1000;
+    static constexpr int SilenceMs = 10000;
+
+    using SendFn = std::function<void(const QByteArray& datagram)>;
+
+    explicit OnlineClient(OnlineLink link, QObject* parent = nullptr);
+    ~OnlineClient() override;
+
+    // Looks the gateway up and joins it through a socket of its own.
+    void Start();
+    // Joins a gateway at a known address with datagrams sent by `send` (tests, fuzzing).
+    void StartWith(const QHostAddress& gateway, quint16 port, SendFn send);
+    void SetSilenceMs(int ms) { silenceMs_ = ms; }
+
+    // A datagram from the gateway.
+    void Receive(QByteArrayView datagram);
+    // A game datagram for the gateway; dropped until joined.
+    void Send(const QByteArray& game);
+    // Says goodbye to the gateway and stops.
+    void Leave();
+
+    bool Joined() const { return state_ == State::Joined; }
+    int RoundTripMs() const { return roundTripMs_; }
+    // "203.0.113.7:31315"
+    QString GatewayText() const;
+    qint64 NotGenuine() const { return notGenuine_; }
+
+signals:
+    void joined();
+    // Joining did not succeed: why, in one line for the player.
+    void failed(const QString& why);
+    // The session ended after joining: why.
+    void lost(const QString& why);
+    void datagram(const QByteArray& game);
+    void roundTripChanged();
+
+private:
+    enum class State { Idle, Looking, Hello, Joining, Joined, Over };
+    void SayHello();
+    void Fail(const QString& why);
+    void Lose(const QString& why);
+    void SendSealed(char what, QByteArrayView payload);
+    void Tick();
+    void Read();
+
+    OnlineLink link_;
+    State state_ = State::Idle;
+    std::unique_ptr<QUdpSocket> socket_;
+    SendFn send_;
+    QHostAddress gateway_;
+    quint16 port_ = 0;
+    QByteArray random_;
+    QByteArray cookie_;
+    seal::Direction in_, out_;
+    QTimer retry_;
+    QTimer keepAlive_;
+    QTimer answer_;
+    QElapsedTimer heard_;
+    QElapsedTimer clock_;
+    int silenceMs_ = SilenceMs;
+    int roundTripMs_ = -1;
+    qint64 notGenuine_ = 0;
+    int lookup_ = -1;
+};

@@ -1,0 +1,237 @@
+#include "OnlineTransport.h"
+
+#include "MulticastTransport.h"
+
+#include <QNetworkInterface>
+#include <QTimer>
+
+OnlineTransport::OnlineTransport(MulticastTransport& lan, QObject* parent) : Transport(parent), lan_(lan) {
+    connect(&lan_, &Transport::datagramArrived, this, &OnlineTransport::FromLan);
+    connect(&lan_, &Transport::note, this, &Transport::note);
+    connect(&lan_, &Transport::inUseChanged, this, &Transport::inUseChanged);
+}
+
+OnlineTransport::~OnlineTransport() = default;
+
+void OnlineTransport::InitSockets() {
+    if (mode_ != Mode::Joined) lan_.InitSockets();
+}
+
+void OnlineTransport::SendData(const QByteArray& text) {
+    if (mode_ != Mode::Joined) {
+        lan_.SendData(text);
+        return;
+    }
+    client_->Send(text);
+    // Heard back once, a moment later, as the group would have echoed it.
+    if (own_.isEmpty()) QTimer::singleShot(0, this, &OnlineTransport::DeliverOwn);
+    own_.append(text);
+}
+
+void OnlineTransport::DeliverOwn() {
+    const QList<QByteArray> own = std::exchange(own_, {});
+    for (const QByteArray& d : own) emit datagramArrived(d);
+}
+
+void OnlineTransport::Close() {
+    if (client_) client_->Leave();
+    if (gateway_) gateway_->Close();
+    lan_.Close();
+}
+
+QString OnlineTransport::Problem() const { return mode_ == Mode::Joined ? QString() : lan_.Problem(); }
+void OnlineTransport::SetSendInterface(const QString& name) { lan_.SetSendInterface(name); }
+QString OnlineTransport::InUse() const { return mode_ == Mode::Joined ? QString() : lan_.InUse(); }
+Transport::Counts OnlineTransport::Diagnostics() const { return lan_.Diagnostics(); }
+QList<QPair<QString, QString>> OnlineTransport::Interfaces() const { return lan_.Interfaces(); }
+
+QString OnlineTransport::LastSender() const {
+    return mode_ == Mode::Joined ? client_->GatewayText() : lan_.LastSender();
+}
+
+void OnlineTransport::FromLan(const QByteArray& text) {
+    if (mode_ == Mode::Joined) return;
+    // What the gateway put on the LAN has gone to the remote copies already.
+    const bool injected = inject_ && lan_.LastFromHere() && lan_.LastSenderPort() == inject_->localPort();
+    if (gateway_ && !injected) gateway_->LanHeard(text);
+    emit datagramArrived(text);
+}
+
+QStringList OnlineTransport::Addresses() {
+    QStringList out, loopback;
+    for (const QNetworkInterface& i : QNetworkInterface::allInterfaces()) {
+        if (!(i.flags() & QNetworkInterface::IsUp)) continue;
+        for (const QNetworkAddressEntry& e : i.addressEntries()) {
+            const QHostAddress a = e.ip();
+            if (a.isLinkLocal()) continue;
+            const QString text = a.protocol() == QAbstractSocket::IPv6Protocol
+                                     ? QStringLiteral("[%1]").arg(a.toString())
+                                     : a.toString();
+            (a.isLoopback() ? loopback : out) << text;
+        }
+    }
+    return out + loopback;
+}
+
+bool OnlineTransport::Open(quint16 port, QString* error) {
+    if (mode_ != Mode::Lan) {
+        if (error) *error = tr("This copy has joined an online game: leave it first");
+        return false;
+    }
+    if (gateway_) return true;
+    if (!seal::Ready()) {
+        if (error) *error = tr("Online play is not available: no source of randomness");
+        return false;
+    }
+    key_ = seal::Random(OnlineLink::KeyBytes);
+    auto gateway = std::make_unique<Gateway>(key_);
+    auto inject = std::make_unique<QUdpSocket>();
+    if (!inject->bind(QHostAddress::AnyIPv4, 0)) {
+        if (error) *error = tr("No network: %1").arg(inject->errorString());
+        return false;
+    }
+    inject->setSocketOption(QAbstractSocket::MulticastTtlOption, 1);
+    inject->setSocketOption(QAbstractSocket::MulticastLoopbackOption, 1);
+    if (lan_.SendingInterface().isValid()) inject->setMulticastInterface(lan_.SendingInterface());
+    QUdpSocket* s = inject.get();
+    gateway->SetOutputs(nullptr, [this, s](const QByteArray& d) {
+        if (lan_.SendingInterface().isValid() &&
+            s->multicastInterface().name() != lan_.SendingInterface().name())
+            s->setMulticastInterface(lan_.SendingInterface());
+        s->writeDatagram(d, lan_.Group(), lan_.Port());
+    });
+    if (!gateway->Listen(port, error)) return false;
+    connect(gateway.get(), &Gateway::changed, this, &Transport::onlineChanged);
+    gateway_ = std::move(gateway);
+    inject_ = std::move(inject);
+    mode_ = Mode::Open;
+    emit onlineChanged();
+    return true;
+}
+
+QString OnlineTransport::LinkText(const QString& host) const {
+    if (!gateway_) return {};
+    OnlineLink link;
+    QString h = host.isEmpty() ? Addresses().value(0, QStringLiteral("127.0.0.1")) : host;
+    if (h.startsWith(QLatin1Char('['))) h = h.mid(1, h.size() - 2);
+    link.host = h;
+    link.port = gateway_->Port();
+    link.key = key_;
+    return link.ToString();
+}
+
+void OnlineTransport::CloseOnline() {
+    if (!gateway_) return;
+    gateway_->Close();
+    gateway_.reset();
+    inject_.reset();
+    key_.fill('\0');
+    mode_ = Mode::Lan;
+    emit onlineChanged();
+}
+
+void OnlineTransport::Join(const OnlineLink& link) {
+    if (mode_ != Mode::Lan) {
+        emit joinFailed(mode_ == Mode::Open ? tr("This copy has opened its game online: close it first")
+                                            : tr("This copy has joined an online game already"));
+        return;
+    }
+    if (!seal::Ready()) {
+        emit joinFailed(tr("Online play is not available: no source of randomness"));
+        return;
+    }
+    client_ = std::make_unique<OnlineClient>(link);
+    mode_ = Mode::Joining;
+    connect(client_.get(), &OnlineClient::joined, this, [this] {
+        // From now on the game goes through the gateway only.
+        lan_.Close();
+        mode_ = Mode::Joined;
+        emit inUseChanged();
+        emit onlineChanged();
+        emit joined();
+    });
+    connect(client_.get(), &OnlineClient::failed, this, [this](const QString& why) {
+        BackToLan();
+        emit joinFailed(why);
+    });
+    connect(client_.get(), &OnlineClient::lost, this, [this](const QString& why) {
+        BackToLan();
+        emit onlineLost(why);
+    });
+    connect(client_.get(), &OnlineClient::datagram, this, [this](const QByteArray& d) {
+        if (mode_ == Mode::Joined) emit datagramArrived(d);
+    });
+    connect(client_.get(), &OnlineClient::roundTripChanged, this, &Transport::onlineChanged);
+    client_->Start();
+    emit onlineChanged();
+}
+
+void OnlineTransport::LeaveOnline() {
+    if (!client_) return;
+    client_->Leave();
+    BackToLan();
+}
+
+void OnlineTransport::BackToLan() {
+    const bool wasJoined = mode_ == Mode::Joined;
+    // Called from the client's own signals: it goes once they return.
+    if (client_) client_.release()->deleteLater();
+    own_.clear();
+    mode_ = Mode::Lan;
+    if (wasJoined) lan_.InitSockets();
+    emit inUseChanged();
+    emit onlineChanged();
+}
+
+QString OnlineTransport::OnlineLine() const {
+    switch (mode_) {
+    case Mode::Open: {
+        const int n = gateway_->RemoteCount();
+        return n == 1 ? tr("Online: 1 player joined") : tr("Online: %1 players joined").arg(n);
+    }
+    case Mode::Joining: return tr("Joining %1...").arg(client_->GatewayText());
+    case Mode::Joined:
+        return client_->RoundTripMs() < 0
+                   ? tr("Joined %1").arg(client_->GatewayText())
+                   : tr("Joined %1, %2 ms").arg(client_->GatewayText()).arg(client_->RoundTripMs());
+    case Mode::Lan: break;
+    }
+    return {};
+}
+
+int OnlineTransport::RoundTripMs(int slot) const { return gateway_ ? gateway_->RoundTripOfSlot(slot) : -1; }
+
+QStringList OnlineTransport::OnlineReport() const {
+    QStringList lines;
+    if (gateway_) {
+        const Gateway::Counts& c = gateway_->Stats();
+        lines << tr("Open online on UDP port %1, %2 copies from elsewhere joined.")
+                     .arg(gateway_->Port())
+                     .arg(gateway_->RemoteCount());
+        for (const Gateway::RemoteInfo& r : gateway_->Remotes())
+            lines << tr("Online %1: round trip %2 ms, datagrams in %3, out %4; dropped: %5 over its budget, "
+                        "%6 not genuine.")
+                         .arg(r.address)
+                         .arg(r.roundTripMs)
+                         .arg(r.in)
+                         .arg(r.out)
+                         .arg(r.overBudget)
+                         .arg(r.notGenuine);
+        lines << tr("Dropped at the gateway: %1 from strangers, %2 not genuine, %3 malformed, %4 too long, "
+                    "%5 over "
+                    "budget. Cookies sent: %6; copies refused: %7.")
+                     .arg(c.fromStrangers)
+                     .arg(c.notGenuine)
+                     .arg(c.malformed)
+                     .arg(c.tooLong)
+                     .arg(c.overBudget)
+                     .arg(c.cookies)
+                     .arg(c.refused);
+    }
+    if (client_ && mode_ == Mode::Joined)
+        lines << tr("Joined %1 online: round trip %2 ms; %3 datagrams not genuine dropped.")
+                     .arg(client_->GatewayText())
+                     .arg(client_->RoundTripMs())
+                     .arg(client_->NotGenuine());
+    return lines;
+}

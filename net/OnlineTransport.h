@@ -1,0 +1,70 @@
+#pragma once
+
+#include "Gateway.h"
+#include "OnlineClient.h"
+#include "OnlineLink.h"
+#include "Transport.h"
+
+#include <QUdpSocket>
+#include <memory>
+
+class MulticastTransport;
+
+// The game's way to the others: its LAN group, optionally opened online through a gateway, or
+// instead of the LAN a game joined by link. Open and Join exclude each other. Joined, this copy
+// still hears each of its own datagrams once, from itself, as it does on the LAN.
+class OnlineTransport : public Transport {
+    Q_OBJECT
+public:
+    enum class Mode { Lan, Open, Joining, Joined };
+
+    explicit OnlineTransport(MulticastTransport& lan, QObject* parent = nullptr);
+    ~OnlineTransport() override;
+
+    void InitSockets() override;
+    void SendData(const QByteArray& text) override;
+    void Close() override;
+    QString Problem() const override;
+    void SetSendInterface(const QString& name) override;
+    QString InUse() const override;
+    Counts Diagnostics() const override;
+    QList<QPair<QString, QString>> Interfaces() const override;
+    QString LastSender() const override;
+    QString OnlineLine() const override;
+    int RoundTripMs(int slot) const override;
+    QStringList OnlineReport() const override;
+
+    Mode GetMode() const { return mode_; }
+    // Opens this LAN's game on a UDP port with a fresh key; false with the reason when it cannot.
+    bool Open(quint16 port, QString* error);
+    // The link while open, naming `host` (this computer's first address when empty).
+    QString LinkText(const QString& host = {}) const;
+    // This computer's addresses a friend may reach (one per interface, loopback last).
+    static QStringList Addresses();
+    void CloseOnline();
+    // Joins a game by link; joined() or joinFailed() follows.
+    void Join(const OnlineLink& link);
+    void LeaveOnline();
+    Gateway* GetGateway() const { return gateway_.get(); }
+    OnlineClient* Client() const { return client_.get(); }
+
+signals:
+    void joined();
+    void joinFailed(const QString& why);
+    // A joined game ended by itself (the gateway closed or went silent): back on the LAN.
+    void onlineLost(const QString& why);
+
+private:
+    void FromLan(const QByteArray& text);
+    void BackToLan();
+    void DeliverOwn();
+
+    MulticastTransport& lan_;
+    Mode mode_ = Mode::Lan;
+    std::unique_ptr<Gateway> gateway_;
+    std::unique_ptr<QUdpSocket> inject_;
+    QByteArray key_;
+    std::unique_ptr<OnlineClient> client_;
+    QList<QByteArray> own_; // this copy's datagrams, to hear once joined
+    bool lanClosed_ = false;
+};
