@@ -1,0 +1,351 @@
+#include "Gateway.h"
+#include "Messages.h"
+#include "MulticastTransport.h"
+#include "OnlineClient.h"
+#include "OnlineLink.h"
+#include "OnlineTransport.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+#include <deque>
+#include <functional>
+
+namespace {
+const QHostAddress GatewayAddress(QStringLiteral("198.51.100.1"));
+constexpr quint16 GatewayPort = 31315;
+
+// A gateway and the copies that join it, joined by an in-process wire that records every
+// datagram: what an attacker on the path could capture and send again from anywhere.
+struct World {
+    struct Packet {
+        QHostAddress from;
+        quint16 fromPort;
+        QHostAddress to;
+        quint16 toPort;
+        QByteArray bytes;
+    };
+    QByteArray key = seal::Random(OnlineLink::KeyBytes);
+    Gateway gateway{key};
+    std::deque<Packet> queue;
+    QList<Packet> seen;
+    QList<QByteArray> lan; // what the gateway put on the LAN
+    std::vector<std::unique_ptr<OnlineClient>> clients;
+    std::vector<QHostAddress> clientAddress;
+    QList<QList<QByteArray>> heard; // game datagrams each client received
+
+    World() {
+        gateway.SetOutputs(
+            [this](const QByteArray& d, const QHostAddress& to, quint16 port) {
+                queue.push_back({GatewayAddress, GatewayPort, to, port, d});
+            },
+            [this](const QByteArray& d) { lan << d; });
+    }
+    // A copy at 203.0.113.(10 + n) joins with `key`; the returned index names it.
+    int Join(const QByteArray& withKey) {
+        const int n = static_cast<int>(clients.size());
+        OnlineLink link;
+        link.host = GatewayAddress.toString();
+        link.key = withKey;
+        clients.push_back(std::make_unique<OnlineClient>(link));
+        clientAddress.emplace_back(QStringLiteral("203.0.113.%1").arg(10 + n));
+        heard.append(QList<QByteArray>());
+        QObject::connect(clients.back().get(), &OnlineClient::datagram, clients.back().get(),
+                         [this, n](const QByteArray& d) { heard[n] << d; });
+        clients.back()->StartWith(GatewayAddress, GatewayPort, [this, n](const QByteArray& d) {
+            queue.push_back(
+                {clientAddress[static_cast<std::size_t>(n)], 40000, GatewayAddress, GatewayPort, d});
+        });
+        Pump();
+        return n;
+    }
+    void Pump() {
+        while (!queue.empty()) {
+            const Packet p = queue.front();
+            queue.pop_front();
+            seen << p;
+            if (p.to == GatewayAddress) {
+                gateway.Receive(p.bytes, p.from, p.fromPort);
+                continue;
+            }
+            for (std::size_t i = 0; i < clients.size(); ++i)
+                if (clients[i] && clientAddress[i] == p.to && p.toPort == 40000) clients[i]->Receive(p.bytes);
+        }
+    }
+    // Sends raw bytes to the gateway from anywhere; returns the bytes it sent back there.
+    qint64 Inject(const QByteArray& bytes, const QHostAddress& from, quint16 port = 40000) {
+        const qsizetype before = seen.size();
+        queue.push_back({from, port, GatewayAddress, GatewayPort, bytes});
+        Pump();
+        qint64 back = 0;
+        for (qsizetype i = before; i < seen.size(); ++i)
+            if (seen[i].to == from) back += seen[i].bytes.size();
+        return back;
+    }
+    QList<Packet> Captured(char kind) const {
+        QList<Packet> out;
+        for (const Packet& p : seen)
+            if (!p.bytes.isEmpty() && p.bytes[0] == kind && p.to == GatewayAddress) out << p;
+        return out;
+    }
+};
+} // namespace
+
+class tst_Online : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QVERIFY(seal::Ready()); }
+    void link_data();
+    void link();
+    void replayWindow();
+    void attack_data();
+    void attack();
+    void forwardsBothWaysWithoutLoops();
+    void silentCopyFreesItsSeats();
+    void budgetBoundsABurst();
+    void eighthCopyIsRefusedAndSaysWhy();
+    void realSockets();
+};
+
+void tst_Online::link_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<int>("port");
+    const QString k = base64url::Encode(QByteArray(32, '\xfb'));
+    const QString room = base64url::Encode(QByteArray(16, '\x01'));
+    QTest::newRow("ipv4") << "lumivex://203.0.113.7:31315#" + k << true << "203.0.113.7" << 31315;
+    QTest::newRow("name, default port")
+        << "lumivex://play.example.org#" + k << true << "play.example.org" << 31315;
+    QTest::newRow("ipv6") << "lumivex://[2001:db8::1]:4000#" + k << true << "2001:db8::1" << 4000;
+    QTest::newRow("room and direct") << "lumivex://relay.example:9/" + room + "?direct=198.51.100.2:5#" + k
+                                     << true << "relay.example" << 9;
+    QTest::newRow("no key") << "lumivex://203.0.113.7:31315" << false << "" << 0;
+    QTest::newRow("short key") << "lumivex://h:1#" + k.left(42) << false << "" << 0;
+    QTest::newRow("padded key") << "lumivex://h:1#" + k + "=" << false << "" << 0;
+    QTest::newRow("standard base64") << "lumivex://h:1#" + QString(k).replace('_', '/') << false << "" << 0;
+    QTest::newRow("port 0") << "lumivex://h:0#" + k << false << "" << 0;
+    QTest::newRow("port 65536") << "lumivex://h:65536#" + k << false << "" << 0;
+    QTest::newRow("no host") << "lumivex://:31315#" + k << false << "" << 0;
+    QTest::newRow("bad ipv6") << "lumivex://[203.0.113.7]:1#" + k << false << "" << 0;
+    QTest::newRow("other scheme") << "http://203.0.113.7:31315#" + k << false << "" << 0;
+    QTest::newRow("short room") << "lumivex://h:1/AQ#" + k << false << "" << 0;
+    QTest::newRow("direct without port") << "lumivex://h:1?direct=h2#" + k << false << "" << 0;
+}
+
+void tst_Online::link() {
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QString why;
+    const auto link = OnlineLink::Parse(text, &why);
+    QCOMPARE(link.has_value(), valid);
+    if (!valid) {
+        QVERIFY(!why.isEmpty());
+        return;
+    }
+    QFETCH(QString, host);
+    QFETCH(int, port);
+    QCOMPARE(link->host, host);
+    QCOMPARE(int(link->port), port);
+    QCOMPARE(link->key, QByteArray(32, '\xfb'));
+    // What is written reads back the same.
+    QCOMPARE(OnlineLink::Parse(link->ToString())->ToString(), link->ToString());
+}
+
+void tst_Online::replayWindow() {
+    struct Step {
+        std::uint64_t counter;
+        bool accepted;
+    };
+    const Step steps[] = {{0, false},    {1, true},    {1, false},    {3, true},    {2, true},
+                          {2, false},    {1030, true}, {6, false}, // 1,024 behind: too old to tell
+                          {7, true},     {1029, true}, {1029, false}, {5000, true}, {3977, true},
+                          {3976, false}, {4999, true}};
+    seal::ReplayWindow w;
+    for (const Step& s : steps)
+        QVERIFY2(w.Accept(s.counter) == s.accepted, qPrintable(QString::number(s.counter)));
+}
+
+// What a stranger or a copy with the wrong key can do: nothing is admitted or forwarded, and
+// the gateway never sends more bytes to an address than came from it.
+void tst_Online::attack_data() {
+    QTest::addColumn<int>("kind");
+    QTest::newRow("wrong key") << 0;
+    QTest::newRow("garbage") << 1;
+    QTest::newRow("join replayed from elsewhere") << 2;
+    QTest::newRow("sealed replayed from elsewhere") << 3;
+    QTest::newRow("sealed replayed from the same address") << 4;
+    QTest::newRow("sealed with a flipped bit") << 5;
+    QTest::newRow("hellos from a spoofed address") << 6;
+    QTest::newRow("oversized") << 7;
+}
+
+void tst_Online::attack() {
+    QFETCH(int, kind);
+    World w;
+    const int honest = w.Join(w.key);
+    QVERIFY(w.clients[0]->Joined());
+    w.clients[0]->Send(wire::RollCall());
+    w.Pump();
+    QCOMPARE(w.lan.size(), 1);
+    const Gateway::Counts before = w.gateway.Stats();
+    const QHostAddress mallory(QStringLiteral("192.0.2.66"));
+    qint64 in = 0, back = 0;
+    auto send = [&](const QByteArray& d, const QHostAddress& from) {
+        in += d.size();
+        back += w.Inject(d, from);
+    };
+    switch (kind) {
+    case 0: {
+        const int m = w.Join(seal::Random(32));
+        QVERIFY(!w.clients[static_cast<std::size_t>(m)]->Joined());
+        QCOMPARE(w.gateway.Stats().notGenuine, before.notGenuine + 1);
+        break;
+    }
+    case 1:
+        for (int i = 0; i < 200; ++i) send(seal::Random(1 + i * 5), mallory);
+        break;
+    case 2:
+        for (const auto& p : w.Captured(envelope::Join)) send(p.bytes, mallory);
+        QCOMPARE(w.gateway.Stats().notGenuine, before.notGenuine + 1);
+        break;
+    case 3:
+        for (const auto& p : w.Captured(envelope::Sealed)) send(p.bytes, mallory);
+        QVERIFY(w.gateway.Stats().fromStrangers > before.fromStrangers);
+        break;
+    case 4:
+        for (const auto& p : w.Captured(envelope::Sealed)) send(p.bytes, p.from);
+        QVERIFY(w.gateway.Stats().notGenuine > before.notGenuine);
+        in = back = 0; // the honest copy's own address gets keep-alive answers
+        break;
+    case 5: {
+        QByteArray d = w.Captured(envelope::Sealed).last().bytes;
+        d[d.size() / 2] = char(d[d.size() / 2] ^ 4);
+        send(d, w.clientAddress[0]);
+        QCOMPARE(w.gateway.Stats().notGenuine, before.notGenuine + 1);
+        in = back = 0;
+        break;
+    }
+    case 6:
+        for (int i = 0; i < 100; ++i) {
+            QByteArray hello(envelope::HelloBytes, '\0');
+            hello[0] = envelope::Hello;
+            hello[1] = envelope::Version;
+            send(hello, mallory);
+        }
+        QCOMPARE(w.gateway.Stats().cookies, before.cookies + 100);
+        break;
+    case 7: send(QByteArray(envelope::MostSealedBytes + 1, envelope::Sealed), w.clientAddress[0]); break;
+    }
+    QVERIFY2(back <= in, qPrintable(QStringLiteral("%1 bytes in, %2 back").arg(in).arg(back)));
+    QCOMPARE(w.gateway.RemoteCount(), 1);
+    QCOMPARE(w.lan.size(), 1); // nothing more reached the LAN
+    QVERIFY(w.clients[static_cast<std::size_t>(honest)]->Joined());
+}
+
+void tst_Online::forwardsBothWaysWithoutLoops() {
+    World w;
+    const int a = w.Join(w.key), b = w.Join(w.key);
+    w.clients[static_cast<std::size_t>(a)]->Send(wire::Register(3, QStringLiteral("Ann"), 255));
+    w.Pump();
+    w.gateway.LanHeard(wire::RollCall());
+    w.Pump();
+    // The LAN got Ann's Register once; b heard it and the roll call; a heard only the roll call.
+    QCOMPARE(w.lan, QList<QByteArray>{wire::Register(3, QStringLiteral("Ann"), 255)});
+    QCOMPARE(w.heard[b],
+             (QList<QByteArray>{wire::Register(3, QStringLiteral("Ann"), 255), wire::RollCall()}));
+    QCOMPARE(w.heard[a], QList<QByteArray>{wire::RollCall()});
+    QCOMPARE(w.gateway.Remotes()[a].seats, QList<int>{3});
+    // Someone on the LAN takes seat 3 over: Ann's copy no longer holds it.
+    w.gateway.LanHeard(wire::Register(3, QStringLiteral("Bob"), 1));
+    QCOMPARE(w.gateway.Remotes()[a].seats, QList<int>());
+}
+
+void tst_Online::silentCopyFreesItsSeats() {
+    World w;
+    w.gateway.SetSilenceMs(1500); // above the keep-alive interval, which the other copy answers
+    const int a = w.Join(w.key), b = w.Join(w.key);
+    w.clients[static_cast<std::size_t>(a)]->Send(wire::Register(2, QStringLiteral("A"), 1));
+    w.clients[static_cast<std::size_t>(a)]->Send(wire::Register(5, QStringLiteral("A2"), 1));
+    w.clients[static_cast<std::size_t>(a)]->Send(wire::Unregister(5));
+    w.Pump();
+    w.lan.clear();
+    w.clients[static_cast<std::size_t>(a)].reset(); // killed: it says nothing more
+    QSignalSpy changed(&w.gateway, &Gateway::changed);
+    // b keeps answering keep-alives; a does not.
+    QTRY_COMPARE_WITH_TIMEOUT((w.Pump(), w.gateway.RemoteCount()), 1, 4000);
+    QCOMPARE(w.lan, QList<QByteArray>{wire::Unregister(2)});
+    QVERIFY(w.heard[b].contains(wire::Unregister(2)));
+    QVERIFY(!w.heard[b].contains(wire::Unregister(5)) || w.heard[b].count(wire::Unregister(5)) == 1);
+}
+
+void tst_Online::budgetBoundsABurst() {
+    World w;
+    const int a = w.Join(w.key);
+    for (int i = 0; i < 3000; ++i) w.clients[static_cast<std::size_t>(a)]->Send(wire::Steer(1, 2, 0));
+    w.Pump();
+    const qint64 over = w.gateway.Stats().overBudget;
+    QVERIFY2(w.lan.size() <= int(Gateway::Burst) + 50 && w.lan.size() >= int(Gateway::Burst) - 10,
+             qPrintable(QString::number(w.lan.size())));
+    QCOMPARE(over + w.lan.size(), qint64(3000));
+}
+
+void tst_Online::eighthCopyIsRefusedAndSaysWhy() {
+    World w;
+    for (int i = 0; i < Gateway::MostRemotes; ++i) QVERIFY(w.clients[std::size_t(w.Join(w.key))]->Joined());
+    OnlineLink link;
+    link.key = w.key;
+    const int eighth = static_cast<int>(w.clients.size());
+    w.clients.push_back(std::make_unique<OnlineClient>(link));
+    w.clientAddress.emplace_back(QStringLiteral("203.0.113.99"));
+    w.heard.append(QList<QByteArray>());
+    QSignalSpy failed(w.clients.back().get(), &OnlineClient::failed);
+    w.clients.back()->StartWith(GatewayAddress, GatewayPort, [&w, eighth](const QByteArray& d) {
+        w.queue.push_back({w.clientAddress[std::size_t(eighth)], 40000, GatewayAddress, GatewayPort, d});
+    });
+    w.Pump();
+    QCOMPARE(failed.size(), 1);
+    QVERIFY(failed[0][0].toString().contains(QStringLiteral("full")));
+    QCOMPARE(w.gateway.RemoteCount(), Gateway::MostRemotes);
+}
+
+// Real sockets in this private network: a copy opens its LAN online, another joins it. Each
+// hears its own datagrams once; the gateway's copy hears the joined copy's datagram once and
+// does not send it back.
+void tst_Online::realSockets() {
+    MulticastTransport lanA, lanB;
+    OnlineTransport open(lanA), joiner(lanB);
+    open.InitSockets();
+    joiner.InitSockets();
+    QVERIFY2(open.Problem().isEmpty(), qPrintable(open.Problem()));
+    QString error;
+    QVERIFY2(open.Open(0, &error), qPrintable(error));
+    const auto link = OnlineLink::Parse(open.LinkText(QStringLiteral("127.0.0.1")));
+    QVERIFY(link);
+    QSignalSpy joined(&joiner, &OnlineTransport::joined);
+    joiner.Join(*link);
+    QVERIFY(joined.wait(3000));
+    QCOMPARE(open.OnlineLine(), QStringLiteral("Online: 1 player joined"));
+    QList<QByteArray> atOpen, atJoiner;
+    connect(&open, &Transport::datagramArrived, this, [&atOpen](const QByteArray& d) { atOpen << d; });
+    connect(&joiner, &Transport::datagramArrived, this, [&atJoiner](const QByteArray& d) { atJoiner << d; });
+    const QByteArray fromJoiner = wire::Chat(QStringLiteral("J"), 1, QStringLiteral("hi"));
+    const QByteArray fromOpen = wire::Chat(QStringLiteral("O"), 2, QStringLiteral("hello"));
+    joiner.SendData(fromJoiner);
+    open.SendData(fromOpen);
+    QTRY_VERIFY(atOpen.size() >= 2 && atJoiner.size() >= 2);
+    QTest::qWait(300); // anything sent twice or looped would be here by now
+    QCOMPARE(atOpen.count(fromJoiner), 1);
+    QCOMPARE(atOpen.count(fromOpen), 1);
+    QCOMPARE(atJoiner.count(fromJoiner), 1);
+    QCOMPARE(atJoiner.count(fromOpen), 1);
+    QVERIFY(joiner.OnlineLine().startsWith(QStringLiteral("Joined ")));
+    // Closing the game tells the joined copy at once; it goes back to its LAN.
+    QSignalSpy lost(&joiner, &OnlineTransport::onlineLost);
+    open.CloseOnline();
+    QVERIFY(lost.wait(2000));
+    QCOMPARE(lost[0][0].toString(), QStringLiteral("Lost the connection to the online game"));
+    QCOMPARE(joiner.GetMode(), OnlineTransport::Mode::Lan);
+}
+
+QTEST_MAIN(tst_Online)
+#include "tst_Online.moc"
