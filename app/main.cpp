@@ -49,6 +49,7 @@ struct Options {
     quint16 openPort = 0; // 0: the one kept in the settings
     std::optional<OnlineLink> join;
     int demoDelayMs = 0;
+    RiderLevel demoLevel = RiderLevel::Hard;
 };
 
 // Reports once every watched window has been painted, after that painting is done.
@@ -149,8 +150,12 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
     QCommandLineOption demoDelay(QStringLiteral("demo-delay"),
                                  QStringLiteral("Wait MS before a demo fills seats."), QStringLiteral("MS"));
     demoDelay.setFlags(QCommandLineOption::HiddenFromHelp);
+    // ... and its own rider rides at this level (0 Easy, 1 Normal, 2 Hard).
+    QCommandLineOption demoLevel(QStringLiteral("demo-level"), QStringLiteral("The demo's own rider's level."),
+                                 QStringLiteral("N"));
+    demoLevel.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({help, version, demo, riders, roundLog, quitWhenShown, registerAtStart, rosterFull,
-                       iface, config, probe, open, join, demoDelay});
+                       iface, config, probe, open, join, demoDelay, demoLevel});
     QStringList args;
     for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     auto fail = [](const QString& text) {
@@ -214,6 +219,7 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
         if (!o.join) return fail(QStringLiteral("that is not a Lumivex link: %1").arg(why));
     }
     if (o.open && o.join) return fail(QStringLiteral("--open and --join exclude each other"));
+    if (parser.isSet(demoLevel)) o.demoLevel = static_cast<RiderLevel>(std::clamp(parser.value(demoLevel).toInt(), 0, 2));
     if (parser.isSet(demoDelay)) o.demoDelayMs = std::clamp(parser.value(demoDelay).toInt(), 0, 600000);
     if (parser.isSet(iface)) {
         o.interfaceName = parser.value(iface);
@@ -370,7 +376,7 @@ int main(int argc, char* argv[]) {
         startUp << [&panel, &instance, &roster, &options, start] {
             QTimer::singleShot(
                 RidersAfterMs + options.demoDelayMs, &panel, [&instance, &roster, &options, start] {
-                    instance.GetPilots().Add(0, RiderLevel::Hard,
+                    instance.GetPilots().Add(0, options.demoLevel,
                                              static_cast<std::uint32_t>(instance.Random().Next() * 1e6f));
                     // Seats other copies already fill stay theirs.
                     int filled = 0;
@@ -412,9 +418,11 @@ int main(int argc, char* argv[]) {
             QStringList scores;
             for (int i = 1; i <= instance.State().PlayerCount(); ++i)
                 scores << instance.GetBoard().Score(i).text;
-            std::printf("round %d arena %s rss %ld anon %ld at %.1f%s scores %s\n", round,
-                        hash.toHex().left(16).constData(), r.all, r.anonymous, sinceStart.elapsed() / 1000.0,
-                        how, qPrintable(scores.join(QLatin1Char(','))));
+            QStringList mine;
+            for (int slot : instance.GetRoster().OwnedSlots()) mine << QString::number(slot);
+            std::printf("round %d arena %s rss %ld anon %ld at %.1f%s scores %s mine %s\n", round,
+                        hash.toHex().left(16).constData(), r.all, r.anonymous, sinceStart.elapsed() / 1000.0, how,
+                        qPrintable(scores.join(QLatin1Char(','))), qPrintable(mine.join(QLatin1Char(','))));
             std::fflush(stdout);
         };
         QObject::connect(&instance, &Instance::roundDecided, &panel, [&instance, rounds, log] {

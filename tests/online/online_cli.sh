@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# The command line of online play, in a private network: a malformed link or port is one
+# line and exit code 2; a link whose gateway does not answer, or whose key is wrong, is one
+# line and exit code 1 within the 5 s a join may take.
+#   online_cli.sh GAME
+set -uo pipefail
+game=$1
+top="$(cd "$(dirname "$0")/../.." && pwd)"
+inner='
+game=$1
+dir=$(mktemp -d)
+export QT_QPA_PLATFORM=offscreen HOME=$dir
+fails=0
+expect() { # expect CODE PATTERN -- ARGS...
+    local code=$1 pattern=$2; shift 3
+    local out rc
+    out=$("$game" --config "$dir/c.ini" "$@" 2>&1 </dev/null); rc=$?
+    out=$(grep -v "^QStandardPaths\|^qt\.\|plugin does not" <<<"$out")
+    if [ "$rc" != "$code" ] || [ "$(wc -l <<<"$out")" != 1 ] || ! grep -q "$pattern" <<<"$out"; then
+        echo "FAIL: $* gave exit $rc and: $out"; fails=1
+    else
+        echo "ok: $* -> $rc: $out"
+    fi
+}
+key=$(head -c 32 /dev/urandom | base64 | tr "+/" "-_" | tr -d "=")
+expect 2 "not a Lumivex link" -- --join "lumivex://127.0.0.1:31315"
+expect 2 "not a Lumivex link" -- --join "lumivex://127.0.0.1:99999#$key"
+expect 2 "UDP port from 1 to 65535" -- --open 70000
+expect 2 "exclude each other" -- --open --join "lumivex://127.0.0.1#$key"
+expect 1 "did not answer" -- --join "lumivex://127.0.0.1:31399#$key"
+"$game" --config "$dir/g.ini" --open 31315 >"$dir/link" 2>/dev/null & gw=$!
+for _ in $(seq 50); do grep -q "^lumivex://" "$dir/link" && break; sleep 0.1; done
+expect 1 "did not accept the link" -- --join "lumivex://127.0.0.1:31315#$key"
+kill $gw; wait $gw 2>/dev/null
+rm -rf "$dir"
+exit $fails
+'
+exec "$top/tools/netns-run" bash -c "$inner" online_cli "$game"

@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# Simulates two homes on the internet, on this machine only: LAN A (10.1.0.0/24) and LAN B
+# (10.2.0.0/24), each behind a router that masquerades (nftables). Router A's public address
+# is 198.51.100.1 and it forwards UDP port 31315 to 10.1.0.2; router B's is 203.0.113.7.
+# Those documentation addresses exist only inside private network namespaces.
+#
+#   tools/internet.sh [-a N] [-b M] -- COMMAND [ARGS...]
+#
+# N computers on LAN A (10.1.0.2 ...), M on LAN B (10.2.0.2 ...). COMMAND runs once per
+# computer, all at once, with LUMIVEX_COMPUTER set to A1, A2, ..., B1, ... and HOME a folder
+# of its own. The exit status is the first non-zero status of the commands.
+set -euo pipefail
+na=2
+nb=1
+while [ $# -gt 0 ]; do
+    case "$1" in
+        -a) na=$2; shift 2 ;;
+        -b) nb=$2; shift 2 ;;
+        --) shift; break ;;
+        *) break ;;
+    esac
+done
+[ $# -gt 0 ] || { echo "usage: $0 [-a N] [-b M] -- COMMAND [ARGS...]" >&2; exit 2; }
+here="$(cd "$(dirname "$0")" && pwd)"
+if [ "${LUMIVEX_INTERNET_CORE:-}" != 1 ]; then
+    # This namespace is the internet's core router; it is private like every other.
+    LUMIVEX_INTERNET_CORE=1 exec "$here/netns-run" "$0" -a "$na" -b "$nb" -- "$@"
+fi
+
+homes="$(mktemp -d /tmp/lumivex-internet.XXXXXX)"
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    rm -rf "$homes"
+}
+trap cleanup EXIT
+spawn() { # a fresh namespace; its pid in $ns
+    unshare --net -- sleep infinity &
+    ns=$!
+    pids+=("$ns")
+    sleep 0.05
+    nsenter -t "$ns" -n ip link set lo up
+}
+in_ns() { local p=$1; shift; nsenter -t "$p" -n -- "$@"; }
+
+sysctl -qw net.ipv4.ip_forward=1
+# router NAME PUBLIC CORE-SIDE LANPREFIX FORWARD(0/1); sets $router
+router() {
+    spawn
+    router=$ns
+    ip link add "c$1" type veth peer name wan netns "$router"
+    ip addr add "$3/24" dev "c$1"
+    ip link set "c$1" up
+    in_ns "$router" ip addr add "$2/24" dev wan
+    in_ns "$router" ip link set wan up
+    in_ns "$router" ip route add default via "$3"
+    in_ns "$router" sysctl -qw net.ipv4.ip_forward=1
+    in_ns "$router" ip link add lan type bridge
+    in_ns "$router" ip link set lan type bridge mcast_snooping 0
+    in_ns "$router" ip addr add "$4.1/24" dev lan
+    in_ns "$router" ip link set lan up
+    local rules="table ip nat {
+        chain pre { type nat hook prerouting priority -100; $( [ "$5" = 1 ] && echo "iifname \"wan\" udp dport 31315 dnat to $4.2;" ) }
+        chain post { type nat hook postrouting priority 100; oifname \"wan\" masquerade; }
+    }"
+    in_ns "$router" nft -f - <<<"$rules"
+}
+# computer ROUTER-PID LANPREFIX INDEX; sets $ns
+computer() {
+    local r=$1
+    spawn
+    ip link add "h$ns" type veth peer name eth0 netns "$ns"
+    ip link set "h$ns" netns "$r"
+    in_ns "$r" ip link set "h$ns" master lan up
+    in_ns "$ns" ip addr add "$2.$(( $3 + 1 ))/24" dev eth0
+    in_ns "$ns" ip link set eth0 up
+    in_ns "$ns" ip route add default via "$2.1"
+    in_ns "$ns" ip route add 224.0.0.0/4 dev eth0
+}
+
+router A 198.51.100.1 198.51.100.254 10.1.0 1
+ra=$router
+router B 203.0.113.7 203.0.113.254 10.2.0 0
+rb=$router
+names=()
+computers=()
+for k in $(seq 1 "$na"); do computer "$ra" 10.1.0 "$k"; names+=("A$k"); computers+=("$ns"); done
+for k in $(seq 1 "$nb"); do computer "$rb" 10.2.0 "$k"; names+=("B$k"); computers+=("$ns"); done
+
+jobs=()
+for i in "${!names[@]}"; do
+    mkdir -p "$homes/${names[$i]}"
+    LUMIVEX_COMPUTER=${names[$i]} HOME="$homes/${names[$i]}" nsenter -t "${computers[$i]}" -n -- "$@" &
+    jobs+=($!)
+done
+status=0
+for j in "${jobs[@]}"; do
+    wait "$j" || { s=$?; [ $status -ne 0 ] || status=$s; }
+done
+exit $status
