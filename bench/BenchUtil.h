@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <functional>
 #include <vector>
 
 // Small helpers the benchmark's parts share.
@@ -32,8 +33,10 @@ public:
     using BusTransport::BusTransport;
     void SendData(const QByteArray& text) override {
         if (text.startsWith("1\x01")) stamps.push_back(clock.nsecsElapsed());
+        if (tap) tap(text);
         BusTransport::SendData(text);
     }
+    std::function<void(const QByteArray&)> tap;
     std::vector<qint64> stamps;
     QElapsedTimer clock;
 };

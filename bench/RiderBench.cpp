@@ -126,20 +126,14 @@ void FreeForAll(int rounds, int w, int h) {
 }
 
 namespace {
-struct Timing {
-    std::vector<qint64> stamps;
-    double deciding = 0; // share of the run spent in the riders' decisions
-    double cpu = 0;
-    double seconds = 0;
-    std::vector<std::size_t> roundStarts; // index of each round's first stamp after the first
-};
-
 // A host and seven Hard riders it owns, on the event loop; decided rounds start over.
 // Without riders the same host's players ride straight on: the control for what the
 // machine itself does to the ticks.
-Timing RealHost(int speed, double seconds, bool riders = true) {
+Timing RealHost(int speed, double seconds, bool riders = true,
+                const std::function<void(const QByteArray&)>& tap = {}) {
     InProcessBus bus;
     StampingMember transport(bus);
+    transport.tap = tap;
     Instance host(transport, 9);
     transport.InitSockets();
     std::vector<RiderLevel> levels(8, RiderLevel::Hard);
@@ -266,6 +260,10 @@ void HostWithRiders(double seconds) {
     Line("p99 deviation, the same host without riders, median of 3", Percentile(p99Plain, 0.5), "ms");
     Line("host CPU at Speed 85, 7 Hard riders, median of 3", Percentile(cpu, 0.5), "% of a core");
     Line("host CPU at Speed 85, without riders, median of 3", Percentile(cpuPlain, 0.5), "% of a core");
+}
+
+Timing HostRun(int speed, double seconds, const std::function<void(const QByteArray&)>& tap) {
+    return RealHost(speed, seconds, true, tap);
 }
 
 } // namespace riderbench

@@ -1,5 +1,10 @@
 #pragma once
 
+#include <QByteArray>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
 // Computer riders in the benchmark: their strength against each other, their cost per
 // tick, and a host's timing with seven of them.
 namespace riderbench {
@@ -15,4 +20,14 @@ void FreeForAll(int rounds, int w, int h);
 void Cost();
 // A host with seven Hard riders on the event loop: tick timing, CPU and ticks per second.
 void HostWithRiders(double seconds);
+
+struct Timing {
+    std::vector<qint64> stamps;
+    double deciding = 0; // share of the run spent in the riders' decisions
+    double cpu = 0;
+    double seconds = 0;
+    std::vector<std::size_t> roundStarts; // index of each round's first stamp after the first
+};
+// That host at `speed` for `seconds`, every datagram it sends handed to `tap` as well.
+Timing HostRun(int speed, double seconds, const std::function<void(const QByteArray&)>& tap);
 } // namespace riderbench

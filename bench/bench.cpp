@@ -6,6 +6,7 @@
 #include "Instance.h"
 #include "Messages.h"
 #include "FloodBench.h"
+#include "OnlineBench.h"
 #include "RiderBench.h"
 #include "SoundBoard.h"
 #include "StartBench.h"
@@ -468,6 +469,14 @@ int main(int argc, char* argv[]) {
     if (argc > 1 && QByteArray(argv[1]) == "riders") { // riders [SECONDS]: the host with 7 Hard riders
         riderbench::Cost();
         riderbench::HostWithRiders(argc > 2 ? std::atof(argv[2]) : 5.0);
+        return 0;
+    }
+    if (argc > 1 && QByteArray(argv[1]) == "gateway") { // gateway [DATAGRAMS]: run in a private network
+        onlinebench::Forwarding(argc > 2 ? std::atoi(argv[2]) : 5000);
+        return 0;
+    }
+    if (argc > 1 && QByteArray(argv[1]) == "online") { // online [SECONDS]: run in a private network
+        onlinebench::MatchOnline(argc > 2 ? std::atof(argv[2]) : 5.0);
         return 0;
     }
     if (argc > 1 && QByteArray(argv[1]) == "floods") {
