@@ -32,8 +32,9 @@ for f in usr/share/applications/lumivex.desktop usr/share/icons/hicolor/scalable
 done
 check "the 256 pixel icon is 256 pixels" bash -c "file '$root/usr/share/icons/hicolor/256x256/apps/lumivex.png' | grep -q '256 x 256'"
 check "the desktop entry is valid" desktop-file-validate "$root/usr/share/applications/lumivex.desktop"
+check "clicking a lumivex:// link starts the game" grep -qx "MimeType=x-scheme-handler/lumivex;" "$root/usr/share/applications/lumivex.desktop"
 check "the metainfo is valid" appstreamcli validate --no-net "$root/usr/share/metainfo/org.lumivex.Lumivex.metainfo.xml"
-check "the package depends on Qt, found by shlibdeps" bash -c "dpkg-deb -f '$deb' Depends | grep -q libqt6widgets6"
+check "the package depends on Qt, found by shlibdeps" bash -c "dpkg-deb -f '$deb' Depends | grep -q libqt6widgets6 && dpkg-deb -f '$deb' Depends | grep -q libsodium"
 check "lintian finds no error" lintian --fail-on error "$deb"
 if [ "$(id -u)" = 0 ] && [ "${CI:-}" = true ] && ! dpkg-query -W lumivex >/dev/null 2>&1; then
     check "apt-get installs the package" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$(realpath "$deb")"
