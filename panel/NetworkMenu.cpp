@@ -107,7 +107,7 @@ void NetworkMenu::ShowLine() {
     QString text = where.isEmpty() ? QString() : QStringLiteral("Network: %1").arg(where);
     if (const QString online = net_.OnlineLine(); !online.isEmpty())
         text = text.isEmpty() ? online : QStringLiteral("%1; %2").arg(text, online);
-    if (alone_) text += QStringLiteral("; no other copy of Lumivex answered");
+    if (alone_ && net_.OnlineLine().isEmpty()) text += QStringLiteral("; no other copy of Lumivex answered");
     line_.setText(text);
 }
 
@@ -132,7 +132,8 @@ void NetworkMenu::CheckForAnswers() {
     emit nobodyAnswered();
     // Who plays with computer riders or friends at this keyboard, or watches a demo, is not
     // stopped by a warning: the network line says it.
-    if (!noticeEnabled_ || !roster_.Riders().empty()) return;
+    // Neither does a copy in an online game, where friends come and go by link.
+    if (!noticeEnabled_ || !roster_.Riders().empty() || !net_.OnlineLine().isEmpty()) return;
     if (notice_) notice_->close();
     auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Lumivex - Network"),
                                 MulticastTransport::NoAnswerHint(net_.InUse()), QMessageBox::Close, &parent_);
@@ -210,7 +211,8 @@ void NetworkMenu::ShowLink() {
     layout->addWidget(addresses);
     auto* link = new QLineEdit(dialog);
     link->setReadOnly(true);
-    link->setMinimumWidth(link->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 48);
+    // Wide enough for the whole link with an IPv4 address.
+    link->setMinimumWidth(link->fontMetrics().horizontalAdvance(online_->LinkText(QStringLiteral("255.255.255.255"))) + 16);
     layout->addWidget(link);
     auto update = [this, link, addresses] {
         link->setText(online_->LinkText(addresses->currentText().trimmed()));

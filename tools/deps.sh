@@ -10,7 +10,7 @@ case "${1:-run}" in
 package | test) packages+=(dpkg-dev file help2man lintian appstream desktop-file-utils) ;;
 esac
 if [ "${1:-run}" = test ]; then
-    packages+=(xvfb xauth x11-utils xdotool imagemagick openbox clang libclang-rt-14-dev nftables)
+    packages+=(xvfb xauth x11-utils xdotool imagemagick openbox clang libclang-rt-14-dev nftables python3)
 fi
 missing=()
 for p in "${packages[@]}"; do
