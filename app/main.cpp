@@ -33,6 +33,7 @@
 namespace {
 constexpr int DemoRestartMs = 3000; // the pause before a demo's next match
 constexpr int RidersAfterMs = 600;  // after the start-up roll call has been answered
+constexpr int JoinedAfterMs = 50;   // at least, through a gateway: the answers take a round trip
 
 struct Options {
     int demo = 0;   // players of a demo match, 0 for none
@@ -349,10 +350,11 @@ int main(int argc, char* argv[]) {
 
     Roster& roster = instance.GetRoster();
     // What the command line asks to do at start-up; a copy that joins online does it once joined.
-    QList<std::function<void()>> startUp;
+    // Each is called with the wait for the roll call's answers.
+    QList<std::function<void(int)>> startUp;
     if (options.registerAtStart)
         startUp <<
-            [&panel] { QTimer::singleShot(RidersAfterMs, &panel, [&panel] { panel.cmdClient_Click(); }); };
+            [&panel](int ms) { QTimer::singleShot(ms, &panel, [&panel] { panel.cmdClient_Click(); }); };
     if (options.quitWhenRosterFull)
         QObject::connect(&roster, &Roster::changed, &panel, [&roster] {
             for (int slot = 1; slot <= Roster::Slots; ++slot)
@@ -362,8 +364,8 @@ int main(int argc, char* argv[]) {
             QCoreApplication::quit();
         });
     if (options.riders > 0)
-        startUp << [&panel, &options] {
-            QTimer::singleShot(RidersAfterMs, &panel, [&panel, &options] {
+        startUp << [&panel, &options](int ms) {
+            QTimer::singleShot(ms, &panel, [&panel, &options] {
                 for (int i = 0; i < options.riders; ++i) panel.cmdAddRider_Click();
             });
         };
@@ -373,9 +375,9 @@ int main(int argc, char* argv[]) {
             o.settings.numPlayers = options.demo;
             instance.Control().StartMatch(o);
         };
-        startUp << [&panel, &instance, &roster, &options, start] {
+        startUp << [&panel, &instance, &roster, &options, start](int ms) {
             QTimer::singleShot(
-                RidersAfterMs + options.demoDelayMs, &panel, [&instance, &roster, &options, start] {
+                ms + options.demoDelayMs, &panel, [&instance, &roster, &options, start] {
                     instance.GetPilots().Add(0, options.demoLevel,
                                              static_cast<std::uint32_t>(instance.Random().Next() * 1e6f));
                     // Seats other copies already fill stay theirs.
@@ -391,10 +393,18 @@ int main(int argc, char* argv[]) {
     }
     if (options.join) {
         // Joined, the start-up roll call goes again through the gateway, then what was asked.
-        QObject::connect(&transport, &OnlineTransport::joined, &panel, [startUp, done = false]() mutable {
-            if (std::exchange(done, true))
-                return; // a later join from the menu asks nothing of the command line
-            for (const auto& f : startUp) f();
+        // The roll call that joining sends is answered within a round trip or so: once the
+        // first keep-alive has measured one, the start-up actions follow.
+        auto done = std::make_shared<bool>(false);
+        auto go = [startUp, done, &transport] {
+            if (std::exchange(*done, true)) return; // a later join from the menu asks nothing of them
+            const OnlineClient* c = transport.Client();
+            const int rtt = c ? c->RoundTripMs() : -1;
+            for (const auto& f : startUp) f(rtt < 0 ? RidersAfterMs : std::clamp(3 * rtt, JoinedAfterMs, RidersAfterMs));
+        };
+        QObject::connect(&transport, &OnlineTransport::joined, &panel, [go, &transport, &panel] {
+            if (transport.Client()) QObject::connect(transport.Client(), &OnlineClient::roundTripChanged, &panel, go);
+            QTimer::singleShot(RidersAfterMs, &panel, go);
         });
         QObject::connect(&transport, &OnlineTransport::joinFailed, &app, [](const QString& why) {
             std::fprintf(stderr, "lumivex: %s\n", qPrintable(why));
@@ -402,7 +412,7 @@ int main(int argc, char* argv[]) {
         });
         transport.Join(*options.join);
     } else {
-        for (const auto& f : startUp) f();
+        for (const auto& f : startUp) f(RidersAfterMs);
     }
     if (options.roundLog) {
         // The last Positions of a round comes after its outcome; the arena is read once it is in.
