@@ -19,6 +19,8 @@ dir=$1 game=$2 observer=$3 limit=$4
 me=$LUMIVEX_COMPUTER
 printf '[Main]\nName=%s\nSpeed=4\nWidth=360\nHeight=295\n' "$me" > "$dir/$me.ini"
 export QT_QPA_PLATFORM=offscreen
+pid=
+trap '[ -n "$pid" ] && kill $pid 2>/dev/null' EXIT # nothing outlives the test
 run() { exec "$game" --config "$dir/$me.ini" --round-log "$@" >"$dir/$me.log" 2>"$dir/$me.err"; }
 case $me in
 A1)

@@ -339,6 +339,24 @@ void tst_Online::realSockets() {
     QCOMPARE(atJoiner.count(fromJoiner), 1);
     QCOMPARE(atJoiner.count(fromOpen), 1);
     QVERIFY(joiner.OnlineLine().startsWith(QStringLiteral("Joined ")));
+    // A stranger floods the gateway's port with garbage, Hellos and sealed-looking bytes; the
+    // joined copy's next datagram still gets through, and nothing of the stranger's does.
+    QUdpSocket stranger;
+    const quint16 port = open.GetGateway()->Port();
+    QByteArray hello(envelope::HelloBytes, '\0');
+    hello[0] = envelope::Hello;
+    hello[1] = envelope::Version;
+    const QByteArray kinds[] = {seal::Random(100), hello, QByteArray(1, envelope::Sealed) + seal::Random(120)};
+    for (int i = 0; i < 20000; ++i) {
+        stranger.writeDatagram(kinds[i % 3], QHostAddress::LocalHost, port);
+        if (i % 500 == 0) QCoreApplication::processEvents();
+    }
+    const QByteArray during = wire::Chat(QStringLiteral("J"), 1, QStringLiteral("still here"));
+    joiner.SendData(during);
+    QTRY_COMPARE(atOpen.count(during), 1);
+    const Gateway::Counts& c = open.GetGateway()->Stats();
+    QVERIFY(c.fromStrangers + c.malformed + c.cookies > 0);
+    QCOMPARE(c.forwarded, qint64(2)); // the joined copy's two datagrams, nothing more
     // Closing the game tells the joined copy at once; it goes back to its LAN.
     QSignalSpy lost(&joiner, &OnlineTransport::onlineLost);
     open.CloseOnline();
