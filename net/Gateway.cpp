@@ -244,6 +244,7 @@ void Gateway::LanHeard(const QByteArray& datagram) {
 }
 
 void Gateway::TrackSeats(const QByteArray& datagram, Remote* owner) {
+    // The number field with its delimiter: only these two kinds are split into fields.
     const bool reg = datagram.startsWith("9\x01"), unreg = datagram.startsWith("13\x01");
     if (!reg && !unreg) return;
     const wire::FieldList f = wire::SplitFields(datagram);

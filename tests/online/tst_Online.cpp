@@ -349,7 +349,7 @@ void tst_Online::realSockets() {
     const QByteArray kinds[] = {seal::Random(100), hello, QByteArray(1, envelope::Sealed) + seal::Random(120)};
     for (int i = 0; i < 20000; ++i) {
         stranger.writeDatagram(kinds[i % 3], QHostAddress::LocalHost, port);
-        if (i % 500 == 0) QCoreApplication::processEvents();
+        if (i % 500 == 0) QTest::qWait(1); // the gateway drains its socket as a busy one would
     }
     const QByteArray during = wire::Chat(QStringLiteral("J"), 1, QStringLiteral("still here"));
     joiner.SendData(during);
