@@ -205,7 +205,7 @@ QStringList OnlineTransport::OnlineReport() const {
     QStringList lines;
     if (gateway_) {
         const Gateway::Counts& c = gateway_->Stats();
-        lines << tr("Open online on UDP port %1, %2 copies from elsewhere joined.")
+        lines << tr("Open online on UDP port %1; copies joined from elsewhere: %2.")
                      .arg(gateway_->Port())
                      .arg(gateway_->RemoteCount());
         for (const Gateway::RemoteInfo& r : gateway_->Remotes())
