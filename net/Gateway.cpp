@@ -1,5 +1,6 @@
 #include "Gateway.h"
 
+#include "BatchSend.h"
 #include "Messages.h"
 
 #include <QNetworkDatagram>
@@ -69,20 +70,18 @@ bool Gateway::Listen(quint16 port, QString* error) {
     }
     socket_->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, QVariant(ReceiveBufferBytes));
     connect(socket_.get(), &QUdpSocket::readyRead, this, &Gateway::Read);
-    if (!toRemote_)
-        toRemote_ = [this](const QByteArray& d, const QHostAddress& to, quint16 p) {
-            if (socket_) socket_->writeDatagram(d, to, p);
-        };
     return true;
 }
 
 quint16 Gateway::Port() const { return socket_ ? socket_->localPort() : 0; }
 
 void Gateway::Read() {
+    // Everything waiting is handled first; what it asks to send goes out in one batch.
     while (socket_ && socket_->hasPendingDatagrams()) {
         const QNetworkDatagram d = socket_->receiveDatagram(envelope::MostSealedBytes + 1);
-        Receive(d.data(), d.senderAddress(), static_cast<quint16>(d.senderPort()));
+        Take(d.data(), d.senderAddress(), static_cast<quint16>(d.senderPort()));
     }
+    Flush();
 }
 
 QString Gateway::Describe(const QHostAddress& address, quint16 port) {
@@ -108,6 +107,24 @@ QByteArray Gateway::CookieFor(quint32 bucket, const QHostAddress& from, quint16 
 }
 
 void Gateway::Receive(QByteArrayView d, const QHostAddress& from, quint16 port) {
+    Take(d, from, port);
+    Flush();
+}
+
+void Gateway::Queue(QByteArray datagram, const QHostAddress& to, quint16 port) {
+    pending_.push_back({std::move(datagram), to, port});
+}
+
+void Gateway::Flush() {
+    if (pending_.empty()) return;
+    if (toRemote_)
+        for (const Outgoing& o : pending_) toRemote_(o.datagram, o.to, o.port);
+    else if (socket_)
+        SendBatch(*socket_, pending_);
+    pending_.clear();
+}
+
+void Gateway::Take(QByteArrayView d, const QHostAddress& from, quint16 port) {
     if (d.isEmpty()) return;
     if (d.size() > envelope::MostSealedBytes) {
         ++counts_.tooLong;
@@ -134,7 +151,7 @@ void Gateway::OnHello(QByteArrayView d, const QHostAddress& from, quint16 port) 
     }
     ++counts_.cookies;
     const QByteArray cookie = CookieFor(Bucket(), from, port, d.sliced(2, seal::RandomBytes));
-    toRemote_(QByteArray(1, envelope::Cookie) + cookie, from, port);
+    Queue(QByteArray(1, envelope::Cookie) + cookie, from, port);
 }
 
 void Gateway::OnJoin(QByteArrayView d, const QHostAddress& from, quint16 port) {
@@ -183,9 +200,9 @@ void Gateway::OnJoin(QByteArrayView d, const QHostAddress& from, quint16 port) {
         emit changed();
     }
     // A lost Welcome is sent again, the same, for the same Join.
-    toRemote_(QByteArray(1, envelope::Welcome) + r->gatewayRandom +
-                  envelope::WelcomeProof(key_, r->joinerRandom, r->gatewayRandom),
-              from, port);
+    Queue(QByteArray(1, envelope::Welcome) + r->gatewayRandom +
+              envelope::WelcomeProof(key_, r->joinerRandom, r->gatewayRandom),
+          from, port);
 }
 
 void Gateway::OnSealed(Remote& r, QByteArrayView d) {
@@ -241,6 +258,7 @@ void Gateway::LanHeard(const QByteArray& datagram) {
     if (datagram.isEmpty() || datagram.size() > envelope::MostGameBytes) return;
     TrackSeats(datagram, nullptr);
     for (auto& r : remotes_) SendSealed(*r, envelope::Game, datagram);
+    Flush();
 }
 
 void Gateway::TrackSeats(const QByteArray& datagram, Remote* owner) {
@@ -264,7 +282,7 @@ void Gateway::SendSealed(Remote& r, char what, QByteArrayView payload) {
     plain.append(what);
     plain.append(payload);
     ++r.info.out;
-    toRemote_(r.out.Seal(envelope::Sealed, plain), r.address, r.port);
+    Queue(r.out.Seal(envelope::Sealed, plain), r.address, r.port);
 }
 
 void Gateway::Drop(Remote& r, bool sayBye) {
@@ -284,6 +302,7 @@ void Gateway::Drop(Remote& r, bool sayBye) {
 
 void Gateway::Close() {
     while (!remotes_.empty()) Drop(*remotes_.front(), true);
+    Flush();
     keepAlive_.stop();
     socket_.reset();
 }
@@ -299,6 +318,7 @@ void Gateway::KeepAlive() {
         }
     }
     for (Remote* r : silent) Drop(*r, false);
+    Flush();
 }
 
 QList<Gateway::RemoteInfo> Gateway::Remotes() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BatchSend.h"
 #include "Envelope.h"
 
 #include <QElapsedTimer>
@@ -35,7 +36,8 @@ public:
     explicit Gateway(QByteArray gameKey, QObject* parent = nullptr);
     ~Gateway() override;
 
-    // Where datagrams go: to a remote copy, and into the LAN group.
+    // Where datagrams go: to a remote copy (null: through the listening socket, batched),
+    // and into the LAN group.
     void SetOutputs(SendFn toRemote, InjectFn toLan);
     // Listens on a UDP port of its own (IPv6 and IPv4); false with the reason when it cannot.
     bool Listen(quint16 port, QString* error);
@@ -81,6 +83,10 @@ signals:
 private:
     struct Remote;
     Remote* Find(const QHostAddress& address, quint16 port);
+    // What a datagram asks for is queued, then sent in one batch when it has been handled.
+    void Take(QByteArrayView datagram, const QHostAddress& from, quint16 port);
+    void Queue(QByteArray datagram, const QHostAddress& to, quint16 port);
+    void Flush();
     void OnHello(QByteArrayView d, const QHostAddress& from, quint16 port);
     void OnJoin(QByteArrayView d, const QHostAddress& from, quint16 port);
     void OnSealed(Remote& r, QByteArrayView d);
@@ -100,6 +106,7 @@ private:
     InjectFn toLan_;
     std::unique_ptr<QUdpSocket> socket_;
     std::vector<std::unique_ptr<Remote>> remotes_;
+    std::vector<Outgoing> pending_;
     std::array<Remote*, 9> seatOwner_{}; // seats 1..8 (index 0 unused)
     QTimer keepAlive_;
     QElapsedTimer clock_;
