@@ -12,9 +12,20 @@ top="$(cd "$(dirname "$0")/../.." && pwd)"
 dir="$(mktemp -d /tmp/lumivex-e2e.XXXXXX)"
 fail() { echo "FAIL: $*"; echo "(files in $dir)"; exit 1; }
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1100x1900x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+# A display nobody holds; its server must be up and answering before anything starts on it.
+xvfb=
+for _ in 1 2 3 4 5; do
+    n=$((90 + RANDOM % 100))
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    display=:$n
+    Xvfb "$display" -screen 0 1100x1900x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
+    xvfb=$!
+    for _ in $(seq 50); do DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    kill -0 "$xvfb" 2>/dev/null && DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break
+    kill "$xvfb" 2>/dev/null
+    xvfb=
+done
+[ -n "$xvfb" ] || fail "no virtual display would start (see $dir/xvfb.log)"
 lanpid=
 cleanup() {
     [ -n "$lanpid" ] && kill "$lanpid" 2>/dev/null
@@ -23,7 +34,6 @@ cleanup() {
 }
 trap cleanup EXIT
 export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 LUMIVEX_E2E_DIR=$dir LUMIVEX_E2E_GAME=$game LUMIVEX_E2E_OBSERVER=$observer \
     "$top/tools/lan.sh" -n 4 -- "$top/tests/e2e/computer.sh" &
@@ -34,6 +44,7 @@ lanpid=$!
 # covers another and none is moved back onto the screen.
 windows() { xdotool search --onlyvisible --name '^Lumivex$' 2>/dev/null; }
 for _ in $(seq 100); do [ "$(windows | wc -l)" -ge 6 ] && break; sleep 0.2; done
+kill -0 "$xvfb" 2>/dev/null || fail "the virtual display $display died (see $dir/xvfb.log)"
 [ "$(windows | wc -l)" -ge 6 ] || fail "the three programs did not open their windows"
 declare -A panel gamewin
 pids=$(for w in $(windows); do xdotool getwindowpid "$w"; done | sort -un)
