@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 
+#include <cstring>
+
 // The datagrams between a gateway and the copies that joined it. The first byte is the kind.
 //   Hello    joiner -> gateway: kind, version, joiner's random (32), zeros up to 64 bytes
 //   Cookie   gateway -> joiner: kind, time bucket (4), mac (16); shorter than the Hello
@@ -28,6 +30,16 @@ constexpr int RefusedBytes = 2 + 16;
 // Game datagrams are at most this long; none of the game's messages is longer.
 constexpr int MostGameBytes = 1024;
 constexpr int MostSealedBytes = 1 + seal::CounterBytes + 1 + MostGameBytes + seal::TagBytes;
+
+// A keep-alive carries the sender's clock in milliseconds; its Pong brings it back.
+inline QByteArray Stamp(qint64 nowMs) { return QByteArray(reinterpret_cast<const char*>(&nowMs), 8); }
+// The round trip a Pong tells, or -1 when it tells none.
+inline int RoundTrip(QByteArrayView pong, qint64 nowMs) {
+    if (pong.size() != 8) return -1;
+    qint64 sent = 0;
+    std::memcpy(&sent, pong.data(), 8);
+    return sent >= 0 && sent <= nowMs ? static_cast<int>(nowMs - sent) : -1;
+}
 
 inline QByteArray JoinProof(QByteArrayView key, QByteArrayView joiner, QByteArrayView cookie) {
     return seal::Mac(key, {"lumivex join", joiner, cookie}, 32);

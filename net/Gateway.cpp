@@ -228,13 +228,9 @@ void Gateway::OnSealed(Remote& r, QByteArrayView d) {
     case envelope::Game: FromRemote(r, payload); break;
     case envelope::Ping: SendSealed(r, envelope::Pong, payload); break;
     case envelope::Pong:
-        if (payload.size() == 8) {
-            qint64 sent = 0;
-            std::memcpy(&sent, payload.constData(), 8);
-            if (sent >= 0 && sent <= now) {
-                r.info.roundTripMs = static_cast<int>(now - sent);
-                emit changed();
-            }
+        if (const int rtt = envelope::RoundTrip(payload, now); rtt >= 0) {
+            r.info.roundTripMs = rtt;
+            emit changed();
         }
         break;
     case envelope::Bye: Drop(r, false); break;
@@ -314,7 +310,7 @@ void Gateway::KeepAlive() {
             silent.push_back(r.get());
         else {
             const qint64 now = clock_.elapsed();
-            SendSealed(*r, envelope::Ping, QByteArrayView(reinterpret_cast<const char*>(&now), 8));
+            SendSealed(*r, envelope::Ping, envelope::Stamp(now));
         }
     }
     for (Remote* r : silent) Drop(*r, false);

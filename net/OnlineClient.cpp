@@ -147,14 +147,9 @@ void OnlineClient::Receive(QByteArrayView d) {
             break;
         case envelope::Ping: SendSealed(envelope::Pong, payload); break;
         case envelope::Pong:
-            if (payload.size() == 8) {
-                qint64 sent = 0;
-                std::memcpy(&sent, payload.constData(), 8);
-                const qint64 now = clock_.elapsed();
-                if (sent >= 0 && sent <= now) {
-                    roundTripMs_ = static_cast<int>(now - sent);
-                    emit roundTripChanged();
-                }
+            if (const int rtt = envelope::RoundTrip(payload, clock_.elapsed()); rtt >= 0) {
+                roundTripMs_ = rtt;
+                emit roundTripChanged();
             }
             break;
         case envelope::Bye: Lose(tr("Lost the connection to the online game")); break;
@@ -184,8 +179,7 @@ void OnlineClient::Tick() {
         Lose(tr("Lost the connection to the online game"));
         return;
     }
-    const qint64 now = clock_.elapsed();
-    SendSealed(envelope::Ping, QByteArrayView(reinterpret_cast<const char*>(&now), 8));
+    SendSealed(envelope::Ping, envelope::Stamp(clock_.elapsed()));
 }
 
 void OnlineClient::Leave() {

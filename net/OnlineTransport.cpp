@@ -94,11 +94,11 @@ bool OnlineTransport::Open(quint16 port, QString* error) {
     inject->setSocketOption(QAbstractSocket::MulticastLoopbackOption, 1);
     if (lan_.SendingInterface().isValid()) inject->setMulticastInterface(lan_.SendingInterface());
     QUdpSocket* s = inject.get();
-    gateway->SetOutputs(nullptr, [this, s](const QByteArray& d) {
-        if (lan_.SendingInterface().isValid() &&
-            s->multicastInterface().name() != lan_.SendingInterface().name())
-            s->setMulticastInterface(lan_.SendingInterface());
-        s->writeDatagram(d, lan_.Group(), lan_.Port());
+    gateway->SetOutputs(nullptr,
+                        [this, s](const QByteArray& d) { s->writeDatagram(d, lan_.Group(), lan_.Port()); });
+    // Remote datagrams enter the LAN where the game's own leave, also after that changes.
+    connect(&lan_, &Transport::inUseChanged, s, [this, s] {
+        if (lan_.SendingInterface().isValid()) s->setMulticastInterface(lan_.SendingInterface());
     });
     if (!gateway->Listen(port, error)) return false;
     connect(gateway.get(), &Gateway::changed, this, &Transport::onlineChanged);
