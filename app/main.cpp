@@ -3,6 +3,7 @@
 #include "MulticastTransport.h"
 #include "NetworkMenu.h"
 #include "OnlineTransport.h"
+#include "RelayServer.h"
 #include "Probe.h"
 #include "frmAbout.h"
 #include "frmMain.h"
@@ -51,6 +52,11 @@ struct Options {
     std::optional<OnlineLink> join;
     int demoDelayMs = 0;
     RiderLevel demoLevel = RiderLevel::Hard;
+    bool relay = false; // run as a relay server, with no windows
+    quint16 relayPort = relaywire::DefaultPort;
+    Relay::Limits relayLimits;
+    std::optional<QString> relayServer; // for --open: the relay to keep a room at
+    bool portMapping = true;
 };
 
 // Reports once every watched window has been painted, after that painting is done.
@@ -155,8 +161,30 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
     QCommandLineOption demoLevel(QStringLiteral("demo-level"), QStringLiteral("The demo's own rider's level."),
                                  QStringLiteral("N"));
     demoLevel.setFlags(QCommandLineOption::HiddenFromHelp);
+    const QCommandLineOption relay(
+        QStringLiteral("relay"),
+        QStringLiteral("Run as a relay server, with no display and no windows: games that "
+                       "friends cannot reach directly keep a room here. It listens on UDP port "
+                       "31316 unless --port says otherwise."));
+    const QCommandLineOption relayPort(QStringLiteral("port"), QStringLiteral("The relay's UDP port."),
+                                       QStringLiteral("N"));
+    const QCommandLineOption relayRooms(QStringLiteral("relay-rooms"),
+                                        QStringLiteral("The most rooms the relay keeps (default 4096)."),
+                                        QStringLiteral("N"));
+    // For the relay's load bench, whose rooms all come from one address.
+    QCommandLineOption relayPerAddress(QStringLiteral("relay-rooms-per-address"),
+                                       QStringLiteral("The most rooms one address may keep."), QStringLiteral("N"));
+    relayPerAddress.setFlags(QCommandLineOption::HiddenFromHelp);
+    const QCommandLineOption relayServer(
+        QStringLiteral("relay-server"),
+        QStringLiteral("With --open: keep a room for the game at the relay HOST:PORT, so that "
+                       "friends who cannot reach this computer join through it."),
+        QStringLiteral("HOST:PORT"));
+    const QCommandLineOption noMapping(QStringLiteral("no-port-mapping"),
+                                       QStringLiteral("With --open: do not ask the router to forward the port."));
     parser.addOptions({help, version, demo, riders, roundLog, quitWhenShown, registerAtStart, rosterFull,
-                       iface, config, probe, open, join, demoDelay, demoLevel});
+                       iface, config, probe, open, join, demoDelay, demoLevel, relay, relayPort, relayRooms,
+                       relayPerAddress, relayServer, noMapping});
     QStringList args;
     for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     auto fail = [](const QString& text) {
@@ -220,6 +248,31 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
         if (!o.join) return fail(QStringLiteral("that is not a Lumivex link: %1").arg(why));
     }
     if (o.open && o.join) return fail(QStringLiteral("--open and --join exclude each other"));
+    o.relay = parser.isSet(relay);
+    if (parser.isSet(relayPort) && !o.relay) return fail(QStringLiteral("--port goes with --relay"));
+    if (o.relay && (o.open || o.join)) return fail(QStringLiteral("--relay runs alone, without --open or --join"));
+    auto count = [&](const QCommandLineOption& opt, int lo, int hi, int& out) -> bool {
+        if (!parser.isSet(opt)) return true;
+        bool ok = false;
+        const int v = parser.value(opt).toInt(&ok);
+        if (!ok || v < lo || v > hi) return false;
+        out = v;
+        return true;
+    };
+    int port = o.relayPort;
+    if (!count(relayPort, 1, 65535, port)) return fail(QStringLiteral("--port takes a UDP port from 1 to 65535"));
+    o.relayPort = static_cast<quint16>(port);
+    if (!count(relayRooms, 1, 1000000, o.relayLimits.rooms))
+        return fail(QStringLiteral("--relay-rooms takes a number from 1 to 1000000"));
+    if (!count(relayPerAddress, 1, 1000000, o.relayLimits.roomsPerAddress))
+        return fail(QStringLiteral("--relay-rooms-per-address takes a number from 1 to 1000000"));
+    if (parser.isSet(relayServer)) {
+        if (!o.open) return fail(QStringLiteral("--relay-server goes with --open"));
+        if (!OnlineTransport::SplitAddress(parser.value(relayServer)))
+            return fail(QStringLiteral("--relay-server takes HOST:PORT, not '%1'").arg(parser.value(relayServer)));
+        o.relayServer = parser.value(relayServer);
+    }
+    o.portMapping = !parser.isSet(noMapping);
     if (parser.isSet(demoLevel)) o.demoLevel = static_cast<RiderLevel>(std::clamp(parser.value(demoLevel).toInt(), 0, 2));
     if (parser.isSet(demoDelay)) o.demoDelayMs = std::clamp(parser.value(demoDelay).toInt(), 0, 600000);
     if (parser.isSet(iface)) {
@@ -235,17 +288,9 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
         o.config = QFileInfo(parser.value(config)).absoluteFilePath();
         if (parser.value(config).isEmpty()) return fail(QStringLiteral("--config takes a file name"));
     }
-    auto number = [&](const QCommandLineOption& opt, int lo, int hi, int& out) -> bool {
-        if (!parser.isSet(opt)) return true;
-        bool ok = false;
-        const int v = parser.value(opt).toInt(&ok);
-        if (!ok || v < lo || v > hi) return false;
-        out = v;
-        return true;
-    };
-    if (!number(demo, 2, 8, o.demo))
+    if (!count(demo, 2, 8, o.demo))
         return fail(QStringLiteral("--demo takes a number of players from 2 to 8"));
-    if (!number(riders, 1, 7, o.riders)) return fail(QStringLiteral("--riders takes a number from 1 to 7"));
+    if (!count(riders, 1, 7, o.riders)) return fail(QStringLiteral("--riders takes a number from 1 to 7"));
     o.roundLog = parser.isSet(roundLog);
     o.quitWhenShown = parser.isSet(quitWhenShown);
     o.registerAtStart = parser.isSet(registerAtStart);
@@ -270,6 +315,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(QStringLiteral(LUMIVEX_VERSION));
     Options options;
     if (const auto exit = ParseCommandLine(argc, argv, options)) return *exit;
+    if (options.relay) return RunRelay(options.relayPort, options.relayLimits); // headless
     if (options.probe > 0) { // no window, so no display needed
         QCoreApplication app(argc, argv);
         return Probe(options.probe, options.interfaceName);
@@ -340,12 +386,23 @@ int main(int argc, char* argv[]) {
     if (options.open) {
         QString error;
         const quint16 port = options.openPort ? options.openPort : panel.Network().SavedOnlinePort();
+        if (options.relayServer) transport.SetRelayServer(*options.relayServer);
+        transport.SetPortMapping(options.portMapping);
         if (!panel.Network().OpenOnlineOn(port, &error)) {
             std::fprintf(stderr, "lumivex: the game could not be opened online: %s\n", qPrintable(error));
             return 1;
         }
-        std::printf("%s\n", qPrintable(transport.LinkText()));
-        std::fflush(stdout);
+        // The link goes out once the router and the relay have answered, or have had their time.
+        const auto print = [&transport] {
+            for (const QString& line : {transport.MappingLine(), transport.RelayLine()})
+                if (!line.isEmpty()) std::fprintf(stderr, "lumivex: %s\n", qPrintable(line));
+            std::printf("%s\n", qPrintable(transport.LinkText()));
+            std::fflush(stdout);
+        };
+        if (transport.LinkSettled())
+            print();
+        else
+            QObject::connect(&transport, &OnlineTransport::linkReady, &panel, print, Qt::SingleShotConnection);
     }
 
     Roster& roster = instance.GetRoster();

@@ -9,8 +9,7 @@
 #include <cstring>
 
 struct Gateway::Remote {
-    QHostAddress address;
-    quint16 port = 0;
+    Endpoint at;
     QByteArray joinerRandom, gatewayRandom;
     seal::Direction in, out;
     QElapsedTimer heard;
@@ -47,7 +46,11 @@ bool SameAddress(const QHostAddress& a, const QHostAddress& b) {
 } // namespace
 
 Gateway::Gateway(QByteArray gameKey, QObject* parent)
-    : QObject(parent), key_(std::move(gameKey)), cookieSecret_(seal::Random(seal::KeyBytes)) {
+    : QObject(parent), key_(std::move(gameKey)), cookieSecret_(seal::Random(seal::KeyBytes)),
+      roomKeys_(relaywire::RoomKeys::Fresh()) {
+    // One room's keys for the whole opening, so that its id at a relay stays the same.
+    room_ = relaywire::RoomOf(roomKeys_.publicKey);
+    joinSecret_ = relaywire::JoinSecret(key_, room_);
     clock_.start();
     keepAlive_.setInterval(KeepAliveMs);
     connect(&keepAlive_, &QTimer::timeout, this, &Gateway::KeepAlive);
@@ -91,19 +94,19 @@ QString Gateway::Describe(const QHostAddress& address, quint16 port) {
     return QStringLiteral("[%1]:%2").arg(address.toString()).arg(port);
 }
 
-Gateway::Remote* Gateway::Find(const QHostAddress& address, quint16 port) {
+Gateway::Remote* Gateway::Find(const Endpoint& at) {
     for (auto& r : remotes_)
-        if (r->port == port && SameAddress(r->address, address)) return r.get();
+        if (r->at.port == at.port && r->at.tag == at.tag && SameAddress(r->at.address, at.address))
+            return r.get();
     return nullptr;
 }
 
 quint32 Gateway::Bucket() const { return static_cast<quint32>(clock_.elapsed() / (1000 * CookieSeconds)); }
 
-QByteArray Gateway::CookieFor(quint32 bucket, const QHostAddress& from, quint16 port,
-                              QByteArrayView joiner) const {
+QByteArray Gateway::CookieFor(quint32 bucket, const Endpoint& from, QByteArrayView joiner) const {
     const QByteArray b = Bytes(bucket);
-    const QByteArray p = Bytes(port);
-    return b + seal::Mac(cookieSecret_, {b, AddressBytes(from), p, joiner}, 16);
+    const QByteArray p = Bytes(from.port);
+    return b + seal::Mac(cookieSecret_, {b, AddressBytes(from.address), p, from.tag, joiner}, 16);
 }
 
 void Gateway::Receive(QByteArrayView d, const QHostAddress& from, quint16 port) {
@@ -111,8 +114,16 @@ void Gateway::Receive(QByteArrayView d, const QHostAddress& from, quint16 port) 
     Flush();
 }
 
-void Gateway::Queue(QByteArray datagram, const QHostAddress& to, quint16 port) {
-    pending_.push_back({std::move(datagram), to, port});
+void Gateway::Queue(QByteArray datagram, const Endpoint& to) {
+    if (to.tag.isEmpty()) {
+        pending_.push_back({std::move(datagram), to.address, to.port});
+        return;
+    }
+    // Through the relay: its Data kind and the member's tag go first.
+    QByteArray wrapped;
+    wrapped.reserve(1 + relaywire::TagBytes + datagram.size());
+    wrapped.append(relaywire::Data).append(to.tag).append(datagram);
+    pending_.push_back({std::move(wrapped), to.address, to.port});
 }
 
 void Gateway::Flush() {
@@ -125,6 +136,14 @@ void Gateway::Flush() {
 }
 
 void Gateway::Take(QByteArrayView d, const QHostAddress& from, quint16 port) {
+    if (relayPort_ && port == relayPort_ && SameAddress(from, relay_)) {
+        OnRelay(d);
+        return;
+    }
+    TakeFrom(d, Endpoint{from, port, {}});
+}
+
+void Gateway::TakeFrom(QByteArrayView d, const Endpoint& from) {
     if (d.isEmpty()) return;
     if (d.size() > envelope::MostSealedBytes) {
         ++counts_.tooLong;
@@ -133,28 +152,28 @@ void Gateway::Take(QByteArrayView d, const QHostAddress& from, quint16 port) {
     switch (d[0]) {
     case envelope::Sealed:
         // Only admitted addresses are worth opening: anything else is dropped before any work.
-        if (Remote* r = Find(from, port))
+        if (Remote* r = Find(from))
             OnSealed(*r, d);
         else
             ++counts_.fromStrangers;
         return;
-    case envelope::Hello: OnHello(d, from, port); return;
-    case envelope::Join: OnJoin(d, from, port); return;
+    case envelope::Hello: OnHello(d, from); return;
+    case envelope::Join: OnJoin(d, from); return;
     default: ++counts_.malformed; return;
     }
 }
 
-void Gateway::OnHello(QByteArrayView d, const QHostAddress& from, quint16 port) {
+void Gateway::OnHello(QByteArrayView d, const Endpoint& from) {
     if (d.size() != envelope::HelloBytes || d[1] != envelope::Version) {
         ++counts_.malformed;
         return;
     }
     ++counts_.cookies;
-    const QByteArray cookie = CookieFor(Bucket(), from, port, d.sliced(2, seal::RandomBytes));
-    Queue(QByteArray(1, envelope::Cookie) + cookie, from, port);
+    const QByteArray cookie = CookieFor(Bucket(), from, d.sliced(2, seal::RandomBytes));
+    Queue(QByteArray(1, envelope::Cookie) + cookie, from);
 }
 
-void Gateway::OnJoin(QByteArrayView d, const QHostAddress& from, quint16 port) {
+void Gateway::OnJoin(QByteArrayView d, const Endpoint& from) {
     if (d.size() != envelope::JoinBytes || d[1] != envelope::Version) {
         ++counts_.malformed;
         return;
@@ -165,12 +184,12 @@ void Gateway::OnJoin(QByteArrayView d, const QHostAddress& from, quint16 port) {
     const quint32 bucket = Number(cookie);
     const quint32 now = Bucket();
     // The cookie proves the address: it went there and came back. The proof shows the key.
-    if ((bucket != now && bucket + 1 != now) || !seal::Same(cookie, CookieFor(bucket, from, port, joiner)) ||
+    if ((bucket != now && bucket + 1 != now) || !seal::Same(cookie, CookieFor(bucket, from, joiner)) ||
         !seal::Same(proof, envelope::JoinProof(key_, joiner, cookie))) {
         ++counts_.notGenuine;
         return;
     }
-    Remote* r = Find(from, port);
+    Remote* r = Find(from);
     if (r && r->joinerRandom != joiner) { // the same address joins afresh: the old session ends
         Drop(*r, false);
         r = nullptr;
@@ -179,14 +198,11 @@ void Gateway::OnJoin(QByteArrayView d, const QHostAddress& from, quint16 port) {
         if (static_cast<int>(remotes_.size()) >= MostRemotes) {
             ++counts_.refused;
             const char reason = envelope::Full;
-            toRemote_(QByteArray(1, envelope::Refused) + reason +
-                          envelope::RefusedProof(key_, joiner, reason),
-                      from, port);
+            Queue(QByteArray(1, envelope::Refused) + reason + envelope::RefusedProof(key_, joiner, reason), from);
             return;
         }
         auto fresh = std::make_unique<Remote>();
-        fresh->address = from;
-        fresh->port = port;
+        fresh->at = from;
         fresh->joinerRandom = joiner.toByteArray();
         fresh->gatewayRandom = seal::Random(seal::RandomBytes);
         const seal::SessionKeys keys = seal::Derive(key_, fresh->joinerRandom, fresh->gatewayRandom);
@@ -194,7 +210,9 @@ void Gateway::OnJoin(QByteArrayView d, const QHostAddress& from, quint16 port) {
         fresh->out = seal::Direction(keys.fromGateway);
         fresh->heard.start();
         fresh->tokensAt = clock_.elapsed();
-        fresh->info.address = Describe(from, port);
+        fresh->info.address = from.tag.isEmpty()
+                                  ? Describe(from.address, from.port)
+                                  : tr("%1 through the relay").arg(QString::fromLatin1(from.tag.toHex()));
         r = fresh.get();
         remotes_.push_back(std::move(fresh));
         emit changed();
@@ -202,7 +220,7 @@ void Gateway::OnJoin(QByteArrayView d, const QHostAddress& from, quint16 port) {
     // A lost Welcome is sent again, the same, for the same Join.
     Queue(QByteArray(1, envelope::Welcome) + r->gatewayRandom +
               envelope::WelcomeProof(key_, r->joinerRandom, r->gatewayRandom),
-          from, port);
+          from);
 }
 
 void Gateway::OnSealed(Remote& r, QByteArrayView d) {
@@ -278,7 +296,7 @@ void Gateway::SendSealed(Remote& r, char what, QByteArrayView payload) {
     plain.append(what);
     plain.append(payload);
     ++r.info.out;
-    Queue(r.out.Seal(envelope::Sealed, plain), r.address, r.port);
+    Queue(r.out.Seal(envelope::Sealed, plain), r.at);
 }
 
 void Gateway::Drop(Remote& r, bool sayBye) {
@@ -298,6 +316,9 @@ void Gateway::Drop(Remote& r, bool sayBye) {
 
 void Gateway::Close() {
     while (!remotes_.empty()) Drop(*remotes_.front(), true);
+    if (relayState_ == RelayState::Open) SendToRelay(QByteArray(1, relaywire::Leave));
+    relayTimer_.stop();
+    relayState_ = RelayState::None;
     Flush();
     keepAlive_.stop();
     socket_.reset();
@@ -327,4 +348,88 @@ int Gateway::RoundTripOfSlot(int slot) const {
     if (slot < 1 || slot > 7) return -1;
     const Remote* r = seatOwner_[static_cast<std::size_t>(slot)];
     return r ? r->info.roundTripMs : -1;
+}
+
+void Gateway::UseRelay(const QHostAddress& relay, quint16 port) {
+    relay_ = relay;
+    relayPort_ = port;
+    relayState_ = RelayState::Opening;
+    relayTimer_.setInterval(1000);
+    connect(&relayTimer_, &QTimer::timeout, this, &Gateway::RelayTick, Qt::UniqueConnection);
+    relayTimer_.start();
+    relayHeard_.start();
+    RelayTick();
+    emit relayChanged();
+}
+
+QString Gateway::RelayText() const { return relayPort_ ? Describe(relay_, relayPort_) : QString(); }
+
+void Gateway::SendToRelay(QByteArray datagram) {
+    relaySaid_.start();
+    pending_.push_back({std::move(datagram), relay_, relayPort_});
+    Flush();
+}
+
+void Gateway::RelayTick() {
+    if (relayState_ == RelayState::Open && relayHeard_.elapsed() >= RelayLostMs) {
+        relayState_ = RelayState::Opening; // it restarted, or the way there changed
+        emit relayChanged();
+    }
+    if (relayState_ == RelayState::Open) {
+        if (!relaySaid_.isValid() || relaySaid_.elapsed() >= RelayKeepMs)
+            SendToRelay(QByteArray(relaywire::KeepBytes, '\0').replace(0, 1, QByteArray(1, relaywire::Keep)));
+        return;
+    }
+    // Opening, or refused for want of room there: ask (again) once a second.
+    QByteArray open(relaywire::OpenBytes, '\0');
+    open[0] = relaywire::Open;
+    open[1] = relaywire::Version;
+    open.replace(2, relaywire::PublicKeyBytes, roomKeys_.publicKey);
+    SendToRelay(open);
+}
+
+void Gateway::OnRelay(QByteArrayView d) {
+    if (d.isEmpty() || relayState_ == RelayState::None) return;
+    switch (d[0]) {
+    case relaywire::Data:
+        if (d.size() <= 1 + relaywire::TagBytes) return;
+        relayHeard_.start();
+        TakeFrom(d.sliced(1 + relaywire::TagBytes),
+                 Endpoint{relay_, relayPort_, d.sliced(1, relaywire::TagBytes).toByteArray()});
+        return;
+    case relaywire::Challenge: {
+        if (d.size() != relaywire::ChallengeBytes || relayState_ == RelayState::Open) return;
+        const QByteArrayView cookie = d.sliced(1);
+        SendToRelay(QByteArray(1, relaywire::Prove)
+                        .append(relaywire::Version)
+                        .append(roomKeys_.publicKey)
+                        .append(cookie)
+                        .append(joinSecret_)
+                        .append(roomKeys_.Sign(relaywire::OpenMessage(cookie, room_, joinSecret_))));
+        return;
+    }
+    case relaywire::Opened:
+        if (d.size() != relaywire::OpenedBytes || d.sliced(1) != room_) return;
+        relayHeard_.start();
+        if (relayState_ != RelayState::Open) {
+            relayState_ = RelayState::Open;
+            ++counts_.relayOpened;
+            emit relayChanged();
+        }
+        return;
+    case relaywire::Kept: relayHeard_.start(); return;
+    case relaywire::Problem:
+        if (d.size() != relaywire::ProblemBytes) return;
+        if (d[1] == relaywire::Unknown && relayState_ == RelayState::Open) {
+            // The relay forgot the room: open it again at once, under the same id.
+            relayState_ = RelayState::Opening;
+            emit relayChanged();
+            RelayTick();
+        } else if (d[1] == relaywire::RelayFull && relayState_ != RelayState::Full) {
+            relayState_ = RelayState::Full;
+            emit relayChanged();
+        }
+        return;
+    default: return;
+    }
 }

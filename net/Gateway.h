@@ -2,6 +2,7 @@
 
 #include "BatchSend.h"
 #include "Envelope.h"
+#include "RelayWire.h"
 
 #include <QElapsedTimer>
 #include <QHostAddress>
@@ -46,6 +47,19 @@ public:
     void Close();
     void SetSilenceMs(int ms) { silenceMs_ = ms; }
 
+    // Keeps a room for this game at a relay, from the listening socket, so that copies that
+    // cannot reach this port join through the relay. The room is opened again whenever the
+    // relay forgets it (it restarted, say), under the same id.
+    void UseRelay(const QHostAddress& relay, quint16 port);
+    enum class RelayState { None, Opening, Open, Full };
+    RelayState GetRelayState() const { return relayState_; }
+    QString RelayText() const;
+    quint16 RelayPort() const { return relayPort_; }
+    // The room's id at a relay (16 bytes), the same for the whole opening.
+    QByteArray Room() const { return room_; }
+    static constexpr int RelayKeepMs = 2000;
+    static constexpr int RelayLostMs = 6000; // no word from the relay this long: open the room again
+
     // A datagram to the gateway's port.
     void Receive(QByteArrayView datagram, const QHostAddress& from, quint16 port);
     // A datagram heard on the LAN group (not one this gateway put there).
@@ -72,6 +86,7 @@ public:
         qint64 cookies = 0;
         qint64 refused = 0;
         qint64 forwarded = 0; // remote datagrams put on the LAN
+        qint64 relayOpened = 0; // times the room was opened at the relay
     };
     const Counts& Stats() const { return counts_; }
     static QString Describe(const QHostAddress& address, quint16 port);
@@ -79,22 +94,34 @@ public:
 signals:
     // A remote copy joined, left, or its round-trip time changed.
     void changed();
+    // The room at the relay opened, was lost, or the relay refused it.
+    void relayChanged();
 
 private:
     struct Remote;
-    Remote* Find(const QHostAddress& address, quint16 port);
+    // Where a remote copy is: its address and port, or its tag at the relay.
+    struct Endpoint {
+        QHostAddress address;
+        quint16 port = 0;
+        QByteArray tag; // empty: reached directly
+    };
+    Remote* Find(const Endpoint& at);
     // What a datagram asks for is queued, then sent in one batch when it has been handled.
     void Take(QByteArrayView datagram, const QHostAddress& from, quint16 port);
-    void Queue(QByteArray datagram, const QHostAddress& to, quint16 port);
+    void TakeFrom(QByteArrayView datagram, const Endpoint& from);
+    void Queue(QByteArray datagram, const Endpoint& to);
     void Flush();
-    void OnHello(QByteArrayView d, const QHostAddress& from, quint16 port);
-    void OnJoin(QByteArrayView d, const QHostAddress& from, quint16 port);
+    void OnHello(QByteArrayView d, const Endpoint& from);
+    void OnJoin(QByteArrayView d, const Endpoint& from);
+    void OnRelay(QByteArrayView d);
+    void RelayTick();
+    void SendToRelay(QByteArray datagram);
     void OnSealed(Remote& r, QByteArrayView d);
     void FromRemote(Remote& r, const QByteArray& game);
     void SendSealed(Remote& r, char what, QByteArrayView payload);
     void Drop(Remote& r, bool sayBye);
     void KeepAlive();
-    QByteArray CookieFor(quint32 bucket, const QHostAddress& from, quint16 port, QByteArrayView joiner) const;
+    QByteArray CookieFor(quint32 bucket, const Endpoint& from, QByteArrayView joiner) const;
     quint32 Bucket() const;
     // Seats taken or freed by a Register or Unregister; `owner` is null for the LAN.
     void TrackSeats(const QByteArray& datagram, Remote* owner);
@@ -112,4 +139,11 @@ private:
     QElapsedTimer clock_;
     int silenceMs_ = SilenceMs;
     Counts counts_;
+    QHostAddress relay_;
+    quint16 relayPort_ = 0;
+    relaywire::RoomKeys roomKeys_;
+    QByteArray room_, joinSecret_;
+    RelayState relayState_ = RelayState::None;
+    QTimer relayTimer_;
+    QElapsedTimer relayHeard_, relaySaid_;
 };

@@ -16,10 +16,22 @@ OnlineClient::OnlineClient(OnlineLink link, QObject* parent)
     answer_.setSingleShot(true);
     answer_.setInterval(AnswerMs);
     connect(&answer_, &QTimer::timeout, this, [this] {
-        Fail(cookie_.isEmpty()
-                 ? tr("The online game at %1 did not answer").arg(GatewayText())
-                 : tr("The online game at %1 did not accept the link's key").arg(GatewayText()));
+        if (relayHasNoRoom_ && cookie_.isEmpty())
+            Fail(tr("The relay at %1 has no such game: it was closed, or the link is old").arg(GatewayText()));
+        else if (relayState_ != RelayState::Off && relayState_ != RelayState::In)
+            Fail(tr("The relay at %1 did not let this copy in").arg(GatewayText()));
+        else
+            Fail(cookie_.isEmpty()
+                     ? tr("The online game at %1 did not answer").arg(GatewayText())
+                     : tr("The online game at %1 did not accept the link's key").arg(GatewayText()));
     });
+    direct_.setSingleShot(true);
+    direct_.setInterval(DirectMs);
+    connect(&direct_, &QTimer::timeout, this, [this] {
+        if (state_ == State::Hello || state_ == State::Looking) ToRelay();
+    });
+    tag_ = seal::Random(relaywire::TagBytes);
+    if (!link_.room.isEmpty()) joinSecret_ = relaywire::JoinSecret(link_.key, link_.room);
     keepAlive_.setInterval(KeepAliveMs);
     connect(&keepAlive_, &QTimer::timeout, this, &OnlineClient::Tick);
 }
@@ -29,8 +41,9 @@ OnlineClient::~OnlineClient() {
 }
 
 QString OnlineClient::GatewayText() const {
-    if (gateway_.isNull()) return QStringLiteral("%1:%2").arg(link_.host).arg(link_.port);
-    return Gateway::Describe(gateway_, port_);
+    QString text = gateway_.isNull() ? QStringLiteral("%1:%2").arg(link_.host).arg(link_.port)
+                                     : Gateway::Describe(gateway_, port_);
+    return relayState_ == RelayState::Off ? text : tr("%1 (relay)").arg(text);
 }
 
 void OnlineClient::Start() {
@@ -42,23 +55,140 @@ void OnlineClient::Start() {
     socket_->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption,
                              QVariant(Gateway::ReceiveBufferBytes));
     connect(socket_.get(), &QUdpSocket::readyRead, this, &OnlineClient::Read);
+    QString host = link_.host;
+    quint16 port = link_.port;
+    if (!link_.room.isEmpty()) {
+        if (link_.direct.isEmpty()) {
+            ToRelay();
+            return;
+        }
+        // The direct address first; the relay when it has not answered in time.
+        const qsizetype colon = link_.direct.lastIndexOf(QLatin1Char(':'));
+        host = link_.direct.left(colon).remove(QLatin1Char('[')).remove(QLatin1Char(']'));
+        port = static_cast<quint16>(link_.direct.mid(colon + 1).toUInt());
+        direct_.start();
+    }
     const auto send = [this](const QByteArray& d) { socket_->writeDatagram(d, gateway_, port_); };
-    const QHostAddress literal(link_.host);
+    const QHostAddress literal(host);
     if (!literal.isNull()) {
-        StartWith(literal, link_.port, send);
+        StartWith(literal, port, send);
         return;
     }
     state_ = State::Looking;
+    answer_.start();
+    lookup_ = QHostInfo::lookupHost(host, this, [this, send, host, port](const QHostInfo& info) {
+        lookup_ = -1;
+        if (state_ != State::Looking || relayState_ != RelayState::Off) return;
+        if (info.addresses().isEmpty()) {
+            if (!link_.room.isEmpty()) {
+                ToRelay();
+                return;
+            }
+            Fail(tr("The online game's address %1 was not found").arg(host));
+            return;
+        }
+        StartWith(info.addresses().first(), port, send);
+    });
+}
+
+void OnlineClient::ToRelay() {
+    direct_.stop();
+    if (lookup_ >= 0) QHostInfo::abortHostLookup(lookup_);
+    lookup_ = -1;
+    const auto send = [this](const QByteArray& d) { socket_->writeDatagram(d, gateway_, port_); };
+    const QHostAddress literal(link_.host);
+    if (!literal.isNull()) {
+        StartRelayWith(literal, link_.port, send);
+        return;
+    }
+    state_ = State::Looking;
+    relayState_ = RelayState::Knocking;
     answer_.start();
     lookup_ = QHostInfo::lookupHost(link_.host, this, [this, send](const QHostInfo& info) {
         lookup_ = -1;
         if (state_ != State::Looking) return;
         if (info.addresses().isEmpty()) {
-            Fail(tr("The online game's address %1 was not found").arg(link_.host));
+            Fail(tr("The relay's address %1 was not found").arg(link_.host));
             return;
         }
-        StartWith(info.addresses().first(), link_.port, send);
+        StartRelayWith(info.addresses().first(), link_.port, send);
     });
+}
+
+void OnlineClient::StartRelayWith(const QHostAddress& relay, quint16 port, SendFn send) {
+    // From here on the session's datagrams go in the relay's Data, once it has let this copy in.
+    raw_ = std::move(send);
+    send_ = [this](const QByteArray& d) {
+        if (relayState_ != RelayState::In) return; // lost while the relay lets this copy in again
+        QByteArray wrapped;
+        wrapped.reserve(1 + d.size());
+        wrapped.append(relaywire::Data).append(d);
+        raw_(wrapped);
+    };
+    gateway_ = relay;
+    port_ = port;
+    relayState_ = RelayState::Knocking;
+    cookie_.clear();
+    state_ = State::Hello;
+    answer_.start(); // the relay gets its own time
+    retry_.start();
+    KnockAgain();
+}
+
+void OnlineClient::KnockAgain() {
+    if (relayState_ == RelayState::Knocking) {
+        QByteArray knock(relaywire::KnockBytes, '\0');
+        knock[0] = relaywire::Knock;
+        knock[1] = relaywire::Version;
+        knock.replace(2, relaywire::RoomBytes, link_.room);
+        knock.replace(2 + relaywire::RoomBytes, relaywire::TagBytes, tag_);
+        raw_(knock);
+    }
+}
+
+void OnlineClient::ReceiveRelay(QByteArrayView d) {
+    if (d.isEmpty() || relayState_ == RelayState::Off || state_ == State::Over) return;
+    switch (d[0]) {
+    case relaywire::Data:
+        if (relayState_ == RelayState::In) Receive(d.sliced(1));
+        return;
+    case relaywire::Challenge:
+        if (d.size() != relaywire::ChallengeBytes || relayState_ == RelayState::In) return;
+        relayState_ = RelayState::Entering;
+        raw_(QByteArray(1, relaywire::Enter)
+                 .append(relaywire::Version)
+                 .append(link_.room)
+                 .append(tag_)
+                 .append(d.sliced(1))
+                 .append(relaywire::EnterProof(joinSecret_, d.sliced(1), link_.room, tag_)));
+        return;
+    case relaywire::Entered:
+        if (d.size() != relaywire::EnteredBytes || d.sliced(1) != tag_ || relayState_ == RelayState::In) return;
+        relayState_ = RelayState::In;
+        relayHasNoRoom_ = false;
+        if (state_ == State::Hello || state_ == State::Joining) SayHello();
+        return;
+    case relaywire::Problem:
+        if (d.size() != relaywire::ProblemBytes) return;
+        switch (d[1]) {
+        case relaywire::Unknown: // the relay restarted: in again, the session goes on
+        case relaywire::NoRoom:  // the gateway has not opened its room again yet, or never will
+            relayHasNoRoom_ = d[1] == relaywire::NoRoom;
+            if (relayState_ == RelayState::In) {
+                relayState_ = RelayState::Knocking;
+                KnockAgain();
+            } else if (relayState_ == RelayState::Entering) {
+                relayState_ = RelayState::Knocking;
+            }
+            return;
+        case relaywire::RoomFull:
+            if (state_ != State::Joined)
+                Fail(tr("The online game is full: it has %1 players from elsewhere already").arg(Gateway::MostRemotes));
+            return;
+        default: return;
+        }
+    default: return;
+    }
 }
 
 void OnlineClient::StartWith(const QHostAddress& gateway, quint16 port, SendFn send) {
@@ -72,6 +202,11 @@ void OnlineClient::StartWith(const QHostAddress& gateway, quint16 port, SendFn s
 }
 
 void OnlineClient::SayHello() {
+    if (relayState_ == RelayState::Knocking || relayState_ == RelayState::Entering) {
+        relayState_ = RelayState::Knocking;
+        KnockAgain();
+        return;
+    }
     if (state_ == State::Hello) {
         QByteArray hello(envelope::HelloBytes, '\0');
         hello[0] = envelope::Hello;
@@ -87,8 +222,12 @@ void OnlineClient::SayHello() {
 void OnlineClient::Read() {
     while (socket_ && socket_->hasPendingDatagrams()) {
         const QNetworkDatagram d = socket_->receiveDatagram(envelope::MostSealedBytes + 1);
-        // Only the gateway speaks to this socket; the rest is dropped unread.
-        if (d.senderPort() == port_ && d.senderAddress().isEqual(gateway_, QHostAddress::TolerantConversion))
+        // Only the gateway (or the relay) speaks to this socket; the rest is dropped unread.
+        if (d.senderPort() != port_ || !d.senderAddress().isEqual(gateway_, QHostAddress::TolerantConversion))
+            continue;
+        if (relayState_ != RelayState::Off)
+            ReceiveRelay(d.data());
+        else
             Receive(d.data());
     }
 }
@@ -98,6 +237,7 @@ void OnlineClient::Receive(QByteArrayView d) {
     switch (state_) {
     case State::Hello:
         if (d[0] == envelope::Cookie && d.size() == 1 + envelope::CookieBytes) {
+            direct_.stop(); // the direct way answered
             cookie_ = d.sliced(1).toByteArray();
             state_ = State::Joining;
             SayHello();
@@ -179,11 +319,18 @@ void OnlineClient::Tick() {
         Lose(tr("Lost the connection to the online game"));
         return;
     }
+    if (relayState_ == RelayState::Knocking || relayState_ == RelayState::Entering) {
+        relayState_ = RelayState::Knocking; // ask the relay to let this copy in again
+        KnockAgain();
+        return;
+    }
     SendSealed(envelope::Ping, envelope::Stamp(clock_.elapsed()));
 }
 
 void OnlineClient::Leave() {
     if (state_ == State::Joined) SendSealed(envelope::Bye, {});
+    if (relayState_ == RelayState::In) raw_(QByteArray(1, relaywire::Leave));
+    direct_.stop();
     state_ = State::Over;
     retry_.stop();
     answer_.stop();

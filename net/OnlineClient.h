@@ -2,6 +2,7 @@
 
 #include "Envelope.h"
 #include "OnlineLink.h"
+#include "RelayWire.h"
 
 #include <QElapsedTimer>
 #include <QHostAddress>
@@ -20,6 +21,7 @@ public:
     static constexpr int RetryMs = 500;   // a Hello or Join that got no answer goes again
     static constexpr int KeepAliveMs = 1000;
     static constexpr int SilenceMs = 10000;
+    static constexpr int DirectMs = 1500; // a link's direct address gets this long before the relay
 
     using SendFn = std::function<void(const QByteArray& datagram)>;
 
@@ -30,10 +32,15 @@ public:
     void Start();
     // Joins a gateway at a known address with datagrams sent by `send` (tests, fuzzing).
     void StartWith(const QHostAddress& gateway, quint16 port, SendFn send);
+    // Joins the link's room through a relay at a known address, likewise.
+    void StartRelayWith(const QHostAddress& relay, quint16 port, SendFn send);
     void SetSilenceMs(int ms) { silenceMs_ = ms; }
 
     // A datagram from the gateway.
     void Receive(QByteArrayView datagram);
+    // A datagram from the relay.
+    void ReceiveRelay(QByteArrayView datagram);
+    bool Relayed() const { return relayState_ != RelayState::Off; }
     // A game datagram for the gateway; dropped until joined.
     void Send(const QByteArray& game);
     // Says goodbye to the gateway and stops.
@@ -56,7 +63,10 @@ signals:
 
 private:
     enum class State { Idle, Looking, Hello, Joining, Joined, Over };
+    enum class RelayState { Off, Knocking, Entering, In };
     void SayHello();
+    void ToRelay();
+    void KnockAgain();
     void Fail(const QString& why);
     void Lose(const QString& why);
     void SendSealed(char what, QByteArrayView payload);
@@ -81,4 +91,9 @@ private:
     int roundTripMs_ = -1;
     qint64 notGenuine_ = 0;
     int lookup_ = -1;
+    SendFn raw_; // to the relay, when the link goes through one
+    RelayState relayState_ = RelayState::Off;
+    QByteArray tag_, joinSecret_;
+    QTimer direct_;
+    bool relayHasNoRoom_ = false;
 };

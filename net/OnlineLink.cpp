@@ -50,6 +50,10 @@ bool SplitHostPort(const QString& text, QString& host, quint16& port, bool portR
 }
 } // namespace
 
+bool OnlineLink::SplitHostPort(const QString& text, QString& host, quint16& port, bool portRequired) {
+    return ::SplitHostPort(text, host, port, portRequired);
+}
+
 QString OnlineLink::ToString() const {
     QString s = QStringLiteral("lumivex://%1:%2").arg(HostText(host)).arg(port);
     if (!room.isEmpty()) s += QLatin1Char('/') + base64url::Encode(room);

@@ -22,6 +22,8 @@ struct OnlineLink {
     QString ToString() const;
     // Reads a link; on failure, says why in `error` (one line for the player).
     static std::optional<OnlineLink> Parse(const QString& text, QString* error = nullptr);
+    // "name", "1.2.3.4" or "[v6]", then ":port" (required or not); false when malformed.
+    static bool SplitHostPort(const QString& text, QString& host, quint16& port, bool portRequired);
 };
 
 namespace base64url {

@@ -2,6 +2,7 @@
 
 #include "MulticastTransport.h"
 
+#include <QHostInfo>
 #include <QNetworkInterface>
 #include <QTimer>
 
@@ -11,7 +12,9 @@ OnlineTransport::OnlineTransport(MulticastTransport& lan, QObject* parent) : Tra
     connect(&lan_, &Transport::inUseChanged, this, &Transport::inUseChanged);
 }
 
-OnlineTransport::~OnlineTransport() = default;
+OnlineTransport::~OnlineTransport() {
+    if (relayLookup_ >= 0) QHostInfo::abortHostLookup(relayLookup_);
+}
 
 void OnlineTransport::InitSockets() {
     if (mode_ != Mode::Joined) lan_.InitSockets();
@@ -35,6 +38,7 @@ void OnlineTransport::DeliverOwn() {
 
 void OnlineTransport::Close() {
     if (client_) client_->Leave();
+    mapper_.reset();
     if (gateway_) gateway_->Close();
     lan_.Close();
 }
@@ -105,23 +109,122 @@ bool OnlineTransport::Open(quint16 port, QString* error) {
     gateway_ = std::move(gateway);
     inject_ = std::move(inject);
     mode_ = Mode::Open;
+    linkReady_ = false;
+    StartReach();
     emit onlineChanged();
     return true;
+}
+
+std::optional<QPair<QString, quint16>> OnlineTransport::SplitAddress(const QString& hostPort) {
+    QString host;
+    quint16 port = 0;
+    if (!OnlineLink::SplitHostPort(hostPort.trimmed(), host, port, true)) return std::nullopt;
+    return qMakePair(host, port);
+}
+
+void OnlineTransport::StartReach() {
+    // Friends outside reach the game through the router's forwarded port, or the relay, or both.
+    if (portMapping_) {
+        mapper_ = std::make_unique<PortMapper>();
+        connect(mapper_.get(), &PortMapper::done, this, [this] {
+            if (!mapper_->Current().mapped) emit note(mapper_->Current().why);
+            emit onlineChanged();
+            CheckSettled();
+        });
+        mapper_->Map(gateway_->Port());
+    }
+    relayGaveUp_ = false;
+    if (const auto relay = SplitAddress(relayServer_)) {
+        connect(gateway_.get(), &Gateway::relayChanged, this, [this] {
+            emit onlineChanged();
+            CheckSettled();
+        });
+        const auto use = [this, port = relay->second](const QHostAddress& a) {
+            if (gateway_) gateway_->UseRelay(a, port);
+        };
+        const QHostAddress literal(relay->first);
+        if (!literal.isNull())
+            use(literal);
+        else
+            relayLookup_ = QHostInfo::lookupHost(relay->first, this, [this, use](const QHostInfo& info) {
+                relayLookup_ = -1;
+                if (info.addresses().isEmpty()) {
+                    emit note(tr("The relay server %1 was not found").arg(relayServer_));
+                    relayGaveUp_ = true;
+                    CheckSettled();
+                    return;
+                }
+                use(info.addresses().first());
+            });
+        // The link goes out with the relay in it after this long, opened or not.
+        QTimer::singleShot(PortMapper::AnswerMs, this, [this] {
+            relayGaveUp_ = true;
+            CheckSettled();
+        });
+    }
+    CheckSettled();
+}
+
+bool OnlineTransport::LinkSettled() const {
+    if (!gateway_) return false;
+    const bool mapped = !mapper_ || mapper_->Settled();
+    const Gateway::RelayState r = gateway_->GetRelayState();
+    const bool relayed = !SplitAddress(relayServer_) || relayGaveUp_ || r == Gateway::RelayState::Open ||
+                         r == Gateway::RelayState::Full;
+    return mapped && relayed;
+}
+
+void OnlineTransport::CheckSettled() {
+    if (linkReady_ || !LinkSettled()) return;
+    linkReady_ = true;
+    emit linkReady();
+}
+
+QString OnlineTransport::MappingLine() const { return mapper_ ? mapper_->Line() : QString(); }
+
+QString OnlineTransport::MappedAddress() const {
+    if (!mapper_ || !mapper_->Current().mapped || mapper_->Current().doubleNat) return {};
+    return mapper_->Current().publicAddress.toString();
+}
+
+QString OnlineTransport::RelayLine() const {
+    if (!gateway_ || relayServer_.isEmpty()) return {};
+    switch (gateway_->GetRelayState()) {
+    case Gateway::RelayState::Open: return tr("The relay %1 keeps a room for this game").arg(relayServer_);
+    case Gateway::RelayState::Full: return tr("The relay %1 is full: it keeps no room for this game now").arg(relayServer_);
+    case Gateway::RelayState::Opening:
+    case Gateway::RelayState::None: break;
+    }
+    return relayGaveUp_ ? tr("The relay %1 does not answer; asking again").arg(relayServer_)
+                        : tr("Opening a room at the relay %1...").arg(relayServer_);
 }
 
 QString OnlineTransport::LinkText(const QString& host) const {
     if (!gateway_) return {};
     OnlineLink link;
-    QString h = host.isEmpty() ? Addresses().value(0, QStringLiteral("127.0.0.1")) : host;
+    const QString mapped = MappedAddress();
+    QString h = !host.isEmpty() ? host : !mapped.isEmpty() ? mapped : Addresses().value(0, QStringLiteral("127.0.0.1"));
     if (h.startsWith(QLatin1Char('['))) h = h.mid(1, h.size() - 2);
-    link.host = h;
-    link.port = gateway_->Port();
+    // The router may forward another port number than the game's own.
+    const quint16 port = !mapped.isEmpty() && h == mapped ? mapper_->Current().publicPort : gateway_->Port();
     link.key = key_;
+    const auto relay = SplitAddress(relayServer_);
+    if (!relay) {
+        link.host = h;
+        link.port = port;
+        return link.ToString();
+    }
+    // Through the relay, with this address to try first.
+    link.host = relay->first;
+    link.port = relay->second;
+    link.room = gateway_->Room();
+    link.direct = QStringLiteral("%1:%2").arg(h.contains(QLatin1Char(':')) ? QStringLiteral("[%1]").arg(h) : h).arg(port);
     return link.ToString();
 }
 
 void OnlineTransport::CloseOnline() {
     if (!gateway_) return;
+    mapper_.reset(); // the router forgets the port
     gateway_->Close();
     gateway_.reset();
     inject_.reset();
@@ -208,6 +311,8 @@ QStringList OnlineTransport::OnlineReport() const {
         lines << tr("Open online on UDP port %1; copies joined from elsewhere: %2.")
                      .arg(gateway_->Port())
                      .arg(gateway_->RemoteCount());
+        for (const QString& line : {MappingLine(), RelayLine()})
+            if (!line.isEmpty()) lines << line + QLatin1Char('.');
         for (const Gateway::RemoteInfo& r : gateway_->Remotes())
             lines << tr("Online %1: round trip %2 ms, datagrams in %3, out %4; dropped: %5 over its budget, "
                         "%6 not genuine.")

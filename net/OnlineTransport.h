@@ -3,6 +3,7 @@
 #include "Gateway.h"
 #include "OnlineClient.h"
 #include "OnlineLink.h"
+#include "PortMapper.h"
 #include "Transport.h"
 
 #include <QUdpSocket>
@@ -35,6 +36,21 @@ public:
     QStringList OnlineReport() const override;
 
     Mode GetMode() const { return mode_; }
+    // Before Open: the relay to keep a room at ("HOST:PORT", empty for none), and whether to ask
+    // the router to forward the port.
+    void SetRelayServer(const QString& hostPort) { relayServer_ = hostPort; }
+    QString RelayServer() const { return relayServer_; }
+    void SetPortMapping(bool on) { portMapping_ = on; }
+    // "HOST:PORT" split; nullopt when malformed.
+    static std::optional<QPair<QString, quint16>> SplitAddress(const QString& hostPort);
+    // Whether the link is as good as it will get: the router answered (or did not in time) and
+    // the relay opened the room (or did not in time).
+    bool LinkSettled() const;
+    // What the router and the relay did, one line each for the player (empty when not asked).
+    QString MappingLine() const;
+    QString RelayLine() const;
+    // The router's public address when it forwards the port (empty when it does not).
+    QString MappedAddress() const;
     // Opens this LAN's game on a UDP port with a fresh key; false with the reason when it cannot.
     bool Open(quint16 port, QString* error);
     // The link while open, naming `host` (this computer's first address when empty).
@@ -50,6 +66,8 @@ public:
 
 signals:
     void joined();
+    // The link is settled (see LinkSettled()).
+    void linkReady();
     void joinFailed(const QString& why);
     // A joined game ended by itself (the gateway closed or went silent): back on the LAN.
     void onlineLost(const QString& why);
@@ -58,6 +76,8 @@ private:
     void FromLan(const QByteArray& text);
     void BackToLan();
     void DeliverOwn();
+    void StartReach();
+    void CheckSettled();
 
     MulticastTransport& lan_;
     Mode mode_ = Mode::Lan;
@@ -67,4 +87,9 @@ private:
     std::unique_ptr<OnlineClient> client_;
     QList<QByteArray> own_; // this copy's datagrams, to hear once joined
     bool lanClosed_ = false;
+    QString relayServer_;
+    bool portMapping_ = true;
+    std::unique_ptr<PortMapper> mapper_;
+    bool relayGaveUp_ = false, linkReady_ = false;
+    int relayLookup_ = -1;
 };

@@ -1,0 +1,318 @@
+#include "Gateway.h"
+#include "Messages.h"
+#include "OnlineClient.h"
+#include "OnlineLink.h"
+#include "Relay.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+#include <deque>
+
+namespace {
+const QHostAddress RelayAddress(QStringLiteral("192.0.2.1"));
+constexpr quint16 RelayPort = 31316;
+const QHostAddress GatewayAddress(QStringLiteral("198.51.100.1"));
+constexpr quint16 GatewayPort = 31315;
+
+Relay::Peer PeerOf(const QHostAddress& a, quint16 port) { return Relay::Peer::V4(a.toIPv4Address(), port); }
+
+// A relay, a gateway that keeps a room there, and copies that join through it, joined by an
+// in-process wire that records every datagram: what the relay's operator, or anyone on the
+// path, sees and could send again.
+struct World : Relay::Sink {
+    struct Packet {
+        QHostAddress from;
+        quint16 fromPort;
+        QHostAddress to;
+        quint16 toPort;
+        QByteArray bytes;
+    };
+    QByteArray key = seal::Random(OnlineLink::KeyBytes);
+    std::unique_ptr<Relay> relay = std::make_unique<Relay>();
+    Gateway gateway{key};
+    std::deque<Packet> queue;
+    QList<Packet> seen;
+    QList<QByteArray> lan;
+    std::vector<std::unique_ptr<OnlineClient>> clients;
+    QList<QList<QByteArray>> heard;
+    qint64 now = 1000; // the relay's clock
+    QHash<QString, qint64> sentTo, receivedFrom; // bytes, by "address:port"
+
+    World() {
+        gateway.SetOutputs(
+            [this](const QByteArray& d, const QHostAddress& to, quint16 port) {
+                queue.push_back({GatewayAddress, GatewayPort, to, port, d});
+            },
+            [this](const QByteArray& d) { lan << d; });
+        gateway.UseRelay(RelayAddress, RelayPort);
+        Pump();
+    }
+    void Send(const Relay::Peer& to, std::span<const std::uint8_t> head, std::span<const std::uint8_t> body) override {
+        QByteArray d(reinterpret_cast<const char*>(head.data()), qsizetype(head.size()));
+        d.append(reinterpret_cast<const char*>(body.data()), qsizetype(body.size()));
+        const QHostAddress a(quint32(to.address[12]) << 24 | quint32(to.address[13]) << 16 |
+                             quint32(to.address[14]) << 8 | to.address[15]);
+        queue.push_back({RelayAddress, RelayPort, a, to.port, d});
+    }
+    static QHostAddress ClientAddress(int n) { return QHostAddress(QStringLiteral("203.0.113.%1").arg(10 + n)); }
+    OnlineLink Link(const QByteArray& withKey) const {
+        OnlineLink link;
+        link.host = RelayAddress.toString();
+        link.port = RelayPort;
+        link.room = gateway.Room();
+        link.key = withKey;
+        return link;
+    }
+    int Join(const OnlineLink& link) {
+        const int n = static_cast<int>(clients.size());
+        clients.push_back(std::make_unique<OnlineClient>(link));
+        heard.append(QList<QByteArray>());
+        QObject::connect(clients.back().get(), &OnlineClient::datagram, clients.back().get(),
+                         [this, n](const QByteArray& d) { heard[n] << d; });
+        clients.back()->StartRelayWith(RelayAddress, RelayPort, [this, n](const QByteArray& d) {
+            queue.push_back({ClientAddress(n), 40000, RelayAddress, RelayPort, d});
+        });
+        Pump();
+        return n;
+    }
+    void Pump() {
+        while (!queue.empty()) {
+            const Packet p = queue.front();
+            queue.pop_front();
+            seen << p;
+            if (p.to == RelayAddress) {
+                receivedFrom[Key(p.from, p.fromPort)] += p.bytes.size();
+                const auto* b = reinterpret_cast<const std::uint8_t*>(p.bytes.constData());
+                relay->Receive({b, std::size_t(p.bytes.size())}, PeerOf(p.from, p.fromPort), now, *this);
+                continue;
+            }
+            if (p.from == RelayAddress) sentTo[Key(p.to, p.toPort)] += p.bytes.size();
+            if (p.to == GatewayAddress && p.toPort == GatewayPort) {
+                gateway.Receive(p.bytes, p.from, p.fromPort);
+                continue;
+            }
+            for (int i = 0; i < int(clients.size()); ++i)
+                if (clients[std::size_t(i)] && ClientAddress(i) == p.to && p.toPort == 40000)
+                    clients[std::size_t(i)]->ReceiveRelay(p.bytes);
+        }
+    }
+    static QString Key(const QHostAddress& a, quint16 port) { return Gateway::Describe(a, port); }
+    void Inject(const QByteArray& bytes, const QHostAddress& from, quint16 port) {
+        queue.push_back({from, port, RelayAddress, RelayPort, bytes});
+        Pump();
+    }
+    // Every address that never proved anything got at most what it sent.
+    void CheckNoAmplification() const {
+        const QString gatewayKey = Key(GatewayAddress, GatewayPort);
+        for (auto it = sentTo.begin(); it != sentTo.end(); ++it) {
+            if (it.key() == gatewayKey || it.key().startsWith(QLatin1String("203.0.113."))) continue;
+            QVERIFY2(it.value() <= receivedFrom.value(it.key()),
+                     qPrintable(QStringLiteral("%1: %2 bytes in, %3 out")
+                                    .arg(it.key())
+                                    .arg(receivedFrom.value(it.key()))
+                                    .arg(it.value())));
+        }
+    }
+};
+
+QByteArray Knock(const QByteArray& room, const QByteArray& tag) {
+    QByteArray k(relaywire::KnockBytes, '\0');
+    k[0] = relaywire::Knock;
+    k[1] = relaywire::Version;
+    k.replace(2, relaywire::RoomBytes, room);
+    k.replace(2 + relaywire::RoomBytes, relaywire::TagBytes, tag);
+    return k;
+}
+QByteArray OpenFor(const QByteArray& publicKey) {
+    QByteArray o(relaywire::OpenBytes, '\0');
+    o[0] = relaywire::Open;
+    o[1] = relaywire::Version;
+    o.replace(2, relaywire::PublicKeyBytes, publicKey);
+    return o;
+}
+} // namespace
+
+class tst_Relay : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QVERIFY(seal::Ready()); }
+    void playsThroughTheRelayWithoutItsReading();
+    void resumesAfterTheRelayRestarts();
+    void attack_data();
+    void attack();
+};
+
+void tst_Relay::playsThroughTheRelayWithoutItsReading() {
+    World w;
+    QCOMPARE(w.gateway.GetRelayState(), Gateway::RelayState::Open);
+    QCOMPARE(w.relay->RoomCount(), 1);
+    const int a = w.Join(w.Link(w.key)), b = w.Join(w.Link(w.key));
+    QVERIFY(w.clients[std::size_t(a)]->Joined() && w.clients[std::size_t(b)]->Joined());
+    QCOMPARE(w.gateway.RemoteCount(), 2);
+    QCOMPARE(w.relay->MemberCount(), 2);
+    const QByteArray fromA = wire::Chat(QStringLiteral("Ann"), 1, QStringLiteral("a secret plan"));
+    const QByteArray fromLan = wire::Chat(QStringLiteral("Lan"), 2, QStringLiteral("another secret"));
+    w.clients[std::size_t(a)]->Send(fromA);
+    w.Pump();
+    w.gateway.LanHeard(fromLan);
+    w.Pump();
+    QCOMPARE(w.lan, QList<QByteArray>{fromA});
+    QCOMPARE(w.heard[b], (QList<QByteArray>{fromA, fromLan}));
+    QCOMPARE(w.heard[a], QList<QByteArray>{fromLan});
+    // Neither the game's key nor a word of the game crossed the relay in the clear.
+    for (const World::Packet& p : w.seen)
+        for (const QByteArray& secret : {w.key, QByteArray("secret")})
+            QVERIFY2(!p.bytes.contains(secret), qPrintable(p.bytes.toHex()));
+    // A copy with the wrong key gets past the relay only with the room's join secret, and
+    // never past the gateway.
+    const int m = w.Join(w.Link(seal::Random(32)));
+    QVERIFY(!w.clients[std::size_t(m)]->Joined());
+    QCOMPARE(w.relay->MemberCount(), 2);
+    QVERIFY(w.relay->Stats().badProof > 0);
+}
+
+void tst_Relay::resumesAfterTheRelayRestarts() {
+    World w;
+    const int a = w.Join(w.Link(w.key));
+    w.clients[std::size_t(a)]->Send(wire::Register(3, QStringLiteral("Ann"), 1));
+    w.Pump();
+    const QByteArray room = w.gateway.Room();
+    w.relay = std::make_unique<Relay>(); // it restarts and remembers nothing
+    w.gateway.LanHeard(wire::RollCall()); // lost; the relay says it does not know the gateway
+    w.Pump();
+    QCOMPARE(w.relay->RoomCount(), 1);    // opened again at once, with the same id
+    QCOMPARE(w.gateway.Room(), room);
+    w.clients[std::size_t(a)]->Send(wire::Steer(3, 1, 0)); // lost too; the copy knocks again
+    w.Pump();
+    QCOMPARE(w.relay->MemberCount(), 1);
+    const QByteArray after = wire::Steer(3, 2, 0);
+    w.clients[std::size_t(a)]->Send(after);
+    w.gateway.LanHeard(wire::RollCall());
+    w.Pump();
+    QCOMPARE(w.lan.last(), after);
+    QCOMPARE(w.heard[a].last(), wire::RollCall());
+    // The same session and the same seat: nothing was joined afresh.
+    QCOMPARE(w.gateway.RemoteCount(), 1);
+    QCOMPARE(w.gateway.Remotes()[0].seats, QList<int>{3});
+    QVERIFY(w.clients[std::size_t(a)]->Joined());
+}
+
+void tst_Relay::attack_data() {
+    QTest::addColumn<int>("kind");
+    QTest::newRow("garbage from many addresses") << 0;
+    QTest::newRow("flood from one address") << 1;
+    QTest::newRow("100000 rooms opened") << 2;
+    QTest::newRow("room id reused without its key") << 3;
+    QTest::newRow("member without the join secret") << 4;
+    QTest::newRow("knocks from spoofed addresses") << 5;
+    QTest::newRow("captured enter replayed elsewhere") << 6;
+    QTest::newRow("data from strangers") << 7;
+}
+
+// Whatever arrives, the honest room keeps playing, nobody unproven gets more bytes than it
+// sent, and the relay's memory stays bounded.
+void tst_Relay::attack() {
+    QFETCH(int, kind);
+    World w;
+    const int honest = w.Join(w.Link(w.key));
+    QVERIFY(w.clients[std::size_t(honest)]->Joined());
+    const QByteArray room = w.gateway.Room();
+    const Relay::Counts before = w.relay->Stats();
+    const QHostAddress mallory(QStringLiteral("192.0.2.66"));
+    switch (kind) {
+    case 0:
+        for (int i = 0; i < 20000; ++i)
+            w.Inject(seal::Random(1 + i % 300), QHostAddress(quint32(0x0A000000 + i)), quint16(1000 + i));
+        break;
+    case 1:
+        for (int i = 0; i < 20000; ++i) {
+            const QByteArray kinds[] = {Knock(room, "12345678"), OpenFor(seal::Random(32)),
+                                        QByteArray(1, relaywire::Data) + seal::Random(40)};
+            w.Inject(kinds[i % 3], mallory, 5000);
+        }
+        QVERIFY(w.relay->Stats().limited > before.limited + 10000);
+        break;
+    case 2: {
+        // Each room needs its own key and a signature over a fresh challenge: the attacker
+        // here has both, from 100,000 addresses, and still no more rooms than the cap.
+        Relay::Limits small;
+        small.rooms = 64;
+        w.relay = std::make_unique<Relay>(small);
+        w.gateway.LanHeard(wire::RollCall()); // the honest room opens again first
+        w.Pump();
+        relaywire::RoomKeys keys = relaywire::RoomKeys::Fresh();
+        for (int i = 0; i < 100000; ++i) {
+            const QHostAddress from(quint32(0x0B000000 + i));
+            if (i % 100 == 0) keys = relaywire::RoomKeys::Fresh();
+            w.Inject(OpenFor(keys.publicKey), from, 7000);
+            const QByteArray cookie = w.seen.last().bytes.mid(1);
+            if (w.seen.last().to != from || cookie.size() != relaywire::CookieBytes) continue;
+            const QByteArray r = relaywire::RoomOf(keys.publicKey), secret(32, 's');
+            if (i % 100 != 0) continue; // signing is the attacker's cost; a sample proves the cap
+            w.Inject(QByteArray(1, relaywire::Prove) + relaywire::Version + keys.publicKey + cookie + secret +
+                         keys.Sign(relaywire::OpenMessage(cookie, r, secret)),
+                     from, 7000);
+        }
+        QCOMPARE(w.relay->RoomCount(), 64);
+        QVERIFY(w.relay->Stats().refused > 0);
+        w.clients[std::size_t(honest)]->Send(wire::RollCall()); // in again through the restarted relay
+        w.Pump();
+        break;
+    }
+    case 3: {
+        // Mallory knows the room's id and public key (both travel in the clear) but not its
+        // secret key: a signature of its own does not move the room.
+        relaywire::RoomKeys own = relaywire::RoomKeys::Fresh();
+        w.Inject(OpenFor(w.seen.first().bytes.mid(2, 32)), mallory, 6000);
+        const QByteArray cookie = w.seen.last().bytes.mid(1);
+        w.Inject(QByteArray(1, relaywire::Prove) + relaywire::Version + w.seen.first().bytes.mid(2, 32) + cookie +
+                     QByteArray(32, 'm') + own.Sign(relaywire::OpenMessage(cookie, room, QByteArray(32, 'm'))),
+                 mallory, 6000);
+        QCOMPARE(w.relay->Stats().badProof, before.badProof + 1);
+        // Its own replay of the gateway's Prove from elsewhere carries a cookie for another address.
+        for (const World::Packet& p : w.seen)
+            if (p.bytes.startsWith(char(relaywire::Prove))) w.Inject(p.bytes, mallory, 6000);
+        QCOMPARE(w.relay->RoomCount(), 1);
+        break;
+    }
+    case 4: {
+        w.Inject(Knock(room, "mallory!"), mallory, 6000);
+        const QByteArray cookie = w.seen.last().bytes.mid(1);
+        w.Inject(QByteArray(1, relaywire::Enter) + relaywire::Version + room + "mallory!" + cookie +
+                     relaywire::EnterProof(seal::Random(32), cookie, room, "mallory!"),
+                 mallory, 6000);
+        QCOMPARE(w.relay->Stats().badProof, before.badProof + 1);
+        break;
+    }
+    case 5:
+        for (int i = 0; i < 5000; ++i)
+            w.Inject(Knock(i % 2 ? room : seal::Random(16), "spoofed!"), QHostAddress(quint32(0x0C000000 + i)), 9);
+        break;
+    case 6:
+        for (const World::Packet& p : w.seen)
+            if (p.bytes.startsWith(char(relaywire::Enter))) w.Inject(p.bytes, mallory, 40000);
+        QVERIFY(w.relay->Stats().badProof > before.badProof);
+        break;
+    case 7:
+        for (int i = 0; i < 3000; ++i)
+            w.Inject(QByteArray(1, relaywire::Data) + QByteArray(8, char(i)) + seal::Random(60),
+                     QHostAddress(quint32(0x0D000000 + i % 50)), 3000);
+        QVERIFY(w.relay->Stats().unknown >= before.unknown + 3000);
+        break;
+    }
+    w.CheckNoAmplification();
+    QVERIFY(w.relay->MemberCount() <= 1 + 0);
+    // The honest room still plays both ways.
+    const QByteArray up = wire::Steer(2, 1, 0), down = wire::RollCall();
+    w.clients[std::size_t(honest)]->Send(up);
+    w.gateway.LanHeard(down);
+    w.Pump();
+    QCOMPARE(w.lan.last(), up);
+    QCOMPARE(w.heard[honest].last(), down);
+    QVERIFY(w.clients[std::size_t(honest)]->Joined());
+    qInfo("honest room: relay holds %d rooms, %d members; %s", w.relay->RoomCount(), w.relay->MemberCount(),
+          Relay::Describe(w.relay->Stats()).c_str());
+}
+
+QTEST_MAIN(tst_Relay)
+#include "tst_Relay.moc"
