@@ -3,6 +3,7 @@
 #include "MulticastTransport.h"
 #include "NetworkMenu.h"
 #include "OnlineTransport.h"
+#include "QuitOnSignal.h"
 #include "RelayServer.h"
 #include "Probe.h"
 #include "frmAbout.h"
@@ -358,6 +359,8 @@ int main(int argc, char* argv[]) {
         shown = box;
     });
     QObject::connect(&panel, &frmMain::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
+    // Ended from outside (a service manager, a terminal's Ctrl+C): as File > Exit does.
+    QuitOnSignal([&panel] { panel.close(); });
 
     std::optional<PaintWatch> watch;
     if (options.quitWhenShown)

@@ -17,9 +17,10 @@ OnlineClient::OnlineClient(OnlineLink link, QObject* parent)
     answer_.setInterval(AnswerMs);
     connect(&answer_, &QTimer::timeout, this, [this] {
         if (relayHasNoRoom_ && cookie_.isEmpty())
-            Fail(tr("The relay at %1 has no such game: it was closed, or the link is old").arg(GatewayText()));
+            Fail(tr("The relay at %1 has no such game: it was closed, or the link is old").arg(Address()));
         else if (relayState_ != RelayState::Off && relayState_ != RelayState::In)
-            Fail(tr("The relay at %1 did not let this copy in").arg(GatewayText()));
+            Fail(relayAnswered_ ? tr("The relay at %1 did not let this copy in").arg(Address())
+                                : tr("The relay at %1 did not answer").arg(Address()));
         else
             Fail(cookie_.isEmpty()
                      ? tr("The online game at %1 did not answer").arg(GatewayText())
@@ -40,10 +41,12 @@ OnlineClient::~OnlineClient() {
     if (lookup_ >= 0) QHostInfo::abortHostLookup(lookup_);
 }
 
+QString OnlineClient::Address() const {
+    return gateway_.isNull() ? QStringLiteral("%1:%2").arg(link_.host).arg(link_.port) : Gateway::Describe(gateway_, port_);
+}
+
 QString OnlineClient::GatewayText() const {
-    QString text = gateway_.isNull() ? QStringLiteral("%1:%2").arg(link_.host).arg(link_.port)
-                                     : Gateway::Describe(gateway_, port_);
-    return relayState_ == RelayState::Off ? text : tr("%1 (relay)").arg(text);
+    return relayState_ == RelayState::Off ? Address() : tr("%1 (relay)").arg(Address());
 }
 
 void OnlineClient::Start() {
@@ -148,6 +151,7 @@ void OnlineClient::KnockAgain() {
 
 void OnlineClient::ReceiveRelay(QByteArrayView d) {
     if (d.isEmpty() || relayState_ == RelayState::Off || state_ == State::Over) return;
+    relayAnswered_ = true;
     switch (d[0]) {
     case relaywire::Data:
         if (relayState_ == RelayState::In) Receive(d.sliced(1));

@@ -64,6 +64,7 @@ signals:
 private:
     enum class State { Idle, Looking, Hello, Joining, Joined, Over };
     enum class RelayState { Off, Knocking, Entering, In };
+    QString Address() const; // the gateway's or the relay's
     void SayHello();
     void ToRelay();
     void KnockAgain();
@@ -95,5 +96,5 @@ private:
     RelayState relayState_ = RelayState::Off;
     QByteArray tag_, joinSecret_;
     QTimer direct_;
-    bool relayHasNoRoom_ = false;
+    bool relayHasNoRoom_ = false, relayAnswered_ = false;
 };

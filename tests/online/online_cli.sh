@@ -31,6 +31,15 @@ expect 1 "did not answer" -- --join "lumivex://127.0.0.1:31399#$key"
 "$game" --config "$dir/g.ini" --open 31315 >"$dir/link" 2>/dev/null & gw=$!
 for _ in $(seq 50); do grep -q "^lumivex://" "$dir/link" && break; sleep 0.1; done
 expect 1 "did not accept the link" -- --join "lumivex://127.0.0.1:31315#$key"
+room=AAAAAAAAAAAAAAAAAAAAAA
+expect 2 "takes HOST:PORT" -- --open --relay-server nowhere
+expect 2 "goes with --relay" -- --port 5000
+expect 1 "relay at 127.0.0.1:31398 did not answer" -- --join "lumivex://127.0.0.1:31398/$room#$key"
+"$game" --relay --port 31316 >"$dir/relay.log" 2>&1 & relay=$!
+sleep 0.3
+expect 1 "cannot use UDP port 31316" -- --relay --port 31316
+expect 1 "has no such game" -- --join "lumivex://127.0.0.1:31316/$room#$key"
+kill $relay; wait $relay 2>/dev/null
 kill $gw; wait $gw 2>/dev/null
 rm -rf "$dir"
 exit $fails
