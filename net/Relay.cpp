@@ -201,6 +201,11 @@ void Relay::Receive(std::span<const std::uint8_t> d, const Peer& from, std::int6
             return;
         }
         const Role role = it->second;
+        // Answers go back from the address this peer last spoke to.
+        if (role.member < 0)
+            role.room->gateway.local = from.local;
+        else
+            role.room->members[static_cast<std::size_t>(role.member)].peer.local = from.local;
         if (kind == relaywire::Data) {
             OnData(d, role, now, out);
             return;
@@ -208,7 +213,7 @@ void Relay::Receive(std::span<const std::uint8_t> d, const Peer& from, std::int6
         Room& room = *role.room;
         if (kind == relaywire::Leave) {
             if (role.member < 0)
-                CloseRoom(room, "closed by its gateway", now);
+                CloseRoom(room, "its gateway closed it", now);
             else
                 DropMember(room, role.member);
             return;
@@ -436,7 +441,7 @@ void Relay::CloseRoom(Room& room, const char* why, std::int64_t now) {
     if (auto p = roomsByPrefix_.find(room.prefix); p != roomsByPrefix_.end() && --p->second <= 0)
         roomsByPrefix_.erase(p);
     if (log_)
-        log_("room " + base64url::Encode(room.id).toStdString() + " closed, " + why + ", after " +
+        log_("room " + base64url::Encode(room.id).toStdString() + " closed (" + why + ") after " +
              std::to_string(std::max<std::int64_t>(0, now - room.opened) / 1000) + " s and " +
              std::to_string(room.forwarded) + " datagrams (" + std::to_string(rooms_.size() - 1) + " rooms)");
     rooms_.erase(room.id.toStdString()); // `room` is gone from here on

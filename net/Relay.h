@@ -21,7 +21,10 @@ public:
     struct Peer {
         std::array<std::uint8_t, 16> address{};
         std::uint16_t port = 0;
-        bool operator==(const Peer&) const = default;
+        // The relay's own address this peer talks to, all zeros when unknown: answers leave
+        // from it, or a router on the way would not know them (a server with several addresses).
+        std::array<std::uint8_t, 16> local{};
+        bool operator==(const Peer& o) const { return address == o.address && port == o.port; }
         bool IsV4() const;
         std::string Text() const;
         static Peer V4(std::uint32_t hostOrder, std::uint16_t port);

@@ -71,6 +71,20 @@ public:
         headers_[n_].msg_hdr.msg_namelen = len;
         headers_[n_].msg_hdr.msg_iov = parts_[n_].data();
         headers_[n_].msg_hdr.msg_iovlen = body.empty() ? 1 : 2;
+        static constexpr std::array<std::uint8_t, 16> unknown{};
+        if (family_ == AF_INET6 && to.local != unknown) { // from the address the peer speaks to
+            auto& control = controls_[n_];
+            std::memset(control.data(), 0, control.size());
+            headers_[n_].msg_hdr.msg_control = control.data();
+            headers_[n_].msg_hdr.msg_controllen = CMSG_SPACE(sizeof(in6_pktinfo));
+            cmsghdr* c = CMSG_FIRSTHDR(&headers_[n_].msg_hdr);
+            c->cmsg_level = IPPROTO_IPV6;
+            c->cmsg_type = IPV6_PKTINFO;
+            c->cmsg_len = CMSG_LEN(sizeof(in6_pktinfo));
+            in6_pktinfo info{};
+            std::memcpy(&info.ipi6_addr, to.local.data(), 16);
+            std::memcpy(CMSG_DATA(c), &info, sizeof info);
+        }
         ++n_;
     }
     void Flush() {
@@ -95,17 +109,27 @@ private:
     std::array<std::array<iovec, 2>, Most> parts_{};
     std::array<sockaddr_storage, Most> addresses_{};
     std::array<std::array<std::uint8_t, 32>, Most> heads_{}; // the relay's own answers, or a tag
+    static constexpr std::size_t ControlBytes = CMSG_SPACE(sizeof(in6_pktinfo));
+    std::array<std::array<std::uint8_t, ControlBytes>, Most> controls_{};
 };
 
-Relay::Peer PeerOf(const sockaddr_storage& a) {
+Relay::Peer PeerOf(const sockaddr_storage& a, msghdr& h) {
     Relay::Peer p;
+    for (cmsghdr* c = CMSG_FIRSTHDR(&h); c; c = CMSG_NXTHDR(&h, c))
+        if (c->cmsg_level == IPPROTO_IPV6 && c->cmsg_type == IPV6_PKTINFO) {
+            in6_pktinfo info;
+            std::memcpy(&info, CMSG_DATA(c), sizeof info);
+            std::memcpy(p.local.data(), &info.ipi6_addr, 16);
+        }
     if (a.ss_family == AF_INET6) {
         const auto* s = reinterpret_cast<const sockaddr_in6*>(&a);
         std::memcpy(p.address.data(), &s->sin6_addr, 16);
         p.port = ntohs(s->sin6_port);
     } else {
         const auto* s = reinterpret_cast<const sockaddr_in*>(&a);
+        const auto local = p.local;
         p = Relay::Peer::V4(ntohl(s->sin_addr.s_addr), ntohs(s->sin_port));
+        p.local = local;
     }
     return p;
 }
@@ -119,8 +143,9 @@ int RunRelay(std::uint16_t port, const Relay::Limits& limits) {
     int family = AF_INET6;
     int fd = socket(AF_INET6, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     if (fd >= 0) {
-        const int no = 0;
+        const int no = 0, yes = 1;
         setsockopt(fd, IPPROTO_IPV6, IPV6_V6ONLY, &no, sizeof no);
+        setsockopt(fd, IPPROTO_IPV6, IPV6_RECVPKTINFO, &yes, sizeof yes);
         sockaddr_in6 a{};
         a.sin6_family = AF_INET6;
         a.sin6_port = htons(port);
@@ -171,6 +196,7 @@ int RunRelay(std::uint16_t port, const Relay::Limits& limits) {
     std::array<mmsghdr, Batch> headers{};
     std::array<iovec, Batch> parts{};
     std::array<sockaddr_storage, Batch> from{};
+    std::array<std::array<std::uint8_t, 64>, Batch> control{};
     Outbox out(fd, family);
     std::int64_t nextTick = NowMs() + 1000;
     while (!stopping) {
@@ -187,6 +213,8 @@ int RunRelay(std::uint16_t port, const Relay::Limits& limits) {
                     headers[i].msg_hdr.msg_namelen = sizeof from[i];
                     headers[i].msg_hdr.msg_iov = &parts[i];
                     headers[i].msg_hdr.msg_iovlen = 1;
+                    headers[i].msg_hdr.msg_control = control[i].data();
+                    headers[i].msg_hdr.msg_controllen = control[i].size();
                 }
                 const int n = recvmmsg(fd, headers.data(), Batch, MSG_DONTWAIT, nullptr);
                 if (n <= 0) break;
@@ -194,7 +222,8 @@ int RunRelay(std::uint16_t port, const Relay::Limits& limits) {
                 for (int i = 0; i < n; ++i) {
                     if (headers[static_cast<std::size_t>(i)].msg_hdr.msg_flags & MSG_TRUNC) continue;
                     relay.Receive({buffers[static_cast<std::size_t>(i)].data(), headers[static_cast<std::size_t>(i)].msg_len},
-                                  PeerOf(from[static_cast<std::size_t>(i)]), now, out);
+                                  PeerOf(from[static_cast<std::size_t>(i)], headers[static_cast<std::size_t>(i)].msg_hdr),
+                                  now, out);
                 }
                 out.Flush();
                 if (n < static_cast<int>(Batch)) break;

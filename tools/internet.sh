@@ -2,20 +2,33 @@
 # Simulates two homes on the internet, on this machine only: LAN A (10.1.0.0/24) and LAN B
 # (10.2.0.0/24), each behind a router that masquerades (nftables). Router A's public address
 # is 198.51.100.1 and it forwards UDP port 31315 to 10.1.0.2; router B's is 203.0.113.7.
-# Those documentation addresses exist only inside private network namespaces.
+# Those addresses exist only inside private network namespaces, which have no way out.
 #
-#   tools/internet.sh [-a N] [-b M] -- COMMAND [ARGS...]
+#   tools/internet.sh [-a N] [-b M] [-n] [-r] [-u] -- COMMAND [ARGS...]
 #
 # N computers on LAN A (10.1.0.2 ...), M on LAN B (10.2.0.2 ...). COMMAND runs once per
 # computer, all at once, with LUMIVEX_COMPUTER set to A1, A2, ..., B1, ... and HOME a folder
 # of its own. The exit status is the first non-zero status of the commands.
+#   -n  router A forwards no port.
+#   -r  COMMAND also runs as R1 on a public server, 203.0.113.254 (for a relay).
+#   -u  router A forwards no port by hand but runs miniupnpd (UPnP IGD and NAT-PMP). That
+#       daemon refuses to map behind an address of a reserved range (the documentation ones
+#       included), so router A's public address is then 100.63.0.1, which it takes for public.
+# Every command sees LUMIVEX_ROUTER_A, the process whose network namespace is router A's, and
+# LUMIVEX_RELAY, the server's address and port.
 set -euo pipefail
 na=2
 nb=1
+forward=1
+server=0
+upnp=0
 while [ $# -gt 0 ]; do
     case "$1" in
         -a) na=$2; shift 2 ;;
         -b) nb=$2; shift 2 ;;
+        -n) forward=0; shift ;;
+        -r) server=1; shift ;;
+        -u) upnp=1; forward=0; shift ;;
         --) shift; break ;;
         *) break ;;
     esac
@@ -24,7 +37,11 @@ done
 here="$(cd "$(dirname "$0")" && pwd)"
 if [ "${LUMIVEX_INTERNET_CORE:-}" != 1 ]; then
     # This namespace is the internet's core router; it is private like every other.
-    LUMIVEX_INTERNET_CORE=1 exec "$here/netns-run" "$0" -a "$na" -b "$nb" -- "$@"
+    flags=()
+    [ $forward = 1 ] || flags+=(-n)
+    [ $server = 0 ] || flags+=(-r)
+    [ $upnp = 0 ] || flags+=(-u)
+    LUMIVEX_INTERNET_CORE=1 exec "$here/netns-run" "$0" -a "$na" -b "$nb" "${flags[@]}" -- "$@"
 fi
 
 homes="$(mktemp -d /tmp/lumivex-internet.XXXXXX)"
@@ -78,8 +95,46 @@ computer() {
     in_ns "$ns" ip route add 224.0.0.0/4 dev eth0
 }
 
-router A 198.51.100.1 198.51.100.254 10.1.0 1
-ra=$router
+if [ $upnp = 1 ]; then
+    router A 100.63.0.1 100.63.0.254 10.1.0 0
+    ra=$router
+    # The tables and chains miniupnpd fills, named in its configuration below.
+    in_ns "$ra" nft -f - <<'NFT'
+table inet filter {
+    chain forward { type filter hook forward priority 0; policy accept; jump miniupnpd; }
+    chain miniupnpd { }
+    chain prerouting { type nat hook prerouting priority -100; policy accept; jump prerouting_miniupnpd; }
+    chain postrouting { type nat hook postrouting priority 100; policy accept; jump postrouting_miniupnpd; }
+    chain prerouting_miniupnpd { }
+    chain postrouting_miniupnpd { }
+}
+NFT
+    cat > "$homes/miniupnpd.conf" <<CONF
+ext_ifname=wan
+listening_ip=lan
+http_port=0
+enable_natpmp=yes
+enable_upnp=yes
+secure_mode=yes
+system_uptime=yes
+notify_interval=60
+clean_ruleset_interval=600
+uuid=3ab2a9d4-6e1b-4c55-9d0e-1e5a57f0c0de
+upnp_table_name=filter
+upnp_nat_table_name=filter
+upnp_forward_chain=miniupnpd
+upnp_nat_chain=prerouting_miniupnpd
+upnp_nat_postrouting_chain=postrouting_miniupnpd
+allow 1024-65535 10.1.0.0/24 1024-65535
+deny 0-65535 0.0.0.0/0 0-65535
+CONF
+    in_ns "$ra" miniupnpd -f "$homes/miniupnpd.conf" -d -P "$homes/miniupnpd.pid" >"$homes/miniupnpd.log" 2>&1 &
+    pids+=($!)
+else
+    router A 198.51.100.1 198.51.100.254 10.1.0 $forward
+    ra=$router
+fi
+export LUMIVEX_ROUTER_A=$ra LUMIVEX_RELAY=203.0.113.254:31316
 router B 203.0.113.7 203.0.113.254 10.2.0 0
 rb=$router
 names=()
@@ -87,6 +142,7 @@ computers=()
 for k in $(seq 1 "$na"); do computer "$ra" 10.1.0 "$k"; names+=("A$k"); computers+=("$ns"); done
 for k in $(seq 1 "$nb"); do computer "$rb" 10.2.0 "$k"; names+=("B$k"); computers+=("$ns"); done
 
+if [ $server = 1 ]; then names+=(R1); computers+=($$); fi
 jobs=()
 for i in "${!names[@]}"; do
     mkdir -p "$homes/${names[$i]}"
