@@ -389,7 +389,7 @@ int main(int argc, char* argv[]) {
     if (options.open) {
         QString error;
         const quint16 port = options.openPort ? options.openPort : panel.Network().SavedOnlinePort();
-        if (options.relayServer) transport.SetRelayServer(*options.relayServer);
+        if (options.relayServer) panel.Network().SetRelayServerForThisRun(*options.relayServer);
         transport.SetPortMapping(options.portMapping);
         if (!panel.Network().OpenOnlineOn(port, &error)) {
             std::fprintf(stderr, "lumivex: the game could not be opened online: %s\n", qPrintable(error));

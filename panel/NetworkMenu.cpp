@@ -81,6 +81,7 @@ void NetworkMenu::FillMenu() {
             menu_->addAction(QStringLiteral("&Join Online Game..."), this, &NetworkMenu::JoinOnline)
                 ->setEnabled(mode == Mode::Lan);
         }
+        menu_->addAction(QStringLiteral("&Relay Server..."), this, &NetworkMenu::ChooseRelayServer);
         menu_->addSeparator();
     }
     menu_->addAction(QStringLiteral("&Diagnostics..."), this, &NetworkMenu::OpenDiagnostics);
@@ -175,7 +176,33 @@ quint16 NetworkMenu::SavedOnlinePort() const {
 bool NetworkMenu::OpenOnlineOn(quint16 port, QString* error) {
     if (!online_) return false;
     if (file_) WriteIniSection(Section, {{QStringLiteral("OnlinePort"), QString::number(port)}}, file_());
+    online_->SetRelayServer(relayForRun_ ? *relayForRun_ : SavedRelayServer());
     return online_->Open(port, error);
+}
+
+QString NetworkMenu::SavedRelayServer() const {
+    const QString text = file_ ? ReadIniString(Section, QStringLiteral("RelayServer"), file_()).trimmed() : QString();
+    return OnlineTransport::SplitAddress(text) ? text : QString();
+}
+
+void NetworkMenu::ChooseRelayServer() {
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(&parent_, QStringLiteral("Relay Server"),
+                              QStringLiteral("Games opened online also keep a room at this relay, for friends who "
+                                             "cannot reach this computer directly.\nHOST:PORT, or empty for none "
+                                             "(Lumivex runs no public relay):"),
+                              QLineEdit::Normal, SavedRelayServer(), &ok)
+            .trimmed();
+    if (!ok) return;
+    if (!text.isEmpty() && !OnlineTransport::SplitAddress(text)) {
+        Message(QStringLiteral("\"%1\" is not HOST:PORT, such as relay.example.org:31316.").arg(text));
+        return;
+    }
+    if (file_) WriteIniSection(Section, {{QStringLiteral("RelayServer"), text}}, file_());
+    relayForRun_.reset();
+    if (online_ && online_->GetMode() == OnlineTransport::Mode::Open)
+        Message(QStringLiteral("The relay is used from the next time a game is opened online."));
 }
 
 void NetworkMenu::OpenOnline() {
@@ -204,8 +231,13 @@ void NetworkMenu::ShowLink() {
                    dialog);
     intro->setWordWrap(true);
     layout->addWidget(intro);
+    // What the router and the relay did, as it becomes known.
+    auto* reach = new QLabel(dialog);
+    reach->setWordWrap(true);
+    layout->addWidget(reach);
     layout->addWidget(new QLabel(QStringLiteral("Address friends can reach:"), dialog));
     auto* addresses = new QComboBox(dialog);
+    if (const QString mapped = online_->MappedAddress(); !mapped.isEmpty()) addresses->addItem(mapped);
     addresses->addItems(OnlineTransport::Addresses());
     addresses->setEditable(true); // a public address or name the router forwards
     layout->addWidget(addresses);
@@ -218,7 +250,21 @@ void NetworkMenu::ShowLink() {
         link->setText(online_->LinkText(addresses->currentText().trimmed()));
     };
     connect(addresses, &QComboBox::currentTextChanged, dialog, update);
-    update();
+    auto known = [this, reach, addresses, update] {
+        QStringList lines;
+        for (const QString& line : {online_->MappingLine(), online_->RelayLine()})
+            if (!line.isEmpty()) lines << line + QLatin1Char('.');
+        reach->setText(lines.join(QLatin1Char('\n')));
+        reach->setVisible(!lines.isEmpty());
+        // The router's public address, once it forwards the port, is the one to give.
+        if (const QString mapped = online_->MappedAddress(); !mapped.isEmpty() && addresses->findText(mapped) < 0) {
+            addresses->insertItem(0, mapped);
+            addresses->setCurrentIndex(0);
+        }
+        update();
+    };
+    connect(online_, &Transport::onlineChanged, dialog, known);
+    known();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
     QPushButton* copy = buttons->addButton(QStringLiteral("&Copy"), QDialogButtonBox::ActionRole);
     connect(copy, &QPushButton::clicked, dialog,

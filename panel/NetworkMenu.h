@@ -50,6 +50,11 @@ public:
     // The dialog with the link, its Copy and Close buttons and the addresses to choose from.
     void ShowLink();
     quint16 SavedOnlinePort() const;
+    // The relay that games opened online keep a room at ("HOST:PORT", empty for none), kept in
+    // [Network]; the command line may name one for this run only.
+    QString SavedRelayServer() const;
+    void SetRelayServerForThisRun(const QString& hostPort) { relayForRun_ = hostPort; }
+    void ChooseRelayServer();
 
 signals:
     // The notice's "Send Roll Call Again".
@@ -79,7 +84,7 @@ private:
     QWidget& parent_;
     QMenu* menu_ = nullptr;
     std::function<QString()> file_;
-    std::optional<QString> interfaceForRun_;
+    std::optional<QString> interfaceForRun_, relayForRun_;
     bool noticeEnabled_ = true;
     bool alone_ = false; // nobody answered the last roll call
     QPointer<QMessageBox> notice_;

@@ -5,12 +5,13 @@
 #   tools/deps.sh test   all of it, plus what the tests need
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev iproute2 util-linux fonts-dejavu-core
-          librsvg2-bin qt6-multimedia-dev libsodium-dev pkg-config)
+          librsvg2-bin qt6-multimedia-dev libsodium-dev pkg-config libminiupnpc-dev libnatpmp-dev)
 case "${1:-run}" in
 package | test) packages+=(dpkg-dev file help2man lintian appstream desktop-file-utils) ;;
 esac
 if [ "${1:-run}" = test ]; then
-    packages+=(xvfb xauth x11-utils xdotool imagemagick openbox clang libclang-rt-14-dev nftables python3)
+    packages+=(xvfb xauth x11-utils xdotool imagemagick openbox clang libclang-rt-14-dev nftables python3
+              miniupnpd-nftables)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -14,6 +14,7 @@
 #   -u  router A forwards no port by hand but runs miniupnpd (UPnP IGD and NAT-PMP). That
 #       daemon refuses to map behind an address of a reserved range (the documentation ones
 #       included), so router A's public address is then 100.63.0.1, which it takes for public.
+#       MINIUPNPD_UPNP=no leaves it NAT-PMP only; MINIUPNPD_NATPMP=no, UPnP only.
 # Every command sees LUMIVEX_ROUTER_A, the process whose network namespace is router A's, and
 # LUMIVEX_RELAY, the server's address and port.
 set -euo pipefail
@@ -113,8 +114,8 @@ NFT
 ext_ifname=wan
 listening_ip=lan
 http_port=0
-enable_natpmp=yes
-enable_upnp=yes
+enable_natpmp=${MINIUPNPD_NATPMP:-yes}
+enable_upnp=${MINIUPNPD_UPNP:-yes}
 secure_mode=yes
 system_uptime=yes
 notify_interval=60
