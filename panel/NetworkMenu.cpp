@@ -96,7 +96,7 @@ void NetworkMenu::Load() { net_.SetSendInterface(interfaceForRun_ ? *interfaceFo
 void NetworkMenu::ChooseInterface(const QString& name) {
     // A choice from the menu is the player's from now on, also over --interface.
     interfaceForRun_.reset();
-    if (file_) WriteIniSection(Section, {{QStringLiteral("Interface"), name}}, file_());
+    if (file_) WriteIniString(Section, QStringLiteral("Interface"), name, file_());
     net_.SetSendInterface(name);
     ShowLine();
 }
@@ -175,7 +175,7 @@ quint16 NetworkMenu::SavedOnlinePort() const {
 
 bool NetworkMenu::OpenOnlineOn(quint16 port, QString* error) {
     if (!online_) return false;
-    if (file_) WriteIniSection(Section, {{QStringLiteral("OnlinePort"), QString::number(port)}}, file_());
+    if (file_) WriteIniString(Section, QStringLiteral("OnlinePort"), QString::number(port), file_());
     online_->SetRelayServer(relayForRun_ ? *relayForRun_ : SavedRelayServer());
     return online_->Open(port, error);
 }
@@ -199,7 +199,7 @@ void NetworkMenu::ChooseRelayServer() {
         Message(QStringLiteral("\"%1\" is not HOST:PORT, such as relay.example.org:31316.").arg(text));
         return;
     }
-    if (file_) WriteIniSection(Section, {{QStringLiteral("RelayServer"), text}}, file_());
+    if (file_) WriteIniString(Section, QStringLiteral("RelayServer"), text, file_());
     relayForRun_.reset();
     if (online_ && online_->GetMode() == OnlineTransport::Mode::Open)
         Message(QStringLiteral("The relay is used from the next time a game is opened online."));

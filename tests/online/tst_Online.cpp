@@ -1,10 +1,15 @@
 #include "Gateway.h"
+#include "Instance.h"
 #include "Messages.h"
+#include "IniFile.h"
+#include "NetworkMenu.h"
+#include "PortMapper.h"
 #include "MulticastTransport.h"
 #include "OnlineClient.h"
 #include "OnlineLink.h"
 #include "OnlineTransport.h"
 
+#include <QLabel>
 #include <QSignalSpy>
 #include <QtTest>
 #include <deque>
@@ -104,6 +109,9 @@ private slots:
     void budgetBoundsABurst();
     void eighthCopyIsRefusedAndSaysWhy();
     void realSockets();
+    void networkSettingsKeepEachOther();
+    void reservedAddresses_data();
+    void reservedAddresses();
 };
 
 void tst_Online::link_data() {
@@ -363,6 +371,51 @@ void tst_Online::realSockets() {
     QVERIFY(lost.wait(2000));
     QCOMPARE(lost[0][0].toString(), QStringLiteral("Lost the connection to the online game"));
     QCOMPARE(joiner.GetMode(), OnlineTransport::Mode::Lan);
+}
+
+// The [Network] keys are written one at a time: choosing an interface, opening online and
+// naming a relay each keep what the others wrote.
+void tst_Online::networkSettingsKeepEachOther() {
+    QTemporaryDir home;
+    const QString ini = home.filePath(QStringLiteral("lumivex.ini"));
+    QFile f(ini);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("[Main]\nName=A\n[Network]\nRelayServer=127.0.0.1:31316\n");
+    f.close();
+    MulticastTransport lan;
+    OnlineTransport online(lan);
+    online.SetPortMapping(false);
+    Instance instance(online, 1);
+    QWidget parent;
+    QLabel line;
+    NetworkMenu menu(online, instance.GetDispatcher(), instance.GetRoster(), line, parent);
+    menu.SetSettingsFile([ini] { return ini; });
+    menu.ChooseInterface(QStringLiteral("lo"));
+    QString error;
+    QVERIFY2(menu.OpenOnlineOn(31377, &error), qPrintable(error));
+    QCOMPARE(online.RelayServer(), QStringLiteral("127.0.0.1:31316"));
+    QVERIFY(OnlineLink::Parse(online.LinkText())->room.size() == OnlineLink::RoomBytes);
+    QCOMPARE(ReadIniString(QStringLiteral("Network"), QStringLiteral("Interface"), ini), QStringLiteral("lo"));
+    QCOMPARE(ReadIniString(QStringLiteral("Network"), QStringLiteral("OnlinePort"), ini), QStringLiteral("31377"));
+    QCOMPARE(ReadIniString(QStringLiteral("Network"), QStringLiteral("RelayServer"), ini), QStringLiteral("127.0.0.1:31316"));
+    online.CloseOnline();
+}
+
+void tst_Online::reservedAddresses_data() {
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("reserved");
+    // A router whose own address is one of these stands behind another: a double NAT.
+    for (const char* a : {"10.0.0.1", "172.16.5.4", "172.31.255.255", "192.168.1.1", "100.64.0.1", "100.127.255.1",
+                          "169.254.3.3", "127.0.0.1", "198.51.100.1", "203.0.113.7", "192.0.2.1", "0.0.0.0", "fd00::1"})
+        QTest::newRow(a) << QString::fromLatin1(a) << true;
+    for (const char* a : {"100.63.0.1", "172.32.0.1", "11.0.0.1", "100.128.0.1", "2001:4860::1"})
+        QTest::newRow(a) << QString::fromLatin1(a) << false;
+}
+
+void tst_Online::reservedAddresses() {
+    QFETCH(QString, address);
+    QFETCH(bool, reserved);
+    QCOMPARE(PortMapper::Reserved(QHostAddress(address)), reserved);
 }
 
 QTEST_MAIN(tst_Online)
