@@ -7,6 +7,7 @@
 #include "Messages.h"
 #include "FloodBench.h"
 #include "OnlineBench.h"
+#include "RelayBench.h"
 #include "RiderBench.h"
 #include "SoundBoard.h"
 #include "StartBench.h"
@@ -479,6 +480,11 @@ int main(int argc, char* argv[]) {
         onlinebench::MatchOnline(argc > 2 ? std::atof(argv[2]) : 5.0);
         return 0;
     }
+    // The relay's figures: tools/relay-bench.sh runs these, pinned, in a private network.
+    if (argc > 1 && QByteArray(argv[1]) == "relayload") return relaybench::Load(argc, argv, true);
+    if (argc > 1 && QByteArray(argv[1]) == "forwardload") return relaybench::Load(argc, argv, false);
+    if (argc > 1 && QByteArray(argv[1]) == "forwarder") return relaybench::Forwarder(argc, argv);
+    if (argc > 1 && QByteArray(argv[1]) == "relaymemory") return relaybench::Memory(argc, argv);
     if (argc > 1 && QByteArray(argv[1]) == "floods") {
         floodbench::Floods(argc > 2 ? std::atof(argv[2]) : 2.0, 5000);
         return 0;
