@@ -214,11 +214,14 @@ QString OnlineTransport::LinkText(const QString& host) const {
         link.port = port;
         return link.ToString();
     }
-    // Through the relay, with this address to try first.
+    // Through the relay, with this address to try first, unless it is one that nobody outside
+    // can reach (this network's own): waiting for it would only delay every join.
     link.host = relay->first;
     link.port = relay->second;
     link.room = gateway_->Room();
-    link.direct = QStringLiteral("%1:%2").arg(h.contains(QLatin1Char(':')) ? QStringLiteral("[%1]").arg(h) : h).arg(port);
+    const QHostAddress literal(h);
+    if (literal.isNull() || !PortMapper::Reserved(literal))
+        link.direct = QStringLiteral("%1:%2").arg(h.contains(QLatin1Char(':')) ? QStringLiteral("[%1]").arg(h) : h).arg(port);
     return link.ToString();
 }
 

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Online play measured on the simulated internet (tools/internet.sh), never on a real network:
 #   join    time from `--join` to the joined copy's Register heard on LAN A, median of 5
+#   relayjoin  the same through a relay (router A forwards nothing): with the link as printed
+#           (it names the relay only, the host's own address being private), and with a direct
+#           address added that cannot be reached, median of 5 each
 #   flood   roll-call answer time on LAN A while a stranger sends 20,000 datagrams/s to the
 #           gateway's port for 10 s, median and worst
 #   cpu     the host's CPU in an 8-rider match at Speed 85: 7 copies joined online through it,
@@ -12,7 +15,7 @@ top="$(cd "$(dirname "$0")/.." && pwd)"
 game=${LUMIVEX_GAME:-$top/build/app/lumivex}
 [ -x "$game" ] || { echo "build first: $game is missing" >&2; exit 1; }
 what=("$@")
-[ ${#what[@]} -gt 0 ] || what=(join flood cpu)
+[ ${#what[@]} -gt 0 ] || what=(join relayjoin flood cpu)
 dir="$(mktemp -d /tmp/lumivex-measure.XXXXXX)"
 trap 'rm -rf "$dir"' EXIT
 export QT_QPA_PLATFORM=offscreen
@@ -87,6 +90,35 @@ INNER
         times+=("$(python3 -c "print(round(($(cat "$dir/heard-$k") - $(cat "$dir/start-$k")) * 1000))")")
     done
     echo "join to Register heard on LAN A (ms): ${times[*]}; median $(printf '%s\n' "${times[@]}" | sort -n | sed -n 3p)"
+    ;;
+relayjoin)
+    cat > "$dir/rjoin.sh" <<'INNER'
+dir=$1 game=$2 k=$3 direct=$4
+case $LUMIVEX_COMPUTER in
+R1) timeout 12 "$game" --relay >/dev/null 2>&1 ;;
+A1) sleep 0.3
+    "$game" --config "$dir/rA1-$k.ini" --open 31315 --relay-server "$LUMIVEX_RELAY" --no-port-mapping > "$dir/rlink-$k" 2>/dev/null & g=$!
+    python3 "$dir/lan.py" first "Far$k" 10.1.0.2 > "$dir/rheard-$k"
+    sleep 0.5; kill $g ;;
+B1) for _ in $(seq 50); do grep -q lumivex: "$dir/rlink-$k" 2>/dev/null && break; sleep 0.1; done
+    sleep 0.5
+    printf '[Main]\nName=Far%s\n' "$k" > "$dir/rB1-$k.ini"
+    date +%s.%N > "$dir/rstart-$k"
+    link=$(grep lumivex: "$dir/rlink-$k")
+    [ "$direct" = 1 ] && link=$(sed 's|#|?direct=198.51.100.1:31315#|' <<<"$link")
+    timeout 12 "$game" --config "$dir/rB1-$k.ini" --join - --register <<<"$link" >/dev/null 2>&1 ;;
+esac
+exit 0
+INNER
+    for direct in 0 1; do
+        times=()
+        for k in 1 2 3 4 5; do
+            "$top/tools/internet.sh" -a 1 -b 1 -n -r -- bash "$dir/rjoin.sh" "$dir" "$game" "$k" "$direct"
+            times+=("$(python3 -c "print(round(($(cat "$dir/rheard-$k") - $(cat "$dir/rstart-$k")) * 1000))")")
+        done
+        what=$([ $direct = 1 ] && echo "with an unreachable direct address first" || echo "as printed")
+        echo "join through the relay, $what, to Register heard on LAN A (ms): ${times[*]}; median $(printf '%s\n' "${times[@]}" | sort -n | sed -n 3p)"
+    done
     ;;
 flood)
     cat > "$dir/flood.sh" <<'INNER'
