@@ -35,6 +35,8 @@ check "the desktop entry is valid" desktop-file-validate "$root/usr/share/applic
 check "clicking a lumivex:// link starts the game" grep -qx "MimeType=x-scheme-handler/lumivex;" "$root/usr/share/applications/lumivex.desktop"
 check "the metainfo is valid" appstreamcli validate --no-net "$root/usr/share/metainfo/org.lumivex.Lumivex.metainfo.xml"
 check "the package depends on Qt, found by shlibdeps" bash -c "dpkg-deb -f '$deb' Depends | grep -q libqt6widgets6 && dpkg-deb -f '$deb' Depends | grep -q libsodium"
+check "the relay's service runs the packaged program as a dynamic user" bash -c "grep -qx 'ExecStart=/usr/games/lumivex --relay --port 31316' '$root/usr/lib/systemd/system/lumivex-relay.service' && grep -qx 'DynamicUser=yes' '$root/usr/lib/systemd/system/lumivex-relay.service'"
+check "the relay's service is shipped disabled (no maintainer script enables it)" bash -c "! dpkg-deb -e '$deb' '$root.ctl' 2>/dev/null || ! grep -qs 'systemctl\\|deb-systemd' '$root.ctl'/*"
 check "lintian finds no error" lintian --fail-on error "$deb"
 if [ "$(id -u)" = 0 ] && [ "${CI:-}" = true ] && ! dpkg-query -W lumivex >/dev/null 2>&1; then
     check "apt-get installs the package" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$(realpath "$deb")"
