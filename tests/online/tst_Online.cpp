@@ -109,6 +109,7 @@ private slots:
     void budgetBoundsABurst();
     void eighthCopyIsRefusedAndSaysWhy();
     void realSockets();
+    void eighthCopyIsRefusedOverRealSockets();
     void networkSettingsKeepEachOther();
     void reservedAddresses_data();
     void reservedAddresses();
@@ -371,6 +372,31 @@ void tst_Online::realSockets() {
     QVERIFY(lost.wait(2000));
     QCOMPARE(lost[0][0].toString(), QStringLiteral("Lost the connection to the online game"));
     QCOMPARE(joiner.GetMode(), OnlineTransport::Mode::Lan);
+}
+
+// The refusal goes out through the gateway's own socket like every other answer (it once went
+// through the test hook only, and a real gateway stopped the program there).
+void tst_Online::eighthCopyIsRefusedOverRealSockets() {
+    const QByteArray key = seal::Random(OnlineLink::KeyBytes);
+    Gateway gateway(key);
+    gateway.SetOutputs(nullptr, [](const QByteArray&) {});
+    QString error;
+    QVERIFY2(gateway.Listen(0, &error), qPrintable(error));
+    OnlineLink link;
+    link.host = QStringLiteral("127.0.0.1");
+    link.port = gateway.Port();
+    link.key = key;
+    std::vector<std::unique_ptr<OnlineClient>> copies;
+    for (int i = 0; i <= Gateway::MostRemotes; ++i) {
+        copies.push_back(std::make_unique<OnlineClient>(link));
+        QSignalSpy joined(copies.back().get(), &OnlineClient::joined);
+        QSignalSpy failed(copies.back().get(), &OnlineClient::failed);
+        copies.back()->Start();
+        QTRY_VERIFY(joined.size() + failed.size() == 1);
+        QCOMPARE(failed.size(), i == Gateway::MostRemotes ? 1 : 0);
+        if (!failed.isEmpty()) QVERIFY(failed[0][0].toString().contains(QStringLiteral("full")));
+    }
+    QCOMPARE(gateway.RemoteCount(), Gateway::MostRemotes);
 }
 
 // The [Network] keys are written one at a time: choosing an interface, opening online and
