@@ -5,6 +5,7 @@
 #include "OnlineTransport.h"
 #include "QuitOnSignal.h"
 #include "RelayServer.h"
+#include "ReplayFile.h"
 #include "Probe.h"
 #include "frmAbout.h"
 #include "frmMain.h"
@@ -58,6 +59,7 @@ struct Options {
     Relay::Limits relayLimits;
     std::optional<QString> relayServer; // for --open: the relay to keep a room at
     bool portMapping = true;
+    QString record; // keep what this copy hears in this replay file
 };
 
 // Reports once every watched window has been painted, after that painting is done.
@@ -181,11 +183,15 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
         QStringLiteral("With --open: keep a room for the game at the relay HOST:PORT, so that "
                        "friends who cannot reach this computer join through it."),
         QStringLiteral("HOST:PORT"));
+    const QCommandLineOption record(QStringLiteral("record"),
+                                    QStringLiteral("Keep every datagram this copy hears, with its time, in the "
+                                                   "replay file FILE."),
+                                    QStringLiteral("FILE"));
     const QCommandLineOption noMapping(QStringLiteral("no-port-mapping"),
                                        QStringLiteral("With --open: do not ask the router to forward the port."));
     parser.addOptions({help, version, demo, riders, roundLog, quitWhenShown, registerAtStart, rosterFull,
                        iface, config, probe, open, join, demoDelay, demoLevel, relay, relayPort, relayRooms,
-                       relayPerAddress, relayServer, noMapping});
+                       relayPerAddress, relayServer, noMapping, record});
     QStringList args;
     for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     auto fail = [](const QString& text) {
@@ -274,6 +280,10 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
         o.relayServer = parser.value(relayServer);
     }
     o.portMapping = !parser.isSet(noMapping);
+    if (parser.isSet(record)) {
+        if (parser.value(record).isEmpty()) return fail(QStringLiteral("--record takes a file name"));
+        o.record = QFileInfo(parser.value(record)).absoluteFilePath();
+    }
     if (parser.isSet(demoLevel)) o.demoLevel = static_cast<RiderLevel>(std::clamp(parser.value(demoLevel).toInt(), 0, 2));
     if (parser.isSet(demoDelay)) o.demoDelayMs = std::clamp(parser.value(demoDelay).toInt(), 0, 600000);
     if (parser.isSet(iface)) {
@@ -373,6 +383,24 @@ int main(int argc, char* argv[]) {
     if (options.interfaceSet) panel.Network().SetInterfaceForThisRun(options.interfaceName);
     panel.Network().SetNoticeEnabled(options.demo == 0);
     panel.Load();
+    // What this copy hears from now on, kept as a replay; closed whole when the program ends.
+    std::unique_ptr<replay::Writer> recorder;
+    if (!options.record.isEmpty()) {
+        QString error;
+        recorder = replay::Writer::Open(options.record,
+                                        {QDateTime::currentMSecsSinceEpoch(), instance.State().UserName,
+                                         QStringLiteral(LUMIVEX_VERSION)},
+                                        &error);
+        if (!recorder) {
+            std::fprintf(stderr, "lumivex: %s\n", qPrintable(error));
+            return 1;
+        }
+        auto since = std::make_shared<QElapsedTimer>();
+        since->start();
+        QObject::connect(&transport, &Transport::datagramArrived, &panel, [&recorder, since](const QByteArray& d) {
+            recorder->Append(static_cast<quint32>(since->elapsed()), d);
+        });
+    }
     panel.show();
     if (game.isFullScreen()) { // a fullscreen game window comes up in front
         game.raise();

@@ -362,8 +362,6 @@ void Gateway::UseRelay(const QHostAddress& relay, quint16 port) {
     emit relayChanged();
 }
 
-QString Gateway::RelayText() const { return relayPort_ ? Describe(relay_, relayPort_) : QString(); }
-
 void Gateway::SendToRelay(QByteArray datagram) {
     relaySaid_.start();
     pending_.push_back({std::move(datagram), relay_, relayPort_});

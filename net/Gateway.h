@@ -53,8 +53,6 @@ public:
     void UseRelay(const QHostAddress& relay, quint16 port);
     enum class RelayState { None, Opening, Open, Full };
     RelayState GetRelayState() const { return relayState_; }
-    QString RelayText() const;
-    quint16 RelayPort() const { return relayPort_; }
     // The room's id at a relay (16 bytes), the same for the whole opening.
     QByteArray Room() const { return room_; }
     static constexpr int RelayKeepMs = 2000;

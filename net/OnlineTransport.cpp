@@ -133,7 +133,7 @@ void OnlineTransport::StartReach() {
         });
         mapper_->Map(gateway_->Port());
     }
-    relayGaveUp_ = false;
+    relayGaveUp_ = relayNotFound_ = false;
     if (const auto relay = SplitAddress(relayServer_)) {
         connect(gateway_.get(), &Gateway::relayChanged, this, [this] {
             emit onlineChanged();
@@ -150,7 +150,7 @@ void OnlineTransport::StartReach() {
                 relayLookup_ = -1;
                 if (info.addresses().isEmpty()) {
                     emit note(tr("The relay server %1 was not found").arg(relayServer_));
-                    relayGaveUp_ = true;
+                    relayNotFound_ = relayGaveUp_ = true;
                     CheckSettled();
                     return;
                 }
@@ -195,6 +195,7 @@ QString OnlineTransport::RelayLine() const {
     case Gateway::RelayState::Opening:
     case Gateway::RelayState::None: break;
     }
+    if (relayNotFound_) return tr("The relay server %1 was not found").arg(relayServer_);
     return relayGaveUp_ ? tr("The relay %1 does not answer; asking again").arg(relayServer_)
                         : tr("Opening a room at the relay %1...").arg(relayServer_);
 }

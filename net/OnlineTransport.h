@@ -90,6 +90,6 @@ private:
     QString relayServer_;
     bool portMapping_ = true;
     std::unique_ptr<PortMapper> mapper_;
-    bool relayGaveUp_ = false, linkReady_ = false;
+    bool relayGaveUp_ = false, relayNotFound_ = false, linkReady_ = false;
     int relayLookup_ = -1;
 };

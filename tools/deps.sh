@@ -5,7 +5,8 @@
 #   tools/deps.sh test   all of it, plus what the tests need
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev iproute2 util-linux fonts-dejavu-core
-          librsvg2-bin qt6-multimedia-dev libsodium-dev pkg-config libminiupnpc-dev libnatpmp-dev)
+          librsvg2-bin qt6-multimedia-dev libsodium-dev pkg-config libminiupnpc-dev libnatpmp-dev
+          zlib1g-dev)
 case "${1:-run}" in
 package | test) packages+=(dpkg-dev file help2man lintian appstream desktop-file-utils) ;;
 esac

@@ -4,7 +4,7 @@
 #   2. the same tests in a build with AddressSanitizer and UndefinedBehaviorSanitizer;
 #   3. the fuzz targets (clang, libFuzzer, both sanitizers, a worker a core): datagram
 #      sequences into a running match for LUMIVEX_FUZZ_SECONDS seconds (default 60), then the
-#      message parser, the gateway and the relay alone;
+#      message parser, the gateway, the relay and the replay reader alone;
 #   4. the Debian package: built, unpacked and checked, and (as root in CI) installed and removed.
 # Without private network namespaces the run stops: it never falls back to the real network.
 set -euo pipefail
@@ -26,7 +26,7 @@ cmake -S "$top" -B "$top/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLUMIVEX
 cmake --build "$top/build-asan"
 (cd "$top/build-asan" && UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure --timeout 900)
 
-echo "lumivex: [3/4] fuzzing: a running match for ${LUMIVEX_FUZZ_SECONDS:-60} s, the message parser, the gateway and the relay for 15 s each"
+echo "lumivex: [3/4] fuzzing: a running match for ${LUMIVEX_FUZZ_SECONDS:-60} s, the message parser, the gateway, the relay and the replay reader for 15 s each"
 CC=clang CXX=clang++ cmake -S "$top" -B "$top/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DLUMIVEX_FUZZ=ON >/dev/null
 cmake --build "$top/build-fuzz"
@@ -63,6 +63,7 @@ fuzz fuzz_match "${LUMIVEX_FUZZ_SECONDS:-60}" "$workers"
 fuzz fuzz_wire 15 1
 fuzz fuzz_gateway 15 1
 fuzz fuzz_relay 15 1
+fuzz fuzz_replay 15 1
 echo "lumivex: fuzzing found nothing"
 
 echo "lumivex: [4/4] the Debian package"

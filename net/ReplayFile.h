@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <condition_variable>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+// The replay file: what one copy heard during a match, every datagram with its time, in
+// compressed blocks with a check each (docs/replay-format.md). Reading takes what it can and
+// says where it stopped; writing never touches the disk on the caller's thread.
+namespace replay {
+
+constexpr quint16 Version = 1;
+constexpr int MostBlockBytes = 1 << 20;
+constexpr int MostNameBytes = 64;
+constexpr int MostProgramBytes = 32;
+constexpr int MostDatagramBytes = 1024;
+
+struct Header {
+    qint64 startedMs = 0; // since the epoch, UTC
+    QString name;         // the recording copy's player
+    QString program;      // the program's version
+};
+
+struct Record {
+    quint32 ms = 0; // since the recording began
+    QByteArray datagram;
+    bool operator==(const Record&) const = default;
+};
+
+enum class Result { Whole, Damaged, NotAReplay };
+
+struct Contents {
+    Result result = Result::NotAReplay;
+    Header header;
+    std::vector<Record> records;
+    QString problem; // why it stopped, for the player; empty when whole
+    qint64 offset = -1; // the byte where it stopped
+};
+
+Contents Parse(QByteArrayView file);
+Contents Load(const QString& path);
+
+// The pieces a file is made of (the writer's, and the tests').
+QByteArray EncodeHeader(const Header& h);
+QByteArray EncodeRecord(quint32 ms, QByteArrayView datagram);
+QByteArray EncodeBlock(QByteArrayView records);
+QByteArray EncodeTrailer(quint32 records);
+
+// Records to a file from any thread: Append only copies into a buffer; a thread of its own
+// writes a block about every second, whole and flushed, and the trailer when closed.
+class Writer {
+public:
+    static std::unique_ptr<Writer> Open(const QString& path, const Header& header, QString* error);
+    ~Writer(); // closes
+    void Append(quint32 ms, QByteArrayView datagram);
+    void Close();
+    static constexpr int FlushMs = 1000;
+    // Records dropped because the disk fell behind a flood.
+    quint64 Dropped() {
+        std::lock_guard lock(mutex_);
+        return dropped_;
+    }
+
+private:
+    Writer() = default;
+    void Run();
+    void WriteBlock(const QByteArray& records);
+
+    std::FILE* file_ = nullptr;
+    std::thread worker_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    QByteArray gathered_;
+    std::vector<QByteArray> full_; // blocks gathered, waiting for the disk
+    quint32 count_ = 0;
+    quint64 dropped_ = 0;
+    bool stopping_ = false;
+};
+
+} // namespace replay
