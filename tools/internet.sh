@@ -129,7 +129,9 @@ upnp_nat_postrouting_chain=postrouting_miniupnpd
 allow 1024-65535 10.1.0.0/24 1024-65535
 deny 0-65535 0.0.0.0/0 0-65535
 CONF
-    in_ns "$ra" miniupnpd -f "$homes/miniupnpd.conf" -d -P "$homes/miniupnpd.pid" >"$homes/miniupnpd.log" 2>&1 &
+    # nsenter itself becomes the daemon, so the pid kept is the daemon's (a shell function in
+    # the background would leave it running when the subshell is ended).
+    nsenter -t "$ra" -n -- miniupnpd -f "$homes/miniupnpd.conf" -d -P "$homes/miniupnpd.pid" >"$homes/miniupnpd.log" 2>&1 &
     pids+=($!)
 else
     router A 198.51.100.1 198.51.100.254 10.1.0 $forward
