@@ -19,13 +19,13 @@ void OnSignal(int) {
 }
 } // namespace
 
-void QuitOnSignal(std::function<void()> quit) {
+void QuitOnSignal(QObject* owner, std::function<void()> quit) {
     if (pipe(pipeEnds) != 0) return;
     for (int fd : pipeEnds) {
         fcntl(fd, F_SETFD, FD_CLOEXEC);
         fcntl(fd, F_SETFL, O_NONBLOCK);
     }
-    auto* notifier = new QSocketNotifier(pipeEnds[0], QSocketNotifier::Read);
+    auto* notifier = new QSocketNotifier(pipeEnds[0], QSocketNotifier::Read, owner);
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [quit = std::move(quit)] {
         char bytes[16];
         while (read(pipeEnds[0], bytes, sizeof bytes) > 0) {
@@ -39,5 +39,5 @@ void QuitOnSignal(std::function<void()> quit) {
     sigaction(SIGINT, &sa, nullptr);
 }
 #else
-void QuitOnSignal(std::function<void()>) {}
+void QuitOnSignal(QObject*, std::function<void()>) {}
 #endif

@@ -370,7 +370,7 @@ int main(int argc, char* argv[]) {
     });
     QObject::connect(&panel, &frmMain::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
     // Ended from outside (a service manager, a terminal's Ctrl+C): as File > Exit does.
-    QuitOnSignal([&panel] { panel.close(); });
+    QuitOnSignal(&app, [&panel] { panel.close(); });
 
     std::optional<PaintWatch> watch;
     if (options.quitWhenShown)
