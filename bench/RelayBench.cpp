@@ -153,33 +153,19 @@ bool SetUp(std::vector<Room>& rooms, int count, const sockaddr_in& to, const Pat
         if (paths.relay) {
             const relaywire::RoomKeys keys = relaywire::RoomKeys::Fresh();
             const QByteArray id = relaywire::RoomOf(keys.publicKey), secret(32, char(i));
-            QByteArray open(relaywire::OpenBytes, '\0');
-            open[0] = relaywire::Open;
-            open[1] = relaywire::Version;
-            open.replace(2, 32, keys.publicKey);
-            const QByteArray challenge = Ask(r.gateway, to, open, relaywire::Challenge);
+            const QByteArray challenge = Ask(r.gateway, to, relaywire::OpenRequest(keys.publicKey), relaywire::Challenge);
             if (challenge.isEmpty()) return false;
             const QByteArray cookie = challenge.mid(1);
-            if (Ask(r.gateway, to,
-                    QByteArray(1, relaywire::Prove) + relaywire::Version + keys.publicKey + cookie + secret +
-                        keys.Sign(relaywire::OpenMessage(cookie, id, secret)),
-                    relaywire::Opened)
-                    .isEmpty())
+            if (Ask(r.gateway, to, relaywire::ProveRequest(keys, cookie, secret), relaywire::Opened).isEmpty())
                 return false;
             for (int k = 0; k < 7; ++k) {
                 r.members[std::size_t(k)] = Socket(i);
                 r.tags[std::size_t(k)] = seal::Random(8);
-                QByteArray knock(relaywire::KnockBytes, '\0');
-                knock[0] = relaywire::Knock;
-                knock[1] = relaywire::Version;
-                knock.replace(2, 16, id);
-                knock.replace(18, 8, r.tags[std::size_t(k)]);
-                const QByteArray dare = Ask(r.members[std::size_t(k)], to, knock, relaywire::Challenge).mid(1);
+                const QByteArray& tag = r.tags[std::size_t(k)];
+                const QByteArray dare =
+                    Ask(r.members[std::size_t(k)], to, relaywire::KnockRequest(id, tag), relaywire::Challenge).mid(1);
                 if (dare.isEmpty() ||
-                    Ask(r.members[std::size_t(k)], to,
-                        QByteArray(1, relaywire::Enter) + relaywire::Version + id + r.tags[std::size_t(k)] + dare +
-                            relaywire::EnterProof(secret, dare, id, r.tags[std::size_t(k)]),
-                        relaywire::Entered)
+                    Ask(r.members[std::size_t(k)], to, relaywire::EnterRequest(id, tag, dare, secret), relaywire::Entered)
                         .isEmpty())
                     return false;
             }
@@ -425,28 +411,15 @@ int Memory(int argc, char** argv) {
         const relaywire::RoomKeys keys = relaywire::RoomKeys::Fresh();
         const QByteArray id = relaywire::RoomOf(keys.publicKey), secret(32, 's');
         const Relay::Peer gw = Relay::Peer::V4(0x0A000000u + std::uint32_t(i), 1000);
-        QByteArray open(relaywire::OpenBytes, '\0');
-        open[0] = relaywire::Open;
-        open[1] = relaywire::Version;
-        open.replace(2, 32, keys.publicKey);
-        deliver(open, gw);
+        deliver(relaywire::OpenRequest(keys.publicKey), gw);
         const QByteArray cookie = sink.last.mid(1);
-        deliver(QByteArray(1, relaywire::Prove) + relaywire::Version + keys.publicKey + cookie + secret +
-                    keys.Sign(relaywire::OpenMessage(cookie, id, secret)),
-                gw);
+        deliver(relaywire::ProveRequest(keys, cookie, secret), gw);
         for (int k = 0; k < 7; ++k) {
             const Relay::Peer m = Relay::Peer::V4(0x0B000000u + std::uint32_t(i * 8 + k), 2000);
             const QByteArray tag(8, char('a' + k));
-            QByteArray knock(relaywire::KnockBytes, '\0');
-            knock[0] = relaywire::Knock;
-            knock[1] = relaywire::Version;
-            knock.replace(2, 16, id);
-            knock.replace(18, 8, tag);
-            deliver(knock, m);
+            deliver(relaywire::KnockRequest(id, tag), m);
             const QByteArray dare = sink.last.mid(1);
-            deliver(QByteArray(1, relaywire::Enter) + relaywire::Version + id + tag + dare +
-                        relaywire::EnterProof(secret, dare, id, tag),
-                    m);
+            deliver(relaywire::EnterRequest(id, tag, dare, secret), m);
         }
     }
     const long after = ResidentKiB();

@@ -40,27 +40,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Wire w;
     std::int64_t now = 1000;
     // The gateway (address 0) opens the room; the member (address 1) enters it.
-    QByteArray open(relaywire::OpenBytes, '\0');
-    open[0] = relaywire::Open;
-    open[1] = relaywire::Version;
-    open.replace(2, 32, keys.publicKey);
-    Deliver(relay, open, At(0), now, w);
+    Deliver(relay, relaywire::OpenRequest(keys.publicKey), At(0), now, w);
     const QByteArray cookie = w.last.mid(1);
-    Deliver(relay,
-            QByteArray(1, relaywire::Prove) + relaywire::Version + keys.publicKey + cookie + secret +
-                keys.Sign(relaywire::OpenMessage(cookie, room, secret)),
-            At(0), now, w);
-    QByteArray knock(relaywire::KnockBytes, '\0');
-    knock[0] = relaywire::Knock;
-    knock[1] = relaywire::Version;
-    knock.replace(2, 16, room);
-    knock.replace(18, 8, "membertg");
-    Deliver(relay, knock, At(1), now, w);
+    Deliver(relay, relaywire::ProveRequest(keys, cookie, secret), At(0), now, w);
+    Deliver(relay, relaywire::KnockRequest(room, "membertg"), At(1), now, w);
     const QByteArray dare = w.last.mid(1);
-    Deliver(relay,
-            QByteArray(1, relaywire::Enter) + relaywire::Version + room + "membertg" + dare +
-                relaywire::EnterProof(secret, dare, room, "membertg"),
-            At(1), now, w);
+    Deliver(relay, relaywire::EnterRequest(room, "membertg", dare, secret), At(1), now, w);
     if (relay.RoomCount() != 1 || relay.MemberCount() != 1) std::abort();
     w.out.clear();
 

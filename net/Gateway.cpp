@@ -379,11 +379,7 @@ void Gateway::RelayTick() {
         return;
     }
     // Opening, or refused for want of room there: ask (again) once a second.
-    QByteArray open(relaywire::OpenBytes, '\0');
-    open[0] = relaywire::Open;
-    open[1] = relaywire::Version;
-    open.replace(2, relaywire::PublicKeyBytes, roomKeys_.publicKey);
-    SendToRelay(open);
+    SendToRelay(relaywire::OpenRequest(roomKeys_.publicKey));
 }
 
 void Gateway::OnRelay(QByteArrayView d) {
@@ -398,12 +394,7 @@ void Gateway::OnRelay(QByteArrayView d) {
     case relaywire::Challenge: {
         if (d.size() != relaywire::ChallengeBytes || relayState_ == RelayState::Open) return;
         const QByteArrayView cookie = d.sliced(1);
-        SendToRelay(QByteArray(1, relaywire::Prove)
-                        .append(relaywire::Version)
-                        .append(roomKeys_.publicKey)
-                        .append(cookie)
-                        .append(joinSecret_)
-                        .append(roomKeys_.Sign(relaywire::OpenMessage(cookie, room_, joinSecret_))));
+        SendToRelay(relaywire::ProveRequest(roomKeys_, cookie, joinSecret_));
         return;
     }
     case relaywire::Opened:

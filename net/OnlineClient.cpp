@@ -139,14 +139,7 @@ void OnlineClient::StartRelayWith(const QHostAddress& relay, quint16 port, SendF
 }
 
 void OnlineClient::KnockAgain() {
-    if (relayState_ == RelayState::Knocking) {
-        QByteArray knock(relaywire::KnockBytes, '\0');
-        knock[0] = relaywire::Knock;
-        knock[1] = relaywire::Version;
-        knock.replace(2, relaywire::RoomBytes, link_.room);
-        knock.replace(2 + relaywire::RoomBytes, relaywire::TagBytes, tag_);
-        raw_(knock);
-    }
+    if (relayState_ == RelayState::Knocking) raw_(relaywire::KnockRequest(link_.room, tag_));
 }
 
 void OnlineClient::ReceiveRelay(QByteArrayView d) {
@@ -159,12 +152,7 @@ void OnlineClient::ReceiveRelay(QByteArrayView d) {
     case relaywire::Challenge:
         if (d.size() != relaywire::ChallengeBytes || relayState_ == RelayState::In) return;
         relayState_ = RelayState::Entering;
-        raw_(QByteArray(1, relaywire::Enter)
-                 .append(relaywire::Version)
-                 .append(link_.room)
-                 .append(tag_)
-                 .append(d.sliced(1))
-                 .append(relaywire::EnterProof(joinSecret_, d.sliced(1), link_.room, tag_)));
+        raw_(relaywire::EnterRequest(link_.room, tag_, d.sliced(1), joinSecret_));
         return;
     case relaywire::Entered:
         if (d.size() != relaywire::EnteredBytes || d.sliced(1) != tag_ || relayState_ == RelayState::In) return;

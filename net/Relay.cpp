@@ -43,6 +43,41 @@ bool Verify(QByteArrayView publicKey, QByteArrayView message, QByteArrayView sig
                                        static_cast<unsigned long long>(message.size()),
                                        reinterpret_cast<const unsigned char*>(publicKey.data())) == 0;
 }
+QByteArray OpenRequest(QByteArrayView publicKey) {
+    QByteArray open(OpenBytes, '\0'); // padded to its size: the challenge is never longer
+    open[0] = Open;
+    open[1] = Version;
+    open.replace(2, PublicKeyBytes, publicKey.toByteArray());
+    return open;
+}
+
+QByteArray ProveRequest(const RoomKeys& keys, QByteArrayView cookie, QByteArrayView joinSecret) {
+    const QByteArray room = RoomOf(keys.publicKey);
+    return QByteArray(1, Prove)
+        .append(Version)
+        .append(keys.publicKey)
+        .append(cookie)
+        .append(joinSecret)
+        .append(keys.Sign(OpenMessage(cookie, room, joinSecret)));
+}
+
+QByteArray KnockRequest(QByteArrayView room, QByteArrayView tag) {
+    QByteArray knock(KnockBytes, '\0');
+    knock[0] = Knock;
+    knock[1] = Version;
+    knock.replace(2, RoomBytes, room.toByteArray());
+    knock.replace(2 + RoomBytes, TagBytes, tag.toByteArray());
+    return knock;
+}
+
+QByteArray EnterRequest(QByteArrayView room, QByteArrayView tag, QByteArrayView cookie, QByteArrayView joinSecret) {
+    return QByteArray(1, Enter)
+        .append(Version)
+        .append(room)
+        .append(tag)
+        .append(cookie)
+        .append(EnterProof(joinSecret, cookie, room, tag));
+}
 } // namespace relaywire
 
 namespace {
@@ -154,6 +189,14 @@ bool Relay::Spend(Bucket& b, double perSecond, std::int64_t now) {
     if (b.tokens < 1) return false;
     b.tokens -= 1;
     return true;
+}
+
+bool Relay::Handshake(std::span<const std::uint8_t> d, int bytes, const Peer& from, std::int64_t now) {
+    if (d.size() != static_cast<std::size_t>(bytes) || static_cast<char>(d[1]) != relaywire::Version) {
+        ++counts_.malformed;
+        return false;
+    }
+    return Stranger(from, now);
 }
 
 bool Relay::Stranger(const Peer& from, std::int64_t now) {
@@ -277,11 +320,7 @@ void Relay::OnData(std::span<const std::uint8_t> d, const Role& role, std::int64
 }
 
 void Relay::OnOpen(std::span<const std::uint8_t> d, const Peer& from, std::int64_t now, Sink& out) {
-    if (d.size() != relaywire::OpenBytes || static_cast<char>(d[1]) != relaywire::Version) {
-        ++counts_.malformed;
-        return;
-    }
-    if (!Stranger(from, now)) return;
+    if (!Handshake(d, relaywire::OpenBytes, from, now)) return;
     const QByteArray challenge =
         QByteArray(1, relaywire::Challenge) +
         CookieFor(static_cast<std::uint32_t>(now / (1000 * CookieSeconds)), from,
@@ -290,11 +329,7 @@ void Relay::OnOpen(std::span<const std::uint8_t> d, const Peer& from, std::int64
 }
 
 void Relay::OnProve(std::span<const std::uint8_t> d, const Peer& from, std::int64_t now, Sink& out) {
-    if (d.size() != relaywire::ProveBytes || static_cast<char>(d[1]) != relaywire::Version) {
-        ++counts_.malformed;
-        return;
-    }
-    if (!Stranger(from, now)) return;
+    if (!Handshake(d, relaywire::ProveBytes, from, now)) return;
     const QByteArrayView all = View(d);
     const QByteArrayView publicKey = all.sliced(2, relaywire::PublicKeyBytes);
     const QByteArrayView cookie = all.sliced(2 + relaywire::PublicKeyBytes, relaywire::CookieBytes);
@@ -346,11 +381,7 @@ void Relay::OnProve(std::span<const std::uint8_t> d, const Peer& from, std::int6
 }
 
 void Relay::OnKnock(std::span<const std::uint8_t> d, const Peer& from, std::int64_t now, Sink& out) {
-    if (d.size() != relaywire::KnockBytes || static_cast<char>(d[1]) != relaywire::Version) {
-        ++counts_.malformed;
-        return;
-    }
-    if (!Stranger(from, now)) return;
+    if (!Handshake(d, relaywire::KnockBytes, from, now)) return;
     const QByteArrayView roomAndTag = View(d.subspan(2, relaywire::RoomBytes + relaywire::TagBytes));
     if (!rooms_.contains(roomAndTag.first(relaywire::RoomBytes).toByteArray().toStdString())) {
         ++counts_.refused;
@@ -364,11 +395,7 @@ void Relay::OnKnock(std::span<const std::uint8_t> d, const Peer& from, std::int6
 }
 
 void Relay::OnEnter(std::span<const std::uint8_t> d, const Peer& from, std::int64_t now, Sink& out) {
-    if (d.size() != relaywire::EnterBytes || static_cast<char>(d[1]) != relaywire::Version) {
-        ++counts_.malformed;
-        return;
-    }
-    if (!Stranger(from, now)) return;
+    if (!Handshake(d, relaywire::EnterBytes, from, now)) return;
     const QByteArrayView all = View(d);
     const QByteArrayView roomAndTag = all.sliced(2, relaywire::RoomBytes + relaywire::TagBytes);
     const QByteArrayView room = roomAndTag.first(relaywire::RoomBytes);

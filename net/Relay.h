@@ -100,6 +100,8 @@ private:
     void Answer(Sink& out, const Peer& to, std::span<const std::uint8_t> bytes);
     void Refuse(Sink& out, const Peer& to, char reason);
     bool Stranger(const Peer& from, std::int64_t now); // false when over its rate
+    // A handshake of its exact size and version from a source within its rate.
+    bool Handshake(std::span<const std::uint8_t> d, int bytes, const Peer& from, std::int64_t now);
     static bool Spend(Bucket& b, double perSecond, std::int64_t now);
     QByteArray CookieFor(std::uint32_t bucket, const Peer& from, QByteArrayView subject) const;
     bool CookieGood(QByteArrayView cookie, const Peer& from, QByteArrayView subject, std::int64_t now) const;

@@ -70,4 +70,10 @@ struct RoomKeys {
 };
 bool Verify(QByteArrayView publicKey, QByteArrayView message, QByteArrayView signature);
 
+// The requests, whole: a gateway's Open and Prove, a member's Knock and Enter.
+QByteArray OpenRequest(QByteArrayView publicKey);
+QByteArray ProveRequest(const RoomKeys& keys, QByteArrayView cookie, QByteArrayView joinSecret);
+QByteArray KnockRequest(QByteArrayView room, QByteArrayView tag);
+QByteArray EnterRequest(QByteArrayView room, QByteArrayView tag, QByteArrayView cookie, QByteArrayView joinSecret);
+
 } // namespace relaywire

@@ -115,21 +115,6 @@ struct World : Relay::Sink {
     }
 };
 
-QByteArray Knock(const QByteArray& room, const QByteArray& tag) {
-    QByteArray k(relaywire::KnockBytes, '\0');
-    k[0] = relaywire::Knock;
-    k[1] = relaywire::Version;
-    k.replace(2, relaywire::RoomBytes, room);
-    k.replace(2 + relaywire::RoomBytes, relaywire::TagBytes, tag);
-    return k;
-}
-QByteArray OpenFor(const QByteArray& publicKey) {
-    QByteArray o(relaywire::OpenBytes, '\0');
-    o[0] = relaywire::Open;
-    o[1] = relaywire::Version;
-    o.replace(2, relaywire::PublicKeyBytes, publicKey);
-    return o;
-}
 } // namespace
 
 class tst_Relay : public QObject {
@@ -226,7 +211,7 @@ void tst_Relay::attack() {
         break;
     case 1:
         for (int i = 0; i < 20000; ++i) {
-            const QByteArray kinds[] = {Knock(room, "12345678"), OpenFor(seal::Random(32)),
+            const QByteArray kinds[] = {relaywire::KnockRequest(room, "12345678"), relaywire::OpenRequest(seal::Random(32)),
                                         QByteArray(1, relaywire::Data) + seal::Random(40)};
             w.Inject(kinds[i % 3], mallory, 5000);
         }
@@ -244,14 +229,11 @@ void tst_Relay::attack() {
         for (int i = 0; i < 100000; ++i) {
             const QHostAddress from(quint32(0x0B000000 + i));
             if (i % 100 == 0) keys = relaywire::RoomKeys::Fresh();
-            w.Inject(OpenFor(keys.publicKey), from, 7000);
+            w.Inject(relaywire::OpenRequest(keys.publicKey), from, 7000);
             const QByteArray cookie = w.seen.last().bytes.mid(1);
             if (w.seen.last().to != from || cookie.size() != relaywire::CookieBytes) continue;
-            const QByteArray r = relaywire::RoomOf(keys.publicKey), secret(32, 's');
             if (i % 100 != 0) continue; // signing is the attacker's cost; a sample proves the cap
-            w.Inject(QByteArray(1, relaywire::Prove) + relaywire::Version + keys.publicKey + cookie + secret +
-                         keys.Sign(relaywire::OpenMessage(cookie, r, secret)),
-                     from, 7000);
+            w.Inject(relaywire::ProveRequest(keys, cookie, QByteArray(32, 's')), from, 7000);
         }
         QCOMPARE(w.relay->RoomCount(), 64);
         QVERIFY(w.relay->Stats().refused > 0);
@@ -263,7 +245,7 @@ void tst_Relay::attack() {
         // Mallory knows the room's id and public key (both travel in the clear) but not its
         // secret key: a signature of its own does not move the room.
         relaywire::RoomKeys own = relaywire::RoomKeys::Fresh();
-        w.Inject(OpenFor(w.seen.first().bytes.mid(2, 32)), mallory, 6000);
+        w.Inject(relaywire::OpenRequest(w.seen.first().bytes.mid(2, 32)), mallory, 6000);
         const QByteArray cookie = w.seen.last().bytes.mid(1);
         w.Inject(QByteArray(1, relaywire::Prove) + relaywire::Version + w.seen.first().bytes.mid(2, 32) + cookie +
                      QByteArray(32, 'm') + own.Sign(relaywire::OpenMessage(cookie, room, QByteArray(32, 'm'))),
@@ -276,17 +258,15 @@ void tst_Relay::attack() {
         break;
     }
     case 4: {
-        w.Inject(Knock(room, "mallory!"), mallory, 6000);
+        w.Inject(relaywire::KnockRequest(room, "mallory!"), mallory, 6000);
         const QByteArray cookie = w.seen.last().bytes.mid(1);
-        w.Inject(QByteArray(1, relaywire::Enter) + relaywire::Version + room + "mallory!" + cookie +
-                     relaywire::EnterProof(seal::Random(32), cookie, room, "mallory!"),
-                 mallory, 6000);
+        w.Inject(relaywire::EnterRequest(room, "mallory!", cookie, seal::Random(32)), mallory, 6000);
         QCOMPARE(w.relay->Stats().badProof, before.badProof + 1);
         break;
     }
     case 5:
         for (int i = 0; i < 5000; ++i)
-            w.Inject(Knock(i % 2 ? room : seal::Random(16), "spoofed!"), QHostAddress(quint32(0x0C000000 + i)), 9);
+            w.Inject(relaywire::KnockRequest(i % 2 ? room : seal::Random(16), "spoofed!"), QHostAddress(quint32(0x0C000000 + i)), 9);
         break;
     case 6:
         for (const World::Packet& p : w.seen)
