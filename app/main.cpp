@@ -5,6 +5,7 @@
 #include "OnlineTransport.h"
 #include "QuitOnSignal.h"
 #include "RelayServer.h"
+#include "ReplayCheck.h"
 #include "ReplayFile.h"
 #include "Probe.h"
 #include "frmAbout.h"
@@ -13,7 +14,6 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
@@ -60,6 +60,8 @@ struct Options {
     std::optional<QString> relayServer; // for --open: the relay to keep a room at
     bool portMapping = true;
     QString record; // keep what this copy hears in this replay file
+    QString replay;      // play this replay file, and nothing else
+    QString replayCheck; // play it through with no window and print its rounds
 };
 
 // Reports once every watched window has been painted, after that painting is done.
@@ -187,11 +189,20 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
                                     QStringLiteral("Keep every datagram this copy hears, with its time, in the "
                                                    "replay file FILE."),
                                     QStringLiteral("FILE"));
+    const QCommandLineOption replayFile(
+        QStringLiteral("replay"), QStringLiteral("Watch the replay FILE (also: lumivex FILE.lumivex-replay)."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption replayCheck(
+        QStringLiteral("replay-check"),
+        QStringLiteral("Play the replay FILE through as fast as possible, with no window, and print each "
+                       "round's outcome and the hash of its arena. Exit 0, 1 when the file is damaged, 2 when "
+                       "it is no replay."),
+        QStringLiteral("FILE"));
     const QCommandLineOption noMapping(QStringLiteral("no-port-mapping"),
                                        QStringLiteral("With --open: do not ask the router to forward the port."));
     parser.addOptions({help, version, demo, riders, roundLog, quitWhenShown, registerAtStart, rosterFull,
                        iface, config, probe, open, join, demoDelay, demoLevel, relay, relayPort, relayRooms,
-                       relayPerAddress, relayServer, noMapping, record});
+                       relayPerAddress, relayServer, noMapping, record, replayFile, replayCheck});
     QStringList args;
     for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     auto fail = [](const QString& text) {
@@ -243,6 +254,9 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
         QString why;
         o.join = OnlineLink::Parse(positional[0], &why);
         if (!o.join) return fail(QStringLiteral("that is not a Lumivex link: %1").arg(why));
+    } else if (positional.size() == 1 && positional[0].endsWith(QLatin1String(".lumivex-replay")) &&
+               !parser.isSet(replayFile)) {
+        o.replay = positional[0]; // a replay opened from the desktop
     } else if (!positional.isEmpty()) {
         return fail(QStringLiteral("unexpected argument '%1'").arg(positional.first()));
     }
@@ -284,6 +298,11 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
         if (parser.value(record).isEmpty()) return fail(QStringLiteral("--record takes a file name"));
         o.record = QFileInfo(parser.value(record)).absoluteFilePath();
     }
+    if (parser.isSet(replayFile)) o.replay = parser.value(replayFile);
+    if (parser.isSet(replayCheck)) o.replayCheck = parser.value(replayCheck);
+    if ((!o.replay.isEmpty() || !o.replayCheck.isEmpty()) &&
+        (o.open || o.join || o.relay || !o.record.isEmpty() || parser.isSet(demo)))
+        return fail(QStringLiteral("a replay is watched alone, without --open, --join, --relay, --record or --demo"));
     if (parser.isSet(demoLevel)) o.demoLevel = static_cast<RiderLevel>(std::clamp(parser.value(demoLevel).toInt(), 0, 2));
     if (parser.isSet(demoDelay)) o.demoDelayMs = std::clamp(parser.value(demoDelay).toInt(), 0, 600000);
     if (parser.isSet(iface)) {
@@ -327,6 +346,10 @@ int main(int argc, char* argv[]) {
     Options options;
     if (const auto exit = ParseCommandLine(argc, argv, options)) return *exit;
     if (options.relay) return RunRelay(options.relayPort, options.relayLimits); // headless
+    if (!options.replayCheck.isEmpty()) { // headless too
+        QCoreApplication app(argc, argv);
+        return ReplayCheck(options.replayCheck);
+    }
     if (options.probe > 0) { // no window, so no display needed
         QCoreApplication app(argc, argv);
         return Probe(options.probe, options.interfaceName);
@@ -508,10 +531,8 @@ int main(int argc, char* argv[]) {
         QElapsedTimer sinceStart;
         sinceStart.start();
         auto rounds = std::make_shared<int>(0);
-        const auto log = [&instance, sinceStart](int round, const char* how) {
-            const QImage& arena = instance.GetBoard().Arena().Image();
-            const QByteArray hash = QCryptographicHash::hash(
-                QByteArrayView(arena.constBits(), arena.sizeInBytes()), QCryptographicHash::Md5);
+        const auto log = [&instance, sinceStart](int round, const QString& how) {
+            const QByteArray hash = ArenaHash(instance);
             const Resident r = ResidentKiB();
             QStringList scores;
             for (int i = 1; i <= instance.State().PlayerCount(); ++i)
@@ -519,17 +540,19 @@ int main(int argc, char* argv[]) {
             QStringList mine;
             for (int slot : instance.GetRoster().OwnedSlots()) mine << QString::number(slot);
             std::printf("round %d arena %s rss %ld anon %ld at %.1f%s scores %s mine %s\n", round,
-                        hash.toHex().left(16).constData(), r.all, r.anonymous, sinceStart.elapsed() / 1000.0, how,
+                        hash.constData(), r.all, r.anonymous, sinceStart.elapsed() / 1000.0, qPrintable(how),
                         qPrintable(scores.join(QLatin1Char(','))), qPrintable(mine.join(QLatin1Char(','))));
             std::fflush(stdout);
         };
         QObject::connect(&instance, &Instance::roundDecided, &panel, [&instance, rounds, log] {
             const int round = ++*rounds;
-            QTimer::singleShot(300, &instance, [round, log] { log(round, ""); });
+            const auto code = instance.Control().LastOutcome();
+            const QString how = QStringLiteral(" outcome ") + (code ? QString::number(*code) : QStringLiteral("?"));
+            QTimer::singleShot(300, &instance, [round, log, how] { log(round, how); });
         });
         // The outcome was lost; the arena is the round's last, read before the next round clears it.
         QObject::connect(&instance, &Instance::roundMissed, &panel,
-                         [rounds, log] { log(++*rounds, " outcome lost"); });
+                         [rounds, log] { log(++*rounds, QStringLiteral(" outcome lost")); });
         const Resident r = ResidentKiB();
         std::printf("start rss %ld anon %ld\n", r.all, r.anonymous);
     }

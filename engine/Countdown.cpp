@@ -22,9 +22,26 @@ Countdown::Countdown(MatchState& state, Board& board, RoundSetup& setup, GameLoo
     connect(&loop_, &GameLoop::finished, this, &Countdown::FinishZeroStep);
 }
 
-void Countdown::Start() { tmrStopGo_.start(); }
+void Countdown::Start() {
+    if (!Driven()) {
+        tmrStopGo_.start();
+        return;
+    }
+    drivenRunning_ = true;
+    drivenDue_ = clock_->Ms() + tmrStopGo_.interval();
+}
 
-void Countdown::Stop() { tmrStopGo_.stop(); }
+void Countdown::Stop() {
+    tmrStopGo_.stop();
+    drivenRunning_ = false;
+}
+
+void Countdown::Advance() {
+    while (drivenRunning_ && Driven() && clock_->Ms() >= drivenDue_) {
+        drivenDue_ += tmrStopGo_.interval();
+        tmrStopGo_Timer();
+    }
+}
 
 void Countdown::StopMarker() {
     tmrPosition_.stop();
@@ -66,7 +83,7 @@ void Countdown::tmrStopGo_Timer() {
             setup_.SetupRound();
             blinkRising_ = false;
             blinkLevel_ = 255;
-            tmrPosition_.start();
+            if (!Driven()) tmrPosition_.start();
         }
         board_.SetStopGoColor(StepTwo);
     } else if (text == QLatin1String("1")) {
@@ -77,7 +94,7 @@ void Countdown::tmrStopGo_Timer() {
             board_.ClearMarker();
         }
         board_.SetStopGoColor(colours::CountdownIdle);
-        tmrStopGo_.stop();
+        Stop();
         s_.Paused = False16;
         board_.Notify();
         // On the host the step ends when the round does (FinishZeroStep); a client is done.

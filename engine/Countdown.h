@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MatchClock.h"
 #include "MatchState.h"
 
 #include <QObject>
@@ -21,11 +22,17 @@ public:
 
     // Shorter steps let tests play whole matches quickly.
     void SetStepInterval(int ms) { tmrStopGo_.setInterval(ms); }
+    // The clock the steps follow. While it is driven by hand, no timer runs: Advance() takes
+    // the steps that have come due, and the marker (which belongs to a rider steered here) stays off.
+    void SetClock(const MatchClock* clock) { clock_ = clock; }
+    void Advance();
+    // When the next step is due on a driven clock; -1 when none is.
+    qint64 NextStepMs() const { return drivenRunning_ ? drivenDue_ : -1; }
 
     // tmrStopGo's switch.
     void Start();
     void Stop();
-    bool IsRunning() const { return tmrStopGo_.isActive(); }
+    bool IsRunning() const { return Driven() ? drivenRunning_ : tmrStopGo_.isActive(); }
     bool MarkerRunning() const { return tmrPosition_.isActive(); }
     void StopMarker();
     // Ends a countdown the host has overtaken (it decided the next round before this one's
@@ -48,6 +55,7 @@ signals:
     void stepped(int number);
 
 private:
+    bool Driven() const { return clock_ && clock_->Driven(); }
     // Step "3" of a fresh round: the arena cleared, every gauge full.
     void ClearForRound();
     void FinishZeroStep();
@@ -61,4 +69,7 @@ private:
     int blinkLevel_ = 255;
     bool blinkRising_ = false;
     int steps_ = 0;
+    const MatchClock* clock_ = nullptr;
+    bool drivenRunning_ = false;
+    qint64 drivenDue_ = 0;
 };

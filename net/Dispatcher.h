@@ -39,6 +39,8 @@ public:
     // from stalling the copy.
     void tcpReceive_DataArrival(const QByteArray& datagram, const QString& sender = {});
 
+    void SetClock(const MatchClock* clock) { guard_.SetClock(clock); }
+
     // Datagrams that meant nothing, and Register messages heard (any slot, our own too).
     qint64 Malformed() const { return malformed_; }
     qint64 Flooded() const { return guard_.Dropped(); }

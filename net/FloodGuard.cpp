@@ -17,8 +17,7 @@ bool FloodGuard::Admit(wire::Message kind, const QString& sender, qint64 cost, q
     if (kind != M::MatchSettings && kind != M::ResetAll && kind != M::ResetMatch && kind != M::PauseResume &&
         kind != M::RollCall && kind != M::Obstacle && kind != M::Chat)
         return true;
-    if (!clock_.isValid()) clock_.start();
-    const qint64 now = clock_.elapsed();
+    const qint64 now = clock_->Ms();
     Buckets* b = &others_;
     if (const auto it = senders_.find(sender); it != senders_.end()) b = &*it;
     else if (senders_.size() < MostSenders) b = &senders_[sender];

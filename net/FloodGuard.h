@@ -1,8 +1,8 @@
 #pragma once
 
+#include "MatchClock.h"
 #include "Messages.h"
 
-#include <QElapsedTimer>
 #include <QHash>
 #include <QString>
 #include <array>
@@ -20,6 +20,8 @@ public:
     // for an obstacle and is 1 otherwise. arenaPixels sizes the obstacle budget.
     bool Admit(wire::Message kind, const QString& sender, qint64 cost, qint64 arenaPixels);
     qint64 Dropped() const { return dropped_; }
+    // Budgets refill on this clock: a replay played fast spends what the match spent, no more.
+    void SetClock(const MatchClock* clock) { clock_ = clock ? clock : &ownClock_; }
 
     // Senders with budgets of their own; more share the last one.
     static constexpr int MostSenders = 64;
@@ -35,6 +37,7 @@ private:
 
     QHash<QString, Buckets> senders_;
     Buckets others_;
-    QElapsedTimer clock_;
+    MatchClock ownClock_;
+    const MatchClock* clock_ = &ownClock_;
     qint64 dropped_ = 0;
 };

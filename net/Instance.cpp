@@ -15,6 +15,9 @@ Instance::Instance(Transport& transport, std::uint32_t seed, QObject* parent)
                 [this](const QString& text, const QString& title, MessageIcon icon) { ShowMessage(text, title, icon); }}),
       chat_([this](const QByteArray& d) { SendData(d); }),
       dispatcher_({state_, board_, loop_, setup_, control_, roster_, pilots_, crashes_, chat_}) {
+    countdown_.SetClock(&clock_);
+    control_.SetClock(&clock_);
+    dispatcher_.SetClock(&clock_);
     loop_.SetStartCountdown([this] { countdown_.Start(); });
     connect(&countdown_, &Countdown::stepped, this, [this](int n) {
         static constexpr Cue steps[] = {Cue::Go, Cue::Count1, Cue::Count2, Cue::Count3};

@@ -43,6 +43,7 @@ public:
     Roster& GetRoster() { return roster_; }
     Pilots& GetPilots() { return pilots_; }
     MatchLink& Link() { return link_; }
+    MatchClock& Clock() { return clock_; }
     ChatLog& Chat() { return chat_; }
 
     void SetWindow(WindowPort* w) { control_.SetWindow(w); }
@@ -65,6 +66,7 @@ signals:
 
 private:
     Transport& transport_;
+    MatchClock clock_;
     MatchState state_;
     Board board_;
     NetLink link_;

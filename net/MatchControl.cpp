@@ -42,7 +42,7 @@ void MatchControl::MatchEnds() {
 void MatchControl::WatchHost() {
     MatchState& s = p_.state;
     const bool riding = s.LocalPlayer > 0 && matchRunning_ && !s.RoundOver && !s.Paused && !p_.countdown.IsRunning();
-    if (!riding || sincePositions_.elapsed() < HostSilentMs || hostHeard_) {
+    if (!riding || SincePositionsMs() < HostSilentMs || hostHeard_) {
         asks_ = 0;
         hostHeard_ = false;
         if (!riding) hostWatch_.stop();
@@ -273,7 +273,7 @@ int MatchControl::RoundPositions() {
 void MatchControl::PositionsArrived() {
     RoundPositions();
     ++roundPositions_;
-    sincePositions_.start();
+    positionsAtMs_ = clock_->Ms();
     if (p_.state.LocalPlayer > 0 && !hostWatch_.isActive()) hostWatch_.start();
 }
 
@@ -289,14 +289,14 @@ void MatchControl::ObstacleArriving() {
     // the settings it has, as the new match's countdown would have, instead of sitting the
     // whole match out.
     if (s.MatchOver && s.LocalPlayer != 0 && !p_.countdown.IsRunning() &&
-        (!sincePositions_.isValid() || sincePositions_.elapsed() >= QuietBeforeSetupMs)) {
+        SincePositionsMs() >= QuietBeforeSetupMs) {
         s.MatchOver = False16;
         MatchBegins();
         FreshScores();
         p_.countdown.SetUpNow();
         return;
     }
-    if (!RoundUnfinished() || sincePositions_.elapsed() < QuietBeforeSetupMs) return;
+    if (!RoundUnfinished() || SincePositionsMs() < QuietBeforeSetupMs) return;
     // What the countdown would have done from the lost outcome on: no point is counted (the
     // winner is unknown), but the old trails go and the new round is set up before its first
     // obstacle is drawn, so this arena agrees with the host's again.
@@ -323,6 +323,7 @@ void MatchControl::OutcomeArrived(std::optional<std::int16_t> code) {
     outcomeAtSetup_ = setups;
     hostHeard_ = true;
     outcomeAfterPositions_ = riding;
+    lastOutcome_ = code ? std::optional<int>(*code) : std::nullopt;
     emit roundDecided();
     // The round is over here too, so the next countdown sets up a fresh round even where
     // play was paused at the very moment the round was decided.

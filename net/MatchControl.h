@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Cue.h"
+#include "MatchClock.h"
 #include "MatchState.h"
 #include "Messages.h"
 #include "Ports.h"
@@ -82,6 +83,8 @@ public:
     explicit MatchControl(Parts parts, QObject* parent = nullptr);
 
     void SetWindow(WindowPort* window) { window_ = window; }
+    // The clock the quiet between rounds is measured on (a replay drives it).
+    void SetClock(const MatchClock* clock) { clock_ = clock ? clock : &ownClock_; }
     const ControlState& Controls() const { return controls_; }
 
     // The panel's buttons; Esc in the arena is the Pause button too.
@@ -111,6 +114,8 @@ public:
     bool RepeatsLastSettings(const Settings& settings) const;
     void SettingsArrived(const Settings& settings);
     void OutcomeArrived(std::optional<std::int16_t> code);
+    // The code of the last outcome taken (none when it was not a number).
+    std::optional<int> LastOutcome() const { return lastOutcome_; }
     void PositionsArrived();
     // Called before a received obstacle is drawn.
     void ObstacleArriving();
@@ -167,9 +172,14 @@ private:
     int outcomeAtStep_ = -1;             // countdown steps taken when the last outcome was
     int outcomeAtSetup_ = -1;            // ... and rounds set up
     bool outcomeAfterPositions_ = false; // ... and whether that round had been seen riding
+    std::optional<int> lastOutcome_;
     int positionsRound_ = -1;
     int roundPositions_ = 0;
-    QElapsedTimer sincePositions_;
+    // Since the last Positions, in milliseconds; a very long time when none came yet.
+    qint64 SincePositionsMs() const { return positionsAtMs_ ? clock_->Ms() - *positionsAtMs_ : 1LL << 40; }
+    MatchClock ownClock_;
+    const MatchClock* clock_ = &ownClock_;
+    std::optional<qint64> positionsAtMs_;
     std::optional<Settings> lastSettings_; // the match settings last taken, and when
     int settingsAtStep_ = -1;
     int resumeAtStep_ = -1; // countdown steps taken when the last resume was
