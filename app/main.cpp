@@ -10,6 +10,7 @@
 #include "Probe.h"
 #include "frmAbout.h"
 #include "frmMain.h"
+#include "frmReplay.h"
 #include "frmVyre.h"
 
 #include <QApplication>
@@ -354,9 +355,36 @@ int main(int argc, char* argv[]) {
         QCoreApplication app(argc, argv);
         return Probe(options.probe, options.interfaceName);
     }
+    std::optional<replay::Contents> watched;
+    if (!options.replay.isEmpty()) {
+        watched = replay::Load(options.replay);
+        if (watched->result == replay::Result::NotAReplay) {
+            std::fprintf(stderr, "lumivex: %s: %s\n", qPrintable(options.replay), qPrintable(watched->problem));
+            return 2;
+        }
+    }
     if (!HasDisplay()) {
         std::fputs("lumivex: no display: set DISPLAY, or use --probe, which needs none\n", stderr);
         return 1;
+    }
+    if (watched) { // a replay alone: no panel, no sockets, nothing on the wire
+        QApplication app(argc, argv);
+        app.setApplicationName(QStringLiteral("Lumivex"));
+        app.setWindowIcon(AppIcon::Icon());
+        QPointer<frmReplay> window = new frmReplay(std::move(*watched));
+        QObject::connect(window, &frmReplay::closed, &app, &QApplication::quit, Qt::QueuedConnection);
+        QuitOnSignal(&app, [window] { window->close(); });
+        std::optional<PaintWatch> watch;
+        if (options.quitWhenShown)
+            watch.emplace(std::initializer_list<QWidget*>{window, &window->Game()}, [] {
+                std::printf("shown\n");
+                std::fflush(stdout);
+                QCoreApplication::quit();
+            });
+        window->Start();
+        const int code = app.exec();
+        delete window.data(); // once closed it goes by itself, maybe not yet
+        return code;
     }
 
     QApplication app(argc, argv);

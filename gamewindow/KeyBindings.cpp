@@ -71,13 +71,14 @@ std::optional<Key> Parse(const QString& text) {
 
 QString ActionName(Action a) {
     static const char* names[] = {"Up",        "Right",       "Down",    "Left",  "Up and right",
-                                  "Down and right", "Down and left", "Up and left", "Turbo", "Pause", "Chat"};
+                                  "Down and right", "Down and left", "Up and left", "Turbo", "Pause", "Chat",
+                                  "Watch the round again"};
     return QLatin1String(names[static_cast<int>(a)]);
 }
 
 QString EntryName(int seat, Action a, int slot) {
     static const char* names[] = {"Up", "Right", "Down", "Left", "UpRight", "DownRight", "DownLeft", "UpLeft",
-                                  "Turbo", "Pause", "Chat"};
+                                  "Turbo", "Pause", "Chat", "WatchAgain"};
     const QString base = QLatin1String(names[static_cast<int>(a)]) + QString::number(slot + 1);
     return seat == 0 ? base : QStringLiteral("P%1.").arg(seat + 1) + base;
 }
@@ -88,7 +89,7 @@ int VirtualKeyFor(Action a, const Key& k) {
     const int i = static_cast<int>(a);
     if (a == Action::Turbo) return 32;
     if (a == Action::Pause) return 27;
-    if (a == Action::Chat) return 0; // the game window's own, never the steering's
+    if (a == Action::Chat || a == Action::WatchAgain) return 0; // the game window's own, never the steering's
     if (i >= 4) return pads[i]; // the diagonals are keypad keys wherever they sit
     return k.keypad ? pads[i] : arrows[i];
 }
@@ -109,6 +110,7 @@ std::array<std::array<Key, PerAction>, ActionCount> Bindings::Defaults(int seat)
         set(Action::Turbo, K(Qt::Key_Space));
         set(Action::Pause, K(Qt::Key_Escape));
         set(Action::Chat, K(Qt::Key_T));
+        set(Action::WatchAgain, K(Qt::Key_R));
         break;
     case 1:
         set(Action::Up, K(Qt::Key_W));

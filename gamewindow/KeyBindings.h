@@ -13,8 +13,8 @@ class QKeyEvent;
 // came from the numeric keypad, and for Shift, Ctrl and Alt which side of the keyboard.
 namespace keys {
 
-enum class Action { Up, Right, Down, Left, UpRight, DownRight, DownLeft, UpLeft, Turbo, Pause, Chat };
-constexpr int ActionCount = 11;
+enum class Action { Up, Right, Down, Left, UpRight, DownRight, DownLeft, UpLeft, Turbo, Pause, Chat, WatchAgain };
+constexpr int ActionCount = 12;
 constexpr int Seats = 4;    // people at one keyboard, at most
 constexpr int PerAction = 2; // keys an action may have
 

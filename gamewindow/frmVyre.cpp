@@ -1,5 +1,7 @@
 #include "frmVyre.h"
 
+#include <QStyle>
+
 #include "AppIcon.h"
 #include "ArenaView.h"
 #include "Instance.h"
@@ -13,6 +15,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScreen>
+#include <QStyle>
 #include <QWindow>
 #include <cmath>
 
@@ -69,6 +72,12 @@ frmVyre::frmVyre(Instance& instance, QWidget* parent) : QWidget(parent), in_(ins
     stopGo_ = MakeBox();
     status_ = MakeBox();
     arena_ = new ArenaView(board.Arena(), sheet_, true, &board);
+    watchAgainButton_ = new QAction(style()->standardIcon(QStyle::SP_MediaSeekBackward),
+                                    QStringLiteral("Watch the round again (R)"), this);
+    watchAgainButton_->setToolTip(QStringLiteral("Watch the round again (R)"));
+    connect(watchAgainButton_, &QAction::triggered, this, [this] {
+        if (watchAgain_) watchAgain_();
+    });
     chatInput_ = new QLineEdit(sheet_);
     chatInput_->setMaxLength(wire::MaxChatLength);
     chatInput_->setPlaceholderText(QStringLiteral("Say something; Enter sends, Esc cancels"));
@@ -150,10 +159,15 @@ void frmVyre::KeyDown(const keys::Key& key) {
         if (roster.SlotOfSeat(seat)) seats |= 1u << seat;
     const bool diagonal = in_.State().DiagonalMotion != 0;
     keys::Key k = key;
+    if (keyHook_ && keyHook_(key)) return;
     auto held = keys_.Lookup(k, diagonal, seats);
     if (!held && k.keypad) { // with Num Lock off the keypad's arrows are arrows
         k.keypad = false;
         held = keys_.Lookup(k, diagonal, seats);
+    }
+    if (held && held->action == keys::Action::WatchAgain) {
+        if (watchAgain_) watchAgain_();
+        return;
     }
     if (held && held->action == keys::Action::Chat) {
         OpenChat();
@@ -172,6 +186,14 @@ void frmVyre::KeyDown(const keys::Key& key) {
     const int a = static_cast<int>(held->action);
     const int dir = a < 4 || (a < 8 && diagonal) ? a + 1 : 0; // directions 1..8, in the actions' order
     in_.GetPilots().Press(roster.SlotOfSeat(held->seat), dir, held->action == keys::Action::Turbo);
+}
+
+void frmVyre::OfferWatchAgain(bool offer) {
+    watchAgainButton_->setToolTip(QStringLiteral("Watch the round again (%1)")
+                                      .arg(keys_.Describe(0, keys::Action::WatchAgain)));
+    // The line edit shows its actions whatever they say of themselves: it holds the button only while offered.
+    status_->removeAction(watchAgainButton_);
+    if (offer && watchAgain_) status_->addAction(watchAgainButton_, QLineEdit::TrailingPosition);
 }
 
 void frmVyre::ShowKeys() {
@@ -308,13 +330,13 @@ bool frmVyre::eventFilter(QObject* watched, QEvent* e) {
 
 void frmVyre::SetBackColor(Colour c) { Paint(this, QPalette::Window, c); }
 
-void frmVyre::Load() {
+void frmVyre::Load(bool tray) {
     firstResize_ = true;
     unloaded_ = false;
     in_.Load();
     Paint(status_, QPalette::Base, colours::StatusBack);
     ShowChanges();
-    tray_->Add();
+    if (tray) tray_->Add();
     show();
     if (view_.fullscreen) ApplyWindowState();
     FocusArena();

@@ -33,8 +33,8 @@ public:
     // Opens the About box; the program supplies it.
     void SetAboutOpener(std::function<void()> open) { about_ = std::move(open); }
     void SetBackColor(Colour c);
-    // Load: the instance's start-up, then show.
-    void Load();
+    // Load: the instance's start-up, then show (with the tray icon, unless this window shows a replay).
+    void Load(bool tray = true);
     // Unload as the close button does it; harmless when already done.
     void Unload();
     bool IsUnloaded() const { return unloaded_; }
@@ -55,6 +55,13 @@ public:
     keys::Bindings& Keys() { return keys_; }
     // A key went down on the arena: the seat it belongs to steers.
     void KeyDown(const keys::Key& k);
+    // Takes every key before the seats do (a replay's window); true when it used the key.
+    void SetKeyHook(std::function<bool(const keys::Key&)> hook) { keyHook_ = std::move(hook); }
+    // What the Watch Again key and button do; none hides the button.
+    void SetWatchAgain(std::function<void()> watch) { watchAgain_ = std::move(watch); }
+    // Shows or hides the Watch Again button on the status line.
+    void OfferWatchAgain(bool offer);
+    QAction* WatchAgainButton() const { return watchAgainButton_; }
     // Shows the current keys in the arena's tool tip.
     void ShowKeys();
     // View: the zoom and fullscreen choices, with their keys; the panel shows the same menu.
@@ -110,6 +117,9 @@ private:
 
     Instance& in_;
     std::function<void()> about_;
+    std::function<bool(const keys::Key&)> keyHook_;
+    std::function<void()> watchAgain_;
+    QAction* watchAgainButton_ = nullptr;
     QMenu* mPopupSys_ = nullptr;
     QMenu* mView_ = nullptr;
     QActionGroup* zoomGroup_ = nullptr;

@@ -32,14 +32,18 @@ Instance::Instance(Transport& transport, std::uint32_t seed, QObject* parent)
     connect(&control_, &MatchControl::cue, this, &Instance::cue);
     connect(&chat_, &ChatLog::lineAdded, this, [this] { emit cue(Cue::Chat, 0); });
     connect(&transport_, &Transport::datagramArrived, this,
-            [this](const QByteArray& d) { dispatcher_.tcpReceive_DataArrival(d, transport_.LastSender()); });
+            [this](const QByteArray& d) {
+                if (!sealed_) dispatcher_.tcpReceive_DataArrival(d, transport_.LastSender());
+            });
 }
 
 void Instance::ShowMessage(const QString& text, const QString& title, MessageIcon icon) const {
     if (messageBox_) messageBox_(text, title, icon);
 }
 
-void Instance::SendData(const QByteArray& text) { transport_.SendData(text); }
+void Instance::SendData(const QByteArray& text) {
+    if (!sealed_) transport_.SendData(text);
+}
 
 void Instance::Load() {
     state_.InitGameVariables();
@@ -56,7 +60,7 @@ void Instance::Load() {
 
 bool Instance::Unload() {
     control_.WindowClosed();
-    transport_.SendData(wire::Unregister(state_.LocalPlayer));
+    SendData(wire::Unregister(state_.LocalPlayer));
     const bool programEnds = state_.LocalPlayer != 0;
     if (programEnds) transport_.Close();
     return programEnds;

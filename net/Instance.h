@@ -51,6 +51,10 @@ public:
     void ShowMessage(const QString& text, const QString& title, MessageIcon icon) const;
 
     void SendData(const QByteArray& text);
+    // While a replay is watched here, this copy sends nothing and takes nothing it hears, so
+    // no roll call is answered and no match is disturbed.
+    void SetSealed(bool sealed) { sealed_ = sealed; }
+    bool Sealed() const { return sealed_; }
 
     // The game window's procedures that are not drawing.
     void Load();
@@ -83,4 +87,5 @@ private:
     Dispatcher dispatcher_;
     MessageBoxFn messageBox_;
     bool loadedBefore_ = false;
+    bool sealed_ = false;
 };

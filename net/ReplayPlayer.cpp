@@ -2,8 +2,10 @@
 
 #include "Instance.h"
 #include "Messages.h"
+#include "Outcome.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -14,7 +16,7 @@ int Kind(const QByteArray& d) {
     int n = 0;
     for (qsizetype i = 0; i < d.size() && i < 4; ++i) {
         const char c = d[i];
-        if (c == '|') return n;
+        if (c == wire::Delimiter) return n;
         if (c < '0' || c > '9') return 0;
         n = n * 10 + (c - '0');
     }
@@ -58,10 +60,21 @@ void ReplayPlayer::FindRounds() {
     std::optional<Round> open;
     qint64 lastMark = 0, lastPositions = -1, outcomeAt = -1;
     std::size_t runStart = n; // none
+    // The players' names as the copy learns them: the host's from the settings, the others'
+    // from their registrations.
+    std::array<QString, 9> names;
+    const auto winners = [&names](std::optional<int> code) {
+        QStringList out;
+        if (const auto entry = code ? outcome::Lookup(*code) : std::nullopt)
+            for (int p : entry->winners)
+                out << (names[std::size_t(p)].isEmpty() ? QStringLiteral("Player %1").arg(p) : names[std::size_t(p)]);
+        return out;
+    };
     auto close = [&](qint64 endMs, std::optional<int> outcome) {
         if (!open) return;
         open->endMs = endMs;
         open->outcome = outcome;
+        open->winners = winners(outcome);
         rounds_.push_back(*open);
         open.reset();
     };
@@ -75,6 +88,12 @@ void ReplayPlayer::FindRounds() {
     for (std::size_t i = 0; i < n; ++i) {
         const replay::Record& r = records_[i];
         const int kind = Kind(r.datagram);
+        if (Is(kind, M::Register) || Is(kind, M::MatchSettings)) {
+            const wire::FieldList f = wire::SplitFields(r.datagram);
+            const int slot = Is(kind, M::Register) ? f.size() > 2 ? f[1].toString().toInt() : 0 : 0;
+            const int field = Is(kind, M::Register) ? 2 : 11;
+            if (slot >= 0 && slot <= 7 && f.size() > field) names[std::size_t(slot + 1)] = wire::CleanName(f[field].toString());
+        }
         if (Is(kind, M::Positions)) {
             const bool trailing = outcomeAt >= 0 && r.ms - outcomeAt < SettleMs;
             if (!open && !trailing) {

@@ -40,6 +40,7 @@ public:
         qint64 startMs = 0; // a little before the riding begins: the countdown
         qint64 endMs = 0;   // its outcome, or where it stopped without one
         std::optional<int> outcome; // the outcome code; none when the round was not decided
+        QStringList winners;        // their names as the match knew them then; none for a draw
     };
     static constexpr double Speeds[] = {0.25, 0.5, 1, 2, 4, 8};
 

@@ -5,6 +5,8 @@
 #include "Convert.h"
 #include "HelpFile.h"
 #include "IniFile.h"
+#include "ReplayKeeper.h"
+#include "frmReplay.h"
 #include "Instance.h"
 #include "KeysDialog.h"
 #include "Messages.h"
@@ -21,6 +23,8 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QInputDialog>
@@ -41,6 +45,7 @@ const QString SoundSection = QStringLiteral("Sound");
 const QString KeysSection = QStringLiteral("Keys");
 const QString SeatsSection = QStringLiteral("Seats");
 const QString TipsSection = QStringLiteral("Tips");
+const QString ReplaysSection = QStringLiteral("Replays");
 
 QRect T(int left, int top, int width, int height) {
     return QRect(left / Twips, top / Twips, width / Twips, height / Twips);
@@ -124,6 +129,16 @@ frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
         in_.GetBoard().Notify();
     });
     connect(&game_, &frmVyre::programEnds, this, &frmMain::Unload);
+    keeper_ = new ReplayKeeper(in_, in_.Net(), this);
+    connect(keeper_, &ReplayKeeper::note, this, [this](const QString& text) {
+        in_.GetBoard().SetStatus(text);
+        in_.GetBoard().Notify();
+    });
+    game_.SetWatchAgain([this] { WatchAgain(); });
+    connect(&in_, &Instance::roundDecided, this, [this] { game_.OfferWatchAgain(true); });
+    connect(&in_.GetCountdown(), &Countdown::stepped, this, [this](int n) {
+        if (n == 0) game_.OfferWatchAgain(false); // riding again: the button would only distract
+    });
     connect(&in_.Net(), &Transport::note, this, [this](const QString& text) {
         in_.GetBoard().SetStatus(text);
         in_.GetBoard().Notify();
@@ -352,6 +367,14 @@ QComboBox* frmMain::AddRow(const QString& label, int row, QStringList items) {
 
 void frmMain::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("Open &Replay..."), this, [this] {
+        const QString folder = ReplayKeeper::DefaultFolder();
+        const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open Replay"),
+                                                          QDir(folder).exists() ? folder : QDir::homePath(),
+                                                          QStringLiteral("Lumivex replays (*.lumivex-replay)"));
+        if (!path.isEmpty()) OpenReplay(path);
+    });
+    file->addSeparator();
     file->addAction(QStringLiteral("E&xit"), this, [this] { close(); });
     QMenu* match = menuBar()->addMenu(QStringLiteral("&Match"));
     for (RiderLevel level : {RiderLevel::Easy, RiderLevel::Normal, RiderLevel::Hard}) {
@@ -473,8 +496,51 @@ void frmMain::Load() {
     network_->Load();
     InitVariables();
     PopulateControls();
+    bool ok = false;
+    const int keep = GetSpecificSetting(ReplaysSection, QStringLiteral("Keep"), QString()).toInt(&ok);
+    keeper_->SetFolder(ReplayKeeper::DefaultFolder(), ok ? std::clamp(keep, 0, 100000) : ReplayKeeper::DefaultKeep);
     tmrStart.start();
     tray_->Add();
+}
+
+frmReplay* frmMain::OpenReplay(const QString& path) {
+    const MatchState& s = in_.State();
+    if (s.LocalPlayer >= 0 || in_.Control().MatchRunning() || !in_.GetRoster().Riders().empty()) {
+        in_.ShowMessage(QStringLiteral("A replay can be watched while this copy is in no match: leave the match "
+                                       "(or reset it) first."),
+                        QStringLiteral("Open Replay"), MessageIcon::Warning);
+        return nullptr;
+    }
+    replay::Contents contents = replay::Load(path);
+    if (contents.result == replay::Result::NotAReplay) {
+        in_.ShowMessage(QStringLiteral("%1 cannot be played: %2").arg(QFileInfo(path).fileName(), contents.problem),
+                        QStringLiteral("Open Replay"), MessageIcon::Warning);
+        return nullptr;
+    }
+    if (replay_) replay_->close();
+    in_.SetSealed(true);
+    replay_ = new frmReplay(std::move(contents));
+    connect(replay_, &frmReplay::closed, this, [this] { in_.SetSealed(false); });
+    replay_->Start();
+    return replay_;
+}
+
+frmReplay* frmMain::WatchAgain() {
+    if (!keeper_->RoundToWatch()) return nullptr;
+    if (replay_) replay_->close();
+    replay::Contents contents;
+    contents.result = replay::Result::Whole;
+    contents.header.name = in_.State().UserName;
+    contents.header.startedMs = QDateTime::currentMSecsSinceEpoch();
+    contents.records = keeper_->Match();
+    replay_ = new frmReplay(std::move(contents));
+    // The round that just ended: the last one decided.
+    const auto& rounds = replay_->Player().Rounds();
+    int last = static_cast<int>(rounds.size()) - 1;
+    while (last > 0 && !rounds[std::size_t(last)].outcome) --last;
+    replay_->WatchRound(last);
+    replay_->Game().move(game_.pos()); // over the match's own window
+    return replay_;
 }
 
 QString frmMain::GetSpecificSetting(const QString& section, const QString& key, const QString& def) const {

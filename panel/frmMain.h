@@ -3,8 +3,10 @@
 #include "KeyBindings.h"
 #include "MatchControl.h"
 #include "Roster.h"
+#include "frmReplay.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <QUrl>
 #include <array>
@@ -26,6 +28,8 @@ class TrayIcon;
 // The control panel: match options, the roster of registered clients and the buttons that
 // register, host, pause and reset. Its options live in the settings file. It shows what the
 // match control publishes and hands its presses to it.
+class ReplayKeeper;
+
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -45,6 +49,16 @@ public:
     void SetSettingsFile(const QString& file) { settingsFile_ = file; }
     // The Network menu, the network line and the start-up notice.
     NetworkMenu& Network() { return *network_; }
+    // What keeps this copy's matches as replays.
+    ReplayKeeper& Keeper() { return *keeper_; }
+    // File > Open Replay: watches a replay in windows of its own while this copy is sealed off
+    // from the network. Refused (with a box) while this copy hosts or rides in a match, or
+    // when the file is no replay.
+    frmReplay* OpenReplay(const QString& path);
+    // The round that just ended, again at half speed, while the match goes on.
+    frmReplay* WatchAgain();
+    // The replay window open now, if any.
+    frmReplay* Replay() const { return replay_; }
 
     // The settings module's procedures.
     QString GetSpecificSetting(const QString& section, const QString& key, const QString& def) const;
@@ -122,6 +136,8 @@ private:
 
     Instance& in_;
     frmVyre& game_;
+    ReplayKeeper* keeper_ = nullptr;
+    QPointer<frmReplay> replay_;
     std::function<std::optional<Colour>(Colour)> choose_;
     std::function<bool(const QUrl&)> open_;
     std::function<std::optional<QString>(const QString&)> askName_;

@@ -1,5 +1,8 @@
 #include "ReplayFile.h"
+#include "ReplayPlayer.h"
+#include "Stubs.h"
 
+#include <QCryptographicHash>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -56,7 +59,70 @@ private slots:
     void damaged_data();
     void damaged();
     void writerRoundTrip();
+    void jumpsShowWhatPlayingShows_data();
+    void jumpsShowWhatPlayingShows();
+    void playsAtSpeedAndStops();
 };
+
+namespace {
+constexpr int StepMs = 60; // short countdown steps, on the host and in the replay alike
+
+// A whole match of computer riders on the in-process bus, as a spectator heard it.
+const std::vector<replay::Record>& RecordedMatch() {
+    static std::vector<replay::Record> records;
+    if (!records.empty()) return records;
+    InProcessBus bus;
+    Node host(bus, 11);
+    host.instance.GetCountdown().SetStepInterval(StepMs);
+    for (int i = 0; i < 3; ++i) host.R().AddRider(RiderLevel::Hard);
+    BusTransport ear(bus);
+    ear.InitSockets();
+    QElapsedTimer since;
+    since.start();
+    QObject::connect(&ear, &Transport::datagramArrived, &ear,
+                     [&since](const QByteArray& d) { records.push_back({quint32(since.elapsed()), d}); });
+    [&] { QTRY_VERIFY(!host.R().Text(3).isEmpty()); }();
+    MatchControl::MatchOptions o;
+    o.settings = TestSettings(4);
+    o.settings.matchScore = 4;
+    host.instance.Control().StartMatch(o);
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(host.S().MatchOver, 60000); }();
+    QTest::qWait(200);
+    return records;
+}
+
+struct Replaying {
+    ReplayTransport feed;
+    Instance copy{feed, 1};
+    ReplayPlayer player;
+    explicit Replaying(const std::vector<replay::Record>& records) : player(copy, feed, records) {
+        copy.Load();
+        copy.GetCountdown().SetStepInterval(StepMs);
+    }
+    QByteArray Hash() {
+        const QImage& a = copy.GetBoard().Arena().Image();
+        return QCryptographicHash::hash(QByteArrayView(a.constBits(), a.sizeInBytes()), QCryptographicHash::Md5);
+    }
+    QStringList Scores() {
+        QStringList out;
+        for (int i = 1; i <= 4; ++i) out << copy.GetBoard().Score(i).text;
+        return out;
+    }
+};
+
+// Each round's end as playing straight through shows it: when, the arena, the scores.
+struct Seen {
+    qint64 ms;
+    QByteArray hash;
+    QStringList scores;
+};
+std::vector<Seen> PlayedThrough(const std::vector<replay::Record>& records) {
+    Replaying r(records);
+    std::vector<Seen> seen;
+    r.player.PlayThrough(StepMs / 3, [&](const QString&) { seen.push_back({r.player.PositionMs(), r.Hash(), r.Scores()}); });
+    return seen;
+}
+} // namespace
 
 // Each damaged file gives its documented result: the records of every whole block before the
 // damage, the place it stopped, and never a crash or a record that was not there.
@@ -151,6 +217,55 @@ void tst_Replay::writerRoundTrip() {
     QCOMPARE(c.header.startedMs, h.startedMs);
     QCOMPARE(c.records.size(), sent.size());
     QVERIFY(c.records == sent);
+}
+
+// A jump plays again from the start, leaving out trails whose arena was cleared before the
+// moment jumped to: the picture and the scores must be those of playing straight there, going
+// forwards from nothing or backwards over what was shown.
+void tst_Replay::jumpsShowWhatPlayingShows_data() {
+    QTest::addColumn<bool>("backwards");
+    QTest::newRow("from a fresh player") << false;
+    QTest::newRow("back from the file's end") << true;
+}
+
+void tst_Replay::jumpsShowWhatPlayingShows() {
+    QFETCH(bool, backwards);
+    const auto& records = RecordedMatch();
+    const std::vector<Seen> through = PlayedThrough(records);
+    QVERIFY2(through.size() >= 4, "the match decided too few rounds");
+    Replaying r(records);
+    // Trails of earlier rounds are left out, so a jump delivers far less than everything.
+    qint64 delivered = 0;
+    QObject::connect(&r.feed, &Transport::datagramArrived, &r.feed, [&delivered] { ++delivered; });
+    for (std::size_t k = 0; k < through.size(); ++k) {
+        const Seen& want = backwards ? through[through.size() - 1 - k] : through[k];
+        if (backwards) r.player.Seek(r.player.DurationMs());
+        delivered = 0;
+        r.player.Seek(want.ms);
+        QCOMPARE(r.Scores(), want.scores);
+        QVERIFY2(r.Hash() == want.hash, qPrintable(QStringLiteral("round ends at %1 ms").arg(want.ms)));
+    }
+    QVERIFY(delivered < qint64(records.size()) / 2);
+    QVERIFY(r.player.Rounds().size() >= through.size());
+    QCOMPARE(r.feed.Swallowed() > 0, true); // the copy's resets went nowhere
+}
+
+// Played on the wall clock at 8x, the replay ends by itself with the picture of playing through.
+void tst_Replay::playsAtSpeedAndStops() {
+    const auto& records = RecordedMatch();
+    Replaying through(records);
+    through.player.RunTo(through.player.DurationMs());
+    Replaying r(records);
+    QSignalSpy ended(&r.player, &ReplayPlayer::ended);
+    r.player.SetSpeed(8);
+    QElapsedTimer wall;
+    wall.start();
+    r.player.Play();
+    QVERIFY(ended.wait(int(r.player.DurationMs() / 8 + 5000)));
+    QVERIFY(wall.elapsed() >= r.player.DurationMs() / 8 - 50);
+    QVERIFY(!r.player.Playing());
+    QCOMPARE(r.player.PositionMs(), r.player.DurationMs());
+    QCOMPARE(r.Hash(), through.Hash());
 }
 
 QTEST_MAIN(tst_Replay)
