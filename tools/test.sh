@@ -15,6 +15,10 @@ if ! "$top/tools/netns-run" true; then
     exit 1
 fi
 export QT_QPA_PLATFORM=offscreen
+# The copies the tests start keep their matches as replays: in a folder of the run's own.
+XDG_DATA_HOME="$(mktemp -d /tmp/lumivex-test-data.XXXXXX)"
+export XDG_DATA_HOME
+trap 'rm -rf "$XDG_DATA_HOME"' EXIT
 
 echo "lumivex: [1/4] Release build with tests"
 cmake -S "$top" -B "$top/build-tests" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLUMIVEX_TESTS=ON >/dev/null
@@ -31,7 +35,7 @@ CC=clang CXX=clang++ cmake -S "$top" -B "$top/build-fuzz" -G Ninja -DCMAKE_BUILD
     -DLUMIVEX_FUZZ=ON >/dev/null
 cmake --build "$top/build-fuzz"
 corpus="$(mktemp -d)"
-trap 'rm -rf "$corpus"' EXIT
+trap 'rm -rf "$corpus" "$XDG_DATA_HOME"' EXIT
 "$top/build-fuzz/fuzz/make_seeds" "$corpus"
 cp "$top"/fuzz/corpus/* "$corpus/"
 fuzz() { # fuzz TARGET SECONDS WORKERS
