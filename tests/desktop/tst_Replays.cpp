@@ -1,0 +1,193 @@
+#include "ArenaView.h"
+#include "ReplayKeeper.h"
+#include "Stubs.h"
+#include "frmMain.h"
+#include "frmReplay.h"
+#include "frmVyre.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Replays on the desktop: the panel keeps every match it hears, watches a round again while
+// the match goes on, and opens a replay only sealed off from the network.
+class tst_Replays : public QObject {
+    Q_OBJECT
+
+    // A copy with its windows, on the bus beside a host whose computer riders play.
+    struct Machine {
+        explicit Machine(InProcessBus& bus) : net(bus), in(net, 3), game(in), panel(in, game) {
+            qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+            qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
+            in.SetMessageBox([this](const QString& text, const QString&, MessageIcon) { boxes << text; });
+            in.GetCountdown().SetStepInterval(60);
+            panel.Load();
+            game.Load();
+        }
+        QString Folder() const { return ReplayKeeper::DefaultFolder(); }
+        QStringList Kept() const {
+            return QDir(Folder()).entryList({QStringLiteral("*.lumivex-replay")}, QDir::Files);
+        }
+        QTemporaryDir home;
+        BusTransport net;
+        Instance in;
+        frmVyre game;
+        frmMain panel;
+        QStringList boxes;
+    };
+    struct Host {
+        explicit Host(InProcessBus& bus) : node(bus, 9) {
+            node.instance.GetCountdown().SetStepInterval(60);
+            for (int i = 0; i < 3; ++i) node.R().AddRider(RiderLevel::Hard);
+        }
+        void Start(int matchScore) {
+            QTRY_VERIFY(!node.R().Text(3).isEmpty());
+            MatchControl::MatchOptions o;
+            o.settings = TestSettings(4);
+            o.settings.matchScore = static_cast<std::int16_t>(matchScore);
+            node.instance.Control().StartMatch(o);
+        }
+        Node node;
+    };
+
+private slots:
+    void watchAgainShowsTheRoundJustEnded();
+    void openReplay_data();
+    void openReplay();
+    void oldestReplaysGo_data();
+    void oldestReplaysGo();
+};
+
+// After a round the button is offered; watching again plays that round at half speed in a
+// window of its own, ends on its outcome, and any key returns to the match, which went on.
+void tst_Replays::watchAgainShowsTheRoundJustEnded() {
+    InProcessBus bus;
+    Machine m(bus);
+    Host host(bus);
+    QVERIFY(!m.panel.WatchAgain()); // nothing to watch yet
+    host.Start(20);
+    QSignalSpy decided(&m.in, &Instance::roundDecided);
+    QVERIFY(decided.wait(30000));
+    const QStringList scores = [&] {
+        QStringList s;
+        for (int i = 1; i <= 4; ++i) s << m.in.GetBoard().Score(i).text;
+        return s;
+    }();
+    const auto outcome = m.in.Control().LastOutcome();
+    QVERIFY(outcome);
+    QVERIFY(m.game.StatusBox()->actions().contains(m.game.WatchAgainButton()));
+    frmReplay* again = m.panel.WatchAgain();
+    QVERIFY(again);
+    QCOMPARE(again->Player().Speed(), 0.5);
+    QSignalSpy ended(&again->Player(), &ReplayPlayer::ended);
+    QVERIFY(ended.wait(30000));
+    for (int i = 1; i <= 4; ++i) QCOMPARE(again->Copy().GetBoard().Score(i).text, scores[i - 1]);
+    QCOMPARE(again->Copy().Control().LastOutcome(), outcome);
+    QPointer<frmReplay> window = again;
+    QTest::keyClick(again->Game().Arena(), Qt::Key_Q);
+    QTRY_VERIFY(!window);
+    QVERIFY(m.in.Control().MatchRunning()); // the match went on meanwhile
+    QVERIFY(!m.in.Sealed());
+}
+
+void tst_Replays::openReplay_data() {
+    QTest::addColumn<bool>("inMatch");
+    QTest::addColumn<bool>("foreign");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("a copy in no match") << false << false << true;
+    QTest::newRow("a copy that hosts a match") << true << false << false;
+    QTest::newRow("a file that is no replay") << false << true << false;
+}
+
+// A replay opens only where it cannot disturb a match; while it plays this copy takes nothing
+// it hears and says nothing, and once it is closed it is back on the network.
+void tst_Replays::openReplay() {
+    QFETCH(bool, inMatch);
+    QFETCH(bool, foreign);
+    QFETCH(bool, opens);
+    InProcessBus bus;
+    Machine m(bus);
+    QTemporaryDir files;
+    QString path = files.filePath(QStringLiteral("match.lumivex-replay"));
+    {
+        Host host(bus);
+        host.Start(1);
+        QTRY_VERIFY_WITH_TIMEOUT(host.node.S().MatchOver, 30000);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(m.Kept().size() == 1 && m.panel.Keeper().FileName().isEmpty(), ReplayKeeper::TailMs + 2000);
+    QVERIFY(QFile::copy(QDir(m.Folder()).filePath(m.Kept().first()), path));
+    if (foreign) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[Main]\nName=not a replay\n");
+    }
+    if (inMatch) {
+        m.in.GetRoster().SetText(1, QStringLiteral("Ann ready!"));
+        MatchControl::MatchOptions o;
+        o.settings = TestSettings(2);
+        QCOMPARE(m.in.Control().StartMatch(o), MatchControl::Start::Started);
+    }
+    Recorder heard(bus);
+    m.boxes.clear(); // the match's winner
+    QPointer<frmReplay> window = m.panel.OpenReplay(path);
+    QCOMPARE(bool(window), opens);
+    QCOMPARE(m.boxes.isEmpty(), opens);
+    if (!opens) return;
+    QCOMPARE(window->DamageNote(), QString()); // closed whole once the match was over
+    QVERIFY(window->RoundList()->count() >= 1);
+    QVERIFY(m.in.Sealed());
+    BusTransport other(bus);
+    other.InitSockets();
+    other.SendData(wire::Register(4, QStringLiteral("Zoe"), 255));
+    other.SendData(wire::RollCall());
+    m.in.Chat().Say(QStringLiteral("hello"));
+    QTest::qWait(100);
+    QCOMPARE(m.in.GetRoster().Text(4), QString());
+    window->Player().Seek(window->Player().DurationMs()); // a jump resets its own copy: not ours
+    window->close();
+    QTRY_VERIFY(!window);
+    QVERIFY(!m.in.Sealed());
+    for (const QByteArray& d : heard.seen)
+        QVERIFY2(d.startsWith("9\x01" "4") || d.startsWith("11\x01"), d.constData()); // only the other copy spoke
+    other.SendData(wire::Register(4, QStringLiteral("Zoe"), 255));
+    QTRY_COMPARE(m.in.GetRoster().Text(4), QStringLiteral("Zoe ready!"));
+}
+
+void tst_Replays::oldestReplaysGo_data() {
+    QTest::addColumn<int>("files");
+    QTest::addColumn<int>("keep");
+    QTest::newRow("more than kept") << 7 << 3;
+    QTest::newRow("fewer than kept") << 2 << 50;
+    QTest::newRow("none kept") << 4 << 0;
+}
+
+// The newest replays stay (by their time, not their names); other files in the folder are left alone.
+void tst_Replays::oldestReplaysGo() {
+    QFETCH(int, files);
+    QFETCH(int, keep);
+    QTemporaryDir dir;
+    const QDateTime now = QDateTime::currentDateTime();
+    for (int i = 0; i < files; ++i) {
+        // Names in the opposite order of their times.
+        QFile f(dir.filePath(QStringLiteral("%1.lumivex-replay").arg(files - i)));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.setFileTime(now.addSecs(i * 60), QFileDevice::FileModificationTime);
+    }
+    QFile other(dir.filePath(QStringLiteral("notes.txt")));
+    QVERIFY(other.open(QIODevice::WriteOnly));
+    other.close();
+    ReplayKeeper::Prune(dir.path(), keep);
+    QStringList want;
+    for (int i = files - 1; i >= std::max(0, files - keep); --i) want << QStringLiteral("%1.lumivex-replay").arg(files - i);
+    QStringList left = QDir(dir.path()).entryList({QStringLiteral("*.lumivex-replay")}, QDir::Files);
+    left.sort();
+    want.sort();
+    QCOMPARE(left, want);
+    QVERIFY(other.exists());
+}
+
+QTEST_MAIN(tst_Replays)
+#include "tst_Replays.moc"
