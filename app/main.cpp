@@ -25,6 +25,7 @@
 #include <QRegularExpression>
 #include <QTextStream>
 #include <QTimer>
+#include <QUrl>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -257,7 +258,9 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
         if (!o.join) return fail(QStringLiteral("that is not a Lumivex link: %1").arg(why));
     } else if (positional.size() == 1 && positional[0].endsWith(QLatin1String(".lumivex-replay")) &&
                !parser.isSet(replayFile)) {
-        o.replay = positional[0]; // a replay opened from the desktop
+        // A replay opened from the desktop, which may pass it as a file:// URL.
+        const QUrl url(positional[0]);
+        o.replay = url.isLocalFile() ? url.toLocalFile() : positional[0];
     } else if (!positional.isEmpty()) {
         return fail(QStringLiteral("unexpected argument '%1'").arg(positional.first()));
     }

@@ -8,7 +8,7 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev iprout
           librsvg2-bin qt6-multimedia-dev libsodium-dev pkg-config libminiupnpc-dev libnatpmp-dev
           zlib1g-dev)
 case "${1:-run}" in
-package | test) packages+=(dpkg-dev file help2man lintian appstream desktop-file-utils) ;;
+package | test) packages+=(dpkg-dev file help2man lintian appstream desktop-file-utils libxml2-utils) ;;
 esac
 if [ "${1:-run}" = test ]; then
     packages+=(xvfb xauth x11-utils xdotool imagemagick openbox clang libclang-rt-14-dev nftables python3

@@ -63,5 +63,7 @@ check 2 --replay-check /etc/hostname
 check 2 --replay-check "$dir/no such file"
 check 2 --replay "$dir/no such file"
 [ "$(wc -l < "$dir/err")" = 1 ] || fail "a missing file says more than one line"
+check 2 "file://$dir/gone.lumivex-replay" # as the desktop passes a replay file
+grep -q "gone.lumivex-replay: cannot be read" "$dir/err" || fail "a replay's file:// URL is not taken as a replay: $(cat "$dir/err")"
 echo "replay: $(wc -l < "$dir/live.rounds") rounds agree with the live copy, $cut read from a cut file"
 [ -n "${KEEP_DIR:-}" ] || rm -rf "$dir"

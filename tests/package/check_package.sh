@@ -32,7 +32,8 @@ for f in usr/share/applications/lumivex.desktop usr/share/icons/hicolor/scalable
 done
 check "the 256 pixel icon is 256 pixels" bash -c "file '$root/usr/share/icons/hicolor/256x256/apps/lumivex.png' | grep -q '256 x 256'"
 check "the desktop entry is valid" desktop-file-validate "$root/usr/share/applications/lumivex.desktop"
-check "clicking a lumivex:// link starts the game" grep -qx "MimeType=x-scheme-handler/lumivex;" "$root/usr/share/applications/lumivex.desktop"
+check "clicking a lumivex:// link or a replay starts the game" grep -qx "MimeType=x-scheme-handler/lumivex;application/x-lumivex-replay;" "$root/usr/share/applications/lumivex.desktop"
+check "replay files have their type" bash -c "xmllint --noout '$root/usr/share/mime/packages/lumivex.xml' && grep -q 'glob pattern=\"\\*.lumivex-replay\"' '$root/usr/share/mime/packages/lumivex.xml'"
 check "the metainfo is valid" appstreamcli validate --no-net "$root/usr/share/metainfo/org.lumivex.Lumivex.metainfo.xml"
 check "the package depends on Qt, found by shlibdeps" bash -c "dpkg-deb -f '$deb' Depends | grep -q libqt6widgets6 && dpkg-deb -f '$deb' Depends | grep -q libsodium"
 check "the relay's service runs the packaged program as a dynamic user" bash -c "grep -qx 'ExecStart=/usr/games/lumivex --relay --port 31316' '$root/usr/lib/systemd/system/lumivex-relay.service' && grep -qx 'DynamicUser=yes' '$root/usr/lib/systemd/system/lumivex-relay.service'"
