@@ -8,6 +8,8 @@
 #include "FloodBench.h"
 #include "OnlineBench.h"
 #include "RelayBench.h"
+#include "ReplayBench.h"
+#include "ReplayFile.h"
 #include "RiderBench.h"
 #include "SoundBoard.h"
 #include "StartBench.h"
@@ -17,6 +19,7 @@
 #include <QElapsedTimer>
 #include <QScreen>
 #include <QTemporaryFile>
+#include <QThread>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -143,6 +146,54 @@ void HostWork(int ticks) {
     Line("host work per tick, p99", Percentile(hostUs, 0.99), "us");
     Line("client Positions handling per tick, median", Percentile(clientUs, 0.5), "us");
     Line("client Positions handling per tick, p99", Percentile(clientUs, 0.99), "us");
+}
+
+// Host work per tick with what it hears recorded to a replay file and without, side by side
+// (each tick on both, in turns), and the cost of one recorded datagram on the caller's thread.
+void RecordingCost(int ticks) {
+    Tap plainTap, keptTap;
+    Instance plain(plainTap, 1), kept(keptTap, 1);
+    QTemporaryFile file;
+    file.open();
+    QString error;
+    auto writer = replay::Writer::Open(file.fileName(), {0, QStringLiteral("bench"), QStringLiteral("1")}, &error);
+    QElapsedTimer since;
+    since.start();
+    QObject::connect(&keptTap, &Transport::datagramArrived, &keptTap,
+                     [&](const QByteArray& d) { writer->Append(quint32(since.elapsed()), d); });
+    for (Instance* in : {&plain, &kept}) {
+        SetUpMatch(*in, 1);
+        DropChanges(*in);
+    }
+    std::vector<double> plainUs, keptUs;
+    QElapsedTimer t;
+    for (int i = 0; i < ticks; ++i) {
+        for (int k = 0; k < 2; ++k) {
+            const bool record = (i + k) % 2 == 1;
+            Instance& in = record ? kept : plain;
+            Tap& tap = record ? keptTap : plainTap;
+            KeepRiding(in);
+            Script(in.State(), i);
+            const qsizetype before = tap.positions.size();
+            t.start();
+            in.Loop().Tick();
+            for (qsizetype j = before; j < tap.positions.size(); ++j) tap.Deliver(tap.positions[j]);
+            (record ? keptUs : plainUs).push_back(t.nsecsElapsed() / 1000.0);
+        }
+    }
+    Line("host work per tick, recording off, median", Percentile(plainUs, 0.5), "us");
+    Line("host work per tick, recording on, median", Percentile(keptUs, 0.5), "us");
+    Line("recording on / off", Percentile(keptUs, 0.5) / Percentile(plainUs, 0.5), "");
+    std::vector<double> appendNs;
+    const QByteArray sample = keptTap.positions.isEmpty() ? QByteArray(120, 'x') : keptTap.positions.last();
+    for (int batch = 0; batch < 50; ++batch) {
+        t.start();
+        for (int i = 0; i < 1000; ++i) writer->Append(quint32(since.elapsed()), sample);
+        appendNs.push_back(t.nsecsElapsed() / 1000.0);
+        QThread::msleep(20); // about a tick's worth of datagrams a batch; the disk keeps up
+    }
+    Line("recording one Positions datagram, median", Percentile(appendNs, 0.5), "ns");
+    Line("datagrams dropped by the recorder", double(writer->Dropped()), "");
 }
 
 // Runs the real loop on the event loop for some seconds; returns the tap of the run.
@@ -485,6 +536,13 @@ int main(int argc, char* argv[]) {
     if (argc > 1 && QByteArray(argv[1]) == "forwardload") return relaybench::Load(argc, argv, false);
     if (argc > 1 && QByteArray(argv[1]) == "forwarder") return relaybench::Forwarder(argc, argv);
     if (argc > 1 && QByteArray(argv[1]) == "relaymemory") return relaybench::Memory(argc, argv);
+    if (argc > 1 && QByteArray(argv[1]) == "recording") {
+        RecordingCost(argc > 2 ? std::atoi(argv[2]) : 20000);
+        return 0;
+    }
+    if (argc > 2 && QByteArray(argv[1]) == "replayfile") return replaybench::Describe(argv[2]);
+    if (argc > 2 && QByteArray(argv[1]) == "replayopen") // replayopen FILE [MINUTES]
+        return replaybench::OpenAndJump(argv[2], argc > 3 ? std::atoi(argv[3]) : 60);
     if (argc > 1 && QByteArray(argv[1]) == "floods") {
         floodbench::Floods(argc > 2 ? std::atof(argv[2]) : 2.0, 5000);
         return 0;
