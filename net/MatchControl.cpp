@@ -213,6 +213,14 @@ void MatchControl::ResetAllArrived() {
 
 void MatchControl::ResetEverything() {
     MatchState& s = p_.state;
+    // What tells a repeated datagram from a new one belongs to the match that went: the next
+    // match's settings or outcome, even the same text at the same countdown step, is new.
+    lastSettings_.reset();
+    settingsAtStep_ = outcomeAtStep_ = outcomeAtSetup_ = resumeAtStep_ = -1;
+    outcomeAfterPositions_ = false;
+    positionsAtMs_.reset();
+    positionsRound_ = -1;
+    roundPositions_ = 0;
     p_.roster.ForgetRiders();
     p_.roster.Clear();
     ClearBoard();

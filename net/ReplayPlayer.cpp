@@ -97,7 +97,7 @@ void ReplayPlayer::FindRounds() {
         if (Is(kind, M::Positions)) {
             const bool trailing = outcomeAt >= 0 && r.ms - outcomeAt < SettleMs;
             if (!open && !trailing) {
-                open = Round{std::max(lastMark, r.ms - CountdownMs), r.ms, std::nullopt};
+                open = Round{std::max(lastMark, r.ms - CountdownMs), r.ms, std::nullopt, {}};
                 outcomeAt = -1;
             }
             if (runStart == n) runStart = i;
@@ -144,8 +144,18 @@ int ReplayPlayer::RoundAt(qint64 ms) const {
 }
 
 void ReplayPlayer::Deliver(std::size_t i) {
-    if (trailOnly_[i] && clearedBy_[i] < skipBefore_) return; // its arena is gone by then
+    const qint64 clears = copy_.GetBoard().Arena().Clears();
+    if (trailOnly_[i] && clearedBy_[i] < skipBefore_) { // its arena is gone by then
+        if (promises_.empty() || promises_.back().clearer != clearedBy_[i]) promises_.push_back({clearedBy_[i], clears});
+        return;
+    }
     feed_.Deliver(records_[i].datagram);
+    // The record said to clear the arena has played: did the arena go?
+    const qint64 now = copy_.GetBoard().Arena().Clears();
+    while (!promises_.empty() && promises_.front().clearer <= i) {
+        if (now == promises_.front().clears) promiseBroken_ = true;
+        promises_.erase(promises_.begin());
+    }
 }
 
 void ReplayPlayer::RunTo(qint64 ms) {
@@ -193,21 +203,42 @@ void ReplayPlayer::PlayThrough(qint64 settleMs, const std::function<void(const Q
     settle();
 }
 
-void ReplayPlayer::Seek(qint64 ms) {
-    ms = std::clamp<qint64>(ms, 0, DurationMs());
-    // Everything here forgets the match; the reset's words go nowhere.
+void ReplayPlayer::Restart() {
+    Board& board = copy_.GetBoard();
+    Canvas& arena = board.Arena();
+    // The first jump notes where the copy started; each one goes back there. The reset's
+    // words go nowhere.
+    if (!start_) start_ = Start{copy_.State(), arena.Width(), arena.Height(), arena.BackColor()};
     copy_.Control().ResetAll();
-    copy_.GetBoard().SetBanner({});
+    copy_.State() = start_->state;
+    if (arena.Width() != start_->width || arena.Height() != start_->height) board.ResizeArena(start_->width, start_->height);
+    arena.SetBackColor(start_->back);
+    arena.Clear();
+    board.SetBanner({});
     // The copy's clock never runs back: the start of the file is put far beyond all it knew.
     clockBase_ = copy_.Clock().Ms() + 3'600'000;
     next_ = 0;
     positionMs_ = 0;
+}
+
+void ReplayPlayer::Seek(qint64 ms) {
+    ms = std::clamp<qint64>(ms, 0, DurationMs());
+    Restart();
     skipBefore_ = static_cast<std::size_t>(
         std::upper_bound(records_.begin(), records_.end(), ms,
                          [](qint64 t, const replay::Record& r) { return t < r.ms; }) -
         records_.begin());
+    promises_.clear();
+    promiseBroken_ = false;
     RunTo(ms);
     skipBefore_ = 0;
+    if (promiseBroken_ || !promises_.empty()) {
+        // A file whose rounds did not clear where they seemed to (a host of another kind, or a
+        // damaged one): every trail is played after all.
+        promises_.clear();
+        Restart();
+        RunTo(ms);
+    }
     copy_.GetBoard().Notify();
     Anchor();
     lastMovedMs_ = ms;

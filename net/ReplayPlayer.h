@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MatchState.h"
 #include "ReplayFile.h"
 #include "Transport.h"
 
@@ -80,6 +81,8 @@ signals:
 
 private:
     void Deliver(std::size_t index);
+    // Back to the copy as it was before the file began, at the file's moment 0.
+    void Restart();
     void Wake();
     void ScheduleWake();
     void FindRounds();
@@ -88,6 +91,13 @@ private:
 
     Instance& copy_;
     ReplayTransport& feed_;
+    // The copy as it stood before the file began: a jump starts again from there.
+    struct Start {
+        MatchState state;
+        int width = 0, height = 0;
+        Colour back = 0;
+    };
+    std::optional<Start> start_;
     std::vector<replay::Record> records_;
     std::vector<Round> rounds_;
     // For each Positions: kept when jumping past its round? The first and last of every
@@ -97,6 +107,14 @@ private:
     std::vector<std::size_t> clearedBy_;
     std::size_t next_ = 0;
     std::size_t skipBefore_ = 0; // while jumping: trails whose arena is cleared before this go unplayed
+    // Trails left out on the word of a record that should clear the arena: that record, and
+    // the arena's clears when the first was left out. Checked once it has played.
+    struct Promise {
+        std::size_t clearer;
+        qint64 clears;
+    };
+    std::vector<Promise> promises_;
+    bool promiseBroken_ = false;
     qint64 positionMs_ = 0;
     qint64 clockBase_ = 0; // the copy's clock at the file's moment 0
     bool playing_ = false;

@@ -4,7 +4,7 @@
 #   2. the same tests in a build with AddressSanitizer and UndefinedBehaviorSanitizer;
 #   3. the fuzz targets (clang, libFuzzer, both sanitizers, a worker a core): datagram
 #      sequences into a running match for LUMIVEX_FUZZ_SECONDS seconds (default 60), then the
-#      message parser, the gateway, the relay and the replay reader alone;
+#      message parser, the gateway, the relay, the replay reader and the replay player alone;
 #   4. the Debian package: built, unpacked and checked, and (as root in CI) installed and removed.
 # Without private network namespaces the run stops: it never falls back to the real network.
 set -euo pipefail
@@ -68,6 +68,7 @@ fuzz fuzz_wire 15 1
 fuzz fuzz_gateway 15 1
 fuzz fuzz_relay 15 1
 fuzz fuzz_replay 15 1
+fuzz fuzz_replay_play 15 1
 echo "lumivex: fuzzing found nothing"
 
 echo "lumivex: [4/4] the Debian package"
