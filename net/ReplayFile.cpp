@@ -240,6 +240,7 @@ void Writer::Run() {
             const QByteArray end = EncodeTrailer(count);
             std::fwrite(end.constData(), 1, static_cast<std::size_t>(end.size()), file_);
             std::fflush(file_);
+            done_ = true;
             return;
         }
         lock.lock();
@@ -255,15 +256,18 @@ void Writer::WriteBlock(const QByteArray& records) {
 #endif
 }
 
-void Writer::Close() {
+void Writer::Finish() {
     {
         std::lock_guard lock(mutex_);
-        if (stopping_) return;
         stopping_ = true;
     }
     wake_.notify_one();
+}
+
+void Writer::Close() {
+    Finish();
     if (worker_.joinable()) worker_.join();
-    std::fclose(file_);
+    if (file_) std::fclose(file_);
     file_ = nullptr;
 }
 

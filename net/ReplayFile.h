@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <cstdio>
@@ -60,7 +61,11 @@ public:
     static std::unique_ptr<Writer> Open(const QString& path, const Header& header, QString* error);
     ~Writer(); // closes
     void Append(quint32 ms, QByteArrayView datagram);
+    // Closes the file, waiting for the last block and the end mark to be written.
     void Close();
+    // The same without waiting: the writer's thread finishes alone; Done() tells when.
+    void Finish();
+    bool Done() const { return done_; }
     static constexpr int FlushMs = 1000;
     // Records dropped because the disk fell behind a flood.
     quint64 Dropped() {
@@ -82,6 +87,7 @@ private:
     quint32 count_ = 0;
     quint64 dropped_ = 0;
     bool stopping_ = false;
+    std::atomic<bool> done_ = false;
 };
 
 } // namespace replay

@@ -105,6 +105,11 @@ void ReplayKeeper::Append(const QByteArray& d) {
 void ReplayKeeper::End() {
     tail_.stop();
     inMatch_ = false;
-    writer_.reset(); // closed whole, on its own thread
+    // Closed whole on its own thread: a disk's flush never holds up the game.
+    std::erase_if(closing_, [](const auto& w) { return w->Done(); });
+    if (writer_) {
+        writer_->Finish();
+        closing_.push_back(std::move(writer_));
+    }
     fileName_.clear();
 }

@@ -6,6 +6,7 @@
 #include <QMap>
 #include <QObject>
 #include <QTimer>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -36,6 +37,10 @@ public:
     bool RoundToWatch() const { return decided_ > 0; }
     // The file being written; empty when none.
     QString FileName() const { return fileName_; }
+    // A file is still being written (the match's, or one that ended and is being closed).
+    bool Writing() const {
+        return writer_ || std::any_of(closing_.begin(), closing_.end(), [](const auto& w) { return !w->Done(); });
+    }
     // Deletes the oldest replays in the folder so that at most this many remain.
     static void Prune(const QString& folder, int keep);
 
@@ -61,6 +66,8 @@ private:
     int decided_ = 0;
     QElapsedTimer since_;
     std::unique_ptr<replay::Writer> writer_;
+    // Files of matches that ended, still writing their last block on their own threads.
+    std::vector<std::unique_ptr<replay::Writer>> closing_;
     QString fileName_;
     QTimer tail_;
 };

@@ -117,7 +117,7 @@ void tst_Replays::openReplay() {
         host.Start(1);
         QTRY_VERIFY_WITH_TIMEOUT(host.node.S().MatchOver, 30000);
     }
-    QTRY_VERIFY_WITH_TIMEOUT(m.Kept().size() == 1 && m.panel.Keeper().FileName().isEmpty(), ReplayKeeper::TailMs + 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(m.Kept().size() == 1 && !m.panel.Keeper().Writing(), ReplayKeeper::TailMs + 2000);
     QVERIFY(QFile::copy(QDir(m.Folder()).filePath(m.Kept().first()), path));
     if (foreign) {
         QFile f(path);
