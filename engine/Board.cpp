@@ -78,6 +78,31 @@ void Board::ShowFuel(int i, int fuel, Colour c) {
     shown = Fuel{fuel, c};
 }
 
+void Board::TrackOwners(bool on) {
+    if (!on) {
+        owners_.reset();
+        return;
+    }
+    if (!owners_) owners_.emplace(arena_.Width(), arena_.Height(), 0);
+}
+
+void Board::RiderDrawn(int player, int x, int y, int radius) {
+    if (player < 1 || player > 8) return;
+    heads_[static_cast<std::size_t>(player - 1)] = QPoint(x, y);
+    if (!owners_) return;
+    // The owners follow the arena: its size, and a fresh start whenever it is cleared.
+    if (owners_->Width() != arena_.Width() || owners_->Height() != arena_.Height())
+        owners_->Resize(arena_.Width(), arena_.Height());
+    if (ownersAtClear_ != arena_.Clears()) {
+        ownersAtClear_ = arena_.Clears();
+        owners_->Clear();
+    }
+    owners_->SetFillStyle(Canvas::FillStyle::Solid);
+    owners_->SetFillColor(static_cast<Colour>(player));
+    owners_->Circle(x, y, radius, static_cast<Colour>(player));
+    owners_->TakeDirty(); // nobody paints it
+}
+
 void Board::ResizeArena(int width, int height) {
     const QSize before(arena_.Width(), arena_.Height());
     arena_.Resize(width, height);

@@ -3,6 +3,7 @@
 #include "Canvas.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -64,6 +65,17 @@ public:
     const QStringList& Banner() const { return banner_; }
     void SetBanner(const QStringList& lines);
 
+    // Who drew each trail pixel (player 1..8, 0 for nobody), kept beside the arena only while
+    // asked for: what a picture shown in other colours needs to tell apart two players who
+    // chose one colour. The arena itself, the crash map, never changes for it.
+    void TrackOwners(bool on);
+    const Canvas* Owners() const { return owners_ ? &*owners_ : nullptr; }
+    // A rider's head drawn: the owners are marked, and the head is kept for the names shown at it.
+    void RiderDrawn(int player, int x, int y, int radius);
+    // Where each rider's head was last drawn (players 1..8); none before its first.
+    const std::optional<QPoint>& Head(int player) const { return heads_[static_cast<std::size_t>(player - 1)]; }
+    void ForgetHeads() { heads_ = {}; }
+
     // Tells the view what changed since the last call; cheap when nothing did.
     void Notify();
 
@@ -98,6 +110,9 @@ private:
     bool textsDirty_ = true;
     bool sizeDirty_ = true;
     Changes pending_;
+    std::optional<Canvas> owners_;
+    int ownersAtClear_ = -1;
+    std::array<std::optional<QPoint>, 8> heads_;
 };
 
 // Where the game window places its boxes for an arena of a given width.

@@ -58,6 +58,7 @@ void Countdown::CatchUp() {
 void Countdown::ClearForRound() {
     Canvas& arena = board_.Arena();
     arena.Clear();
+    board_.ForgetHeads();
     arena.SetFillStyle(Canvas::FillStyle::Solid);
     for (int i = 1; i <= 8; ++i) board_.FillGauge(i, s_.Players[i].Color);
 }

@@ -131,6 +131,7 @@ void RoundSetup::SetupRound() {
         const auto& rec = s_.Players[i];
         arena.SetFillColor(rec.Color);
         arena.Circle(rec.X, rec.Y, t + 1, rec.Color);
+        board_.RiderDrawn(i, rec.X, rec.Y, t + 1);
     }
 
     const int r = t + 1;

@@ -5,6 +5,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QFontMetrics>
 #include <cmath>
 
@@ -55,15 +56,17 @@ QRect ArenaView::Refresh(const QRect& canvasRect) {
             // The block's first pixel that is not the background, else the background: a
             // one-pixel trail crosses every block it passes through, so it always shows.
             QRgb shown = back;
+            QPoint at;
             for (int y = y0; y < y1 && shown == back; ++y) {
                 const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
                 for (int x = x0; x < x1; ++x)
                     if (row[x] != back) {
                         shown = row[x];
+                        at = QPoint(x, y);
                         break;
                     }
             }
-            out[bx] = shown;
+            out[bx] = shade_ && shown != back ? Shaded(shown, at.x(), at.y()) : shown;
         }
     }
     return blocks;
@@ -111,9 +114,22 @@ void ArenaView::paintEvent(QPaintEvent* e) {
     // In canvas pixels from here on: one canvas pixel is scale_.device whole device pixels.
     // Piece by piece: riders far apart must not scale everything between them.
     painter.scale(f, f);
+    // With a shade, and at full size, each exposed piece is recoloured on its way (below 1x the
+    // fitted picture was recoloured as it was taken).
+    const bool shaded = shade_ && scale_.shrink == 1;
     for (const QRect& exposed : e->region()) {
         const QRect source = ToCanvas(exposed);
-        if (f == 1.0)
+        if (shaded) {
+            QImage part = image.copy(source).convertToFormat(QImage::Format_RGB32);
+            const QRgb back = Canvas::ToRgb(canvas_.BackColor()) | 0xFF000000;
+            for (int y = 0; y < part.height(); ++y) {
+                auto* row = reinterpret_cast<QRgb*>(part.scanLine(y));
+                for (int x = 0; x < part.width(); ++x)
+                    if ((row[x] | 0xFF000000) != back || shade_->only) row[x] = Shaded(row[x], source.left() + x, source.top() + y);
+            }
+            painter.setClipRect(source);
+            painter.drawImage(QRectF(source), part);
+        } else if (f == 1.0)
             painter.drawImage(source.topLeft(), image, source);
         else {
             // A one-rectangle clip keeps the painter on its fast scaling path; the exposed
@@ -134,8 +150,65 @@ void ArenaView::paintEvent(QPaintEvent* e) {
         painter.fillRect(QRect(m.left(), m.top(), 1, m.height()), c);
         painter.fillRect(QRect(m.right(), m.top(), 1, m.height()), c);
     }
+    if (!tags_.isEmpty()) PaintTags(painter);
     if (overlay_ && !overlay_->Banner().isEmpty()) PaintBanner(painter, overlay_->Banner());
     if (!said_.isEmpty()) PaintSaid(painter);
+}
+
+QRgb ArenaView::Shaded(QRgb px, int x, int y) const {
+    const Shade& s = *shade_;
+    px |= 0xFF000000;
+    if (s.only >= 1 && s.only <= 8) return px == s.chosen[std::size_t(s.only)] ? s.shown[std::size_t(s.only)] : px;
+    if (s.owners) {
+        // The owners canvas holds player i as the colour i, whose red is i. A pixel nobody
+        // drew keeps its colour, though it be a player's: the walls share one with player 8.
+        if (x < 0 || y < 0 || x >= s.owners->Width() || y >= s.owners->Height()) return px;
+        const int o = qRed(s.owners->Image().pixel(x, y));
+        return o >= 1 && o <= s.players && (s.chosen[std::size_t(o)] | 0xFF000000) == px ? s.shown[std::size_t(o)] : px;
+    }
+    for (int i = 1; i <= s.players; ++i)
+        if ((s.chosen[std::size_t(i)] | 0xFF000000) == px) return s.shown[std::size_t(i)];
+    return px;
+}
+
+void ArenaView::SetShade(const std::optional<Shade>& shade) {
+    if (shade == shade_) return;
+    shade_ = shade;
+    if (scale_.shrink > 1) Refresh(canvas_.Image().rect());
+    update();
+}
+
+void ArenaView::SetTags(const QList<Tag>& tags) {
+    if (tags == tags_) return;
+    tags_ = tags;
+    update();
+}
+
+void ArenaView::PaintTags(QPainter& painter) {
+    // In the widget's own pixels, beside each head, kept inside the view.
+    painter.resetTransform();
+    painter.setClipping(false);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    QFont font = painter.font();
+    font.setPointSizeF(10);
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    const double f = scale_.logical / scale_.shrink;
+    for (const Tag& t : tags_) {
+        const QPointF head(t.head.x() * f, t.head.y() * f);
+        const int w = metrics.horizontalAdvance(t.name);
+        // Outwards, on the side of the nearer edge: riders start in pairs about the middle.
+        double x = head.x() < width() / 2.0 ? head.x() - 8 - w : head.x() + 8, y = head.y() - 6;
+        y = std::clamp(y, double(metrics.ascent() + 2), double(height() - metrics.descent() - 2));
+        x = std::clamp(x, 2.0, std::max(2.0, double(width() - w - 2)));
+        QPainterPath path;
+        path.addText(QPointF(x, y), font, t.name);
+        // A dark outline, or a light one round a name that is dark itself.
+        const QColor outline = qGray(t.colour.rgb()) < 60 ? QColor(235, 235, 235) : QColor(20, 20, 20);
+        painter.strokePath(path, QPen(outline, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.fillPath(path, t.colour);
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
 void ArenaView::SetSaid(const QList<Said>& lines) {

@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QImage>
 #include <QList>
+#include <array>
+#include <optional>
 #include <QWidget>
 
 class Board;
@@ -32,6 +34,26 @@ public:
     };
     void SetSaid(const QList<Said>& lines);
     const QList<Said>& ShownSaid() const { return said_; }
+    // Colours shown in place of the canvas's own, at paint time only (the colour-blind palette).
+    struct Shade {
+        std::array<QRgb, 9> shown{};  // player 1..8's shown colour
+        std::array<QRgb, 9> chosen{}; // the colour each player chose, as the canvas holds it
+        int players = 0;
+        const Canvas* owners = nullptr; // who drew which pixel, where kept
+        int only = 0;                   // a gauge: every pixel but the background is this player's
+        bool operator==(const Shade&) const = default;
+    };
+    void SetShade(const std::optional<Shade>& shade);
+    // Names shown beside the riders' heads, in their colours with a dark outline; like the
+    // chat, never drawn into the arena.
+    struct Tag {
+        QString name;
+        QColor colour;
+        QPoint head; // in canvas pixels
+        bool operator==(const Tag&) const = default;
+    };
+    void SetTags(const QList<Tag>& tags);
+    const QList<Tag>& Tags() const { return tags_; }
     // The picture as shown at this scale's shrink (the canvas itself at 1x and above).
     const QImage& Picture() const;
 
@@ -53,6 +75,9 @@ protected:
 private:
     void PaintBanner(QPainter& painter, const QStringList& lines);
     void PaintSaid(QPainter& painter);
+    void PaintTags(QPainter& painter);
+    // The colour shown for the canvas pixel at (x, y), whose colour is px.
+    QRgb Shaded(QRgb px, int x, int y) const;
     // Takes the blocks of the shrunk picture that cover this part of the canvas afresh.
     QRect Refresh(const QRect& canvasRect);
     QRect ToWidget(const QRect& canvasRect) const;
@@ -63,4 +88,6 @@ private:
     zoom::Scale scale_;
     QImage fitted_; // the shrunk picture, below 1x
     QList<Said> said_;
+    std::optional<Shade> shade_;
+    QList<Tag> tags_;
 };

@@ -105,6 +105,16 @@ frmVyre::frmVyre(Instance& instance, QWidget* parent) : QWidget(parent), in_(ins
     connect(&board, &Board::changed, this, [this] {
         if (!frame_.isActive()) frame_.start();
     });
+    namesEnd_.setSingleShot(true);
+    namesEnd_.setInterval(NamesMs + 50);
+    connect(&namesEnd_, &QTimer::timeout, this, &frmVyre::ShowShadeAndTags);
+    connect(&in_.GetCountdown(), &Countdown::stepped, this, [this](int n) {
+        step_ = n;
+        if (n == 3) riding_.invalidate();
+        if (n != 0) return;
+        riding_.start();
+        namesEnd_.start();
+    });
     SetBackColor(colours::PanelBack);
     Refit();
     in_.SetWindow(this);
@@ -150,6 +160,87 @@ void frmVyre::BuildViewMenu() {
     fullscreen_->setShortcut(QKeySequence(Qt::Key_F11));
     addAction(fullscreen_);
     connect(fullscreen_, &QAction::triggered, this, [this](bool on) { SetFullscreen(on); });
+    mView_->addSeparator();
+    QMenu* colours = mView_->addMenu(QStringLiteral("&Colours"));
+    coloursGroup_ = new QActionGroup(this);
+    for (const auto& [text, mode] : {std::pair{QStringLiteral("&As chosen"), palette::Colours::AsChosen},
+                                     std::pair{QStringLiteral("&Colour-blind safe"), palette::Colours::ColourBlindSafe}}) {
+        QAction* a = colours->addAction(text);
+        a->setCheckable(true);
+        a->setChecked(mode == colours_);
+        a->setData(static_cast<int>(mode));
+        coloursGroup_->addAction(a);
+        connect(a, &QAction::triggered, this, [this, mode] { SetColours(mode); });
+    }
+    namesAction_ = mView_->addAction(QStringLiteral("&Names at Riders"));
+    namesAction_->setCheckable(true);
+    namesAction_->setChecked(names_);
+    connect(namesAction_, &QAction::triggered, this, [this](bool on) { SetNamesAtRiders(on); });
+}
+
+void frmVyre::SetColours(palette::Colours mode) {
+    for (QAction* a : coloursGroup_->actions()) a->setChecked(a->data().toInt() == static_cast<int>(mode));
+    if (mode == colours_) return;
+    colours_ = mode;
+    in_.GetBoard().TrackOwners(mode == palette::Colours::ColourBlindSafe);
+    ShowShadeAndTags();
+    emit viewChanged();
+}
+
+void frmVyre::SetNamesAtRiders(bool on) {
+    namesAction_->setChecked(on);
+    if (on == names_) return;
+    names_ = on;
+    ShowShadeAndTags();
+    emit viewChanged();
+}
+
+Colour frmVyre::ShownColour(int player, Colour chosen) const {
+    return palette::Shown(colours_, player, chosen, in_.GetBoard().Arena().BackColor());
+}
+
+void frmVyre::ShowShadeAndTags() {
+    const MatchState& s = in_.State();
+    Board& board = in_.GetBoard();
+    const int players = std::clamp(s.PlayerCount(), 0, 8);
+    const bool safe = colours_ == palette::Colours::ColourBlindSafe;
+    if (safe) {
+        ArenaView::Shade shade;
+        shade.players = players;
+        shade.owners = board.Owners();
+        for (int i = 1; i <= 8; ++i) {
+            shade.chosen[std::size_t(i)] = Canvas::ToRgb(s.Players[i].Color) | 0xFF000000;
+            shade.shown[std::size_t(i)] = Canvas::ToRgb(ShownColour(i, s.Players[i].Color)) | 0xFF000000;
+        }
+        arena_->SetShade(shade);
+        for (int i = 1; i <= 8; ++i) {
+            ArenaView::Shade gauge = shade;
+            gauge.owners = nullptr;
+            gauge.only = i;
+            gauges_[std::size_t(i - 1)]->SetShade(gauge);
+        }
+    } else {
+        arena_->SetShade(std::nullopt);
+        for (ArenaView* g : gauges_) g->SetShade(std::nullopt);
+    }
+    for (int i = 1; i <= 8; ++i) {
+        const Colour c = ShownColour(i, board.Score(i).color);
+        if (std::exchange(scoreShown_[std::size_t(i - 1)], c) != c) Paint(scores_[std::size_t(i - 1)], QPalette::Base, c);
+    }
+    // Names: through the countdown of a match that runs, and the first moments of riding.
+    QList<ArenaView::Tag> tags;
+    // From the round's setup (step "2") through the countdown, and the first moments of riding.
+    const bool counting = in_.GetCountdown().IsRunning() && (step_ == 2 || step_ == 1);
+    const bool starting = riding_.isValid() && riding_.elapsed() < NamesMs;
+    if (names_ && in_.Control().MatchRunning() && (counting || starting)) {
+        for (int i = 1; i <= players; ++i) {
+            const auto& head = board.Head(i);
+            if (!head) continue;
+            const QString name = s.Players[i].Name.isEmpty() ? QStringLiteral("Player %1").arg(i) : s.Players[i].Name;
+            tags << ArenaView::Tag{name, QColor(Canvas::ToRgb(ShownColour(i, s.Players[i].Color))), *head};
+        }
+    }
+    arena_->SetTags(tags);
 }
 
 void frmVyre::KeyDown(const keys::Key& key) {
@@ -471,12 +562,10 @@ void frmVyre::ShowChanges() {
     for (int i = 0; i < 8; ++i)
         if (c.gauges[i]) gauges_[i]->update();
     if (c.texts) {
-        for (int i = 1; i <= 8; ++i) {
-            scores_[i - 1]->setText(board.Score(i).text);
-            Paint(scores_[i - 1], QPalette::Base, board.Score(i).color);
-        }
+        for (int i = 1; i <= 8; ++i) scores_[i - 1]->setText(board.Score(i).text);
         stopGo_->setText(board.StopGo().text);
         Paint(stopGo_, QPalette::Base, board.StopGo().color);
         status_->setText(board.Status());
     }
+    ShowShadeAndTags(); // cheap when nothing changed: the views compare first
 }

@@ -3,6 +3,7 @@
 #include "ChatLog.h"
 #include "Ports.h"
 #include "KeyBindings.h"
+#include "Palette.h"
 #include "SoundBoard.h"
 #include "Zoom.h"
 
@@ -12,6 +13,7 @@
 #include <array>
 #include <deque>
 #include <functional>
+#include <optional>
 
 class ArenaView;
 class Instance;
@@ -70,6 +72,16 @@ public:
     void SetView(const zoom::ViewSettings& v);
     void SetZoom(int zoom);
     void SetFullscreen(bool on);
+    // View > Colours: how players' colours are shown here (the picture only).
+    void SetColours(palette::Colours mode);
+    palette::Colours Colours() const { return colours_; }
+    // The colour player i, who chose this one, is shown in on this copy.
+    Colour ShownColour(int player, Colour chosen) const;
+    // View > Names at Riders: each rider's name beside its head for a round's countdown and
+    // the first NamesMs of riding.
+    void SetNamesAtRiders(bool on);
+    bool NamesAtRiders() const { return names_; }
+    static constexpr int NamesMs = 2000;
     // The scale the arena is shown at now.
     const zoom::Scale& CurrentScale() const { return scale_; }
     // Where the score boxes, gauges and arena sit: centred in the window.
@@ -102,6 +114,8 @@ protected:
 
 private:
     void BuildViewMenu();
+    // The palette and the names, as the board and the choices stand.
+    void ShowShadeAndTags();
     void ShowChat(const ChatLog::Line& line);
     void ExpireChat();
     // The window's 1x size around the arena as shown at a shrink.
@@ -124,6 +138,14 @@ private:
     QMenu* mView_ = nullptr;
     QActionGroup* zoomGroup_ = nullptr;
     QAction* fullscreen_ = nullptr;
+    QActionGroup* coloursGroup_ = nullptr;
+    QAction* namesAction_ = nullptr;
+    palette::Colours colours_ = palette::Colours::AsChosen;
+    bool names_ = true;
+    QElapsedTimer riding_; // since the round's countdown ended; invalid before
+    int step_ = -1;        // the countdown's last step
+    QTimer namesEnd_;
+    std::array<std::optional<Colour>, 8> scoreShown_{}; // what each score box is painted in
     zoom::ViewSettings view_;
     zoom::Scale scale_;
     QRect normalGeometry_;

@@ -102,6 +102,7 @@ void Dispatcher::Positions(const Fields& f) {
         if (x && y) {
             arena.SetFillColor(p.Color);
             arena.Circle(*x, *y, t + 1, p.Color);
+            board.RiderDrawn(i, *x, *y, t + 1);
         }
         if (const auto fuel = Fuel(i)) board.ShowFuel(i, *fuel, p.Color);
     }

@@ -154,8 +154,13 @@ frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
     connect(&game_, &frmVyre::viewChanged, this, [this] {
         WriteIniSection(ViewSection,
                         {{QStringLiteral("Zoom"), game_.View().ZoomText()},
-                         {QStringLiteral("Fullscreen"), game_.View().FullscreenText()}},
+                         {QStringLiteral("Fullscreen"), game_.View().FullscreenText()},
+                         {QStringLiteral("Colours"), game_.Colours() == palette::Colours::ColourBlindSafe
+                                                         ? QStringLiteral("ColourBlindSafe")
+                                                         : QStringLiteral("AsChosen")},
+                         {QStringLiteral("NamesAtRiders"), game_.NamesAtRiders() ? QStringLiteral("1") : QStringLiteral("0")}},
                         in_.State().IniFile);
+        ShowRoster(); // its boxes show the players' colours as the game window does
     });
 }
 
@@ -325,7 +330,7 @@ void frmMain::ShowRoster() {
         if (const int ms = in_.Net().RoundTripMs(i); ms >= 0 && !whole.isEmpty())
             tip << QStringLiteral("Round trip: %1 ms").arg(ms);
         box->setToolTip(tip.join(QLatin1Char('\n')));
-        Paint(box, QPalette::Base, roster.Color(i));
+        Paint(box, QPalette::Base, game_.ShownColour(i + 1, roster.Color(i)));
     }
 }
 
@@ -608,6 +613,10 @@ void frmMain::PopulateControls() {
     game_.SetView(
         zoom::ViewSettings::Parse(GetSpecificSetting(ViewSection, QStringLiteral("Zoom"), QString()),
                                   GetSpecificSetting(ViewSection, QStringLiteral("Fullscreen"), QString())));
+    game_.SetColours(GetSpecificSetting(ViewSection, QStringLiteral("Colours"), QString()) == QStringLiteral("ColourBlindSafe")
+                         ? palette::Colours::ColourBlindSafe
+                         : palette::Colours::AsChosen);
+    game_.SetNamesAtRiders(GetSpecificSetting(ViewSection, QStringLiteral("NamesAtRiders"), QStringLiteral("1")) != QStringLiteral("0"));
     {
         // What is not understood reads as the default.
         bool ok = false;
