@@ -32,4 +32,5 @@ void CrashWatch::Crash(int player, int x, int arenaWidth) {
     cued = true;
     const int width = std::max(1, arenaWidth);
     emit crashed(std::clamp(2.0 * x / width - 1, -1.0, 1.0));
+    emit playerCrashed(player);
 }

@@ -30,6 +30,8 @@ public:
 signals:
     // Pan runs from -1 (left) to 1 (right).
     void crashed(double pan);
+    // The same, naming the player (1..8) whose rider crashed.
+    void playerCrashed(int player);
 
 private:
     void Crash(int player, int x, int arenaWidth);

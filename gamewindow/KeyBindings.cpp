@@ -1,5 +1,7 @@
 #include "KeyBindings.h"
 
+#include <algorithm>
+
 #include <QKeyEvent>
 #include <QKeySequence>
 
@@ -83,6 +85,12 @@ QString EntryName(int seat, Action a, int slot) {
     return seat == 0 ? base : QStringLiteral("P%1.").arg(seat + 1) + base;
 }
 
+QString PadEntryName(int seat, Action a) {
+    // "PadTurbo", or "P2.PadTurbo" for the second seat.
+    const QString base = QStringLiteral("Pad") + EntryName(0, a, 0).chopped(1);
+    return seat == 0 ? base : QStringLiteral("P%1.").arg(seat + 1) + base;
+}
+
 int VirtualKeyFor(Action a, const Key& k) {
     constexpr int arrows[] = {38, 39, 40, 37};
     constexpr int pads[] = {104, 102, 98, 100, 105, 99, 97, 103};
@@ -139,7 +147,36 @@ std::array<std::array<Key, PerAction>, ActionCount> Bindings::Defaults(int seat)
 }
 
 void Bindings::RestoreDefaults() {
-    for (int s = 0; s < Seats; ++s) keys_[static_cast<size_t>(s)] = Defaults(s);
+    for (int s = 0; s < Seats; ++s) {
+        keys_[static_cast<size_t>(s)] = Defaults(s);
+        auto& pad = pad_[static_cast<size_t>(s)];
+        pad = {};
+        pad[static_cast<size_t>(Action::Turbo)] = QStringLiteral("a");
+        pad[static_cast<size_t>(Action::Pause)] = QStringLiteral("start");
+        if (s == 0) pad[static_cast<size_t>(Action::WatchAgain)] = QStringLiteral("back");
+    }
+}
+
+QString Bindings::PadButton(int seat, Action a) const {
+    if (seat < 0 || seat >= Seats) return {};
+    return pad_[static_cast<size_t>(seat)][static_cast<size_t>(a)];
+}
+
+void Bindings::BindPad(int seat, Action a, const QString& button) {
+    if (seat < 0 || seat >= Seats || !PadBindable(a)) return;
+    auto& pad = pad_[static_cast<size_t>(seat)];
+    if (!button.isEmpty())
+        for (QString& b : pad)
+            if (b == button) b.clear();
+    pad[static_cast<size_t>(a)] = button;
+}
+
+std::optional<Action> Bindings::PadAction(int seat, const QString& button) const {
+    if (seat < 0 || seat >= Seats || button.isEmpty()) return std::nullopt;
+    const auto& pad = pad_[static_cast<size_t>(seat)];
+    for (int a = 0; a < ActionCount; ++a)
+        if (pad[static_cast<size_t>(a)] == button) return static_cast<Action>(a);
+    return std::nullopt;
 }
 
 const Key& Bindings::At(int seat, Action a, int slot) const {
@@ -212,6 +249,15 @@ void Bindings::Load(const Reader& read) {
         for (int a = 0; a < ActionCount; ++a)
             for (int i = 0; i < PerAction; ++i)
                 if (const auto& k = wanted[s][a][i]; k && !k->IsNone() && !Find(*k, s)) keys_[s][a][i] = *k;
+    // The pad's buttons: a name of letters alone, or None; anything else keeps the default.
+    for (int s = 0; s < Seats; ++s)
+        for (int a = 0; a < ActionCount; ++a) {
+            if (!PadBindable(static_cast<Action>(a))) continue;
+            const QString v = read(PadEntryName(s, static_cast<Action>(a))).trimmed();
+            if (v == QLatin1String("None")) BindPad(s, static_cast<Action>(a), QString());
+            else if (!v.isEmpty() && v.size() <= 16 && std::all_of(v.begin(), v.end(), [](QChar c) { return c.isLower() && c.isLetter(); }))
+                BindPad(s, static_cast<Action>(a), v);
+        }
     // Defaults that a stored key has taken over elsewhere are dropped.
     for (int s = 0; s < Seats; ++s)
         for (int a = 0; a < ActionCount; ++a)
@@ -235,6 +281,12 @@ QList<QPair<QString, QString>> Bindings::Entries() const {
                 const Key& k = At(seat, static_cast<Action>(a), slot);
                 entries.append({EntryName(seat, static_cast<Action>(a), slot),
                                 k.IsNone() ? QStringLiteral("None") : Name(k)});
+            }
+    for (int seat = 0; seat < Seats; ++seat)
+        for (int a = 0; a < ActionCount; ++a)
+            if (PadBindable(static_cast<Action>(a))) {
+                const QString b = PadButton(seat, static_cast<Action>(a));
+                entries.append({PadEntryName(seat, static_cast<Action>(a)), b.isEmpty() ? QStringLiteral("None") : b});
             }
     return entries;
 }

@@ -34,6 +34,8 @@ std::optional<Key> Parse(const QString& name);
 QString ActionName(Action a);
 // The ini key of one slot: "Up1", or "P2.Up1" for the second seat.
 QString EntryName(int seat, Action a, int slot);
+// The ini key of a seat's pad button for an action: "PadTurbo", "P2.PadTurbo".
+QString PadEntryName(int seat, Action a);
 
 // The classic key code the steering understands for an action: keypad keys keep their
 // keypad codes, so that they count only under diagonal motion, as they always have.
@@ -66,6 +68,17 @@ public:
     // "Up, Num+8" and the like, for a tool tip or the help.
     QString Describe(int seat, Action a) const;
 
+    // A pad's buttons, by SDL's names ("a", "start"); its stick and D-pad steer by themselves.
+    // Only these actions take a pad button.
+    static bool PadBindable(Action a) {
+        return a == Action::Turbo || a == Action::Pause || a == Action::Chat || a == Action::WatchAgain;
+    }
+    QString PadButton(int seat, Action a) const;
+    // Gives the button to this action of the seat, taking it from any other of that seat's;
+    // an empty name clears.
+    void BindPad(int seat, Action a, const QString& button);
+    std::optional<Action> PadAction(int seat, const QString& button) const;
+
     // The [Keys] section: entry names and values. Reading keeps what is good and takes the
     // default for what is bad (unknown names, keys bound twice).
     using Reader = std::function<QString(const QString& entry)>;
@@ -75,6 +88,7 @@ public:
 
 private:
     std::array<std::array<std::array<Key, PerAction>, ActionCount>, Seats> keys_{};
+    std::array<std::array<QString, ActionCount>, Seats> pad_{};
 };
 
 } // namespace keys

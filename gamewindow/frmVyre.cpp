@@ -105,6 +105,23 @@ frmVyre::frmVyre(Instance& instance, QWidget* parent) : QWidget(parent), in_(ins
     connect(&board, &Board::changed, this, [this] {
         if (!frame_.isActive()) frame_.start();
     });
+    pads_ = new Pads(this);
+    connect(pads_, &Pads::added, this, [this](int pad) {
+        // The first pad is the player's at the computer; others are offered to new local players.
+        if (!padSeat_.values().contains(0)) padSeat_.insert(pad, 0);
+    });
+    connect(pads_, &Pads::removed, this, [this](int pad) { padSeat_.remove(pad); });
+    connect(pads_, &Pads::pressed, this, &frmVyre::PadPressed);
+    connect(pads_, &Pads::steered, this, &frmVyre::PadSteered);
+    for (int pad : pads_->Connected())
+        if (!padSeat_.values().contains(0)) padSeat_.insert(pad, 0);
+    // A crash shakes the pads of that rider's seat.
+    connect(&in_.Crashes(), &CrashWatch::playerCrashed, this, [this](int player) {
+        for (auto it = padSeat_.cbegin(); it != padSeat_.cend(); ++it) {
+            const int slot = it.value() == 0 ? in_.State().LocalPlayer : in_.GetRoster().SlotOfSeat(it.value());
+            if (slot >= 0 && slot + 1 == player) pads_->Rumble(it.key());
+        }
+    });
     namesEnd_.setSingleShot(true);
     namesEnd_.setInterval(NamesMs + 50);
     connect(&namesEnd_, &QTimer::timeout, this, &frmVyre::ShowShadeAndTags);
@@ -256,27 +273,66 @@ void frmVyre::KeyDown(const keys::Key& key) {
         k.keypad = false;
         held = keys_.Lookup(k, diagonal, seats);
     }
-    if (held && held->action == keys::Action::WatchAgain) {
+    if (!held) {
+        // Every key-down reaches the first player's steering, known or not: a client reports
+        // its wishes after each.
+        in_.GetSteering().KeyDown(0);
+        return;
+    }
+    Act(held->seat, held->action, k);
+}
+
+void frmVyre::Act(int seat, keys::Action action, const keys::Key& k) {
+    if (action == keys::Action::WatchAgain) {
         if (watchAgain_) watchAgain_();
         return;
     }
-    if (held && held->action == keys::Action::Chat) {
+    if (action == keys::Action::Chat) {
         OpenChat();
         return;
     }
-    if (!held || held->seat == 0) {
-        // Every key-down reaches the first player's steering, known or not: a client reports
-        // its wishes after each.
-        in_.GetSteering().KeyDown(held ? keys::VirtualKeyFor(held->action, k) : 0);
+    if (seat == 0 || action == keys::Action::Pause) {
+        in_.GetSteering().KeyDown(keys::VirtualKeyFor(action, k));
         return;
     }
-    if (held->action == keys::Action::Pause) {
-        in_.GetSteering().KeyDown(keys::VirtualKeyFor(held->action, k));
-        return;
-    }
-    const int a = static_cast<int>(held->action);
+    const int slot = in_.GetRoster().SlotOfSeat(seat);
+    if (!slot) return;
+    const int a = static_cast<int>(action);
+    const bool diagonal = in_.State().DiagonalMotion != 0;
     const int dir = a < 4 || (a < 8 && diagonal) ? a + 1 : 0; // directions 1..8, in the actions' order
-    in_.GetPilots().Press(roster.SlotOfSeat(held->seat), dir, held->action == keys::Action::Turbo);
+    in_.GetPilots().Press(slot, dir, action == keys::Action::Turbo);
+}
+
+void frmVyre::BindPad(int pad, int seat) {
+    if (seat < 0) padSeat_.remove(pad);
+    else padSeat_.insert(pad, seat);
+    if (offeredPad_ == pad) offeredPad_ = -1;
+}
+
+void frmVyre::PadPressed(int pad, const QString& button) {
+    const int seat = SeatOfPad(pad);
+    // A seat whose local player left frees its pad.
+    if (seat > 0 && !in_.GetRoster().SlotOfSeat(seat)) padSeat_.remove(pad);
+    if (SeatOfPad(pad) < 0) {
+        if (offeredPad_ == pad && offered_.elapsed() < 10000 && button == QLatin1String("a")) {
+            offeredPad_ = -1;
+            emit joinWithPad(pad);
+            return;
+        }
+        offeredPad_ = pad;
+        offered_.start();
+        in_.GetBoard().SetStatus(QStringLiteral("Join with this pad? Press A on it to join as a new local player"));
+        in_.GetBoard().Notify();
+        return;
+    }
+    if (const auto action = keys_.PadAction(SeatOfPad(pad), button)) Act(SeatOfPad(pad), *action, keys::Key{});
+}
+
+void frmVyre::PadSteered(int pad, int direction) {
+    const int seat = SeatOfPad(pad);
+    if (seat < 0 || direction < 0 || direction > 7) return;
+    if (seat > 0 && !in_.GetRoster().SlotOfSeat(seat)) return;
+    Act(seat, static_cast<keys::Action>(direction), keys::Key{});
 }
 
 void frmVyre::OfferWatchAgain(bool offer) {
@@ -568,4 +624,5 @@ void frmVyre::ShowChanges() {
         status_->setText(board.Status());
     }
     ShowShadeAndTags(); // cheap when nothing changed: the views compare first
+    pads_->SetDiagonals(in_.State().DiagonalMotion != 0);
 }

@@ -3,11 +3,13 @@
 #include "ChatLog.h"
 #include "Ports.h"
 #include "KeyBindings.h"
+#include "Pads.h"
 #include "Palette.h"
 #include "SoundBoard.h"
 #include "Zoom.h"
 
 #include <QElapsedTimer>
+#include <QMap>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -57,6 +59,10 @@ public:
     keys::Bindings& Keys() { return keys_; }
     // A key went down on the arena: the seat it belongs to steers.
     void KeyDown(const keys::Key& k);
+    // Game controllers: each is bound to a seat (0 the player at the computer, 1..3 local players).
+    Pads& GetPads() { return *pads_; }
+    int SeatOfPad(int pad) const { return padSeat_.value(pad, -1); }
+    void BindPad(int pad, int seat);
     // Takes every key before the seats do (a replay's window); true when it used the key.
     void SetKeyHook(std::function<bool(const keys::Key&)> hook) { keyHook_ = std::move(hook); }
     // What the Watch Again key and button do; none hides the button.
@@ -99,6 +105,8 @@ public:
     static constexpr std::size_t ChatShownLines = 3;
 
 signals:
+    // A button was pressed on a pad bound to no seat, and pressed again: a new local player.
+    void joinWithPad(int pad);
     // The window closed on an instance that is not hosting: the program ends.
     void programEnds();
     // The player changed the zoom or fullscreen choice.
@@ -114,6 +122,10 @@ protected:
 
 private:
     void BuildViewMenu();
+    // What a seat's key or pad does once known: steers, pauses, chats or watches again.
+    void Act(int seat, keys::Action action, const keys::Key& key);
+    void PadPressed(int pad, const QString& button);
+    void PadSteered(int pad, int direction);
     // The palette and the names, as the board and the choices stand.
     void ShowShadeAndTags();
     void ShowChat(const ChatLog::Line& line);
@@ -146,6 +158,10 @@ private:
     int step_ = -1;        // the countdown's last step
     QTimer namesEnd_;
     std::array<std::optional<Colour>, 8> scoreShown_{}; // what each score box is painted in
+    Pads* pads_ = nullptr;
+    QMap<int, int> padSeat_;
+    int offeredPad_ = -1; // the pad offered to join, waiting for its second press
+    QElapsedTimer offered_;
     zoom::ViewSettings view_;
     zoom::Scale scale_;
     QRect normalGeometry_;

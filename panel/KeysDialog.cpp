@@ -15,7 +15,7 @@ QString SeatName(int seat) {
 }
 } // namespace
 
-KeysDialog::KeysDialog(const keys::Bindings& bindings, QWidget* parent) : QDialog(parent), keys_(bindings) {
+KeysDialog::KeysDialog(const keys::Bindings& bindings, Pads* pads, QWidget* parent) : QDialog(parent), keys_(bindings) {
     setWindowTitle(QStringLiteral("Keys"));
     auto* top = new QVBoxLayout(this);
     seats_ = new QComboBox(this);
@@ -25,13 +25,13 @@ KeysDialog::KeysDialog(const keys::Bindings& bindings, QWidget* parent) : QDialo
     top->addWidget(seats_);
     auto* grid = new QGridLayout;
     for (int a = 0; a < keys::ActionCount; ++a) {
-        grid->addWidget(new QLabel(keys::ActionName(static_cast<keys::Action>(a)), this), a, 0);
+        grid->addWidget(new QLabel(keys::ActionName(static_cast<keys::Action>(a)), this), a + 1, 0);
         for (int slot = 0; slot < keys::PerAction; ++slot) {
             auto* b = new QPushButton(this);
             b->setMinimumWidth(110);
             b->setFocusPolicy(Qt::NoFocus); // every key goes to the dialog, Space and Return too
             connect(b, &QPushButton::clicked, this, [this, a, slot] { Listen(static_cast<keys::Action>(a), slot); });
-            grid->addWidget(b, a, 1 + slot);
+            grid->addWidget(b, a + 1, 1 + slot);
             buttons_[static_cast<size_t>(a)][static_cast<size_t>(slot)] = b;
         }
         auto* clear = new QToolButton(this);
@@ -42,8 +42,25 @@ KeysDialog::KeysDialog(const keys::Bindings& bindings, QWidget* parent) : QDialo
             listenAction_ = -1;
             ShowKeys();
         });
-        grid->addWidget(clear, a, 3);
+        grid->addWidget(clear, a + 1, 3);
+        // The pad: its stick and D-pad steer; the other actions take a button each.
+        auto* pad = new QPushButton(this);
+        pad->setMinimumWidth(110);
+        pad->setFocusPolicy(Qt::NoFocus);
+        const auto action = static_cast<keys::Action>(a);
+        pad->setEnabled(keys::Bindings::PadBindable(action));
+        connect(pad, &QPushButton::clicked, this, [this, a] {
+            listenPad_ = a;
+            listenAction_ = -1;
+            message_->setText(QStringLiteral("Press the pad's button for \"%1\".").arg(keys::ActionName(static_cast<keys::Action>(a))));
+            ShowKeys();
+        });
+        grid->addWidget(pad, a + 1, 4);
+        padButtons_[static_cast<size_t>(a)] = pad;
     }
+    grid->addWidget(new QLabel(QStringLiteral("Keys"), this), 0, 1, 1, 2, Qt::AlignCenter);
+    grid->addWidget(new QLabel(QStringLiteral("Pad"), this), 0, 4, Qt::AlignCenter);
+    if (pads) connect(pads, &Pads::pressed, this, [this](int, const QString& button) { PadPress(button); });
     top->addLayout(grid);
     message_ = new QLabel(this);
     message_->setWordWrap(true);
@@ -95,6 +112,14 @@ QString KeysDialog::Press(const keys::Key& k) {
 
 QString KeysDialog::Message() const { return message_->text(); }
 
+void KeysDialog::PadPress(const QString& button) {
+    if (listenPad_ < 0) return;
+    keys_.BindPad(seat_, static_cast<keys::Action>(listenPad_), button);
+    listenPad_ = -1;
+    message_->clear();
+    ShowKeys();
+}
+
 bool KeysDialog::Listened(QEvent* e) {
     // While listening, Tab, Esc, letters, arrows and Space are keys like any other, not the
     // dialog's or the seat list's.
@@ -132,4 +157,13 @@ void KeysDialog::ShowKeys() {
             buttons_[static_cast<size_t>(a)][static_cast<size_t>(slot)]->setText(
                 listening ? QStringLiteral("Press a key...") : name.isEmpty() ? QStringLiteral("-") : name);
         }
+    for (int a = 0; a < keys::ActionCount; ++a) {
+        const auto action = static_cast<keys::Action>(a);
+        const QString button = keys_.PadButton(seat_, action);
+        padButtons_[static_cast<size_t>(a)]->setText(
+            !keys::Bindings::PadBindable(action) ? (a < 4 ? QStringLiteral("Stick, D-pad") : QStringLiteral("Stick"))
+            : listenPad_ == a                    ? QStringLiteral("Press a button...")
+            : button.isEmpty()                   ? QStringLiteral("-")
+                                                 : Pads::ButtonText(button));
+    }
 }

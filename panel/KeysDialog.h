@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KeyBindings.h"
+#include "Pads.h"
 
 #include <QDialog>
 #include <array>
@@ -14,13 +15,16 @@ class QPushButton;
 class KeysDialog : public QDialog {
     Q_OBJECT
 public:
-    KeysDialog(const keys::Bindings& bindings, QWidget* parent = nullptr);
+    // With pads, a pad's button pressed while listening is bound too.
+    KeysDialog(const keys::Bindings& bindings, Pads* pads = nullptr, QWidget* parent = nullptr);
 
     const keys::Bindings& Bindings() const { return keys_; }
     // Listening for a key for this slot of the seat shown.
     void Listen(keys::Action a, int slot);
     // What a key pressed while listening does; the refusal's text, or empty when bound.
     QString Press(const keys::Key& k);
+    // A pad's button pressed while listening for one.
+    void PadPress(const QString& button);
     void ShowSeat(int seat);
     QString Message() const;
 
@@ -42,4 +46,6 @@ private:
     QComboBox* seats_ = nullptr;
     QLabel* message_ = nullptr;
     std::array<std::array<QPushButton*, keys::PerAction>, keys::ActionCount> buttons_{};
+    std::array<QPushButton*, keys::ActionCount> padButtons_{};
+    int listenPad_ = -1;
 };

@@ -135,6 +135,21 @@ frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
         in_.GetBoard().Notify();
     });
     game_.SetWatchAgain([this] { WatchAgain(); });
+    // A pad nobody holds joins as a new local player, with the name and colour that seat had last.
+    connect(&game_, &frmVyre::joinWithPad, this, [this](int pad) {
+        Roster& roster = in_.GetRoster();
+        const int seat = roster.FreeSeat();
+        if (seat == 0) {
+            roster.AddLocalPlayer(QString(), 0); // says why
+            return;
+        }
+        const QString& file = in_.State().IniFile;
+        QString name = ReadIniString(SeatsSection, QStringLiteral("Name%1").arg(seat + 1), file);
+        if (name.isEmpty()) name = QStringLiteral("Player %1").arg(seat + 1);
+        const auto stored = convert::ToInt32(ReadIniString(SeatsSection, QStringLiteral("Color%1").arg(seat + 1), file));
+        const Colour colour = FreeColour(stored.value_or(colours::PlayerDefault[static_cast<std::size_t>(seat + 1)]));
+        if (roster.AddLocalPlayer(name, colour)) game_.BindPad(pad, seat);
+    });
     connect(&in_, &Instance::roundDecided, this, [this] { game_.OfferWatchAgain(true); });
     connect(&in_.GetCountdown(), &Countdown::stepped, this, [this](int n) {
         if (n == 0) game_.OfferWatchAgain(false); // riding again: the button would only distract
@@ -467,7 +482,7 @@ Colour frmMain::FreeColour(Colour wanted) const {
 }
 
 void frmMain::OpenKeys() {
-    KeysDialog dialog(game_.Keys(), this);
+    KeysDialog dialog(game_.Keys(), &game_.GetPads(), this);
     if (dialog.exec() == QDialog::Accepted) ApplyKeys(dialog.Bindings());
 }
 

@@ -6,7 +6,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev iproute2 util-linux fonts-dejavu-core
           librsvg2-bin qt6-multimedia-dev libsodium-dev pkg-config libminiupnpc-dev libnatpmp-dev
-          zlib1g-dev)
+          zlib1g-dev libsdl2-dev)
 case "${1:-run}" in
 package | test) packages+=(dpkg-dev file help2man lintian appstream desktop-file-utils libxml2-utils) ;;
 esac

@@ -1,0 +1,144 @@
+#include "Pads.h"
+
+#include <SDL.h>
+
+#include <cmath>
+
+Pads::Pads(QObject* parent) : QObject(parent) {
+    // The program ends on its own signals, and pads are read while another window has focus.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    available_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
+    poll_.setTimerType(Qt::PreciseTimer);
+    connect(&poll_, &QTimer::timeout, this, &Pads::Poll);
+    if (!available_) return;
+    for (int i = 0; i < SDL_NumJoysticks(); ++i) Open(i);
+    Schedule();
+}
+
+Pads::~Pads() {
+    if (!available_) return;
+    blockSignals(true); // whoever listened may be half gone by now
+    for (int pad : open_.keys()) Close(pad);
+    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+}
+
+void Pads::Schedule() {
+    const int ms = open_.isEmpty() ? IdleMs : PollMs;
+    if (!poll_.isActive() || poll_.interval() != ms) poll_.start(ms);
+}
+
+void Pads::Open(int deviceIndex) {
+    if (!SDL_IsGameController(deviceIndex)) return;
+    const int id = SDL_JoystickGetDeviceInstanceID(deviceIndex);
+    if (id < 0 || open_.contains(id)) return;
+    SDL_GameController* c = SDL_GameControllerOpen(deviceIndex);
+    if (!c) return;
+    open_.insert(id, Pad{c});
+    emit added(id);
+}
+
+void Pads::Close(int pad) {
+    const auto it = open_.find(pad);
+    if (it == open_.end()) return;
+    SDL_GameControllerClose(static_cast<SDL_GameController*>(it->controller));
+    open_.erase(it);
+    emit removed(pad);
+}
+
+QString Pads::Name(int pad) const {
+    const auto it = open_.find(pad);
+    if (it == open_.end()) return {};
+    const char* name = SDL_GameControllerName(static_cast<SDL_GameController*>(it->controller));
+    return name ? QString::fromUtf8(name) : QStringLiteral("Game controller");
+}
+
+void Pads::Rumble(int pad) {
+    const auto it = open_.find(pad);
+    if (it != open_.end()) SDL_GameControllerRumble(static_cast<SDL_GameController*>(it->controller), 0xA000, 0xE000, 250);
+}
+
+int Pads::StickDirection(int x, int y, bool diagonals) {
+    if (std::hypot(double(x), double(y)) < DeadZone) return -1;
+    // Angle clockwise from up, in sectors of 90 (or 45) degrees centred on each direction.
+    const double a = std::fmod(std::atan2(double(x), double(-y)) * 180 / M_PI + 360, 360);
+    if (!diagonals) return int(std::lround(a / 90)) % 4;
+    static constexpr int eighths[] = {0, 4, 1, 5, 2, 6, 3, 7}; // up, up-right, right, ...
+    return eighths[int(std::lround(a / 45)) % 8];
+}
+
+int Pads::DpadDirection(const Pad& p, int) const {
+    auto* c = static_cast<SDL_GameController*>(p.controller);
+    const int x = SDL_GameControllerGetButton(c, SDL_CONTROLLER_BUTTON_DPAD_RIGHT) -
+                  SDL_GameControllerGetButton(c, SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+    const int y = SDL_GameControllerGetButton(c, SDL_CONTROLLER_BUTTON_DPAD_DOWN) -
+                  SDL_GameControllerGetButton(c, SDL_CONTROLLER_BUTTON_DPAD_UP);
+    if (x == 0 && y == 0) return -1;
+    if (x != 0 && y != 0 && !diagonals_) return -1; // two arrows at once mean nothing then
+    return StickDirection(x * 32767, y * 32767, diagonals_);
+}
+
+void Pads::Poll() {
+    if (!available_) return;
+    SDL_GameControllerUpdate();
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+        switch (e.type) {
+        case SDL_CONTROLLERDEVICEADDED: Open(e.cdevice.which); break; // a device index here
+        case SDL_CONTROLLERDEVICEREMOVED: Close(e.cdevice.which); break;
+        case SDL_CONTROLLERBUTTONDOWN: {
+            const auto it = open_.find(e.cbutton.which);
+            if (it == open_.end()) break;
+            const auto b = static_cast<SDL_GameControllerButton>(e.cbutton.button);
+            if (b == SDL_CONTROLLER_BUTTON_DPAD_UP || b == SDL_CONTROLLER_BUTTON_DPAD_DOWN ||
+                b == SDL_CONTROLLER_BUTTON_DPAD_LEFT || b == SDL_CONTROLLER_BUTTON_DPAD_RIGHT) {
+                const int d = DpadDirection(*it, it.key());
+                if (d >= 0 && d != it->dpad) emit steered(it.key(), d);
+                it->dpad = d;
+            }
+            if (const char* name = SDL_GameControllerGetStringForButton(b)) emit pressed(it.key(), QString::fromLatin1(name));
+            break;
+        }
+        case SDL_CONTROLLERBUTTONUP: {
+            const auto it = open_.find(e.cbutton.which);
+            if (it != open_.end()) it->dpad = DpadDirection(*it, it.key());
+            break;
+        }
+        case SDL_CONTROLLERAXISMOTION: {
+            const auto it = open_.find(e.caxis.which);
+            if (it == open_.end() || (e.caxis.axis != SDL_CONTROLLER_AXIS_LEFTX && e.caxis.axis != SDL_CONTROLLER_AXIS_LEFTY))
+                break;
+            auto* c = static_cast<SDL_GameController*>(it->controller);
+            const int d = StickDirection(SDL_GameControllerGetAxis(c, SDL_CONTROLLER_AXIS_LEFTX),
+                                         SDL_GameControllerGetAxis(c, SDL_CONTROLLER_AXIS_LEFTY), diagonals_);
+            // Only a new direction steers; back in the dead zone the rider goes on as it went.
+            if (d >= 0 && d != it->stick) emit steered(it.key(), d);
+            it->stick = d;
+            break;
+        }
+        default: break;
+        }
+    }
+    Schedule();
+}
+
+QString Pads::ButtonText(const QString& name) {
+    static const QMap<QString, QString> texts{
+        {QStringLiteral("a"), QStringLiteral("A")},
+        {QStringLiteral("b"), QStringLiteral("B")},
+        {QStringLiteral("x"), QStringLiteral("X")},
+        {QStringLiteral("y"), QStringLiteral("Y")},
+        {QStringLiteral("back"), QStringLiteral("Back")},
+        {QStringLiteral("guide"), QStringLiteral("Guide")},
+        {QStringLiteral("start"), QStringLiteral("Start")},
+        {QStringLiteral("leftstick"), QStringLiteral("Left stick press")},
+        {QStringLiteral("rightstick"), QStringLiteral("Right stick press")},
+        {QStringLiteral("leftshoulder"), QStringLiteral("Left shoulder")},
+        {QStringLiteral("rightshoulder"), QStringLiteral("Right shoulder")},
+        {QStringLiteral("dpup"), QStringLiteral("D-pad up")},
+        {QStringLiteral("dpdown"), QStringLiteral("D-pad down")},
+        {QStringLiteral("dpleft"), QStringLiteral("D-pad left")},
+        {QStringLiteral("dpright"), QStringLiteral("D-pad right")},
+    };
+    return texts.value(name, name);
+}
