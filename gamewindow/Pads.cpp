@@ -4,6 +4,18 @@
 
 #include <cmath>
 
+namespace {
+unsigned DpadBit(SDL_GameControllerButton b) {
+    switch (b) {
+    case SDL_CONTROLLER_BUTTON_DPAD_UP: return 1;
+    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT: return 2;
+    case SDL_CONTROLLER_BUTTON_DPAD_DOWN: return 4;
+    case SDL_CONTROLLER_BUTTON_DPAD_LEFT: return 8;
+    default: return 0;
+    }
+}
+} // namespace
+
 Pads::Pads(QObject* parent) : QObject(parent) {
     // The program ends on its own signals, and pads are read while another window has focus.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -24,7 +36,7 @@ Pads::~Pads() {
 }
 
 void Pads::Schedule() {
-    const int ms = open_.isEmpty() ? IdleMs : PollMs;
+    const int ms = open_.isEmpty() ? IdleMs : riding_ ? PollMs : BetweenMs;
     if (!poll_.isActive() || poll_.interval() != ms) poll_.start(ms);
 }
 
@@ -67,12 +79,9 @@ int Pads::StickDirection(int x, int y, bool diagonals) {
     return eighths[int(std::lround(a / 45)) % 8];
 }
 
-int Pads::DpadDirection(const Pad& p, int) const {
-    auto* c = static_cast<SDL_GameController*>(p.controller);
-    const int x = SDL_GameControllerGetButton(c, SDL_CONTROLLER_BUTTON_DPAD_RIGHT) -
-                  SDL_GameControllerGetButton(c, SDL_CONTROLLER_BUTTON_DPAD_LEFT);
-    const int y = SDL_GameControllerGetButton(c, SDL_CONTROLLER_BUTTON_DPAD_DOWN) -
-                  SDL_GameControllerGetButton(c, SDL_CONTROLLER_BUTTON_DPAD_UP);
+int Pads::DpadDirection(unsigned held) const {
+    const int x = int((held & 2) != 0) - int((held & 8) != 0);
+    const int y = int((held & 4) != 0) - int((held & 1) != 0);
     if (x == 0 && y == 0) return -1;
     if (x != 0 && y != 0 && !diagonals_) return -1; // two arrows at once mean nothing then
     return StickDirection(x * 32767, y * 32767, diagonals_);
@@ -90,9 +99,13 @@ void Pads::Poll() {
             const auto it = open_.find(e.cbutton.which);
             if (it == open_.end()) break;
             const auto b = static_cast<SDL_GameControllerButton>(e.cbutton.button);
-            if (b == SDL_CONTROLLER_BUTTON_DPAD_UP || b == SDL_CONTROLLER_BUTTON_DPAD_DOWN ||
-                b == SDL_CONTROLLER_BUTTON_DPAD_LEFT || b == SDL_CONTROLLER_BUTTON_DPAD_RIGHT) {
-                const int d = DpadDirection(*it, it.key());
+            if (const unsigned bit = DpadBit(b)) {
+                // As the events come, not as the pad stands now: rolling from one arrow to
+                // another within one reading still steers.
+                it->held |= bit;
+                // Two arrows that make no direction (no diagonals, or opposite ones): the new one counts.
+                int d = DpadDirection(it->held);
+                if (d < 0) d = DpadDirection(bit);
                 if (d >= 0 && d != it->dpad) emit steered(it.key(), d);
                 it->dpad = d;
             }
@@ -101,7 +114,9 @@ void Pads::Poll() {
         }
         case SDL_CONTROLLERBUTTONUP: {
             const auto it = open_.find(e.cbutton.which);
-            if (it != open_.end()) it->dpad = DpadDirection(*it, it.key());
+            if (it == open_.end()) break;
+            it->held &= ~DpadBit(static_cast<SDL_GameControllerButton>(e.cbutton.button));
+            it->dpad = DpadDirection(it->held); // letting go steers nowhere, as a key's release does not
             break;
         }
         case SDL_CONTROLLERAXISMOTION: {

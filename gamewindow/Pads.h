@@ -13,8 +13,9 @@
 class Pads : public QObject {
     Q_OBJECT
 public:
-    static constexpr int PollMs = 4;
-    static constexpr int IdleMs = 1000;
+    static constexpr int PollMs = 4;      // while riding: a press reaches the wire within a few ms
+    static constexpr int BetweenMs = 100; // with a pad, outside a match: menus and joining only
+    static constexpr int IdleMs = 1000;   // no pad: only a new one is looked for
     // The left stick counts once it leans this far (of 32767): a stick at rest drifts a little.
     static constexpr int DeadZone = 12000;
 
@@ -37,6 +38,12 @@ public:
 
     // Diagonals are steered only under diagonal motion; the game window says which holds.
     void SetDiagonals(bool on) { diagonals_ = on; }
+    // Read at the riding rate while a match runs here, and at a leisurely one otherwise.
+    void SetRiding(bool on) {
+        if (riding_ == on) return;
+        riding_ = on;
+        if (available_) Schedule();
+    }
 
 signals:
     void added(int pad);
@@ -49,16 +56,18 @@ signals:
 private:
     struct Pad {
         void* controller = nullptr;
-        int stick = -1; // the stick's direction now
-        int dpad = -1;  // the D-pad's
+        int stick = -1;    // the stick's direction now
+        int dpad = -1;     // the D-pad's
+        unsigned held = 0; // D-pad buttons down: 1 up, 2 right, 4 down, 8 left
     };
     void Open(int deviceIndex);
     void Close(int pad);
-    int DpadDirection(const Pad& p, int pad) const;
+    int DpadDirection(unsigned held) const;
     void Schedule();
 
     bool available_ = false;
     bool diagonals_ = false;
+    bool riding_ = false;
     QMap<int, Pad> open_; // by SDL's instance id
     QTimer poll_;
 };

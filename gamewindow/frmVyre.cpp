@@ -625,4 +625,5 @@ void frmVyre::ShowChanges() {
     }
     ShowShadeAndTags(); // cheap when nothing changed: the views compare first
     pads_->SetDiagonals(in_.State().DiagonalMotion != 0);
+    pads_->SetRiding(in_.Control().MatchRunning());
 }

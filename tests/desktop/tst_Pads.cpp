@@ -57,7 +57,7 @@ class tst_Pads : public QObject {
         int index = -1;
         SDL_Joystick* joystick = nullptr;
     };
-    enum Input { DpadUp, DpadRight, DpadUpRight, South, Start, StickAt };
+    enum Input { DpadUp, DpadRight, DpadUpRight, DpadRolled, South, Start, StickAt };
 
 private slots:
     void padSteersAsKeysDo_data();
@@ -75,6 +75,8 @@ void tst_Pads::padSteersAsKeysDo_data() {
     QTest::newRow("D-pad up") << int(DpadUp) << 0 << 0 << false << int(Qt::Key_Up) << false;
     QTest::newRow("D-pad right") << int(DpadRight) << 0 << 0 << false << int(Qt::Key_Right) << false;
     QTest::newRow("D-pad up and right, diagonal motion") << int(DpadUpRight) << 0 << 0 << true << int(Qt::Key_9) << true;
+    QTest::newRow("D-pad rolled from right to up within one reading") << int(DpadRolled) << 0 << 0 << false
+                                                                       << int(Qt::Key_Up) << false;
     QTest::newRow("south button: turbo") << int(South) << 0 << 0 << false << int(Qt::Key_Space) << false;
     QTest::newRow("stick right") << int(StickAt) << 30000 << 2000 << false << int(Qt::Key_Right) << false;
     QTest::newRow("stick down") << int(StickAt) << -3000 << 25000 << false << int(Qt::Key_Down) << false;
@@ -117,6 +119,13 @@ void tst_Pads::padSteersAsKeysDo() {
         c.Poll();
         c.rec.seen.clear(); // the up on its own
         pad.Button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true);
+        break;
+    case DpadRolled:
+        pad.Button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true);
+        c.Poll();
+        c.rec.seen.clear();
+        pad.Button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, false); // SDL reports the up arrow first
+        pad.Button(SDL_CONTROLLER_BUTTON_DPAD_UP, true);
         break;
     case South: pad.Button(SDL_CONTROLLER_BUTTON_A, true); break;
     case Start: pad.Button(SDL_CONTROLLER_BUTTON_START, true); break;
