@@ -63,6 +63,7 @@ private slots:
     void padSteersAsKeysDo_data();
     void padSteersAsKeysDo();
     void plugAndUnplugDuringARound();
+    void aSecondPadOffersToJoin();
 };
 
 void tst_Pads::padSteersAsKeysDo_data() {
@@ -162,6 +163,30 @@ void tst_Pads::plugAndUnplugDuringARound() {
         QCOMPARE(c.game.GetPads().Connected().size(), 0);
         QCOMPARE(removed.size(), plugged);
     }
+}
+
+// The first pad is the player's; a button on the second offers "Join with this pad", and A on
+// it again asks for a new local player; the panel then binds it to that seat, where it steers.
+void tst_Pads::aSecondPadOffersToJoin() {
+    Client c;
+    if (!c.game.GetPads().Available()) QSKIP("SDL's game-controller subsystem is not available here");
+    VirtualPad first, second;
+    c.Poll();
+    const QList<int> pads = c.game.GetPads().Connected();
+    QCOMPARE(pads.size(), 2);
+    const int mine = c.game.SeatOfPad(pads[0]) == 0 ? pads[0] : pads[1], other = mine == pads[0] ? pads[1] : pads[0];
+    QCOMPARE(c.game.SeatOfPad(other), -1);
+    QSignalSpy join(&c.game, &frmVyre::joinWithPad);
+    const bool secondIsOther = SDL_JoystickInstanceID(second.joystick) == other;
+    VirtualPad& unbound = secondIsOther ? second : first;
+    unbound.Button(SDL_CONTROLLER_BUTTON_B, true);
+    c.Poll();
+    QVERIFY(c.in.GetBoard().Status().startsWith(QStringLiteral("Join with this pad")));
+    QCOMPARE(join.size(), 0);
+    unbound.Button(SDL_CONTROLLER_BUTTON_A, true);
+    c.Poll();
+    QCOMPARE(join.size(), 1);
+    QCOMPARE(join.first().first().toInt(), other);
 }
 
 QTEST_MAIN(tst_Pads)
