@@ -158,7 +158,8 @@ void ArenaView::paintEvent(QPaintEvent* e) {
 QRgb ArenaView::Shaded(QRgb px, int x, int y) const {
     const Shade& s = *shade_;
     px |= 0xFF000000;
-    if (s.only >= 1 && s.only <= 8) return px == s.chosen[std::size_t(s.only)] ? s.shown[std::size_t(s.only)] : px;
+    // A gauge: its fuel in the player's colour, what is burnt white.
+    if (s.only >= 1 && s.only <= 8) return px != 0xFFFFFFFF ? s.shown[std::size_t(s.only)] : px;
     if (s.owners) {
         // The owners canvas holds player i as the colour i, whose red is i. A pixel nobody
         // drew keeps its colour, though it be a player's: the walls share one with player 8.

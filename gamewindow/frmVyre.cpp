@@ -242,7 +242,12 @@ void frmVyre::ShowShadeAndTags() {
     }
     for (int i = 1; i <= 8; ++i) {
         const Colour c = ShownColour(i, board.Score(i).color);
-        if (std::exchange(scoreShown_[std::size_t(i - 1)], c) != c) Paint(scores_[std::size_t(i - 1)], QPalette::Base, c);
+        if (std::exchange(scoreShown_[std::size_t(i - 1)], c) != c) {
+            Paint(scores_[std::size_t(i - 1)], QPalette::Base, c);
+            // A score must show on a very dark box too (the palette's black).
+            Paint(scores_[std::size_t(i - 1)], QPalette::Text,
+                  qGray(Canvas::ToRgb(c)) < 60 ? colours::White : Colour(0));
+        }
     }
     // Names: through the countdown of a match that runs, and the first moments of riding.
     QList<ArenaView::Tag> tags;
