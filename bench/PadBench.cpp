@@ -63,7 +63,8 @@ int ButtonToWire(int presses) {
     for (int i = 0; i < presses; ++i) {
         Wait(5 + int(random() % 20)); // at any phase of the reading
         const auto b = i % 2 ? SDL_CONTROLLER_BUTTON_DPAD_LEFT : SDL_CONTROLLER_BUTTON_DPAD_UP;
-        SDL_JoystickSetVirtualButton(j, i % 2 ? SDL_CONTROLLER_BUTTON_DPAD_UP : SDL_CONTROLLER_BUTTON_DPAD_LEFT, 0);
+        SDL_JoystickSetVirtualButton(
+            j, i % 2 ? SDL_CONTROLLER_BUTTON_DPAD_UP : SDL_CONTROLLER_BUTTON_DPAD_LEFT, 0);
         r.heard = -1;
         const qint64 t0 = r.clock.nsecsElapsed();
         SDL_JoystickSetVirtualButton(j, b, 1);

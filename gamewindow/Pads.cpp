@@ -67,7 +67,8 @@ QString Pads::Name(int pad) const {
 
 void Pads::Rumble(int pad) {
     const auto it = open_.find(pad);
-    if (it != open_.end()) SDL_GameControllerRumble(static_cast<SDL_GameController*>(it->controller), 0xA000, 0xE000, 250);
+    if (it != open_.end())
+        SDL_GameControllerRumble(static_cast<SDL_GameController*>(it->controller), 0xA000, 0xE000, 250);
 }
 
 int Pads::StickDirection(int x, int y, bool diagonals) {
@@ -109,7 +110,8 @@ void Pads::Poll() {
                 if (d >= 0 && d != it->dpad) emit steered(it.key(), d);
                 it->dpad = d;
             }
-            if (const char* name = SDL_GameControllerGetStringForButton(b)) emit pressed(it.key(), QString::fromLatin1(name));
+            if (const char* name = SDL_GameControllerGetStringForButton(b))
+                emit pressed(it.key(), QString::fromLatin1(name));
             break;
         }
         case SDL_CONTROLLERBUTTONUP: {
@@ -121,7 +123,8 @@ void Pads::Poll() {
         }
         case SDL_CONTROLLERAXISMOTION: {
             const auto it = open_.find(e.caxis.which);
-            if (it == open_.end() || (e.caxis.axis != SDL_CONTROLLER_AXIS_LEFTX && e.caxis.axis != SDL_CONTROLLER_AXIS_LEFTY))
+            if (it == open_.end() ||
+                (e.caxis.axis != SDL_CONTROLLER_AXIS_LEFTX && e.caxis.axis != SDL_CONTROLLER_AXIS_LEFTY))
                 break;
             auto* c = static_cast<SDL_GameController*>(it->controller);
             const int d = StickDirection(SDL_GameControllerGetAxis(c, SDL_CONTROLLER_AXIS_LEFTX),

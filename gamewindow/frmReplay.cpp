@@ -38,7 +38,10 @@ private:
 
 QString frmReplay::Clock(qint64 ms) {
     const qint64 s = ms / 1000;
-    return s >= 3600 ? QStringLiteral("%1:%2:%3").arg(s / 3600).arg(s / 60 % 60, 2, 10, QLatin1Char('0')).arg(s % 60, 2, 10, QLatin1Char('0'))
+    return s >= 3600 ? QStringLiteral("%1:%2:%3")
+                           .arg(s / 3600)
+                           .arg(s / 60 % 60, 2, 10, QLatin1Char('0'))
+                           .arg(s % 60, 2, 10, QLatin1Char('0'))
                      : QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
 }
 
@@ -56,7 +59,7 @@ QString frmReplay::RoundText(int number, const ReplayPlayer::Round& r) {
 frmReplay::frmReplay(replay::Contents contents, QWidget* parent)
     : QWidget(parent, Qt::Window), contents_(std::move(contents)), copy_(feed_, 1) {
     setAttribute(Qt::WA_DeleteOnClose);
-    game_ = std::make_unique<frmVyre>(copy_);
+    game_ = std::make_unique<frmVyre>(copy_, nullptr, frmVyre::PadsToo::No);
     port_ = std::make_unique<Port>(*game_);
     copy_.SetWindow(port_.get());
     copy_.SetMessageBox([](const QString&, const QString&, MessageIcon) {}); // the banner says it
@@ -64,7 +67,8 @@ frmReplay::frmReplay(replay::Contents contents, QWidget* parent)
     contents_.records.clear();
 
     const QString who = contents_.header.name.isEmpty() ? QStringLiteral("a player") : contents_.header.name;
-    const QString when = QDateTime::fromMSecsSinceEpoch(contents_.header.startedMs).toString(QStringLiteral("d MMM yyyy, HH:mm"));
+    const QString when = QDateTime::fromMSecsSinceEpoch(contents_.header.startedMs)
+                             .toString(QStringLiteral("d MMM yyyy, HH:mm"));
     setWindowTitle(QStringLiteral("Lumivex Replay: %1, %2").arg(who, when));
     game_->setWindowTitle(QStringLiteral("Lumivex Replay"));
     setWindowIcon(AppIcon::Icon());
@@ -86,8 +90,10 @@ frmReplay::frmReplay(replay::Contents contents, QWidget* parent)
     speed_->setToolTip(QStringLiteral("Speed (+ and - in the game window)"));
     connect(speed_, &QComboBox::currentIndexChanged, this,
             [this](int i) { player_->SetSpeed(ReplayPlayer::Speeds[std::clamp(i, 0, 5)]); });
-    previous_ = new QPushButton(style()->standardIcon(QStyle::SP_MediaSkipBackward), QStringLiteral("&Previous Round"), this);
-    next_ = new QPushButton(style()->standardIcon(QStyle::SP_MediaSkipForward), QStringLiteral("&Next Round"), this);
+    previous_ = new QPushButton(style()->standardIcon(QStyle::SP_MediaSkipBackward),
+                                QStringLiteral("&Previous Round"), this);
+    next_ = new QPushButton(style()->standardIcon(QStyle::SP_MediaSkipForward), QStringLiteral("&Next Round"),
+                            this);
     connect(previous_, &QPushButton::clicked, this, [this] { Key(Qt::Key_PageUp); });
     connect(next_, &QPushButton::clicked, this, [this] { Key(Qt::Key_PageDown); });
     time_ = new QLabel(this);
@@ -104,10 +110,11 @@ frmReplay::frmReplay(replay::Contents contents, QWidget* parent)
     // Dragging jumps as it goes, the latest place only, once the last jump is shown.
     connect(slider_, &QSlider::valueChanged, this, [this](int v) {
         const qint64 ms = qint64(v) * SliderStepMs;
-        if (std::abs(ms - player_->PositionMs()) >= SliderStepMs) QTimer::singleShot(0, this, [this] {
-            const qint64 want = qint64(slider_->value()) * SliderStepMs;
-            if (std::abs(want - player_->PositionMs()) >= SliderStepMs) Jump(want);
-        });
+        if (std::abs(ms - player_->PositionMs()) >= SliderStepMs)
+            QTimer::singleShot(0, this, [this] {
+                const qint64 want = qint64(slider_->value()) * SliderStepMs;
+                if (std::abs(want - player_->PositionMs()) >= SliderStepMs) Jump(want);
+            });
     });
     top->addWidget(slider_);
     note_ = new QLabel(DamageNote(), this);
@@ -227,7 +234,9 @@ bool frmReplay::Key(int code) {
         if (round + 1 < static_cast<int>(rounds.size())) Jump(rounds[std::size_t(round + 1)].startMs);
         break;
     case Qt::Key_Plus:
-    case Qt::Key_Equal: speed_->setCurrentIndex(std::min(speed_->currentIndex() + 1, speed_->count() - 1)); break;
+    case Qt::Key_Equal:
+        speed_->setCurrentIndex(std::min(speed_->currentIndex() + 1, speed_->count() - 1));
+        break;
     case Qt::Key_Minus: speed_->setCurrentIndex(std::max(speed_->currentIndex() - 1, 0)); break;
     case Qt::Key_Escape: close(); break;
     default: return true; // nothing steers in a replay
@@ -236,7 +245,8 @@ bool frmReplay::Key(int code) {
 }
 
 bool frmReplay::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == game_.get() && e->type() == QEvent::Close && !closing_) QTimer::singleShot(0, this, &QWidget::close);
+    if (watched == game_.get() && e->type() == QEvent::Close && !closing_)
+        QTimer::singleShot(0, this, &QWidget::close);
     return QWidget::eventFilter(watched, e);
 }
 

@@ -52,7 +52,7 @@ void Paint(QWidget* w, QPalette::ColorRole role, Colour c) {
 }
 } // namespace
 
-frmVyre::frmVyre(Instance& instance, QWidget* parent) : QWidget(parent), in_(instance) {
+frmVyre::frmVyre(Instance& instance, QWidget* parent, PadsToo pads) : QWidget(parent), in_(instance) {
     setWindowTitle(QStringLiteral("Lumivex"));
     setWindowIcon(AppIcon::Icon());
     setAutoFillBackground(true);
@@ -105,23 +105,25 @@ frmVyre::frmVyre(Instance& instance, QWidget* parent) : QWidget(parent), in_(ins
     connect(&board, &Board::changed, this, [this] {
         if (!frame_.isActive()) frame_.start();
     });
-    pads_ = new Pads(this);
-    connect(pads_, &Pads::added, this, [this](int pad) {
-        // The first pad is the player's at the computer; others are offered to new local players.
-        if (!padSeat_.values().contains(0)) padSeat_.insert(pad, 0);
-    });
-    connect(pads_, &Pads::removed, this, [this](int pad) { padSeat_.remove(pad); });
-    connect(pads_, &Pads::pressed, this, &frmVyre::PadPressed);
-    connect(pads_, &Pads::steered, this, &frmVyre::PadSteered);
-    for (int pad : pads_->Connected())
-        if (!padSeat_.values().contains(0)) padSeat_.insert(pad, 0);
-    // A crash shakes the pads of that rider's seat.
-    connect(&in_.Crashes(), &CrashWatch::playerCrashed, this, [this](int player) {
-        for (auto it = padSeat_.cbegin(); it != padSeat_.cend(); ++it) {
-            const int slot = it.value() == 0 ? in_.State().LocalPlayer : in_.GetRoster().SlotOfSeat(it.value());
-            if (slot >= 0 && slot + 1 == player) pads_->Rumble(it.key());
-        }
-    });
+    if (pads == PadsToo::Yes) pads_ = new Pads(this);
+    if (pads_) {
+        connect(pads_, &Pads::added, this, [this](int pad) {
+            // The first pad is the player's at the computer; others are offered to new local players.
+            if (!padSeat_.values().contains(0)) padSeat_.insert(pad, 0);
+        });
+        connect(pads_, &Pads::removed, this, [this](int pad) { padSeat_.remove(pad); });
+        connect(pads_, &Pads::pressed, this, &frmVyre::PadPressed);
+        connect(pads_, &Pads::steered, this, &frmVyre::PadSteered);
+        for (int pad : pads_->Connected())
+            if (!padSeat_.values().contains(0)) padSeat_.insert(pad, 0);
+        // A crash shakes the pads of that rider's seat.
+        connect(&in_.Crashes(), &CrashWatch::playerCrashed, this, [this](int player) {
+            for (auto it = padSeat_.cbegin(); it != padSeat_.cend(); ++it) {
+                const int slot = it.value() == 0 ? in_.State().LocalPlayer : in_.GetRoster().SlotOfSeat(it.value());
+                if (slot >= 0 && slot + 1 == player) pads_->Rumble(it.key());
+            }
+        });
+    }
     namesEnd_.setSingleShot(true);
     namesEnd_.setInterval(NamesMs + 50);
     connect(&namesEnd_, &QTimer::timeout, this, &frmVyre::ShowShadeAndTags);
@@ -629,6 +631,8 @@ void frmVyre::ShowChanges() {
         status_->setText(board.Status());
     }
     ShowShadeAndTags(); // cheap when nothing changed: the views compare first
-    pads_->SetDiagonals(in_.State().DiagonalMotion != 0);
-    pads_->SetRiding(in_.Control().MatchRunning());
+    if (pads_) {
+        pads_->SetDiagonals(in_.State().DiagonalMotion != 0);
+        pads_->SetRiding(in_.Control().MatchRunning());
+    }
 }

@@ -32,7 +32,10 @@ class frmVyre : public QWidget, public WindowPort {
 public:
     static constexpr int FrameMs = 16;
 
-    explicit frmVyre(Instance& instance, QWidget* parent = nullptr);
+    // SDL's pads have one event queue for the whole program: only the match's own window reads
+    // it (a replay's window takes no pads).
+    enum class PadsToo { Yes, No };
+    explicit frmVyre(Instance& instance, QWidget* parent = nullptr, PadsToo pads = PadsToo::Yes);
 
     // Opens the About box; the program supplies it.
     void SetAboutOpener(std::function<void()> open) { about_ = std::move(open); }
@@ -60,7 +63,8 @@ public:
     // A key went down on the arena: the seat it belongs to steers.
     void KeyDown(const keys::Key& k);
     // Game controllers: each is bound to a seat (0 the player at the computer, 1..3 local players).
-    Pads& GetPads() { return *pads_; }
+    Pads& GetPads() { return *pads_; } // a window with pads only
+    bool HasPads() const { return pads_ != nullptr; }
     int SeatOfPad(int pad) const { return padSeat_.value(pad, -1); }
     void BindPad(int pad, int seat);
     // Takes every key before the seats do (a replay's window); true when it used the key.

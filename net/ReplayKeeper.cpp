@@ -30,7 +30,8 @@ ReplayKeeper::ReplayKeeper(Instance& copy, Transport& net, QObject* parent) : QO
 ReplayKeeper::~ReplayKeeper() = default; // the writer closes its file whole
 
 QString ReplayKeeper::DefaultFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/lumivex/replays");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/lumivex/replays");
 }
 
 void ReplayKeeper::SetFolder(const QString& folder, int keep) {
@@ -82,7 +83,8 @@ void ReplayKeeper::Begin() {
             const QString stem = folder_ + QStringLiteral("/lumivex-") +
                                  QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
             fileName_ = stem + Suffix;
-            for (int n = 2; QFile::exists(fileName_); ++n) fileName_ = stem + QStringLiteral("-%1").arg(n) + Suffix;
+            for (int n = 2; QFile::exists(fileName_); ++n)
+                fileName_ = stem + QStringLiteral("-%1").arg(n) + Suffix;
             writer_ = replay::Writer::Open(fileName_,
                                            {QDateTime::currentMSecsSinceEpoch(), copy_.State().UserName,
                                             QStringLiteral(LUMIVEX_VERSION)},
@@ -90,7 +92,8 @@ void ReplayKeeper::Begin() {
         }
         if (!writer_) {
             fileName_.clear();
-            if (!std::exchange(noted_, true)) emit note(QStringLiteral("This match is not kept as a replay: %1").arg(why));
+            if (!std::exchange(noted_, true))
+                emit note(QStringLiteral("This match is not kept as a replay: %1").arg(why));
         }
     }
     for (auto it = registers_.cbegin(); it != registers_.cend(); ++it) Append(it.value());

@@ -39,7 +39,8 @@ public:
     QString FileName() const { return fileName_; }
     // A file is still being written (the match's, or one that ended and is being closed).
     bool Writing() const {
-        return writer_ || std::any_of(closing_.begin(), closing_.end(), [](const auto& w) { return !w->Done(); });
+        return writer_ ||
+               std::any_of(closing_.begin(), closing_.end(), [](const auto& w) { return !w->Done(); });
     }
     // Deletes the oldest replays in the folder so that at most this many remain.
     static void Prune(const QString& folder, int keep);

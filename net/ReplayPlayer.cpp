@@ -23,7 +23,9 @@ int Kind(const QByteArray& d) {
     return 0;
 }
 bool Is(int kind, M m) { return kind == static_cast<int>(m); }
-bool EndsMatch(int kind) { return Is(kind, M::MatchSettings) || Is(kind, M::ResetAll) || Is(kind, M::ResetMatch); }
+bool EndsMatch(int kind) {
+    return Is(kind, M::MatchSettings) || Is(kind, M::ResetAll) || Is(kind, M::ResetMatch);
+}
 
 std::optional<int> OutcomeCode(const QByteArray& d) {
     const wire::FieldList f = wire::SplitFields(d);
@@ -67,7 +69,8 @@ void ReplayPlayer::FindRounds() {
         QStringList out;
         if (const auto entry = code ? outcome::Lookup(*code) : std::nullopt)
             for (int p : entry->winners)
-                out << (names[std::size_t(p)].isEmpty() ? QStringLiteral("Player %1").arg(p) : names[std::size_t(p)]);
+                out << (names[std::size_t(p)].isEmpty() ? QStringLiteral("Player %1").arg(p)
+                                                        : names[std::size_t(p)]);
         return out;
     };
     auto close = [&](qint64 endMs, std::optional<int> outcome) {
@@ -92,7 +95,8 @@ void ReplayPlayer::FindRounds() {
             const wire::FieldList f = wire::SplitFields(r.datagram);
             const int slot = Is(kind, M::Register) ? f.size() > 2 ? f[1].toString().toInt() : 0 : 0;
             const int field = Is(kind, M::Register) ? 2 : 11;
-            if (slot >= 0 && slot <= 7 && f.size() > field) names[std::size_t(slot + 1)] = wire::CleanName(f[field].toString());
+            if (slot >= 0 && slot <= 7 && f.size() > field)
+                names[std::size_t(slot + 1)] = wire::CleanName(f[field].toString());
         }
         if (Is(kind, M::Positions)) {
             const bool trailing = outcomeAt >= 0 && r.ms - outcomeAt < SettleMs;
@@ -104,8 +108,8 @@ void ReplayPlayer::FindRounds() {
             lastPositions = r.ms;
             continue;
         }
-        const bool mark = Is(kind, M::RoundOutcome) || Is(kind, M::Obstacle) || EndsMatch(kind) ||
-                          Is(kind, M::PauseResume);
+        const bool mark =
+            Is(kind, M::RoundOutcome) || Is(kind, M::Obstacle) || EndsMatch(kind) || Is(kind, M::PauseResume);
         if (!mark) continue;
         endRun(i);
         if (Is(kind, M::RoundOutcome)) {
@@ -146,7 +150,8 @@ int ReplayPlayer::RoundAt(qint64 ms) const {
 void ReplayPlayer::Deliver(std::size_t i) {
     const qint64 clears = copy_.GetBoard().Arena().Clears();
     if (trailOnly_[i] && clearedBy_[i] < skipBefore_) { // its arena is gone by then
-        if (promises_.empty() || promises_.back().clearer != clearedBy_[i]) promises_.push_back({clearedBy_[i], clears});
+        if (promises_.empty() || promises_.back().clearer != clearedBy_[i])
+            promises_.push_back({clearedBy_[i], clears});
         return;
     }
     feed_.Deliver(records_[i].datagram);
@@ -211,7 +216,8 @@ void ReplayPlayer::Restart() {
     if (!start_) start_ = Start{copy_.State(), arena.Width(), arena.Height(), arena.BackColor()};
     copy_.Control().ResetAll();
     copy_.State() = start_->state;
-    if (arena.Width() != start_->width || arena.Height() != start_->height) board.ResizeArena(start_->width, start_->height);
+    if (arena.Width() != start_->width || arena.Height() != start_->height)
+        board.ResizeArena(start_->width, start_->height);
     arena.SetBackColor(start_->back);
     arena.Clear();
     board.SetBanner({});
@@ -294,7 +300,8 @@ void ReplayPlayer::Wake() {
 void ReplayPlayer::ScheduleWake() {
     // Sleep until the next datagram or countdown step is due, and never long, so the slider moves.
     qint64 due = next_ < records_.size() ? records_[next_].ms : DurationMs();
-    if (const qint64 step = copy_.GetCountdown().NextStepMs(); step >= 0) due = std::min(due, step - clockBase_);
+    if (const qint64 step = copy_.GetCountdown().NextStepMs(); step >= 0)
+        due = std::min(due, step - clockBase_);
     const double wallMs = (due - positionMs_) / speed_;
     wake_.start(static_cast<int>(std::ceil(std::clamp(wallMs, 0.0, double(LongestSleepMs)))));
 }

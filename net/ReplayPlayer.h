@@ -38,8 +38,8 @@ class ReplayPlayer : public QObject {
     Q_OBJECT
 public:
     struct Round {
-        qint64 startMs = 0; // a little before the riding begins: the countdown
-        qint64 endMs = 0;   // its outcome, or where it stopped without one
+        qint64 startMs = 0;         // a little before the riding begins: the countdown
+        qint64 endMs = 0;           // its outcome, or where it stopped without one
         std::optional<int> outcome; // the outcome code; none when the round was not decided
         QStringList winners;        // their names as the match knew them then; none for a draw
     };

@@ -482,7 +482,7 @@ Colour frmMain::FreeColour(Colour wanted) const {
 }
 
 void frmMain::OpenKeys() {
-    KeysDialog dialog(game_.Keys(), &game_.GetPads(), this);
+    KeysDialog dialog(game_.Keys(), game_.HasPads() ? &game_.GetPads() : nullptr, this);
     if (dialog.exec() == QDialog::Accepted) ApplyKeys(dialog.Bindings());
 }
 

@@ -22,9 +22,12 @@ private slots:
 namespace {
 // The simulation of Machado, Oliveira and Fernandes (2009) at full severity, on linear RGB.
 using Matrix = std::array<std::array<double, 3>, 3>;
-const Matrix Protanopia{{{0.152286, 1.052583, -0.204868}, {0.114503, 0.786281, 0.099216}, {-0.003882, -0.048116, 1.051998}}};
-const Matrix Deuteranopia{{{0.367322, 0.860646, -0.227968}, {0.280085, 0.672501, 0.047413}, {-0.011820, 0.042940, 0.968881}}};
-const Matrix Tritanopia{{{1.255528, -0.076749, -0.178779}, {-0.078411, 0.930809, 0.147602}, {0.004733, 0.691367, 0.303900}}};
+const Matrix Protanopia{
+    {{0.152286, 1.052583, -0.204868}, {0.114503, 0.786281, 0.099216}, {-0.003882, -0.048116, 1.051998}}};
+const Matrix Deuteranopia{
+    {{0.367322, 0.860646, -0.227968}, {0.280085, 0.672501, 0.047413}, {-0.011820, 0.042940, 0.968881}}};
+const Matrix Tritanopia{
+    {{1.255528, -0.076749, -0.178779}, {-0.078411, 0.930809, 0.147602}, {0.004733, 0.691367, 0.303900}}};
 
 double Linear(int c) {
     const double v = c / 255.0;
@@ -76,8 +79,9 @@ void tst_Colours::playersStayApartUnderEveryDeficiency() {
     QFETCH(bool, apart);
     std::vector<QRgb> shown;
     for (int i = 1; i <= 8; ++i)
-        shown.push_back(Canvas::ToRgb(palette::Shown(safe ? palette::Colours::ColourBlindSafe : palette::Colours::AsChosen, i,
-                                                     colours::PlayerDefault[i], colours::White)));
+        shown.push_back(Canvas::ToRgb(
+            palette::Shown(safe ? palette::Colours::ColourBlindSafe : palette::Colours::AsChosen, i,
+                           colours::PlayerDefault[i], colours::White)));
     const Matrix* m[] = {&Protanopia, &Deuteranopia, &Tritanopia};
     const double closest = Closest(shown, *m[deficiency]);
     qInfo("closest two players: %.1f", closest);
@@ -120,7 +124,8 @@ void tst_Colours::thePictureChangesNotTheArena() {
     };
     auto hash = [](Instance& in) {
         const QImage& a = in.GetBoard().Arena().Image();
-        return QCryptographicHash::hash(QByteArrayView(a.constBits(), a.sizeInBytes()), QCryptographicHash::Md5);
+        return QCryptographicHash::hash(QByteArrayView(a.constBits(), a.sizeInBytes()),
+                                        QCryptographicHash::Md5);
     };
     InProcessBus bus;
     BusTransport plainNet(bus), shownNet(bus);

@@ -49,7 +49,9 @@ class tst_Pads : public QObject {
             SDL_JoystickDetachVirtual(index);
             joystick = nullptr;
         }
-        void Button(SDL_GameControllerButton b, bool down) { SDL_JoystickSetVirtualButton(joystick, b, down ? 1 : 0); }
+        void Button(SDL_GameControllerButton b, bool down) {
+            SDL_JoystickSetVirtualButton(joystick, b, down ? 1 : 0);
+        }
         void Stick(int x, int y) {
             SDL_JoystickSetVirtualAxis(joystick, SDL_CONTROLLER_AXIS_LEFTX, static_cast<Sint16>(x));
             SDL_JoystickSetVirtualAxis(joystick, SDL_CONTROLLER_AXIS_LEFTY, static_cast<Sint16>(y));
@@ -75,15 +77,17 @@ void tst_Pads::padSteersAsKeysDo_data() {
     QTest::addColumn<bool>("keypad");
     QTest::newRow("D-pad up") << int(DpadUp) << 0 << 0 << false << int(Qt::Key_Up) << false;
     QTest::newRow("D-pad right") << int(DpadRight) << 0 << 0 << false << int(Qt::Key_Right) << false;
-    QTest::newRow("D-pad up and right, diagonal motion") << int(DpadUpRight) << 0 << 0 << true << int(Qt::Key_9) << true;
-    QTest::newRow("D-pad rolled from right to up within one reading") << int(DpadRolled) << 0 << 0 << false
-                                                                       << int(Qt::Key_Up) << false;
+    QTest::newRow("D-pad up and right, diagonal motion")
+        << int(DpadUpRight) << 0 << 0 << true << int(Qt::Key_9) << true;
+    QTest::newRow("D-pad rolled from right to up within one reading")
+        << int(DpadRolled) << 0 << 0 << false << int(Qt::Key_Up) << false;
     QTest::newRow("south button: turbo") << int(South) << 0 << 0 << false << int(Qt::Key_Space) << false;
     QTest::newRow("stick right") << int(StickAt) << 30000 << 2000 << false << int(Qt::Key_Right) << false;
     QTest::newRow("stick down") << int(StickAt) << -3000 << 25000 << false << int(Qt::Key_Down) << false;
-    QTest::newRow("stick up-left, diagonal motion") << int(StickAt) << -20000 << -20000 << true << int(Qt::Key_7) << true;
-    QTest::newRow("stick up-left, no diagonals: the nearer of up and left") << int(StickAt) << -21000 << -15000 << false
-                                                                              << int(Qt::Key_Left) << false;
+    QTest::newRow("stick up-left, diagonal motion")
+        << int(StickAt) << -20000 << -20000 << true << int(Qt::Key_7) << true;
+    QTest::newRow("stick up-left, no diagonals: the nearer of up and left")
+        << int(StickAt) << -21000 << -15000 << false << int(Qt::Key_Left) << false;
     QTest::newRow("stick inside the dead zone") << int(StickAt) << 7000 << -7000 << false << 0 << false;
 }
 
@@ -174,7 +178,8 @@ void tst_Pads::aSecondPadOffersToJoin() {
     c.Poll();
     const QList<int> pads = c.game.GetPads().Connected();
     QCOMPARE(pads.size(), 2);
-    const int mine = c.game.SeatOfPad(pads[0]) == 0 ? pads[0] : pads[1], other = mine == pads[0] ? pads[1] : pads[0];
+    const int mine = c.game.SeatOfPad(pads[0]) == 0 ? pads[0] : pads[1],
+              other = mine == pads[0] ? pads[1] : pads[0];
     QCOMPARE(c.game.SeatOfPad(other), -1);
     QSignalSpy join(&c.game, &frmVyre::joinWithPad);
     const bool secondIsOther = SDL_JoystickInstanceID(second.joystick) == other;

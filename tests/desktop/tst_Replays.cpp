@@ -117,7 +117,8 @@ void tst_Replays::openReplay() {
         host.Start(1);
         QTRY_VERIFY_WITH_TIMEOUT(host.node.S().MatchOver, 30000);
     }
-    QTRY_VERIFY_WITH_TIMEOUT(m.Kept().size() == 1 && !m.panel.Keeper().Writing(), ReplayKeeper::TailMs + 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(m.Kept().size() == 1 && !m.panel.Keeper().Writing(),
+                             ReplayKeeper::TailMs + 2000);
     QVERIFY(QFile::copy(QDir(m.Folder()).filePath(m.Kept().first()), path));
     if (foreign) {
         QFile f(path);
@@ -151,7 +152,10 @@ void tst_Replays::openReplay() {
     QTRY_VERIFY(!window);
     QVERIFY(!m.in.Sealed());
     for (const QByteArray& d : heard.seen)
-        QVERIFY2(d.startsWith("9\x01" "4") || d.startsWith("11\x01"), d.constData()); // only the other copy spoke
+        QVERIFY2(d.startsWith("9\x01"
+                              "4") ||
+                     d.startsWith("11\x01"),
+                 d.constData()); // only the other copy spoke
     other.SendData(wire::Register(4, QStringLiteral("Zoe"), 255));
     QTRY_COMPARE(m.in.GetRoster().Text(4), QStringLiteral("Zoe ready!"));
 }
@@ -181,7 +185,8 @@ void tst_Replays::oldestReplaysGo() {
     other.close();
     ReplayKeeper::Prune(dir.path(), keep);
     QStringList want;
-    for (int i = files - 1; i >= std::max(0, files - keep); --i) want << QStringLiteral("%1.lumivex-replay").arg(files - i);
+    for (int i = files - 1; i >= std::max(0, files - keep); --i)
+        want << QStringLiteral("%1.lumivex-replay").arg(files - i);
     QStringList left = QDir(dir.path()).entryList({QStringLiteral("*.lumivex-replay")}, QDir::Files);
     left.sort();
     want.sort();

@@ -221,7 +221,9 @@ void tst_Panel::viewAndSoundSectionsRoundTrip() {
         // Changed through the View menu, the choice is stored at once, and [Main] is untouched.
         const QString main = ReadIniString("Main", "Zoom", m.in.State().IniFile);
         for (QAction* a : m.panel.menuBar()->actions())
-            if (a->menu() == m.game.ViewMenu()) a->menu()->actions().last()->trigger(); // Fullscreen
+            if (a->menu() == m.game.ViewMenu())
+                for (QAction* item : a->menu()->actions())
+                    if (item->text() == QLatin1String("&Fullscreen")) item->trigger();
         m.game.SetZoom(zoom == 2 ? 4 : 2);
         m.game.Sounds().Menu()->actions().first()->trigger(); // Mute
         QCOMPARE(ReadIniString("Main", "Zoom", m.in.State().IniFile), main);
