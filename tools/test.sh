@@ -30,7 +30,7 @@ cmake -S "$top" -B "$top/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLUMIVEX
 cmake --build "$top/build-asan"
 (cd "$top/build-asan" && UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure --timeout 900)
 
-echo "lumivex: [3/4] fuzzing: a running match for ${LUMIVEX_FUZZ_SECONDS:-60} s, the message parser, the gateway, the relay and the replay reader for 15 s each"
+echo "lumivex: [3/4] fuzzing: a running match for ${LUMIVEX_FUZZ_SECONDS:-60} s, the message parser, the gateway, the relay, the replay reader and the replay player for 15 s each"
 CC=clang CXX=clang++ cmake -S "$top" -B "$top/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DLUMIVEX_FUZZ=ON >/dev/null
 cmake --build "$top/build-fuzz"
