@@ -41,7 +41,7 @@ class tst_Replays : public QObject {
     struct Host {
         explicit Host(InProcessBus& bus) : node(bus, 9) {
             node.instance.GetCountdown().SetStepInterval(60);
-            for (int i = 0; i < 3; ++i) node.R().AddRider(RiderLevel::Hard);
+            for (int i = 0; i < 3; ++i) node.R().AddRider(RiderLevel::Easy); // short rounds
         }
         void Start(int matchScore) {
             QTRY_VERIFY(!node.R().Text(3).isEmpty());
