@@ -376,7 +376,9 @@ int main(int argc, char* argv[]) {
         app.setWindowIcon(AppIcon::Icon());
         QPointer<frmReplay> window = new frmReplay(std::move(*watched));
         QObject::connect(window, &frmReplay::closed, &app, &QApplication::quit, Qt::QueuedConnection);
-        QuitOnSignal(&app, [window] { window->close(); });
+        QuitOnSignal(&app, [window] {
+            if (window) window->close();
+        });
         std::optional<PaintWatch> watch;
         if (options.quitWhenShown)
             watch.emplace(std::initializer_list<QWidget*>{window, &window->Game()}, [] {
