@@ -30,6 +30,17 @@ bool IsAscii(QByteArrayView raw) {
 QByteArray Name(const QString& name) { return CleanName(name).toUtf8(); }
 } // namespace
 
+int NumberOf(const QByteArray& d) {
+    int n = 0;
+    for (qsizetype i = 0; i < d.size() && i <= 4; ++i) {
+        const char c = d[i];
+        if (c == Delimiter) return i > 0 ? n : 0;
+        if (c < '0' || c > '9' || i == 4) return 0;
+        n = n * 10 + (c - '0');
+    }
+    return d.isEmpty() || d.size() > 4 ? 0 : n;
+}
+
 bool IsKnown(int n) {
     constexpr int known[] = {1, 2, 3, 4, 6, 7, 9, 10, 11, 13, 14, 15, 16, 20};
     return std::find(std::begin(known), std::end(known), n) != std::end(known);

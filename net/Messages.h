@@ -35,6 +35,8 @@ enum class Message {
     Chat = 20,
 };
 bool IsKnown(int number);
+// The message number a datagram starts with, read without splitting it; 0 when it starts with none.
+int NumberOf(const QByteArray& datagram);
 
 struct Settings {
     int height = 0;

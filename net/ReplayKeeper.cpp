@@ -10,12 +10,6 @@
 
 namespace {
 using M = wire::Message;
-std::optional<M> KindOf(const QByteArray& d) {
-    const qsizetype end = d.indexOf(wire::Delimiter);
-    bool ok = false;
-    const int n = d.left(end < 0 ? d.size() : end).toInt(&ok);
-    return ok ? std::optional<M>(static_cast<M>(n)) : std::nullopt;
-}
 const QString Suffix = QStringLiteral(".lumivex-replay");
 } // namespace
 
@@ -46,7 +40,7 @@ void ReplayKeeper::Prune(const QString& folder, int keep) {
 }
 
 void ReplayKeeper::Heard(const QByteArray& d) {
-    const auto kind = KindOf(d);
+    const auto kind = static_cast<M>(wire::NumberOf(d));
     if (kind == M::Register) {
         const wire::FieldList f = wire::SplitFields(d);
         const int slot = f.size() > 1 ? f[1].toString().toInt() : 0;

@@ -11,17 +11,6 @@
 namespace {
 using M = wire::Message;
 
-// The message number in front of a datagram; 0 when there is none.
-int Kind(const QByteArray& d) {
-    int n = 0;
-    for (qsizetype i = 0; i < d.size() && i < 4; ++i) {
-        const char c = d[i];
-        if (c == wire::Delimiter) return n;
-        if (c < '0' || c > '9') return 0;
-        n = n * 10 + (c - '0');
-    }
-    return 0;
-}
 bool Is(int kind, M m) { return kind == static_cast<int>(m); }
 bool EndsMatch(int kind) {
     return Is(kind, M::MatchSettings) || Is(kind, M::ResetAll) || Is(kind, M::ResetMatch);
@@ -90,7 +79,7 @@ void ReplayPlayer::FindRounds() {
     std::vector<std::size_t> clears;
     for (std::size_t i = 0; i < n; ++i) {
         const replay::Record& r = records_[i];
-        const int kind = Kind(r.datagram);
+        const int kind = wire::NumberOf(r.datagram);
         if (Is(kind, M::Register) || Is(kind, M::MatchSettings)) {
             const wire::FieldList f = wire::SplitFields(r.datagram);
             const int slot = Is(kind, M::Register) ? f.size() > 2 ? f[1].toString().toInt() : 0 : 0;

@@ -137,18 +137,8 @@ frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
     game_.SetWatchAgain([this] { WatchAgain(); });
     // A pad nobody holds joins as a new local player, with the name and colour that seat had last.
     connect(&game_, &frmVyre::joinWithPad, this, [this](int pad) {
-        Roster& roster = in_.GetRoster();
-        const int seat = roster.FreeSeat();
-        if (seat == 0) {
-            roster.AddLocalPlayer(QString(), 0); // says why
-            return;
-        }
-        const QString& file = in_.State().IniFile;
-        QString name = ReadIniString(SeatsSection, QStringLiteral("Name%1").arg(seat + 1), file);
-        if (name.isEmpty()) name = QStringLiteral("Player %1").arg(seat + 1);
-        const auto stored = convert::ToInt32(ReadIniString(SeatsSection, QStringLiteral("Color%1").arg(seat + 1), file));
-        const Colour colour = FreeColour(stored.value_or(colours::PlayerDefault[static_cast<std::size_t>(seat + 1)]));
-        if (roster.AddLocalPlayer(name, colour)) game_.BindPad(pad, seat);
+        const auto next = NextSeat();
+        if (next && in_.GetRoster().AddLocalPlayer(next->name, next->colour)) game_.BindPad(pad, next->seat);
     });
     connect(&in_, &Instance::roundDecided, this, [this] { game_.OfferWatchAgain(true); });
     connect(&in_.GetCountdown(), &Countdown::stepped, this, [this](int n) {
@@ -446,27 +436,32 @@ void frmMain::BuildMenus() {
     tray_ = new TrayIcon(*this, *mPopupSys, this);
 }
 
-void frmMain::AddLocalPlayer() {
+std::optional<frmMain::Seat> frmMain::NextSeat() {
     Roster& roster = in_.GetRoster();
     const int seat = roster.FreeSeat();
     if (seat == 0) {
         roster.AddLocalPlayer(QString(), 0); // says why
-        return;
+        return std::nullopt;
     }
     const QString& file = in_.State().IniFile;
-    const QString nameKey = QStringLiteral("Name%1").arg(seat + 1),
-                  colourKey = QStringLiteral("Color%1").arg(seat + 1);
-    QString name = ReadIniString(SeatsSection, nameKey, file);
+    QString name = ReadIniString(SeatsSection, QStringLiteral("Name%1").arg(seat + 1), file);
     if (name.isEmpty()) name = QStringLiteral("Player %1").arg(seat + 1);
-    const auto typed = askName_(name);
-    if (!typed || typed->trimmed().isEmpty()) return;
     const Colour fallback = colours::PlayerDefault[static_cast<std::size_t>(seat + 1)];
-    const auto stored = convert::ToInt32(ReadIniString(SeatsSection, colourKey, file));
-    const auto colour = choose_(FreeColour(stored.value_or(fallback)));
+    const auto stored = convert::ToInt32(ReadIniString(SeatsSection, QStringLiteral("Color%1").arg(seat + 1), file));
+    return Seat{seat, name, FreeColour(stored.value_or(fallback))};
+}
+
+void frmMain::AddLocalPlayer() {
+    const auto next = NextSeat();
+    if (!next) return;
+    const auto typed = askName_(next->name);
+    if (!typed || typed->trimmed().isEmpty()) return;
+    const auto colour = choose_(next->colour);
     if (!colour) return;
-    WriteIniString(SeatsSection, nameKey, typed->trimmed(), file);
-    WriteIniString(SeatsSection, colourKey, QString::number(*colour), file);
-    roster.AddLocalPlayer(typed->trimmed(), *colour);
+    const QString& file = in_.State().IniFile;
+    WriteIniString(SeatsSection, QStringLiteral("Name%1").arg(next->seat + 1), typed->trimmed(), file);
+    WriteIniString(SeatsSection, QStringLiteral("Color%1").arg(next->seat + 1), QString::number(*colour), file);
+    in_.GetRoster().AddLocalPlayer(typed->trimmed(), *colour);
 }
 
 Colour frmMain::FreeColour(Colour wanted) const {

@@ -154,6 +154,14 @@ private:
     // The colour a new local player's chooser opens on: the wanted one unless another rider
     // shows it, else the first default colour nobody shows.
     Colour FreeColour(Colour wanted) const;
+    // The first free seat, with the name it had last and its colour (moved off one another
+    // shows); none, and the roster says why, when every seat is taken.
+    struct Seat {
+        int seat;
+        QString name;
+        Colour colour;
+    };
+    std::optional<Seat> NextSeat();
     // A copy alone, with no riders, before its first match ever: what to do first.
     void ShowFirstRunHint();
 };
