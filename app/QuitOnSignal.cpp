@@ -38,6 +38,31 @@ void QuitOnSignal(QObject* owner, std::function<void()> quit) {
     sigaction(SIGTERM, &sa, nullptr);
     sigaction(SIGINT, &sa, nullptr);
 }
+#elif defined(Q_OS_WIN)
+#include <QMetaObject>
+#include <QPointer>
+
+#include <windows.h>
+
+namespace {
+QPointer<QObject> target;
+std::function<void()> onQuit;
+
+BOOL WINAPI OnConsoleEvent(DWORD event) {
+    if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT && event != CTRL_CLOSE_EVENT) return FALSE;
+    // This runs on a thread of the system's: the quitting itself happens on the event loop.
+    if (target) QMetaObject::invokeMethod(target, [] { onQuit(); }, Qt::QueuedConnection);
+    // A closed console ends the process when this returns: leave time to say goodbye.
+    if (event == CTRL_CLOSE_EVENT) Sleep(2000);
+    return TRUE;
+}
+} // namespace
+
+void QuitOnSignal(QObject* owner, std::function<void()> quit) {
+    target = owner;
+    onQuit = std::move(quit);
+    SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
+}
 #else
 void QuitOnSignal(QObject*, std::function<void()>) {}
 #endif

@@ -3,6 +3,7 @@
 #include "MulticastTransport.h"
 #include "NetworkMenu.h"
 #include "OnlineTransport.h"
+#include "Platform.h"
 #include "QuitOnSignal.h"
 #include "RelayServer.h"
 #include "ReplayCheck.h"
@@ -30,7 +31,6 @@
 #include <iostream>
 #include <memory>
 #ifdef __GLIBC__
-#include <malloc.h>
 #endif
 #include <functional>
 #include <optional>
@@ -83,19 +83,6 @@ private:
     QList<QWidget*> left_;
     std::function<void()> done_;
 };
-
-// Resident memory in KiB: all of it, and the part not backed by files (the heap and the
-// like, without the pages of the program and its libraries).
-struct Resident {
-    long all = 0, anonymous = 0;
-};
-Resident ResidentKiB() {
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly)) return {};
-    const QList<QByteArray> f = statm.readAll().split(' ');
-    if (f.size() < 3) return {};
-    return {f[1].toLong() * 4, (f[1].toLong() - f[2].toLong()) * 4};
-}
 
 // Reads the command line; an exit code when the program should end at once.
 std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
@@ -347,6 +334,7 @@ bool HasDisplay() {
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("lumivex"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LUMIVEX_VERSION));
+    UseParentConsole();
     Options options;
     if (const auto exit = ParseCommandLine(argc, argv, options)) return *exit;
     if (options.relay) return RunRelay(options.relayPort, options.relayLimits); // headless
@@ -467,7 +455,7 @@ int main(int argc, char* argv[]) {
     // A round's end frees what the round built (messages, regions, the riders' plans) in
     // small pieces all over the heap. Giving the free pages back then keeps a copy that
     // plays for hours at the size it had after its first round.
-    QObject::connect(&instance, &Instance::roundDecided, &panel, [] { malloc_trim(0); });
+    QObject::connect(&instance, &Instance::roundDecided, &panel, [] { ReturnFreeMemory(); });
 #endif
 
     if (options.open) {

@@ -7,6 +7,9 @@
 #ifdef __linux__
 #include <sys/timerfd.h>
 #include <unistd.h>
+#elif defined(Q_OS_WIN)
+#include <QWinEventNotifier>
+#include <windows.h>
 #endif
 
 PreciseWait::PreciseWait(QObject* parent) : QObject(parent) {
@@ -22,6 +25,14 @@ PreciseWait::PreciseWait(QObject* parent) : QObject(parent) {
             if (read(fd_, &expirations, sizeof expirations) == sizeof expirations) Fired();
         });
     }
+#elif defined(Q_OS_WIN)
+    // A high-resolution waitable timer (Windows 10 1803 on); an ordinary one elsewhere.
+    handle_ = CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION, TIMER_ALL_ACCESS);
+    if (!handle_) handle_ = CreateWaitableTimerW(nullptr, FALSE, nullptr);
+    if (handle_) {
+        winNotifier_ = new QWinEventNotifier(handle_, this);
+        connect(winNotifier_, &QWinEventNotifier::activated, this, &PreciseWait::Fired);
+    }
 #endif
 }
 
@@ -29,6 +40,9 @@ PreciseWait::~PreciseWait() {
 #ifdef __linux__
     delete notifier_;
     if (fd_ >= 0) close(fd_);
+#elif defined(Q_OS_WIN)
+    delete winNotifier_;
+    if (handle_) CloseHandle(handle_);
 #endif
 }
 
@@ -43,6 +57,12 @@ void PreciseWait::Start(qint64 ns) {
         spec.it_value.tv_nsec = static_cast<long>(wait % 1'000'000'000);
         if (timerfd_settime(fd_, 0, &spec, nullptr) == 0) return;
     }
+#elif defined(Q_OS_WIN)
+    if (handle_) {
+        LARGE_INTEGER due{};
+        due.QuadPart = -std::max<qint64>(ns / 100, 1); // relative, in 100 ns units
+        if (SetWaitableTimer(handle_, &due, 0, nullptr, nullptr, FALSE)) return;
+    }
 #endif
     fallback_.start(ns <= 0 ? 0 : static_cast<int>((ns + 500'000) / 1'000'000));
 }
@@ -55,6 +75,8 @@ void PreciseWait::Stop() {
         const itimerspec off{};
         timerfd_settime(fd_, 0, &off, nullptr);
     }
+#elif defined(Q_OS_WIN)
+    if (handle_) CancelWaitableTimer(handle_);
 #endif
 }
 

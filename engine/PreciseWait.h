@@ -4,11 +4,13 @@
 #include <QTimer>
 
 class QSocketNotifier;
+class QWinEventNotifier;
 
 // A one-shot wait to the nanosecond for the game loop's tick deadlines. QTimer waits whole
 // milliseconds, so its ticks wander by up to half of one either way; a Linux timerfd,
-// watched by the event loop like a socket, wakes within a few microseconds of the deadline.
-// Where no timerfd can be made, a precise QTimer stands in.
+// watched by the event loop like a socket, wakes within a few microseconds of the deadline;
+// on Windows a waitable timer does the same. Where neither can be made, a precise QTimer
+// stands in.
 class PreciseWait : public QObject {
     Q_OBJECT
 public:
@@ -28,6 +30,8 @@ private:
 
     int fd_ = -1;
     QSocketNotifier* notifier_ = nullptr;
+    void* handle_ = nullptr; // Windows: the waitable timer
+    QWinEventNotifier* winNotifier_ = nullptr;
     QTimer fallback_;
     bool active_ = false;
 };

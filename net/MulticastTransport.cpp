@@ -1,5 +1,7 @@
 #include "MulticastTransport.h"
 
+#include "DefaultRoute.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QNetworkDatagram>
@@ -32,16 +34,9 @@ QString MulticastTransport::AddressOf(const QNetworkInterface& i) {
 
 QNetworkInterface MulticastTransport::Automatic() {
     const QList<QNetworkInterface> candidates = Candidates();
-    // The kernel's routing table: the line whose destination is 0.0.0.0 names the interface.
-    QFile routes(QStringLiteral("/proc/net/route"));
-    if (routes.open(QIODevice::ReadOnly)) {
-        for (const QByteArray& line : routes.readAll().split('\n')) {
-            const QList<QByteArray> f = line.simplified().split(' ');
-            if (f.size() < 3 || f[1] != "00000000") continue;
-            for (const QNetworkInterface& i : candidates)
-                if (i.name().toUtf8() == f[0]) return i;
-        }
-    }
+    if (const int index = DefaultRouteInterface())
+        for (const QNetworkInterface& i : candidates)
+            if (i.index() == index) return i;
     return candidates.isEmpty() ? QNetworkInterface() : candidates.first();
 }
 

@@ -12,7 +12,11 @@
 #include <miniupnpc/miniupnpc.h>
 #include <miniupnpc/upnpcommands.h>
 #include <natpmp.h>
+#ifdef Q_OS_WIN
+#include <winsock2.h>
+#else
 #include <sys/select.h>
+#endif
 
 struct PortMapper::Lease {
     QString method;
@@ -43,12 +47,12 @@ int NatPmpAnswer(natpmp_t& n, natpmpresp_t& response, Clock::time_point deadline
         getnatpmprequesttimeout(&n, &tv);
         const long long retryMs = tv.tv_sec * 1000LL + tv.tv_usec / 1000;
         const long long waitMs = std::min<long long>(std::max<long long>(retryMs, 10), left);
-        tv.tv_sec = static_cast<time_t>(waitMs / 1000);
-        tv.tv_usec = static_cast<suseconds_t>((waitMs % 1000) * 1000);
+        tv.tv_sec = static_cast<decltype(tv.tv_sec)>(waitMs / 1000);
+        tv.tv_usec = static_cast<decltype(tv.tv_usec)>((waitMs % 1000) * 1000);
         fd_set fds;
         FD_ZERO(&fds);
         FD_SET(n.s, &fds);
-        select(n.s + 1, &fds, nullptr, nullptr, &tv);
+        select(static_cast<int>(n.s) + 1, &fds, nullptr, nullptr, &tv); // the first argument is ignored on Windows
         r = readnatpmpresponseorretry(&n, &response);
     }
     return r;

@@ -7,7 +7,9 @@
 #include <chrono>
 #include <cstring>
 
-#ifdef Q_OS_UNIX
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
 #include <unistd.h>
 #endif
 
@@ -251,8 +253,11 @@ void Writer::WriteBlock(const QByteArray& records) {
     const QByteArray block = EncodeBlock(records);
     std::fwrite(block.constData(), 1, static_cast<std::size_t>(block.size()), file_);
     std::fflush(file_);
-#ifdef Q_OS_UNIX
-    fdatasync(fileno(file_)); // whole on the disk before the next second's block is gathered
+    // Whole on the disk before the next second's block is gathered.
+#ifdef Q_OS_WIN
+    _commit(_fileno(file_));
+#else
+    fdatasync(fileno(file_));
 #endif
 }
 

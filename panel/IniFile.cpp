@@ -157,9 +157,28 @@ bool WriteIniSection(const QString& section, const QList<QPair<QString, QString>
 }
 
 QString GetWindowsPath() {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    QString dir;
+#ifdef Q_OS_WIN
+    // The user's roaming application data: ordinary users may not write to the Windows folder.
+    dir = QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA"));
+#endif
+    if (dir.isEmpty()) dir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     while (dir.size() > 1 && dir.endsWith(QLatin1Char('/'))) dir.chop(1);
     return dir;
+}
+
+QString OldSettingsFile() {
+#ifdef Q_OS_WIN
+    const QString windows = QDir::fromNativeSeparators(qEnvironmentVariable("WINDIR"));
+    if (!windows.isEmpty()) return windows + QStringLiteral("/lumivex.ini");
+#endif
+    return {};
+}
+
+bool AdoptSettings(const QString& file, const QString& old) {
+    if (old.isEmpty() || QFileInfo::exists(file) || !QFileInfo::exists(old)) return false;
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    return QFile::copy(old, file) && QFile(file).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
 }
 
 QString GetEnvironmentString(const QString& name) {

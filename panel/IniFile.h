@@ -18,6 +18,11 @@ bool WriteIniString(const QString& section, const QString& key, const QString& v
 bool WriteIniSection(const QString& section, const QList<QPair<QString, QString>>& entries, const QString& file);
 // The folder that holds the settings file (the user's configuration folder), no trailing separator.
 QString GetWindowsPath();
+// Where an earlier Lumivex for Windows kept its settings (the Windows folder); empty elsewhere.
+QString OldSettingsFile();
+// A new settings file starts as a copy of the old one, once: true when `old` was copied to
+// `file`, which did not exist yet.
+bool AdoptSettings(const QString& file, const QString& old);
 QString GetEnvironmentString(const QString& name);
 
 constexpr int MaxValueLength = 254;

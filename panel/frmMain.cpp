@@ -506,8 +506,12 @@ void frmMain::OpenHelp(const QString& part) {
 }
 
 void frmMain::Load() {
-    in_.State().IniFile =
-        settingsFile_.isEmpty() ? GetWindowsPath() + QStringLiteral("/lumivex.ini") : settingsFile_;
+    if (settingsFile_.isEmpty()) {
+        in_.State().IniFile = GetWindowsPath() + QStringLiteral("/lumivex.ini");
+        AdoptSettings(in_.State().IniFile, OldSettingsFile());
+    } else {
+        in_.State().IniFile = settingsFile_;
+    }
     network_->Load();
     InitVariables();
     PopulateControls();

@@ -2,6 +2,8 @@
 # Installs the Debian packages Lumivex needs, only those that are missing.
 #   tools/deps.sh run    what building and playing needs
 #   tools/deps.sh package  that, plus what building and checking the Debian package needs
+#   tools/deps.sh windows  what the Windows build needs (tools/cross-windows.sh), its
+#                        installer and Wine
 #   tools/deps.sh test   all of it, plus what the tests need
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev iproute2 util-linux fonts-dejavu-core
@@ -9,6 +11,11 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev iprout
           zlib1g-dev libsdl2-dev)
 case "${1:-run}" in
 package | test) packages+=(dpkg-dev file help2man lintian appstream desktop-file-utils libxml2-utils) ;;
+esac
+case "${1:-run}" in
+windows | test) packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix dpkg-dev curl
+                           ca-certificates autoconf automake libtool qt6-shadertools-dev nsis
+                           wine wine64 python3) ;;
 esac
 if [ "${1:-run}" = test ]; then
     packages+=(xvfb xauth x11-utils xdotool imagemagick openbox clang libclang-rt-14-dev nftables python3

@@ -5,7 +5,10 @@
 #   3. the fuzz targets (clang, libFuzzer, both sanitizers, a worker a core): datagram
 #      sequences into a running match for LUMIVEX_FUZZ_SECONDS seconds (default 60), then the
 #      message parser, the gateway, the relay, the replay reader and the replay player alone;
-#   4. the Debian package: built, unpacked and checked, and (as root in CI) installed and removed.
+#   4. the Debian package: built, unpacked and checked, and (as root in CI) installed and removed;
+#   5. the Windows build (tools/cross-windows.sh; its libraries are built once into a cache):
+#      its tests under Wine, a match of a Windows copy and a Linux copy each way, and the
+#      installer, installed and removed silently under Wine.
 # Without private network namespaces the run stops: it never falls back to the real network.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
@@ -20,17 +23,17 @@ XDG_DATA_HOME="$(mktemp -d /tmp/lumivex-test-data.XXXXXX)"
 export XDG_DATA_HOME
 trap 'rm -rf "$XDG_DATA_HOME"' EXIT
 
-echo "lumivex: [1/4] Release build with tests"
-cmake -S "$top" -B "$top/build-tests" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLUMIVEX_TESTS=ON >/dev/null
-cmake --build "$top/build-tests"
+echo "lumivex: [1/5] Release build with tests"
+# Built as the package is (phase 4 packages this very build).
+LUMIVEX_TESTS=ON LUMIVEX_BUILD_ONLY=1 "$top/tools/package.sh" "$top/build-tests"
 (cd "$top/build-tests" && ctest --output-on-failure --timeout 600)
 
-echo "lumivex: [2/4] the same tests with AddressSanitizer and UndefinedBehaviorSanitizer"
+echo "lumivex: [2/5] the same tests with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S "$top" -B "$top/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLUMIVEX_SANITIZE=ON >/dev/null
 cmake --build "$top/build-asan"
 (cd "$top/build-asan" && UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure --timeout 900)
 
-echo "lumivex: [3/4] fuzzing: a running match for ${LUMIVEX_FUZZ_SECONDS:-60} s, the message parser, the gateway, the relay, the replay reader and the replay player for 15 s each"
+echo "lumivex: [3/5] fuzzing: a running match for ${LUMIVEX_FUZZ_SECONDS:-60} s, the message parser, the gateway, the relay, the replay reader and the replay player for 15 s each"
 CC=clang CXX=clang++ cmake -S "$top" -B "$top/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DLUMIVEX_FUZZ=ON >/dev/null
 cmake --build "$top/build-fuzz"
@@ -71,8 +74,16 @@ fuzz fuzz_replay 15 1
 fuzz fuzz_replay_play 15 1
 echo "lumivex: fuzzing found nothing"
 
-echo "lumivex: [4/4] the Debian package"
-"$top/tools/package.sh" "$top/build-package"
+echo "lumivex: [4/5] the Debian package, of the build the tests ran"
+LUMIVEX_TESTS=ON "$top/tools/package.sh" "$top/build-tests"
 version=$(sed -n 's/^project(Lumivex VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
 "$top/tests/package/check_package.sh" "$top/dist/lumivex_${version}_amd64.deb" "$version"
+echo "lumivex: [5/5] the Windows build, under Wine"
+windows_start=$SECONDS
+LUMIVEX_WIN_BUILD="$top/build-win" "$top/tools/cross-windows.sh"
+"$top/tests/windows/wine_tests.sh" "$top/build-win"
+"$top/tests/windows/wine_match.sh" "$top/build-tests/app/lumivex" "$top/build-win/app/lumivex.exe"
+"$top/tools/package-windows.sh" "$top/build-win"
+"$top/tests/windows/check_installer.sh" "$top/dist/lumivex-$version-setup.exe" "$version"
+echo "lumivex: the Windows phase took $((SECONDS - windows_start)) s"
 echo "lumivex: every phase passed"

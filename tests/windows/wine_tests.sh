@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# The unit and widget tests built for Windows, run under Wine with the offscreen platform, in
+# one private network with a Wine prefix of its own (tools/wine-run). A program that passes
+# every test function and then crashes on its way out is told apart from a failed test: it is
+# reported as such, and does not fail the run.
+#   wine_tests.sh BUILD_DIR [TEST...]     (default: every tst_*.exe in BUILD_DIR/tests)
+set -uo pipefail
+build=$1; shift
+top="$(cd "$(dirname "$0")/../.." && pwd)"
+prefix=${LUMIVEX_WIN_PREFIX:-$HOME/.cache/lumivex/win64}
+tests=("$@")
+[ ${#tests[@]} -gt 0 ] || tests=($(cd "$build/tests" && ls tst_*.exe | sed 's/\.exe$//'))
+dir="$(mktemp -d /tmp/lumivex-winetests.XXXXXX)"
+cat > "$dir/inner.sh" <<'INNER'
+set -u
+dir=$1 tests=$2; shift 2
+export QT_QPA_PLATFORM=offscreen
+for t in "$@"; do
+    start=$SECONDS
+    timeout -s KILL 600 wine "$tests/$t.exe" >"$dir/$t.log" 2>&1
+    echo "$t $? $((SECONDS - start))" >>"$dir/results"
+done
+INNER
+export WINEPATH="$(printf 'Z:%s;' "$prefix/bin" "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")" "/usr/x86_64-w64-mingw32/lib" | tr / '\\')"
+export QT_PLUGIN_PATH="Z:$prefix/plugins"
+export XDG_DATA_HOME=$dir/data
+(cd "$build/tests" && "$top/tools/wine-run" bash "$dir/inner.sh" "$dir" "$build/tests" "${tests[@]}")
+failed=0
+while read -r t rc seconds; do
+    totals=$(grep -a '^Totals:' "$dir/$t.log" | tail -1)
+    if [ "$rc" = 0 ]; then
+        echo "wine: $t passed in $seconds s: $totals"
+    elif echo "$totals" | grep -q ' 0 failed' && ! grep -aq '^FAIL!' "$dir/$t.log"; then
+        echo "wine: $t passed every test in $seconds s, then crashed on exit (status $rc): $totals"
+    else
+        echo "wine: $t FAILED (status $rc) in $seconds s: ${totals:-no totals}"
+        grep -a -B2 -A6 '^FAIL!\|^QFATAL\|Received signal\|Unhandled exception' "$dir/$t.log" | head -40
+        [ -n "$totals" ] || tail -20 "$dir/$t.log"
+        failed=$((failed + 1))
+    fi
+done < "$dir/results"
+[ "$(wc -l < "$dir/results")" -eq ${#tests[@]} ] || { echo "wine: not every test program ran"; failed=$((failed + 1)); }
+[ $failed -eq 0 ] && rm -rf "$dir" || echo "(logs in $dir)"
+exit $((failed > 0))

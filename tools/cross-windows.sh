@@ -1,0 +1,223 @@
+#!/usr/bin/env bash
+# Builds Lumivex for Windows x86-64 with Debian's mingw-w64 (posix threads).
+#
+#   tools/cross-windows.sh          the libraries (once, into the cache), then the program
+#   tools/cross-windows.sh libs     the libraries only
+#
+# Every library comes from Debian's own source packages, fetched with apt-get source
+# through an apt configuration of this script's own (the machine's sources stay as they
+# are), cross-built once into LUMIVEX_WIN_PREFIX (default ~/.cache/lumivex/win64) and
+# reused from there: a stamp per library names the source version it was built from.
+# The program goes to LUMIVEX_WIN_BUILD (default build-win/ in the project).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+prefix=${LUMIVEX_WIN_PREFIX:-$HOME/.cache/lumivex/win64}
+build=${LUMIVEX_WIN_BUILD:-$root/build-win}
+work=$prefix.work                     # sources and library builds; may be deleted any time
+jobs=$(nproc)
+toolchain=$root/cmake/mingw-w64.cmake
+triple=x86_64-w64-mingw32
+export LUMIVEX_WIN_PREFIX=$prefix
+mkdir -p "$prefix/.stamps" "$work/src"
+
+say() { echo "cross-windows: $*"; }
+
+# apt-get source through lists of our own, kept in the work folder.
+aptsrc() {
+    local a=$work/apt
+    if [ ! -f "$a/sources.list" ]; then
+        mkdir -p "$a/lists/partial" "$a/cache/archives/partial"
+        cat > "$a/sources.list" <<'EOF'
+deb-src http://deb.debian.org/debian bookworm main
+deb-src http://deb.debian.org/debian bookworm-updates main
+deb-src http://deb.debian.org/debian-security bookworm-security main
+EOF
+    fi
+    local opts=(-o "Dir::Etc::SourceList=$a/sources.list" -o Dir::Etc::SourceParts=/nonexistent
+                -o "Dir::State::Lists=$a/lists" -o "Dir::Cache=$a/cache" -o APT::Sandbox::User=root)
+    [ -n "$(ls "$a/lists" 2>/dev/null | grep -v partial)" ] || apt-get -qq "${opts[@]}" update
+    apt-get -qq "${opts[@]}" "$@"
+}
+
+# unpack NAME SPEC DIRVAR: fetch Debian's source package SPEC (name[=version]) into the
+# work folder once and unpack it with Debian's patches applied; sets DIRVAR to the tree.
+unpack() {
+    local name=$1 spec=$2 dir=$work/src/$1
+    if [ ! -d "$dir" ]; then
+        (cd "$work/src" && aptsrc source --download-only "$spec" >/dev/null)
+        local dsc
+        dsc=$(ls -t "$work/src/${spec%%=*}"_*.dsc | head -1)
+        dpkg-source --no-check -x "$dsc" "$dir" >/dev/null
+    fi
+    printf -v "$3" '%s' "$dir"
+}
+
+# A library is built when its stamp names the version asked for.
+built() { [ -f "$prefix/.stamps/$1" ] && [ "$(cat "$prefix/.stamps/$1")" = "$2" ]; }
+stamp() { echo "$2" > "$prefix/.stamps/$1"; say "$1 $2 built"; }
+
+cmake_lib() { # SRC BUILD ARGS...: configure, build and install a CMake project
+    local s=$1 b=$2; shift 2
+    cmake -S "$s" -B "$b" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" "$@" >"$b.log" 2>&1 ||
+        { tail -30 "$b.log"; return 1; }
+    cmake --build "$b" -j "$jobs" >>"$b.log" 2>&1 || { tail -40 "$b.log"; return 1; }
+    cmake --install "$b" >>"$b.log" 2>&1
+}
+
+autotools_lib() { # SRC ARGS...: an autotools library, static
+    local s=$1; shift
+    (cd "$s" && ./configure --host=$triple --prefix="$prefix" --disable-shared --enable-static \
+        CC=$triple-gcc-posix "$@" >configure.out 2>&1 && make -j "$jobs" >make.out 2>&1 &&
+        make install >>make.out 2>&1) || { tail -30 "$s"/*.out; return 1; }
+}
+
+zlib_v=1:1.2.13.dfsg-1
+build_zlib() {
+    built zlib $zlib_v && return
+    local s; unpack zlib zlib=$zlib_v s
+    local o=$work/zlib
+    mkdir -p "$o" "$prefix/lib"
+    for c in adler32 compress crc32 deflate gzclose gzlib gzread gzwrite infback inffast \
+             inflate inftrees trees uncompr zutil; do
+        $triple-gcc-posix -O2 -c "$s/$c.c" -o "$o/$c.o"
+    done
+    rm -f "$prefix/lib/libz.a"
+    $triple-gcc-ar-posix rcs "$prefix/lib/libz.a" "$o"/*.o
+    install -D -m644 "$s/zlib.h" "$prefix/include/zlib.h"
+    install -D -m644 "$s/zconf.h" "$prefix/include/zconf.h"
+    stamp zlib $zlib_v
+}
+
+sodium_v=1.0.18-1+deb12u1
+build_sodium() {
+    built libsodium $sodium_v && return
+    local s; unpack libsodium libsodium=$sodium_v s
+    [ -x "$s/configure" ] || (cd "$s" && ./autogen.sh -s >/dev/null 2>&1)
+    autotools_lib "$s" --disable-pie
+    stamp libsodium $sodium_v
+}
+
+miniupnpc_v=2.2.4-1
+build_miniupnpc() {
+    built miniupnpc $miniupnpc_v && return
+    local s; unpack miniupnpc miniupnpc=$miniupnpc_v s
+    cmake_lib "$s" "$work/miniupnpc" -DUPNPC_BUILD_STATIC=ON -DUPNPC_BUILD_SHARED=OFF \
+        -DUPNPC_BUILD_TESTS=OFF -DUPNPC_BUILD_SAMPLE=OFF
+    stamp miniupnpc $miniupnpc_v
+}
+
+# Bookworm's libnatpmp source has left Debian's mirror, and of the next release's only
+# the upstream tarball is served: that is taken from Debian's pool, checked by its hash
+# in Debian's source index.
+natpmp_v=20230423
+natpmp_sha256=0684ed2c8406437e7519a1bd20ea83780db871b3a3a5d752311ba3e889dbfc70
+build_natpmp() {
+    built libnatpmp $natpmp_v && return
+    local s=$work/src/libnatpmp t=$work/src/libnatpmp_$natpmp_v.orig.tar.gz
+    if [ ! -d "$s" ]; then
+        curl -fsS -o "$t" "http://deb.debian.org/debian/pool/main/libn/libnatpmp/${t##*/}"
+        echo "$natpmp_sha256  $t" | sha256sum -c --quiet
+        mkdir -p "$s" && tar xzf "$t" -C "$s" --strip-components=1
+    fi
+    local o=$work/natpmp
+    mkdir -p "$o"
+    for c in natpmp getgateway wingettimeofday; do
+        $triple-gcc-posix -O2 -DNATPMP_STATICLIB -DENABLE_STRNATPMPERR -c "$s/$c.c" -o "$o/$c.o"
+    done
+    rm -f "$prefix/lib/libnatpmp.a"
+    $triple-gcc-ar-posix rcs "$prefix/lib/libnatpmp.a" "$o"/*.o
+    install -m644 "$s/natpmp.h" "$s/natpmp_declspec.h" "$prefix/include/"
+    stamp libnatpmp $natpmp_v
+}
+
+sdl_v=2.26.5+dfsg-1
+sdl_build=2   # bumped when the options change
+build_sdl() {
+    built SDL2 "$sdl_v.$sdl_build" && return
+    local s; unpack libsdl2 libsdl2=$sdl_v s
+    # Only the game-controller part is used: no sound or drawing. DirectX stays on for
+    # XInput and DirectInput, the pads' own interfaces on Windows.
+    cmake_lib "$s" "$work/sdl" -DSDL_SHARED=ON -DSDL_STATIC=OFF -DSDL_TEST=OFF \
+        -DSDL_AUDIO=OFF -DSDL_RENDER=OFF -DSDL_VIDEO=ON -DSDL_OPENGL=OFF -DSDL_OPENGLES=OFF \
+        -DSDL_VULKAN=OFF -DSDL_RENDER_D3D=OFF -DSDL_WASAPI=OFF
+    grep -q 'define SDL_JOYSTICK_XINPUT 1' "$work/sdl/include-config-release/SDL_config.h" ||
+        { say "SDL has no XInput: pads would not work"; exit 1; }
+    stamp SDL2 "$sdl_v.$sdl_build"
+}
+
+qt_v=6.4.2
+qt_common=(-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+           -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DBUILD_SHARED_LIBS=ON)
+build_qtbase() {
+    built qtbase "$qt_v+dfsg-10" && return
+    local s; unpack qtbase qt6-base=$qt_v+dfsg-10 s
+    # Debian's tarball lacks the wintab header (no tablet events), and the Windows
+    # platform plugin of 6.4 needs OpenGL on (it picks desktop or ANGLE at run time).
+    cmake_lib "$s" "$work/qtbase" "${qt_common[@]}" -DQT_QMAKE_TARGET_MKSPEC=win32-g++ \
+        -DFEATURE_tabletevent=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF \
+        -DFEATURE_openssl=OFF -DFEATURE_zstd=OFF -DFEATURE_system_zlib=OFF \
+        -DFEATURE_opengl_dynamic=ON -DFEATURE_testlib=ON -DFEATURE_concurrent=ON \
+        -DFEATURE_sql=OFF -DFEATURE_network=ON -DFEATURE_vulkan=OFF
+    stamp qtbase "$qt_v+dfsg-10"
+}
+
+build_qtshadertools() {
+    built qtshadertools "$qt_v-1" && return
+    local s; unpack qtshadertools qt6-shadertools=$qt_v-1 s
+    cmake_lib "$s" "$work/qtshadertools" "${qt_common[@]}"
+    stamp qtshadertools "$qt_v-1"
+}
+
+build_qtmultimedia() {
+    built qtmultimedia "$qt_v-5" && return
+    local s; unpack qtmultimedia qt6-multimedia=$qt_v-5 s
+    # mingw-w64's import libraries are lower case, and Qt's search asks for Mf, Mfplat, ...:
+    # every one is named here.
+    local l=/usr/$triple/lib wmf=()
+    for n in strmiids amstrmid dmoguids uuid msdmo ole32 oleaut32 mf mfuuid mfplat mfcore propsys; do
+        wmf+=("-DWMF_${n^^}_LIBRARY=$l/lib$n.a")
+    done
+    # The same for headers: the sources include <Mferror.h> and the like, which Windows finds
+    # whatever the case; here a header of that name includes mingw-w64's lower-case one.
+    local shims=$work/case-shims h
+    mkdir -p "$shims"
+    for h in $(grep -rhoE '#include <[A-Za-z0-9_]*[A-Z][A-Za-z0-9_]*\.h>' "$s/src" | sed 's/.*<\(.*\)>/\1/' | sort -u); do
+        [ -f "/usr/$triple/include/$h" ] && continue
+        [ -f "/usr/$triple/include/${h,,}" ] && echo "#include <${h,,}>" > "$shims/$h"
+    done
+    cmake_lib "$s" "$work/qtmultimedia" "${qt_common[@]}" "${wmf[@]}" "-DCMAKE_CXX_FLAGS=-I$shims" -DFEATURE_ffmpeg=OFF \
+        -DFEATURE_gstreamer=OFF -DFEATURE_spatialaudio=OFF -DFEATURE_spatialaudio_quick3d=OFF
+    # Without Windows Media Foundation there would be no sound at all, silently.
+    grep -Eq 'Windows Media Foundation[ .]*yes' "$work/qtmultimedia.log" ||
+        { grep -i -A2 'wmf\|media foundation' "$work/qtmultimedia.log" | head; say "no WMF: sound would be missing"; exit 1; }
+    stamp qtmultimedia "$qt_v-5"
+}
+
+build_libs() {
+    command -v $triple-g++-posix >/dev/null ||
+        { say "needs g++-mingw-w64-x86-64-posix (tools/deps.sh windows)"; exit 1; }
+    build_zlib
+    build_sodium
+    build_miniupnpc
+    build_natpmp
+    build_sdl
+    build_qtbase
+    build_qtshadertools
+    build_qtmultimedia
+}
+
+build_program() {
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$prefix" -DQT_HOST_PATH=/usr \
+        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >/dev/null
+    cmake --build "$build" -j "$jobs"
+}
+
+start=$SECONDS
+if [ "${1:-all}" = only ]; then "build_$2"; exit 0; fi   # one library, for working on it
+build_libs
+say "libraries ready in $prefix ($((SECONDS - start)) s)"
+[ "${1:-all}" = libs ] && exit 0
+build_program
+say "built in $build ($((SECONDS - start)) s in all)"
