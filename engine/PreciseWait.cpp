@@ -10,6 +10,9 @@
 #elif defined(Q_OS_WIN)
 #include <QWinEventNotifier>
 #include <windows.h>
+#ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
+#define CREATE_WAITABLE_TIMER_HIGH_RESOLUTION 0x00000002 // Windows 10 1803 on; older headers lack it
+#endif
 #endif
 
 PreciseWait::PreciseWait(QObject* parent) : QObject(parent) {

@@ -60,6 +60,9 @@ void MulticastTransport::InitSockets() {
         problem_ = tr("No network: port %1 cannot be used (%2)").arg(port_).arg(tcpReceive_.errorString());
         return;
     }
+    // Room for a burst while the program is busy elsewhere: Windows' own buffer holds a few
+    // dozen Positions, and a datagram that does not fit is lost.
+    tcpReceive_.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, QVariant(1 << 20));
     Follow();
     if (joined_.isEmpty()) {
         problem_ = tr("No network: cannot join the game group (%1)").arg(tcpReceive_.errorString());

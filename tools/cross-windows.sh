@@ -178,19 +178,25 @@ build_qtmultimedia() {
     for n in strmiids amstrmid dmoguids uuid msdmo ole32 oleaut32 mf mfuuid mfplat mfcore propsys; do
         wmf+=("-DWMF_${n^^}_LIBRARY=$l/lib$n.a")
     done
-    # The same for headers: the sources include <Mferror.h> and the like, which Windows finds
-    # whatever the case; here a header of that name includes mingw-w64's lower-case one.
-    local shims=$work/case-shims h
+    # The same for headers: the sources include <Mferror.h>, "QUrl.h" and the like, which
+    # Windows finds whatever the case; here a header of that name includes the real one.
+    local shims=$work/case-shims h low found
     mkdir -p "$shims"
-    for h in $(grep -rhoE '#include <[A-Za-z0-9_]*[A-Z][A-Za-z0-9_]*\.h>' "$s/src" | sed 's/.*<\(.*\)>/\1/' | sort -u); do
-        [ -f "/usr/$triple/include/$h" ] && continue
-        [ -f "/usr/$triple/include/${h,,}" ] && echo "#include <${h,,}>" > "$shims/$h"
+    for h in $(grep -rhoE '#include [<"][A-Za-z0-9_]*[A-Z][A-Za-z0-9_]*\.h[>"]' "$s/src" |
+               sed 's/.*[<"]\(.*\)[>"]/\1/' | sort -u); do
+        [ -f "/usr/$triple/include/$h" ] || [ -n "$(find "$s/src" -name "$h" -print -quit)" ] && continue
+        low=${h,,}
+        if [ -f "/usr/$triple/include/$low" ]; then
+            echo "#include <$low>" > "$shims/$h"
+        elif found=$(cd "$prefix/include" && ls */"$low" 2>/dev/null | head -1) && [ -n "$found" ]; then
+            echo "#include <$found>" > "$shims/$h"
+        fi
     done
     cmake_lib "$s" "$work/qtmultimedia" "${qt_common[@]}" "${wmf[@]}" "-DCMAKE_CXX_FLAGS=-I$shims" -DFEATURE_ffmpeg=OFF \
         -DFEATURE_gstreamer=OFF -DFEATURE_spatialaudio=OFF -DFEATURE_spatialaudio_quick3d=OFF
     # Without Windows Media Foundation there would be no sound at all, silently.
-    grep -Eq 'Windows Media Foundation[ .]*yes' "$work/qtmultimedia.log" ||
-        { grep -i -A2 'wmf\|media foundation' "$work/qtmultimedia.log" | head; say "no WMF: sound would be missing"; exit 1; }
+    [ -f "$prefix/plugins/multimedia/windowsmediaplugin.dll" ] ||
+        { say "no Windows Media Foundation plugin: sound would be missing"; exit 1; }
     stamp qtmultimedia "$qt_v-5"
 }
 

@@ -20,6 +20,7 @@ class tst_Desktop : public QObject {
     struct Machine {
         explicit Machine(InProcessBus& bus) : net(bus), in(net, 3), game(in), panel(in, game) {
             qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+            qputenv("APPDATA", home.path().toLocal8Bit()); // where the settings live on Windows
             panel.SetOpener([this](const QUrl& u) {
                 opened << u;
                 return opens;
@@ -192,6 +193,9 @@ void tst_Desktop::helpIsFoundBesideTheProgram() {
 }
 
 void tst_Desktop::installPutsEveryFileInPlace() {
+#ifdef Q_OS_WIN
+    QSKIP("the Windows files are laid out by tools/package-windows.sh, checked with the installer");
+#endif
     QTemporaryDir prefix;
     QProcess install;
     install.start(QStringLiteral("cmake"), {QStringLiteral("--install"), QStringLiteral(LUMIVEX_BUILD_DIR),

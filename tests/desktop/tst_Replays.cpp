@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
+#include <QStandardPaths>
 #include <QtTest>
 
 // Replays on the desktop: the panel keeps every match it hears, watches a round again while
@@ -22,6 +23,12 @@ class tst_Replays : public QObject {
         explicit Machine(InProcessBus& bus) : net(bus), in(net, 3), game(in), panel(in, game) {
             qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
             qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
+            qputenv("APPDATA", home.path().toLocal8Bit());
+#ifdef Q_OS_WIN
+            // No XDG folders on Windows: Qt's test folders stand in, emptied for each copy.
+            QStandardPaths::setTestModeEnabled(true);
+            QDir(ReplayKeeper::DefaultFolder()).removeRecursively();
+#endif
             in.SetMessageBox([this](const QString& text, const QString&, MessageIcon) { boxes << text; });
             in.GetCountdown().SetStepInterval(60);
             panel.Load();

@@ -24,6 +24,7 @@ class tst_Panel : public QObject {
         explicit Machine(InProcessBus& bus, const QByteArray& ini = {})
             : net(bus), in(net, 7), game(in), panel(in, game) {
             qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+            qputenv("APPDATA", home.path().toLocal8Bit()); // where the settings live on Windows
             if (!ini.isEmpty()) {
                 QFile f(home.filePath(QStringLiteral("lumivex.ini")));
                 f.open(QIODevice::WriteOnly);

@@ -15,7 +15,6 @@ dir="$(mktemp -d /tmp/lumivex-winmatch.XXXXXX)"
 cat > "$dir/inner.sh" <<'INNER'
 set -u
 dir=$1 linux=$2 windows=$3 host=$4 limit=$5
-export QT_QPA_PLATFORM=offscreen
 for who in W L; do # short rounds on the smallest arena, three points a match
     printf '[Main]\nName=%s\nSpeed=4\nWidth=360\nHeight=295\nMatch=2\n' "$who" > "$dir/$who.ini"
 done
@@ -80,7 +79,7 @@ for host in W L; do
     name=$([ "$host" = W ] && echo "Windows hosts, Linux joins" || echo "Linux hosts, Windows joins")
     # Everything the copies start ends with the namespace's wineserver (tools/wine-run).
     WINEPATH="$(printf 'Z:%s;' "$prefix/bin" "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")" "/usr/x86_64-w64-mingw32/lib" | tr / '\\')" \
-    QT_PLUGIN_PATH="Z:$prefix/plugins" \
+    QT_PLUGIN_PATH="Z:$prefix/plugins" QT_QPA_PLATFORM=offscreen \
         "$top/tools/wine-run" bash "$dir/inner.sh" "$dir" "$linux" "$windows" "$host" "${WINE_MATCH_LIMIT:-150}"
     echo "wine match: $name"
     if ! python3 "$dir/check.py" "$dir"; then

@@ -5,7 +5,7 @@
 # reported as such, and does not fail the run.
 #   wine_tests.sh BUILD_DIR [TEST...]     (default: every tst_*.exe in BUILD_DIR/tests)
 set -uo pipefail
-build=$1; shift
+build=$(cd "$1" && pwd); shift
 top="$(cd "$(dirname "$0")/../.." && pwd)"
 prefix=${LUMIVEX_WIN_PREFIX:-$HOME/.cache/lumivex/win64}
 tests=("$@")
@@ -14,15 +14,16 @@ dir="$(mktemp -d /tmp/lumivex-winetests.XXXXXX)"
 cat > "$dir/inner.sh" <<'INNER'
 set -u
 dir=$1 tests=$2; shift 2
-export QT_QPA_PLATFORM=offscreen
 for t in "$@"; do
     start=$SECONDS
-    timeout -s KILL 600 wine "$tests/$t.exe" >"$dir/$t.log" 2>&1
+    # The results go to a file: started from a Unix shell, the test's own output is not seen.
+    timeout -s KILL 600 wine "$tests/$t.exe" -o "$dir/$t.log,txt" >"$dir/$t.out" 2>&1
     echo "$t $? $((SECONDS - start))" >>"$dir/results"
 done
 INNER
 export WINEPATH="$(printf 'Z:%s;' "$prefix/bin" "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")" "/usr/x86_64-w64-mingw32/lib" | tr / '\\')"
 export QT_PLUGIN_PATH="Z:$prefix/plugins"
+export QT_QPA_PLATFORM=offscreen
 export XDG_DATA_HOME=$dir/data
 (cd "$build/tests" && "$top/tools/wine-run" bash "$dir/inner.sh" "$dir" "$build/tests" "${tests[@]}")
 failed=0
@@ -35,7 +36,7 @@ while read -r t rc seconds; do
     else
         echo "wine: $t FAILED (status $rc) in $seconds s: ${totals:-no totals}"
         grep -a -B2 -A6 '^FAIL!\|^QFATAL\|Received signal\|Unhandled exception' "$dir/$t.log" | head -40
-        [ -n "$totals" ] || tail -20 "$dir/$t.log"
+        [ -n "$totals" ] || tail -n 20 "$dir/$t.log" "$dir/$t.out"
         failed=$((failed + 1))
     fi
 done < "$dir/results"
