@@ -6,7 +6,7 @@
 # Usage: tools/package-windows.sh [BUILD_DIR]   (default build-win)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build-win}
+build=$(cd "${1:-$root/build-win}" && pwd)
 prefix=${LUMIVEX_WIN_PREFIX:-$HOME/.cache/lumivex/win64}
 triple=x86_64-w64-mingw32
 version=$(sed -n 's/^project(Lumivex VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
@@ -33,8 +33,9 @@ find_dll() {
     local d f
     for d in "${search[@]}"; do
         f=$(find "$d" -maxdepth 1 -iname "$1" -print -quit 2>/dev/null)
-        [ -n "$f" ] && { echo "$f"; return; }
+        [ -n "$f" ] && { echo "$f"; return 0; }
     done
+    return 0 # one of Windows' own
 }
 queue=("$stage"/lumivex.exe $(find "$stage" -mindepth 2 -name '*.dll'))
 while [ ${#queue[@]} -gt 0 ]; do

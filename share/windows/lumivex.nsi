@@ -1,6 +1,7 @@
 ; The Lumivex installer for Windows (tools/package-windows.sh builds it with makensis).
 ; Defined on the command line: VERSION, STAGE (the files to install), OUTFILE.
 Unicode true
+Target amd64-unicode ; a 64-bit installer for a 64-bit program (and Wine without its 32-bit half)
 SetCompressor /SOLID lzma
 !include "MUI2.nsh"
 
@@ -16,8 +17,8 @@ VIAddVersionKey "FileVersion" "${VERSION}"
 VIAddVersionKey "ProductVersion" "${VERSION}"
 VIAddVersionKey "LegalCopyright" "The Lumivex developers"
 
-!define MUI_ICON "${STAGE}\lumivex.ico"
-!define MUI_UNICON "${STAGE}\lumivex.ico"
+!define MUI_ICON "${STAGE}/lumivex.ico"
+!define MUI_UNICON "${STAGE}/lumivex.ico"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\lumivex.exe"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
@@ -34,7 +35,7 @@ VIAddVersionKey "LegalCopyright" "The Lumivex developers"
 Section "Lumivex"
   SetShellVarContext all
   SetOutPath "$INSTDIR"
-  File /r "${STAGE}\*.*"
+  File /r "${STAGE}/*.*"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   WriteRegStr HKLM "Software\Lumivex" "InstallDir" "$INSTDIR"
 
