@@ -506,6 +506,10 @@ int main(int argc, char* argv[]) {
         if (argc < 4) programs << QCoreApplication::applicationDirPath() + QStringLiteral("/../app/lumivex");
         return startbench::Startup(argc > 2 ? std::atoi(argv[2]) : 10, programs, platform);
     }
+    if (argc > 1 && QByteArray(argv[1]) == "hostwork") { // hostwork [TICKS]: host tick and client Positions alone
+        HostWork(argc > 2 ? std::atoi(argv[2]) : 20000);
+        return 0;
+    }
     if (argc > 1 && QByteArray(argv[1]) == "keys") return startbench::KeyToWire(argc > 2 ? std::atoi(argv[2]) : 1000);
     if (argc > 1 && QByteArray(argv[1]) == "sound") {
         SoundCost(argc > 2 ? std::atoi(argv[2]) : 20000);
