@@ -470,8 +470,9 @@ int main(int argc, char* argv[]) {
                                                                              : QByteArrayLiteral("offscreen");
     // A screen large enough for a 1500 x 1500 arena at 3x, and beside it one of 1280 x 1024,
     // where the same arena is shown shrunk.
+    // A path with a drive letter cannot be handed over: ':' separates the platform's arguments.
     QTemporaryFile screens;
-    if (screens.open()) {
+    if (screens.open() && !screens.fileName().contains(QLatin1Char(':'))) {
         screens.write(R"({"screens": [
             {"name": "large", "x": 0, "y": 0, "width": 4600, "height": 4900},
             {"name": "small", "x": 4600, "y": 0, "width": 1280, "height": 1024}]})");
