@@ -6,10 +6,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 rounds=${1:-3}
 ticks=${2:-20000}
-prefix=${LUMIVEX_WIN_PREFIX:-$HOME/.cache/lumivex/win64}
 native=${LUMIVEX_BENCH:-$root/build/bench/lumivex_bench}
 windows=${LUMIVEX_WIN_BUILD:-$root/build-win}/bench/lumivex_bench.exe
-export WINEPATH="$(printf 'Z:%s;' "$prefix/bin" "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")" "/usr/x86_64-w64-mingw32/lib" | tr / '\\')"
 export QT_QPA_PLATFORM=offscreen
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT

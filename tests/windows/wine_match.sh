@@ -10,7 +10,6 @@ set -uo pipefail
 linux=$1
 windows=$2
 top="$(cd "$(dirname "$0")/../.." && pwd)"
-prefix=${LUMIVEX_WIN_PREFIX:-$HOME/.cache/lumivex/win64}
 dir="$(mktemp -d /tmp/lumivex-winmatch.XXXXXX)"
 cat > "$dir/inner.sh" <<'INNER'
 set -u
@@ -78,8 +77,7 @@ for host in W L; do
     echo "$host" > "$dir/host"
     name=$([ "$host" = W ] && echo "Windows hosts, Linux joins" || echo "Linux hosts, Windows joins")
     # Everything the copies start ends with the namespace's wineserver (tools/wine-run).
-    WINEPATH="$(printf 'Z:%s;' "$prefix/bin" "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")" "/usr/x86_64-w64-mingw32/lib" | tr / '\\')" \
-    QT_PLUGIN_PATH="Z:$prefix/plugins" QT_QPA_PLATFORM=offscreen \
+    QT_QPA_PLATFORM=offscreen \
         "$top/tools/wine-run" bash "$dir/inner.sh" "$dir" "$linux" "$windows" "$host" "${WINE_MATCH_LIMIT:-150}"
     echo "wine match: $name"
     if ! python3 "$dir/check.py" "$dir"; then

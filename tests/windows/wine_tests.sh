@@ -7,7 +7,6 @@
 set -uo pipefail
 build=$(cd "$1" && pwd); shift
 top="$(cd "$(dirname "$0")/../.." && pwd)"
-prefix=${LUMIVEX_WIN_PREFIX:-$HOME/.cache/lumivex/win64}
 tests=("$@")
 [ ${#tests[@]} -gt 0 ] || tests=($(cd "$build/tests" && ls tst_*.exe | sed 's/\.exe$//'))
 dir="$(mktemp -d /tmp/lumivex-winetests.XXXXXX)"
@@ -21,8 +20,6 @@ for t in "$@"; do
     echo "$t $? $((SECONDS - start))" >>"$dir/results"
 done
 INNER
-export WINEPATH="$(printf 'Z:%s;' "$prefix/bin" "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")" "/usr/x86_64-w64-mingw32/lib" | tr / '\\')"
-export QT_PLUGIN_PATH="Z:$prefix/plugins"
 export QT_QPA_PLATFORM=offscreen
 export XDG_DATA_HOME=$dir/data
 (cd "$build/tests" && "$top/tools/wine-run" bash "$dir/inner.sh" "$dir" "$build/tests" "${tests[@]}")
