@@ -11,11 +11,13 @@
 
 #include <miniupnpc/miniupnpc.h>
 #include <miniupnpc/upnpcommands.h>
+#ifdef LUMIVEX_NATPMP
 #include <natpmp.h>
 #ifdef Q_OS_WIN
 #include <winsock2.h>
 #else
 #include <sys/select.h>
+#endif
 #endif
 
 struct PortMapper::Lease {
@@ -37,6 +39,7 @@ int MsLeft(Clock::time_point deadline) {
         std::max<long long>(0, std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count()));
 }
 
+#ifdef LUMIVEX_NATPMP
 // Waits for a NAT-PMP answer until `deadline`; the response or the last error.
 int NatPmpAnswer(natpmp_t& n, natpmpresp_t& response, Clock::time_point deadline) {
     int r = NATPMP_TRYAGAIN;
@@ -57,6 +60,7 @@ int NatPmpAnswer(natpmp_t& n, natpmpresp_t& response, Clock::time_point deadline
     }
     return r;
 }
+#endif
 } // namespace
 
 PortMapper::PortMapper(QObject* parent) : QObject(parent) {
@@ -151,6 +155,7 @@ PortMapper::Result PortMapper::Ask(quint16 port, Lease& lease) {
     const std::string portText = std::to_string(port);
     lease.port = portText;
 
+#ifdef LUMIVEX_NATPMP
     // NAT-PMP first: a router that speaks it answers at once, and one that does not mostly says
     // so at once too. It gets a third of the time.
     {
@@ -176,6 +181,7 @@ PortMapper::Result PortMapper::Ask(quint16 port, Lease& lease) {
             closenatpmp(&n);
         }
     }
+#endif
     // Then UPnP IGD, which most home routers speak; its search asks for several kinds of device
     // in turn, each waited for this long.
     int error = 0;
@@ -216,7 +222,9 @@ void PortMapper::Remove(const Lease& lease) {
     if (lease.method == QLatin1String("UPnP")) {
         UPNP_DeletePortMapping(lease.controlUrl.c_str(), lease.serviceType.c_str(), lease.port.c_str(), "UDP",
                                nullptr);
-    } else if (lease.method == QLatin1String("NAT-PMP")) {
+    }
+#ifdef LUMIVEX_NATPMP
+    else if (lease.method == QLatin1String("NAT-PMP")) {
         natpmp_t n;
         if (initnatpmp(&n, 0, 0) != 0) return;
         natpmpresp_t response{};
@@ -225,4 +233,5 @@ void PortMapper::Remove(const Lease& lease) {
             NatPmpAnswer(n, response, Clock::now() + std::chrono::milliseconds(1000));
         closenatpmp(&n);
     }
+#endif
 }

@@ -22,18 +22,18 @@ mkdir -p "$prefix/.stamps" "$work/src"
 
 say() { echo "cross-windows: $*"; }
 
-# apt-get source through lists of our own, kept in the work folder.
+# apt-get source through lists of our own, kept in the work folder: deb-src entries made from
+# the machine's own apt configuration (tools/deb-src.py), so the same archives serve.
 aptsrc() {
     local a=$work/apt
-    if [ ! -f "$a/sources.list" ]; then
-        mkdir -p "$a/lists/partial" "$a/cache/archives/partial"
-        cat > "$a/sources.list" <<'EOF'
-deb-src http://deb.debian.org/debian bookworm main
-deb-src http://deb.debian.org/debian bookworm-updates main
-deb-src http://deb.debian.org/debian-security bookworm-security main
-EOF
+    if [ ! -f "$a/parts/src.sources" ]; then
+        mkdir -p "$a/lists/partial" "$a/cache/archives/partial" "$a/parts"
+        . /etc/os-release
+        python3 "$root/tools/deb-src.py" "$VERSION_CODENAME" > "$a/parts/src.sources.new"
+        [ -s "$a/parts/src.sources.new" ] || { say "no Debian $VERSION_CODENAME archive in apt's configuration"; exit 1; }
+        mv "$a/parts/src.sources.new" "$a/parts/src.sources"
     fi
-    local opts=(-o "Dir::Etc::SourceList=$a/sources.list" -o Dir::Etc::SourceParts=/nonexistent
+    local opts=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$a/parts"
                 -o "Dir::State::Lists=$a/lists" -o "Dir::Cache=$a/cache" -o APT::Sandbox::User=root)
     [ -n "$(ls "$a/lists" 2>/dev/null | grep -v partial)" ] || apt-get -qq "${opts[@]}" update
     apt-get -qq "${opts[@]}" "$@"
@@ -58,6 +58,8 @@ stamp() { echo "$2" > "$prefix/.stamps/$1"; say "$1 $2 built"; }
 
 cmake_lib() { # SRC BUILD ARGS...: configure, build and install a CMake project
     local s=$1 b=$2; shift 2
+    # A library is built once into the cache: a compiler cache would only hold it twice.
+    env -u CMAKE_C_COMPILER_LAUNCHER -u CMAKE_CXX_COMPILER_LAUNCHER \
     cmake -S "$s" -B "$b" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" "$@" >"$b.log" 2>&1 ||
         { tail -30 "$b.log"; return 1; }
@@ -107,29 +109,9 @@ build_miniupnpc() {
     stamp miniupnpc $miniupnpc_v
 }
 
-# Bookworm's libnatpmp source has left Debian's mirror, and of the next release's only
-# the upstream tarball is served: that is taken from Debian's pool, checked by its hash
-# in Debian's source index.
-natpmp_v=20230423
-natpmp_sha256=0684ed2c8406437e7519a1bd20ea83780db871b3a3a5d752311ba3e889dbfc70
-build_natpmp() {
-    built libnatpmp $natpmp_v && return
-    local s=$work/src/libnatpmp t=$work/src/libnatpmp_$natpmp_v.orig.tar.gz
-    if [ ! -d "$s" ]; then
-        curl -fsS -o "$t" "http://deb.debian.org/debian/pool/main/libn/libnatpmp/${t##*/}"
-        echo "$natpmp_sha256  $t" | sha256sum -c --quiet
-        mkdir -p "$s" && tar xzf "$t" -C "$s" --strip-components=1
-    fi
-    local o=$work/natpmp
-    mkdir -p "$o"
-    for c in natpmp getgateway wingettimeofday; do
-        $triple-gcc-posix -O2 -DNATPMP_STATICLIB -DENABLE_STRNATPMPERR -c "$s/$c.c" -o "$o/$c.o"
-    done
-    rm -f "$prefix/lib/libnatpmp.a"
-    $triple-gcc-ar-posix rcs "$prefix/lib/libnatpmp.a" "$o"/*.o
-    install -m644 "$s/natpmp.h" "$s/natpmp_declspec.h" "$prefix/include/"
-    stamp libnatpmp $natpmp_v
-}
+# NAT-PMP is left out of the Windows build: the archive no longer serves libnatpmp's source
+# for this release (its .dsc is listed, its files are gone) nor whole for the next one, and
+# the program maps ports by UPnP alone there, which most home routers speak.
 
 sdl_v=2.26.5+dfsg-1
 sdl_build=2   # bumped when the options change
@@ -149,17 +131,29 @@ build_sdl() {
 qt_v=6.4.2
 qt_common=(-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
            -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DBUILD_SHARED_LIBS=ON)
+# Only what the program uses is built: Core, Gui, Widgets, Network, OpenGL (the Windows platform
+# plugin of 6.4 needs it on; it picks desktop GL or ANGLE at run time) and Test, the windows
+# platform and vista style plugins. No SQL, D-Bus, print support, Concurrent or Xml modules, no
+# TLS (online play seals with libsodium), no Direct2D platform, no JPEG or GIF, no PDF, ODF or
+# Markdown, and none of the widget classes the program never shows (graphics view, MDI,
+# calendar, date editors, wizard, dial, ...). Debian's tarball lacks the wintab header: no
+# tablet events.
+qtbase_features=(sql dbus printsupport concurrent xml tabletevent openssl ssl dtls ocsp zstd system_zlib
+                 vulkan direct2d tuiotouch gif jpeg movie pdf textodfwriter textmarkdownreader
+                 textmarkdownwriter networklistmanager sctp graphicsview graphicseffect mdiarea
+                 calendarwidget datetimeedit fontcombobox fontdialog wizard undoview undogroup
+                 undostack undocommand dial lcdnumber keysequenceedit splashscreen commandlinkbutton
+                 toolbox columnview datawidgetmapper syntaxhighlighter errormessage tablewidget
+                 jalalicalendar islamiccivilcalendar hijricalendar schannel)
+qtbase_build=2   # bumped when the options change
 build_qtbase() {
-    built qtbase "$qt_v+dfsg-10" && return
+    built qtbase "$qt_v+dfsg-10.$qtbase_build" && return
     local s; unpack qtbase qt6-base=$qt_v+dfsg-10 s
-    # Debian's tarball lacks the wintab header (no tablet events), and the Windows
-    # platform plugin of 6.4 needs OpenGL on (it picks desktop or ANGLE at run time).
+    local off=() f
+    for f in "${qtbase_features[@]}"; do off+=("-DFEATURE_$f=OFF"); done
     cmake_lib "$s" "$work/qtbase" "${qt_common[@]}" -DQT_QMAKE_TARGET_MKSPEC=win32-g++ \
-        -DFEATURE_tabletevent=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF \
-        -DFEATURE_openssl=OFF -DFEATURE_zstd=OFF -DFEATURE_system_zlib=OFF \
-        -DFEATURE_opengl_dynamic=ON -DFEATURE_testlib=ON -DFEATURE_concurrent=ON \
-        -DFEATURE_sql=OFF -DFEATURE_network=ON -DFEATURE_vulkan=OFF
-    stamp qtbase "$qt_v+dfsg-10"
+        -DFEATURE_opengl_dynamic=ON -DFEATURE_testlib=ON -DFEATURE_network=ON "${off[@]}"
+    stamp qtbase "$qt_v+dfsg-10.$qtbase_build"
 }
 
 build_qtshadertools() {
@@ -203,14 +197,12 @@ build_qtmultimedia() {
 build_libs() {
     command -v $triple-g++-posix >/dev/null ||
         { say "needs g++-mingw-w64-x86-64-posix (tools/deps.sh windows)"; exit 1; }
-    build_zlib
-    build_sodium
-    build_miniupnpc
-    build_natpmp
-    build_sdl
-    build_qtbase
-    build_qtshadertools
-    build_qtmultimedia
+    local lib t
+    for lib in zlib sodium miniupnpc sdl qtbase qtshadertools qtmultimedia; do
+        t=$SECONDS
+        "build_$lib"
+        [ $((SECONDS - t)) -lt 2 ] || say "$lib took $((SECONDS - t)) s"
+    done
 }
 
 build_program() {
@@ -223,7 +215,7 @@ build_program() {
 start=$SECONDS
 if [ "${1:-all}" = only ]; then "build_$2"; exit 0; fi   # one library, for working on it
 build_libs
-say "libraries ready in $prefix ($((SECONDS - start)) s)"
+say "libraries ready in $prefix ($((SECONDS - start)) s, $(du -sh "$prefix" | cut -f1))"
 [ "${1:-all}" = libs ] && exit 0
 build_program
 say "built in $build ($((SECONDS - start)) s in all)"

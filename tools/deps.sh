@@ -13,13 +13,13 @@ case "${1:-run}" in
 package | test) packages+=(dpkg-dev file help2man lintian appstream desktop-file-utils libxml2-utils) ;;
 esac
 case "${1:-run}" in
-windows | test) packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix dpkg-dev curl
+windows | test) packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix dpkg-dev
                            ca-certificates autoconf automake libtool qt6-shadertools-dev nsis
                            wine wine64 python3) ;;
 esac
 if [ "${1:-run}" = test ]; then
     packages+=(xvfb xauth x11-utils xdotool imagemagick openbox clang libclang-rt-14-dev nftables python3
-              miniupnpd-nftables)
+              miniupnpd-nftables ccache)
 fi
 missing=()
 for p in "${packages[@]}"; do
