@@ -28,6 +28,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <memory>
 #ifdef __GLIBC__
@@ -240,12 +241,17 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
                positional[0].startsWith(QLatin1String("lumivex:"), Qt::CaseInsensitive) &&
                !parser.isSet(join)) {
         // A link clicked in a browser or a chat arrives alone, as the desktop entry passes it.
+        // Anything beside it came from elsewhere: a link must never bring options with it.
+        if (!parser.optionNames().isEmpty())
+            return fail(QStringLiteral("a link opens alone; to join with options, use --join LINK"));
         QString why;
         o.join = OnlineLink::Parse(positional[0], &why);
         if (!o.join) return fail(QStringLiteral("that is not a Lumivex link: %1").arg(why));
     } else if (positional.size() == 1 && positional[0].endsWith(QLatin1String(".lumivex-replay")) &&
                !parser.isSet(replayFile)) {
-        // A replay opened from the desktop, which may pass it as a file:// URL.
+        // A replay opened from the desktop, which may pass it as a file:// URL; alone, as a link is.
+        if (!parser.optionNames().isEmpty())
+            return fail(QStringLiteral("a replay file opens alone; to watch it with options, use --replay FILE"));
         const QUrl url(positional[0]);
         o.replay = url.isLocalFile() ? url.toLocalFile() : positional[0];
     } else if (!positional.isEmpty()) {
@@ -288,6 +294,9 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
     if (parser.isSet(record)) {
         if (parser.value(record).isEmpty()) return fail(QStringLiteral("--record takes a file name"));
         o.record = QFileInfo(parser.value(record)).absoluteFilePath();
+        // Only a replay is ever written over: a mistyped name must not cost a player a file.
+        if (QFileInfo::exists(o.record) && !replay::IsReplayFile(o.record))
+            return fail(QStringLiteral("%1 exists and is not a Lumivex replay: it is left as it is").arg(o.record));
     }
     if (parser.isSet(replayFile)) o.replay = parser.value(replayFile);
     if (parser.isSet(replayCheck)) o.replayCheck = parser.value(replayCheck);
@@ -318,6 +327,19 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
     o.quitWhenRosterFull = parser.isSet(rosterFull);
     return std::nullopt;
 }
+
+// A link's key is the game's secret: once read, it is blanked in the program's own copy of
+// its arguments, which other users of this computer can read in the process list. (Windows
+// keeps a copy of its own there: `--join -` keeps it private.)
+void HideLinkKeys(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        char* link = argv[i];
+        while (*link && qstrnicmp(link, "lumivex:", 8) != 0) ++link;
+        if (char* hash = *link ? std::strchr(link, '#') : nullptr)
+            for (char* k = hash + 1; *k; ++k) *k = '*';
+    }
+}
+
 // Whether windows can be shown at all. Without a display the toolkit would abort the
 // program with its own error; the player gets one line instead.
 bool HasDisplay() {
@@ -337,6 +359,7 @@ int main(int argc, char* argv[]) {
     UseParentConsole();
     Options options;
     if (const auto exit = ParseCommandLine(argc, argv, options)) return *exit;
+    HideLinkKeys(argc, argv);
     if (options.relay) return RunRelay(options.relayPort, options.relayLimits); // headless
     if (!options.replayCheck.isEmpty()) { // headless too
         QCoreApplication app(argc, argv);

@@ -191,6 +191,13 @@ Contents Load(const QString& path) {
     return Parse(file.readAll());
 }
 
+bool IsReplayFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray head = file.read(sizeof FileMagic);
+    return head.size() == sizeof FileMagic && std::memcmp(head.data(), FileMagic, sizeof FileMagic) == 0;
+}
+
 std::unique_ptr<Writer> Writer::Open(const QString& path, const Header& header, QString* error) {
     std::FILE* f = std::fopen(QFile::encodeName(path).constData(), "wb");
     if (!f) {

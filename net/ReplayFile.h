@@ -47,6 +47,8 @@ struct Contents {
 
 Contents Parse(QByteArrayView file);
 Contents Load(const QString& path);
+// Whether the file at `path` begins as a replay does (its first bytes only).
+bool IsReplayFile(const QString& path);
 
 // The pieces a file is made of (the writer's, and the tests').
 QByteArray EncodeHeader(const Header& h);

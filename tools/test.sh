@@ -40,9 +40,12 @@ fi
 parallel=$(( $(nproc) >= 2 ? 2 : 1 ))
 
 # Phase 5's build, in the background from the start: libraries (once), the program and its
-# tests, and the Wine prefix. Its own process group, so that it ends with this script.
+# tests, and the Wine prefix. Its own session, so that it ends with this script; a session is
+# a scheduling group of its own where the kernel groups by session (autogroup), and there the
+# group's own nice value is what yields to the Linux phases.
 winlog="$top/build-win.log"
-setsid bash -c 'LUMIVEX_WIN_BUILD="$1/build-win" nice -n 19 "$1/tools/cross-windows.sh" &&
+setsid bash -c 'echo 19 > /proc/self/autogroup 2>/dev/null || true
+                LUMIVEX_WIN_BUILD="$1/build-win" nice -n 19 "$1/tools/cross-windows.sh" &&
                 nice -n 19 "$1/tools/wine-run" true' windows-build "$top" >"$winlog" 2>&1 &
 winpid=$!
 corpus=

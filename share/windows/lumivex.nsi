@@ -28,9 +28,12 @@ VIAddVersionKey "LegalCopyright" "The Lumivex developers"
 !insertmacro MUI_LANGUAGE "English"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Lumivex"
-; The game's sockets (the LAN group's port, and the online port, which a player may change)
-; belong to the program: the rule lets its UDP in, whatever the port.
-!define FIREWALL_RULE 'name="Lumivex" dir=in action=allow program="$INSTDIR\lumivex.exe" protocol=UDP profile=any enable=yes'
+; The game's sockets belong to the program. The LAN group's port takes only this computer's
+; own subnets on a private network: on public Wi-Fi nobody else is a LAN peer. Every other
+; port (the online one, which a player may change) is open to all: online play seals its
+; datagrams. Both rules bear one name, so one delete takes both.
+!define FIREWALL_LAN 'name="Lumivex" dir=in action=allow program="$INSTDIR\lumivex.exe" protocol=UDP localport=31314 profile=private remoteip=localsubnet enable=yes'
+!define FIREWALL_ONLINE 'name="Lumivex" dir=in action=allow program="$INSTDIR\lumivex.exe" protocol=UDP localport=1-31313,31315-65535 profile=any enable=yes'
 
 Section "Lumivex"
   SetShellVarContext all
@@ -41,20 +44,23 @@ Section "Lumivex"
 
   CreateShortcut "$SMPROGRAMS\Lumivex.lnk" "$INSTDIR\lumivex.exe" "" "$INSTDIR\lumivex.exe" 0
 
-  ; lumivex:// links open the game, which joins the online match they name.
+  ; lumivex:// links open the game, which joins the online match they name. After "--" the
+  ; link is only ever an argument: a link with a stray quote cannot smuggle in an option.
   WriteRegStr HKCR "lumivex" "" "URL:Lumivex link"
   WriteRegStr HKCR "lumivex" "URL Protocol" ""
   WriteRegStr HKCR "lumivex\DefaultIcon" "" "$INSTDIR\lumivex.exe,0"
-  WriteRegStr HKCR "lumivex\shell\open\command" "" '"$INSTDIR\lumivex.exe" "%1"'
+  WriteRegStr HKCR "lumivex\shell\open\command" "" '"$INSTDIR\lumivex.exe" -- "%1"'
   ; Replays open in the game.
   WriteRegStr HKCR ".lumivex-replay" "" "Lumivex.Replay"
   WriteRegStr HKCR "Lumivex.Replay" "" "Lumivex replay"
   WriteRegStr HKCR "Lumivex.Replay\DefaultIcon" "" "$INSTDIR\lumivex.exe,0"
-  WriteRegStr HKCR "Lumivex.Replay\shell\open\command" "" '"$INSTDIR\lumivex.exe" "%1"'
+  WriteRegStr HKCR "Lumivex.Replay\shell\open\command" "" '"$INSTDIR\lumivex.exe" -- "%1"'
 
   nsExec::ExecToLog 'netsh advfirewall firewall delete rule name="Lumivex"'
   Pop $0
-  nsExec::ExecToLog 'netsh advfirewall firewall add rule ${FIREWALL_RULE}'
+  nsExec::ExecToLog 'netsh advfirewall firewall add rule ${FIREWALL_LAN}'
+  Pop $0
+  nsExec::ExecToLog 'netsh advfirewall firewall add rule ${FIREWALL_ONLINE}'
   Pop $0
 
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Lumivex"

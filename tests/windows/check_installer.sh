@@ -13,9 +13,15 @@ fail() { echo "FAIL: $*"; exit 1; }
 [ -s "$setup" ] || fail "no installer at $setup"
 install_part=$(sed -n '/^Section "Lumivex"/,/^SectionEnd/p' "$nsi")
 uninstall_part=$(sed -n '/^Section "Uninstall"/,/^SectionEnd/p' "$nsi")
-echo "$install_part" | grep -q 'firewall add rule ${FIREWALL_RULE}' || fail "the installer adds no firewall rule"
-grep -q "^!define FIREWALL_RULE .*program=\"\$INSTDIR\\\\lumivex.exe\" protocol=UDP" "$nsi" ||
-    fail "the firewall rule is not for the program's UDP"
+for rule in FIREWALL_LAN FIREWALL_ONLINE; do
+    echo "$install_part" | grep -q "firewall add rule \${$rule}" || fail "the installer does not add $rule"
+    grep -q "^!define $rule .*program=\"\$INSTDIR\\\\lumivex.exe\" protocol=UDP" "$nsi" ||
+        fail "$rule is not for the program's UDP"
+done
+grep -q '^!define FIREWALL_LAN .*localport=31314 profile=private remoteip=localsubnet' "$nsi" ||
+    fail "the LAN port is not kept to private networks and the local subnets"
+grep -q '^!define FIREWALL_ONLINE .*localport=1-31313,31315-65535 profile=any' "$nsi" ||
+    fail "the online rule does not leave the LAN port out"
 echo "$uninstall_part" | grep -q 'firewall delete rule name="Lumivex"' || fail "the uninstaller leaves the firewall rule"
 
 cat > /tmp/lumivex-installer-check.$$ <<'INNER'
@@ -30,7 +36,9 @@ for f in lumivex.exe lumivex-help.html uninstall.exe Qt6Core.dll Qt6Widgets.dll 
     [ -f "$where/$f" ] || fail "not installed: $f"
 done
 find "$c" -iname 'Lumivex.lnk' | grep -q . || fail "no Start-menu entry"
-wine reg query 'HKCR\lumivex\shell\open\command' 2>/dev/null | grep -q 'lumivex.exe' || fail "no lumivex:// handler"
+for key in 'HKCR\lumivex\shell\open\command' 'HKCR\Lumivex.Replay\shell\open\command'; do
+    wine reg query "$key" 2>/dev/null | grep -q 'lumivex.exe" -- "%1"' || fail "$key does not pass its argument after --"
+done
 wine reg query 'HKCR\lumivex' /v 'URL Protocol' >/dev/null 2>&1 || fail "lumivex:// is not a URL protocol"
 got=$(QT_QPA_PLATFORM=offscreen wine "$where/lumivex.exe" --version 2>/dev/null | tr -d '\r')
 echo "$got" | grep -q "$version" || fail "the installed program does not run (--version said: $got)"
