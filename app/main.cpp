@@ -1,5 +1,6 @@
 #include "AppIcon.h"
 #include "Instance.h"
+#include "MessageBox.h"
 #include "MulticastTransport.h"
 #include "NetworkMenu.h"
 #include "OnlineTransport.h"
@@ -429,11 +430,8 @@ int main(int argc, char* argv[]) {
             return;
         }
         if (shown) shown->close();
-        auto* box = new QMessageBox(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
-                                    title, text, QMessageBox::Ok, &panel);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
-        shown = box;
+        // Information shows no icon here, as before: only a warning has one.
+        shown = OpenMessageBox(&panel, text, title, icon == MessageIcon::Warning ? icon : MessageIcon::None);
     });
     QObject::connect(&panel, &frmMain::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
     // Ended from outside (a service manager, a terminal's Ctrl+C): as File > Exit does.

@@ -1,5 +1,7 @@
 #include "Outcome.h"
 
+#include "Names.h"
+
 #include <QStringList>
 
 namespace outcome {
@@ -32,7 +34,7 @@ std::optional<Entry> Lookup(int code) {
 
 QString WinnersText(const Entry& e, const MatchState& s) {
     QStringList names;
-    for (int p : e.winners) names << s.Players[p].Name;
+    for (int p : e.winners) names << Isolated(s.Players[p].Name);
     return names.join(QStringLiteral(" & "));
 }
 

@@ -1,5 +1,7 @@
 #include "frmReplay.h"
 
+#include "Names.h"
+
 #include "AppIcon.h"
 #include "frmVyre.h"
 
@@ -51,8 +53,11 @@ QString frmReplay::RoundText(int number, const ReplayPlayer::Round& r) {
         how = QStringLiteral("not decided");
     else if (r.winners.isEmpty())
         how = QStringLiteral("Nobody won");
-    else
-        how = r.winners.join(QStringLiteral(" & ")) + QStringLiteral(" won");
+    else {
+        QStringList names;
+        for (const QString& w : r.winners) names << Isolated(w);
+        how = names.join(QStringLiteral(" & ")) + QStringLiteral(" won");
+    }
     return QStringLiteral("Round %1 \u00b7 %2 \u00b7 %3").arg(number).arg(Clock(r.startMs), how);
 }
 

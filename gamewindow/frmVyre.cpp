@@ -1,5 +1,7 @@
 #include "frmVyre.h"
 
+#include "MessageBox.h"
+
 #include <QStyle>
 
 #include "AppIcon.h"
@@ -366,7 +368,7 @@ void frmVyre::ShowKeys() {
             if (seat > 0 && r.seat == seat) who = r.name;
         lines << who + QStringLiteral(" - ") + parts.join(QStringLiteral("; "));
     }
-    arena_->setToolTip(lines.join(QLatin1Char('\n')));
+    arena_->setToolTip(PlainToolTip(lines.join(QLatin1Char('\n'))));
 }
 
 void frmVyre::SetView(const zoom::ViewSettings& v) {

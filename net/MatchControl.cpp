@@ -1,5 +1,7 @@
 #include "MatchControl.h"
 
+#include "Names.h"
+
 #include "Board.h"
 #include "Convert.h"
 #include "Countdown.h"
@@ -27,7 +29,7 @@ void MatchControl::ShowFinalScores(const QString& winners) {
     QStringList lines{winners + QStringLiteral(" won the match!")};
     for (int i = 1; i <= s.PlayerCount(); ++i) {
         const QString name = s.Players[i].Name.isEmpty() ? QStringLiteral("Player %1").arg(i) : s.Players[i].Name;
-        lines << QStringLiteral("%1: %2").arg(name, p_.board.Score(i).text);
+        lines << QStringLiteral("%1: %2").arg(Isolated(name), p_.board.Score(i).text);
     }
     p_.board.SetBanner(lines);
 }

@@ -70,17 +70,38 @@ QByteArray Chat(const QString& name, Colour color, const QString& text) {
     return Join({"20", Name(name), N(color), CleanChat(text).toUtf8()}, Trailing::Yes);
 }
 
-QString CleanChat(const QString& text) {
+QString CleanText(QStringView text, int most) {
     QString out;
-    out.reserve(std::min<qsizetype>(text.size(), MaxChatLength));
-    for (const QChar c : text) {
-        if (out.size() >= MaxChatLength) break;
-        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format) continue;
-        out += c;
+    out.reserve(std::min<qsizetype>(text.size(), most));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        const bool pair = QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        if (pair) c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+        const int units = pair ? 2 : 1;
+        i += units - 1;
+        switch (QChar::category(c)) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Other_Surrogate: // one without its other half
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+            continue;
+        default:
+            break;
+        }
+        if (QChar::isNonCharacter(c)) continue;
+        if (out.size() + units > most) break;
+        if (pair) {
+            out += QChar(QChar::highSurrogate(c));
+            out += QChar(QChar::lowSurrogate(c));
+        } else {
+            out += QChar(c);
+        }
     }
-    if (!out.isEmpty() && out.back().isHighSurrogate()) out.chop(1);
-    return out.trimmed();
+    return out;
 }
+
+QString CleanChat(const QString& text) { return CleanText(text, MaxChatLength).trimmed(); }
 
 QByteArray Obstacle(int x1, int y1, int x2, int y2) {
     return Join({"6", N(x1), N(y1), N(x2), N(y2)}, Trailing::Yes);
@@ -142,11 +163,6 @@ QStringList Split(const QByteArray& datagram) {
     return fields;
 }
 
-QString CleanName(const QString& name) {
-    QString out = name;
-    out.remove(QChar(1));
-    if (out.size() > MaxNameLength) out.truncate(MaxNameLength);
-    return out;
-}
+QString CleanName(const QString& name) { return CleanText(name, MaxNameLength); }
 
 } // namespace wire

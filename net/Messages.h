@@ -93,10 +93,13 @@ FieldList SplitFields(const QByteArray& datagram);
 // The same fields as strings of their own.
 QStringList Split(const QByteArray& datagram);
 
-// A name as it may travel: no delimiter inside, at most MaxNameLength characters.
+// Received text as it may be shown: no control or format characters (the delimiter, line
+// feeds, bidi overrides and isolates among them), no line or paragraph separators, no
+// noncharacters and no lone surrogates, and at most `most` UTF-16 units, never cutting a pair.
+QString CleanText(QStringView text, int most);
+// A name as it may travel and be shown: clean text of at most MaxNameLength units.
 QString CleanName(const QString& name);
-// Chat text as it may travel and be shown: no control characters, at most MaxChatLength
-// characters, never a half of a character.
+// Chat text as it may travel and be shown: clean text of at most MaxChatLength units, trimmed.
 QString CleanChat(const QString& text);
 
 } // namespace wire

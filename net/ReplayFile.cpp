@@ -4,6 +4,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 
@@ -86,8 +87,10 @@ QByteArray EncodeTrailer(quint32 records) {
     return out;
 }
 
-Contents Parse(QByteArrayView f) {
+Contents Parse(QByteArrayView whole) {
     Contents c;
+    // Past the most a file may be, only its first part is read.
+    const QByteArrayView f = whole.first(std::min<qsizetype>(whole.size(), MostFileBytes));
     auto notReplay = [&c](const QString& why) {
         c.result = Result::NotAReplay;
         c.problem = why;
@@ -128,7 +131,18 @@ Contents Parse(QByteArrayView f) {
     };
     quint32 last = 0;
     int block = 0;
+    qint64 recordBytes = 0;
     QByteArray records;
+    // Room for every record at once when the end mark says how many (up to the most a file
+    // may hold, whatever it claims): the list never grows by doubling.
+    if (f.size() - at >= TrailerBytes && std::memcmp(f.data() + f.size() - TrailerBytes, EndMagic, 4) == 0)
+        c.records.reserve(static_cast<size_t>(
+            std::min<qint64>(static_cast<qint64>(Get(f, f.size() - TrailerBytes + 4, 4)), MostRecords)));
+    const QString tooLarge = QStringLiteral("it holds more than a replay may (%1 records, %2 MiB of datagrams, "
+                                            "%3 MiB in all): it plays up to there")
+                                 .arg(MostRecords)
+                                 .arg(MostRecordBytes >> 20)
+                                 .arg(MostFileBytes >> 20);
     while (at < f.size()) {
         if (f.size() - at >= 4 && std::memcmp(f.data() + at, EndMagic, 4) == 0) {
             if (f.size() - at < TrailerBytes) return stop(at, QStringLiteral("its end mark is cut short"));
@@ -143,13 +157,14 @@ Contents Parse(QByteArrayView f) {
             return c;
         }
         ++block;
-        if (f.size() - at < BlockHead) return stop(at, QStringLiteral("block %1 is cut short").arg(block));
+        // A block cut short where the reading stopped at the most a file may be is no damage.
+        const QString cutShort = whole.size() > f.size() ? tooLarge : QStringLiteral("block %1 is cut short").arg(block);
+        if (f.size() - at < BlockHead) return stop(at, cutShort);
         if (std::memcmp(f.data() + at, BlockMagic, 4) != 0) return stop(at, QStringLiteral("block %1 is not a block").arg(block));
         const auto size = Get(f, at + 4, 4), packedSize = Get(f, at + 8, 4);
         if (size < 1 || size > MostBlockBytes || packedSize < 1 || packedSize > MostBlockBytes)
             return stop(at, QStringLiteral("block %1 claims an impossible size").arg(block));
-        if (static_cast<std::uint64_t>(f.size() - at - BlockHead) < packedSize)
-            return stop(at, QStringLiteral("block %1 is cut short").arg(block));
+        if (static_cast<std::uint64_t>(f.size() - at - BlockHead) < packedSize) return stop(at, cutShort);
         const QByteArrayView packed = f.sliced(at + BlockHead, static_cast<qsizetype>(packedSize));
         if (Get(f, at + 12, 4) != Crc(packed)) return stop(at, QStringLiteral("block %1 fails its check").arg(block));
         records.resize(static_cast<qsizetype>(size));
@@ -170,6 +185,9 @@ Contents Parse(QByteArrayView f) {
                 return stop(at, QStringLiteral("block %1 holds a record of an impossible length").arg(block));
             if (ms < time) return stop(at, QStringLiteral("block %1 goes back in time").arg(block));
             time = ms;
+            if (static_cast<qint64>(c.records.size() + found.size()) >= MostRecords ||
+                (recordBytes += length) > MostRecordBytes)
+                return stop(at, tooLarge);
             found.push_back({ms, records.mid(r + 6, length)});
             r += 6 + length;
         }
@@ -177,6 +195,7 @@ Contents Parse(QByteArrayView f) {
         c.records.insert(c.records.end(), std::make_move_iterator(found.begin()), std::make_move_iterator(found.end()));
         at += BlockHead + static_cast<qsizetype>(packedSize);
     }
+    if (whole.size() > f.size()) return stop(at, tooLarge);
     return stop(at, QStringLiteral("it ends without its end mark (cut short, or the program did not end cleanly)"));
 }
 
@@ -188,7 +207,8 @@ Contents Load(const QString& path) {
         c.offset = 0;
         return c;
     }
-    return Parse(file.readAll());
+    // One byte past the most a file may be tells that it is larger.
+    return Parse(file.read(MostFileBytes + 1));
 }
 
 bool IsReplayFile(const QString& path) {

@@ -22,6 +22,13 @@ constexpr int MostBlockBytes = 1 << 20;
 constexpr int MostNameBytes = 64;
 constexpr int MostProgramBytes = 32;
 constexpr int MostDatagramBytes = 1024;
+// What one file may hold at the most. A real match is far below: three hours of eight riders at
+// the default speed are about 1.4 million records, 86 MiB of datagrams and 16 MiB on disk.
+// Past these a file plays up to where it reached them, so that no file, however made, takes
+// more than a few hundred megabytes or more than seconds to read.
+constexpr qint64 MostFileBytes = qint64(32) << 20;
+constexpr qint64 MostRecords = 1'500'000;
+constexpr qint64 MostRecordBytes = qint64(96) << 20; // the datagrams' own bytes, all together
 
 struct Header {
     qint64 startedMs = 0; // since the epoch, UTC

@@ -40,6 +40,8 @@ void ReplayKeeper::Prune(const QString& folder, int keep) {
 }
 
 void ReplayKeeper::Heard(const QByteArray& d) {
+    // Only what this copy understands is kept: anything else would only weigh.
+    if (!wire::IsKnown(wire::NumberOf(d))) return;
     const auto kind = static_cast<M>(wire::NumberOf(d));
     if (kind == M::Register) {
         const wire::FieldList f = wire::SplitFields(d);
@@ -67,6 +69,7 @@ void ReplayKeeper::Begin() {
     positionsSeen_ = false;
     decided_ = 0;
     records_.clear();
+    held_ = 0;
     since_.start();
     if (keep_ > 0 && !folder_.isEmpty()) {
         QString why;
@@ -95,7 +98,8 @@ void ReplayKeeper::Begin() {
 
 void ReplayKeeper::Append(const QByteArray& d) {
     const auto ms = static_cast<quint32>(since_.elapsed());
-    records_.push_back({ms, d});
+    held_ += d.size() + RecordCost;
+    if (held_ <= MostHeldBytes) records_.push_back({ms, d});
     if (writer_) writer_->Append(ms, d);
 }
 

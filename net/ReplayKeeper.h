@@ -22,6 +22,11 @@ public:
     static constexpr int DefaultKeep = 50;
     // After a match ends the host's last Positions still come; then the file is closed.
     static constexpr int TailMs = 3000;
+    // The most a match held in memory may weigh (about half an hour of eight riders); past it
+    // the match goes on into its file only, and its rounds are not offered to watch again.
+    static constexpr qint64 MostHeldBytes = qint64(32) << 20;
+    // What holding one record costs beside its datagram's bytes.
+    static constexpr qint64 RecordCost = 64;
 
     // Listens to what the copy hears; made after the copy, so the copy has taken each datagram first.
     ReplayKeeper(Instance& copy, Transport& net, QObject* parent = nullptr);
@@ -34,7 +39,7 @@ public:
     // The match held now (the last one, once it has ended), from its settings on.
     const std::vector<replay::Record>& Match() const { return records_; }
     // A round of it has ended since it began: there is a round to watch again.
-    bool RoundToWatch() const { return decided_ > 0; }
+    bool RoundToWatch() const { return decided_ > 0 && held_ <= MostHeldBytes; }
     // The file being written; empty when none.
     QString FileName() const { return fileName_; }
     // A file is still being written (the match's, or one that ended and is being closed).
@@ -62,6 +67,7 @@ private:
     // Registrations heard, by slot, for the start of the next match's file.
     QMap<int, QByteArray> registers_;
     std::vector<replay::Record> records_;
+    qint64 held_ = 0; // what records_ weighs, and what it would had it not stopped at the most
     bool inMatch_ = false;
     bool positionsSeen_ = false;
     int decided_ = 0;

@@ -1,5 +1,7 @@
 #include "ChatPane.h"
 
+#include "Names.h"
+
 #include "Canvas.h"
 #include "Messages.h"
 
@@ -41,7 +43,7 @@ void ChatPane::Show(const ChatLog::Line& line) {
     name.setForeground(colour.lightness() > 200 ? QColor(0x30, 0x30, 0x30) : colour);
     name.setFontWeight(QFont::Bold);
     // Inserted as text: nothing a peer sends is read as markup or a link.
-    c.insertText(line.name.isEmpty() ? QStringLiteral("?") : line.name, name);
+    c.insertText(line.name.isEmpty() ? QStringLiteral("?") : Isolated(line.name), name);
     c.insertText(QStringLiteral(": ") + line.text, QTextCharFormat());
     names_.push_back(line.name);
     if (names_.size() > ChatLog::Kept) {
@@ -59,6 +61,6 @@ void ChatPane::Menu(const QPoint& at) {
     if (line < 0 || line >= static_cast<int>(names_.size())) return;
     const QString name = names_[static_cast<std::size_t>(line)];
     QMenu menu(this);
-    menu.addAction(QStringLiteral("Mute %1").arg(name), this, [this, name] { chat_.Mute(name); });
+    menu.addAction(QStringLiteral("Mute %1").arg(Isolated(name)), this, [this, name] { chat_.Mute(name); });
     menu.exec(history_->mapToGlobal(at));
 }

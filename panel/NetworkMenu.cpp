@@ -2,6 +2,7 @@
 
 #include "Dispatcher.h"
 #include "IniFile.h"
+#include "MessageBox.h"
 #include "MulticastTransport.h"
 #include "OnlineTransport.h"
 #include "Roster.h"
@@ -154,6 +155,7 @@ void NetworkMenu::OpenDiagnostics() {
     c.flooded = dispatcher_.Flooded();
     QStringList lines{MulticastTransport::Report(c, net_.InUse())};
     lines << net_.OnlineReport();
+    box->setTextFormat(Qt::PlainText);
     box->setText(lines.join(QLatin1Char('\n')));
     box->setTextInteractionFlags(Qt::TextSelectableByMouse);
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -162,10 +164,7 @@ void NetworkMenu::OpenDiagnostics() {
 }
 
 void NetworkMenu::Message(const QString& text) const {
-    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Lumivex - Online"), text,
-                                QMessageBox::Ok, &parent_);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    OpenMessageBox(&parent_, text, QStringLiteral("Lumivex - Online"), MessageIcon::Information);
 }
 
 quint16 NetworkMenu::SavedOnlinePort() const {

@@ -9,6 +9,7 @@
 #include "frmReplay.h"
 #include "Instance.h"
 #include "KeysDialog.h"
+#include "MessageBox.h"
 #include "Messages.h"
 #include "MulticastTransport.h"
 #include "NetworkMenu.h"
@@ -334,7 +335,7 @@ void frmMain::ShowRoster() {
         if (shown != whole) tip << whole;
         if (const int ms = in_.Net().RoundTripMs(i); ms >= 0 && !whole.isEmpty())
             tip << QStringLiteral("Round trip: %1 ms").arg(ms);
-        box->setToolTip(tip.join(QLatin1Char('\n')));
+        box->setToolTip(PlainToolTip(tip.join(QLatin1Char('\n'))));
         Paint(box, QPalette::Base, game_.ShownColour(i + 1, roster.Color(i)));
     }
 }

@@ -1,4 +1,7 @@
 #include "HelpFile.h"
+#include "MessageBox.h"
+#include "Messages.h"
+#include "Names.h"
 #include "Stubs.h"
 #include "TrayIcon.h"
 #include "frmAbout.h"
@@ -7,10 +10,12 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QtTest>
 
 // Tray icons, the About box, help and the installed files.
@@ -61,6 +66,8 @@ private slots:
     void aboutBoxOpensOnceAndLinks();
     void helpIsFoundBesideTheProgram();
     void installPutsEveryFileInPlace();
+    void receivedNamesShowAsText_data();
+    void receivedNamesShowAsText();
 };
 
 void tst_Desktop::activationReasonsMapToActions_data() {
@@ -215,6 +222,43 @@ void tst_Desktop::installPutsEveryFileInPlace() {
         QFileInfo(prefix.filePath(QStringLiteral("share/lumivex/lumivex-help.html"))).canonicalFilePath());
     QImage icon(prefix.filePath(QStringLiteral("share/icons/hicolor/48x48/apps/lumivex.png")));
     QCOMPARE(icon.size(), QSize(48, 48));
+}
+
+// A name from the network is cleaned of what could forge a line or reorder the text around
+// it, and wherever it is shown (the match's winner box, a tool tip) its markup stays letters.
+void tst_Desktop::receivedNamesShowAsText_data() {
+    QTest::addColumn<QString>("received");
+    QTest::addColumn<QString>("shown");
+    const QString link = QStringLiteral("<a href=\"https://example.net\">Claim prize</a>");
+    QTest::newRow("a link") << link << link;
+    QTest::newRow("markup") << QStringLiteral("<b>Bo</b><img src=x>") << QStringLiteral("<b>Bo</b><img src=x>");
+    QTest::newRow("a line feed") << QStringLiteral("Bo\nAnn: gg") << QStringLiteral("BoAnn: gg");
+    QTest::newRow("line and paragraph separators")
+        << QStringLiteral("Bo\u2028Ann\u2029x") << QStringLiteral("BoAnnx");
+    QTest::newRow("bidi override and isolate") << QStringLiteral("\u202Eevil\u2066x\u2069")
+                                                << QStringLiteral("evilx");
+    QTest::newRow("noncharacters") << QStringLiteral("B\uFFFEo\uFDD0") + QString::fromUcs4(U"\U0001FFFF")
+                                   << QStringLiteral("Bo");
+    QTest::newRow("a lone surrogate") << QStringLiteral("B") + QChar(0xD800) + QStringLiteral("o")
+                                      << QStringLiteral("Bo");
+    QTest::newRow("a pair is kept") << QString::fromUcs4(U"Bo\U0001F600") << QString::fromUcs4(U"Bo\U0001F600");
+}
+
+void tst_Desktop::receivedNamesShowAsText() {
+    QFETCH(QString, received);
+    QFETCH(QString, shown);
+    const QString name = wire::CleanName(received);
+    QCOMPARE(name, shown);
+    QWidget parent;
+    const QString text = Isolated(name) + QStringLiteral(" won the match!");
+    QMessageBox* box = OpenMessageBox(&parent, text, QStringLiteral("Lumivex"), MessageIcon::None);
+    auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    QVERIFY(label);
+    QCOMPARE(label->textFormat(), Qt::PlainText);
+    QCOMPARE(label->text(), text);
+    QTextDocument tip;
+    tip.setHtml(PlainToolTip(name));
+    QCOMPARE(tip.toPlainText(), name);
 }
 
 QTEST_MAIN(tst_Desktop)

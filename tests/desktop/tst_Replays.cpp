@@ -1,4 +1,5 @@
 #include "ArenaView.h"
+#include "Messages.h"
 #include "ReplayKeeper.h"
 #include "Stubs.h"
 #include "frmMain.h"
@@ -66,6 +67,7 @@ private slots:
     void openReplay();
     void oldestReplaysGo_data();
     void oldestReplaysGo();
+    void heldMatchIsBounded();
 };
 
 // After a round the button is offered; watching again plays that round at half speed in a
@@ -201,5 +203,30 @@ void tst_Replays::oldestReplaysGo() {
     QVERIFY(other.exists());
 }
 
+// The match held for watching again keeps only messages this copy knows, and stops at its
+// most: a flood of strangers' datagrams never piles up until the next match.
+void tst_Replays::heldMatchIsBounded() {
+    InProcessBus bus;
+    Host host(bus);
+    ReplayKeeper keeper(host.node.instance, host.node.transport); // in memory only
+    host.Start(20);
+    QTRY_VERIFY(!keeper.Match().empty());
+    const std::size_t before = keeper.Match().size();
+    const QByteArray unknown = "99" + QByteArray(1, wire::Delimiter) + QByteArray(1000, 'x');
+    for (int i = 0; i < 150000; ++i) host.node.transport.Receive(unknown);
+    QCOMPARE(keeper.Match().size(), before);
+    QByteArray chat = wire::Chat(QStringLiteral("Ann"), 8, QStringLiteral("hello"));
+    chat.append(QByteArray(1000, 'y')); // a long one, as a stranger may send
+    for (int i = 0; i < 40000; ++i) host.node.transport.Receive(chat);
+    qint64 held = 0;
+    for (const replay::Record& r : keeper.Match()) held += r.datagram.size() + ReplayKeeper::RecordCost;
+    QVERIFY(held <= ReplayKeeper::MostHeldBytes);
+    QVERIFY(held > ReplayKeeper::MostHeldBytes - 2000);
+    QSignalSpy decided(&host.node.instance, &Instance::roundDecided);
+    QVERIFY(decided.wait(30000));
+    QVERIFY(!keeper.RoundToWatch()); // its rounds are past what is held
+}
+
 QTEST_MAIN(tst_Replays)
 #include "tst_Replays.moc"
+

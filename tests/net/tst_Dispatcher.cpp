@@ -1,3 +1,4 @@
+#include "Names.h"
 #include "RecordingLink.h"
 #include "Stubs.h"
 
@@ -122,10 +123,10 @@ void tst_Dispatcher::roundOutcomeShowsAndScores_data() {
     QTest::addColumn<QByteArray>("datagram");
     QTest::addColumn<QString>("status");
     QTest::addColumn<QStringList>("scores");
-    QTest::newRow("code 1 credits player 2") << D("3|1") << "Bo won!" << QStringList{"0", "1", "0", "0"};
-    QTest::newRow("code 2 credits player 1") << D("3|2") << "Al won!" << QStringList{"1", "0", "0", "0"};
-    QTest::newRow("team code 6") << D("3|6") << "Cy & Di won!" << QStringList{"0", "0", "1", "0"};
-    QTest::newRow("draw") << D("3|5") << "Nobody won!" << QStringList{"0", "0", "0", "0"};
+    QTest::newRow("code 1 credits player 2") << D("3|1") << Isolated("Bo") + " won!" << QStringList{"0", "1", "0", "0"};
+    QTest::newRow("code 2 credits player 1") << D("3|2") << Isolated("Al") + " won!" << QStringList{"1", "0", "0", "0"};
+    QTest::newRow("team code 6") << D("3|6") << Isolated("Cy") + " & " + Isolated("Di") + " won!" << QStringList{"0", "0", "1", "0"};
+    QTest::newRow("draw") << D("3|5") << QStringLiteral("Nobody won!") << QStringList{"0", "0", "0", "0"};
     QTest::newRow("unknown code") << D("3|99") << "" << QStringList{"0", "0", "0", "0"};
     QTest::newRow("no code") << D("3") << "" << QStringList{"0", "0", "0", "0"};
 }
@@ -270,7 +271,7 @@ void tst_Dispatcher::matchWonStopsTheMatch() {
         n->instance.GetCountdown().Start();
         n->Receive(D("3|6"));
         QVERIFY(n->S().MatchOver);
-        QCOMPARE(n->boxes, QStringList{"Cy & Di won the match!"});
+        QCOMPARE(n->boxes, QStringList{Isolated("Cy") + " & " + Isolated("Di") + " won the match!"});
     }
     QVERIFY(!host.instance.GetCountdown().IsRunning());
 }
@@ -570,7 +571,7 @@ void tst_Dispatcher::floodsAndForgeriesChangeNothing() {
         n.Receive(D("3|2"));    // forged: Ann won, before anyone rode
         n.Receive(positions);   // the round rides
         n.Receive(D("3|1"));    // the real outcome: Bo won
-        QCOMPARE(n.B().Status(), QStringLiteral("Bo won!"));
+        QCOMPARE(n.B().Status(), Isolated("Bo") + " won!");
         QCOMPARE(n.B().Score(2).text, QStringLiteral("1"));
         n.Receive(D("3|1"));    // and its repeat still counts once
         QCOMPARE(n.B().Score(2).text, QStringLiteral("1"));
@@ -625,6 +626,11 @@ void tst_Dispatcher::chatShowsCleanedLinesOrDropsThem_data() {
     QTest::newRow("invalid UTF-8 reads as Latin-1") << D("20|Ann|255|caf\xe9|") << 1 << "Ann: caf\u00e9" << 1;
     QTest::newRow("a long name is cut") << D("20|" + QByteArray(100, 'n') + "|255|hi|") << 1
                                         << QString(64, 'n') + ": hi" << 1;
+    QTest::newRow("a separator forging a line") << D("20|Ann|255|gg\u2028Bob: I resign\u2029|") << 1
+                                                << "Ann: ggBob: I resign" << 1;
+    QTest::newRow("noncharacters") << D("20|Ann|255|g\xef\xbf\xbeg\xf0\x9f\xbf\xbf|") << 1 << "Ann: gg" << 1;
+    QTest::newRow("a name with a line feed and bidi controls")
+        << D("20|Bo\n\xe2\x80\xae" "b\xe2\x81\xa6|255|hi|") << 1 << "Bob: hi" << 1;
     QTest::newRow("a flood of 10,000") << D("20|Ann|255|spam|") << 10000 << "Ann: spam" << 5;
 }
 

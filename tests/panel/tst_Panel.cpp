@@ -1,5 +1,6 @@
 #include "ArenaView.h"
 #include "IniFile.h"
+#include "MessageBox.h"
 #include "Stubs.h"
 #include "NetworkMenu.h"
 #include "frmMain.h"
@@ -109,7 +110,7 @@ void tst_Panel::ridersFromThePanel() {
     QTRY_COMPARE(m.panel.RosterText(1), QStringLiteral("Computer 2 (Hard) ready!"));
     // Too long for its box, the name ends in an ellipsis and the tool tip holds it whole.
     QVERIFY(m.panel.txtClient[0]->text().endsWith(QChar(0x2026)));
-    QCOMPARE(m.panel.txtClient[0]->toolTip(), QStringLiteral("Computer 2 (Hard) ready!"));
+    QCOMPARE(m.panel.txtClient[0]->toolTip(), PlainToolTip(QStringLiteral("Computer 2 (Hard) ready!")));
     QCOMPARE(ReadIniString("Riders", QStringLiteral("Level"), m.in.State().IniFile), QStringLiteral("Hard"));
     QCOMPARE(m.Ini("Players"), QStringLiteral("3"));
     QVERIFY(m.panel.cmdRemoveRider->isEnabled());
