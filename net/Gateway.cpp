@@ -1,6 +1,7 @@
 #include "Gateway.h"
 
 #include "BatchSend.h"
+#include "Convert.h"
 #include "Messages.h"
 
 #include <QNetworkDatagram>
@@ -81,7 +82,7 @@ quint16 Gateway::Port() const { return socket_ ? socket_->localPort() : 0; }
 void Gateway::Read() {
     // Everything waiting is handled first; what it asks to send goes out in one batch.
     while (socket_ && socket_->hasPendingDatagrams()) {
-        const QNetworkDatagram d = socket_->receiveDatagram(envelope::MostSealedBytes + 1);
+        const QNetworkDatagram d = socket_->receiveDatagram(relaywire::MostRelayedBytes + 1);
         Take(d.data(), d.senderAddress(), static_cast<quint16>(d.senderPort()));
     }
     Flush();
@@ -260,6 +261,14 @@ void Gateway::FromRemote(Remote& r, const QByteArray& game) {
     if (game.isEmpty() || game.size() > envelope::MostGameBytes) {
         ++counts_.tooLong;
         return;
+    }
+    const wire::FieldList f = wire::SplitFields(game);
+    if (const auto number = convert::ToInt16(f[0]); number && *number != static_cast<int>(wire::Message::Obstacle)) {
+        const QString copy = Describe(r.at.address, r.at.port) + QString::fromLatin1(r.at.tag.toHex());
+        if (!guard_.Admit(static_cast<wire::Message>(*number), copy, 1, 0)) {
+            ++counts_.flooded;
+            return;
+        }
     }
     TrackSeats(game, &r);
     ++counts_.forwarded;

@@ -2,6 +2,7 @@
 
 #include "BatchSend.h"
 #include "Envelope.h"
+#include "FloodGuard.h"
 #include "RelayWire.h"
 
 #include <QElapsedTimer>
@@ -81,6 +82,7 @@ public:
         qint64 malformed = 0;     // of no kind, or of the wrong length
         qint64 tooLong = 0;
         qint64 overBudget = 0;
+        qint64 flooded = 0; // costly kinds past a joined copy's own budget, kept off the LAN
         qint64 cookies = 0;
         qint64 refused = 0;
         qint64 forwarded = 0; // remote datagrams put on the LAN
@@ -137,6 +139,9 @@ private:
     QElapsedTimer clock_;
     int silenceMs_ = SilenceMs;
     Counts counts_;
+    // Budgets of the costly kinds, one per joined copy: on the LAN they all come from this
+    // gateway's one address, where one copy could spend what all of them are owed.
+    FloodGuard guard_;
     QHostAddress relay_;
     quint16 relayPort_ = 0;
     relaywire::RoomKeys roomKeys_;

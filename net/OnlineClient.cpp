@@ -206,6 +206,11 @@ void OnlineClient::SayHello() {
         hello.replace(2, seal::RandomBytes, random_);
         send_(hello);
     } else if (state_ == State::Joining) {
+        if (joinsUnanswered_++ >= MostUnansweredJoins) {
+            state_ = State::Hello;
+            SayHello();
+            return;
+        }
         send_(QByteArray(1, envelope::Join) + envelope::Version + random_ + cookie_ +
               envelope::JoinProof(link_.key, random_, cookie_));
     }
@@ -213,7 +218,7 @@ void OnlineClient::SayHello() {
 
 void OnlineClient::Read() {
     while (socket_ && socket_->hasPendingDatagrams()) {
-        const QNetworkDatagram d = socket_->receiveDatagram(envelope::MostSealedBytes + 1);
+        const QNetworkDatagram d = socket_->receiveDatagram(relaywire::MostRelayedBytes + 1);
         // Only the gateway (or the relay) speaks to this socket; the rest is dropped unread.
         if (d.senderPort() != port_ || !d.senderAddress().isEqual(gateway_, QHostAddress::TolerantConversion))
             continue;
@@ -231,11 +236,22 @@ void OnlineClient::Receive(QByteArrayView d) {
         if (d[0] == envelope::Cookie && d.size() == 1 + envelope::CookieBytes) {
             direct_.stop(); // the direct way answered
             cookie_ = d.sliced(1).toByteArray();
+            joinsUnanswered_ = 0;
             state_ = State::Joining;
             SayHello();
         }
         return;
     case State::Joining:
+        // A cookie is not authenticated: a fresh one replaces the one held, so a forged cookie
+        // that came first never wedges the join.
+        if (d[0] == envelope::Cookie && d.size() == 1 + envelope::CookieBytes) {
+            if (d.sliced(1) != QByteArrayView(cookie_)) {
+                cookie_ = d.sliced(1).toByteArray();
+                joinsUnanswered_ = 0;
+                SayHello();
+            }
+            return;
+        }
         if (d[0] == envelope::Welcome && d.size() == envelope::WelcomeBytes) {
             const QByteArrayView theirs = d.sliced(1, seal::RandomBytes);
             if (!seal::Same(d.sliced(1 + seal::RandomBytes),

@@ -19,6 +19,9 @@ class OnlineClient : public QObject {
 public:
     static constexpr int AnswerMs = 5000; // for the gateway to admit this copy
     static constexpr int RetryMs = 500;   // a Hello or Join that got no answer goes again
+    // Joins that got no answer before this copy asks for a cookie again: the one it holds may
+    // have been forged by anyone who can send from the gateway's address.
+    static constexpr int MostUnansweredJoins = 3;
     static constexpr int KeepAliveMs = 1000;
     static constexpr int SilenceMs = 10000;
     static constexpr int DirectMs = 1500; // a link's direct address gets this long before the relay
@@ -82,6 +85,7 @@ private:
     quint16 port_ = 0;
     QByteArray random_;
     QByteArray cookie_;
+    int joinsUnanswered_ = 0;
     seal::Direction in_, out_;
     QTimer retry_;
     QTimer keepAlive_;

@@ -230,7 +230,7 @@ void Relay::Refuse(Sink& out, const Peer& to, char reason) {
 
 void Relay::Receive(std::span<const std::uint8_t> d, const Peer& from, std::int64_t now, Sink& out) {
     if (d.empty()) return;
-    if (d.size() > static_cast<std::size_t>(envelope::MostSealedBytes + 1 + relaywire::TagBytes)) {
+    if (d.size() > static_cast<std::size_t>(relaywire::MostRelayedBytes)) {
         ++counts_.malformed;
         return;
     }

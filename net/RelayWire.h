@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Envelope.h"
 #include "Seal.h"
 
 #include <QByteArray>
@@ -45,6 +46,9 @@ constexpr int EnteredBytes = 1 + TagBytes;
 constexpr int ProblemBytes = 2;
 constexpr int KeepBytes = 8;
 constexpr quint16 DefaultPort = 31316;
+// The longest datagram of online play on any socket: a sealed one with the relay's Data kind and
+// a member's tag before it. Every socket reads one byte more, so that a longer one shows.
+constexpr int MostRelayedBytes = 1 + TagBytes + envelope::MostSealedBytes;
 
 // The room of a public key.
 QByteArray RoomOf(QByteArrayView publicKey);

@@ -45,8 +45,9 @@ struct World {
             },
             [this](const QByteArray& d) { lan << d; });
     }
-    // A copy at 203.0.113.(10 + n) joins with `key`; the returned index names it.
-    int Join(const QByteArray& withKey) {
+    // A copy at 203.0.113.(10 + n) joins with `key`; the returned index names it. `first`
+    // reaches the copy before anything the gateway answers.
+    int Join(const QByteArray& withKey, const QList<QByteArray>& first = {}, bool firstSendsLost = false) {
         const int n = static_cast<int>(clients.size());
         OnlineLink link;
         link.host = GatewayAddress.toString();
@@ -60,6 +61,8 @@ struct World {
             queue.push_back(
                 {clientAddress[static_cast<std::size_t>(n)], 40000, GatewayAddress, GatewayPort, d});
         });
+        for (const QByteArray& d : first) clients.back()->Receive(d);
+        if (firstSendsLost) queue.clear();
         Pump();
         return n;
     }
@@ -108,6 +111,9 @@ private slots:
     void silentCopyFreesItsSeats();
     void budgetBoundsABurst();
     void eighthCopyIsRefusedAndSaysWhy();
+    void eachJoinedCopySpendsItsOwnBudget();
+    void forgedCookieDoesNotWedgeAJoin_data();
+    void forgedCookieDoesNotWedgeAJoin();
     void realSockets();
     void eighthCopyIsRefusedOverRealSockets();
     void networkSettingsKeepEachOther();
@@ -320,6 +326,44 @@ void tst_Online::eighthCopyIsRefusedAndSaysWhy() {
 // Real sockets in this private network: a copy opens its LAN online, another joins it. Each
 // hears its own datagrams once; the gateway's copy hears the joined copy's datagram once and
 // does not send it back.
+// On the LAN every joined copy speaks from the gateway's one address: the gateway holds each to
+// a chat budget of its own, so one flooding copy never spends what another is owed.
+void tst_Online::eachJoinedCopySpendsItsOwnBudget() {
+    World w;
+    const int loud = w.Join(w.key), quiet = w.Join(w.key);
+    QVERIFY(w.clients[0]->Joined() && w.clients[1]->Joined());
+    for (int i = 0; i < 50; ++i)
+        w.clients[static_cast<std::size_t>(loud)]->Send(wire::Chat(QStringLiteral("Loud"), 1, QStringLiteral("spam")));
+    w.Pump();
+    const qsizetype fromLoud = w.lan.size();
+    QVERIFY(fromLoud >= 1 && fromLoud <= 5);
+    QCOMPARE(w.gateway.Stats().flooded, qint64(50 - fromLoud));
+    const QByteArray line = wire::Chat(QStringLiteral("Quiet"), 2, QStringLiteral("hello"));
+    w.clients[static_cast<std::size_t>(quiet)]->Send(line);
+    w.Pump();
+    QCOMPARE(w.lan.count(line), 1);
+}
+
+// Cookies are not authenticated: one forged from the gateway's address, reaching the joining
+// copy first, must not keep it out, whether the gateway's own cookie comes or was lost.
+void tst_Online::forgedCookieDoesNotWedgeAJoin_data() {
+    QTest::addColumn<bool>("gatewaysCookieLost");
+    QTest::newRow("the gateway's cookie comes") << false;
+    QTest::newRow("the gateway's first cookie is lost") << true;
+}
+
+void tst_Online::forgedCookieDoesNotWedgeAJoin() {
+    QFETCH(bool, gatewaysCookieLost);
+    World w;
+    const QByteArray forged = QByteArray(1, envelope::Cookie) + seal::Random(envelope::CookieBytes);
+    // Lost: the copy's Hello never reached the gateway, so the forged cookie is all it holds.
+    const int n = w.Join(w.key, {forged}, gatewaysCookieLost);
+    OnlineClient& c = *w.clients[static_cast<std::size_t>(n)];
+    QCOMPARE(c.Joined(), !gatewaysCookieLost); // a fresh cookie from the gateway is taken at once
+    QTRY_VERIFY_WITH_TIMEOUT((w.Pump(), c.Joined()), OnlineClient::AnswerMs - 500);
+    QCOMPARE(w.gateway.RemoteCount(), 1);
+}
+
 void tst_Online::realSockets() {
     MulticastTransport lanA, lanB;
     OnlineTransport open(lanA), joiner(lanB);
