@@ -46,12 +46,14 @@ bool SameAddress(const QHostAddress& a, const QHostAddress& b) {
 }
 } // namespace
 
-Gateway::Gateway(QByteArray gameKey, QObject* parent)
-    : QObject(parent), key_(std::move(gameKey)), cookieSecret_(seal::Random(seal::KeyBytes)),
+Gateway::Gateway(seal::Secret gameKey, QObject* parent)
+    : QObject(parent), key_(std::move(gameKey)), cookieSecret_(seal::Secret::Random(seal::KeyBytes)),
       roomKeys_(relaywire::RoomKeys::Fresh()) {
     // One room's keys for the whole opening, so that its id at a relay stays the same.
     room_ = relaywire::RoomOf(roomKeys_.publicKey);
-    joinSecret_ = relaywire::JoinSecret(key_, room_);
+    QByteArray secret = relaywire::JoinSecret(key_, room_);
+    joinSecret_ = secret;
+    seal::Wipe(secret);
     clock_.start();
     keepAlive_.setInterval(KeepAliveMs);
     connect(&keepAlive_, &QTimer::timeout, this, &Gateway::KeepAlive);
@@ -305,7 +307,7 @@ void Gateway::SendSealed(Remote& r, char what, QByteArrayView payload) {
     plain.append(what);
     plain.append(payload);
     ++r.info.out;
-    Queue(r.out.Seal(envelope::Sealed, plain), r.at);
+    if (QByteArray d = r.out.Seal(envelope::Sealed, plain); !d.isEmpty()) Queue(std::move(d), r.at);
 }
 
 void Gateway::Drop(Remote& r, bool sayBye) {

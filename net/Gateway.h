@@ -35,7 +35,7 @@ public:
     using SendFn = std::function<void(const QByteArray& datagram, const QHostAddress& to, quint16 port)>;
     using InjectFn = std::function<void(const QByteArray& datagram)>;
 
-    explicit Gateway(QByteArray gameKey, QObject* parent = nullptr);
+    explicit Gateway(seal::Secret gameKey, QObject* parent = nullptr);
     ~Gateway() override;
 
     // Where datagrams go: to a remote copy (null: through the listening socket, batched),
@@ -127,8 +127,8 @@ private:
     void TrackSeats(const QByteArray& datagram, Remote* owner);
     void Read();
 
-    QByteArray key_;
-    QByteArray cookieSecret_;
+    seal::Secret key_;
+    seal::Secret cookieSecret_;
     SendFn toRemote_;
     InjectFn toLan_;
     std::unique_ptr<QUdpSocket> socket_;
@@ -145,7 +145,8 @@ private:
     QHostAddress relay_;
     quint16 relayPort_ = 0;
     relaywire::RoomKeys roomKeys_;
-    QByteArray room_, joinSecret_;
+    QByteArray room_;
+    seal::Secret joinSecret_;
     RelayState relayState_ = RelayState::None;
     QTimer relayTimer_;
     QElapsedTimer relayHeard_, relaySaid_;

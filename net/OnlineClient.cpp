@@ -32,7 +32,11 @@ OnlineClient::OnlineClient(OnlineLink link, QObject* parent)
         if (state_ == State::Hello || state_ == State::Looking) ToRelay();
     });
     tag_ = seal::Random(relaywire::TagBytes);
-    if (!link_.room.isEmpty()) joinSecret_ = relaywire::JoinSecret(link_.key, link_.room);
+    if (!link_.room.isEmpty()) {
+        QByteArray secret = relaywire::JoinSecret(link_.key, link_.room);
+        joinSecret_ = secret;
+        seal::Wipe(secret);
+    }
     keepAlive_.setInterval(KeepAliveMs);
     connect(&keepAlive_, &QTimer::timeout, this, &OnlineClient::Tick);
 }
@@ -319,7 +323,7 @@ void OnlineClient::SendSealed(char what, QByteArrayView payload) {
     plain.reserve(payload.size() + 1);
     plain.append(what);
     plain.append(payload);
-    send_(out_.Seal(envelope::Sealed, plain));
+    if (QByteArray d = out_.Seal(envelope::Sealed, plain); !d.isEmpty()) send_(d);
 }
 
 void OnlineClient::Tick() {

@@ -98,7 +98,8 @@ private:
     int lookup_ = -1;
     SendFn raw_; // to the relay, when the link goes through one
     RelayState relayState_ = RelayState::Off;
-    QByteArray tag_, joinSecret_;
+    QByteArray tag_;
+    seal::Secret joinSecret_;
     QTimer direct_;
     bool relayHasNoRoom_ = false, relayAnswered_ = false;
 };

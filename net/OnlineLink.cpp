@@ -4,9 +4,13 @@
 #include <QRegularExpression>
 
 namespace base64url {
-QString Encode(const QByteArray& bytes) {
-    return QString::fromLatin1(
-        bytes.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
+QString Encode(QByteArrayView bytes) {
+    // A key passes through here: the copy that toBase64 needs is wiped after.
+    QByteArray copy = bytes.toByteArray();
+    const QString out =
+        QString::fromLatin1(copy.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
+    seal::Wipe(copy);
+    return out;
 }
 
 std::optional<QByteArray> Decode(QStringView text) {
@@ -74,10 +78,11 @@ std::optional<OnlineLink> OnlineLink::Parse(const QString& input, QString* error
     const qsizetype hash = rest.indexOf(QLatin1Char('#'));
     if (hash < 0) return fail(QStringLiteral("the link has no key (the part after #)"));
     OnlineLink link;
-    const auto key = base64url::Decode(QStringView(rest).mid(hash + 1));
+    auto key = base64url::Decode(QStringView(rest).mid(hash + 1));
     if (!key || key->size() != KeyBytes)
         return fail(QStringLiteral("the link's key is not 32 bytes of base64url"));
     link.key = *key;
+    seal::Wipe(*key);
     rest.truncate(hash);
     const qsizetype query = rest.indexOf(QLatin1Char('?'));
     if (query >= 0) {

@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QString>
+
+#include "Seal.h"
 #include <optional>
 
 // What a friend needs to join a game opened online, as one link:
@@ -17,7 +19,7 @@ struct OnlineLink {
     quint16 port = DefaultPort;
     QByteArray room; // empty when the link names no room
     QString direct;  // "HOST:PORT" to try first, empty when none
-    QByteArray key;
+    seal::Secret key; // the game's secret
 
     QString ToString() const;
     // Reads a link; on failure, says why in `error` (one line for the player).
@@ -27,7 +29,7 @@ struct OnlineLink {
 };
 
 namespace base64url {
-QString Encode(const QByteArray& bytes);
+QString Encode(QByteArrayView bytes);
 // Unpadded base64url only; nullopt for anything else.
 std::optional<QByteArray> Decode(QStringView text);
 } // namespace base64url

@@ -87,7 +87,7 @@ bool OnlineTransport::Open(quint16 port, QString* error) {
         if (error) *error = tr("Online play is not available: no source of randomness");
         return false;
     }
-    key_ = seal::Random(OnlineLink::KeyBytes);
+    key_ = seal::Secret::Random(OnlineLink::KeyBytes);
     auto gateway = std::make_unique<Gateway>(key_);
     auto inject = std::make_unique<QUdpSocket>();
     if (!inject->bind(QHostAddress::AnyIPv4, 0)) {
@@ -232,7 +232,7 @@ void OnlineTransport::CloseOnline() {
     gateway_->Close();
     gateway_.reset();
     inject_.reset();
-    key_.fill('\0');
+    key_ = {};
     mode_ = Mode::Lan;
     emit onlineChanged();
 }

@@ -83,7 +83,7 @@ private:
     Mode mode_ = Mode::Lan;
     std::unique_ptr<Gateway> gateway_;
     std::unique_ptr<QUdpSocket> inject_;
-    QByteArray key_;
+    seal::Secret key_;
     std::unique_ptr<OnlineClient> client_;
     QList<QByteArray> own_; // this copy's datagrams, to hear once joined
     bool lanClosed_ = false;

@@ -21,9 +21,9 @@ QByteArray RoomOf(QByteArrayView publicKey) {
 RoomKeys RoomKeys::Fresh() {
     RoomKeys k;
     k.publicKey.resize(crypto_sign_PUBLICKEYBYTES);
-    k.secretKey.resize(crypto_sign_SECRETKEYBYTES);
+    k.secretKey = seal::Secret::Random(crypto_sign_SECRETKEYBYTES); // made in locked memory, then filled
     crypto_sign_keypair(reinterpret_cast<unsigned char*>(k.publicKey.data()),
-                        reinterpret_cast<unsigned char*>(k.secretKey.data()));
+                        reinterpret_cast<unsigned char*>(k.secretKey.Data()));
     return k;
 }
 
@@ -32,7 +32,7 @@ QByteArray RoomKeys::Sign(QByteArrayView message) const {
     crypto_sign_detached(reinterpret_cast<unsigned char*>(sig.data()), nullptr,
                          reinterpret_cast<const unsigned char*>(message.data()),
                          static_cast<unsigned long long>(message.size()),
-                         reinterpret_cast<const unsigned char*>(secretKey.constData()));
+                         reinterpret_cast<const unsigned char*>(secretKey.View().data()));
     return sig;
 }
 

@@ -68,7 +68,8 @@ inline QByteArray OpenMessage(QByteArrayView cookie, QByteArrayView room, QByteA
 
 // A room's signing keys, fresh for each opening.
 struct RoomKeys {
-    QByteArray publicKey, secretKey;
+    QByteArray publicKey;
+    seal::Secret secretKey;
     static RoomKeys Fresh();
     QByteArray Sign(QByteArrayView message) const;
 };

@@ -3,8 +3,32 @@
 #include <sodium.h>
 
 #include <cstring>
+#include <new>
 
 namespace seal {
+
+Secret::Secret(QByteArrayView bytes) {
+    if (bytes.isEmpty() || !Ready()) return;
+    data_ = sodium_malloc(static_cast<size_t>(bytes.size()));
+    if (!data_) throw std::bad_alloc();
+    size_ = bytes.size();
+    std::memcpy(data_, bytes.data(), static_cast<size_t>(size_));
+}
+
+Secret::~Secret() {
+    if (data_) sodium_free(data_); // wipes it first
+}
+
+Secret Secret::Random(int bytes) {
+    Secret s(QByteArray(bytes, '\0'));
+    randombytes_buf(s.Data(), static_cast<size_t>(bytes));
+    return s;
+}
+
+void Wipe(QByteArray& bytes) {
+    if (!bytes.isEmpty()) sodium_memzero(bytes.data(), static_cast<size_t>(bytes.size()));
+    bytes.clear();
+}
 
 bool Ready() {
     static const bool ready = sodium_init() >= 0;
@@ -67,6 +91,8 @@ constexpr int HeaderBytes = 1 + CounterBytes;
 } // namespace
 
 QByteArray Direction::Seal(char type, QByteArrayView plain) {
+    // As Open: without a whole key nothing is sealed (the cipher would read past it).
+    if (key_.size() != KeyBytes) return {};
     const std::uint64_t counter = next_++;
     QByteArray out(HeaderBytes + plain.size() + TagBytes, Qt::Uninitialized);
     auto* o = reinterpret_cast<unsigned char*>(out.data());
@@ -78,7 +104,7 @@ QByteArray Direction::Seal(char type, QByteArrayView plain) {
     crypto_aead_chacha20poly1305_ietf_encrypt(
         o + HeaderBytes, &written, reinterpret_cast<const unsigned char*>(plain.data()),
         static_cast<unsigned long long>(plain.size()), o, HeaderBytes, nullptr, nonce,
-        reinterpret_cast<const unsigned char*>(key_.constData()));
+        reinterpret_cast<const unsigned char*>(key_.View().data()));
     return out;
 }
 
@@ -94,7 +120,7 @@ std::optional<QByteArray> Direction::Open(QByteArrayView d) {
     if (crypto_aead_chacha20poly1305_ietf_decrypt(
             reinterpret_cast<unsigned char*>(plain.data()), &written, nullptr, in + HeaderBytes,
             static_cast<unsigned long long>(d.size() - HeaderBytes), in, HeaderBytes, nonce,
-            reinterpret_cast<const unsigned char*>(key_.constData())) != 0)
+            reinterpret_cast<const unsigned char*>(key_.View().data())) != 0)
         return std::nullopt;
     // Only a genuine datagram moves the window: forged counters cannot push real ones out.
     if (!window_.Accept(counter)) return std::nullopt;
@@ -102,8 +128,10 @@ std::optional<QByteArray> Direction::Open(QByteArrayView d) {
 }
 
 SessionKeys Derive(QByteArrayView gameKey, QByteArrayView joinerRandom, QByteArrayView gatewayRandom) {
-    const QByteArray both = Mac(gameKey, {"lumivex session keys", joinerRandom, gatewayRandom}, 64);
-    return {both.left(KeyBytes), both.mid(KeyBytes)};
+    QByteArray both = Mac(gameKey, {"lumivex session keys", joinerRandom, gatewayRandom}, 64);
+    SessionKeys keys{Secret(QByteArrayView(both).first(KeyBytes)), Secret(QByteArrayView(both).sliced(KeyBytes))};
+    Wipe(both);
+    return keys;
 }
 
 } // namespace seal
