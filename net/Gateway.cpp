@@ -4,6 +4,7 @@
 #include "Convert.h"
 #include "Messages.h"
 
+#include <QDateTime>
 #include <QNetworkDatagram>
 #include <QVariant>
 
@@ -327,7 +328,9 @@ void Gateway::Drop(Remote& r, bool sayBye) {
 
 void Gateway::Close() {
     while (!remotes_.empty()) Drop(*remotes_.front(), true);
-    if (relayState_ == RelayState::Open) SendToRelay(QByteArray(1, relaywire::Leave));
+    // Signed, so that nobody else can close the room; the clock's milliseconds count up.
+    if (relayState_ == RelayState::Open)
+        SendToRelay(relaywire::GatewayLeave(roomKeys_, room_, static_cast<quint64>(QDateTime::currentMSecsSinceEpoch())));
     relayTimer_.stop();
     relayState_ = RelayState::None;
     Flush();

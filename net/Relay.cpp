@@ -7,6 +7,7 @@
 
 #include <sodium.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace relaywire {
@@ -59,6 +60,12 @@ QByteArray ProveRequest(const RoomKeys& keys, QByteArrayView cookie, QByteArrayV
         .append(cookie)
         .append(joinSecret)
         .append(keys.Sign(OpenMessage(cookie, room, joinSecret)));
+}
+
+QByteArray GatewayLeave(const RoomKeys& keys, QByteArrayView room, quint64 counter) {
+    QByteArray c(8, '\0');
+    for (int i = 0; i < 8; ++i) c[i] = static_cast<char>(counter >> (8 * i));
+    return QByteArray(1, Leave).append(c).append(keys.Sign(LeaveMessage(room, c)));
 }
 
 QByteArray KnockRequest(QByteArrayView room, QByteArrayView tag) {
@@ -116,8 +123,10 @@ struct Relay::Room {
     QByteArray publicKey;
     QByteArray joinSecret;
     Peer gateway;
-    std::uint64_t prefix = 0;
+    std::uint64_t prefix = 0, site = 0; // site: the IPv6 /48, 0 for IPv4
     std::int64_t heard = 0, opened = 0;
+    std::int64_t memberHeard = 0; // the last time a member was heard, or the opening
+    quint64 leaveCounter = 0;
     Bucket budget;
     std::uint64_t forwarded = 0;
     std::array<Member, MostMembers> members;
@@ -172,10 +181,10 @@ int Relay::MemberCount() const {
     return n;
 }
 
-std::uint64_t Relay::PrefixOf(const Peer& p) const {
-    // An IPv4 address is one source; an IPv6 one counts by its /64.
+std::uint64_t Relay::PrefixOf(const Peer& p, int prefixBytes) const {
+    // An IPv4 address is one source; an IPv6 one counts by its /64 (or the first bytes asked for).
     std::uint8_t bytes[16] = {};
-    std::memcpy(bytes, p.address.data(), p.IsV4() ? 16 : 8);
+    std::memcpy(bytes, p.address.data(), p.IsV4() ? 16 : static_cast<std::size_t>(prefixBytes));
     std::uint64_t h = 0;
     crypto_shorthash(reinterpret_cast<unsigned char*>(&h), bytes, sizeof bytes,
                      reinterpret_cast<const unsigned char*>(secret_.constData()));
@@ -255,16 +264,35 @@ void Relay::Receive(std::span<const std::uint8_t> d, const Peer& from, std::int6
         }
         Room& room = *role.room;
         if (kind == relaywire::Leave) {
-            if (role.member < 0)
-                CloseRoom(room, "its gateway closed it", now);
-            else
+            if (role.member >= 0) {
                 DropMember(room, role.member);
+                return;
+            }
+            // Only the room's own signature over a counter it has not used closes it: a source
+            // address is easily forged, and a captured Leave is not good twice.
+            if (d.size() != relaywire::GatewayLeaveBytes) {
+                ++counts_.badProof;
+                return;
+            }
+            const QByteArrayView all = View(d);
+            quint64 counter = 0;
+            for (int i = 0; i < 8; ++i) counter |= quint64(d[1 + std::size_t(i)]) << (8 * i);
+            if (counter <= room.leaveCounter ||
+                !relaywire::Verify(room.publicKey, relaywire::LeaveMessage(room.id, all.sliced(1, 8)),
+                                   all.sliced(9))) {
+                ++counts_.badProof;
+                return;
+            }
+            room.leaveCounter = counter;
+            CloseRoom(room, "its gateway closed it", now);
             return;
         }
-        if (role.member < 0)
+        if (role.member < 0) {
             room.heard = now;
-        else
+        } else {
             room.members[static_cast<std::size_t>(role.member)].heard = now;
+            room.memberHeard = now;
+        }
         static constexpr std::uint8_t kept[2] = {static_cast<std::uint8_t>(relaywire::Kept), 0};
         if (d.size() >= 2) Answer(out, from, kept);
         return;
@@ -291,6 +319,7 @@ void Relay::OnData(std::span<const std::uint8_t> d, const Role& role, std::int64
             return;
         }
         m.heard = now;
+        room.memberHeard = now;
         std::uint8_t head[1 + relaywire::TagBytes];
         head[0] = static_cast<std::uint8_t>(relaywire::Data);
         std::memcpy(head + 1, m.tag.data(), relaywire::TagBytes);
@@ -347,20 +376,36 @@ void Relay::OnProve(std::span<const std::uint8_t> d, const Peer& from, std::int6
     auto it = rooms_.find(key);
     if (it == rooms_.end()) {
         const std::uint64_t prefix = PrefixOf(from);
-        if (static_cast<int>(rooms_.size()) >= limits_.rooms ||
-            roomsByPrefix_[prefix] >= limits_.roomsPerAddress) {
-            if (roomsByPrefix_[prefix] == 0) roomsByPrefix_.erase(prefix);
+        const std::uint64_t site = from.IsV4() ? 0 : PrefixOf(from, 6);
+        const auto taken = [](const auto& counts, std::uint64_t k) {
+            const auto c = counts.find(k);
+            return c == counts.end() ? 0 : c->second;
+        };
+        if (taken(roomsByPrefix_, prefix) >= limits_.roomsPerAddress ||
+            (site && taken(roomsBySite_, site) >= limits_.roomsPerSite)) {
             ++counts_.refused;
             Refuse(out, from, relaywire::RelayFull);
             return;
+        }
+        if (static_cast<int>(rooms_.size()) >= limits_.rooms) {
+            // Full: a room nobody has been in for a while makes way, the emptiest first.
+            Room* empty = LongestEmpty(now);
+            if (!empty) {
+                ++counts_.refused;
+                Refuse(out, from, relaywire::RelayFull);
+                return;
+            }
+            CloseRoom(*empty, "it stood empty and the relay was full", now);
         }
         Forget(from);
         auto fresh = std::make_unique<Room>();
         fresh->id = room;
         fresh->publicKey = publicKey.toByteArray();
         fresh->prefix = prefix;
-        fresh->opened = now;
+        fresh->site = site;
+        fresh->opened = fresh->memberHeard = now;
         ++roomsByPrefix_[prefix];
+        if (site) ++roomsBySite_[site];
         it = rooms_.emplace(key, std::move(fresh)).first;
         if (log_)
             log_("room " + base64url::Encode(room).toStdString() + " opened by " + from.Text() + " (" +
@@ -433,12 +478,20 @@ void Relay::OnEnter(std::span<const std::uint8_t> d, const Peer& from, std::int6
         Refuse(out, from, relaywire::RoomFull);
         return;
     }
+    // The join secret travels in the clear, and tags are seen in every Knock: a place held by
+    // an address that still speaks is never handed to another one. A member that moved (a new
+    // port on its router) gets its place back once the old address has been silent its time.
+    if (place->used && place->peer != from && now - place->heard < limits_.idleMs) {
+        ++counts_.refused;
+        return;
+    }
     if (place->used && place->peer != from) roles_.erase(place->peer);
     Forget(from);
     place->used = true;
     place->peer = from;
     std::memcpy(place->tag.data(), tag.data(), relaywire::TagBytes);
     place->heard = now;
+    r.memberHeard = now;
     roles_[from] = Role{&r, static_cast<int>(place - r.members.data())};
     const QByteArray entered = QByteArray(1, relaywire::Entered) + tag.toByteArray();
     Answer(out, from, Span(entered));
@@ -467,11 +520,23 @@ void Relay::CloseRoom(Room& room, const char* why, std::int64_t now) {
     roles_.erase(room.gateway);
     if (auto p = roomsByPrefix_.find(room.prefix); p != roomsByPrefix_.end() && --p->second <= 0)
         roomsByPrefix_.erase(p);
+    if (auto p = roomsBySite_.find(room.site); room.site && p != roomsBySite_.end() && --p->second <= 0)
+        roomsBySite_.erase(p);
     if (log_)
         log_("room " + base64url::Encode(room.id).toStdString() + " closed (" + why + ") after " +
              std::to_string(std::max<std::int64_t>(0, now - room.opened) / 1000) + " s and " +
              std::to_string(room.forwarded) + " datagrams (" + std::to_string(rooms_.size() - 1) + " rooms)");
     rooms_.erase(room.id.toStdString()); // `room` is gone from here on
+}
+
+Relay::Room* Relay::LongestEmpty(std::int64_t now) const {
+    Room* best = nullptr;
+    for (const auto& [id, room] : rooms_) {
+        if (now - room->memberHeard < limits_.emptyRoomMs) continue;
+        if (std::any_of(room->members.begin(), room->members.end(), [](const Member& m) { return m.used; })) continue;
+        if (!best || room->memberHeard < best->memberHeard) best = room.get();
+    }
+    return best;
 }
 
 void Relay::Tick(std::int64_t now) {

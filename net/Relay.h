@@ -36,6 +36,8 @@ public:
     struct Limits {
         int rooms = 4096;
         int roomsPerAddress = 16;         // per IPv4 address or IPv6 /64
+        int roomsPerSite = 64;            // per IPv6 /48: a site's many /64s share this
+        int emptyRoomMs = 60000;          // a full relay lets a room with no member this long go
         double memberPerSecond = 2000;    // a member's datagrams, and its burst
         double gatewayPerSecond = 16000;  // a gateway sends each member its own copy
         double strangerPerSecond = 64;    // handshakes and strays, per source address
@@ -108,13 +110,15 @@ private:
     void Forget(const Peer& p);
     void CloseRoom(Room& room, const char* why, std::int64_t now);
     void DropMember(Room& room, int index);
-    std::uint64_t PrefixOf(const Peer& p) const;
+    std::uint64_t PrefixOf(const Peer& p, int bytes = 8) const;
+    // A room with no member for the longest, at least emptyRoomMs: the one to let go for a new one.
+    Room* LongestEmpty(std::int64_t now) const;
 
     Limits limits_;
     QByteArray secret_;
     std::unordered_map<std::string, std::unique_ptr<Room>> rooms_; // by room id
     std::unordered_map<Peer, Role, PeerHash> roles_;
-    std::unordered_map<std::uint64_t, int> roomsByPrefix_;
+    std::unordered_map<std::uint64_t, int> roomsByPrefix_, roomsBySite_;
     std::vector<Bucket> strangers_; // a fixed table, by a keyed hash of the source's prefix
     Counts counts_, lastSummary_;
     std::int64_t summaryAt_ = -1;

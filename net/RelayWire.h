@@ -18,7 +18,9 @@
 //              gateway -> relay: kind, tag, datagram     relay -> member: kind, datagram
 //   Problem    relay -> either: kind, reason (never longer than what it answers)
 //   Keep       gateway or member -> relay: kind, zeros up to 8 bytes; answered by Kept (2 bytes)
-//   Leave      gateway or member -> relay: kind; a gateway's Leave closes its room
+//   Leave      member -> relay: kind
+//              gateway -> relay: kind, counter (8), the room's signature (64) over the counter;
+//              closes its room (a bare Leave from a gateway's address is ignored: anyone may send one)
 // A room's id is a hash of a public key that only its gateway holds the secret of, so only it
 // can open the room again. Members prove the join secret, which comes from the game's key; the
 // game's key itself never reaches the relay, and everything in Data stays sealed end to end.
@@ -45,6 +47,7 @@ constexpr int EnterBytes = 2 + RoomBytes + TagBytes + CookieBytes + 16;
 constexpr int EnteredBytes = 1 + TagBytes;
 constexpr int ProblemBytes = 2;
 constexpr int KeepBytes = 8;
+constexpr int GatewayLeaveBytes = 1 + 8 + SignatureBytes;
 constexpr quint16 DefaultPort = 31316;
 // The longest datagram of online play on any socket: a sealed one with the relay's Data kind and
 // a member's tag before it. Every socket reads one byte more, so that a longer one shows.
@@ -75,7 +78,13 @@ struct RoomKeys {
 };
 bool Verify(QByteArrayView publicKey, QByteArrayView message, QByteArrayView signature);
 
-// The requests, whole: a gateway's Open and Prove, a member's Knock and Enter.
+// What a gateway signs to close its room, counter by counter.
+inline QByteArray LeaveMessage(QByteArrayView room, QByteArrayView counter) {
+    return QByteArray("lumivex leave").append(room).append(counter);
+}
+
+// The requests, whole: a gateway's Open, Prove and Leave, a member's Knock and Enter.
+QByteArray GatewayLeave(const RoomKeys& keys, QByteArrayView room, quint64 counter);
 QByteArray OpenRequest(QByteArrayView publicKey);
 QByteArray ProveRequest(const RoomKeys& keys, QByteArrayView cookie, QByteArrayView joinSecret);
 QByteArray KnockRequest(QByteArrayView room, QByteArrayView tag);

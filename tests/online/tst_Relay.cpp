@@ -123,6 +123,7 @@ private slots:
     void initTestCase() { QVERIFY(seal::Ready()); }
     void playsThroughTheRelayWithoutItsReading();
     void resumesAfterTheRelayRestarts();
+    void gatewaysOwnLeaveClosesTheRoom();
     void attack_data();
     void attack();
 };
@@ -182,6 +183,17 @@ void tst_Relay::resumesAfterTheRelayRestarts() {
     QVERIFY(w.clients[std::size_t(a)]->Joined());
 }
 
+// The gateway's own Leave is signed by the room's key: it closes the room, and only once.
+void tst_Relay::gatewaysOwnLeaveClosesTheRoom() {
+    World w;
+    w.Join(w.Link(w.key));
+    QCOMPARE(w.relay->RoomCount(), 1);
+    w.gateway.Close();
+    w.Pump();
+    QCOMPARE(w.relay->RoomCount(), 0);
+    QCOMPARE(w.relay->Stats().badProof, 0u);
+}
+
 void tst_Relay::attack_data() {
     QTest::addColumn<int>("kind");
     QTest::newRow("garbage from many addresses") << 0;
@@ -192,6 +204,10 @@ void tst_Relay::attack_data() {
     QTest::newRow("knocks from spoofed addresses") << 5;
     QTest::newRow("captured enter replayed elsewhere") << 6;
     QTest::newRow("data from strangers") << 7;
+    QTest::newRow("rooms from every /64 of a /56") << 8;
+    QTest::newRow("a member's place taken while it plays") << 9;
+    QTest::newRow("a forged Leave of the gateway") << 10;
+    QTest::newRow("a full relay lets an empty room go") << 11;
 }
 
 // Whatever arrives, the honest room keeps playing, nobody unproven gets more bytes than it
@@ -279,6 +295,88 @@ void tst_Relay::attack() {
                      QHostAddress(quint32(0x0D000000 + i % 50)), 3000);
         QVERIFY(w.relay->Stats().unknown >= before.unknown + 3000);
         break;
+    case 8: {
+        // 256 /64s of one /56, each opening as many rooms as an address may: the whole site
+        // gets its share of rooms, the relay stays open to everyone else.
+        struct Drop : Relay::Sink {
+            QByteArray last;
+            void Send(const Relay::Peer&, std::span<const std::uint8_t> head, std::span<const std::uint8_t> body) override {
+                last = QByteArray(reinterpret_cast<const char*>(head.data()), qsizetype(head.size())) +
+                       QByteArray(reinterpret_cast<const char*>(body.data()), qsizetype(body.size()));
+            }
+        } sink;
+        auto send = [&](const QByteArray& b, const Relay::Peer& from) {
+            w.relay->Receive({reinterpret_cast<const std::uint8_t*>(b.constData()), std::size_t(b.size())}, from,
+                             w.now, sink);
+        };
+        for (int net = 0; net < 256; ++net)
+            for (int i = 0; i < 16; ++i) {
+                Relay::Peer from;
+                from.address = {0x20, 0x01, 0x0d, 0xb8, 0x77, 0x00, 0x00, std::uint8_t(net), 0, 0, 0, 0, 0, 0, 0, std::uint8_t(i + 1)};
+                from.port = 7000;
+                const relaywire::RoomKeys keys = relaywire::RoomKeys::Fresh();
+                send(relaywire::OpenRequest(keys.publicKey), from);
+                if (sink.last.size() != relaywire::ChallengeBytes) continue;
+                send(relaywire::ProveRequest(keys, sink.last.mid(1), QByteArray(32, 's')), from);
+                w.now += 1; // the site's handshakes come at their own pace
+            }
+        QCOMPARE(w.relay->RoomCount(), 1 + Relay::Limits().roomsPerSite);
+        QVERIFY(w.relay->Stats().refused > before.refused);
+        break;
+    }
+    case 9: {
+        // Mallory saw the join secret (in the gateway's Prove) and the member's tag (in its
+        // Knock) and enters with both from another address while the member plays.
+        const QByteArray prove = [&] {
+            for (const World::Packet& p : w.seen)
+                if (p.bytes.startsWith(char(relaywire::Prove))) return p.bytes;
+            return QByteArray();
+        }();
+        const QByteArray secret = prove.mid(2 + relaywire::PublicKeyBytes + relaywire::CookieBytes, relaywire::SecretBytes);
+        QByteArray tag;
+        for (const World::Packet& p : w.seen)
+            if (p.bytes.startsWith(char(relaywire::Knock))) tag = p.bytes.mid(2 + relaywire::RoomBytes, relaywire::TagBytes);
+        w.now += 1000;
+        w.clients[std::size_t(honest)]->Send(wire::RollCall()); // the member speaks
+        w.Pump();
+        w.Inject(relaywire::KnockRequest(room, tag), mallory, 6000);
+        const QByteArray cookie = w.seen.last().bytes.mid(1);
+        w.Inject(relaywire::EnterRequest(room, tag, cookie, secret), mallory, 6000);
+        QVERIFY(w.relay->Stats().refused > before.refused);
+        break;
+    }
+    case 10: {
+        // A Leave from the gateway's address: bare (as anyone can forge it) and signed by another key.
+        w.Inject(QByteArray(1, relaywire::Leave), GatewayAddress, GatewayPort);
+        const relaywire::RoomKeys other = relaywire::RoomKeys::Fresh();
+        w.Inject(relaywire::GatewayLeave(other, room, 99), GatewayAddress, GatewayPort);
+        QCOMPARE(w.relay->RoomCount(), 1);
+        QCOMPARE(w.relay->Stats().badProof, before.badProof + 2);
+        break;
+    }
+    case 11: {
+        // Rooms opened by others, with nobody in them, fill a small relay; a new gateway's
+        // room still opens once they have stood empty a while, and the honest room stays.
+        Relay::Limits small;
+        small.rooms = 4;
+        w.relay = std::make_unique<Relay>(small);
+        w.gateway.LanHeard(wire::RollCall()); // the honest room opens again first
+        w.Pump();
+        w.clients[std::size_t(honest)]->Send(wire::RollCall()); // and its member comes back in
+        w.Pump();
+        auto open = [&](const QHostAddress& from) {
+            const relaywire::RoomKeys keys = relaywire::RoomKeys::Fresh();
+            w.Inject(relaywire::OpenRequest(keys.publicKey), from, 7000);
+            w.Inject(relaywire::ProveRequest(keys, w.seen.last().bytes.mid(1), QByteArray(32, 's')), from, 7000);
+            return w.seen.last().bytes.startsWith(char(relaywire::Opened));
+        };
+        for (int i = 0; i < 3; ++i) QVERIFY(open(QHostAddress(quint32(0x0E000000 + i))));
+        QVERIFY(!open(QHostAddress(QStringLiteral("198.51.100.9")))); // full, and nothing stood empty long
+        w.now += small.emptyRoomMs;
+        QVERIFY(open(QHostAddress(QStringLiteral("198.51.100.9"))));
+        QCOMPARE(w.relay->RoomCount(), 4);
+        break;
+    }
     }
     w.CheckNoAmplification();
     QVERIFY(w.relay->MemberCount() <= 1 + 0);
