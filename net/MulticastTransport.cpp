@@ -7,6 +7,8 @@
 #include <QNetworkDatagram>
 #include <QVariant>
 
+#include <algorithm>
+
 MulticastTransport::MulticastTransport(QObject* parent, QHostAddress group, quint16 port)
     : Transport(parent), group_(std::move(group)), port_(port) {
     connect(&tcpReceive_, &QUdpSocket::readyRead, this, &MulticastTransport::tcpReceive_DataArrival);
@@ -75,8 +77,12 @@ void MulticastTransport::Follow() {
     const QList<QNetworkInterface> now = Candidates();
     QStringList names;
     ownAddresses_.clear();
+    subnets_.clear();
     for (const QNetworkInterface& i : QNetworkInterface::allInterfaces())
-        for (const QNetworkAddressEntry& e : i.addressEntries()) ownAddresses_.insert(e.ip());
+        for (const QNetworkAddressEntry& e : i.addressEntries()) {
+            ownAddresses_.insert(e.ip());
+            subnets_[i.index()].append({e.ip(), e.prefixLength()});
+        }
     for (const QNetworkInterface& i : now) {
         names << i.name();
         if (joined_.contains(i.name())) continue;
@@ -143,6 +149,9 @@ QString MulticastTransport::Report(const Counts& c, const QString& inUse) {
                  .arg(c.received)
                  .arg(c.malformed);
     if (c.flooded > 0) lines << tr("Dropped because their sender sent too many: %1.").arg(c.flooded);
+    if (c.notLan > 0)
+        lines << tr("Dropped unread as not from this network (sent to this computer alone, or from beyond a "
+                    "router): %1.").arg(c.notLan);
     lines << (c.ownHeard > 0 ? tr("This copy hears its own datagrams (%1).").arg(c.ownHeard)
                              : tr("This copy does NOT hear its own datagrams."));
     for (auto it = c.bySender.begin(); it != c.bySender.end(); ++it)
@@ -174,9 +183,29 @@ void MulticastTransport::Close() {
     tcpSend_.close();
 }
 
+bool MulticastTransport::FromThisNetwork(const QNetworkDatagram& d) const {
+    const QHostAddress from = d.senderAddress();
+    // This computer's own copies, the online gateway's injecting socket and --probe; and a
+    // sender the system does not name (Wine's sockets), which cannot be told apart.
+    if (ownAddresses_.contains(from) || from.isNull() || from == QHostAddress(QHostAddress::AnyIPv4)) return true;
+    // Sent to the group, not to this computer alone: unicast to the port comes from anywhere.
+    const QHostAddress to = d.destinationAddress();
+    if (!to.isNull() && !to.isEqual(group_, QHostAddress::TolerantConversion)) return false;
+    // From a subnet of the card it came in on: beyond a router is not this network.
+    const auto card = subnets_.constFind(d.interfaceIndex());
+    if (d.interfaceIndex() <= 0 || card == subnets_.constEnd()) return true; // a card Follow has not seen yet
+    return std::any_of(card->begin(), card->end(),
+                       [&from](const QPair<QHostAddress, int>& s) { return from.isInSubnet(s.first, s.second); });
+}
+
 bool MulticastTransport::ReadData(QByteArray& out) {
-    if (tcpReceive_.state() != QAbstractSocket::BoundState || !tcpReceive_.hasPendingDatagrams()) return false;
-    const QNetworkDatagram d = tcpReceive_.receiveDatagram();
+    QNetworkDatagram d;
+    do {
+        if (tcpReceive_.state() != QAbstractSocket::BoundState || !tcpReceive_.hasPendingDatagrams()) return false;
+        d = tcpReceive_.receiveDatagram();
+        if (FromThisNetwork(d)) break;
+        ++counts_.notLan;
+    } while (true);
     out = d.data();
     const QString from = d.senderAddress().toString();
     ++counts_.received;

@@ -6,6 +6,8 @@
 #include <QNetworkInterface>
 #include <QTimer>
 #include <QSet>
+#include <QHash>
+#include <QNetworkDatagram>
 #include <QUdpSocket>
 
 // The real network: one socket joined to the game's multicast group on every interface that
@@ -71,6 +73,9 @@ private:
     QString wanted_;   // the player's choice, kept even while that interface is gone
     QNetworkInterface sending_;
     QSet<QHostAddress> ownAddresses_;
+    // Each card's subnets, by interface index, as Follow last saw them.
+    QHash<int, QList<QPair<QHostAddress, int>>> subnets_;
+    bool FromThisNetwork(const QNetworkDatagram& d) const;
     Counts counts_;
     QString lastSender_;
     quint16 lastPort_ = 0;

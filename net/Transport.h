@@ -35,6 +35,7 @@ public:
         qint64 ownHeard = 0; // of those received, our own
         qint64 malformed = 0; // received but meaning nothing (the dispatcher's count)
         qint64 flooded = 0;   // dropped because their sender sent too many (the dispatcher's count)
+        qint64 notLan = 0;    // dropped unread: not sent to the group, or from beyond this network
         QMap<QString, qint64> bySender;
         QMap<QString, qint64> lastHeard; // milliseconds since the epoch
         QStringList joined;    // interfaces the group was joined on

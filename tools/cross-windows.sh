@@ -137,15 +137,17 @@ qt_common=(-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gn
 # TLS (online play seals with libsodium), no Direct2D platform, no JPEG or GIF, no PDF, ODF or
 # Markdown, and none of the widget classes the program never shows (graphics view, MDI,
 # calendar, date editors, wizard, dial, ...). Debian's tarball lacks the wintab header: no
-# tablet events.
+# tablet events. Without Direct2D, Qt 6.4 builds no DirectWrite 3 font database but its
+# platform plugin would still ask for one: it is switched off too (fonts go through GDI, as
+# by default in 6.4).
 qtbase_features=(sql dbus printsupport concurrent xml tabletevent openssl ssl dtls ocsp zstd system_zlib
-                 vulkan direct2d tuiotouch gif jpeg movie pdf textodfwriter textmarkdownreader
+                 vulkan direct2d directwrite3 tuiotouch gif jpeg movie pdf textodfwriter textmarkdownreader
                  textmarkdownwriter networklistmanager sctp graphicsview graphicseffect mdiarea
                  calendarwidget datetimeedit fontcombobox fontdialog wizard undoview undogroup
                  undostack undocommand dial lcdnumber keysequenceedit splashscreen commandlinkbutton
                  toolbox columnview datawidgetmapper syntaxhighlighter errormessage tablewidget
                  jalalicalendar islamiccivilcalendar hijricalendar schannel)
-qtbase_build=2   # bumped when the options change
+qtbase_build=3   # bumped when the options change
 build_qtbase() {
     built qtbase "$qt_v+dfsg-10.$qtbase_build" && return
     local s; unpack qtbase qt6-base=$qt_v+dfsg-10 s

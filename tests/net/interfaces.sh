@@ -123,5 +123,53 @@ check "an unknown option" bad "Unknown option" --bogus
 check "an interface that is not there names those that are" bad "there are: lo, eth0" --interface wlan9
 check "--probe abc" bad "number of seconds" --probe abc
 
+# 6. The LAN port answers the LAN only. Network 3 (10.81.3.0/24) lies beyond a router R from
+#    network 1; E on network 3 sends Registers to a probe on network 1 (B); F on network 1
+#    sends them to B and to the group; G shares network 1's wire with an address of another
+#    subnet and sends them to the group. Only F's group Register is taken.
+for c in R E F G; do
+    unshare --net -- sleep infinity &
+    ns[$c]=$!
+    pids+=($!)
+done
+sleep 0.1
+for c in R E F G; do on "$c" ip link set lo up; done
+ip link add br3 type bridge
+ip link set br3 up
+card R eth0 br1 10.81.1.254
+card R eth1 br3 10.81.3.254
+on R sysctl -qw net.ipv4.ip_forward=1
+card E eth0 br3 10.81.3.4
+on E ip route add default via 10.81.3.254
+card F eth0 br1 10.81.1.6
+card G eth0 br1 10.81.9.7
+on B ip route add 10.81.3.0/24 via 10.81.1.254
+sleep 0.5
+send() { # computer, destination, name: Registers for 2.5 s
+    on "$1" python3 -c '
+import socket, sys, time
+dest, name, source = sys.argv[1], sys.argv[2], sys.argv[3]
+s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
+s.setsockopt(socket.IPPROTO_IP, socket.IP_MULTICAST_IF, socket.inet_aton(source))
+end = time.time() + 2.5
+while time.time() < end:
+    s.sendto(b"9\x013\x01" + name.encode() + b"\x01255\x01", (dest, 31314))
+    time.sleep(0.1)
+' "$2" "$3" "$4" &
+    senders+=($!)
+}
+senders=()
+send E 10.81.1.2 FarUnicast 10.81.3.4
+send G 234.10.20.31 OtherSubnet 10.81.9.7
+send F 10.81.1.2 NearUnicast 10.81.1.6
+send F 234.10.20.31 NearGroup 10.81.1.6
+on B timeout 10 "$game" --probe 2 >"$dir/lanonly" 2>&1
+wait "${senders[@]}"
+check "a Register sent to the group from this network is taken" grep -q " NearGroup .* 10.81.1.6$" "$dir/lanonly"
+check "... one sent to this computer alone is not" bash -c "! grep -q NearUnicast '$dir/lanonly'"
+check "... nor one from beyond a router" bash -c "! grep -q FarUnicast '$dir/lanonly'"
+check "... nor one to the group from another subnet on the same wire" bash -c "! grep -q OtherSubnet '$dir/lanonly'"
+check "... and the probe still hears this network's copies" grep -q " 10.81.1.1$" "$dir/lanonly"
+
 [ "$failures" = 0 ] || { echo "($failures failed; files in $dir)"; trap - EXIT; exit 1; }
 echo "PASS: all"
