@@ -8,6 +8,7 @@
 #include <QNetworkDatagram>
 #include <QVariant>
 
+#include <algorithm>
 #include <cstring>
 
 struct Gateway::Remote {
@@ -328,9 +329,9 @@ void Gateway::Drop(Remote& r, bool sayBye) {
 
 void Gateway::Close() {
     while (!remotes_.empty()) Drop(*remotes_.front(), true);
-    // Signed, so that nobody else can close the room; the clock's milliseconds count up.
+    // Signed, so that nobody else can close the room.
     if (relayState_ == RelayState::Open)
-        SendToRelay(relaywire::GatewayLeave(roomKeys_, room_, static_cast<quint64>(QDateTime::currentMSecsSinceEpoch())));
+        SendToRelay(relaywire::GatewayLeave(roomKeys_, room_, ControlCounter()));
     relayTimer_.stop();
     relayState_ = RelayState::None;
     Flush();
@@ -382,6 +383,12 @@ void Gateway::SendToRelay(QByteArray datagram) {
     Flush();
 }
 
+quint64 Gateway::ControlCounter() {
+    // Milliseconds of the wall clock, and never the same twice: the relay takes each once.
+    controlCounter_ = std::max(controlCounter_ + 1, static_cast<quint64>(QDateTime::currentMSecsSinceEpoch()));
+    return controlCounter_;
+}
+
 void Gateway::RelayTick() {
     if (relayState_ == RelayState::Open && relayHeard_.elapsed() >= RelayLostMs) {
         relayState_ = RelayState::Opening; // it restarted, or the way there changed
@@ -389,7 +396,7 @@ void Gateway::RelayTick() {
     }
     if (relayState_ == RelayState::Open) {
         if (!relaySaid_.isValid() || relaySaid_.elapsed() >= RelayKeepMs)
-            SendToRelay(QByteArray(relaywire::KeepBytes, '\0').replace(0, 1, QByteArray(1, relaywire::Keep)));
+            SendToRelay(relaywire::GatewayControl(relaywire::Keep, roomKeys_, room_, ControlCounter()));
         return;
     }
     // Opening, or refused for want of room there: ask (again) once a second.

@@ -145,6 +145,8 @@ private:
     QHostAddress relay_;
     quint16 relayPort_ = 0;
     relaywire::RoomKeys roomKeys_;
+    quint64 controlCounter_ = 0; // of the signed Keep and Leave sent to the relay
+    quint64 ControlCounter();
     QByteArray room_;
     seal::Secret joinSecret_;
     RelayState relayState_ = RelayState::None;

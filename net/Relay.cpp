@@ -62,10 +62,10 @@ QByteArray ProveRequest(const RoomKeys& keys, QByteArrayView cookie, QByteArrayV
         .append(keys.Sign(OpenMessage(cookie, room, joinSecret)));
 }
 
-QByteArray GatewayLeave(const RoomKeys& keys, QByteArrayView room, quint64 counter) {
+QByteArray GatewayControl(char kind, const RoomKeys& keys, QByteArrayView room, quint64 counter) {
     QByteArray c(8, '\0');
     for (int i = 0; i < 8; ++i) c[i] = static_cast<char>(counter >> (8 * i));
-    return QByteArray(1, Leave).append(c).append(keys.Sign(LeaveMessage(room, c)));
+    return QByteArray(1, kind).append(c).append(keys.Sign(ControlMessage(kind, room, c)));
 }
 
 QByteArray KnockRequest(QByteArrayView room, QByteArrayView tag) {
@@ -126,7 +126,7 @@ struct Relay::Room {
     std::uint64_t prefix = 0, site = 0; // site: the IPv6 /48, 0 for IPv4
     std::int64_t heard = 0, opened = 0;
     std::int64_t memberHeard = 0; // the last time a member was heard, or the opening
-    quint64 leaveCounter = 0;
+    quint64 controlCounter = 0; // the gateway's signed Keep and Leave, each newer than the last
     Bucket budget;
     std::uint64_t forwarded = 0;
     std::array<Member, MostMembers> members;
@@ -263,13 +263,14 @@ void Relay::Receive(std::span<const std::uint8_t> d, const Peer& from, std::int6
             return;
         }
         Room& room = *role.room;
-        if (kind == relaywire::Leave) {
-            if (role.member >= 0) {
-                DropMember(room, role.member);
-                return;
-            }
-            // Only the room's own signature over a counter it has not used closes it: a source
-            // address is easily forged, and a captured Leave is not good twice.
+        if (kind == relaywire::Leave && role.member >= 0) {
+            DropMember(room, role.member);
+            return;
+        }
+        if (role.member < 0) {
+            // A gateway's Leave and Keep count only with the room's own signature over a counter
+            // not used before: a source address is easily forged, and a captured one is not
+            // good twice. (Closing a room, or keeping a dead one, is not for anyone to do.)
             if (d.size() != relaywire::GatewayLeaveBytes) {
                 ++counts_.badProof;
                 return;
@@ -277,15 +278,17 @@ void Relay::Receive(std::span<const std::uint8_t> d, const Peer& from, std::int6
             const QByteArrayView all = View(d);
             quint64 counter = 0;
             for (int i = 0; i < 8; ++i) counter |= quint64(d[1 + std::size_t(i)]) << (8 * i);
-            if (counter <= room.leaveCounter ||
-                !relaywire::Verify(room.publicKey, relaywire::LeaveMessage(room.id, all.sliced(1, 8)),
+            if (counter <= room.controlCounter ||
+                !relaywire::Verify(room.publicKey, relaywire::ControlMessage(kind, room.id, all.sliced(1, 8)),
                                    all.sliced(9))) {
                 ++counts_.badProof;
                 return;
             }
-            room.leaveCounter = counter;
-            CloseRoom(room, "its gateway closed it", now);
-            return;
+            room.controlCounter = counter;
+            if (kind == relaywire::Leave) {
+                CloseRoom(room, "its gateway closed it", now);
+                return;
+            }
         }
         if (role.member < 0) {
             room.heard = now;

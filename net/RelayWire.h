@@ -17,7 +17,8 @@
 //   Data       member -> relay: kind, datagram     relay -> gateway: kind, tag, datagram
 //              gateway -> relay: kind, tag, datagram     relay -> member: kind, datagram
 //   Problem    relay -> either: kind, reason (never longer than what it answers)
-//   Keep       gateway or member -> relay: kind, zeros up to 8 bytes; answered by Kept (2 bytes)
+//   Keep       member -> relay: kind, zeros up to 8 bytes; answered by Kept (2 bytes)
+//              gateway -> relay: kind, counter (8), the room's signature (64) over the counter
 //   Leave      member -> relay: kind
 //              gateway -> relay: kind, counter (8), the room's signature (64) over the counter;
 //              closes its room (a bare Leave from a gateway's address is ignored: anyone may send one)
@@ -48,6 +49,7 @@ constexpr int EnteredBytes = 1 + TagBytes;
 constexpr int ProblemBytes = 2;
 constexpr int KeepBytes = 8;
 constexpr int GatewayLeaveBytes = 1 + 8 + SignatureBytes;
+constexpr int GatewayKeepBytes = 1 + 8 + SignatureBytes;
 constexpr quint16 DefaultPort = 31316;
 // The longest datagram of online play on any socket: a sealed one with the relay's Data kind and
 // a member's tag before it. Every socket reads one byte more, so that a longer one shows.
@@ -78,13 +80,16 @@ struct RoomKeys {
 };
 bool Verify(QByteArrayView publicKey, QByteArrayView message, QByteArrayView signature);
 
-// What a gateway signs to close its room, counter by counter.
-inline QByteArray LeaveMessage(QByteArrayView room, QByteArrayView counter) {
-    return QByteArray("lumivex leave").append(room).append(counter);
+// What a gateway signs to close its room, or to keep it, counter by counter.
+inline QByteArray ControlMessage(char kind, QByteArrayView room, QByteArrayView counter) {
+    return QByteArray(kind == Leave ? "lumivex leave" : "lumivex keep").append(room).append(counter);
 }
 
 // The requests, whole: a gateway's Open, Prove and Leave, a member's Knock and Enter.
-QByteArray GatewayLeave(const RoomKeys& keys, QByteArrayView room, quint64 counter);
+QByteArray GatewayControl(char kind, const RoomKeys& keys, QByteArrayView room, quint64 counter);
+inline QByteArray GatewayLeave(const RoomKeys& keys, QByteArrayView room, quint64 counter) {
+    return GatewayControl(Leave, keys, room, counter);
+}
 QByteArray OpenRequest(QByteArrayView publicKey);
 QByteArray ProveRequest(const RoomKeys& keys, QByteArrayView cookie, QByteArrayView joinSecret);
 QByteArray KnockRequest(QByteArrayView room, QByteArrayView tag);

@@ -183,11 +183,21 @@ void tst_Relay::resumesAfterTheRelayRestarts() {
     QVERIFY(w.clients[std::size_t(a)]->Joined());
 }
 
-// The gateway's own Leave is signed by the room's key: it closes the room, and only once.
+// The gateway's own Keep and Leave are signed by the room's key: a Keep is answered, a Leave
+// closes the room.
 void tst_Relay::gatewaysOwnLeaveClosesTheRoom() {
     World w;
     w.Join(w.Link(w.key));
     QCOMPARE(w.relay->RoomCount(), 1);
+    const qsizetype before = w.seen.size();
+    // Silent a while, the gateway keeps its room, and the relay answers.
+    const auto kept = [&] {
+        w.Pump();
+        for (qsizetype i = before; i < w.seen.size(); ++i)
+            if (w.seen[i].to == GatewayAddress && w.seen[i].bytes.startsWith(char(relaywire::Kept))) return true;
+        return false;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(kept(), 2 * Gateway::RelayKeepMs + 1000);
     w.gateway.Close();
     w.Pump();
     QCOMPARE(w.relay->RoomCount(), 0);
@@ -206,7 +216,7 @@ void tst_Relay::attack_data() {
     QTest::newRow("data from strangers") << 7;
     QTest::newRow("rooms from every /64 of a /56") << 8;
     QTest::newRow("a member's place taken while it plays") << 9;
-    QTest::newRow("a forged Leave of the gateway") << 10;
+    QTest::newRow("a forged Leave or Keep of the gateway") << 10;
     QTest::newRow("a full relay lets an empty room go") << 11;
 }
 
@@ -346,12 +356,16 @@ void tst_Relay::attack() {
         break;
     }
     case 10: {
-        // A Leave from the gateway's address: bare (as anyone can forge it) and signed by another key.
-        w.Inject(QByteArray(1, relaywire::Leave), GatewayAddress, GatewayPort);
+        // A Leave and a Keep from the gateway's address: bare (as anyone can forge them) and
+        // signed by another key. None closes the room, none keeps it.
         const relaywire::RoomKeys other = relaywire::RoomKeys::Fresh();
-        w.Inject(relaywire::GatewayLeave(other, room, 99), GatewayAddress, GatewayPort);
+        for (char kind : {relaywire::Leave, relaywire::Keep}) {
+            w.Inject(QByteArray(kind == relaywire::Keep ? relaywire::KeepBytes : 1, '\0').replace(0, 1, QByteArray(1, kind)),
+                     GatewayAddress, GatewayPort);
+            w.Inject(relaywire::GatewayControl(kind, other, room, 99), GatewayAddress, GatewayPort);
+        }
         QCOMPARE(w.relay->RoomCount(), 1);
-        QCOMPARE(w.relay->Stats().badProof, before.badProof + 2);
+        QCOMPARE(w.relay->Stats().badProof, before.badProof + 4);
         break;
     }
     case 11: {
