@@ -97,6 +97,12 @@ struct World : Relay::Sink {
         }
     }
     static QString Key(const QHostAddress& a, quint16 port) { return Gateway::Describe(a, port); }
+    // The relay starts again with these limits; the honest room opens there again first.
+    void Restart(const Relay::Limits& limits) {
+        relay = std::make_unique<Relay>(limits);
+        gateway.LanHeard(wire::RollCall());
+        Pump();
+    }
     void Inject(const QByteArray& bytes, const QHostAddress& from, quint16 port) {
         queue.push_back({from, port, RelayAddress, RelayPort, bytes});
         Pump();
@@ -248,9 +254,7 @@ void tst_Relay::attack() {
         // here has both, from 100,000 addresses, and still no more rooms than the cap.
         Relay::Limits small;
         small.rooms = 64;
-        w.relay = std::make_unique<Relay>(small);
-        w.gateway.LanHeard(wire::RollCall()); // the honest room opens again first
-        w.Pump();
+        w.Restart(small);
         relaywire::RoomKeys keys = relaywire::RoomKeys::Fresh();
         for (int i = 0; i < 100000; ++i) {
             const QHostAddress from(quint32(0x0B000000 + i));
@@ -373,9 +377,7 @@ void tst_Relay::attack() {
         // room still opens once they have stood empty a while, and the honest room stays.
         Relay::Limits small;
         small.rooms = 4;
-        w.relay = std::make_unique<Relay>(small);
-        w.gateway.LanHeard(wire::RollCall()); // the honest room opens again first
-        w.Pump();
+        w.Restart(small);
         w.clients[std::size_t(honest)]->Send(wire::RollCall()); // and its member comes back in
         w.Pump();
         auto open = [&](const QHostAddress& from) {
