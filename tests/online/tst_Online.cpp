@@ -10,6 +10,7 @@
 #include "OnlineTransport.h"
 
 #include <QLabel>
+#include <QUdpSocket>
 #include <QSignalSpy>
 #include <QtTest>
 #include <deque>
@@ -113,6 +114,7 @@ private slots:
     void eighthCopyIsRefusedAndSaysWhy();
     void eachJoinedCopySpendsItsOwnBudget();
     void sealingNeedsAWholeKey();
+    void gatewayReadsTheLongestRelayedDatagramWhole();
     void forgedCookieDoesNotWedgeAJoin_data();
     void forgedCookieDoesNotWedgeAJoin();
     void realSockets();
@@ -337,6 +339,30 @@ void tst_Online::sealingNeedsAWholeKey() {
     const seal::Secret key = seal::Secret::Random(seal::KeyBytes);
     seal::Direction out{key}, in{key};
     QCOMPARE(in.Open(out.Seal(envelope::Sealed, "x")), std::optional<QByteArray>("x"));
+}
+
+// What comes through a relay is longer than a sealed datagram by the relay's kind and a tag:
+// the gateway's socket reads the longest whole, and knows one longer as too long.
+void tst_Online::gatewayReadsTheLongestRelayedDatagramWhole() {
+    Gateway gateway(seal::Secret::Random(seal::KeyBytes));
+    QString error;
+    QVERIFY2(gateway.Listen(0, &error), qPrintable(error));
+    QUdpSocket relay;
+    QVERIFY(relay.bind(QHostAddress::LocalHost, 0));
+    gateway.UseRelay(QHostAddress::LocalHost, relay.localPort());
+    QTRY_VERIFY(relay.hasPendingDatagrams()); // its Open
+    auto send = [&](int bytes) {
+        QByteArray d(bytes, '\x5a');
+        d[0] = relaywire::Data;
+        d[1 + relaywire::TagBytes] = envelope::Sealed;
+        relay.writeDatagram(d, QHostAddress::LocalHost, gateway.Port());
+    };
+    send(relaywire::MostRelayedBytes);
+    QTRY_COMPARE(gateway.Stats().fromStrangers, qint64(1)); // whole: a sealed datagram of a stranger
+    QCOMPARE(gateway.Stats().tooLong, qint64(0));
+    send(relaywire::MostRelayedBytes + 1);
+    QTRY_COMPARE(gateway.Stats().tooLong, qint64(1));
+    QCOMPARE(gateway.Stats().fromStrangers, qint64(1));
 }
 
 // On the LAN every joined copy speaks from the gateway's one address: the gateway holds each to
