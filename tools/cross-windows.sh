@@ -131,31 +131,21 @@ build_sdl() {
 qt_v=6.4.2
 qt_common=(-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
            -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DBUILD_SHARED_LIBS=ON)
-# Only what the program uses is built: Core, Gui, Widgets, Network, OpenGL (the Windows platform
-# plugin of 6.4 needs it on; it picks desktop GL or ANGLE at run time) and Test, the windows
-# platform and vista style plugins. No SQL, D-Bus, print support, Concurrent or Xml modules, no
-# TLS (online play seals with libsodium), no Direct2D platform, no JPEG or GIF, no PDF, ODF or
-# Markdown, and none of the widget classes the program never shows (graphics view, MDI,
-# calendar, date editors, wizard, dial, ...). Debian's tarball lacks the wintab header: no
-# tablet events. Without Direct2D, Qt 6.4 builds no DirectWrite 3 font database but its
-# platform plugin would still ask for one: it is switched off too (fonts go through GDI, as
-# by default in 6.4).
-qtbase_features=(sql dbus printsupport concurrent xml tabletevent openssl ssl dtls ocsp zstd system_zlib
-                 vulkan direct2d directwrite3 tuiotouch gif jpeg movie pdf textodfwriter textmarkdownreader
-                 textmarkdownwriter networklistmanager sctp graphicsview graphicseffect mdiarea
-                 calendarwidget datetimeedit fontcombobox fontdialog wizard undoview undogroup
-                 undostack undocommand dial lcdnumber keysequenceedit splashscreen commandlinkbutton
-                 toolbox columnview datawidgetmapper syntaxhighlighter errormessage tablewidget
-                 jalalicalendar islamiccivilcalendar hijricalendar schannel)
-qtbase_build=3   # bumped when the options change
+# Trimming qtbase to the modules and widgets the program uses cut its compile units from 1,164
+# to 967, but is not in use yet: Qt Multimedia's Windows plugin needs Qt Concurrent (found by a
+# cold run), and the trimmed build has not yet carried the program and its tests through Wine.
+# Until it has, the build that has is kept.
 build_qtbase() {
-    built qtbase "$qt_v+dfsg-10.$qtbase_build" && return
+    built qtbase "$qt_v+dfsg-10" && return
     local s; unpack qtbase qt6-base=$qt_v+dfsg-10 s
-    local off=() f
-    for f in "${qtbase_features[@]}"; do off+=("-DFEATURE_$f=OFF"); done
+    # Debian's tarball lacks the wintab header (no tablet events), and the Windows
+    # platform plugin of 6.4 needs OpenGL on (it picks desktop or ANGLE at run time).
     cmake_lib "$s" "$work/qtbase" "${qt_common[@]}" -DQT_QMAKE_TARGET_MKSPEC=win32-g++ \
-        -DFEATURE_opengl_dynamic=ON -DFEATURE_testlib=ON -DFEATURE_network=ON "${off[@]}"
-    stamp qtbase "$qt_v+dfsg-10.$qtbase_build"
+        -DFEATURE_tabletevent=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF \
+        -DFEATURE_openssl=OFF -DFEATURE_zstd=OFF -DFEATURE_system_zlib=OFF \
+        -DFEATURE_opengl_dynamic=ON -DFEATURE_testlib=ON -DFEATURE_concurrent=ON \
+        -DFEATURE_sql=OFF -DFEATURE_network=ON -DFEATURE_vulkan=OFF
+    stamp qtbase "$qt_v+dfsg-10"
 }
 
 build_qtshadertools() {
