@@ -11,12 +11,16 @@ bool FloodGuard::Take(Bucket& b, double perSecond, double burst, double cost, qi
     return true;
 }
 
+bool FloodGuard::Costly(wire::Message kind) {
+    using M = wire::Message;
+    return kind == M::MatchSettings || kind == M::ResetAll || kind == M::ResetMatch || kind == M::PauseResume ||
+           kind == M::RollCall || kind == M::Obstacle || kind == M::Chat;
+}
+
 bool FloodGuard::Admit(wire::Message kind, const QString& sender, qint64 cost, qint64 arenaPixels) {
     using M = wire::Message;
     // Cheap kinds pass at once: this runs for every datagram of every tick.
-    if (kind != M::MatchSettings && kind != M::ResetAll && kind != M::ResetMatch && kind != M::PauseResume &&
-        kind != M::RollCall && kind != M::Obstacle && kind != M::Chat)
-        return true;
+    if (!Costly(kind)) return true;
     const qint64 now = clock_->Ms();
     Buckets* b = &others_;
     if (const auto it = senders_.find(sender); it != senders_.end()) b = &*it;

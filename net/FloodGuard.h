@@ -19,6 +19,8 @@ public:
     // Whether a datagram of this kind from this sender may be handled; cost counts pixels
     // for an obstacle and is 1 otherwise. arenaPixels sizes the obstacle budget.
     bool Admit(wire::Message kind, const QString& sender, qint64 cost, qint64 arenaPixels);
+    // Whether this kind has a budget at all; the others always pass.
+    static bool Costly(wire::Message kind);
     qint64 Dropped() const { return dropped_; }
     // Budgets refill on this clock: a replay played fast spends what the match spent, no more.
     void SetClock(const MatchClock* clock) { clock_ = clock ? clock : &ownClock_; }

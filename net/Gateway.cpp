@@ -53,9 +53,7 @@ Gateway::Gateway(seal::Secret gameKey, QObject* parent)
       roomKeys_(relaywire::RoomKeys::Fresh()) {
     // One room's keys for the whole opening, so that its id at a relay stays the same.
     room_ = relaywire::RoomOf(roomKeys_.publicKey);
-    QByteArray secret = relaywire::JoinSecret(key_, room_);
-    joinSecret_ = secret;
-    seal::Wipe(secret);
+    joinSecret_ = relaywire::JoinSecret(key_, room_);
     clock_.start();
     keepAlive_.setInterval(KeepAliveMs);
     connect(&keepAlive_, &QTimer::timeout, this, &Gateway::KeepAlive);
@@ -266,8 +264,11 @@ void Gateway::FromRemote(Remote& r, const QByteArray& game) {
         ++counts_.tooLong;
         return;
     }
-    const wire::FieldList f = wire::SplitFields(game);
-    if (const auto number = convert::ToInt16(f[0]); number && *number != static_cast<int>(wire::Message::Obstacle)) {
+    // The number alone, read as the dispatcher reads it: every datagram of a remote host passes here.
+    const qsizetype end = game.indexOf(wire::Delimiter);
+    if (const auto number = convert::ToInt16(QString::fromLatin1(end < 0 ? game : game.first(end)));
+        number && *number != static_cast<int>(wire::Message::Obstacle) &&
+        FloodGuard::Costly(static_cast<wire::Message>(*number))) {
         const QString copy = Describe(r.at.address, r.at.port) + QString::fromLatin1(r.at.tag.toHex());
         if (!guard_.Admit(static_cast<wire::Message>(*number), copy, 1, 0)) {
             ++counts_.flooded;

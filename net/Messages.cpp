@@ -77,8 +77,8 @@ QString CleanText(QStringView text, int most) {
         char32_t c = text[i].unicode();
         const bool pair = QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate();
         if (pair) c = QChar::surrogateToUcs4(text[i], text[i + 1]);
-        const int units = pair ? 2 : 1;
-        i += units - 1;
+        const QStringView whole = text.sliced(i, pair ? 2 : 1);
+        i += whole.size() - 1;
         switch (QChar::category(c)) {
         case QChar::Other_Control:
         case QChar::Other_Format:
@@ -90,13 +90,8 @@ QString CleanText(QStringView text, int most) {
             break;
         }
         if (QChar::isNonCharacter(c)) continue;
-        if (out.size() + units > most) break;
-        if (pair) {
-            out += QChar(QChar::highSurrogate(c));
-            out += QChar(QChar::lowSurrogate(c));
-        } else {
-            out += QChar(c);
-        }
+        if (out.size() + whole.size() > most) break;
+        out += whole;
     }
     return out;
 }

@@ -32,11 +32,7 @@ OnlineClient::OnlineClient(OnlineLink link, QObject* parent)
         if (state_ == State::Hello || state_ == State::Looking) ToRelay();
     });
     tag_ = seal::Random(relaywire::TagBytes);
-    if (!link_.room.isEmpty()) {
-        QByteArray secret = relaywire::JoinSecret(link_.key, link_.room);
-        joinSecret_ = secret;
-        seal::Wipe(secret);
-    }
+    if (!link_.room.isEmpty()) joinSecret_ = relaywire::JoinSecret(link_.key, link_.room);
     keepAlive_.setInterval(KeepAliveMs);
     connect(&keepAlive_, &QTimer::timeout, this, &OnlineClient::Tick);
 }

@@ -58,8 +58,11 @@ constexpr int MostRelayedBytes = 1 + TagBytes + envelope::MostSealedBytes;
 // The room of a public key.
 QByteArray RoomOf(QByteArrayView publicKey);
 // What members prove to the relay; derived from the game's key, useless for reading the game.
-inline QByteArray JoinSecret(QByteArrayView gameKey, QByteArrayView room) {
-    return seal::Mac(gameKey, {"lumivex relay join secret", room}, SecretBytes);
+inline seal::Secret JoinSecret(QByteArrayView gameKey, QByteArrayView room) {
+    QByteArray made = seal::Mac(gameKey, {"lumivex relay join secret", room}, SecretBytes);
+    seal::Secret secret(made);
+    seal::Wipe(made);
+    return secret;
 }
 inline QByteArray EnterProof(QByteArrayView joinSecret, QByteArrayView cookie, QByteArrayView room,
                              QByteArrayView tag) {
