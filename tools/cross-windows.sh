@@ -131,32 +131,44 @@ build_sdl() {
 qt_v=6.4.2
 qt_common=(-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
            -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DBUILD_SHARED_LIBS=ON)
-# Trimming qtbase to the modules and widgets the program uses cut its compile units from 1,164
-# to 967, but is not in use yet: Qt Multimedia's Windows plugin needs Qt Concurrent (found by a
-# cold run), and the trimmed build has not yet carried the program and its tests through Wine.
-# Until it has, the build that has is kept.
+# Only what the program uses is built: Core, Gui, Widgets, Network, OpenGL (the Windows platform
+# plugin of 6.4 needs it on; it picks desktop GL or ANGLE at run time), Concurrent (Qt Multimedia's
+# Windows plugin runs its decoding through it) and Test, the windows platform and vista style
+# plugins. No SQL, D-Bus, print support or Xml modules, no TLS (online play seals with
+# libsodium), no Direct2D platform, no JPEG or GIF, no PDF, ODF or Markdown, and none of the
+# widget classes the program never shows (graphics view, MDI, calendar, date editors, wizard,
+# dial, ...). Debian's tarball lacks the wintab header: no tablet events. Without Direct2D,
+# Qt 6.4 builds no DirectWrite 3 font database but its platform plugin would still ask for one:
+# it is switched off too (fonts go through GDI, as by default in 6.4). This cut qtbase's compile
+# units from 1,164 to 967.
+qtbase_features=(sql dbus printsupport xml tabletevent openssl ssl dtls ocsp zstd system_zlib
+                 vulkan direct2d directwrite3 tuiotouch gif jpeg movie pdf textodfwriter textmarkdownreader
+                 textmarkdownwriter networklistmanager sctp graphicsview graphicseffect mdiarea
+                 calendarwidget datetimeedit fontcombobox fontdialog wizard undoview undogroup
+                 undostack undocommand dial lcdnumber keysequenceedit splashscreen commandlinkbutton
+                 toolbox columnview datawidgetmapper syntaxhighlighter errormessage tablewidget
+                 jalalicalendar islamiccivilcalendar hijricalendar schannel)
+qtbase_build=4   # bumped when the options change; the Qt modules built on it follow
 build_qtbase() {
-    built qtbase "$qt_v+dfsg-10" && return
+    built qtbase "$qt_v+dfsg-10.$qtbase_build" && return
     local s; unpack qtbase qt6-base=$qt_v+dfsg-10 s
-    # Debian's tarball lacks the wintab header (no tablet events), and the Windows
-    # platform plugin of 6.4 needs OpenGL on (it picks desktop or ANGLE at run time).
+    local off=() f
+    for f in "${qtbase_features[@]}"; do off+=("-DFEATURE_$f=OFF"); done
     cmake_lib "$s" "$work/qtbase" "${qt_common[@]}" -DQT_QMAKE_TARGET_MKSPEC=win32-g++ \
-        -DFEATURE_tabletevent=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF \
-        -DFEATURE_openssl=OFF -DFEATURE_zstd=OFF -DFEATURE_system_zlib=OFF \
-        -DFEATURE_opengl_dynamic=ON -DFEATURE_testlib=ON -DFEATURE_concurrent=ON \
-        -DFEATURE_sql=OFF -DFEATURE_network=ON -DFEATURE_vulkan=OFF
-    stamp qtbase "$qt_v+dfsg-10"
+        -DFEATURE_opengl_dynamic=ON -DFEATURE_testlib=ON -DFEATURE_network=ON \
+        -DFEATURE_concurrent=ON "${off[@]}"
+    stamp qtbase "$qt_v+dfsg-10.$qtbase_build"
 }
 
 build_qtshadertools() {
-    built qtshadertools "$qt_v-1" && return
+    built qtshadertools "$qt_v-1.$qtbase_build" && return
     local s; unpack qtshadertools qt6-shadertools=$qt_v-1 s
     cmake_lib "$s" "$work/qtshadertools" "${qt_common[@]}"
-    stamp qtshadertools "$qt_v-1"
+    stamp qtshadertools "$qt_v-1.$qtbase_build"
 }
 
 build_qtmultimedia() {
-    built qtmultimedia "$qt_v-5" && return
+    built qtmultimedia "$qt_v-5.$qtbase_build" && return
     local s; unpack qtmultimedia qt6-multimedia=$qt_v-5 s
     # mingw-w64's import libraries are lower case, and Qt's search asks for Mf, Mfplat, ...:
     # every one is named here.
@@ -183,7 +195,7 @@ build_qtmultimedia() {
     # Without Windows Media Foundation there would be no sound at all, silently.
     [ -f "$prefix/plugins/multimedia/windowsmediaplugin.dll" ] ||
         { say "no Windows Media Foundation plugin: sound would be missing"; exit 1; }
-    stamp qtmultimedia "$qt_v-5"
+    stamp qtmultimedia "$qt_v-5.$qtbase_build"
 }
 
 build_libs() {
