@@ -121,7 +121,7 @@ struct Relay::Member {
 struct Relay::Room {
     QByteArray id; // RoomBytes
     QByteArray publicKey;
-    QByteArray joinSecret;
+    seal::Secret joinSecret; // guarded and wiped like every key here
     Peer gateway;
     std::uint64_t prefix = 0, site = 0; // site: the IPv6 /48, 0 for IPv4
     std::int64_t heard = 0, opened = 0;
@@ -170,8 +170,9 @@ Relay::Relay(Limits limits)
 Relay::~Relay() = default;
 
 std::size_t Relay::RoomBytesUsed() {
-    // The room, its id and keys, and the map entries of its gateway and members.
-    return sizeof(Room) + 3 * 48 + (MostMembers + 1) * (sizeof(Peer) + sizeof(Role) + 2 * sizeof(void*)) + 64;
+    // The room, its id and public key, its join secret (a guarded allocation: its own page and
+    // the one that records its size), and the map entries of its gateway and members.
+    return sizeof(Room) + 2 * 48 + 2 * 4096 + (MostMembers + 1) * (sizeof(Peer) + sizeof(Role) + 2 * sizeof(void*)) + 64;
 }
 
 int Relay::MemberCount() const {
@@ -421,7 +422,7 @@ void Relay::OnProve(std::span<const std::uint8_t> d, const Peer& from, std::int6
     }
     Room& r = *it->second;
     r.gateway = from;
-    r.joinSecret = secret.toByteArray();
+    r.joinSecret = seal::Secret(secret);
     r.heard = now;
     roles_[from] = Role{&r, -1};
     const QByteArray opened = QByteArray(1, relaywire::Opened) + room;
