@@ -62,7 +62,7 @@ void Dispatcher::tcpReceive_DataArrival(const QByteArray& datagram, const QStrin
     case wire::Message::ResetMatch: control.ResetMatchArrived(); break;
     case wire::Message::Register: Register(f); break;
     case wire::Message::PauseResume: PauseResume(f); break;
-    case wire::Message::RollCall: p_.roster.AnswerRollCall(); break;
+    case wire::Message::RollCall: p_.roster.AnswerRollCall(p_.control.MatchRunning()); break;
     case wire::Message::Unregister: Unregister(f); break;
     case wire::Message::TurboOff: TurboOff(f); break;
     case wire::Message::Turn: Turn(f); break;
@@ -206,6 +206,7 @@ void Dispatcher::PauseResume(const Fields& f) {
 void Dispatcher::Unregister(const Fields& f) {
     Roster& roster = p_.roster;
     const auto slot = f.Int16(1);
+    if (slot == 0) p_.control.HostClosedItsWindow();
     if (!slot || *slot <= 0) return;
     if (IsRosterSlot(*slot)) {
         roster.SetText(*slot, QString());

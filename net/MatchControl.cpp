@@ -21,7 +21,14 @@ MatchControl::MatchControl(Parts parts, QObject* parent) : QObject(parent), p_(s
 void MatchControl::MatchBegins() {
     matchRunning_ = true;
     p_.board.SetBanner({});
+    HostHeard();
+    if (p_.state.LocalPlayer > 0 && !hostWatch_.isActive()) hostWatch_.start();
     emit matchBegan();
+}
+
+void MatchControl::HostHeard() {
+    hostAtMs_ = clock_->Ms();
+    asks_ = 0;
 }
 
 void MatchControl::ShowFinalScores(const QString& winners) {
@@ -42,14 +49,14 @@ void MatchControl::MatchEnds() {
 }
 
 void MatchControl::WatchHost() {
-    MatchState& s = p_.state;
-    const bool riding = s.LocalPlayer > 0 && matchRunning_ && !s.RoundOver && !s.Paused && !p_.countdown.IsRunning();
-    if (!riding || SincePositionsMs() < HostSilentMs || hostHeard_) {
+    // A host may go at any moment, in a countdown and between rounds too, where nothing is
+    // due from it for seconds: so a client in a match asks whenever the host was silent.
+    if (p_.state.LocalPlayer <= 0 || !matchRunning_) {
         asks_ = 0;
-        hostHeard_ = false;
-        if (!riding) hostWatch_.stop();
+        hostWatch_.stop();
         return;
     }
+    if (clock_->Ms() - hostAtMs_ < HostSilentMs) return;
     if (asks_ > 0 && sinceAsked_.elapsed() < HostAnswerMs) return;
     if (asks_ < HostAsks) {
         // Nothing on the wire says that a host has gone: ask, as any copy may, and again on
@@ -62,6 +69,11 @@ void MatchControl::WatchHost() {
     HostLeft();
 }
 
+void MatchControl::HostClosedItsWindow() {
+    // Its match stopped with its window, though the program runs on.
+    if (p_.state.LocalPlayer > 0 && matchRunning_) HostLeft();
+}
+
 void MatchControl::HostLeft() {
     MatchState& s = p_.state;
     asks_ = 0;
@@ -71,7 +83,7 @@ void MatchControl::HostLeft() {
     MatchEnds();
     // The registration stays: a new host picks this copy up with its next match.
     Update([](ControlState& c) {
-        c.startEnabled = c.resetAllEnabled = c.resetMatchEnabled = true;
+        c.optionsEnabled = c.startEnabled = c.resetAllEnabled = c.resetMatchEnabled = true;
         c.pauseEnabled = false;
     });
     const QString text = QStringLiteral("The host has left the match");
@@ -284,7 +296,8 @@ void MatchControl::PositionsArrived() {
     RoundPositions();
     ++roundPositions_;
     positionsAtMs_ = clock_->Ms();
-    if (p_.state.LocalPlayer > 0 && !hostWatch_.isActive()) hostWatch_.start();
+    HostHeard();
+    if (p_.state.LocalPlayer > 0 && matchRunning_ && !hostWatch_.isActive()) hostWatch_.start();
 }
 
 bool MatchControl::RoundUnfinished() {
@@ -292,7 +305,7 @@ bool MatchControl::RoundUnfinished() {
 }
 
 void MatchControl::ObstacleArriving() {
-    hostHeard_ = true; // only a host sends obstacles
+    HostHeard(); // only a host sends obstacles
     MatchState& s = p_.state;
     // Obstacles come only from a host setting up a round of a running match. A copy that saw
     // the last match end and no new one begin lost the new match's settings: it goes on with
@@ -331,7 +344,7 @@ void MatchControl::OutcomeArrived(std::optional<std::int16_t> code) {
     if (steps == outcomeAtStep_ && waiting && (outcomeAfterPositions_ || !riding)) return;
     outcomeAtStep_ = steps;
     outcomeAtSetup_ = setups;
-    hostHeard_ = true;
+    HostHeard();
     outcomeAfterPositions_ = riding;
     lastOutcome_ = code ? std::optional<int>(*code) : std::nullopt;
     emit roundDecided();

@@ -47,8 +47,9 @@ public:
     // final Positions. An Obstacle that comes after this much quiet, to a client still in a
     // round it saw riding, means that round's outcome never arrived.
     static constexpr int QuietBeforeSetupMs = 500;
-    // A client that hears no Positions for this long while a round rides asks whether the
-    // host is still there, and takes it for gone when no answer comes within HostAnswerMs.
+    // A client in a match that hears nothing from the host for this long asks whether it is
+    // still there, and takes it for gone when HostAsks roll calls go unanswered, HostAnswerMs
+    // apart (gone within 7 s, at any moment of a match).
     static constexpr int HostSilentMs = 3000;
     static constexpr int HostAnswerMs = 1000;
     static constexpr int HostAsks = 3; // roll calls before the host is taken for gone
@@ -124,7 +125,9 @@ public:
     void ResetMatchArrived();
     void SetPlayersIndex(int index);
     // The host answered a roll call (its Register with slot 0): it is still there.
-    void HostAnswered() { hostHeard_ = true; }
+    void HostAnswered() { HostHeard(); }
+    // An Unregister with slot 0: a host's game window closed.
+    void HostClosedItsWindow();
     // A cue the dispatcher hears of on the way.
     void Sound(Cue c, double pan = 0) { emit cue(c, pan); }
 
@@ -161,8 +164,9 @@ private:
     void ShowFinalScores(const QString& winners);
     // No match runs any more: a paused host has nothing left to resume.
     void MatchEnds();
-    // Once a second while a client's round rides: is the host still sending?
+    // Once a second while a client is in a match: is the host still there?
     void WatchHost();
+    void HostHeard();
     void HostLeft();
 
     Parts p_;
@@ -187,6 +191,6 @@ private:
     bool matchRunning_ = false;
     QTimer hostWatch_;
     int asks_ = 0;           // roll calls sent to see whether the host is there
-    bool hostHeard_ = false; // something only a host sends came since the watch last looked
+    qint64 hostAtMs_ = 0;    // when something only a host sends last came
     QElapsedTimer sinceAsked_;
 };

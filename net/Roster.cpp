@@ -160,10 +160,13 @@ std::vector<int> Roster::OwnedSlots() const {
     return owned;
 }
 
-void Roster::AnswerRollCall() {
+void Roster::AnswerRollCall(bool matchRunning) {
     const MatchState& s = s_;
     const PlayerRecord& p = s.Players[static_cast<std::size_t>(s.LocalIndex())];
-    send_(wire::Register(s.LocalPlayer, p.Name, p.Color));
+    // A host's answer tells its clients that it is there: a host whose match stopped (its
+    // window closed, say) answers as a copy in no match. Every roster ignores both.
+    const int slot = s.LocalPlayer == 0 && !matchRunning ? -1 : s.LocalPlayer;
+    send_(wire::Register(slot, p.Name, p.Color));
     for (Rider& r : riders_) Announce(r);
 }
 

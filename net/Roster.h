@@ -72,7 +72,7 @@ public:
     static QString LevelName(RiderLevel level);
 
     // Dispatcher hooks, after the message has been applied.
-    void AnswerRollCall();
+    void AnswerRollCall(bool matchRunning);
     void Registered(int slot, const QString& name, Colour color);
     void Unregistered(int slot);
 

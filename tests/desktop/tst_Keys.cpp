@@ -230,7 +230,7 @@ void tst_Keys::localPlayersSteerTheirOwnSlots() {
     QCOMPARE(s.Local().RequestedDirection, 1);
     // A roll call is answered for every seat, and removal says goodbye for each.
     const qsizetype before = c.rec.Numbered(int(wire::Message::Register)).size();
-    c.in.GetRoster().AnswerRollCall();
+    c.in.GetRoster().AnswerRollCall(true);
     QCoreApplication::processEvents();
     QList<int> answered;
     for (const QByteArray& d : c.rec.Numbered(int(wire::Message::Register)).mid(before))

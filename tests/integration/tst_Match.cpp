@@ -19,6 +19,7 @@ private slots:
     void everyCopyHearsTheSameMatch();
     void pauseAndResumeActOnlyInARunningMatch_data();
     void pauseAndResumeActOnlyInARunningMatch();
+    void aClientWhoseHostLeftIsFreedAndPickedUpAgain_data();
     void aClientWhoseHostLeftIsFreedAndPickedUpAgain();
     void aSpectatorThatLostAMatchesSettingsFollowsTheNext();
 };
@@ -253,28 +254,73 @@ void tst_Match::pauseAndResumeActOnlyInARunningMatch() {
         for (int i = 1; i <= 2; ++i) QVERIFY(n->B().Score(i).text.toInt() <= m.matchScore);
 }
 
+void tst_Match::aClientWhoseHostLeftIsFreedAndPickedUpAgain_data() {
+    QTest::addColumn<QString>("moment");
+    QTest::addColumn<int>("stepMs"); // the countdown's step
+    QTest::addColumn<bool>("hostStays");
+    QTest::newRow("countdown shows 3") << "countdown" << 4000 << false;
+    QTest::newRow("countdown shows 0") << "zero" << 1500 << false;
+    QTest::newRow("riding") << "riding" << 30 << false;
+    QTest::newRow("between rounds") << "between" << 30 << false;
+    QTest::newRow("only its game window closed") << "window" << 30 << false;
+    // Its Unregister lost: the copy still answers roll calls, but no longer as the host.
+    QTest::newRow("match stopped, still answering") << "stopped" << 30 << false;
+    QTest::newRow("paused, still there") << "paused" << 30 << true;
+}
+
 void tst_Match::aClientWhoseHostLeftIsFreedAndPickedUpAgain() {
-    // The host goes silent mid-round (its program ended): the client says so, ends the round
+    // The host goes at any moment of a match: the client says so within 10 s, ends the round
     // and frees its panel, keeping its slot; a new host's match takes it in again.
+    QFETCH(QString, moment);
+    QFETCH(int, stepMs);
+    QFETCH(bool, hostStays);
     InProcessBus bus;
     Node host(bus, 1), client(bus, 2), next(bus, 3);
-    for (Node* n : {&host, &client, &next}) n->instance.GetCountdown().SetStepInterval(30);
+    for (Node* n : {&host, &client, &next}) n->instance.GetCountdown().SetStepInterval(stepMs);
     client.instance.Control().BeginRegistration();
     QVERIFY(client.R().RegisterSelf(QStringLiteral("Cy"), colours::White));
     wire::Settings m = TestSettings(2);
-    m.speed = 85; // a round of a second or more
+    m.speed = moment == "riding" || moment == "paused" ? 85 : 4; // rides of a second or more
+    QSignalSpy decided(&client.instance, &Instance::roundDecided);
     BecomeHost(host, m);
-    QTRY_VERIFY(host.instance.Loop().IsRunning());
-    QTRY_VERIFY(!client.instance.GetCountdown().IsRunning());
-    host.instance.Control().AbandonRound(); // gone: no Positions, no answer to a roll call
-    host.transport.Close();
+    QTRY_VERIFY(client.instance.Control().MatchRunning());
+    if (moment == "zero") QTRY_COMPARE_WITH_TIMEOUT(client.B().StopGo().text, QStringLiteral("0"), 8000);
+    if (moment == "riding" || moment == "window" || moment == "stopped" || moment == "paused") {
+        QTRY_VERIFY(host.instance.Loop().IsRunning());
+        QTRY_VERIFY(!client.instance.GetCountdown().IsRunning());
+    }
+    if (moment == "between") QTRY_VERIFY_WITH_TIMEOUT(decided.count() > 0, 20000);
+
+    QElapsedTimer since;
+    since.start();
+    if (moment == "window") {
+        host.instance.Unload(); // a host's program runs on
+    } else if (moment == "stopped") {
+        host.instance.Control().WindowClosed();
+    } else if (moment == "paused") {
+        host.instance.Control().PauseResume();
+    } else {
+        host.instance.Control().AbandonRound(); // gone: nothing more, no answer to a roll call
+        host.transport.Close();
+    }
     const QString left = QStringLiteral("The host has left the match");
-    QTRY_VERIFY_WITH_TIMEOUT(client.boxes.contains(left), 4 * MatchControl::HostSilentMs);
+    if (hostStays) {
+        QTest::qWait(MatchControl::HostSilentMs + (MatchControl::HostAsks + 2) * MatchControl::HostAnswerMs);
+        QVERIFY(client.boxes.isEmpty());
+        QVERIFY(client.instance.Control().MatchRunning());
+        return;
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(client.boxes.contains(left), 10000);
+    QVERIFY2(since.elapsed() < 10000, qPrintable(QString::number(since.elapsed())));
+    QCOMPARE(client.boxes.count(left), 1);
     QCOMPARE(client.B().Status(), left);
-    QVERIFY(client.Controls().startEnabled && client.Controls().resetAllEnabled);
+    const ControlState& c = client.Controls();
+    QVERIFY(c.startEnabled && c.optionsEnabled && c.resetAllEnabled && !c.pauseEnabled);
     QCOMPARE(client.S().LocalPlayer, std::int16_t(1));
     QVERIFY(next.boxes.isEmpty()); // only a client of that host says it
+    if (moment != "riding") return;
 
+    for (Node* n : {&host, &client, &next}) n->instance.GetCountdown().SetStepInterval(30);
     next.R().SetText(1, QStringLiteral("Cy ready!"));
     BecomeHost(next, m);
     QTRY_VERIFY(!client.Controls().startEnabled && client.instance.Control().MatchRunning());
