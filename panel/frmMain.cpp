@@ -524,10 +524,13 @@ void frmMain::Load() {
 }
 
 frmReplay* frmMain::OpenReplay(const QString& path) {
-    const MatchState& s = in_.State();
-    if (s.LocalPlayer >= 0 || in_.Control().MatchRunning() || !in_.GetRoster().Riders().empty()) {
-        in_.ShowMessage(QStringLiteral("A replay can be watched while this copy is in no match: leave the match "
-                                       "(or reset it) first."),
+    // Watching seals this copy off the network, which a match it rides in cannot spare. A
+    // match that ended or was reset blocks nothing (a seat kept meanwhile is taken up again
+    // by the next match's first round), nor does one this copy only watches.
+    const bool rides = in_.State().LocalPlayer >= 0 || !in_.GetRoster().Riders().empty();
+    if (rides && in_.Control().MatchRunning()) {
+        in_.ShowMessage(in_.State().LocalPlayer == 0 ? QStringLiteral("A match is running here: Reset Match first.")
+                                                     : QStringLiteral("A match is running here: Leave Match first."),
                         QStringLiteral("Open Replay"), MessageIcon::Warning);
         return nullptr;
     }

@@ -60,6 +60,7 @@ class tst_Replays : public QObject {
         }
         Node node;
     };
+    QTemporaryDir made_;
 
 private slots:
     void watchAgainShowsTheRoundJustEnded();
@@ -103,49 +104,74 @@ void tst_Replays::watchAgainShowsTheRoundJustEnded() {
 }
 
 void tst_Replays::openReplay_data() {
-    QTest::addColumn<bool>("inMatch");
+    QTest::addColumn<QString>("here"); // this copy's match
     QTest::addColumn<bool>("foreign");
-    QTest::addColumn<bool>("opens");
-    QTest::newRow("a copy in no match") << false << false << true;
-    QTest::newRow("a copy that hosts a match") << true << false << false;
-    QTest::newRow("a file that is no replay") << false << true << false;
+    QTest::addColumn<QString>("refusal"); // empty: the replay opens
+    QTest::newRow("a copy in no match") << "none" << false << "";
+    QTest::newRow("a copy that hosts a match") << "hosting" << false << "A match is running here: Reset Match first.";
+    QTest::newRow("a host after Reset Match") << "reset" << false << "";
+    QTest::newRow("a host whose match ended") << "ended" << false << "";
+    QTest::newRow("a client in a match") << "riding" << false << "A match is running here: Leave Match first.";
+    QTest::newRow("a copy watching a match") << "watching" << false << "";
+    QTest::newRow("a file that is no replay") << "none" << true << "match.lumivex-replay cannot be played";
 }
 
-// A replay opens only where it cannot disturb a match; while it plays this copy takes nothing
-// it hears and says nothing, and once it is closed it is back on the network.
+// A replay opens whenever no match runs here; while it plays this copy takes nothing it hears
+// and says nothing, and once it is closed it is back on the network.
 void tst_Replays::openReplay() {
-    QFETCH(bool, inMatch);
+    QFETCH(QString, here);
     QFETCH(bool, foreign);
-    QFETCH(bool, opens);
+    QFETCH(QString, refusal);
     InProcessBus bus;
     Machine m(bus);
     QTemporaryDir files;
     QString path = files.filePath(QStringLiteral("match.lumivex-replay"));
-    {
+    const QString made = made_.filePath(QStringLiteral("made.lumivex-replay"));
+    if (!QFile::exists(made)) { // one match's replay serves every row
         Host host(bus);
         host.Start(1);
         QTRY_VERIFY_WITH_TIMEOUT(host.node.S().MatchOver, 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(m.Kept().size() == 1 && !m.panel.Keeper().Writing(),
+                                 ReplayKeeper::TailMs + 2000);
+        QVERIFY(QFile::copy(QDir(m.Folder()).filePath(m.Kept().first()), made));
     }
-    QTRY_VERIFY_WITH_TIMEOUT(m.Kept().size() == 1 && !m.panel.Keeper().Writing(),
-                             ReplayKeeper::TailMs + 2000);
-    QVERIFY(QFile::copy(QDir(m.Folder()).filePath(m.Kept().first()), path));
+    QVERIFY(QFile::copy(made, path));
     if (foreign) {
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("[Main]\nName=not a replay\n");
     }
-    if (inMatch) {
-        m.in.GetRoster().SetText(1, QStringLiteral("Ann ready!"));
+    std::unique_ptr<Host> elsewhere;
+    if (here == "hosting" || here == "reset" || here == "ended") {
+        m.in.GetCountdown().SetStepInterval(60);
+        if (here == "ended") m.in.GetRoster().AddRider(RiderLevel::Easy); // a match that ends
+        QTRY_VERIFY(!m.in.GetRoster().Text(1).isEmpty() || here != "ended");
+        if (here != "ended") m.in.GetRoster().SetText(1, QStringLiteral("Ann ready!"));
         MatchControl::MatchOptions o;
         o.settings = TestSettings(2);
+        o.settings.matchScore = 1;
         QCOMPARE(m.in.Control().StartMatch(o), MatchControl::Start::Started);
+        if (here == "reset") m.in.Control().ResetMatch();
+        QTRY_VERIFY_WITH_TIMEOUT(m.in.Control().MatchRunning() == (here == "hosting"), 30000);
+    } else if (here == "riding" || here == "watching") {
+        if (here == "riding") m.in.State().LocalPlayer = 4;
+        elsewhere = std::make_unique<Host>(bus);
+        elsewhere->Start(1);
+        QTRY_VERIFY(m.in.Control().MatchRunning());
     }
     Recorder heard(bus);
     m.boxes.clear(); // the match's winner
     QPointer<frmReplay> window = m.panel.OpenReplay(path);
-    QCOMPARE(bool(window), opens);
-    QCOMPARE(m.boxes.isEmpty(), opens);
-    if (!opens) return;
+    QCOMPARE(bool(window), refusal.isEmpty());
+    if (!refusal.isEmpty()) {
+        QCOMPARE(m.boxes.size(), 1);
+        QVERIFY2(m.boxes.first().startsWith(refusal), qPrintable(m.boxes.first()));
+        return;
+    }
+    QVERIFY(m.boxes.isEmpty());
+    elsewhere.reset();
+    QTest::qWait(50);
+    heard.seen.clear();
     QCOMPARE(window->DamageNote(), QString()); // closed whole once the match was over
     QVERIFY(window->RoundList()->count() >= 1);
     QVERIFY(m.in.Sealed());
