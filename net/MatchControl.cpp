@@ -121,6 +121,7 @@ void MatchControl::ClearBoard() {
     p_.countdown.Stop();
     p_.countdown.StopMarker();
     p_.board.Arena().Clear();
+    p_.board.ForgetHeads(); // no rider's disc stays in the emptied arena
     FreshScores();
     p_.board.Notify();
 }

@@ -27,6 +27,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QGroupBox>
 #include <QInputDialog>
 #include <QLabel>
@@ -585,7 +586,10 @@ void frmMain::InitVariables() {
     // Linux keeps the login name in USER.
     s.UserName = GetEnvironmentString(QStringLiteral("USER"));
     if (!s.UserName.isEmpty()) return;
-    s.UserName = QStringLiteral("User") + QString::number(static_cast<int>(in_.Random().Next() * 100 + 1));
+    // From the system's randomness, and from thousands: copies started together would draw
+    // the same name from the match's generator (seeded by the clock), and from a hundred
+    // numbers two copies on a network meet one name too often.
+    s.UserName = QStringLiteral("User") + QString::number(QRandomGenerator::system()->bounded(1, 10000));
 }
 
 int frmMain::ListIndex(const QString& key, const QString& def) const {

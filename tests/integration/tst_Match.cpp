@@ -242,7 +242,12 @@ void tst_Match::pauseAndResumeActOnlyInARunningMatch() {
     if (state == "paused") control.PauseResume();
     if (state == "between") QTRY_VERIFY(decided.count() > 0 && host.instance.GetCountdown().IsRunning());
     if (state == "over") QTRY_VERIFY_WITH_TIMEOUT(host.S().MatchOver, 30000);
-    if (state == "reset") control.ResetMatch();
+    if (state == "reset") {
+        control.ResetMatch();
+        QTest::qWait(50);
+        for (auto& n : nodes) // the emptied arena keeps no rider's disc
+            for (int i = 1; i <= 2; ++i) QVERIFY(!n->B().Head(i));
+    }
     QTest::qWait(50);
     const int setups = host.instance.Setup().SetupsDone();
     if (host.Controls().pauseCaption == QLatin1String("Pause")) control.PauseResume();

@@ -95,7 +95,14 @@ void tst_Panel::opensWithDefaultsWithoutAFile() {
     QCOMPARE(frmMain::SwatchColour(p.txtBackColor), colours::PanelBack);
     QVERIFY(p.txtName->text().startsWith(QStringLiteral("User")));
     const int number = p.txtName->text().mid(4).toInt();
-    QVERIFY(number >= 1 && number <= 100);
+    QVERIFY(number >= 1 && number <= 9999);
+    {
+        // Copies started together (here: the same seed) do not all meet one name.
+        InProcessBus others;
+        Machine second(others), third(others);
+        QVERIFY(second.panel.txtName->text() != p.txtName->text() ||
+                third.panel.txtName->text() != p.txtName->text());
+    }
     QVERIFY(!p.cmdPause->isEnabled() && p.cmdResetMatch->isEnabled() && p.cmdStop->isEnabled());
     QVERIFY(m.game.isVisible());
 }
