@@ -183,10 +183,10 @@ const Key& Bindings::At(int seat, Action a, int slot) const {
     return keys_[static_cast<size_t>(seat)][static_cast<size_t>(a)][static_cast<size_t>(slot)];
 }
 
-std::optional<Bindings::Holder> Bindings::Find(const Key& k, int forSeat) const {
+std::optional<Bindings::Holder> Bindings::Find(const Key& k, int forSeat, unsigned among) const {
     if (k.IsNone()) return std::nullopt;
     for (int s = 0; s < Seats; ++s) {
-        if (Share(s, forSeat, k)) continue;
+        if (!(among & (1u << s)) || Share(s, forSeat, k)) continue;
         for (int a = 0; a < ActionCount; ++a)
             for (const Key& bound : keys_[static_cast<size_t>(s)][static_cast<size_t>(a)])
                 if (bound == k) return Holder{s, static_cast<Action>(a)};
@@ -205,16 +205,25 @@ std::optional<Bindings::Holder> Bindings::Lookup(const Key& k, bool diagonalMoti
     return diagonalMotion ? first : others;
 }
 
-std::optional<Bindings::Holder> Bindings::Bind(int seat, Action a, int slot, const Key& k) {
+std::optional<Bindings::Holder> Bindings::Bind(int seat, Action a, int slot, const Key& k, unsigned seatsInUse) {
     if (seat < 0 || seat >= Seats || slot < 0 || slot >= PerAction || k.IsNone()) return std::nullopt;
     auto& keys = keys_[static_cast<size_t>(seat)][static_cast<size_t>(a)];
-    if (const auto h = Find(k, seat)) {
+    const unsigned among = seatsInUse & (1u << seat) ? seatsInUse : 1u << seat;
+    if (const auto h = Find(k, seat, among)) {
         if (h->seat != seat || h->action != a) return h;
         // Already this action's: moving it to the other slot leaves no duplicate behind.
         for (Key& bound : keys)
             if (bound == k) bound = {};
     }
     keys[static_cast<size_t>(slot)] = k;
+    return std::nullopt;
+}
+
+std::optional<Bindings::Clash> Bindings::ClashOf(int seat, unsigned seatsInUse) const {
+    const unsigned others = seatsInUse & ~(1u << seat);
+    for (int a = 0; a < ActionCount; ++a)
+        for (const Key& k : keys_[static_cast<size_t>(seat)][static_cast<size_t>(a)])
+            if (const auto h = Find(k, seat, others)) return Clash{k, *h};
     return std::nullopt;
 }
 
@@ -231,8 +240,9 @@ QString Bindings::Describe(int seat, Action a) const {
 
 void Bindings::Load(const Reader& read) {
     RestoreDefaults();
-    // What the file says replaces the defaults first, slot by slot; a key the file gives
-    // twice keeps its first place; an unreadable one keeps the default, where that is free.
+    // What the file says replaces the defaults first, slot by slot; a key the file gives a
+    // seat twice keeps its first place; an unreadable one keeps the default, where that is
+    // free. Seats may share keys (only those in use may not, checked as a seat is added).
     std::array<std::array<std::array<std::optional<Key>, PerAction>, ActionCount>, Seats> wanted{};
     for (int s = 0; s < Seats; ++s)
         for (int a = 0; a < ActionCount; ++a)
@@ -248,7 +258,7 @@ void Bindings::Load(const Reader& read) {
     for (int s = 0; s < Seats; ++s)
         for (int a = 0; a < ActionCount; ++a)
             for (int i = 0; i < PerAction; ++i)
-                if (const auto& k = wanted[s][a][i]; k && !k->IsNone() && !Find(*k, s)) keys_[s][a][i] = *k;
+                if (const auto& k = wanted[s][a][i]; k && !k->IsNone() && !Find(*k, s, 1u << s)) keys_[s][a][i] = *k;
     // The pad's buttons: a name of letters alone, or None; anything else keeps the default.
     for (int s = 0; s < Seats; ++s)
         for (int a = 0; a < ActionCount; ++a) {
@@ -258,7 +268,7 @@ void Bindings::Load(const Reader& read) {
             else if (!v.isEmpty() && v.size() <= 16 && std::all_of(v.begin(), v.end(), [](QChar c) { return c.isLower() && c.isLetter(); }))
                 BindPad(s, static_cast<Action>(a), v);
         }
-    // Defaults that a stored key has taken over elsewhere are dropped.
+    // Defaults that a stored key has taken over elsewhere in their seat are dropped.
     for (int s = 0; s < Seats; ++s)
         for (int a = 0; a < ActionCount; ++a)
             for (int i = 0; i < PerAction; ++i) {
@@ -266,7 +276,7 @@ void Bindings::Load(const Reader& read) {
                 if (wanted[s][a][i] || k.IsNone()) continue;
                 const Key mine = k;
                 k = {};
-                if (!Find(mine, s)) k = mine;
+                if (!Find(mine, s, 1u << s)) k = mine;
             }
 }
 

@@ -56,13 +56,21 @@ public:
     // A keypad key may belong to the first seat and to one other: the first seat's keypad
     // counts only under diagonal motion, the others' only without it.
     static bool Share(int seatA, int seatB, const Key& k) { return k.keypad && (seatA == 0) != (seatB == 0); }
-    // The holder that would clash with giving k to the seat.
-    std::optional<Holder> Find(const Key& k, int forSeat = 0) const;
+    static constexpr unsigned AllSeats = (1u << Seats) - 1;
+    // The holder that would clash with giving k to the seat, among these seats (bit n for seat n).
+    std::optional<Holder> Find(const Key& k, int forSeat = 0, unsigned among = AllSeats) const;
     // The seat and action a key press means now, among the seats in play (bit n for seat n).
     std::optional<Holder> Lookup(const Key& k, bool diagonalMotion, unsigned seatsInPlay = 1) const;
-    // Binds a key to a slot; refused, naming who holds it, when another seat or action has
-    // it. Binding a key where it already is changes nothing and succeeds.
-    std::optional<Holder> Bind(int seat, Action a, int slot, const Key& k);
+    // Binds a key to a slot; refused, naming who holds it, when another action of the seat has
+    // it, or, for a seat in use, another seat in use. Seats nobody uses may share keys: they
+    // are checked when a seat is added (Clash). Binding a key where it already is succeeds.
+    std::optional<Holder> Bind(int seat, Action a, int slot, const Key& k, unsigned seatsInUse = AllSeats);
+    // The first of the seat's keys that another of these seats holds, and who holds it.
+    struct Clash {
+        Key key;
+        Holder holder;
+    };
+    std::optional<Clash> ClashOf(int seat, unsigned seatsInUse) const;
     void Clear(int seat, Action a, int slot);
 
     // "Up, Num+8" and the like, for a tool tip or the help.

@@ -270,10 +270,7 @@ void frmVyre::ShowShadeAndTags() {
 }
 
 void frmVyre::KeyDown(const keys::Key& key) {
-    Roster& roster = in_.GetRoster();
-    unsigned seats = 1;
-    for (int seat = 1; seat < keys::Seats; ++seat)
-        if (roster.SlotOfSeat(seat)) seats |= 1u << seat;
+    const unsigned seats = in_.GetRoster().SeatsInUse();
     const bool diagonal = in_.State().DiagonalMotion != 0;
     keys::Key k = key;
     if (keyHook_ && keyHook_(key)) return;

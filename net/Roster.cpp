@@ -126,6 +126,13 @@ int Roster::FreeSeat() const {
     return 0;
 }
 
+unsigned Roster::SeatsInUse() const {
+    unsigned seats = 1;
+    for (const Rider& r : riders_)
+        if (r.seat > 0) seats |= 1u << r.seat;
+    return seats;
+}
+
 int Roster::SlotOfSeat(int seat) const {
     for (const Rider& r : riders_)
         if (r.seat == seat && seat > 0) return r.slot;

@@ -61,6 +61,8 @@ public:
     int FreeSeat() const;
     // The slot a seat rides in, 0 when that seat is empty.
     int SlotOfSeat(int seat) const;
+    // The keyboard's seats that ride here: bit n for seat n, the first player's always.
+    unsigned SeatsInUse() const;
     // Says goodbye for every rider (the program ends).
     void RemoveAllRiders();
     // Reset All: every roster is emptied, so the riders are simply forgotten.

@@ -9,13 +9,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
-QString SeatName(int seat) {
+QString KeysDialog::SeatName(int seat) {
     return seat == 0 ? QStringLiteral("Player 1 (you)") : QStringLiteral("Local player %1").arg(seat + 1);
 }
-} // namespace
 
-KeysDialog::KeysDialog(const keys::Bindings& bindings, Pads* pads, QWidget* parent) : QDialog(parent), keys_(bindings) {
+KeysDialog::KeysDialog(const keys::Bindings& bindings, Pads* pads, QWidget* parent, unsigned seatsInUse)
+    : QDialog(parent), keys_(bindings), seatsInUse_(seatsInUse) {
     setWindowTitle(QStringLiteral("Keys"));
     auto* top = new QVBoxLayout(this);
     seats_ = new QComboBox(this);
@@ -99,7 +98,7 @@ QString KeysDialog::Press(const keys::Key& k) {
     const auto a = static_cast<keys::Action>(listenAction_);
     listenAction_ = -1;
     QString text;
-    if (const auto held = keys_.Bind(seat_, a, listenSlot_, k)) {
+    if (const auto held = keys_.Bind(seat_, a, listenSlot_, k, seatsInUse_)) {
         text = held->seat == seat_
                    ? QStringLiteral("%1 is already the key for \"%2\".").arg(keys::Name(k), keys::ActionName(held->action))
                    : QStringLiteral("%1 is already the key for \"%2\" of %3.")

@@ -16,7 +16,9 @@ class KeysDialog : public QDialog {
     Q_OBJECT
 public:
     // With pads, a pad's button pressed while listening is bound too.
-    KeysDialog(const keys::Bindings& bindings, Pads* pads = nullptr, QWidget* parent = nullptr);
+    // Keys may be shared with seats nobody uses (bit n for seat n in use).
+    KeysDialog(const keys::Bindings& bindings, Pads* pads = nullptr, QWidget* parent = nullptr,
+               unsigned seatsInUse = keys::Bindings::AllSeats);
 
     const keys::Bindings& Bindings() const { return keys_; }
     // Listening for a key for this slot of the seat shown.
@@ -27,6 +29,7 @@ public:
     void PadPress(const QString& button);
     void ShowSeat(int seat);
     QString Message() const;
+    static QString SeatName(int seat); // "Local player 2"
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -41,6 +44,7 @@ private:
 
     keys::Bindings keys_;
     int seat_ = 0;
+    unsigned seatsInUse_;
     int listenAction_ = -1;
     int listenSlot_ = 0;
     QComboBox* seats_ = nullptr;

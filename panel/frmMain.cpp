@@ -445,6 +445,15 @@ std::optional<frmMain::Seat> frmMain::NextSeat() {
         roster.AddLocalPlayer(QString(), 0); // says why
         return std::nullopt;
     }
+    // Seats nobody used may share keys; one that joins must not take another's.
+    if (const auto clash = game_.Keys().ClashOf(seat, roster.SeatsInUse() | 1u << seat)) {
+        in_.ShowMessage(QStringLiteral("%1 is the key for \"%2\" of %3 and of %4: give one of them another key "
+                                       "in Settings > Keys first.")
+                            .arg(keys::Name(clash->key), keys::ActionName(clash->holder.action),
+                                 KeysDialog::SeatName(clash->holder.seat), KeysDialog::SeatName(seat)),
+                        QStringLiteral("Add Local Player"), MessageIcon::Warning);
+        return std::nullopt;
+    }
     const QString& file = in_.State().IniFile;
     QString name = ReadIniString(SeatsSection, QStringLiteral("Name%1").arg(seat + 1), file);
     if (name.isEmpty()) name = QStringLiteral("Player %1").arg(seat + 1);
@@ -479,7 +488,7 @@ Colour frmMain::FreeColour(Colour wanted) const {
 }
 
 void frmMain::OpenKeys() {
-    KeysDialog dialog(game_.Keys(), game_.HasPads() ? &game_.GetPads() : nullptr, this);
+    KeysDialog dialog(game_.Keys(), game_.HasPads() ? &game_.GetPads() : nullptr, this, in_.GetRoster().SeatsInUse());
     if (dialog.exec() == QDialog::Accepted) ApplyKeys(dialog.Bindings());
 }
 

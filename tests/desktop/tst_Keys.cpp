@@ -74,14 +74,21 @@ void tst_Keys::bindingsRefuseKeysTakenElsewhere_data() {
     QTest::addColumn<QString>("key");
     QTest::addColumn<int>("heldBySeat"); // -1: bound
     QTest::addColumn<int>("heldByAction");
-    QTest::newRow("another action's key") << 0 << int(A::Turbo) << "Up" << 0 << int(A::Up);
-    QTest::newRow("another seat's key") << 1 << int(A::Turbo) << "Space" << 0 << int(A::Turbo);
-    QTest::newRow("the left Shift is seat 2's") << 2 << int(A::Turbo) << "Left Shift" << 1 << int(A::Turbo);
-    QTest::newRow("the right Shift is free to take") << 0 << int(A::Turbo) << "Right Shift" << 2 << int(A::Turbo);
-    QTest::newRow("a free key") << 0 << int(A::Up) << "F5" << -1 << 0;
-    QTest::newRow("its own key again") << 1 << int(A::Up) << "W" << -1 << 0;
-    QTest::newRow("the keypad, shared with seat 1") << 3 << int(A::Up) << "Num+9" << -1 << 0;
-    QTest::newRow("the keypad, not between two others") << 1 << int(A::Up) << "Num+8" << 3 << int(A::Up);
+    QTest::addColumn<unsigned>("inUse");     // the seats in use, bit n for seat n
+    QTest::addColumn<bool>("clashOnJoin");    // bound to a seat not in use: joining would clash
+    QTest::newRow("another action's key") << 0 << int(A::Turbo) << "Up" << 0 << int(A::Up) << keys::Bindings::AllSeats << false;
+    // Seats nobody uses may share keys; joining is where they are checked.
+    QTest::newRow("a seat not in use takes the first's key") << 2 << int(A::Up) << "Up" << -1 << 0 << 1u << true;
+    QTest::newRow("the first takes the key of a seat not in use") << 0 << int(A::Turbo) << "W" << -1 << 0 << 1u << false;
+    QTest::newRow("a seat in use refuses another's in use") << 1 << int(A::Up) << "Up" << 0 << int(A::Up) << 3u << false;
+    QTest::newRow("a seat not in use, its own other action's key") << 1 << int(A::Turbo) << "W" << 1 << int(A::Up) << 1u << false;
+    QTest::newRow("another seat's key") << 1 << int(A::Turbo) << "Space" << 0 << int(A::Turbo) << keys::Bindings::AllSeats << false;
+    QTest::newRow("the left Shift is seat 2's") << 2 << int(A::Turbo) << "Left Shift" << 1 << int(A::Turbo) << keys::Bindings::AllSeats << false;
+    QTest::newRow("the right Shift is free to take") << 0 << int(A::Turbo) << "Right Shift" << 2 << int(A::Turbo) << keys::Bindings::AllSeats << false;
+    QTest::newRow("a free key") << 0 << int(A::Up) << "F5" << -1 << 0 << keys::Bindings::AllSeats << false;
+    QTest::newRow("its own key again") << 1 << int(A::Up) << "W" << -1 << 0 << keys::Bindings::AllSeats << false;
+    QTest::newRow("the keypad, shared with seat 1") << 3 << int(A::Up) << "Num+9" << -1 << 0 << keys::Bindings::AllSeats << false;
+    QTest::newRow("the keypad, not between two others") << 1 << int(A::Up) << "Num+8" << 3 << int(A::Up) << keys::Bindings::AllSeats << false;
 }
 
 void tst_Keys::bindingsRefuseKeysTakenElsewhere() {
@@ -90,22 +97,25 @@ void tst_Keys::bindingsRefuseKeysTakenElsewhere() {
     QFETCH(QString, key);
     QFETCH(int, heldBySeat);
     QFETCH(int, heldByAction);
+    QFETCH(unsigned, inUse);
+    QFETCH(bool, clashOnJoin);
     keys::Bindings b;
     const keys::Key k = *keys::Parse(key);
-    const auto held = b.Bind(seat, A(action), 0, k);
+    const auto held = b.Bind(seat, A(action), 0, k, inUse);
     QCOMPARE(held.has_value(), heldBySeat >= 0);
     if (held) {
         QCOMPARE(held->seat, heldBySeat);
         QCOMPARE(int(held->action), heldByAction);
         QVERIFY(!(b.At(seat, A(action), 0) == k));
         // The dialog says so, naming the action.
-        KeysDialog d(b);
+        KeysDialog d(b, nullptr, nullptr, inUse);
         d.ShowSeat(seat);
         d.Listen(A(action), 0);
         QVERIFY(d.Press(k).contains(keys::ActionName(A(heldByAction))));
     } else {
         QCOMPARE(b.At(seat, A(action), 0), k);
-        QCOMPARE(b.Find(k, seat)->seat, seat); // and nowhere else
+        QVERIFY(!b.Find(k, seat, inUse & ~(1u << seat)) || !(inUse & (1u << seat))); // no other seat in use has it
+        QCOMPARE(b.ClashOf(seat, inUse | 1u << seat).has_value(), clashOnJoin);
         b.RestoreDefaults();
         QCOMPARE(b.At(seat, A(action), 0), keys::Bindings::Defaults(seat)[size_t(action)][0]);
     }

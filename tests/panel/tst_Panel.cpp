@@ -266,6 +266,16 @@ void tst_Panel::keysSectionIsWrittenCleanAndReadBack() {
     for (int seat = 0; seat < keys::Seats; ++seat)
         for (int a = 0; a < keys::ActionCount; ++a)
             QCOMPARE(again.game.Keys().Describe(seat, keys::Action(a)), b.Describe(seat, keys::Action(a)));
+
+    // A seat nobody uses may keep the first player's key; it cannot join with it.
+    Machine shared(bus, "[Keys]\nP2.Up1=Up\n");
+    QCOMPARE(shared.game.Keys().Describe(1, keys::Action::Up).section(QLatin1Char(','), 0, 0), QStringLiteral("Up"));
+    shared.panel.SetNameAsker([](const QString& name) { return std::optional<QString>(name); });
+    shared.panel.AddLocalPlayer();
+    QCOMPARE(shared.in.GetRoster().SeatsInUse(), 1u);
+    QCOMPARE(shared.boxes.size(), 1);
+    QVERIFY2(shared.boxes.first().contains(QStringLiteral("Up is the key for \"Up\" of Player 1 (you) and of Local player 2")),
+             qPrintable(shared.boxes.first()));
 }
 
 void tst_Panel::aCopyAloneIsToldWhatToCheck() {
