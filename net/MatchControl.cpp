@@ -29,6 +29,7 @@ void MatchControl::MatchBegins() {
 void MatchControl::HostHeard() {
     hostAtMs_ = clock_->Ms();
     asks_ = 0;
+    emit hostHeard();
 }
 
 void MatchControl::ShowFinalScores(const QString& winners) {

@@ -146,6 +146,8 @@ signals:
     void panelMinimised();
     // A match began here (the first-run hint has done its work).
     void matchBegan();
+    // Something only a host sends arrived (its match's datagrams, its answer to a roll call).
+    void hostHeard();
 
 private:
     void Update(const std::function<void(ControlState&)>& change);

@@ -110,8 +110,17 @@ void NetworkMenu::ShowLine() {
     if (const QString online = net_.OnlineLine(); !online.isEmpty())
         text = text.isEmpty() ? online : QStringLiteral("%1; %2").arg(text, online);
     if (alone_ && net_.OnlineLine().isEmpty()) text += QStringLiteral("; no other copy of Lumivex answered");
+    if (!nextStep_.isEmpty()) text = text.isEmpty() ? nextStep_ : text + QLatin1Char('\n') + nextStep_;
     line_.setText(text);
 }
+
+void NetworkMenu::SetNextStep(const QString& text) {
+    if (text == nextStep_) return;
+    nextStep_ = text;
+    ShowLine();
+}
+
+bool NetworkMenu::JoinedOnline() const { return online_ && online_->GetMode() == OnlineTransport::Mode::Joined; }
 
 QString NetworkMenu::NoticeText() const {
     return notice_ && notice_->isVisible() ? notice_->text() : QString();

@@ -55,6 +55,9 @@ public:
     QString SavedRelayServer() const;
     void SetRelayServerForThisRun(const QString& hostPort) { relayForRun_ = hostPort; }
     void ChooseRelayServer();
+    // A line under the network's, naming what to do next (empty for none).
+    void SetNextStep(const QString& text);
+    bool JoinedOnline() const;
 
 signals:
     // The notice's "Send Roll Call Again".
@@ -87,6 +90,7 @@ private:
     std::optional<QString> interfaceForRun_, relayForRun_;
     bool noticeEnabled_ = true;
     bool alone_ = false; // nobody answered the last roll call
+    QString nextStep_;
     QPointer<QMessageBox> notice_;
     qint64 registersBefore_ = 0;
 };

@@ -31,6 +31,7 @@
 #include <QGroupBox>
 #include <QInputDialog>
 #include <QLabel>
+#include <QApplication>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -270,8 +271,16 @@ void frmMain::BuildControls() {
     });
     connect(network_, &NetworkMenu::switchedNetwork, this, [this] {
         in_.GetRoster().Clear();
+        hostHeard_ = false;
+        ShowNextStep();
         tmrStart_Timer();
     });
+    connect(&in_.Control(), &MatchControl::hostHeard, this, [this] {
+        if (hostHeard_) return;
+        hostHeard_ = true;
+        ShowNextStep();
+    });
+    connect(&in_.Control(), &MatchControl::controlsChanged, this, &frmMain::ShowNextStep);
     connect(network_, &NetworkMenu::onlineProblem, this, [this](const QString& why) {
         in_.ShowMessage(why, QStringLiteral("Lumivex - Online"), MessageIcon::Warning);
     });
@@ -748,6 +757,18 @@ void frmMain::tmrStart_Timer() {
     tmrStart.stop();
     network_->RollCallSent();
     in_.SendData(wire::RollCall());
+}
+
+void frmMain::ShowNextStep() {
+    // A host to ride with is there (heard on the LAN, or the online game just joined) and this
+    // copy has no seat yet: say how to take one, and make that the button Enter presses.
+    const bool seatWaits = (hostHeard_ || network_->JoinedOnline()) && in_.State().LocalPlayer == -1 &&
+                           in_.Control().Controls().optionsEnabled;
+    network_->SetNextStep(seatWaits ? QStringLiteral("Press Client Registration to take a seat in the match")
+                                    : QString());
+    if (cmdClient->isDefault() == seatWaits) return;
+    cmdClient->setDefault(seatWaits);
+    if (seatWaits && !qobject_cast<QLineEdit*>(QApplication::focusWidget())) cmdClient->setFocus();
 }
 
 void frmMain::cmdClient_Click() {

@@ -85,6 +85,8 @@ public:
     void cmdRemoveRider_Click();
     // A second, third or fourth player at this keyboard: name and colour asked for, then kept.
     void AddLocalPlayer();
+    // The panel names the next step when a seat is there to take.
+    void ShowNextStep();
     void SetNameAsker(std::function<std::optional<QString>(const QString& current)> ask) { askName_ = std::move(ask); }
     // Settings > Keys; the dialog is modal, tests use the two halves.
     void OpenKeys();
@@ -144,6 +146,7 @@ private:
     QString settingsFile_;
     QLabel* lblNetwork = nullptr;
     NetworkMenu* network_ = nullptr;
+    bool hostHeard_ = false; // a host was heard on this network
     std::function<void()> about_;
     TrayIcon* tray_ = nullptr;
     bool firstResize_ = true;

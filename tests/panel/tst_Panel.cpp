@@ -70,6 +70,7 @@ private slots:
     void registrationTakesTheFirstFreeSlot_data();
     void registrationTakesTheFirstFreeSlot();
     void lateStarterSeesTheRosterThroughRollCall();
+    void aHostHeardNamesTheNextStep();
     void startMatchNeedsClientOne();
     void startMatchStoresAsTypedAndClamps();
     void wholeMatchThroughTheWindows();
@@ -368,6 +369,26 @@ void tst_Panel::lateStarterSeesTheRosterThroughRollCall() {
     Machine late(bus);
     QCOMPARE(late.panel.RosterText(1), QString());
     QTRY_COMPARE(late.panel.RosterText(1), QStringLiteral("Ann ready!"));
+}
+
+void tst_Panel::aHostHeardNamesTheNextStep() {
+    // Heard through its match or its answer to a late starter's roll call, a host makes
+    // Client Registration the next step; taking the seat takes the hint away.
+    InProcessBus bus;
+    Machine host(bus), guest(bus);
+    const QString hint = QStringLiteral("Press Client Registration to take a seat in the match");
+    QTest::qWait(300);
+    QVERIFY(!guest.panel.Network().LineText().contains(hint));
+    host.panel.SetRosterText(1, QStringLiteral("Bo ready!"));
+    QTest::mouseClick(host.panel.cmdServer, Qt::LeftButton);
+    QTRY_VERIFY(guest.panel.Network().LineText().contains(hint));
+    QVERIFY(guest.panel.cmdClient->isDefault());
+    QVERIFY(!host.panel.Network().LineText().contains(hint));
+    Machine late(bus);
+    QTRY_VERIFY(late.panel.Network().LineText().contains(hint));
+    QTest::mouseClick(guest.panel.cmdClient, Qt::LeftButton);
+    QTRY_VERIFY(!guest.panel.Network().LineText().contains(hint));
+    QVERIFY(!guest.panel.cmdClient->isDefault());
 }
 
 void tst_Panel::startMatchNeedsClientOne() {
