@@ -208,6 +208,11 @@ void Dispatcher::Unregister(const Fields& f) {
     const auto slot = f.Int16(1);
     if (slot == 0) p_.control.HostClosedItsWindow();
     if (!slot || *slot <= 0) return;
+    // On the host, a seat given up while its round rides takes its rider out of the round:
+    // nobody steers it any more (its copy left, or lost the online game it joined through).
+    MatchState& s = p_.state;
+    if (s.LocalPlayer == 0 && p_.loop.IsRunning() && *slot + 1 <= s.PlayerCount())
+        s.Players[*slot + 1].Crashed = -1;
     if (IsRosterSlot(*slot)) {
         roster.SetText(*slot, QString());
         roster.SetColor(*slot, colours::FreeRosterBox);

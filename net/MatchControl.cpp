@@ -267,6 +267,12 @@ void MatchControl::LeaveMatch() {
     MatchState& s = p_.state;
     if (s.LocalPlayer == 0) return; // a host ends its match with Reset Match or Reset All
     if (s.LocalPlayer > 0) p_.send(wire::Unregister(s.LocalPlayer));
+    NetworkLost();
+}
+
+void MatchControl::NetworkLost() {
+    MatchState& s = p_.state;
+    if (s.LocalPlayer == 0) return;
     AbandonRound();
     MatchEnds();
     s.LocalPlayer = -1;

@@ -99,6 +99,9 @@ public:
     // Match > Leave Match: a registered client frees its slot, as closing its window would,
     // and its panel is free again. Also what a registration that found no free slot ends in.
     void LeaveMatch();
+    // The network this copy rode on is gone (a joined online game closed): the panel is freed
+    // as by Leave Match, with nobody left to tell.
+    void NetworkLost();
     // A match runs here: set up by Start Match or received settings, and not yet won,
     // reset or left. Pause and resume act only while one runs.
     bool MatchRunning() const { return matchRunning_; }

@@ -22,6 +22,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 const QString Section = QStringLiteral("Network");
 constexpr int AnswerWaitMs = 2000; // for the start-up roll call
@@ -41,6 +43,9 @@ NetworkMenu::NetworkMenu(Transport& net, const Dispatcher& dispatcher, const Ros
         connect(online_, &OnlineTransport::joined, this, &NetworkMenu::switchedNetwork);
         connect(online_, &OnlineTransport::joinFailed, this, &NetworkMenu::onlineProblem);
         connect(online_, &OnlineTransport::onlineLost, this, [this](const QString& why) {
+            // Its message says it all: the LAN's notice that nobody answered would only bury it.
+            quietAfterLoss_ = true;
+            emit networkLost();
             emit switchedNetwork();
             emit onlineProblem(why);
         });
@@ -137,9 +142,13 @@ void NetworkMenu::RollCallSent() {
 void NetworkMenu::CheckForAnswers() {
     // Every copy answers a roll call, this one too: more answers than its own mean company.
     const qint64 own = 1 + static_cast<qint64>(roster_.Riders().size());
-    if (dispatcher_.RegistersHeard() - registersBefore_ > own) return;
+    if (dispatcher_.RegistersHeard() - registersBefore_ > own) {
+        quietAfterLoss_ = false;
+        return;
+    }
     alone_ = true;
     ShowLine();
+    if (std::exchange(quietAfterLoss_, false)) return;
     emit nobodyAnswered();
     // Who plays with computer riders or friends at this keyboard, or watches a demo, is not
     // stopped by a warning: the network line says it.

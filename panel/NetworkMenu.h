@@ -69,6 +69,8 @@ signals:
     // This copy now plays on another network (joined online, or back on its LAN): its roster
     // starts afresh and it sends a roll call.
     void switchedNetwork();
+    // The online game this copy joined is gone, before switchedNetwork: nobody there to tell.
+    void networkLost();
     // Joining by link did not succeed, or a joined game was lost: why.
     void onlineProblem(const QString& why);
 
@@ -91,6 +93,7 @@ private:
     bool noticeEnabled_ = true;
     bool alone_ = false; // nobody answered the last roll call
     QString nextStep_;
+    bool quietAfterLoss_ = false; // the roll call after a lost online game shows no notice
     QPointer<QMessageBox> notice_;
     qint64 registersBefore_ = 0;
 };

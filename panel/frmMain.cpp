@@ -269,6 +269,10 @@ void frmMain::BuildControls() {
         in_.Control().LeaveMatch();
         in_.GetRoster().RemoveAllRiders();
     });
+    connect(network_, &NetworkMenu::networkLost, this, [this] {
+        in_.Control().NetworkLost();
+        in_.GetRoster().ForgetRiders();
+    });
     connect(network_, &NetworkMenu::switchedNetwork, this, [this] {
         in_.GetRoster().Clear();
         hostHeard_ = false;

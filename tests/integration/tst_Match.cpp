@@ -22,6 +22,7 @@ private slots:
     void aClientWhoseHostLeftIsFreedAndPickedUpAgain_data();
     void aClientWhoseHostLeftIsFreedAndPickedUpAgain();
     void aSpectatorThatLostAMatchesSettingsFollowsTheNext();
+    void aSeatGivenUpMidRoundTakesItsRiderOut();
 };
 
 namespace {
@@ -285,12 +286,13 @@ void tst_Match::aClientWhoseHostLeftIsFreedAndPickedUpAgain() {
     client.instance.Control().BeginRegistration();
     QVERIFY(client.R().RegisterSelf(QStringLiteral("Cy"), colours::White));
     wire::Settings m = TestSettings(2);
-    m.speed = moment == "riding" || moment == "paused" ? 85 : 4; // rides of a second or more
+    const bool rides = moment == "riding" || moment == "window" || moment == "stopped" || moment == "paused";
+    m.speed = rides ? 85 : 4; // rides of a second or more, to be caught riding
     QSignalSpy decided(&client.instance, &Instance::roundDecided);
     BecomeHost(host, m);
     QTRY_VERIFY(client.instance.Control().MatchRunning());
     if (moment == "zero") QTRY_COMPARE_WITH_TIMEOUT(client.B().StopGo().text, QStringLiteral("0"), 8000);
-    if (moment == "riding" || moment == "window" || moment == "stopped" || moment == "paused") {
+    if (rides) {
         QTRY_VERIFY(host.instance.Loop().IsRunning());
         QTRY_VERIFY(!client.instance.GetCountdown().IsRunning());
     }
@@ -358,6 +360,28 @@ void tst_Match::aSpectatorThatLostAMatchesSettingsFollowsTheNext() {
     QTRY_COMPARE(decided.count(), 2);
     QVERIFY(watcher.S().MatchOver);
     QCOMPARE(watcher.B().Score(1).text.toInt() + watcher.B().Score(2).text.toInt(), 1); // a fresh match's score
+}
+
+void tst_Match::aSeatGivenUpMidRoundTakesItsRiderOut() {
+    // Nobody steers the rider of a seat given up while its round rides: it leaves the round at
+    // once instead of riding on into the next wall.
+    InProcessBus bus;
+    auto nodes = Instances(bus, 2, 60);
+    Node& host = *nodes[0];
+    for (auto& n : nodes) n->instance.GetCountdown().SetStepInterval(30);
+    wire::Settings m = TestSettings(2);
+    m.speed = 85; // a slow round in a wide arena: decided by the seat alone
+    m.width = m.height = MatchControl::MaxWidth;
+    m.complexity = 1;
+    QSignalSpy decided(&host.instance, &Instance::roundDecided);
+    BecomeHost(host, m);
+    QTRY_VERIFY(host.instance.Loop().IsRunning());
+    QTest::qWait(200);
+    QCOMPARE(decided.count(), 0);
+    nodes[1]->instance.Control().LeaveMatch();
+    QTRY_VERIFY_WITH_TIMEOUT(decided.count() == 1, 1000);
+    QCOMPARE(host.S().Players[2].Crashed, std::int16_t(-1));
+    QCOMPARE(host.S().Players[1].Crashed, std::int16_t(0));
 }
 
 QTEST_GUILESS_MAIN(tst_Match)

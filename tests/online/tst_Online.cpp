@@ -8,8 +8,12 @@
 #include "OnlineClient.h"
 #include "OnlineLink.h"
 #include "OnlineTransport.h"
+#include "frmMain.h"
+#include "frmVyre.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QUdpSocket>
 #include <QSignalSpy>
 #include <QtTest>
@@ -118,6 +122,7 @@ private slots:
     void forgedCookieDoesNotWedgeAJoin_data();
     void forgedCookieDoesNotWedgeAJoin();
     void realSockets();
+    void aJoinedCopyIsFreedWhenTheGameCloses();
     void eighthCopyIsRefusedOverRealSockets();
     void networkSettingsKeepEachOther();
     void reservedAddresses_data();
@@ -455,6 +460,48 @@ void tst_Online::realSockets() {
     QVERIFY(lost.wait(2000));
     QCOMPARE(lost[0][0].toString(), QStringLiteral("Lost the connection to the online game"));
     QCOMPARE(joiner.GetMode(), OnlineTransport::Mode::Lan);
+}
+
+// The game closes in the middle of a match: the joined copy shows one message and is free to
+// play on its own LAN at once, and the host's LAN frees its seat and takes its rider out.
+void tst_Online::aJoinedCopyIsFreedWhenTheGameCloses() {
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    MulticastTransport lanA, lanB(nullptr, MulticastTransport::DefaultGroup(), MulticastTransport::DefaultPort + 7);
+    OnlineTransport open(lanA), joiner(lanB);
+    open.SetPortMapping(false);
+    Instance host(open, 1), guest(joiner, 2);
+    frmVyre hostGame(host), guestGame(guest);
+    frmMain hostPanel(host, hostGame), guestPanel(guest, guestGame);
+    QStringList boxes;
+    guest.SetMessageBox([&boxes](const QString& text, const QString&, MessageIcon) { boxes << text; });
+    host.SetMessageBox([](const QString&, const QString&, MessageIcon) {});
+    hostPanel.Load();
+    guestPanel.Load();
+    QString error;
+    QVERIFY2(open.Open(0, &error), qPrintable(error));
+    QSignalSpy joined(&joiner, &OnlineTransport::joined);
+    joiner.Join(*OnlineLink::Parse(open.LinkText(QStringLiteral("127.0.0.1"))));
+    QVERIFY(joined.wait(3000));
+    guestPanel.txtName->setText(QStringLiteral("Far"));
+    QTest::mouseClick(guestPanel.cmdClient, Qt::LeftButton);
+    QTRY_COMPARE(hostPanel.RosterText(1), QStringLiteral("Far ready!"));
+    QTest::mouseClick(hostPanel.cmdServer, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(host.Loop().IsRunning() && guest.Control().MatchRunning(), 10000);
+
+    QSignalSpy decided(&host, &Instance::roundDecided);
+    open.CloseOnline();
+    QTRY_COMPARE(boxes, QStringList{QStringLiteral("Lost the connection to the online game")});
+    QCOMPARE(joiner.GetMode(), OnlineTransport::Mode::Lan);
+    QVERIFY(!guest.Control().MatchRunning());
+    QCOMPARE(guest.State().LocalPlayer, std::int16_t(-1));
+    QVERIFY(guest.Control().Controls().startEnabled && guest.Control().Controls().optionsEnabled);
+    QCOMPARE(hostPanel.RosterText(1), QString());
+    QTRY_VERIFY(decided.count() > 0); // the departed rider left the round
+    QCOMPARE(host.State().Players[2].Crashed, std::int16_t(-1));
+    QTest::qWait(2500); // the roll call on the joined copy's own, empty LAN went unanswered
+    QCOMPARE(guestPanel.Network().NoticeText(), QString());
+    QCOMPARE(boxes.size(), 1);
 }
 
 // The refusal goes out through the gateway's own socket like every other answer (it once went
