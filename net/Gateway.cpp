@@ -6,6 +6,8 @@
 
 #include <QDateTime>
 #include <QNetworkDatagram>
+
+#include <cstring>
 #include <QVariant>
 
 #include <algorithm>
@@ -429,6 +431,19 @@ void Gateway::OnRelay(QByteArrayView d) {
         }
         return;
     case relaywire::Kept: relayHeard_.start(); return;
+    case relaywire::Seen: {
+        if (d.size() != relaywire::SeenBytes) return;
+        Q_IPV6ADDR a;
+        std::memcpy(a.c, d.constData() + 1, 16);
+        QHostAddress address(a);
+        bool v4 = false;
+        if (const quint32 four = address.toIPv4Address(&v4); v4) address = QHostAddress(four);
+        const quint16 port = static_cast<quint16>((quint8(d[17]) << 8) | quint8(d[18]));
+        if (address == seen_.first && port == seen_.second) return;
+        seen_ = {address, port};
+        emit relayChanged();
+        return;
+    }
     case relaywire::Problem:
         if (d.size() != relaywire::ProblemBytes) return;
         if (d[1] == relaywire::Unknown && relayState_ == RelayState::Open) {

@@ -14,6 +14,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 // Opens a LAN's game to copies elsewhere: every datagram heard on the LAN goes, sealed, to
@@ -53,6 +54,8 @@ public:
     // relay forgets it (it restarted, say), under the same id.
     void UseRelay(const QHostAddress& relay, quint16 port);
     enum class RelayState { None, Opening, Open, Full };
+    // Where the relay sees this gateway's datagrams come from (null until it said).
+    std::pair<QHostAddress, quint16> SeenByRelay() const { return seen_; }
     RelayState GetRelayState() const { return relayState_; }
     // The room's id at a relay (16 bytes), the same for the whole opening.
     QByteArray Room() const { return room_; }
@@ -144,6 +147,7 @@ private:
     FloodGuard guard_;
     QHostAddress relay_;
     quint16 relayPort_ = 0;
+    std::pair<QHostAddress, quint16> seen_{QHostAddress(), 0};
     relaywire::RoomKeys roomKeys_;
     quint64 controlCounter_ = 0; // of the signed Keep and Leave sent to the relay
     quint64 ControlCounter();

@@ -200,14 +200,27 @@ QString OnlineTransport::RelayLine() const {
                         : tr("Opening a room at the relay %1...").arg(relayServer_);
 }
 
+bool OnlineTransport::RelayOpen() const {
+    return gateway_ && gateway_->GetRelayState() == Gateway::RelayState::Open;
+}
+
+QString OnlineTransport::SeenAddress() const {
+    if (!gateway_ || gateway_->SeenByRelay().first.isNull()) return {};
+    return gateway_->SeenByRelay().first.toString();
+}
+
 QString OnlineTransport::LinkText(const QString& host) const {
     if (!gateway_) return {};
     OnlineLink link;
     const QString mapped = MappedAddress();
     QString h = !host.isEmpty() ? host : !mapped.isEmpty() ? mapped : Addresses().value(0, QStringLiteral("127.0.0.1"));
     if (h.startsWith(QLatin1Char('['))) h = h.mid(1, h.size() - 2);
-    // The router may forward another port number than the game's own.
-    const quint16 port = !mapped.isEmpty() && h == mapped ? mapper_->Current().publicPort : gateway_->Port();
+    // The router may forward another port number than the game's own; the address the relay
+    // saw comes with the port the router gave the game's datagrams.
+    const QString seen = SeenAddress();
+    const quint16 port = !mapped.isEmpty() && h == mapped ? mapper_->Current().publicPort
+                         : !seen.isEmpty() && h == seen   ? gateway_->SeenByRelay().second
+                                                           : gateway_->Port();
     link.key = key_;
     const auto relay = SplitAddress(relayServer_);
     if (!relay) {

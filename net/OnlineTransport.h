@@ -51,6 +51,10 @@ public:
     QString RelayLine() const;
     // The router's public address when it forwards the port (empty when it does not).
     QString MappedAddress() const;
+    // The address the relay sees this game's datagrams come from; empty until it said.
+    QString SeenAddress() const;
+    // A relay keeps a room for this game: friends anywhere reach it through there.
+    bool RelayOpen() const;
     // Opens this LAN's game on a UDP port with a fresh key; false with the reason when it cannot.
     bool Open(quint16 port, QString* error);
     // The link while open, naming `host` (this computer's first address when empty).

@@ -299,6 +299,7 @@ void Relay::Receive(std::span<const std::uint8_t> d, const Peer& from, std::int6
         }
         static constexpr std::uint8_t kept[2] = {static_cast<std::uint8_t>(relaywire::Kept), 0};
         if (d.size() >= 2) Answer(out, from, kept);
+        if (role.member < 0) TellSeen(out, from);
         return;
     }
     switch (kind) {
@@ -427,6 +428,18 @@ void Relay::OnProve(std::span<const std::uint8_t> d, const Peer& from, std::int6
     roles_[from] = Role{&r, -1};
     const QByteArray opened = QByteArray(1, relaywire::Opened) + room;
     Answer(out, from, Span(opened));
+    TellSeen(out, from);
+}
+
+void Relay::TellSeen(Sink& out, const Peer& to) {
+    // Where the gateway's datagrams come from, as a router outside its network sees them:
+    // an address its friends may reach it at when nothing else is known.
+    std::array<std::uint8_t, relaywire::SeenBytes> seen{};
+    seen[0] = static_cast<std::uint8_t>(relaywire::Seen);
+    std::memcpy(seen.data() + 1, to.address.data(), 16);
+    seen[17] = static_cast<std::uint8_t>(to.port >> 8);
+    seen[18] = static_cast<std::uint8_t>(to.port & 0xff);
+    Answer(out, to, seen);
 }
 
 void Relay::OnKnock(std::span<const std::uint8_t> d, const Peer& from, std::int64_t now, Sink& out) {

@@ -101,6 +101,7 @@ private:
     void OnData(std::span<const std::uint8_t> d, const Role& role, std::int64_t now, Sink& out);
     void Answer(Sink& out, const Peer& to, std::span<const std::uint8_t> bytes);
     void Refuse(Sink& out, const Peer& to, char reason);
+    void TellSeen(Sink& out, const Peer& to);
     bool Stranger(const Peer& from, std::int64_t now); // false when over its rate
     // A handshake of its exact size and version from a source within its rate.
     bool Handshake(std::span<const std::uint8_t> d, int bytes, const Peer& from, std::int64_t now);

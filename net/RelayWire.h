@@ -17,6 +17,8 @@
 //   Data       member -> relay: kind, datagram     relay -> gateway: kind, tag, datagram
 //              gateway -> relay: kind, tag, datagram     relay -> member: kind, datagram
 //   Problem    relay -> either: kind, reason (never longer than what it answers)
+//   Seen       relay -> gateway: kind, the address (16, IPv4 mapped into IPv6) and port (2, big
+//              endian) its datagrams come from, after Opened and Kept; older gateways ignore it
 //   Keep       member -> relay: kind, zeros up to 8 bytes; answered by Kept (2 bytes)
 //              gateway -> relay: kind, counter (8), the room's signature (64) over the counter
 //   Leave      member -> relay: kind
@@ -28,7 +30,7 @@
 namespace relaywire {
 
 enum Kind : char {
-    Open = 0x20, Challenge, Prove, Opened, Knock, Enter, Entered, Data, Problem, Keep, Kept, Leave
+    Open = 0x20, Challenge, Prove, Opened, Knock, Enter, Entered, Data, Problem, Keep, Kept, Leave, Seen
 };
 enum Reason : char { Unknown = 1, NoRoom = 2, RoomFull = 3, RelayFull = 4 };
 
@@ -47,6 +49,7 @@ constexpr int KnockBytes = 64;
 constexpr int EnterBytes = 2 + RoomBytes + TagBytes + CookieBytes + 16;
 constexpr int EnteredBytes = 1 + TagBytes;
 constexpr int ProblemBytes = 2;
+constexpr int SeenBytes = 1 + 16 + 2;
 constexpr int KeepBytes = 8;
 constexpr int GatewayLeaveBytes = 1 + 8 + SignatureBytes;
 constexpr int GatewayKeepBytes = 1 + 8 + SignatureBytes;

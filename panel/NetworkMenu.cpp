@@ -1,6 +1,7 @@
 #include "NetworkMenu.h"
 
 #include "Dispatcher.h"
+#include "Gateway.h"
 #include "IniFile.h"
 #include "MessageBox.h"
 #include "MulticastTransport.h"
@@ -12,6 +13,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
@@ -19,7 +21,9 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -223,13 +227,46 @@ void NetworkMenu::ChooseRelayServer() {
 }
 
 void NetworkMenu::OpenOnline() {
-    bool ok = false;
-    const int port = QInputDialog::getInt(&parent_, QStringLiteral("Open Game Online"),
-                                          QStringLiteral("Friends elsewhere reach this game on UDP port:"),
-                                          SavedOnlinePort(), 1, 65535, 1, &ok);
-    if (!ok) return;
+    // The port is rarely anyone's concern: it waits under Advanced, as it was last time.
+    QDialog ask(&parent_);
+    ask.setWindowTitle(QStringLiteral("Open Game Online"));
+    auto* layout = new QVBoxLayout(&ask);
+    auto* intro = new QLabel(QStringLiteral("Friends elsewhere join this game with a link that the next window "
+                                            "gives you to send them."),
+                             &ask);
+    intro->setWordWrap(true);
+    layout->addWidget(intro);
+    auto* advanced = new QToolButton(&ask);
+    advanced->setText(QStringLiteral("Advanced"));
+    advanced->setCheckable(true);
+    advanced->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    advanced->setArrowType(Qt::RightArrow);
+    advanced->setAutoRaise(true);
+    layout->addWidget(advanced);
+    auto* more = new QWidget(&ask);
+    auto* row = new QHBoxLayout(more);
+    row->setContentsMargins(16, 0, 0, 0);
+    row->addWidget(new QLabel(QStringLiteral("UDP port:"), more));
+    auto* port = new QSpinBox(more);
+    port->setRange(1, 65535);
+    port->setValue(SavedOnlinePort());
+    row->addWidget(port);
+    row->addStretch();
+    more->setVisible(false);
+    layout->addWidget(more);
+    connect(advanced, &QToolButton::toggled, &ask, [advanced, more, &ask](bool on) {
+        advanced->setArrowType(on ? Qt::DownArrow : Qt::RightArrow);
+        more->setVisible(on);
+        ask.adjustSize();
+    });
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &ask);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Open"));
+    connect(buttons, &QDialogButtonBox::accepted, &ask, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &ask, &QDialog::reject);
+    layout->addWidget(buttons);
+    if (ask.exec() != QDialog::Accepted) return;
     QString error;
-    if (!OpenOnlineOn(static_cast<quint16>(port), &error)) {
+    if (!OpenOnlineOn(static_cast<quint16>(port->value()), &error)) {
         Message(QStringLiteral("The game could not be opened online: %1").arg(error));
         return;
     }
@@ -263,11 +300,17 @@ void NetworkMenu::ShowLink() {
     // Wide enough for the whole link with an IPv4 address.
     link->setMinimumWidth(link->fontMetrics().horizontalAdvance(online_->LinkText(QStringLiteral("255.255.255.255"))) + 16);
     layout->addWidget(link);
+    // Said before anyone shares a link that cannot reach them.
+    auto* local = new QLabel(dialog);
+    local->setObjectName(QStringLiteral("onlyThisNetwork"));
+    local->setWordWrap(true);
+    local->setTextFormat(Qt::PlainText);
+    layout->addWidget(local);
     auto update = [this, link, addresses] {
         link->setText(online_->LinkText(addresses->currentText().trimmed()));
     };
     connect(addresses, &QComboBox::currentTextChanged, dialog, update);
-    auto known = [this, reach, addresses, update] {
+    auto known = [this, reach, addresses, update, local] {
         QStringList lines;
         for (const QString& line : {online_->MappingLine(), online_->RelayLine()})
             if (!line.isEmpty()) lines << line + QLatin1Char('.');
@@ -278,6 +321,29 @@ void NetworkMenu::ShowLink() {
             addresses->insertItem(0, mapped);
             addresses->setCurrentIndex(0);
         }
+        // Where the relay sees this game from: what a friend outside may reach, when the
+        // router lets answers in from anyone.
+        if (const QString seen = online_->SeenAddress(); !seen.isEmpty() && addresses->findText(seen) < 0) {
+            addresses->insertItem(online_->MappedAddress().isEmpty() ? 0 : 1, seen);
+            if (online_->MappedAddress().isEmpty()) addresses->setCurrentIndex(0);
+        }
+        bool onlyOwn = online_->MappedAddress().isEmpty() && !online_->RelayOpen();
+        for (int i = 0; onlyOwn && i < addresses->count(); ++i) {
+            QString text = addresses->itemText(i);
+            if (text.startsWith(QLatin1Char('['))) text = text.mid(1, text.size() - 2); // [IPv6]
+            const QHostAddress a(text);
+            onlyOwn = !a.isNull() && PortMapper::Reserved(a);
+        }
+        const QString own = OnlineTransport::Addresses().value(0, QStringLiteral("this computer"));
+        local->setText(onlyOwn ? QStringLiteral("This computer has only addresses of its own network, so friends "
+                                                "elsewhere cannot reach it: the link works only on this network.\n"
+                                                "What works: a relay (Network > Relay Server...), forwarding UDP "
+                                                "port %1 on the router to this computer (%2), or a VPN that puts "
+                                                "you and your friends on one network.")
+                                     .arg(online_->GetGateway() ? online_->GetGateway()->Port() : 0)
+                                     .arg(own)
+                               : QString());
+        local->setVisible(onlyOwn);
         update();
     };
     connect(online_, &Transport::onlineChanged, dialog, known);

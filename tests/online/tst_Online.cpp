@@ -11,7 +11,10 @@
 #include "frmMain.h"
 #include "frmVyre.h"
 
+#include <QComboBox>
+#include <QDialog>
 #include <QLabel>
+#include <QNetworkDatagram>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QUdpSocket>
@@ -123,6 +126,7 @@ private slots:
     void forgedCookieDoesNotWedgeAJoin();
     void realSockets();
     void aJoinedCopyIsFreedWhenTheGameCloses();
+    void linkDialogSaysWhenOnlyThisNetworkCanReach();
     void eighthCopyIsRefusedOverRealSockets();
     void networkSettingsKeepEachOther();
     void reservedAddresses_data();
@@ -502,6 +506,42 @@ void tst_Online::aJoinedCopyIsFreedWhenTheGameCloses() {
     QTest::qWait(2500); // the roll call on the joined copy's own, empty LAN went unanswered
     QCOMPARE(guestPanel.Network().NoticeText(), QString());
     QCOMPARE(boxes.size(), 1);
+}
+
+// No port mapping, no relay room, and only this network's addresses: the dialog says so before
+// anyone shares the link, and offers the address the relay sees the game from.
+void tst_Online::linkDialogSaysWhenOnlyThisNetworkCanReach() {
+    MulticastTransport lan;
+    OnlineTransport online(lan);
+    online.SetPortMapping(false);
+    Instance instance(online, 1);
+    QWidget parent;
+    QLabel line;
+    NetworkMenu menu(online, instance.GetDispatcher(), instance.GetRoster(), line, parent);
+    QUdpSocket relay; // answers like a relay that has not opened the room (yet)
+    QVERIFY(relay.bind(QHostAddress::LocalHost, 0));
+    menu.SetRelayServerForThisRun(QStringLiteral("127.0.0.1:%1").arg(relay.localPort()));
+    QString error;
+    QVERIFY2(menu.OpenOnlineOn(0, &error), qPrintable(error));
+    menu.ShowLink();
+    auto* dialog = parent.findChild<QDialog*>(QStringLiteral("onlineLink"));
+    QVERIFY(dialog);
+    auto* warning = dialog->findChild<QLabel*>(QStringLiteral("onlyThisNetwork"));
+    QVERIFY(warning->isVisible());
+    QVERIFY(warning->text().contains(QStringLiteral("works only on this network")));
+    QVERIFY(warning->text().contains(QStringLiteral("Relay Server")));
+
+    QTRY_VERIFY(relay.hasPendingDatagrams());
+    const QNetworkDatagram open = relay.receiveDatagram();
+    QByteArray seen(1, relaywire::Seen);
+    seen += QByteArray::fromHex("00000000000000000000ffffcb007107"); // 203.0.113.7
+    seen += QByteArray::fromHex("9c41");                             // port 40001
+    relay.writeDatagram(seen, open.senderAddress(), open.senderPort());
+    auto* addresses = dialog->findChild<QComboBox*>();
+    QTRY_COMPARE(addresses->itemText(0), QStringLiteral("203.0.113.7"));
+    QVERIFY(warning->isVisible()); // a documentation address is this side's own too
+    dialog->close();
+    online.CloseOnline();
 }
 
 // The refusal goes out through the gateway's own socket like every other answer (it once went
