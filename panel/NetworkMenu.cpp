@@ -237,7 +237,7 @@ void NetworkMenu::OpenOnline() {
     intro->setWordWrap(true);
     layout->addWidget(intro);
     auto* advanced = new QToolButton(&ask);
-    advanced->setText(QStringLiteral("Advanced"));
+    advanced->setText(QStringLiteral("&Advanced"));
     advanced->setCheckable(true);
     advanced->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     advanced->setArrowType(Qt::RightArrow);
@@ -313,7 +313,7 @@ void NetworkMenu::ShowLink() {
     auto known = [this, reach, addresses, update, local] {
         QStringList lines;
         for (const QString& line : {online_->MappingLine(), online_->RelayLine()})
-            if (!line.isEmpty()) lines << line + QLatin1Char('.');
+            if (!line.isEmpty()) lines << (line.endsWith(QLatin1Char('.')) ? line : line + QLatin1Char('.'));
         reach->setText(lines.join(QLatin1Char('\n')));
         reach->setVisible(!lines.isEmpty());
         // The router's public address, once it forwards the port, is the one to give.
