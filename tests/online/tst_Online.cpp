@@ -25,6 +25,17 @@
 
 namespace {
 const QHostAddress GatewayAddress(QStringLiteral("198.51.100.1"));
+
+// A copy that can go online, with its Network menu and no port mapping.
+struct MenuCopy {
+    MenuCopy() { online.SetPortMapping(false); }
+    MulticastTransport lan;
+    OnlineTransport online{lan};
+    Instance instance{online, 1};
+    QWidget parent;
+    QLabel line;
+    NetworkMenu menu{online, instance.GetDispatcher(), instance.GetRoster(), line, parent};
+};
 constexpr quint16 GatewayPort = 31315;
 
 // A gateway and the copies that join it, joined by an in-process wire that records every
@@ -511,20 +522,16 @@ void tst_Online::aJoinedCopyIsFreedWhenTheGameCloses() {
 // No port mapping, no relay room, and only this network's addresses: the dialog says so before
 // anyone shares the link, and offers the address the relay sees the game from.
 void tst_Online::linkDialogSaysWhenOnlyThisNetworkCanReach() {
-    MulticastTransport lan;
-    OnlineTransport online(lan);
-    online.SetPortMapping(false);
-    Instance instance(online, 1);
-    QWidget parent;
-    QLabel line;
-    NetworkMenu menu(online, instance.GetDispatcher(), instance.GetRoster(), line, parent);
+    MenuCopy copy;
+    OnlineTransport& online = copy.online;
+    NetworkMenu& menu = copy.menu;
     QUdpSocket relay; // answers like a relay that has not opened the room (yet)
     QVERIFY(relay.bind(QHostAddress::LocalHost, 0));
     menu.SetRelayServerForThisRun(QStringLiteral("127.0.0.1:%1").arg(relay.localPort()));
     QString error;
     QVERIFY2(menu.OpenOnlineOn(0, &error), qPrintable(error));
     menu.ShowLink();
-    auto* dialog = parent.findChild<QDialog*>(QStringLiteral("onlineLink"));
+    auto* dialog = copy.parent.findChild<QDialog*>(QStringLiteral("onlineLink"));
     QVERIFY(dialog);
     auto* warning = dialog->findChild<QLabel*>(QStringLiteral("onlyThisNetwork"));
     QVERIFY(warning->isVisible());
@@ -578,13 +585,9 @@ void tst_Online::networkSettingsKeepEachOther() {
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write("[Main]\nName=A\n[Network]\nRelayServer=127.0.0.1:31316\n");
     f.close();
-    MulticastTransport lan;
-    OnlineTransport online(lan);
-    online.SetPortMapping(false);
-    Instance instance(online, 1);
-    QWidget parent;
-    QLabel line;
-    NetworkMenu menu(online, instance.GetDispatcher(), instance.GetRoster(), line, parent);
+    MenuCopy copy;
+    OnlineTransport& online = copy.online;
+    NetworkMenu& menu = copy.menu;
     menu.SetSettingsFile([ini] { return ini; });
     menu.ChooseInterface(QStringLiteral("lo"));
     QString error;
