@@ -116,14 +116,12 @@ void Pilots::Steer(Pilot& pilot, const RiderWish& wish) {
     if (p.Turbo == 0) pilot.sent.turbo = 0; // the host switched it off when the fuel ran out
     if (wish.direction == pilot.sent.direction && wish.turbo == pilot.sent.turbo) return;
     pilot.sent = wish;
-    if (s.LocalPlayer == 0) {
-        // The host's own input path: its record takes the wish as a Steer would on arrival.
-        Steering::ApplySteer(p, wish.direction, wish.turbo);
-        if (slot == 0) return; // the host's own player, like its keys, sends nothing
-    } else {
-        p.RequestedDirection = static_cast<std::int16_t>(wish.direction);
-        p.Turbo = static_cast<std::int16_t>(wish.turbo);
-    }
+    // The record takes the wish as the host's does when the Steer arrives, on a client too.
+    // Written in as it stood, a wish for the present direction looked here like a pending turn
+    // cancelled, which the host keeps: the rider planned from a turn the host would not take,
+    // or missed one it would, and client riders lost nearly every round to the host's.
+    Steering::ApplySteer(p, wish.direction, wish.turbo);
+    if (s.LocalPlayer == 0 && slot == 0) return; // the host's own player, like its keys, sends nothing
     // Every rider in a client's slot also steers on the wire, so any host drives it and
     // every copy sees who asked for what.
     link_.SendSteer(slot, wish.direction, wish.turbo);

@@ -1,6 +1,8 @@
+#include "RiderBrain.h"
 #include "Stubs.h"
 
 #include <QtTest>
+#include <algorithm>
 
 // Computer riders on the in-process bus: they register and leave like clients, steer any
 // host through Steer, and play whole matches. The hosting runs through the roster model,
@@ -14,6 +16,7 @@ private slots:
     void rosterMessagesForRiders();
     void slotTakenElsewhereMovesTheRider();
     void noFreeSlotRefusesWithoutSending();
+    void aClientsRiderPlansFromWhatTheHostHolds();
 };
 
 namespace {
@@ -146,6 +149,49 @@ void tst_Riders::noFreeSlotRefusesWithoutSending() {
     QTest::qWait(20);
     QCOMPARE(n->boxes, QStringList{QStringLiteral("Only 7 instances can serve as clients")});
     QVERIFY(recorder.seen.isEmpty());
+}
+
+void tst_Riders::aClientsRiderPlansFromWhatTheHostHolds() {
+    // A client's rider against the host's, both Hard. Each wish the client's rider sends leaves
+    // its request and turbo on the client as the host holds them once the Steer arrived there
+    // (given the same direction): it plans its next move from what the host will really do.
+    InProcessBus bus;
+    auto host = MakeNode(bus, 11), client = MakeNode(bus, 12);
+    for (Node* n : {host.get(), client.get()}) n->instance.GetCountdown().SetStepInterval(20);
+    QVERIFY(client->R().AddRider(RiderLevel::Hard));
+    QTRY_VERIFY(!host->R().Text(1).isEmpty());
+    host->instance.GetPilots().Add(0, RiderLevel::Hard, 5);
+    struct Held {
+        int direction, requested, turbo;
+    };
+    QList<Held> atHost, atClient;
+    const auto held = [](const PlayerRecord& p) { return Held{p.Direction, p.RequestedDirection, p.Turbo}; };
+    // The host's record right after a Steer of the client's rider was taken.
+    connect(&host->transport, &Transport::datagramArrived, this, [&](const QByteArray& d) {
+        if (d.startsWith("2\x01" "1\x01")) atHost << held(host->S().Players[2]);
+    });
+    // The client's record as its rider sends each Steer.
+    connect(&bus, &InProcessBus::sending, this, [&](const QByteArray& d) {
+        if (d.startsWith("2\x01" "1\x01")) atClient << held(client->S().Players[2]);
+    });
+    wire::Settings m = TestSettings(2);
+    m.speed = 20;
+    m.matchScore = 100;
+    BecomeHost(*host, m);
+    QSignalSpy decided(&host->instance, &Instance::roundDecided);
+    QTRY_VERIFY_WITH_TIMEOUT(decided.count() >= 4, 30000);
+    QTRY_COMPARE(atHost.size(), atClient.size());
+    int compared = 0;
+    QStringList differ;
+    for (qsizetype k = 0; k < atHost.size(); ++k) {
+        const Held &c = atClient[k], &h = atHost[k];
+        if (c.direction != h.direction) continue; // the host turned it in between
+        ++compared;
+        if (c.requested != h.requested || c.turbo != h.turbo)
+            differ << QStringLiteral("request %1/%2 turbo %3/%4").arg(c.requested).arg(h.requested).arg(c.turbo).arg(h.turbo);
+    }
+    QVERIFY(compared > 50);
+    QVERIFY2(differ.isEmpty(), qPrintable(differ.join(QStringLiteral("; "))));
 }
 
 QTEST_GUILESS_MAIN(tst_Riders)

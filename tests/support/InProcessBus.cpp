@@ -10,6 +10,7 @@ void InProcessBus::Detach(BusTransport* t) { members_.removeAll(t); }
 
 void InProcessBus::Send(const QByteArray& text) {
     ++sent_;
+    emit sending(text);
     for (const auto& m : members_) {
         if (!m || Chance(faults_.loss)) continue;
         if (Chance(faults_.reorder)) {

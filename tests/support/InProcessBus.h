@@ -32,6 +32,10 @@ public:
 
     int Sent() const { return sent_; }
 
+signals:
+    // A datagram is being sent, at the moment it is (the sender's state as it sends).
+    void sending(const QByteArray& text);
+
 private:
     bool Chance(double p) { return p > 0 && std::uniform_real_distribution<double>(0, 1)(random_) < p; }
     void Deliver(BusTransport* t, const QByteArray& text);
