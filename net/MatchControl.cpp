@@ -27,9 +27,12 @@ void MatchControl::MatchBegins() {
 }
 
 void MatchControl::HostHeard() {
-    hostAtMs_ = clock_->Ms();
+    // Called with every Positions: the panel hears of the host only when it was not there.
+    const qint64 now = clock_->Ms();
+    const bool back = hostAtMs_ == 0 || now - hostAtMs_ >= HostSilentMs;
+    hostAtMs_ = now;
     asks_ = 0;
-    emit hostHeard();
+    if (back) emit hostHeard();
 }
 
 void MatchControl::ShowFinalScores(const QString& winners) {

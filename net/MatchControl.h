@@ -149,7 +149,8 @@ signals:
     void panelMinimised();
     // A match began here (the first-run hint has done its work).
     void matchBegan();
-    // Something only a host sends arrived (its match's datagrams, its answer to a roll call).
+    // Something only a host sends arrived (its match's datagrams, its answer to a roll call)
+    // after none had for HostSilentMs, or ever.
     void hostHeard();
 
 private:
