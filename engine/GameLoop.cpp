@@ -34,6 +34,7 @@ bool GameLoop::Vyre_Game() {
     if (running_) return false;
     running_ = true;
     echoesPending_ = 0;
+    ticks_ = 0;
     deadline_ = Now() + DelayNs(s_.Speed);
     Arm();
     return true;
@@ -79,6 +80,7 @@ void GameLoop::OnDeadline() {
         Finish();
         return;
     }
+    if (beforeTick_) beforeTick_(++ticks_);
     Tick();
     // A decided round ends the loop at once, without waiting for an echo or a deadline: the
     // countdown to the next round is already running and must find the loop returned.

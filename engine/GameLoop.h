@@ -43,6 +43,8 @@ public:
     void SetClock(std::function<qint64()> clock) { clock_ = std::move(clock); }
     // Enables the countdown timer for the next round.
     void SetStartCountdown(std::function<void()> start) { startCountdown_ = std::move(start); }
+    // Called at each deadline before the tick, with the tick's number in this ride (1, 2, ...).
+    void SetBeforeTick(std::function<void(int)> hook) { beforeTick_ = std::move(hook); }
 
     // Starts the loop; false when one is already running (there is never a second one).
     bool Vyre_Game();
@@ -85,6 +87,8 @@ private:
     Board& board_;
     MatchLink& link_;
     std::function<void()> startCountdown_;
+    std::function<void(int)> beforeTick_;
+    int ticks_ = 0; // in this ride
     std::function<qint64()> clock_;
     QElapsedTimer elapsed_;
     PreciseWait delayTimer_;

@@ -33,11 +33,14 @@ void Pilots::Press(int slot, int direction, bool turboSwitch) {
 void Pilots::Remove(int slot) {
     pilots_.erase(std::remove_if(pilots_.begin(), pilots_.end(), [slot](const Pilot& p) { return p.slot == slot; }),
                   pilots_.end());
+    held_.erase(std::remove_if(held_.begin(), held_.end(), [slot](const Held& h) { return h.slot == slot; }), held_.end());
 }
 
 void Pilots::Move(int from, int to) {
     for (Pilot& p : pilots_)
         if (p.slot == from) p.slot = to;
+    for (Held& h : held_)
+        if (h.slot == from) h.slot = to;
 }
 
 bool Pilots::Has(int slot) const {
@@ -90,6 +93,8 @@ void Pilots::OnPositions(const std::array<MatchLink::Point, 8>& heads, const std
             const PlayerRecord& r = s.Players[static_cast<std::size_t>(std::clamp(p.slot + 1, 1, 8))];
             p.sent = {r.RequestedDirection, r.Turbo};
         }
+        held_.clear(); // last round's wishes
+
     } else {
         for (int i = 1; i <= n; ++i) cells_.MarkDisc(heads_[i].x, heads_[i].y);
     }
@@ -109,6 +114,14 @@ void Pilots::OnPositions(const std::array<MatchLink::Point, 8>& heads, const std
     }
 }
 
+void Pilots::TakeDueWishes() {
+    if (held_.empty()) return;
+    const qint64 now = clock_.nsecsElapsed();
+    std::size_t k = 0;
+    for (; k < held_.size() && held_[k].due <= now; ++k) Take(held_[k].slot, held_[k].wish);
+    held_.erase(held_.begin(), held_.begin() + static_cast<std::ptrdiff_t>(k));
+}
+
 void Pilots::Steer(Pilot& pilot, const RiderWish& wish) {
     MatchState& s = s_;
     const int slot = pilot.slot;
@@ -116,6 +129,16 @@ void Pilots::Steer(Pilot& pilot, const RiderWish& wish) {
     if (p.Turbo == 0) pilot.sent.turbo = 0; // the host switched it off when the fuel ran out
     if (wish.direction == pilot.sent.direction && wish.turbo == pilot.sent.turbo) return;
     pilot.sent = wish;
+    if (s.LocalPlayer == 0 && !pilot.human && delayNs_ > 0) {
+        held_.push_back({clock_.nsecsElapsed() + delayNs_, slot, wish});
+        return;
+    }
+    Take(slot, wish);
+}
+
+void Pilots::Take(int slot, const RiderWish& wish) {
+    MatchState& s = s_;
+    PlayerRecord& p = s.Players[static_cast<std::size_t>(std::clamp(slot + 1, 1, 8))];
     // The record takes the wish as the host's does when the Steer arrives, on a client too.
     // Written in as it stood, a wish for the present direction looked here like a pending turn
     // cancelled, which the host keeps: the rider planned from a turn the host would not take,

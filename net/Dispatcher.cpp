@@ -186,6 +186,7 @@ void Dispatcher::Register(const Fields& f) {
     const auto slot = f.Int16(1);
     if (slot == 0) p_.control.HostAnswered();
     if (!slot || *slot <= 0) return;
+    if (registerHook_) registerHook_(*slot);
     const int p = *slot + 1;
     if (p <= 8) {
         if (const auto name = f.Text(2)) s.Players[p].Name = wire::CleanName(*name);

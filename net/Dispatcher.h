@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QSet>
+#include <functional>
 #include <optional>
 
 class Board;
@@ -40,6 +41,8 @@ public:
     void tcpReceive_DataArrival(const QByteArray& datagram, const QString& sender = {});
 
     void SetClock(const MatchClock* clock) { guard_.SetClock(clock); }
+    // Told of every Register for a slot above 0 (the host times its roll calls by them).
+    void SetRegisterHook(std::function<void(int slot)> hook) { registerHook_ = std::move(hook); }
 
     // Datagrams that meant nothing, and Register messages heard (any slot, our own too).
     qint64 Malformed() const { return malformed_; }
@@ -66,4 +69,5 @@ private:
     int obstaclesAtClear_ = -1;
     qint64 malformed_ = 0;
     qint64 registers_ = 0;
+    std::function<void(int)> registerHook_;
 };

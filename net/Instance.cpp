@@ -3,6 +3,8 @@
 #include "Messages.h"
 #include "Transport.h"
 
+#include <algorithm>
+
 Instance::Instance(Transport& transport, std::uint32_t seed, QObject* parent)
     : QObject(parent), transport_(transport), link_(transport), random_(seed), loop_(state_, board_, link_),
       setup_(state_, board_, link_, random_), countdown_(state_, board_, setup_, loop_),
@@ -19,6 +21,24 @@ Instance::Instance(Transport& transport, std::uint32_t seed, QObject* parent)
     control_.SetClock(&clock_);
     dispatcher_.SetClock(&clock_);
     loop_.SetStartCountdown([this] { countdown_.Start(); });
+    // Early in each ride the host asks how far its clients are, while they are as busy as they
+    // will be; its riders' wishes then wait that long before they count.
+    sinceStart_.start();
+    loop_.SetBeforeTick([this](int tick) {
+        if (tick == AskRoundTripAtTick && state_.LocalPlayer == 0) {
+            roundTrip_.Asked(sinceStart_.nsecsElapsed());
+            SendData(wire::RollCall());
+        }
+        pilots_.SetWishDelay(roundTrip_.MedianNs());
+        pilots_.TakeDueWishes();
+    });
+    dispatcher_.SetRegisterHook([this](int slot) {
+        const auto& ours = roster_.Riders();
+        if (state_.LocalPlayer != 0 ||
+            std::any_of(ours.begin(), ours.end(), [slot](const Roster::Rider& r) { return r.slot == slot; }))
+            return;
+        roundTrip_.Answered(slot, sinceStart_.nsecsElapsed());
+    });
     connect(&countdown_, &Countdown::stepped, this, [this](int n) {
         static constexpr Cue steps[] = {Cue::Go, Cue::Count1, Cue::Count2, Cue::Count3};
         emit cue(steps[n], 0);

@@ -15,8 +15,10 @@
 #include "Random.h"
 #include "RoundSetup.h"
 #include "Roster.h"
+#include "RoundTrip.h"
 #include "Steering.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 
 class Transport;
@@ -69,6 +71,7 @@ signals:
     void cue(Cue c, double pan);
 
 private:
+    static constexpr int AskRoundTripAtTick = 20;
     Transport& transport_;
     MatchClock clock_;
     MatchState state_;
@@ -86,6 +89,8 @@ private:
     ChatLog chat_;
     Dispatcher dispatcher_;
     MessageBoxFn messageBox_;
+    RoundTrip roundTrip_;
+    QElapsedTimer sinceStart_; // the round trip's clock
     bool loadedBefore_ = false;
     bool sealed_ = false;
 };

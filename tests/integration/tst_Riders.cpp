@@ -17,6 +17,8 @@ private slots:
     void slotTakenElsewhereMovesTheRider();
     void noFreeSlotRefusesWithoutSending();
     void aClientsRiderPlansFromWhatTheHostHolds();
+    void theHostsRidersWaitAsLongAsAClientsWish_data();
+    void theHostsRidersWaitAsLongAsAClientsWish();
 };
 
 namespace {
@@ -197,6 +199,38 @@ void tst_Riders::aClientsRiderPlansFromWhatTheHostHolds() {
     }
     QVERIFY(compared > 30);
     QVERIFY2(differ.isEmpty(), qPrintable(differ.join(QStringLiteral("; "))));
+}
+
+void tst_Riders::theHostsRidersWaitAsLongAsAClientsWish_data() {
+    QTest::addColumn<int>("latencyMs");
+    QTest::newRow("next door") << 0;
+    QTest::newRow("a millisecond each way") << 1;
+    QTest::newRow("four milliseconds each way") << 4;
+}
+
+void tst_Riders::theHostsRidersWaitAsLongAsAClientsWish() {
+    // Where a tick is shorter than the trip a client's wish makes, the rider that acts first
+    // wins nearly every duel. The host measures that trip and holds its own riders' wishes
+    // as long; its own seats' answers (two riders here) are not a trip and must not count.
+    QFETCH(int, latencyMs);
+    InProcessBus bus;
+    bus.SetFaults({.latencyMs = latencyMs}, 1);
+    auto host = MakeNode(bus, 21), client = MakeNode(bus, 22);
+    for (Node* n : {host.get(), client.get()}) n->instance.GetCountdown().SetStepInterval(20);
+    QVERIFY(client->R().AddRider(RiderLevel::Hard));
+    QTRY_VERIFY(!host->R().Text(1).isEmpty());
+    QVERIFY(host->R().AddRider(RiderLevel::Hard));
+    QVERIFY(host->R().AddRider(RiderLevel::Hard));
+    host->instance.GetPilots().Add(0, RiderLevel::Hard, 5);
+    wire::Settings m = TestSettings(4);
+    m.speed = 20;
+    m.matchScore = 100;
+    BecomeHost(*host, m);
+    QSignalSpy decided(&host->instance, &Instance::roundDecided);
+    QTRY_VERIFY_WITH_TIMEOUT(decided.count() >= 3, 120000);
+    const qint64 held = host->instance.GetPilots().WishDelay() / 1'000'000; // ms
+    QVERIFY2(held >= 2 * latencyMs && held <= 2 * latencyMs + 20, QByteArray::number(held).constData());
+    QCOMPARE(client->instance.GetPilots().WishDelay(), 0); // a client's wishes cross anyway
 }
 
 QTEST_GUILESS_MAIN(tst_Riders)

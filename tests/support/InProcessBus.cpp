@@ -1,6 +1,7 @@
 #include "InProcessBus.h"
 
 #include <QMetaObject>
+#include <QTimer>
 
 void InProcessBus::Attach(BusTransport* t) {
     if (!members_.contains(t)) members_.append(t);
@@ -8,7 +9,7 @@ void InProcessBus::Attach(BusTransport* t) {
 
 void InProcessBus::Detach(BusTransport* t) { members_.removeAll(t); }
 
-void InProcessBus::Send(const QByteArray& text) {
+void InProcessBus::Send(const QByteArray& text, const BusTransport* from) {
     ++sent_;
     emit sending(text);
     for (const auto& m : members_) {
@@ -17,8 +18,9 @@ void InProcessBus::Send(const QByteArray& text) {
             held_.append({m, text});
             continue;
         }
-        Deliver(m, text);
-        if (Chance(faults_.duplicate)) Deliver(m, text);
+        const int delay = m == from ? 0 : faults_.latencyMs;
+        Deliver(m, text, delay);
+        if (Chance(faults_.duplicate)) Deliver(m, text, delay);
         // What was held back goes out behind the datagram that overtook it.
         for (qsizetype i = 0; i < held_.size();) {
             if (held_[i].first == m) {
@@ -31,8 +33,14 @@ void InProcessBus::Send(const QByteArray& text) {
     }
 }
 
-void InProcessBus::Deliver(BusTransport* t, const QByteArray& text) {
+void InProcessBus::Deliver(BusTransport* t, const QByteArray& text, int delayMs) {
     QPointer<BusTransport> target(t);
+    if (delayMs > 0) {
+        QTimer::singleShot(delayMs, Qt::PreciseTimer, this, [target, text] {
+            if (target) target->Receive(text);
+        });
+        return;
+    }
     QMetaObject::invokeMethod(
         this,
         [target, text] {

@@ -20,6 +20,7 @@ public:
         double loss = 0;      // chance that one delivery is dropped
         double duplicate = 0; // chance that one delivery comes twice
         double reorder = 0;   // chance that one delivery is held back behind the next
+        int latencyMs = 0;    // a delivery to another member than the sender comes this late
     };
     void SetFaults(Faults f, std::uint32_t seed) {
         faults_ = f;
@@ -28,7 +29,7 @@ public:
 
     void Attach(BusTransport* t);
     void Detach(BusTransport* t);
-    void Send(const QByteArray& text);
+    void Send(const QByteArray& text, const BusTransport* from = nullptr);
 
     int Sent() const { return sent_; }
 
@@ -38,7 +39,7 @@ signals:
 
 private:
     bool Chance(double p) { return p > 0 && std::uniform_real_distribution<double>(0, 1)(random_) < p; }
-    void Deliver(BusTransport* t, const QByteArray& text);
+    void Deliver(BusTransport* t, const QByteArray& text, int delayMs = 0);
 
     QList<QPointer<BusTransport>> members_;
     Faults faults_;
@@ -54,7 +55,7 @@ public:
     ~BusTransport() override;
 
     void InitSockets() override;
-    void SendData(const QByteArray& text) override { bus_.Send(text); }
+    void SendData(const QByteArray& text) override { bus_.Send(text, this); }
     void Close() override { open_ = false; }
     bool IsOpen() const { return open_; }
 
