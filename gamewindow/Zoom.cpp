@@ -26,8 +26,14 @@ int Scaled(int length, const Scale& s) {
 
 QSize Scaled(QSize size, const Scale& s) { return {Scaled(size.width(), s), Scaled(size.height(), s)}; }
 
-bool Fits(QSize layout, QSize frame, QSize room, int zoom, double dpr) {
-    const QSize need = Scaled(layout, ScaleFor(zoom, dpr)) + frame;
+QSize Needed(const Sheet& sheet, int zoom, double dpr) {
+    const Scale s = ScaleFor(zoom, dpr);
+    const QSize arena(Shrunk(sheet.arena.width(), s.shrink), Shrunk(sheet.arena.height(), s.shrink));
+    return Scaled(arena, s) + Scaled(sheet.around, ScaleFor(1, dpr));
+}
+
+bool Fits(const Sheet& sheet, QSize frame, QSize room, int zoom, double dpr) {
+    const QSize need = Needed(sheet, zoom, dpr) + frame;
     return need.width() <= room.width() && need.height() <= room.height();
 }
 
@@ -40,13 +46,9 @@ QPoint PlaceInside(const QRect& frame, const QRect& available) {
     return at;
 }
 
-int Fitting(QSize layout, QSize frame, QSize room, double dpr) {
+int Fitting(const Sheet& sheet, QSize frame, QSize room, double dpr) {
     int best = 1;
-    for (int z = 2; z <= AutoLimit; ++z) {
-        const QSize need = Scaled(layout, ScaleFor(z, dpr)) + frame;
-        if (need.width() > room.width() || need.height() > room.height()) break;
-        best = z;
-    }
+    for (int z = 2; z <= AutoLimit && Fits(sheet, frame, room, z, dpr); ++z) best = z;
     return best;
 }
 

@@ -31,10 +31,19 @@ inline int Shrunk(int length, int shrink) { return (length + shrink - 1) / shrin
 int Scaled(int length, const Scale& s);
 QSize Scaled(QSize size, const Scale& s);
 
-// The largest zoom (at least 1) at which `layout`, the 1x size of what is shown, plus
-// `frame`, the window's decorations, fits into `room`.
-int Fitting(QSize layout, QSize frame, QSize room, double dpr);
-bool Fits(QSize layout, QSize frame, QSize room, int zoom, double dpr);
+// What the window shows: the arena, which the zoom scales (and a shrink divides), and what
+// lies around it (the score header above, the margins), which keeps its size at every zoom
+// so that a larger arena does not come with a header too large for the screen.
+struct Sheet {
+    QSize arena;
+    QSize around;
+};
+// The window's inside at a zoom, in widget pixels.
+QSize Needed(const Sheet& sheet, int zoom, double dpr);
+// The largest zoom (at least 1) at which the sheet plus `frame`, the window's decorations,
+// fits into `room`.
+int Fitting(const Sheet& sheet, QSize frame, QSize room, double dpr);
+bool Fits(const Sheet& sheet, QSize frame, QSize room, int zoom, double dpr);
 
 // Where a window's frame goes so that it lies inside the available area: moved as little as
 // may be, and with its top left (the title bar) inside when it is the larger.

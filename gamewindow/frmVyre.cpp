@@ -401,11 +401,9 @@ void frmVyre::ApplyWindowState() {
     Refit();
 }
 
-QSize frmVyre::Layout(int shrink) const {
-    const Board& board = in_.GetBoard();
-    const BoardLayout l = BoardLayout::For(zoom::Shrunk(board.Arena().Width(), shrink),
-                                           zoom::Shrunk(board.Arena().Height(), shrink));
-    return {l.clientWidth, l.clientHeight};
+zoom::Sheet frmVyre::Shown() const {
+    const Canvas& arena = in_.GetBoard().Arena();
+    return {QSize(arena.Width(), arena.Height()), QSize(2 * BoardLayout::ArenaLeft, BoardLayout::ArenaTop + 10)};
 }
 
 QRect frmVyre::Room() const {
@@ -420,15 +418,15 @@ int frmVyre::ZoomNow() const {
     const double dpr = devicePixelRatioF();
     // Before the window first shows, its decorations are not known yet.
     const QSize frame = view_.fullscreen || !isVisible() ? QSize() : frameGeometry().size() - size();
-    if (zoom::Fits(Layout(1), frame, room.size(), 1, dpr)) {
-        const int fitting = zoom::Fitting(Layout(1), frame, room.size(), dpr);
+    if (zoom::Fits(Shown(), frame, room.size(), 1, dpr)) {
+        const int fitting = zoom::Fitting(Shown(), frame, room.size(), dpr);
         // A zoom picked by hand holds while it fits; the window never outgrows the screen.
         if (view_.fullscreen || view_.zoom == zoom::Auto || view_.zoom > fitting) return fitting;
         return std::max(1, view_.zoom);
     }
     // Even 1x is too large: the arena is shown shrunk, as little as will fit.
     for (int k = 2; k < zoom::MostShrink; ++k)
-        if (zoom::Fits(Layout(k), frame, room.size(), 1, dpr)) return -k;
+        if (zoom::Fits(Shown(), frame, room.size(), -k, dpr)) return -k;
     return -zoom::MostShrink;
 }
 
@@ -436,19 +434,20 @@ bool frmVyre::ZoomFits(int z) const {
     const QRect room = Room();
     if (room.isEmpty() || z == zoom::Auto) return true;
     const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize();
-    return zoom::Fits(Layout(1), frame, room.size(), z, devicePixelRatioF());
+    return zoom::Fits(Shown(), frame, room.size(), z, devicePixelRatioF());
 }
 
 void frmVyre::Refit() {
-    const zoom::Scale before = scale_;
-    scale_ = zoom::ScaleFor(ZoomNow(), devicePixelRatioF());
-    if (scale_.device != before.device || scale_.logical != before.logical) {
-        const QFont font = BoxFont(scale_.logical);
+    shownZoom_ = ZoomNow();
+    scale_ = zoom::ScaleFor(shownZoom_, devicePixelRatioF());
+    // The header keeps its size at every zoom: only the screen's ratio changes its font.
+    const QFont font = BoxFont(zoom::ScaleFor(1, devicePixelRatioF()).logical);
+    if (font != status_->font()) {
         for (QLineEdit* box : scores_) box->setFont(font);
         stopGo_->setFont(font);
         status_->setFont(font);
     }
-    if (!isFullScreen()) resize(zoom::Scaled(Layout(scale_.shrink), scale_));
+    if (!isFullScreen()) resize(zoom::Needed(Shown(), shownZoom_, devicePixelRatioF()));
     LayOut();
     update();
 }
@@ -525,24 +524,25 @@ void frmVyre::FocusArena() { arena_->setFocus(Qt::OtherFocusReason); }
 void frmVyre::FitArena(int, int) { Refit(); }
 
 void frmVyre::LayOut() {
-    const Board& board = in_.GetBoard();
     const zoom::Scale& s = scale_;
-    const BoardLayout l = BoardLayout::For(zoom::Shrunk(board.Arena().Width(), s.shrink),
-                                           zoom::Shrunk(board.Arena().Height(), s.shrink));
-    const QSize sheet = zoom::Scaled(QSize(l.clientWidth, l.clientHeight), s);
+    const zoom::Scale header = zoom::ScaleFor(1, devicePixelRatioF());
+    const QSize sheet = zoom::Needed(Shown(), shownZoom_, devicePixelRatioF());
+    // The header is laid out in its own units, over an arena as wide as the one shown.
+    const int shownWidth = sheet.width() - zoom::Scaled(2 * BoardLayout::ArenaLeft, header);
+    const BoardLayout l = BoardLayout::For(static_cast<int>(shownWidth / header.logical), 0);
     // Centred, but never pushed off the top or left when the window is the smaller.
     sheet_->setGeometry(std::max(0, (width() - sheet.width()) / 2), std::max(0, (height() - sheet.height()) / 2),
                         sheet.width(), sheet.height());
     for (int i = 0; i < 8; ++i) {
-        gauges_[i]->SetScale(s);
-        gauges_[i]->move(At(8, s), At(8 + 8 * i, s));
-        Place(scores_[i], QRect(l.scoreLeft[i], BoxTop, ScoreWidth, BoxHeight), s);
+        gauges_[i]->SetScale(header);
+        gauges_[i]->move(At(8, header), At(8 + 8 * i, header));
+        Place(scores_[i], QRect(l.scoreLeft[i], BoxTop, ScoreWidth, BoxHeight), header);
     }
-    Place(stopGo_, QRect(l.stopGoLeft, BoxTop, StopGoWidth, BoxHeight), s);
-    Place(status_, QRect(BoardLayout::ArenaLeft, StatusTop, l.statusWidth, BoxHeight), s);
+    Place(stopGo_, QRect(l.stopGoLeft, BoxTop, StopGoWidth, BoxHeight), header);
+    Place(status_, QRect(BoardLayout::ArenaLeft, StatusTop, l.statusWidth, BoxHeight), header);
     chatInput_->setGeometry(status_->geometry());
     arena_->SetScale(s);
-    arena_->move(At(BoardLayout::ArenaLeft, s), At(BoardLayout::ArenaTop, s));
+    arena_->move(At(BoardLayout::ArenaLeft, header), At(BoardLayout::ArenaTop, header));
 }
 
 void frmVyre::paintEvent(QPaintEvent*) {

@@ -135,7 +135,8 @@ private:
     void ShowChat(const ChatLog::Line& line);
     void ExpireChat();
     // The window's 1x size around the arena as shown at a shrink.
-    QSize Layout(int shrink) const;
+    // The arena and what lies around it, for the zoom's sums.
+    zoom::Sheet Shown() const;
     // What the window may take of the screen.
     QRect Room() const;
     int ZoomNow() const;
@@ -168,6 +169,7 @@ private:
     QElapsedTimer offered_;
     zoom::ViewSettings view_;
     zoom::Scale scale_;
+    int shownZoom_ = 1; // the zoom scale_ is of
     QRect normalGeometry_;
     QWidget* sheet_ = nullptr;
     TrayIcon* tray_ = nullptr;

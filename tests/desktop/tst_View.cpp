@@ -111,13 +111,14 @@ void tst_View::windowSizes_data() {
     QTest::addColumn<QPoint>("at"); // of the sheet, in the window
     QTest::newRow("1x, the default match") << QSize(360, 295) << 1 << false << QSize(376, 413) << QPoint(0, 0);
     QTest::newRow("1x, wide") << QSize(700, 100) << 1 << false << QSize(716, 218) << QPoint(0, 0);
-    QTest::newRow("3x, held to what fits the screen") << QSize(360, 295) << 3 << false << QSize(376, 413) << QPoint(0, 0);
-    QTest::newRow("Auto, the default match") << QSize(360, 295) << zoom::Auto << false << QSize(376, 413)
+    // The arena is zoomed; the header above it and the margins keep their size.
+    QTest::newRow("3x, held to what fits the screen") << QSize(360, 295) << 3 << false << QSize(736, 708) << QPoint(0, 0);
+    QTest::newRow("Auto, the default match") << QSize(360, 295) << zoom::Auto << false << QSize(736, 708)
                                              << QPoint(0, 0);
-    QTest::newRow("Auto, small") << QSize(100, 100) << zoom::Auto << false << QSize(348, 654) << QPoint(0, 0);
-    QTest::newRow("Auto, tiny") << QSize(60, 40) << zoom::Auto << false << QSize(380, 790) << QPoint(0, 0);
-    QTest::newRow("fullscreen") << QSize(360, 295) << 3 << true << QSize(376, 413) << QPoint(212, 193);
-    QTest::newRow("fullscreen, small") << QSize(100, 100) << 1 << true << QSize(348, 654) << QPoint(226, 73);
+    QTest::newRow("Auto, small") << QSize(100, 100) << zoom::Auto << false << QSize(616, 718) << QPoint(0, 0);
+    QTest::newRow("Auto, tiny") << QSize(60, 40) << zoom::Auto << false << QSize(796, 638) << QPoint(0, 0);
+    QTest::newRow("fullscreen") << QSize(360, 295) << 3 << true << QSize(736, 708) << QPoint(32, 46);
+    QTest::newRow("fullscreen, small") << QSize(100, 100) << 1 << true << QSize(616, 718) << QPoint(92, 41);
 }
 
 void tst_View::windowSizes() {
@@ -136,7 +137,7 @@ void tst_View::windowSizes() {
     QFETCH(QPoint, at);
     QTRY_COMPARE(w.game.Sheet()->geometry(), QRect(at, sheet));
     if (!fullscreen) QCOMPARE(w.game.size(), w.game.Sheet()->size());
-    // The arena scales with everything around it.
+    // The arena is shown at the zoom.
     QCOMPARE(w.game.Arena()->size(), (arena - QSize(2, 2)) * w.game.CurrentScale().device);
     if (fullscreen) {
         QCOMPARE(w.game.size(), w.game.screen()->geometry().size());
@@ -146,30 +147,40 @@ void tst_View::windowSizes() {
 }
 
 void tst_View::autoFitsTheRoom_data() {
-    QTest::addColumn<QSize>("layout");
+    // The arena is zoomed; the header and margins around it (16 x 118) keep their size.
+    QTest::addColumn<QSize>("arena");
     QTest::addColumn<QSize>("frame");
     QTest::addColumn<QSize>("room");
     QTest::addColumn<double>("dpr");
     QTest::addColumn<int>("zoom");
     QTest::addColumn<int>("device");
-    QTest::newRow("4K, default match") << QSize(376, 413) << QSize(0, 30) << QSize(3840, 2110) << 1.0 << 5 << 5;
-    QTest::newRow("the frame tips it") << QSize(376, 413) << QSize(0, 30) << QSize(1920, 855) << 1.0 << 1 << 1;
-    QTest::newRow("exactly fits") << QSize(376, 413) << QSize(0, 30) << QSize(1920, 856) << 1.0 << 2 << 2;
-    QTest::newRow("never below 1") << QSize(1516, 1618) << QSize() << QSize(800, 600) << 1.0 << 1 << 1;
-    QTest::newRow("ratio 2") << QSize(376, 413) << QSize() << QSize(1920, 1080) << 2.0 << 2 << 4;
-    QTest::newRow("ratio 1.5: whole device pixels") << QSize(376, 413) << QSize() << QSize(1280, 720) << 1.5 << 1 << 2;
+    const QSize arena(360, 295), frame(0, 30), none;
+    QTest::newRow("laptop 1366 x 768, a panel below") << arena << frame << QSize(1366, 738) << 1.0 << 2 << 2;
+    QTest::newRow("laptop, fullscreen") << arena << none << QSize(1366, 768) << 1.0 << 2 << 2;
+    QTest::newRow("1920 x 1080") << arena << frame << QSize(1920, 1050) << 1.0 << 3 << 3;
+    QTest::newRow("1920 x 1080, fullscreen") << arena << none << QSize(1920, 1080) << 1.0 << 3 << 3;
+    QTest::newRow("4K") << arena << frame << QSize(3840, 2110) << 1.0 << 6 << 6;
+    QTest::newRow("the frame tips it") << arena << frame << QSize(1920, 737) << 1.0 << 1 << 1;
+    QTest::newRow("exactly fits") << arena << frame << QSize(1920, 738) << 1.0 << 2 << 2;
+    QTest::newRow("never below 1") << QSize(1500, 1500) << none << QSize(800, 600) << 1.0 << 1 << 1;
+    QTest::newRow("ratio 2") << arena << none << QSize(1920, 1080) << 2.0 << 3 << 6;
+    QTest::newRow("ratio 1.5: whole device pixels") << arena << none << QSize(1280, 720) << 1.5 << 1 << 2;
 }
 
 void tst_View::autoFitsTheRoom() {
-    QFETCH(QSize, layout);
+    QFETCH(QSize, arena);
     QFETCH(QSize, frame);
     QFETCH(QSize, room);
     QFETCH(double, dpr);
     QFETCH(int, zoom);
-    const int z = zoom::Fitting(layout, frame, room, dpr);
+    const zoom::Sheet sheet{arena, QSize(16, 118)};
+    const int z = zoom::Fitting(sheet, frame, room, dpr);
     QCOMPARE(z, zoom);
     QTEST(zoom::ScaleFor(z, dpr).device, "device");
-    QVERIFY(zoom::Scaled(layout, zoom::ScaleFor(z, dpr)).height() + frame.height() <= room.height() || z == 1);
+    const QSize need = zoom::Needed(sheet, z, dpr) + frame;
+    QVERIFY((need.height() <= room.height() && need.width() <= room.width()) || z == 1);
+    // The header is as large at every zoom: the next zoom up would not fit.
+    QVERIFY(!zoom::Fits(sheet, frame, room, z + 1, dpr));
 }
 
 void tst_View::windowsStayOnTheScreen_data() {
@@ -177,9 +188,10 @@ void tst_View::windowsStayOnTheScreen_data() {
     QTest::addColumn<QSize>("arena");
     QTest::addColumn<int>("zoom");
     QTest::addColumn<int>("shown"); // the zoom shown: below 0, shrunk by that many times
-    QTest::newRow("2x fits") << QSize(360, 295) << 2 << 1; // 752 x 826 does not
+    QTest::newRow("2x fits") << QSize(360, 295) << 2 << 2; // 736 x 708
+    QTest::newRow("3x does not") << QSize(360, 295) << 3 << 2;
     QTest::newRow("4x of a tiny arena") << QSize(60, 40) << 4 << 4;
-    QTest::newRow("4x, too large") << QSize(200, 150) << 4 << 2;
+    QTest::newRow("4x, too large") << QSize(200, 150) << 4 << 3;
     QTest::newRow("1x, too large") << QSize(1500, 1500) << 1 << -3;
     QTest::newRow("Auto, too large") << QSize(900, 700) << zoom::Auto << -2;
     QTest::newRow("Auto, wide") << QSize(1500, 300) << zoom::Auto << -2;
@@ -208,7 +220,7 @@ void tst_View::windowsStayOnTheScreen() {
     for (QAction* a : zoomMenu->actions()) {
         const int z = a->data().toInt();
         if (a->isSeparator() || !a->isCheckable() || z == zoom::Auto) continue;
-        const QSize need = zoom::Scaled(QSize(arena.width() + 16, arena.height() + 118), zoom::ScaleFor(z, 1));
+        const QSize need = zoom::Scaled(arena, zoom::ScaleFor(z, 1)) + QSize(16, 118);
         QCOMPARE(a->isEnabled(), need.width() <= room.width() && need.height() <= room.height());
     }
 }
