@@ -73,7 +73,8 @@ void ReplayPlayer::FindRounds() {
     // Consecutive Positions between two marks: all but the first and last only draw trails.
     auto endRun = [&](std::size_t end) {
         if (runStart < n)
-            for (std::size_t j = runStart + 1; j + 1 < end; ++j) trailOnly_[j] = true;
+            for (std::size_t j = runStart + 1; j + 1 < end; ++j)
+                trailOnly_[j] = Is(wire::NumberOf(records_[j].datagram), M::Positions);
         runStart = n;
     };
     std::vector<std::size_t> clears;
