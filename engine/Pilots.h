@@ -5,6 +5,7 @@
 #include "RiderBrain.h"
 
 #include <QElapsedTimer>
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <vector>
@@ -43,6 +44,9 @@ public:
     }
     bool Has(int slot) const;
     bool Empty() const { return pilots_.empty(); }
+    bool HasComputerRiders() const {
+        return std::any_of(pilots_.begin(), pilots_.end(), [](const Pilot& p) { return !p.human; });
+    }
 
     // A Positions message was drawn: heads and fuel of players 1..8, as received.
     void OnPositions(const std::array<MatchLink::Point, 8>& heads, const std::array<int, 8>& fuel);

@@ -21,11 +21,11 @@ Instance::Instance(Transport& transport, std::uint32_t seed, QObject* parent)
     control_.SetClock(&clock_);
     dispatcher_.SetClock(&clock_);
     loop_.SetStartCountdown([this] { countdown_.Start(); });
-    // Early in each ride the host asks how far its clients are, while they are as busy as they
-    // will be; its riders' wishes then wait that long before they count.
+    // Early in each ride a host with computer riders asks how far its clients are, while they
+    // are as busy as they will be; its riders' wishes then wait that long before they count.
     sinceStart_.start();
     loop_.SetBeforeTick([this](int tick) {
-        if (tick == AskRoundTripAtTick && state_.LocalPlayer == 0) {
+        if (tick == AskRoundTripAtTick && state_.LocalPlayer == 0 && pilots_.HasComputerRiders()) {
             roundTrip_.Asked(sinceStart_.nsecsElapsed());
             SendData(wire::RollCall());
         }
