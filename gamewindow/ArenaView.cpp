@@ -153,6 +153,25 @@ void ArenaView::paintEvent(QPaintEvent* e) {
     if (!tags_.isEmpty()) PaintTags(painter);
     if (overlay_ && !overlay_->Banner().isEmpty()) PaintBanner(painter, overlay_->Banner());
     if (!said_.isEmpty()) PaintSaid(painter);
+    if (!flash_.isEmpty()) {
+        painter.resetTransform();
+        QFont font = painter.font();
+        font.setPointSizeF(16);
+        font.setBold(true);
+        painter.setFont(font);
+        const QFontMetrics m(font);
+        QRect box = m.boundingRect(flash_).adjusted(-12, -6, 12, 6);
+        box.moveCenter(QPoint(width() / 2, height() * 3 / 4));
+        painter.fillRect(box, QColor(0, 0, 0, 170));
+        painter.setPen(Qt::white);
+        painter.drawText(box, Qt::AlignCenter, flash_);
+    }
+}
+
+void ArenaView::SetFlash(const QString& text) {
+    if (text == flash_) return;
+    flash_ = text;
+    update();
 }
 
 QRgb ArenaView::Shaded(QRgb px, int x, int y) const {

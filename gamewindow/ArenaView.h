@@ -33,6 +33,9 @@ public:
         QString text;
     };
     void SetSaid(const QList<Said>& lines);
+    // A short word to the player over the arena's lower part ("You crashed"); empty: none.
+    void SetFlash(const QString& text);
+    const QString& Flash() const { return flash_; }
     const QList<Said>& ShownSaid() const { return said_; }
     // Colours shown in place of the canvas's own, at paint time only (the colour-blind palette).
     struct Shade {
@@ -88,6 +91,7 @@ private:
     zoom::Scale scale_;
     QImage fitted_; // the shrunk picture, below 1x
     QList<Said> said_;
+    QString flash_;
     std::optional<Shade> shade_;
     QList<Tag> tags_;
 };

@@ -12,7 +12,9 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
@@ -33,6 +35,11 @@ constexpr int BoxHeight = 21;
 constexpr int ScoreWidth = 25;
 constexpr int StopGoWidth = 33;
 constexpr int StatusTop = 80;
+constexpr int NameHeight = 14; // the names under the score boxes
+constexpr int WidestScore = 64;
+constexpr int GaugeRoom = 90; // the turbo gauges' corner, kept clear of the boxes
+// A score box whose seat nobody rides in this match.
+constexpr Colour EmptySeat = 0x00403838;
 
 QFont BoxFont(double scale) {
     QFont f;
@@ -70,8 +77,15 @@ frmVyre::frmVyre(Instance& instance, QWidget* parent, PadsToo pads) : QWidget(pa
     sheet_ = new QWidget(this);
     Board& board = in_.GetBoard();
     for (int i = 1; i <= 8; ++i) gauges_[i - 1] = new ArenaView(board.Gauge(i), sheet_, false);
-    for (int i = 1; i <= 8; ++i) scores_[i - 1] = MakeBox();
+    for (int i = 1; i <= 8; ++i) {
+        scores_[i - 1] = MakeBox();
+        auto* name = new QLabel(sheet_);
+        name->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        Paint(name, QPalette::WindowText, colours::White);
+        scoreNames_[i - 1] = name;
+    }
     stopGo_ = MakeBox();
+    stopGo_->setToolTip(QStringLiteral("The countdown to the next round; green while the riders ride"));
     status_ = MakeBox();
     arena_ = new ArenaView(board.Arena(), sheet_, true, &board);
     watchAgainButton_ = new QAction(style()->standardIcon(QStyle::SP_MediaSeekBackward),
@@ -126,6 +140,20 @@ frmVyre::frmVyre(Instance& instance, QWidget* parent, PadsToo pads) : QWidget(pa
             }
         });
     }
+    // What happened to the player at this keyboard, said over the arena for a moment.
+    flashEnd_.setSingleShot(true);
+    flashEnd_.setInterval(FlashMs);
+    connect(&flashEnd_, &QTimer::timeout, this, [this] { arena_->SetFlash({}); });
+    connect(&in_.Crashes(), &CrashWatch::playerCrashed, this, [this](int player) {
+        if (player != in_.State().LocalIndex() || !in_.Control().MatchRunning()) return;
+        arena_->SetFlash(QStringLiteral("You crashed"));
+        flashEnd_.start();
+    });
+    connect(&in_, &Instance::cue, this, [this](Cue c, double) {
+        if (c != Cue::RoundWon) return;
+        arena_->SetFlash(QStringLiteral("You won the round!"));
+        flashEnd_.start();
+    });
     namesEnd_.setSingleShot(true);
     namesEnd_.setInterval(NamesMs + 50);
     connect(&namesEnd_, &QTimer::timeout, this, &frmVyre::ShowShadeAndTags);
@@ -197,6 +225,32 @@ void frmVyre::BuildViewMenu() {
     namesAction_->setCheckable(true);
     namesAction_->setChecked(names_);
     connect(namesAction_, &QAction::triggered, this, [this](bool on) { SetNamesAtRiders(on); });
+    mView_->addSeparator();
+    mView_->addAction(QStringLiteral("Show the &Game Window"), this, [this] { emit gameWindowWanted(); });
+
+    // The game window's own menu, under the right button: what a player wants mid-match.
+    mGame_ = new QMenu(QStringLiteral("Game"), this);
+    QAction* pause = mGame_->addAction(QStringLiteral("&Pause"), this, [this] { in_.Control().PauseResume(); });
+    QAction* again = mGame_->addAction(QStringLiteral("&Watch the Round Again"), this, [this] {
+        if (watchAgain_) watchAgain_();
+    });
+    mGame_->addMenu(zoomMenu);
+    mGame_->addAction(fullscreen_);
+    mGame_->addSeparator();
+    mGame_->addAction(QStringLiteral("Show the &Control Panel"), this, [this] { emit panelWanted(); });
+    QAction* leave = mGame_->addAction(QStringLiteral("&Leave Match"), this, [this] { emit leaveMatchWanted(); });
+    connect(mGame_, &QMenu::aboutToShow, this, [this, pause, again, leave] {
+        const ControlState& c = in_.Control().Controls();
+        pause->setText(c.pauseCaption == QLatin1String("Resume") ? QStringLiteral("&Resume") : QStringLiteral("&Pause"));
+        pause->setEnabled(c.pauseEnabled);
+        again->setEnabled(watchAgain_ && status_->actions().contains(watchAgainButton_));
+        leave->setEnabled(c.leaveEnabled);
+    });
+}
+
+void frmVyre::contextMenuEvent(QContextMenuEvent* e) {
+    mGame_->popup(e->globalPos());
+    e->accept();
 }
 
 void frmVyre::SetColours(palette::Colours mode) {
@@ -245,7 +299,26 @@ void frmVyre::ShowShadeAndTags() {
         for (ArenaView* g : gauges_) g->SetShade(std::nullopt);
     }
     for (int i = 1; i <= 8; ++i) {
-        const Colour c = ShownColour(i, board.Score(i).color);
+        const bool riding = i <= players;
+        const Colour c = riding ? ShownColour(i, board.Score(i).color) : EmptySeat;
+        // Each box says whose it is: the name's first letters under it, the whole on a tool tip.
+        const QString name = !riding ? QString()
+                             : s.Players[i].Name.isEmpty() ? QStringLiteral("Player %1").arg(i)
+                                                           : s.Players[i].Name;
+        QLabel* label = scoreNames_[std::size_t(i - 1)];
+        if (std::exchange(namesShown_[std::size_t(i - 1)], name) != name) {
+            // Too long, a name loses a last part in brackets (a computer rider's level), then its
+            // middle: "Computer 2" and "Computer 3" stay told apart by their ends.
+            const QFontMetrics m = label->fontMetrics();
+            QString shortName = name;
+            if (m.horizontalAdvance(name) > label->width() + 2 && name.endsWith(QLatin1Char(')')) && name.contains(QStringLiteral(" (")))
+                shortName = name.left(name.lastIndexOf(QStringLiteral(" (")));
+            label->setText(m.elidedText(shortName, Qt::ElideMiddle, label->width() + 2));
+            const QString tip = riding ? QStringLiteral("%1's points").arg(name) : QStringLiteral("Nobody rides in this seat");
+            label->setToolTip(tip);
+            scores_[std::size_t(i - 1)]->setToolTip(tip);
+            gauges_[std::size_t(i - 1)]->setToolTip(riding ? QStringLiteral("%1's turbo fuel").arg(name) : QString());
+        }
         if (std::exchange(scoreShown_[std::size_t(i - 1)], c) != c) {
             Paint(scores_[std::size_t(i - 1)], QPalette::Base, c);
             // A score must show on a very dark box too (the palette's black).
@@ -446,6 +519,9 @@ void frmVyre::Refit() {
         for (QLineEdit* box : scores_) box->setFont(font);
         stopGo_->setFont(font);
         status_->setFont(font);
+        QFont small = font;
+        small.setPointSizeF(font.pointSizeF() * 0.72);
+        for (QLabel* name : scoreNames_) name->setFont(small);
     }
     if (!isFullScreen()) resize(zoom::Needed(Shown(), shownZoom_, devicePixelRatioF()));
     LayOut();
@@ -529,20 +605,33 @@ void frmVyre::LayOut() {
     const QSize sheet = zoom::Needed(Shown(), shownZoom_, devicePixelRatioF());
     // The header is laid out in its own units, over an arena as wide as the one shown.
     const int shownWidth = sheet.width() - zoom::Scaled(2 * BoardLayout::ArenaLeft, header);
-    const BoardLayout l = BoardLayout::For(static_cast<int>(shownWidth / header.logical), 0);
+    const int wide = static_cast<int>(shownWidth / header.logical);
+    BoardLayout l = BoardLayout::For(wide, 0);
+    // Over a zoomed arena the score boxes widen, room for their names, and stay centred.
+    const int step = std::clamp((wide - 2 * GaugeRoom - 28 - StopGoWidth) / 8, ScoreWidth - 1, WidestScore - 1);
+    const int boxWidth = step + 1;
+    if (boxWidth > ScoreWidth) {
+        const int span = 8 * step + 1 + 27 + StopGoWidth;
+        const int left = BoardLayout::ArenaLeft + wide / 2 - span / 2;
+        for (int i = 0; i < 8; ++i) l.scoreLeft[static_cast<std::size_t>(i)] = left + step * i;
+        l.stopGoLeft = left + 8 * step + 1 + 27;
+    }
     // Centred, but never pushed off the top or left when the window is the smaller.
     sheet_->setGeometry(std::max(0, (width() - sheet.width()) / 2), std::max(0, (height() - sheet.height()) / 2),
                         sheet.width(), sheet.height());
     for (int i = 0; i < 8; ++i) {
         gauges_[i]->SetScale(header);
         gauges_[i]->move(At(8, header), At(8 + 8 * i, header));
-        Place(scores_[i], QRect(l.scoreLeft[i], BoxTop, ScoreWidth, BoxHeight), header);
+        Place(scores_[i], QRect(l.scoreLeft[i], BoxTop, boxWidth, BoxHeight), header);
+        Place(scoreNames_[i], QRect(l.scoreLeft[i], BoxTop + BoxHeight + 1, boxWidth - 1, NameHeight), header);
     }
     Place(stopGo_, QRect(l.stopGoLeft, BoxTop, StopGoWidth, BoxHeight), header);
     Place(status_, QRect(BoardLayout::ArenaLeft, StatusTop, l.statusWidth, BoxHeight), header);
     chatInput_->setGeometry(status_->geometry());
     arena_->SetScale(s);
     arena_->move(At(BoardLayout::ArenaLeft, header), At(BoardLayout::ArenaTop, header));
+    namesShown_.fill(QStringLiteral("\n")); // elided again for the boxes' new width
+    ShowShadeAndTags();
 }
 
 void frmVyre::paintEvent(QPaintEvent*) {
@@ -624,7 +713,8 @@ void frmVyre::ShowChanges() {
     for (int i = 0; i < 8; ++i)
         if (c.gauges[i]) gauges_[i]->update();
     if (c.texts) {
-        for (int i = 1; i <= 8; ++i) scores_[i - 1]->setText(board.Score(i).text);
+        const int players = in_.State().PlayerCount();
+        for (int i = 1; i <= 8; ++i) scores_[i - 1]->setText(i <= players ? board.Score(i).text : QString());
         stopGo_->setText(board.StopGo().text);
         Paint(stopGo_, QPalette::Base, board.StopGo().color);
         status_->setText(board.Status());

@@ -21,6 +21,7 @@ class ArenaView;
 class Instance;
 class QAction;
 class QActionGroup;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class TrayIcon;
@@ -55,6 +56,8 @@ public:
     ArenaView* Arena() const { return arena_; }
     QLineEdit* ScoreBox(int i) const { return scores_[static_cast<std::size_t>(i - 1)]; }
     QLineEdit* StopGoBox() const { return stopGo_; }
+    // The name under score box i, 1..8.
+    QLabel* ScoreName(int i) const { return scoreNames_[static_cast<std::size_t>(i - 1)]; }
     QLineEdit* StatusBox() const { return status_; }
     QMenu* PopupMenu() const { return mPopupSys_; }
     TrayIcon* Tray() const { return tray_; }
@@ -78,6 +81,8 @@ public:
     void ShowKeys();
     // View: the zoom and fullscreen choices, with their keys; the panel shows the same menu.
     QMenu* ViewMenu() const { return mView_; }
+    // The right button's menu over the game window.
+    QMenu* GameMenu() const { return mGame_; }
     const zoom::ViewSettings& View() const { return view_; }
     void SetView(const zoom::ViewSettings& v);
     void SetZoom(int zoom);
@@ -92,6 +97,7 @@ public:
     void SetNamesAtRiders(bool on);
     bool NamesAtRiders() const { return names_; }
     static constexpr int NamesMs = 2000;
+    static constexpr int FlashMs = 2000; // "You crashed" and the like
     // The scale the arena is shown at now.
     const zoom::Scale& CurrentScale() const { return scale_; }
     // Where the score boxes, gauges and arena sit: centred in the window.
@@ -115,6 +121,10 @@ signals:
     void programEnds();
     // The player changed the zoom or fullscreen choice.
     void viewChanged();
+    // From this window's menus: the panel, the game window itself, leaving the match.
+    void panelWanted();
+    void gameWindowWanted();
+    void leaveMatchWanted();
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
@@ -123,6 +133,7 @@ protected:
     void changeEvent(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
     void BuildViewMenu();
@@ -153,6 +164,7 @@ private:
     QAction* watchAgainButton_ = nullptr;
     QMenu* mPopupSys_ = nullptr;
     QMenu* mView_ = nullptr;
+    QMenu* mGame_ = nullptr;
     QActionGroup* zoomGroup_ = nullptr;
     QAction* fullscreen_ = nullptr;
     QActionGroup* coloursGroup_ = nullptr;
@@ -162,6 +174,7 @@ private:
     QElapsedTimer riding_; // since the round's countdown ended; invalid before
     int step_ = -1;        // the countdown's last step
     QTimer namesEnd_;
+    QTimer flashEnd_;
     std::array<std::optional<Colour>, 8> scoreShown_{}; // what each score box is painted in
     Pads* pads_ = nullptr;
     QMap<int, int> padSeat_;
@@ -176,6 +189,8 @@ private:
     ArenaView* arena_ = nullptr;
     std::array<ArenaView*, 8> gauges_{};
     std::array<QLineEdit*, 8> scores_{};
+    std::array<QLabel*, 8> scoreNames_{};
+    std::array<QString, 8> namesShown_{};
     QLineEdit* stopGo_ = nullptr;
     QLineEdit* status_ = nullptr;
     QLineEdit* chatInput_ = nullptr;

@@ -380,6 +380,7 @@ void MatchControl::OutcomeArrived(std::optional<std::int16_t> code) {
                     MatchEnds();
                     ShowFinalScores(winners);
                     board.Notify();
+                    emit panelWanted();
                     Message(winners + QStringLiteral(" won the match!"), QStringLiteral("Lumivex"), MessageIcon::None);
                     matchOver = true;
                     emit matchWon();

@@ -147,6 +147,8 @@ signals:
     void cue(Cue c, double pan);
     // Play paused: the panel steps aside as the game window does.
     void panelMinimised();
+    // The match is over: the panel comes back before the box that says so.
+    void panelWanted();
     // A match began here (the first-run hint has done its work).
     void matchBegan();
     // Something only a host sends arrived (its match's datagrams, its answer to a roll call)

@@ -112,6 +112,16 @@ frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
         return std::pair<QString, Colour>{txtName->text(), SwatchColour(txtPointColor)};
     });
     connect(&in_.Control(), &MatchControl::panelMinimised, this, &frmMain::Minimise);
+    connect(&in_.Control(), &MatchControl::panelWanted, this, [this] { TrayIcon::RestoreWindow(*this); });
+    connect(&game_, &frmVyre::panelWanted, this, [this] { TrayIcon::RestoreWindow(*this); });
+    connect(&game_, &frmVyre::gameWindowWanted, this, [this] {
+        if (game_.IsUnloaded()) game_.Load();
+        else TrayIcon::RestoreWindow(game_);
+    });
+    connect(&game_, &frmVyre::leaveMatchWanted, this, [this] {
+        tmrClient.stop();
+        in_.Control().LeaveMatch();
+    });
     connect(&in_.GetRoster(), &Roster::changed, this, &frmMain::ShowRoster);
     connect(&in_.GetRoster(), &Roster::ridersChanged, this, &frmMain::ShowRiderButtons);
     connect(&in_.Control(), &MatchControl::matchBegan, this, [this] {
@@ -318,6 +328,29 @@ void frmMain::BuildControls() {
     txtHeight->setValidator(new TypingLimit(4, txtHeight));
     WhiteLabel(QStringLiteral("Grid Color:"), fraServer, QPoint(300 / Twips, (5040 + 60) / Twips));
     txtGridColor = swatch(fraServer, T(1860, 5040, 1335, 315));
+
+    // Each option says in a line what it does.
+    const std::pair<QWidget*, QString> tips[] = {
+        {txtName, QStringLiteral("Your name, as the others see it")},
+        {txtPointColor, QStringLiteral("Point Color: your trail's colour; Default gives each seat its own")},
+        {txtBackColor, QStringLiteral("Back Color: the colour of this panel's and the game window's background")},
+        {cboThickness, QStringLiteral("Thickness: how wide every trail is, from 1 (thin) to 4")},
+        {cboSnaptogrid, QStringLiteral("Snap to grid: turns are taken only on the grid of lanes, so trails never touch")},
+        {cboSpeed, QStringLiteral("Speed: 1 is fastest, 85 is the usual pace; higher numbers are slower")},
+        {cboTurbo, QStringLiteral("Turbo: riders may burn fuel to go twice as fast for a while")},
+        {cboWarp, QStringLiteral("Warp: a rider leaving the arena at one edge comes back at the other")},
+        {cboComplexity, QStringLiteral("Complexity: the obstacles; higher numbers give more and smaller ones, 4 or less none")},
+        {cboMatch, QStringLiteral("Match: the points a player or team needs to win the match")},
+        {cboPlayers, QStringLiteral("Players: how many riders the match has, from 2 to 8")},
+        {cboTeam, QStringLiteral("Team: with 4, 6 or 8 players, riders ride in teams; the last team riding wins")},
+        {cboFixedPosition, QStringLiteral("Fixed position: every rider starts from the same place each round")},
+        {cboDiagonalMotion, QStringLiteral("Diagonal motion: riders may also ride diagonally (thin trails only)")},
+        {txtWidth, QStringLiteral("Width: the arena's width in pixels")},
+        {txtHeight, QStringLiteral("Height: the arena's height in pixels")},
+        {txtGridColor, QStringLiteral("Grid Color: the arena's colour in the next match")},
+        {cboLevel, QStringLiteral("Computer: how well the next computer rider plays")},
+    };
+    for (const auto& [widget, tip] : tips) widget->setToolTip(tip);
 
     // Option interlocks: Team only for 4, 6 and 8 players; diagonal motion only for thin trails.
     connect(cboPlayers, &QComboBox::currentIndexChanged, this,
@@ -837,7 +870,11 @@ Colour frmMain::SwatchColour(const QLineEdit* swatch) {
     return Canvas::FromRgb(swatch->palette().color(QPalette::Base).rgb());
 }
 
-void frmMain::SetSwatchColour(QLineEdit* swatch, Colour c) { Paint(swatch, QPalette::Base, c); }
+void frmMain::SetSwatchColour(QLineEdit* swatch, Colour c) {
+    Paint(swatch, QPalette::Base, c);
+    // White is no colour chosen: each seat then rides in its own.
+    if (swatch == txtPointColor) swatch->setText(c == colours::White ? QStringLiteral("Default") : QString());
+}
 
 void frmMain::PickColour(QLineEdit* swatch) {
     cmdClient->setFocus();

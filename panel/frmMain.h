@@ -112,7 +112,7 @@ public:
     QTimer tmrStart, tmrClient;
 
     static Colour SwatchColour(const QLineEdit* swatch);
-    static void SetSwatchColour(QLineEdit* swatch, Colour c);
+    void SetSwatchColour(QLineEdit* swatch, Colour c);
 
 signals:
     // The panel was closed: the program ends.

@@ -7,6 +7,7 @@
 #include "frmVyre.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QMenuBar>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -74,6 +75,8 @@ private slots:
     void startMatchNeedsClientOne();
     void startMatchStoresAsTypedAndClamps();
     void wholeMatchThroughTheWindows();
+    void theGameWindowsMenuActs_data();
+    void theGameWindowsMenuActs();
 };
 
 void tst_Panel::opensWithDefaultsWithoutAFile() {
@@ -106,6 +109,12 @@ void tst_Panel::opensWithDefaultsWithoutAFile() {
     }
     QVERIFY(!p.cmdPause->isEnabled() && p.cmdResetMatch->isEnabled() && p.cmdStop->isEnabled());
     QVERIFY(m.game.isVisible());
+    // Every option says what it does; a colour nobody chose says so.
+    for (QGroupBox* frame : {p.fraCommon, p.fraServer})
+        for (QWidget* w : frame->findChildren<QWidget*>())
+            if (qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w))
+                QVERIFY2(!w->toolTip().isEmpty(), qPrintable(w->objectName() + QLatin1Char(' ') + w->metaObject()->className()));
+    QCOMPARE(p.txtPointColor->text(), QStringLiteral("Default"));
 }
 
 void tst_Panel::ridersFromThePanel() {
@@ -441,6 +450,7 @@ void tst_Panel::wholeMatchThroughTheWindows() {
 
     host.panel.cboMatch->setCurrentIndex(1); // two wins take the match
     QTest::mouseClick(host.panel.cmdServer, Qt::LeftButton);
+    QTRY_VERIFY(host.panel.isMinimized());
     QTRY_VERIFY(client.in.GetCountdown().IsRunning());
     QVERIFY(!client.panel.cmdServer->isEnabled() && !client.panel.cmdStop->isEnabled());
 
@@ -464,6 +474,12 @@ void tst_Panel::wholeMatchThroughTheWindows() {
     QCOMPARE(client.boxes.size(), 1);
     QVERIFY(client.boxes.front().endsWith(QStringLiteral(" won the match!")));
     for (int i = 1; i <= 2; ++i) QCOMPARE(client.game.ScoreBox(i)->text(), host.game.ScoreBox(i)->text());
+    // The scoreboard names its riders and leaves the empty seats blank; the panels, minimised
+    // at the start, came back before the box that ended the match.
+    QTRY_COMPARE(client.game.ScoreName(2)->text(), QStringLiteral("Cli"));
+    QCOMPARE(client.game.ScoreBox(3)->text(), QString());
+    QCOMPARE(client.game.ScoreName(3)->text(), QString());
+    for (Machine* m : {&host, &client}) QVERIFY(!m->panel.isMinimized());
 
     QTest::mouseClick(host.panel.cmdResetMatch, Qt::LeftButton);
     QTRY_COMPARE(client.game.ScoreBox(1)->text(), QStringLiteral("0"));
@@ -476,6 +492,48 @@ void tst_Panel::wholeMatchThroughTheWindows() {
     QCOMPARE(host.in.State().LocalPlayer, std::int16_t(-1));
     QVERIFY(client.panel.cmdClient->isEnabled() && client.panel.cmdServer->isEnabled());
     QCOMPARE(client.panel.RosterText(1), QString());
+}
+
+void tst_Panel::theGameWindowsMenuActs_data() {
+    QTest::addColumn<bool>("onHost");
+    QTest::addColumn<QString>("action");
+    QTest::newRow("pause") << true << QStringLiteral("&Pause");
+    QTest::newRow("the panel") << true << QStringLiteral("Show the &Control Panel");
+    QTest::newRow("the game window, closed") << true << QStringLiteral("Show the &Game Window");
+    QTest::newRow("leave") << false << QStringLiteral("&Leave Match");
+}
+
+void tst_Panel::theGameWindowsMenuActs() {
+    // The right button's menu over the game window, and View's way back to the game window.
+    QFETCH(bool, onHost);
+    QFETCH(QString, action);
+    InProcessBus bus;
+    Machine client(bus), host(bus);
+    QTest::mouseClick(client.panel.cmdClient, Qt::LeftButton);
+    QTRY_VERIFY(!host.panel.RosterText(1).isEmpty());
+    QTest::mouseClick(host.panel.cmdServer, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(host.in.Loop().IsRunning(), 5000);
+    Machine& m = onHost ? host : client;
+    if (onHost) QTRY_VERIFY(m.panel.isMinimized());
+    if (action.contains(QStringLiteral("Game Window"))) {
+        m.game.close();
+        QVERIFY(m.game.IsUnloaded() && !m.game.isVisible());
+    }
+    QAction* chosen = nullptr;
+    for (QMenu* menu : {m.game.GameMenu(), m.game.ViewMenu()}) {
+        emit menu->aboutToShow();
+        for (QAction* a : menu->actions())
+            if (a->text() == action) chosen = a;
+    }
+    QVERIFY2(chosen && chosen->isEnabled(), qPrintable(action));
+    chosen->trigger();
+    if (action == QLatin1String("&Pause")) QTRY_VERIFY(host.in.State().Paused);
+    if (action.contains(QStringLiteral("Panel"))) QTRY_VERIFY(!m.panel.isMinimized());
+    if (action.contains(QStringLiteral("Game Window"))) QTRY_VERIFY(m.game.isVisible() && !m.game.IsUnloaded());
+    if (action.contains(QStringLiteral("Leave"))) {
+        QTRY_COMPARE(host.panel.RosterText(1), QString());
+        QVERIFY(m.in.Control().Controls().optionsEnabled);
+    }
 }
 
 QTEST_MAIN(tst_Panel)
