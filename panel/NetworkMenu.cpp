@@ -132,7 +132,8 @@ void NetworkMenu::SetNextStep(const QString& text) {
 bool NetworkMenu::JoinedOnline() const { return online_ && online_->GetMode() == OnlineTransport::Mode::Joined; }
 
 QString NetworkMenu::NoticeText() const {
-    return notice_ && notice_->isVisible() ? notice_->text() : QString();
+    if (!notice_ || !notice_->isVisible()) return {};
+    return notice_->text() + QLatin1Char('\n') + notice_->informativeText() + QLatin1Char('\n') + notice_->detailedText();
 }
 
 void NetworkMenu::RollCallSent() {
@@ -159,10 +160,21 @@ void NetworkMenu::CheckForAnswers() {
     // Neither does a copy in an online game, where friends come and go by link.
     if (!noticeEnabled_ || !roster_.Riders().empty() || !net_.OnlineLine().isEmpty()) return;
     if (notice_) notice_->close();
-    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Lumivex - Network"),
-                                MulticastTransport::NoAnswerHint(net_.InUse()), QMessageBox::Close, &parent_);
-    QPushButton* again = box->addButton(QStringLiteral("Send Roll Call Again"), QMessageBox::ActionRole);
-    connect(again, &QPushButton::clicked, this, &NetworkMenu::rollCallWanted);
+    // What a player can do about it comes first; what the network looks like is a click away.
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Lumivex"),
+                                QStringLiteral("You are the only one here."), QMessageBox::NoButton, &parent_);
+    box->setInformativeText(QStringLiteral("Ride against computer riders, open a game online for friends "
+                                           "elsewhere, or wait for friends on this network."));
+    box->setDetailedText(MulticastTransport::NoAnswerHint(net_.InUse()));
+    QPushButton* riders = box->addButton(QStringLiteral("Add Computer Riders"), QMessageBox::ActionRole);
+    connect(riders, &QPushButton::clicked, this, &NetworkMenu::ridersWanted);
+    if (online_) {
+        QPushButton* online = box->addButton(QStringLiteral("Open a Game Online..."), QMessageBox::ActionRole);
+        connect(online, &QPushButton::clicked, this, &NetworkMenu::OpenOnline, Qt::QueuedConnection);
+    }
+    QPushButton* wait = box->addButton(QStringLiteral("Wait for Friends on This Network"), QMessageBox::RejectRole);
+    box->setDefaultButton(riders);
+    box->setEscapeButton(wait);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
     box->show();

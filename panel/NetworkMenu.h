@@ -64,6 +64,8 @@ signals:
     void rollCallWanted();
     // No other copy answered the start-up roll call.
     void nobodyAnswered();
+    // The lone copy's notice: the player chose to ride against computer riders.
+    void ridersWanted();
     // This copy is about to leave the game it is in, for another network: it says goodbye there.
     void leavingNetwork();
     // This copy now plays on another network (joined online, or back on its LAN): its roster

@@ -29,6 +29,9 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QGroupBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QApplication>
@@ -86,18 +89,38 @@ frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
     setWindowTitle(QStringLiteral("Lumivex"));
     setWindowIcon(AppIcon::Icon());
     setFont(PanelFont(8.25));
-    choose_ = [this](Colour current) -> std::optional<Colour> {
-        const QColor c = QColorDialog::getColor(QColor(Canvas::ToRgb(current)), this);
+    choose_ = [this](Colour current, const QString& title) -> std::optional<Colour> {
+        const QColor c = QColorDialog::getColor(QColor(Canvas::ToRgb(current)), this, title);
         if (!c.isValid()) return std::nullopt;
         return Canvas::FromRgb(c.rgb());
     };
     open_ = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
-    askName_ = [this](const QString& current) -> std::optional<QString> {
-        bool ok = false;
-        const QString name = QInputDialog::getText(this, QStringLiteral("Add Local Player"),
-                                                   QStringLiteral("Name:"), QLineEdit::Normal, current, &ok);
-        if (!ok) return std::nullopt;
-        return name;
+    askName_ = [this](const QString& current, int seat) -> std::optional<QString> {
+        // The new player learns the keys to ride with, and may change them first.
+        QDialog ask(this);
+        ask.setWindowTitle(QStringLiteral("Add Local Player"));
+        auto* layout = new QFormLayout(&ask);
+        auto* name = new QLineEdit(current, &ask);
+        name->setValidator(new TypingLimit(20, name));
+        layout->addRow(QStringLiteral("Name:"), name);
+        auto* keys = new QLabel(SeatKeys(seat), &ask);
+        keys->setWordWrap(true);
+        auto* change = new QPushButton(QStringLiteral("Change Keys..."), &ask);
+        connect(change, &QPushButton::clicked, &ask, [this, keys, seat] {
+            OpenKeys();
+            keys->setText(SeatKeys(seat));
+        });
+        auto* row = new QHBoxLayout;
+        row->addWidget(keys, 1);
+        row->addWidget(change);
+        layout->addRow(QStringLiteral("Keys:"), row);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &ask);
+        connect(buttons, &QDialogButtonBox::accepted, &ask, &QDialog::accept);
+        connect(buttons, &QDialogButtonBox::rejected, &ask, &QDialog::reject);
+        layout->addRow(buttons);
+        ask.setMinimumWidth(ask.fontMetrics().horizontalAdvance(QStringLiteral("W A S D, left Shift for turbo")) * 2);
+        if (ask.exec() != QDialog::Accepted) return std::nullopt;
+        return name->text();
     };
     BuildControls();
     BuildMenus();
@@ -273,6 +296,11 @@ void frmMain::BuildControls() {
     network_->SetSettingsFile([this] { return in_.State().IniFile; });
     connect(network_, &NetworkMenu::rollCallWanted, this, &frmMain::tmrStart_Timer);
     connect(network_, &NetworkMenu::nobodyAnswered, this, &frmMain::ShowFirstRunHint);
+    // Alone, the player asked for company: computer riders for the match's other seats.
+    connect(network_, &NetworkMenu::ridersWanted, this, [this] {
+        const int wanted = std::max(1, cboPlayers->currentIndex() + 1) - static_cast<int>(in_.GetRoster().Riders().size());
+        for (int i = 0; i < wanted; ++i) cmdAddRider_Click();
+    });
     // Moving to another network (online, or back): goodbye where this copy was, a fresh roster
     // and a roll call where it is now.
     connect(network_, &NetworkMenu::leavingNetwork, this, [this] {
@@ -508,12 +536,21 @@ std::optional<frmMain::Seat> frmMain::NextSeat() {
     return Seat{seat, name, FreeColour(stored.value_or(fallback))};
 }
 
+QString frmMain::SeatKeys(int seat) const {
+    const keys::Bindings& b = game_.Keys();
+    QStringList moves;
+    for (keys::Action a : {keys::Action::Up, keys::Action::Left, keys::Action::Down, keys::Action::Right})
+        moves << b.Describe(seat, a);
+    const QString turbo = b.Describe(seat, keys::Action::Turbo);
+    return QStringLiteral("%1 to steer, %2 for turbo").arg(moves.join(QLatin1Char(' ')), turbo.isEmpty() ? QStringLiteral("no key") : turbo);
+}
+
 void frmMain::AddLocalPlayer() {
     const auto next = NextSeat();
     if (!next) return;
-    const auto typed = askName_(next->name);
+    const auto typed = askName_(next->name, next->seat);
     if (!typed || typed->trimmed().isEmpty()) return;
-    const auto colour = choose_(next->colour);
+    const auto colour = choose_(next->colour, QStringLiteral("Colour of %1").arg(typed->trimmed()));
     if (!colour) return;
     const QString& file = in_.State().IniFile;
     WriteIniString(SeatsSection, QStringLiteral("Name%1").arg(next->seat + 1), typed->trimmed(), file);
@@ -878,7 +915,10 @@ void frmMain::SetSwatchColour(QLineEdit* swatch, Colour c) {
 
 void frmMain::PickColour(QLineEdit* swatch) {
     cmdClient->setFocus();
-    const auto chosen = choose_(SwatchColour(swatch));
+    const QString whose = swatch == txtBackColor   ? QStringLiteral("Back Color")
+                          : swatch == txtGridColor ? QStringLiteral("Grid Color: the arena's colour")
+                                                   : QStringLiteral("Point Color: your trail's colour");
+    const auto chosen = choose_(SwatchColour(swatch), whose);
     if (!chosen) return; // cancelled: nothing changes
     const QString& file = in_.State().IniFile;
     if (swatch == txtBackColor) {

@@ -36,7 +36,8 @@ public:
     frmMain(Instance& instance, frmVyre& game, QWidget* parent = nullptr);
 
     // Replaceable for tests: the colour chooser (nothing when cancelled) and the desktop's "open".
-    void SetColourChooser(std::function<std::optional<Colour>(Colour current)> choose) {
+    // The chooser's title says whose colour it is.
+    void SetColourChooser(std::function<std::optional<Colour>(Colour current, const QString& title)> choose) {
         choose_ = std::move(choose);
     }
     // The opener answers whether a browser took the page.
@@ -87,7 +88,12 @@ public:
     void AddLocalPlayer();
     // The panel names the next step when a seat is there to take.
     void ShowNextStep();
-    void SetNameAsker(std::function<std::optional<QString>(const QString& current)> ask) { askName_ = std::move(ask); }
+    // Asks a new local player's name; the seat's keys are shown with it.
+    void SetNameAsker(std::function<std::optional<QString>(const QString& current, int seat)> ask) {
+        askName_ = std::move(ask);
+    }
+    // "W A S D, left Shift for turbo": the keys a seat rides with.
+    QString SeatKeys(int seat) const;
     // Settings > Keys; the dialog is modal, tests use the two halves.
     void OpenKeys();
     void ApplyKeys(const keys::Bindings& b);
@@ -140,9 +146,9 @@ private:
     frmVyre& game_;
     ReplayKeeper* keeper_ = nullptr;
     QPointer<frmReplay> replay_;
-    std::function<std::optional<Colour>(Colour)> choose_;
+    std::function<std::optional<Colour>(Colour, const QString&)> choose_;
     std::function<bool(const QUrl&)> open_;
-    std::function<std::optional<QString>(const QString&)> askName_;
+    std::function<std::optional<QString>(const QString&, int)> askName_;
     QString settingsFile_;
     QLabel* lblNetwork = nullptr;
     NetworkMenu* network_ = nullptr;

@@ -35,7 +35,10 @@ class tst_Panel : public QObject {
             in.SetMessageBox([this](const QString& text, const QString& title, MessageIcon) {
                 boxes << title + QStringLiteral(": ") + text;
             });
-            panel.SetColourChooser([this](Colour) { return chosen; });
+            panel.SetColourChooser([this](Colour, const QString& title) {
+                chooserTitle = title;
+                return chosen;
+            });
             panel.Load();
             panel.show();
             in.GetCountdown().SetStepInterval(30);
@@ -49,6 +52,7 @@ class tst_Panel : public QObject {
         frmMain panel;
         QStringList boxes;
         std::optional<Colour> chosen;
+        QString chooserTitle;
     };
 
 private slots:
@@ -280,12 +284,26 @@ void tst_Panel::keysSectionIsWrittenCleanAndReadBack() {
     // A seat nobody uses may keep the first player's key; it cannot join with it.
     Machine shared(bus, "[Keys]\nP2.Up1=Up\n");
     QCOMPARE(shared.game.Keys().Describe(1, keys::Action::Up).section(QLatin1Char(','), 0, 0), QStringLiteral("Up"));
-    shared.panel.SetNameAsker([](const QString& name) { return std::optional<QString>(name); });
+    shared.panel.SetNameAsker([](const QString& name, int) { return std::optional<QString>(name); });
     shared.panel.AddLocalPlayer();
     QCOMPARE(shared.in.GetRoster().SeatsInUse(), 1u);
     QCOMPARE(shared.boxes.size(), 1);
     QVERIFY2(shared.boxes.first().contains(QStringLiteral("Up is the key for \"Up\" of Player 1 (you) and of Local player 2")),
              qPrintable(shared.boxes.first()));
+
+    // A new local player is asked with its seat's keys in view, and the colour chooser says whose.
+    Machine fresh(bus);
+    int asked = -1;
+    fresh.panel.SetNameAsker([&asked](const QString&, int seat) {
+        asked = seat;
+        return std::optional<QString>(QStringLiteral("Ann"));
+    });
+    fresh.chosen = colours::PlayerDefault[6];
+    fresh.panel.AddLocalPlayer();
+    QCOMPARE(asked, 1);
+    QCOMPARE(fresh.chooserTitle, QStringLiteral("Colour of Ann"));
+    QVERIFY2(fresh.panel.SeatKeys(1).startsWith(QStringLiteral("W A S D to steer, ")), qPrintable(fresh.panel.SeatKeys(1)));
+    QCOMPARE(fresh.in.GetRoster().SeatsInUse(), 3u);
 }
 
 void tst_Panel::aCopyAloneIsToldWhatToCheck() {
@@ -297,12 +315,25 @@ void tst_Panel::aCopyAloneIsToldWhatToCheck() {
     QTRY_VERIFY_WITH_TIMEOUT(alone.panel.Network().NoticeText().contains(QStringLiteral("UDP port 31314")), 4000);
     QVERIFY(alone.panel.Network().NoticeText().contains(QStringLiteral("234.10.20.31")));
     QVERIFY(alone.boxes.isEmpty()); // not one of the game's message boxes
+    QVERIFY(alone.panel.Network().NoticeText().startsWith(QStringLiteral("You are the only one here.")));
     Machine other(bus);
     alone.panel.tmrStart_Timer();
     QVERIFY(alone.panel.Network().NoticeText().isEmpty());
     QTest::qWait(2300);
     QVERIFY(alone.panel.Network().NoticeText().isEmpty());
     QVERIFY(other.panel.Network().NoticeText().isEmpty());
+
+    // Its first answer fills the match's other seat with a computer rider.
+    InProcessBus solo;
+    Machine lone(solo);
+    QTRY_VERIFY_WITH_TIMEOUT(!lone.panel.Network().NoticeText().isEmpty(), 4000);
+    QPushButton* riders = nullptr;
+    for (QPushButton* b : lone.panel.findChildren<QPushButton*>())
+        if (b->text() == QLatin1String("Add Computer Riders")) riders = b;
+    QVERIFY(riders);
+    riders->click();
+    QTRY_COMPARE(lone.in.GetRoster().Riders().size(), std::size_t(1));
+    QTRY_VERIFY(lone.panel.Network().NoticeText().isEmpty());
 }
 
 void tst_Panel::interlocksEnableTeamAndDiagonals() {
