@@ -7,7 +7,11 @@
 
 #include <QDesktopServices>
 #include <QEvent>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QPushButton>
+#include <QScreen>
 
 namespace {
 QLabel* Label(QWidget* parent, const QString& text, QRect geometry, QColor colour) {
@@ -29,7 +33,7 @@ QUrl frmAbout::Website() {
 frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("About Lumivex"));
     setWindowIcon(AppIcon::Icon());
-    setFixedSize(282, 96);
+    setFixedSize(282, 128);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0x2B, 0x68, 0xC6));
@@ -46,11 +50,22 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window) {
     lblWebsite = Label(this, QStringLiteral("the player's guide"), QRect(80, 71, 200, 17), QColor(0xFF, 0xE0, 0xC0));
     lblWebsite->setCursor(Qt::PointingHandCursor);
     lblWebsite->installEventFilter(this);
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    close->setGeometry(196, 96, 78, 24);
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
     open_ = [](const QUrl& url) { QDesktopServices::openUrl(url); };
 }
 
 void frmAbout::Open() {
     if (isVisible()) return;
+    // In the middle of the screen the player looks at, whole.
+    if (QScreen* screen = QGuiApplication::screenAt(QCursor::pos()) ? QGuiApplication::screenAt(QCursor::pos())
+                                                                     : QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
     show();
 }
 

@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QScreen>
 #include <QPushButton>
 #include <QSlider>
 #include <QStyle>
@@ -21,6 +22,7 @@ namespace {
 constexpr int SliderStepMs = 100;
 constexpr qint64 ArrowJumpMs = 5000;
 constexpr qint64 WatchTailMs = 1000; // a round watched again plays on this long after its end
+constexpr qint64 WatchLeadMs = 1000; // ... and starts this long before its riding, at "1"
 const char* const SpeedNames[] = {"\u00bc\u00d7", "\u00bd\u00d7", "1\u00d7", "2\u00d7", "4\u00d7", "8\u00d7"};
 } // namespace
 
@@ -140,7 +142,8 @@ frmReplay::frmReplay(replay::Contents contents, QWidget* parent)
     connect(player_.get(), &ReplayPlayer::playingChanged, this, &frmReplay::ShowPlaying);
     game_->SetKeyHook([this](const keys::Key& k) {
         if (watching_) {
-            close();
+            if (k.code == Qt::Key_Minus) player_->SetSpeed(0.5);
+            else close();
             return true;
         }
         return Key(k.code);
@@ -166,8 +169,14 @@ void frmReplay::Start() {
     game_->Load(false);
     game_->SetZoom(game_->View().zoom);
     show();
-    // The controls sit beside the game window, where the screen has room.
-    move(game_->frameGeometry().right() + 8, game_->frameGeometry().top());
+    // The controls sit beside the game window where the screen has room, and on it always.
+    const QRect game = game_->frameGeometry();
+    const QRect room = game_->screen() ? game_->screen()->availableGeometry() : QRect();
+    QRect frame = frameGeometry();
+    frame.moveTopLeft(QPoint(game.right() + 8, game.top()));
+    if (room.isValid() && frame.right() > room.right()) frame.moveTopRight(QPoint(game.left() - 8, game.top()));
+    if (room.isValid()) frame.moveTopLeft(zoom::PlaceInside(frame, room));
+    move(frame.topLeft());
     Jump(0);
     player_->Play();
     game_->raise();
@@ -179,12 +188,13 @@ void frmReplay::WatchRound(int index) {
     const auto& rounds = player_->Rounds();
     if (index < 0 || index >= static_cast<int>(rounds.size())) return;
     watching_ = true;
-    game_->setWindowTitle(QStringLiteral("Lumivex: the round again (any key returns to the match)"));
+    game_->setWindowTitle(QStringLiteral("The round again: - for half speed, other keys return"));
     game_->Load(false);
     const ReplayPlayer::Round& r = rounds[static_cast<std::size_t>(index)];
     player_->SetStopAt(std::min(player_->DurationMs(), r.endMs + WatchTailMs));
-    player_->SetSpeed(0.5);
-    Jump(r.startMs);
+    // From the countdown's last second, at the pace it was ridden.
+    player_->SetSpeed(1);
+    Jump(std::max(r.startMs, r.rideMs - WatchLeadMs));
     player_->Play();
     game_->raise();
     game_->activateWindow();

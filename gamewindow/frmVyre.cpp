@@ -299,7 +299,7 @@ void frmVyre::ShowShadeAndTags() {
         for (ArenaView* g : gauges_) g->SetShade(std::nullopt);
     }
     for (int i = 1; i <= 8; ++i) {
-        const bool riding = i <= players;
+        const bool riding = SeatRides(i);
         const Colour c = riding ? ShownColour(i, board.Score(i).color) : EmptySeat;
         // Each box says whose it is: the name's first letters under it, the whole on a tool tip.
         const QString name = !riding ? QString()
@@ -340,6 +340,12 @@ void frmVyre::ShowShadeAndTags() {
         }
     }
     arena_->SetTags(tags);
+}
+
+bool frmVyre::SeatRides(int player) const {
+    // Before any match none does: nobody has a name yet.
+    const MatchState& s = in_.State();
+    return player <= s.PlayerCount() && (in_.Control().MatchRunning() || !s.Players[player].Name.isEmpty());
 }
 
 void frmVyre::KeyDown(const keys::Key& key) {
@@ -713,8 +719,7 @@ void frmVyre::ShowChanges() {
     for (int i = 0; i < 8; ++i)
         if (c.gauges[i]) gauges_[i]->update();
     if (c.texts) {
-        const int players = in_.State().PlayerCount();
-        for (int i = 1; i <= 8; ++i) scores_[i - 1]->setText(i <= players ? board.Score(i).text : QString());
+        for (int i = 1; i <= 8; ++i) scores_[i - 1]->setText(SeatRides(i) ? board.Score(i).text : QString());
         stopGo_->setText(board.StopGo().text);
         Paint(stopGo_, QPalette::Base, board.StopGo().color);
         status_->setText(board.Status());

@@ -58,6 +58,8 @@ public:
     QLineEdit* StopGoBox() const { return stopGo_; }
     // The name under score box i, 1..8.
     QLabel* ScoreName(int i) const { return scoreNames_[static_cast<std::size_t>(i - 1)]; }
+    // Whether player 1..8's seat rides in the match shown.
+    bool SeatRides(int player) const;
     QLineEdit* StatusBox() const { return status_; }
     QMenu* PopupMenu() const { return mPopupSys_; }
     TrayIcon* Tray() const { return tray_; }

@@ -91,7 +91,7 @@ void ReplayPlayer::FindRounds() {
         if (Is(kind, M::Positions)) {
             const bool trailing = outcomeAt >= 0 && r.ms - outcomeAt < SettleMs;
             if (!open && !trailing) {
-                open = Round{std::max(lastMark, r.ms - CountdownMs), r.ms, std::nullopt, {}};
+                open = Round{std::max(lastMark, r.ms - CountdownMs), r.ms, std::nullopt, {}, r.ms};
                 outcomeAt = -1;
             }
             if (runStart == n) runStart = i;

@@ -42,6 +42,7 @@ public:
         qint64 endMs = 0;           // its outcome, or where it stopped without one
         std::optional<int> outcome; // the outcome code; none when the round was not decided
         QStringList winners;        // their names as the match knew them then; none for a draw
+        qint64 rideMs = 0;          // the riding begins: its first positions
     };
     static constexpr double Speeds[] = {0.25, 0.5, 1, 2, 4, 8};
 

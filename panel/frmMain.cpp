@@ -5,6 +5,7 @@
 #include "Convert.h"
 #include "HelpFile.h"
 #include "IniFile.h"
+#include "ReplayChooser.h"
 #include "ReplayKeeper.h"
 #include "frmReplay.h"
 #include "Instance.h"
@@ -454,11 +455,7 @@ QComboBox* frmMain::AddRow(const QString& label, int row, QStringList items) {
 void frmMain::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("Open &Replay..."), this, [this] {
-        const QString folder = ReplayKeeper::DefaultFolder();
-        const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open Replay"),
-                                                          QDir(folder).exists() ? folder : QDir::homePath(),
-                                                          QStringLiteral("Lumivex replays (*.lumivex-replay)"));
-        if (!path.isEmpty()) OpenReplay(path);
+        if (const auto path = replaychooser::Choose(this, ReplayKeeper::DefaultFolder())) OpenReplay(*path);
     });
     file->addSeparator();
     file->addAction(QStringLiteral("E&xit"), this, [this] { close(); });
@@ -493,10 +490,19 @@ void frmMain::BuildMenus() {
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1), this,
                     [this] { OpenHelp(QString()); });
-    // The program has no web site: both open the installed help, at its part about versions.
-    help->addAction(QStringLiteral("C&heck for updates..."), this,
-                    [this] { OpenHelp(QStringLiteral("versions")); });
-    help->addAction(QStringLiteral("&Visit the Author's Homepage..."), this, [this] { OpenHelp(QString()); });
+    // The program has no web site: both say so, then open the installed help.
+    help->addAction(QStringLiteral("C&heck for updates..."), this, [this] {
+        in_.ShowMessage(QStringLiteral("Lumivex is updated by your package manager or installer; this is version "
+                                       LUMIVEX_VERSION ". The player's guide opens at its part about versions."),
+                        QStringLiteral("Lumivex - Updates"), MessageIcon::Information);
+        OpenHelp(QStringLiteral("versions"));
+    });
+    help->addAction(QStringLiteral("&Visit the Author's Homepage..."), this, [this] {
+        in_.ShowMessage(QStringLiteral("Lumivex has no web site of its own: its player's guide, installed with it, "
+                                       "opens instead."),
+                        QStringLiteral("Lumivex - Homepage"), MessageIcon::Information);
+        OpenHelp(QString());
+    });
     help->addSeparator();
     auto about = [this] {
         if (about_) about_();

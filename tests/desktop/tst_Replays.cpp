@@ -3,6 +3,7 @@
 #include "ReplayKeeper.h"
 #include "Stubs.h"
 #include "frmMain.h"
+#include "ReplayChooser.h"
 #include "frmReplay.h"
 #include "frmVyre.h"
 
@@ -71,8 +72,9 @@ private slots:
     void heldMatchIsBounded();
 };
 
-// After a round the button is offered; watching again plays that round at half speed in a
-// window of its own, ends on its outcome, and any key returns to the match, which went on.
+// After a round the button is offered; watching again plays that round from the countdown's
+// last second at the pace it was ridden in a window of its own (minus slows it to half), ends
+// on its outcome, and any other key returns to the match, which went on.
 void tst_Replays::watchAgainShowsTheRoundJustEnded() {
     InProcessBus bus;
     Machine m(bus);
@@ -91,6 +93,10 @@ void tst_Replays::watchAgainShowsTheRoundJustEnded() {
     QVERIFY(m.game.StatusBox()->actions().contains(m.game.WatchAgainButton()));
     frmReplay* again = m.panel.WatchAgain();
     QVERIFY(again);
+    QCOMPARE(again->Player().Speed(), 1.0);
+    const auto& round = again->Player().Rounds().back();
+    QVERIFY(again->Player().PositionMs() >= round.rideMs - 1000 && again->Player().PositionMs() < round.rideMs);
+    QTest::keyClick(again->Game().Arena(), Qt::Key_Minus);
     QCOMPARE(again->Player().Speed(), 0.5);
     QSignalSpy ended(&again->Player(), &ReplayPlayer::ended);
     QVERIFY(ended.wait(30000));
@@ -140,6 +146,14 @@ void tst_Replays::openReplay() {
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("[Main]\nName=not a replay\n");
+    }
+    // Open Replay lists a file by when, who and how long.
+    const replaychooser::Summary summary = replaychooser::Summarise(path);
+    QCOMPARE(summary.started.isValid(), !foreign);
+    if (!foreign) {
+        QVERIFY2(summary.players.contains(QStringLiteral("Host")), qPrintable(summary.players.join(',')));
+        QVERIFY(summary.lengthMs > 0);
+        QVERIFY(replaychooser::Length(summary.lengthMs).endsWith(QStringLiteral(" s")));
     }
     std::unique_ptr<Host> elsewhere;
     if (here == "hosting" || here == "reset" || here == "ended") {
