@@ -214,15 +214,17 @@ void ArenaView::PaintTags(QPainter& painter) {
     font.setBold(true);
     const QFontMetrics metrics(font);
     const double f = scale_.logical / scale_.shrink;
+    QList<QSize> sizes;
+    QList<QPoint> heads;
     for (const Tag& t : tags_) {
-        const QPointF head(t.head.x() * f, t.head.y() * f);
-        const int w = metrics.horizontalAdvance(t.name);
-        // Outwards, on the side of the nearer edge: riders start in pairs about the middle.
-        double x = head.x() < width() / 2.0 ? head.x() - 8 - w : head.x() + 8, y = head.y() - 6;
-        y = std::clamp(y, double(metrics.ascent() + 2), double(height() - metrics.descent() - 2));
-        x = std::clamp(x, 2.0, std::max(2.0, double(width() - w - 2)));
+        sizes << QSize(metrics.horizontalAdvance(t.name), metrics.height());
+        heads << QPoint(qRound(t.head.x() * f), qRound(t.head.y() * f));
+    }
+    const QList<QRect> places = PlaceTags(sizes, heads, size());
+    for (qsizetype i = 0; i < tags_.size(); ++i) {
+        const Tag& t = tags_[i];
         QPainterPath path;
-        path.addText(QPointF(x, y), font, t.name);
+        path.addText(QPointF(places[i].left(), places[i].top() + metrics.ascent()), font, t.name);
         // A dark outline, or a light one round a name that is dark itself.
         const QColor outline = qGray(t.colour.rgb()) < 60 ? QColor(235, 235, 235) : QColor(20, 20, 20);
         painter.strokePath(path, QPen(outline, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -231,32 +233,90 @@ void ArenaView::PaintTags(QPainter& painter) {
     painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
+QList<QRect> ArenaView::PlaceTags(const QList<QSize>& sizes, const QList<QPoint>& heads, QSize view) {
+    QList<QRect> placed;
+    const auto inside = [view](QRect r) {
+        r.moveLeft(std::clamp(r.left(), 2, std::max(2, view.width() - r.width() - 2)));
+        r.moveTop(std::clamp(r.top(), 2, std::max(2, view.height() - r.height() - 2)));
+        return r;
+    };
+    const auto free = [&placed](const QRect& r) {
+        return std::none_of(placed.begin(), placed.end(), [&r](const QRect& p) { return p.intersects(r); });
+    };
+    for (qsizetype i = 0; i < sizes.size(); ++i) {
+        const QSize s = sizes[i];
+        const QPoint h = heads[i];
+        // Outwards, on the side of the nearer edge: riders start in pairs about the middle.
+        const bool leftHalf = h.x() < view.width() / 2;
+        const QRect outwards(leftHalf ? h.x() - 8 - s.width() : h.x() + 8, h.y() - s.height() + 2, s.width(), s.height());
+        const QRect inwards(leftHalf ? h.x() + 8 : h.x() - 8 - s.width(), outwards.top(), s.width(), s.height());
+        const QRect above(h.x() - s.width() / 2, h.y() - 8 - s.height(), s.width(), s.height());
+        const QRect below(h.x() - s.width() / 2, h.y() + 8, s.width(), s.height());
+        QRect chosen = inside(outwards);
+        bool found = false;
+        for (const QRect& r : {outwards, inwards, above, below})
+            if (free(inside(r))) {
+                chosen = inside(r);
+                found = true;
+                break;
+            }
+        // Crowded: step away from the head, up and down by turns, until free.
+        for (int k = 1; !found && k <= 40; ++k)
+            for (int sign : {-1, 1}) {
+                const QRect r = inside(outwards.translated(0, sign * k * (s.height() / 2 + 1)));
+                if (free(r)) {
+                    chosen = r;
+                    found = true;
+                    break;
+                }
+            }
+        placed << chosen;
+    }
+    return placed;
+}
+
 void ArenaView::SetSaid(const QList<Said>& lines) {
-    const int before = int(said_.size());
+    const bool before = !said_.isEmpty();
     said_ = lines;
     // The strip at the top that held or holds the lines.
-    const int rows = std::max(before, int(said_.size()));
-    if (rows > 0) update(QRect(0, 0, width(), rows * (fontMetrics().height() + 2) + 4));
+    if (before || !said_.isEmpty()) update(QRect(0, 0, width(), ChatRows * (fontMetrics().height() + 2) + 4));
 }
 
 void ArenaView::PaintSaid(QPainter& painter) {
     painter.resetTransform();
     painter.setFont(font());
     const QFontMetrics metrics(font());
-    const int line = metrics.height() + 2;
+    const int line = metrics.height();
+    // Wrapped, up to ChatRows rows in all: the newest lines first, older ones as room is left.
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    const QRect room(4, 0, std::max(10, width() - 8), ChatRows * line);
+    struct Shown {
+        QString name, text;
+        QColor colour;
+        int rows;
+    };
+    QList<Shown> shown;
+    int rows = 0;
+    for (auto it = said_.crbegin(); it != said_.crend() && rows < ChatRows; ++it) {
+        const QString name = it->name.isEmpty() ? QStringLiteral("?") : it->name;
+        const QString whole = name + QStringLiteral(": ") + it->text;
+        const int need = std::max(1, metrics.boundingRect(room, flags, whole).height() / std::max(1, line));
+        const int take = std::min(need, ChatRows - rows);
+        shown.prepend({name, whole, it->colour, take});
+        rows += take;
+    }
     int y = 2;
-    for (const Said& s : said_) {
-        const QString name = s.name.isEmpty() ? QStringLiteral("?") : s.name;
-        const QString rest = QStringLiteral(": ") + s.text;
-        painter.fillRect(QRect(0, y - 1, width(), line), QColor(0, 0, 0, 170));
-        // Drawn as text, never read as markup or a link.
-        painter.setPen(s.colour);
-        painter.drawText(QRect(4, y, width() - 8, line), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, name);
+    for (const Shown& s : shown) {
+        const QRect box(4, y, room.width(), s.rows * line);
+        painter.fillRect(QRect(0, y - 1, width(), s.rows * line + 2), QColor(0, 0, 0, 170));
+        // Drawn as text, never read as markup or a link; the name again over itself, in colour.
+        painter.setClipRect(box);
         painter.setPen(Qt::white);
-        const int x = 4 + metrics.horizontalAdvance(name);
-        painter.drawText(QRect(x, y, std::max(0, width() - x - 4), line), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                         metrics.elidedText(rest, Qt::ElideRight, std::max(0, width() - x - 4)));
-        y += line;
+        painter.drawText(box, flags, s.text);
+        painter.setPen(s.colour);
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, s.name);
+        painter.setClipping(false);
+        y += s.rows * line + 2;
     }
 }
 

@@ -33,6 +33,11 @@ public:
         QString text;
     };
     void SetSaid(const QList<Said>& lines);
+    static constexpr int ChatRows = 3; // the rows chat may take over the arena, wrapped
+    // Where names of the given sizes go beside heads (all in widget pixels): outwards from
+    // each head, else on its other side, above or below it, else moved up or down until it
+    // meets no name placed before it; inside the view.
+    static QList<QRect> PlaceTags(const QList<QSize>& sizes, const QList<QPoint>& heads, QSize view);
     // A short word to the player over the arena's lower part ("You crashed"); empty: none.
     void SetFlash(const QString& text);
     const QString& Flash() const { return flash_; }

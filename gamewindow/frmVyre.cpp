@@ -6,6 +6,7 @@
 
 #include "AppIcon.h"
 #include "ArenaView.h"
+#include "CharsLeft.h"
 #include "Instance.h"
 #include "Messages.h"
 #include "TrayIcon.h"
@@ -97,6 +98,7 @@ frmVyre::frmVyre(Instance& instance, QWidget* parent, PadsToo pads) : QWidget(pa
     chatInput_ = new QLineEdit(sheet_);
     chatInput_->setMaxLength(wire::MaxChatLength);
     chatInput_->setPlaceholderText(QStringLiteral("Say something; Enter sends, Esc cancels"));
+    CountCharsLeft(chatInput_);
     chatInput_->hide();
     chatInput_->installEventFilter(this);
     connect(chatInput_, &QLineEdit::returnPressed, this, [this] {

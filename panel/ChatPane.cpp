@@ -1,5 +1,6 @@
 #include "ChatPane.h"
 
+#include "CharsLeft.h"
 #include "Names.h"
 
 #include "Canvas.h"
@@ -24,6 +25,12 @@ ChatPane::ChatPane(ChatLog& chat, QWidget* parent) : QGroupBox(QStringLiteral("C
     line_ = new QLineEdit(this);
     line_->setMaxLength(wire::MaxChatLength);
     line_->setPlaceholderText(QStringLiteral("Say something to everyone in the match, then Enter"));
+    CountCharsLeft(line_);
+    // A dark history, on which every player's colour reads.
+    QPalette pal = history_->palette();
+    pal.setColor(QPalette::Base, QColor(0x1E, 0x24, 0x30));
+    pal.setColor(QPalette::Text, QColor(0xF0, 0xF0, 0xF0));
+    history_->setPalette(pal);
     connect(line_, &QLineEdit::returnPressed, this, [this] {
         chat_.Say(line_->text());
         line_->clear();
@@ -38,9 +45,9 @@ void ChatPane::Show(const ChatLog::Line& line) {
     c.movePosition(QTextCursor::End);
     if (!names_.empty()) c.insertBlock();
     QTextCharFormat name;
-    // "No colour chosen", or one too light to read on the white history, shows dark.
+    // Each name in its player's colour; one too dark to read on the history is lightened.
     const QColor colour(Canvas::ToRgb(line.colour));
-    name.setForeground(colour.lightness() > 200 ? QColor(0x30, 0x30, 0x30) : colour);
+    name.setForeground(colour.lightness() < 90 ? colour.lighter(250) : colour);
     name.setFontWeight(QFont::Bold);
     // Inserted as text: nothing a peer sends is read as markup or a link.
     c.insertText(line.name.isEmpty() ? QStringLiteral("?") : Isolated(line.name), name);

@@ -412,7 +412,8 @@ void frmMain::ShowRoster() {
         if (const int ms = in_.Net().RoundTripMs(i); ms >= 0 && !whole.isEmpty())
             tip << QStringLiteral("Round trip: %1 ms").arg(ms);
         box->setToolTip(PlainToolTip(tip.join(QLatin1Char('\n'))));
-        Paint(box, QPalette::Base, game_.ShownColour(i + 1, roster.Color(i)));
+        // An empty box keeps its neutral colour under every palette: coloured, it looks taken.
+        Paint(box, QPalette::Base, whole.isEmpty() ? colours::FreeRosterBox : game_.ShownColour(i + 1, roster.Color(i)));
     }
 }
 

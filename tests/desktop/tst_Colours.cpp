@@ -13,6 +13,8 @@
 class tst_Colours : public QObject {
     Q_OBJECT
 private slots:
+    void namesAtRidersNeverOverlap_data();
+    void namesAtRidersNeverOverlap();
     void playersStayApartUnderEveryDeficiency_data();
     void playersStayApartUnderEveryDeficiency();
     void thePictureChangesNotTheArena_data();
@@ -108,7 +110,10 @@ void tst_Colours::thePictureChangesNotTheArena() {
         s.LocalPlayer = -1;
         s.NumPlayers = 2;
         s.Thickness = 1;
-        for (int i = 1; i <= 2; ++i) s.Players[i].Color = colours::PlayerDefault[3]; // the same green
+        for (int i = 1; i <= 2; ++i) {
+            s.Players[i].Color = colours::PlayerDefault[3]; // the same green
+            s.Players[i].Name = QStringLiteral("Rider %1").arg(i);
+        }
         in.GetBoard().ResizeArena(360, 295);
         if (window) window->ShowChanges();
         Dispatcher& d = in.GetDispatcher();
@@ -170,6 +175,37 @@ void tst_Colours::thePictureChangesNotTheArena() {
         QCOMPARE(tags[0].name, QStringLiteral("Ann"));
         QCOMPARE(tags[1].colour.rgb(), Canvas::ToRgb(window.ShownColour(2, shown.State().Players[2].Color)));
         QCOMPARE(tags[0].head, QPoint(shown.State().Players[1].X, shown.State().Players[1].Y));
+    }
+}
+
+void tst_Colours::namesAtRidersNeverOverlap_data() {
+    QTest::addColumn<QList<QPoint>>("heads");
+    QTest::addColumn<QSize>("view");
+    QList<QPoint> cluster, column, row, corner;
+    for (int i = 0; i < 8; ++i) {
+        cluster << QPoint(350 + (i % 4) * 6, 290 + (i / 4) * 6);
+        column << QPoint(360, 200 + i * 6);
+        row << QPoint(300 + i * 12, 295);
+        corner << QPoint(4 + i, 4 + i);
+    }
+    QTest::newRow("eight starting together") << cluster << QSize(720, 590);
+    QTest::newRow("a column") << column << QSize(720, 590);
+    QTest::newRow("a row across the middle") << row << QSize(720, 590);
+    QTest::newRow("a corner of a small view") << corner << QSize(360, 295);
+}
+
+void tst_Colours::namesAtRidersNeverOverlap() {
+    QFETCH(QList<QPoint>, heads);
+    QFETCH(QSize, view);
+    QList<QSize> sizes;
+    for (int i = 0; i < heads.size(); ++i) sizes << QSize(110 + 7 * i, 16); // "Computer 8 (Hard)"
+    const QList<QRect> at = ArenaView::PlaceTags(sizes, heads, view);
+    QCOMPARE(at.size(), heads.size());
+    for (int i = 0; i < at.size(); ++i) {
+        QVERIFY(QRect(QPoint(), view).contains(at[i]));
+        QCOMPARE(at[i].size(), sizes[i]);
+        for (int j = 0; j < i; ++j)
+            QVERIFY2(!at[i].intersects(at[j]), qPrintable(QStringLiteral("%1 and %2").arg(i + 1).arg(j + 1)));
     }
 }
 

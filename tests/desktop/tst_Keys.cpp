@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QLabel>
 #include <QtTest>
 
 // Key bindings and the players who share one keyboard, down to the Steer bytes they send.
@@ -270,6 +271,17 @@ void tst_Keys::chatKeyOpensALineThatDoesNotSteer() {
     QCOMPARE(c.rec.Numbered(20), QList<QByteArray>{wire::Chat(QStringLiteral("Cy"), 255, QStringLiteral("wasd hi"))});
     QTRY_COMPARE(c.game.Arena()->ShownSaid().size(), 1); // over the arena for a while
     c.Press(K(Qt::Key_T));
+    // Near the limit the line counts down what is left.
+    const auto left = [&c] {
+        for (QLabel* l : c.game.ChatInput()->findChildren<QLabel*>())
+            if (l->isVisible()) return l->text();
+        return QString();
+    };
+    c.game.ChatInput()->setText(QString(wire::MaxChatLength - 25, QLatin1Char('x')));
+    QCOMPARE(left(), QString());
+    c.game.ChatInput()->setText(QString(wire::MaxChatLength - 7, QLatin1Char('x')));
+    QCOMPARE(left(), QStringLiteral("7"));
+    c.game.ChatInput()->clear();
     QTest::keyClicks(c.game.ChatInput(), QStringLiteral("never mind"));
     QTest::keyClick(c.game.ChatInput(), Qt::Key_Escape);
     QVERIFY(!c.game.ChatInput()->isVisible());

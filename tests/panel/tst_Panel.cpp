@@ -119,6 +119,9 @@ void tst_Panel::opensWithDefaultsWithoutAFile() {
             if (qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w))
                 QVERIFY2(!w->toolTip().isEmpty(), qPrintable(w->objectName() + QLatin1Char(' ') + w->metaObject()->className()));
     QCOMPARE(p.txtPointColor->text(), QStringLiteral("Default"));
+    // Under the colour-blind palette an empty roster box stays neutral: coloured, it looks taken.
+    m.game.SetColours(palette::Colours::ColourBlindSafe);
+    for (QLineEdit* box : p.txtClient) QCOMPARE(frmMain::SwatchColour(box), colours::FreeRosterBox);
 }
 
 void tst_Panel::ridersFromThePanel() {
