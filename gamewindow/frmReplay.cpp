@@ -160,7 +160,7 @@ frmReplay::~frmReplay() {
 
 QString frmReplay::DamageNote() const {
     if (contents_.result != replay::Result::Damaged) return {};
-    return QStringLiteral("This replay is damaged: it plays up to %1 and stops there (%2, at byte %3).")
+    return QStringLiteral("This replay is damaged: it plays up to %1 and stops there. (In detail: %2, at byte %3.)")
         .arg(Clock(player_->DurationMs()), contents_.problem)
         .arg(contents_.offset);
 }

@@ -344,6 +344,14 @@ void frmVyre::ShowShadeAndTags() {
     arena_->SetTags(tags);
 }
 
+void frmVyre::ShowStatus() {
+    // A text too long for the line ends in an ellipsis (never cut at both ends); whole on a tool tip.
+    const QString whole = in_.GetBoard().Status();
+    const QString fits = status_->fontMetrics().elidedText(whole, Qt::ElideRight, std::max(0, status_->width() - 8));
+    if (status_->text() != fits) status_->setText(fits);
+    status_->setToolTip(fits != whole ? whole : QString());
+}
+
 bool frmVyre::SeatRides(int player) const {
     // Before any match none does: nobody has a name yet.
     const MatchState& s = in_.State();
@@ -636,6 +644,7 @@ void frmVyre::LayOut() {
     Place(stopGo_, QRect(l.stopGoLeft, BoxTop, StopGoWidth, BoxHeight), header);
     Place(status_, QRect(BoardLayout::ArenaLeft, StatusTop, l.statusWidth, BoxHeight), header);
     chatInput_->setGeometry(status_->geometry());
+    ShowStatus();
     arena_->SetScale(s);
     arena_->move(At(BoardLayout::ArenaLeft, header), At(BoardLayout::ArenaTop, header));
     namesShown_.fill(QStringLiteral("\n")); // elided again for the boxes' new width
@@ -724,7 +733,7 @@ void frmVyre::ShowChanges() {
         for (int i = 1; i <= 8; ++i) scores_[i - 1]->setText(SeatRides(i) ? board.Score(i).text : QString());
         stopGo_->setText(board.StopGo().text);
         Paint(stopGo_, QPalette::Base, board.StopGo().color);
-        status_->setText(board.Status());
+        ShowStatus();
     }
     ShowShadeAndTags(); // cheap when nothing changed: the views compare first
     if (pads_) {

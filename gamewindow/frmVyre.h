@@ -60,6 +60,7 @@ public:
     QLabel* ScoreName(int i) const { return scoreNames_[static_cast<std::size_t>(i - 1)]; }
     // Whether player 1..8's seat rides in the match shown.
     bool SeatRides(int player) const;
+    void ShowStatus();
     QLineEdit* StatusBox() const { return status_; }
     QMenu* PopupMenu() const { return mPopupSys_; }
     TrayIcon* Tray() const { return tray_; }

@@ -383,7 +383,12 @@ void NetworkMenu::JoinLink(const QString& text) {
     QString why;
     const auto link = OnlineLink::Parse(text, &why);
     if (!link) {
-        emit onlineProblem(QStringLiteral("That is not a Lumivex link: %1").arg(why));
+        // Words a player can act on first; what exactly is wrong after them.
+        const bool ours = text.trimmed().startsWith(QStringLiteral("lumivex://"), Qt::CaseInsensitive);
+        emit onlineProblem(ours ? QStringLiteral("That link is not whole: copy all of it again from the one who sent "
+                                                 "it, and paste it here. (In detail: %1.)")
+                                      .arg(why)
+                                : QStringLiteral("That is not a Lumivex link: a game's link starts with lumivex://"));
         return;
     }
     emit leavingNetwork();

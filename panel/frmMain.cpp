@@ -182,6 +182,9 @@ frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
         if (n == 0) game_.OfferWatchAgain(false); // riding again: the button would only distract
     });
     connect(&in_.Net(), &Transport::note, this, [this](const QString& text) {
+        // The network's news (a port mapped, renewed) waits for the match to end: the status
+        // line then says what the match needs (Network > Diagnostics tells how the network stands).
+        if (in_.Control().MatchRunning()) return;
         in_.GetBoard().SetStatus(text);
         in_.GetBoard().Notify();
     });
@@ -279,7 +282,7 @@ void frmMain::BuildControls() {
     cboLevel->setGeometry(T(3000, 1260, 1755, 315));
     cboLevel->addItems({Roster::LevelName(RiderLevel::Easy), Roster::LevelName(RiderLevel::Normal),
                         Roster::LevelName(RiderLevel::Hard)});
-    cmdAddRider = new QPushButton(QStringLiteral("Add Computer Rider"), fraClient);
+    cmdAddRider = new QPushButton(QStringLiteral("Add Rider"), fraClient);
     cmdAddRider->setGeometry(T(3000, 1680, 1755, 375));
     cmdRemoveRider = new QPushButton(QStringLiteral("Remove Rider"), fraClient);
     cmdRemoveRider->setGeometry(T(3000, 2100, 1755, 375));
@@ -636,7 +639,8 @@ frmReplay* frmMain::OpenReplay(const QString& path) {
     }
     replay::Contents contents = replay::Load(path);
     if (contents.result == replay::Result::NotAReplay) {
-        in_.ShowMessage(QStringLiteral("%1 cannot be played: %2").arg(QFileInfo(path).fileName(), contents.problem),
+        in_.ShowMessage(QStringLiteral("%1 cannot be played: it is no replay this Lumivex can read. (In detail: %2.)")
+                            .arg(QFileInfo(path).fileName(), contents.problem),
                         QStringLiteral("Open Replay"), MessageIcon::Warning);
         return nullptr;
     }

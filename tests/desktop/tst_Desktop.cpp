@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextDocument>
+#include <QScreen>
 #include <QtTest>
 
 // Tray icons, the About box, help and the installed files.
@@ -146,7 +147,8 @@ void tst_Desktop::aboutBoxOpensOnceAndLinks() {
     about.Open();
     QVERIFY(about.isVisible());
     QCOMPARE(about.windowTitle(), QStringLiteral("About Lumivex"));
-    QCOMPARE(about.size(), QSize(282, 96));
+    QCOMPARE(about.size(), QSize(282, 128));
+    QVERIFY(about.screen()->availableGeometry().contains(about.frameGeometry())); // on the screen, whole
     QStringList texts;
     for (const QLabel* l : about.findChildren<QLabel*>()) texts << l->text();
     QVERIFY(texts.contains(QStringLiteral("Version: " LUMIVEX_VERSION)));
@@ -157,6 +159,12 @@ void tst_Desktop::aboutBoxOpensOnceAndLinks() {
     QCOMPARE(about.pos(), QPoint(10, 10));
     QTest::mouseClick(about.lblWebsite, Qt::LeftButton);
     QCOMPARE(opened, QList<QUrl>{frmAbout::Website()});
+    QPushButton* close = nullptr;
+    for (QPushButton* b : about.findChildren<QPushButton*>())
+        if (b->text() == QLatin1String("Close")) close = b;
+    QVERIFY(close);
+    close->click();
+    QVERIFY(!about.isVisible());
 }
 
 void tst_Desktop::helpIsFoundBesideTheProgram() {
