@@ -14,34 +14,13 @@
 
 #include <algorithm>
 
-// Checked access to the fields of one datagram.
-class Dispatcher::Fields {
-public:
-    explicit Fields(wire::FieldList f) : f_(std::move(f)) {}
-    std::optional<QString> Text(int i) const {
-        if (i < 0 || i >= f_.size()) return std::nullopt;
-        return f_[i].toString();
-    }
-    std::optional<std::int16_t> Int16(int i) const {
-        if (i < 0 || i >= f_.size()) return std::nullopt;
-        return convert::ToInt16(f_[i]);
-    }
-    std::optional<std::int32_t> Int32(int i) const {
-        if (i < 0 || i >= f_.size()) return std::nullopt;
-        return convert::ToInt32(f_[i]);
-    }
-
-private:
-    wire::FieldList f_;
-};
-
 namespace {
 bool IsPlayer(int p) { return p >= 0 && p <= 8; } // the table's slots, 0 included
 bool IsRosterSlot(int s) { return s >= 1 && s <= 7; }
 } // namespace
 
 void Dispatcher::tcpReceive_DataArrival(const QByteArray& datagram, const QString& sender) {
-    const Fields f(wire::SplitFields(datagram));
+    const Fields f(datagram);
     const auto number = f.Int16(0);
     if (!number) {
         ++malformed_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FloodGuard.h"
+#include "Messages.h"
 
 #include <QByteArray>
 #include <QSet>
@@ -50,7 +51,7 @@ public:
     qint64 RegistersHeard() const { return registers_; }
 
 private:
-    class Fields;
+    using Fields = wire::Fields;
     void Positions(const Fields& f);
     void Steer(const Fields& f);
     void MatchSettings(const Fields& f, const QString& sender);

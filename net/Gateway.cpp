@@ -292,18 +292,16 @@ void Gateway::LanHeard(const QByteArray& datagram) {
 }
 
 void Gateway::TrackSeats(const QByteArray& datagram, Remote* owner) {
-    // The number field with its delimiter: only these two kinds are split into fields.
-    const bool reg = datagram.startsWith("9\x01"), unreg = datagram.startsWith("13\x01");
+    // Read as every copy reads it (" 2.6" is seat 3); only these two kinds are split into fields.
+    const int kind = wire::NumberOf(datagram);
+    const bool reg = kind == int(wire::Message::Register), unreg = kind == int(wire::Message::Unregister);
     if (!reg && !unreg) return;
-    const wire::FieldList f = wire::SplitFields(datagram);
-    if (f.size() < 2) return;
-    bool ok = false;
-    const int seat = f[1].toInt(&ok);
-    if (!ok || seat < 1 || seat > 7) return;
-    auto& held = seatOwner_[static_cast<std::size_t>(seat)];
-    if (held) held->info.seats.removeAll(seat);
+    const auto seat = wire::Fields(datagram).Int16(1);
+    if (!seat || *seat < 1 || *seat > 7) return;
+    auto& held = seatOwner_[static_cast<std::size_t>(*seat)];
+    if (held) held->info.seats.removeAll(*seat);
     held = reg ? owner : nullptr;
-    if (held) held->info.seats.append(seat);
+    if (held) held->info.seats.append(*seat);
 }
 
 void Gateway::SendSealed(Remote& r, char what, QByteArrayView payload) {

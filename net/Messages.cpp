@@ -1,5 +1,7 @@
 #include "Messages.h"
 
+#include "Convert.h"
+
 #include <QStringDecoder>
 #include <algorithm>
 
@@ -31,14 +33,27 @@ QByteArray Name(const QString& name) { return CleanName(name).toUtf8(); }
 } // namespace
 
 int NumberOf(const QByteArray& d) {
-    int n = 0;
-    for (qsizetype i = 0; i < d.size() && i <= 4; ++i) {
-        const char c = d[i];
-        if (c == Delimiter) return i > 0 ? n : 0;
-        if (c < '0' || c > '9' || i == 4) return 0;
-        n = n * 10 + (c - '0');
-    }
-    return d.isEmpty() || d.size() > 4 ? 0 : n;
+    // Only the first field is read, and a number is never long: " +0009.4" is 9 as well.
+    constexpr qsizetype Longest = 24;
+    const qsizetype end = d.indexOf(Delimiter);
+    const qsizetype length = end < 0 ? d.size() : end;
+    if (length == 0 || length > Longest) return 0;
+    return convert::ToInt16(QString::fromLatin1(d.constData(), length)).value_or(0);
+}
+
+std::optional<QString> Fields::Text(qsizetype i) const {
+    if (i < 0 || i >= f_.size()) return std::nullopt;
+    return f_[i].toString();
+}
+
+std::optional<std::int16_t> Fields::Int16(qsizetype i) const {
+    if (i < 0 || i >= f_.size()) return std::nullopt;
+    return convert::ToInt16(f_[i]);
+}
+
+std::optional<std::int32_t> Fields::Int32(qsizetype i) const {
+    if (i < 0 || i >= f_.size()) return std::nullopt;
+    return convert::ToInt32(f_[i]);
 }
 
 bool IsKnown(int n) {

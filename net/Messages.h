@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QVarLengthArray>
 #include <array>
+#include <optional>
 
 // The wire format: one datagram per message, text fields joined by the byte 1, field 0 the
 // message number. Names go out as UTF-8; what comes in is read as UTF-8 where it is valid
@@ -35,7 +36,8 @@ enum class Message {
     Chat = 20,
 };
 bool IsKnown(int number);
-// The message number a datagram starts with, read without splitting it; 0 when it starts with none.
+// The message number a datagram starts with, read without splitting it, by the same rules as
+// every other field (Fields::Int16); 0 when it starts with none.
 int NumberOf(const QByteArray& datagram);
 
 struct Settings {
@@ -89,6 +91,22 @@ private:
     QVarLengthArray<qsizetype, 32> ends_;
 };
 FieldList SplitFields(const QByteArray& datagram);
+
+// The one reader of a datagram's fields, for every part of the program that looks inside one:
+// numbers by the rules of convert (" 2.6" is 3), each field checked for being there.
+class Fields {
+public:
+    explicit Fields(const QByteArray& datagram) : f_(SplitFields(datagram)) {}
+    qsizetype Size() const { return f_.size(); }
+    std::optional<QString> Text(qsizetype i) const;
+    std::optional<std::int16_t> Int16(qsizetype i) const;
+    std::optional<std::int32_t> Int32(qsizetype i) const;
+    // Field 0, the message number.
+    std::optional<std::int16_t> Number() const { return Int16(0); }
+
+private:
+    FieldList f_;
+};
 
 // The same fields as strings of their own.
 QStringList Split(const QByteArray& datagram);

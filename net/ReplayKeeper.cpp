@@ -44,12 +44,10 @@ void ReplayKeeper::Heard(const QByteArray& d) {
     if (!wire::IsKnown(wire::NumberOf(d))) return;
     const auto kind = static_cast<M>(wire::NumberOf(d));
     if (kind == M::Register) {
-        const wire::FieldList f = wire::SplitFields(d);
-        const int slot = f.size() > 1 ? f[1].toString().toInt() : 0;
+        const int slot = wire::Fields(d).Int16(1).value_or(0);
         if (slot >= 1 && slot <= 7) registers_.insert(slot, d);
     } else if (kind == M::Unregister) {
-        const wire::FieldList f = wire::SplitFields(d);
-        registers_.remove(f.size() > 1 ? f[1].toString().toInt() : 0);
+        registers_.remove(wire::Fields(d).Int16(1).value_or(0));
     } else if (kind == M::ResetAll) {
         registers_.clear();
     }

@@ -82,11 +82,10 @@ void ReplayPlayer::FindRounds() {
         const replay::Record& r = records_[i];
         const int kind = wire::NumberOf(r.datagram);
         if (Is(kind, M::Register) || Is(kind, M::MatchSettings)) {
-            const wire::FieldList f = wire::SplitFields(r.datagram);
-            const int slot = Is(kind, M::Register) ? f.size() > 2 ? f[1].toString().toInt() : 0 : 0;
-            const int field = Is(kind, M::Register) ? 2 : 11;
-            if (slot >= 0 && slot <= 7 && f.size() > field)
-                names[std::size_t(slot + 1)] = wire::CleanName(f[field].toString());
+            const wire::Fields f(r.datagram);
+            const int slot = Is(kind, M::Register) ? f.Int16(1).value_or(-1) : 0;
+            if (const auto name = f.Text(Is(kind, M::Register) ? 2 : 11); name && slot >= 0 && slot <= 7)
+                names[std::size_t(slot + 1)] = wire::CleanName(*name);
         }
         if (Is(kind, M::Positions)) {
             const bool trailing = outcomeAt >= 0 && r.ms - outcomeAt < SettleMs;

@@ -27,11 +27,11 @@ Summary Summarise(const QString& path) {
         const int kind = wire::NumberOf(r.datagram);
         const bool reg = kind == static_cast<int>(wire::Message::Register);
         if (!reg && kind != static_cast<int>(wire::Message::MatchSettings)) continue;
-        const wire::FieldList f = wire::SplitFields(r.datagram);
-        const int field = reg ? 2 : 11;
-        if (reg && (f.size() < 2 || f[1].toString().toInt() < 0)) continue; // a copy in no match
-        if (f.size() <= field) continue;
-        const QString name = wire::CleanName(f[field].toString());
+        const wire::Fields f(r.datagram);
+        if (reg && f.Int16(1).value_or(-1) < 0) continue; // a copy in no match
+        const auto text = f.Text(reg ? 2 : 11);
+        if (!text) continue;
+        const QString name = wire::CleanName(*text);
         if (!name.isEmpty() && !s.players.contains(name)) s.players << name;
     }
     return s;

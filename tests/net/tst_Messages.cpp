@@ -12,6 +12,8 @@ private slots:
     void splitKeepsEveryField_data();
     void splitKeepsEveryField();
     void namesNeverCarryTheDelimiter();
+    void theNumberIsReadAsEveryFieldIs_data();
+    void theNumberIsReadAsEveryFieldIs();
     void onlyCatalogueNumbersAreKnown();
 };
 
@@ -97,6 +99,26 @@ void tst_Messages::namesNeverCarryTheDelimiter() {
     QCOMPARE(f[2].size(), wire::MaxNameLength);
     const QStringList huge = wire::Split(QByteArray(70000, '\x01'));
     QCOMPARE(huge.size(), 70001);
+}
+
+void tst_Messages::theNumberIsReadAsEveryFieldIs_data() {
+    QTest::addColumn<QByteArray>("datagram");
+    QTest::addColumn<int>("number");
+    QTest::newRow("plain") << QByteArray("9\x01" "3\x01") << 9;
+    QTest::newRow("spaces and a sign") << QByteArray(" +9 \x01" "3\x01") << 9;
+    QTest::newRow("a fraction, rounded") << QByteArray("8.6\x01") << 9;
+    QTest::newRow("no delimiter") << QByteArray("13") << 13;
+    QTest::newRow("not a number") << QByteArray("x\x01" "3") << 0;
+    QTest::newRow("empty first field") << QByteArray("\x01" "9") << 0;
+    QTest::newRow("beyond 16 bits") << QByteArray("99999\x01") << 0;
+    QTest::newRow("nothing") << QByteArray() << 0;
+}
+
+void tst_Messages::theNumberIsReadAsEveryFieldIs() {
+    // One decoder: the quick look at a datagram's number and its fields agree on every input.
+    QFETCH(QByteArray, datagram);
+    QTEST(wire::NumberOf(datagram), "number");
+    QCOMPARE(wire::NumberOf(datagram), int(wire::Fields(datagram).Number().value_or(0)));
 }
 
 void tst_Messages::onlyCatalogueNumbersAreKnown() {

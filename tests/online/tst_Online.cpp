@@ -127,6 +127,8 @@ private slots:
     void attack_data();
     void attack();
     void forwardsBothWaysWithoutLoops();
+    void seatsAreTrackedAsEveryCopyReadsThem_data();
+    void seatsAreTrackedAsEveryCopyReadsThem();
     void silentCopyFreesItsSeats();
     void budgetBoundsABurst();
     void eighthCopyIsRefusedAndSaysWhy();
@@ -295,6 +297,27 @@ void tst_Online::forwardsBothWaysWithoutLoops() {
     QCOMPARE(w.gateway.Remotes()[a].seats, QList<int>{3});
     // Someone on the LAN takes seat 3 over: Ann's copy no longer holds it.
     w.gateway.LanHeard(wire::Register(3, QStringLiteral("Bob"), 1));
+    QCOMPARE(w.gateway.Remotes()[a].seats, QList<int>());
+}
+
+void tst_Online::seatsAreTrackedAsEveryCopyReadsThem_data() {
+    QTest::addColumn<QByteArray>("seat");
+    QTest::newRow("3") << QByteArray("3");
+    QTest::newRow("2.6 is 3") << QByteArray("2.6");
+    QTest::newRow("spaced") << QByteArray(" 3 ");
+    QTest::newRow("signed") << QByteArray("+3");
+}
+
+void tst_Online::seatsAreTrackedAsEveryCopyReadsThem() {
+    // A joined copy takes seat 3 however it writes the number; gone, it frees seat 3.
+    QFETCH(QByteArray, seat);
+    World w;
+    const int a = w.Join(w.key);
+    w.clients[static_cast<std::size_t>(a)]->Send("9\x01" + seat + "\x01" "Ann\x01" "255\x01");
+    w.Pump();
+    QCOMPARE(w.gateway.Remotes()[a].seats, QList<int>{3});
+    w.clients[static_cast<std::size_t>(a)]->Send("13\x01" + seat + "\x01");
+    w.Pump();
     QCOMPARE(w.gateway.Remotes()[a].seats, QList<int>());
 }
 
