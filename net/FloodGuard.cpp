@@ -2,15 +2,6 @@
 
 #include <algorithm>
 
-bool FloodGuard::Take(Bucket& b, double perSecond, double burst, double cost, qint64 now) {
-    if (b.tokens < 0) b.tokens = burst;
-    else b.tokens = std::min(burst, b.tokens + (now - b.at) * perSecond / 1000.0);
-    b.at = now;
-    if (b.tokens < cost) return false;
-    b.tokens -= cost;
-    return true;
-}
-
 bool FloodGuard::Costly(wire::Message kind) {
     using M = wire::Message;
     return kind == M::MatchSettings || kind == M::ResetAll || kind == M::ResetMatch || kind == M::PauseResume ||

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TokenBucket.h"
+
 #include "MatchClock.h"
 #include "Messages.h"
 
@@ -30,12 +32,11 @@ public:
 
 private:
     enum Budget { Settings, Resets, Pause, RollCalls, ObstacleCount, ObstaclePixels, ChatLines, Budgets };
-    struct Bucket {
-        double tokens = -1; // full at first use
-        qint64 at = 0;      // milliseconds of the clock at the last refill
-    };
+    using Bucket = TokenBucket;
     using Buckets = std::array<Bucket, Budgets>;
-    bool Take(Bucket& b, double perSecond, double burst, double cost, qint64 now);
+    static bool Take(Bucket& b, double perSecond, double burst, double cost, qint64 now) {
+        return b.Take(perSecond, burst, cost, now);
+    }
 
     QHash<QString, Buckets> senders_;
     Buckets others_;

@@ -18,8 +18,7 @@ struct Gateway::Remote {
     QByteArray joinerRandom, gatewayRandom;
     seal::Direction in, out;
     QElapsedTimer heard;
-    double tokens = Burst;
-    qint64 tokensAt = 0;
+    TokenBucket budget;
     RemoteInfo info;
 };
 
@@ -214,7 +213,6 @@ void Gateway::OnJoin(QByteArrayView d, const Endpoint& from) {
         fresh->in = seal::Direction(keys.toGateway);
         fresh->out = seal::Direction(keys.fromGateway);
         fresh->heard.start();
-        fresh->tokensAt = clock_.elapsed();
         fresh->info.address = from.tag.isEmpty()
                                   ? Describe(from.address, from.port)
                                   : tr("%1 through the relay").arg(QString::fromLatin1(from.tag.toHex()));
@@ -237,14 +235,11 @@ void Gateway::OnSealed(Remote& r, QByteArrayView d) {
     }
     r.heard.start();
     const qint64 now = clock_.elapsed();
-    r.tokens = std::min(Burst, r.tokens + (now - r.tokensAt) * PerSecond / 1000.0);
-    r.tokensAt = now;
-    if (r.tokens < 1) {
+    if (!r.budget.Take(PerSecond, Burst, 1, now)) {
         ++counts_.overBudget;
         ++r.info.overBudget;
         return;
     }
-    r.tokens -= 1;
     ++r.info.in;
     const QByteArray payload = plain->mid(1);
     switch (plain->at(0)) {

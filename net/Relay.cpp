@@ -192,14 +192,7 @@ std::uint64_t Relay::PrefixOf(const Peer& p, int prefixBytes) const {
     return h;
 }
 
-bool Relay::Spend(Bucket& b, double perSecond, std::int64_t now) {
-    if (b.at == 0 && b.tokens == 0) b.tokens = perSecond; // a fresh bucket starts full
-    b.tokens = std::min(perSecond, b.tokens + static_cast<double>(now - b.at) * perSecond / 1000.0);
-    b.at = now;
-    if (b.tokens < 1) return false;
-    b.tokens -= 1;
-    return true;
-}
+bool Relay::Spend(Bucket& b, double perSecond, std::int64_t now) { return b.Take(perSecond, perSecond, 1, now); }
 
 bool Relay::Handshake(std::span<const std::uint8_t> d, int bytes, const Peer& from, std::int64_t now) {
     if (d.size() != static_cast<std::size_t>(bytes) || static_cast<char>(d[1]) != relaywire::Version) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TokenBucket.h"
+
 #include "RelayWire.h"
 
 #include <array>
@@ -89,10 +91,7 @@ private:
         Room* room = nullptr;
         int member = -1; // -1: the room's gateway
     };
-    struct Bucket {
-        double tokens = 0;
-        std::int64_t at = 0;
-    };
+    using Bucket = TokenBucket;
 
     void OnOpen(std::span<const std::uint8_t> d, const Peer& from, std::int64_t now, Sink& out);
     void OnProve(std::span<const std::uint8_t> d, const Peer& from, std::int64_t now, Sink& out);
