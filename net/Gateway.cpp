@@ -1,4 +1,5 @@
 #include "Gateway.h"
+#include "Sockets.h"
 
 #include "BatchSend.h"
 #include "Convert.h"
@@ -75,7 +76,7 @@ bool Gateway::Listen(quint16 port, QString* error) {
         socket_.reset();
         return false;
     }
-    socket_->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, QVariant(ReceiveBufferBytes));
+    sockets::MakeRoom(*socket_);
     connect(socket_.get(), &QUdpSocket::readyRead, this, &Gateway::Read);
     return true;
 }

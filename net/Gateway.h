@@ -30,7 +30,6 @@ public:
     static constexpr int SilenceMs = 10000;
     static constexpr double PerSecond = 1000; // each remote copy's datagrams, and its burst
     static constexpr double Burst = 1024;
-    static constexpr int ReceiveBufferBytes = 1 << 20;
     static constexpr int CookieSeconds = 30; // a cookie is good for one to two of these
 
     using SendFn = std::function<void(const QByteArray& datagram, const QHostAddress& to, quint16 port)>;

@@ -1,4 +1,5 @@
 #include "MulticastTransport.h"
+#include "Sockets.h"
 
 #include "DefaultRoute.h"
 
@@ -62,9 +63,7 @@ void MulticastTransport::InitSockets() {
         problem_ = tr("No network: port %1 cannot be used (%2)").arg(port_).arg(tcpReceive_.errorString());
         return;
     }
-    // Room for a burst while the program is busy elsewhere: Windows' own buffer holds a few
-    // dozen Positions, and a datagram that does not fit is lost.
-    tcpReceive_.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, QVariant(1 << 20));
+    sockets::MakeRoom(tcpReceive_);
     Follow();
     if (joined_.isEmpty()) {
         problem_ = tr("No network: cannot join the game group (%1)").arg(tcpReceive_.errorString());
@@ -124,10 +123,7 @@ void MulticastTransport::ChooseSendInterface() {
     sending_ = pick;
     emit inUseChanged();
     if (tcpSend_.state() != QAbstractSocket::BoundState) tcpSend_.bind(QHostAddress::AnyIPv4, 0);
-    tcpSend_.setSocketOption(QAbstractSocket::MulticastTtlOption, 1);
-    // The game relies on hearing itself.
-    tcpSend_.setSocketOption(QAbstractSocket::MulticastLoopbackOption, 1);
-    if (pick.isValid()) tcpSend_.setMulticastInterface(pick);
+    sockets::SendToGroup(tcpSend_, pick);
     if (before && !wanted_.isEmpty() && pick.name() == wanted_) emit note(tr("Sending on %1 again").arg(wanted_));
 }
 

@@ -1,4 +1,5 @@
 #include "OnlineClient.h"
+#include "Sockets.h"
 
 #include "Gateway.h"
 
@@ -55,8 +56,7 @@ void OnlineClient::Start() {
         QTimer::singleShot(0, this, [this] { Fail(tr("No network: %1").arg(socket_->errorString())); });
         return;
     }
-    socket_->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption,
-                             QVariant(Gateway::ReceiveBufferBytes));
+    sockets::MakeRoom(*socket_);
     connect(socket_.get(), &QUdpSocket::readyRead, this, &OnlineClient::Read);
     QString host = link_.host;
     quint16 port = link_.port;

@@ -1,4 +1,5 @@
 #include "OnlineTransport.h"
+#include "Sockets.h"
 
 #include "MulticastTransport.h"
 
@@ -94,9 +95,7 @@ bool OnlineTransport::Open(quint16 port, QString* error) {
         if (error) *error = tr("No network: %1").arg(inject->errorString());
         return false;
     }
-    inject->setSocketOption(QAbstractSocket::MulticastTtlOption, 1);
-    inject->setSocketOption(QAbstractSocket::MulticastLoopbackOption, 1);
-    if (lan_.SendingInterface().isValid()) inject->setMulticastInterface(lan_.SendingInterface());
+    sockets::SendToGroup(*inject, lan_.SendingInterface());
     QUdpSocket* s = inject.get();
     gateway->SetOutputs(nullptr,
                         [this, s](const QByteArray& d) { s->writeDatagram(d, lan_.Group(), lan_.Port()); });
