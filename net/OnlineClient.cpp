@@ -66,9 +66,8 @@ void OnlineClient::Start() {
             return;
         }
         // The direct address first; the relay when it has not answered in time.
-        const qsizetype colon = link_.direct.lastIndexOf(QLatin1Char(':'));
-        host = link_.direct.left(colon).remove(QLatin1Char('[')).remove(QLatin1Char(']'));
-        port = static_cast<quint16>(link_.direct.mid(colon + 1).toUInt());
+        // Read as the link's own address is (the link was checked when it was read).
+        OnlineLink::SplitHostPort(link_.direct, host, port, true);
         direct_.start();
     }
     const auto send = [this](const QByteArray& d) { socket_->writeDatagram(d, gateway_, port_); };
