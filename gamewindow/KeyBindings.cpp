@@ -1,5 +1,7 @@
 #include "KeyBindings.h"
 
+#include "Steering.h"
+
 #include <algorithm>
 
 #include <QKeyEvent>
@@ -92,11 +94,13 @@ QString PadEntryName(int seat, Action a) {
 }
 
 int VirtualKeyFor(Action a, const Key& k) {
-    constexpr int arrows[] = {38, 39, 40, 37};
-    constexpr int pads[] = {104, 102, 98, 100, 105, 99, 97, 103};
+    // The steering's own key codes, in the actions' order: up, right, down, left, then the diagonals.
+    using S = Steering;
+    constexpr int arrows[] = {S::Up, S::Right, S::Down, S::Left};
+    constexpr int pads[] = {S::Pad8, S::Pad6, S::Pad2, S::Pad4, S::Pad9, S::Pad3, S::Pad1, S::Pad7};
     const int i = static_cast<int>(a);
-    if (a == Action::Turbo) return 32;
-    if (a == Action::Pause) return 27;
+    if (a == Action::Turbo) return S::Space;
+    if (a == Action::Pause) return S::Escape;
     if (a == Action::Chat || a == Action::WatchAgain) return 0; // the game window's own, never the steering's
     if (i >= 4) return pads[i]; // the diagonals are keypad keys wherever they sit
     return k.keypad ? pads[i] : arrows[i];
