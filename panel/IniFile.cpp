@@ -84,19 +84,15 @@ QString ReadIniString(const QString& section, const QString& key, const QString&
     return {};
 }
 
-bool WriteIniString(const QString& section, const QString& key, const QString& value, const QString& file) {
-    const QByteArray original = ReadAll(file);
-    const QByteArray eol = original.contains("\r\n") ? "\r\n" : "\n";
-    QList<QByteArray> lines = original.isEmpty() ? QList<QByteArray>{} : Lines(original);
-    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
-
+namespace {
+// Stores key=value in the section of these lines, creating what is missing.
+void SetEntry(QList<QByteArray>& lines, const QString& section, const QString& key, const QString& value) {
     const QByteArray wantSection = Lower(section.toUtf8());
     const QByteArray wantKey = Lower(key.toUtf8());
     const QByteArray entry = key.toUtf8() + '=' + value.toUtf8();
 
     qsizetype sectionAt = -1, insertAt = -1;
-    bool written = false;
-    for (qsizetype i = 0; i < lines.size() && !written; ++i) {
+    for (qsizetype i = 0; i < lines.size(); ++i) {
         QByteArray name;
         if (IsSectionLine(lines[i], &name)) {
             if (sectionAt >= 0) break; // end of our section
@@ -110,19 +106,32 @@ bool WriteIniString(const QString& section, const QString& key, const QString& v
         QByteArray k;
         if (KeyOf(lines[i], &k, nullptr) && Lower(k) == wantKey) {
             lines[i] = entry;
-            written = true;
-        } else if (!lines[i].trimmed().isEmpty()) {
-            insertAt = i + 1;
+            return;
         }
+        if (!lines[i].trimmed().isEmpty()) insertAt = i + 1;
     }
-    if (!written) {
-        if (sectionAt >= 0) {
-            lines.insert(insertAt, entry);
-        } else {
-            lines.append('[' + section.toUtf8() + ']');
-            lines.append(entry);
-        }
+    if (sectionAt >= 0) {
+        lines.insert(insertAt, entry);
+    } else {
+        lines.append('[' + section.toUtf8() + ']');
+        lines.append(entry);
     }
+}
+} // namespace
+
+bool WriteIniString(const QString& section, const QString& key, const QString& value, const QString& file) {
+    return WriteIniStrings(section, {{key, value}}, file);
+}
+
+bool WriteIniStrings(const QString& section, const QList<QPair<QString, QString>>& entries, const QString& file) {
+    const QByteArray original = ReadAll(file);
+    const QByteArray eol = original.contains("\r\n") ? "\r\n" : "\n";
+    QList<QByteArray> lines = original.isEmpty() ? QList<QByteArray>{} : Lines(original);
+    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+    const QList<QByteArray> before = lines;
+    for (const auto& [key, value] : entries) SetEntry(lines, section, key, value);
+    // Nothing changed, nothing written: the file keeps its date and its bytes.
+    if (lines == before && !original.isEmpty()) return true;
     return Save(lines, eol, file);
 }
 

@@ -13,6 +13,8 @@
 QString ReadIniString(const QString& section, const QString& key, const QString& file);
 // Stores key=value in the section, creating what is missing; false when the file could not be written.
 bool WriteIniString(const QString& section, const QString& key, const QString& value, const QString& file);
+// The same for several keys at once, in one write (none when nothing changes).
+bool WriteIniStrings(const QString& section, const QList<QPair<QString, QString>>& entries, const QString& file);
 // Replaces everything the section holds with these entries, creating it when missing; the
 // rest of the file stays byte for byte.
 bool WriteIniSection(const QString& section, const QList<QPair<QString, QString>>& entries, const QString& file);

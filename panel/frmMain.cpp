@@ -783,23 +783,25 @@ void frmMain::ApplyBackColor(Colour c) {
 }
 
 void frmMain::SaveSettings(const QString& mode) {
-    const QString& file = in_.State().IniFile;
-    WriteIniString(Main, QStringLiteral("Name"), txtName->text(), file);
-    if (mode == QLatin1String("Client")) return;
-    auto index = [](QComboBox* l) { return QString::number(l->currentIndex()); };
-    WriteIniString(Main, QStringLiteral("Warp"), index(cboWarp), file);
-    WriteIniString(Main, QStringLiteral("Players"), index(cboPlayers), file);
-    WriteIniString(Main, QStringLiteral("Thickness"), index(cboThickness), file);
-    WriteIniString(Main, QStringLiteral("Speed"), index(cboSpeed), file);
-    WriteIniString(Main, QStringLiteral("Match"), index(cboMatch), file);
-    WriteIniString(Main, QStringLiteral("Team"), index(cboTeam), file);
-    WriteIniString(Main, QStringLiteral("Turbo"), index(cboTurbo), file);
-    WriteIniString(Main, QStringLiteral("VirtualGrid"), index(cboSnaptogrid), file);
-    WriteIniString(Main, QStringLiteral("FixedPosition"), index(cboFixedPosition), file);
-    WriteIniString(Main, QStringLiteral("Complexity"), index(cboComplexity), file);
-    WriteIniString(Main, QStringLiteral("DiagonalMotion"), index(cboDiagonalMotion), file);
-    WriteIniString(Main, QStringLiteral("Width"), txtWidth->text(), file);
-    WriteIniString(Main, QStringLiteral("Height"), txtHeight->text(), file);
+    // One write for the whole save, in the keys' order of old.
+    QList<QPair<QString, QString>> entries{{QStringLiteral("Name"), txtName->text()}};
+    if (mode != QLatin1String("Client")) {
+        auto index = [](QComboBox* l) { return QString::number(l->currentIndex()); };
+        entries += {{QStringLiteral("Warp"), index(cboWarp)},
+                    {QStringLiteral("Players"), index(cboPlayers)},
+                    {QStringLiteral("Thickness"), index(cboThickness)},
+                    {QStringLiteral("Speed"), index(cboSpeed)},
+                    {QStringLiteral("Match"), index(cboMatch)},
+                    {QStringLiteral("Team"), index(cboTeam)},
+                    {QStringLiteral("Turbo"), index(cboTurbo)},
+                    {QStringLiteral("VirtualGrid"), index(cboSnaptogrid)},
+                    {QStringLiteral("FixedPosition"), index(cboFixedPosition)},
+                    {QStringLiteral("Complexity"), index(cboComplexity)},
+                    {QStringLiteral("DiagonalMotion"), index(cboDiagonalMotion)},
+                    {QStringLiteral("Width"), txtWidth->text()},
+                    {QStringLiteral("Height"), txtHeight->text()}};
+    }
+    WriteIniStrings(Main, entries, in_.State().IniFile);
 }
 
 void frmMain::ShowControls() {

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QtTest>
 #ifndef Q_OS_WIN
 #include <csignal>
@@ -32,6 +34,8 @@ private slots:
     void missingFileReadsEmpty();
     void writeKeepsEverythingElse();
     void writeCreatesFileAndSection();
+    void aSaveWritesOnceAndOnlyWhatChanged_data();
+    void aSaveWritesOnceAndOnlyWhatChanged();
     void crashDuringWritesLeavesAWholeFile();
     void oldSettingsAreAdoptedOnce_data();
     void oldSettingsAreAdoptedOnce();
@@ -91,6 +95,36 @@ void tst_Settings::writeKeepsEverythingElse() {
                            Path("keep.ini")));
     QCOMPARE(Get(Path("keep.ini")), QByteArray("; Lumivex\n[Other]\nSpeed=1\n\n[Main]\nname=New\n; keep "
                                                "me\nWidth=9\nHeight=200\n\n[Tail]\nx=y\n"));
+}
+
+void tst_Settings::aSaveWritesOnceAndOnlyWhatChanged_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    // The panel's save of Name, Speed and Width (its keys, as an earlier build wrote them).
+    const QByteArray earlier = "[Main]\r\nName=Ann\r\nWarp=0\r\nSpeed=84\r\nWidth=360\r\nPointColor=255\r\n[View]\r\nZoom=Auto\r\n";
+    QTest::newRow("nothing changed: not written") << earlier << earlier;
+    QTest::newRow("one value changed, in its place")
+        << QByteArray("[Main]\nName=Bob\nSpeed=84\nWidth=360\n") << QByteArray("[Main]\nName=Ann\nSpeed=84\nWidth=360\n");
+    QTest::newRow("missing keys join the section's end, in order")
+        << QByteArray("[Main]\nName=Ann\n\n[Keys]\nUp1=Up\n") << QByteArray("[Main]\nName=Ann\nSpeed=84\nWidth=360\n\n[Keys]\nUp1=Up\n");
+    QTest::newRow("no file") << QByteArray() << QByteArray("[Main]\nName=Ann\nSpeed=84\nWidth=360\n");
+}
+
+void tst_Settings::aSaveWritesOnceAndOnlyWhatChanged() {
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    const QString path = Path("save.ini");
+    QFile::remove(path);
+    if (!before.isEmpty()) Put(path, before);
+    const QDateTime written = QFileInfo(path).lastModified();
+    QTest::qWait(before == after ? 20 : 0);
+    QVERIFY(WriteIniStrings(QStringLiteral("Main"),
+                            {{QStringLiteral("Name"), QStringLiteral("Ann")},
+                             {QStringLiteral("Speed"), QStringLiteral("84")},
+                             {QStringLiteral("Width"), QStringLiteral("360")}},
+                            path));
+    QCOMPARE(Get(path), after);
+    if (before == after) QCOMPARE(QFileInfo(path).lastModified(), written);
 }
 
 void tst_Settings::writeCreatesFileAndSection() {
