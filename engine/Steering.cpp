@@ -39,6 +39,8 @@ void Steering::KeyDown(int key) {
         }
     } else if (key == Escape) {
         if (pauseHook_) pauseHook_();
+    } else {
+        return; // a key that steers nothing sends nothing
     }
     if (s_.LocalPlayer > 0) link_.SendSteer(s_.LocalPlayer, s_.Local().RequestedDirection, s_.Local().Turbo);
 }

@@ -339,7 +339,7 @@ void ArenaView::PaintBanner(QPainter& painter, const QStringList& lines) {
 }
 
 void ArenaView::keyPressEvent(QKeyEvent* e) {
-    // Every key-down reaches the game, known or not: a client reports its wishes after each.
+    // Every key-down reaches the game window, which knows what each key is bound to.
     emit keyPressed(keys::FromEvent(*e));
     e->accept();
 }

@@ -368,12 +368,7 @@ void frmVyre::KeyDown(const keys::Key& key) {
         k.keypad = false;
         held = keys_.Lookup(k, diagonal, seats);
     }
-    if (!held) {
-        // Every key-down reaches the first player's steering, known or not: a client reports
-        // its wishes after each.
-        in_.GetSteering().KeyDown(0);
-        return;
-    }
+    if (!held) return; // a key bound to nothing sends nothing
     Act(held->seat, held->action, k);
 }
 

@@ -286,6 +286,8 @@ void tst_Keys::chatKeyOpensALineThatDoesNotSteer() {
     QTest::keyClick(c.game.ChatInput(), Qt::Key_Escape);
     QVERIFY(!c.game.ChatInput()->isVisible());
     QCOMPARE(c.rec.Numbered(20).size(), 1);
+    c.Press(K(Qt::Key_F9)); // bound to nothing: sends nothing
+    QCOMPARE(c.Steers().size(), steers);
     c.Press(K(Qt::Key_Up));
     QCOMPARE(c.Steers().size(), steers + 1);
 }
