@@ -116,6 +116,11 @@ void Pilots::OnPositions(const std::array<MatchLink::Point, 8>& heads, const std
 
 void Pilots::TakeDueWishes() {
     if (held_.empty()) return;
+    // A wish made in the last round never counts in a new one (set up before its first tick).
+    if (setup_.SetupsDone() != round_) {
+        held_.clear();
+        return;
+    }
     const qint64 now = clock_.nsecsElapsed();
     std::size_t k = 0;
     for (; k < held_.size() && held_[k].due <= now; ++k) Take(held_[k].slot, held_[k].wish);
