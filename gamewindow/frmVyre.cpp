@@ -38,7 +38,7 @@ constexpr int StopGoWidth = 33;
 constexpr int StatusTop = 80;
 constexpr int NameHeight = 14; // the names under the score boxes
 constexpr int WidestScore = 64;
-constexpr int GaugeRoom = 90; // the turbo gauges' corner, kept clear of the boxes
+constexpr int GaugeRoom = 100; // the turbo gauges' corner, kept clear of the boxes
 // A score box whose seat nobody rides in this match.
 constexpr Colour EmptySeat = 0x00403838;
 
@@ -46,6 +46,13 @@ QFont BoxFont(double scale) {
     QFont f;
     f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), QStringLiteral("sans-serif")});
     f.setPointSizeF(9.75 * scale);
+    return f;
+}
+
+// The names under the score boxes: smaller than the scores.
+QFont NameFont(const QFont& box) {
+    QFont f = box;
+    f.setPointSizeF(box.pointSizeF() * 0.75);
     return f;
 }
 
@@ -82,6 +89,7 @@ frmVyre::frmVyre(Instance& instance, QWidget* parent, PadsToo pads) : QWidget(pa
         scores_[i - 1] = MakeBox();
         auto* name = new QLabel(sheet_);
         name->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        name->setFont(NameFont(BoxFont(1)));
         Paint(name, QPalette::WindowText, colours::White);
         scoreNames_[i - 1] = name;
     }
@@ -313,9 +321,9 @@ void frmVyre::ShowShadeAndTags() {
             // middle: "Computer 2" and "Computer 3" stay told apart by their ends.
             const QFontMetrics m = label->fontMetrics();
             QString shortName = name;
-            if (m.horizontalAdvance(name) > label->width() + 2 && name.endsWith(QLatin1Char(')')) && name.contains(QStringLiteral(" (")))
+            if (m.horizontalAdvance(name) > label->width() - 4 && name.endsWith(QLatin1Char(')')) && name.contains(QStringLiteral(" (")))
                 shortName = name.left(name.lastIndexOf(QStringLiteral(" (")));
-            label->setText(m.elidedText(shortName, Qt::ElideMiddle, label->width() + 2));
+            label->setText(m.elidedText(shortName, Qt::ElideMiddle, label->width() - 4)); // apart from the next
             const QString tip = riding ? QStringLiteral("%1's points").arg(name) : QStringLiteral("Nobody rides in this seat");
             label->setToolTip(tip);
             scores_[std::size_t(i - 1)]->setToolTip(tip);
@@ -530,9 +538,7 @@ void frmVyre::Refit() {
         for (QLineEdit* box : scores_) box->setFont(font);
         stopGo_->setFont(font);
         status_->setFont(font);
-        QFont small = font;
-        small.setPointSizeF(font.pointSizeF() * 0.72);
-        for (QLabel* name : scoreNames_) name->setFont(small);
+        for (QLabel* name : scoreNames_) name->setFont(NameFont(font));
     }
     if (!isFullScreen()) resize(zoom::Needed(Shown(), shownZoom_, devicePixelRatioF()));
     LayOut();
