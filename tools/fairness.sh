@@ -19,6 +19,8 @@ printf '[Main]\nName=Client\n[Riders]\nLevel=Hard\n' > "$dir/client.ini"
 # Every round a minute at most: the whole run is bounded.
 limit=$((rounds * 60 + 60))
 export QT_QPA_PLATFORM=offscreen
+# The copies' replays stay with the run, not among the player's own.
+export XDG_DATA_HOME="$dir/data"
 "$top/tools/netns-run" timeout "$limit" bash -c '
     game=$1 dir=$2 rounds=$3
     "$game" --config "$dir/client.ini" --riders 1 >"$dir/client.log" 2>&1 &
