@@ -6,6 +6,7 @@
 #include "OnlineTransport.h"
 #include "Platform.h"
 #include "QuitOnSignal.h"
+#include "RelayOptions.h"
 #include "RelayServer.h"
 #include "ReplayCheck.h"
 #include "ReplayFile.h"
@@ -162,15 +163,7 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
         QStringLiteral("Run as a relay server, with no display and no windows: games that "
                        "friends cannot reach directly keep a room here. It listens on UDP port "
                        "31316 unless --port says otherwise."));
-    const QCommandLineOption relayPort(QStringLiteral("port"), QStringLiteral("The relay's UDP port."),
-                                       QStringLiteral("N"));
-    const QCommandLineOption relayRooms(QStringLiteral("relay-rooms"),
-                                        QStringLiteral("The most rooms the relay keeps (default 4096)."),
-                                        QStringLiteral("N"));
-    // For the relay's load bench, whose rooms all come from one address.
-    QCommandLineOption relayPerAddress(QStringLiteral("relay-rooms-per-address"),
-                                       QStringLiteral("The most rooms one address may keep."), QStringLiteral("N"));
-    relayPerAddress.setFlags(QCommandLineOption::HiddenFromHelp);
+    const RelayOptions relayOptions;
     const QCommandLineOption relayServer(
         QStringLiteral("relay-server"),
         QStringLiteral("With --open: keep a room for the game at the relay HOST:PORT, so that "
@@ -192,8 +185,9 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
     const QCommandLineOption noMapping(QStringLiteral("no-port-mapping"),
                                        QStringLiteral("With --open: do not ask the router to forward the port."));
     parser.addOptions({help, version, demo, riders, roundLog, quitWhenShown, registerAtStart, rosterFull,
-                       iface, config, probe, open, join, demoDelay, demoLevel, relay, relayPort, relayRooms,
-                       relayPerAddress, relayServer, noMapping, record, replayFile, replayCheck});
+                       iface, config, probe, open, join, demoDelay, demoLevel, relay, relayServer, noMapping,
+                       record, replayFile, replayCheck});
+    relayOptions.AddTo(parser);
     QStringList args;
     for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     auto fail = [](const QString& text) {
@@ -268,8 +262,13 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
     }
     if (o.open && o.join) return fail(QStringLiteral("--open and --join exclude each other"));
     o.relay = parser.isSet(relay);
-    if (parser.isSet(relayPort) && !o.relay) return fail(QStringLiteral("--port goes with --relay"));
+    if (relayOptions.PortSet(parser) && !o.relay) return fail(QStringLiteral("--port goes with --relay"));
     if (o.relay && (o.open || o.join)) return fail(QStringLiteral("--relay runs alone, without --open or --join"));
+    QString why;
+    const auto relayValues = relayOptions.Read(parser, &why);
+    if (!relayValues) return fail(why);
+    o.relayPort = relayValues->port;
+    o.relayLimits = relayValues->limits;
     auto count = [&](const QCommandLineOption& opt, int lo, int hi, int& out) -> bool {
         if (!parser.isSet(opt)) return true;
         bool ok = false;
@@ -278,13 +277,6 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
         out = v;
         return true;
     };
-    int port = o.relayPort;
-    if (!count(relayPort, 1, 65535, port)) return fail(QStringLiteral("--port takes a UDP port from 1 to 65535"));
-    o.relayPort = static_cast<quint16>(port);
-    if (!count(relayRooms, 1, 1000000, o.relayLimits.rooms))
-        return fail(QStringLiteral("--relay-rooms takes a number from 1 to 1000000"));
-    if (!count(relayPerAddress, 1, 1000000, o.relayLimits.roomsPerAddress))
-        return fail(QStringLiteral("--relay-rooms-per-address takes a number from 1 to 1000000"));
     if (parser.isSet(relayServer)) {
         if (!o.open) return fail(QStringLiteral("--relay-server goes with --open"));
         if (!OnlineTransport::SplitAddress(parser.value(relayServer)))

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "Colour.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
-
-// Colours are 0x00BBGGRR values (red in the low byte) everywhere in the game.
-using Colour = std::int32_t;
 
 namespace colours {
 constexpr Colour White = 0xFFFFFF;

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the Debian package and leaves it in dist/.
+# Builds the Debian packages (the game, and the relay server alone) and leaves them in dist/.
 #   tools/package.sh [BUILD_DIR]    (default build-package)
 # LUMIVEX_TESTS=ON builds the tests too (the test command builds and tests the very program it
 # packages); LUMIVEX_BUILD_ONLY=1 stops before the package is made.
@@ -17,6 +17,6 @@ cmake --build "$build"
 [ "${LUMIVEX_BUILD_ONLY:-0}" = 1 ] && exit 0
 (cd "$build" && cpack -G DEB >/dev/null)
 mkdir -p "$top/dist"
-rm -f "$top"/dist/lumivex_*.deb
-mv "$build"/lumivex_*.deb "$top/dist/"
-ls -1 "$top"/dist/lumivex_*.deb
+rm -f "$top"/dist/lumivex_*.deb "$top"/dist/lumivex-relay_*.deb
+mv "$build"/lumivex_*.deb "$build"/lumivex-relay_*.deb "$top/dist/"
+ls -1 "$top"/dist/lumivex_*.deb "$top"/dist/lumivex-relay_*.deb

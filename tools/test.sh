@@ -119,7 +119,8 @@ echo "lumivex: fuzzing found nothing"
 say "[4/5] the Debian package, of the build the tests ran"
 LUMIVEX_TESTS=ON "$top/tools/package.sh" "$top/build-tests"
 version=$(sed -n 's/^project(Lumivex VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
-"$top/tests/package/check_package.sh" "$top/dist/lumivex_${version}_amd64.deb" "$version"
+"$top/tests/package/check_package.sh" "$top/dist/lumivex_${version}_amd64.deb" \
+    "$top/dist/lumivex-relay_${version}_amd64.deb" "$version"
 
 say "[5/5] the Windows build, under Wine: waiting for the background build"
 if ! wait "$winpid"; then

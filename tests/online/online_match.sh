@@ -31,8 +31,9 @@ trap '[ -n "$pid" ] && kill $pid 2>/dev/null' EXIT # nothing outlives the test
 run() { exec "${prog:-$game}" --config "$dir/$me.ini" --round-log "$@" >"$dir/$me.log" 2>"$dir/$me.err"; }
 case $me in
 R1)
-    # The relay, restarted once the remote copy has played two rounds through it.
-    "$game" --relay > "$dir/relay.log" 2>&1 & pid=$!
+    # The relay, restarted once the remote copy has played two rounds through it: first the
+    # relay's own program (when given), then the game's --relay, which serve alike.
+    ${LUMIVEX_RELAY_PROGRAM:-"$game" --relay} > "$dir/relay.log" 2>&1 & pid=$!
     for _ in $(seq "$((limit * 5))"); do
         [ "$(grep -c '^round .* arena' "$dir/B1.log" 2>/dev/null)" -ge 2 ] && break; sleep 0.2
     done

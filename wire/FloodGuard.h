@@ -2,12 +2,13 @@
 
 #include "TokenBucket.h"
 
-#include "MatchClock.h"
 #include "Messages.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QString>
 #include <array>
+#include <functional>
 
 // Keeps one sender from making this copy do unbounded work: each kind of message whose
 // handling is costly (a new match resizes the arena and the window, a reset or a pause moves
@@ -24,8 +25,9 @@ public:
     // Whether this kind has a budget at all; the others always pass.
     static bool Costly(wire::Message kind);
     qint64 Dropped() const { return dropped_; }
-    // Budgets refill on this clock: a replay played fast spends what the match spent, no more.
-    void SetClock(const MatchClock* clock) { clock_ = clock ? clock : &ownClock_; }
+    // Budgets refill on this clock (milliseconds): a replay played fast spends what the match
+    // spent, no more. Without one, they refill in real time.
+    void SetClock(std::function<qint64()> clock) { clock_ = std::move(clock); }
 
     // Senders with budgets of their own; more share the last one.
     static constexpr int MostSenders = 64;
@@ -40,7 +42,7 @@ private:
 
     QHash<QString, Buckets> senders_;
     Buckets others_;
-    MatchClock ownClock_;
-    const MatchClock* clock_ = &ownClock_;
+    QElapsedTimer wall_ = [] { QElapsedTimer t; t.start(); return t; }();
+    std::function<qint64()> clock_;
     qint64 dropped_ = 0;
 };

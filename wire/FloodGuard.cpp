@@ -12,7 +12,7 @@ bool FloodGuard::Admit(wire::Message kind, const QString& sender, qint64 cost, q
     using M = wire::Message;
     // Cheap kinds pass at once: this runs for every datagram of every tick.
     if (!Costly(kind)) return true;
-    const qint64 now = clock_->Ms();
+    const qint64 now = clock_ ? clock_() : wall_.elapsed();
     Buckets* b = &others_;
     if (const auto it = senders_.find(sender); it != senders_.end()) b = &*it;
     else if (senders_.size() < MostSenders) b = &senders_[sender];

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MatchState.h"
+#include "Colour.h"
 
 #include <QByteArray>
 #include <QString>

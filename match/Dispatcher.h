@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FloodGuard.h"
+#include "MatchClock.h"
 #include "Messages.h"
 
 #include <QByteArray>
@@ -41,7 +42,9 @@ public:
     // from stalling the copy.
     void tcpReceive_DataArrival(const QByteArray& datagram, const QString& sender = {});
 
-    void SetClock(const MatchClock* clock) { guard_.SetClock(clock); }
+    void SetClock(const MatchClock* clock) {
+        guard_.SetClock(clock ? std::function<qint64()>([clock] { return clock->Ms(); }) : nullptr);
+    }
     // Told of every Register for a slot above 0 (the host times its roll calls by them).
     void SetRegisterHook(std::function<void(int slot)> hook) { registerHook_ = std::move(hook); }
 

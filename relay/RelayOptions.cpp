@@ -1,0 +1,39 @@
+#include "RelayOptions.h"
+
+#include <QCommandLineParser>
+
+RelayOptions::RelayOptions()
+    : port_(QStringLiteral("port"), QStringLiteral("The relay's UDP port (default 31316)."), QStringLiteral("N")),
+      rooms_(QStringLiteral("relay-rooms"), QStringLiteral("The most rooms the relay keeps (default 4096)."),
+             QStringLiteral("N")),
+      perAddress_(QStringLiteral("relay-rooms-per-address"), QStringLiteral("The most rooms one address may keep."),
+                  QStringLiteral("N")) {
+    perAddress_.setFlags(QCommandLineOption::HiddenFromHelp);
+}
+
+void RelayOptions::AddTo(QCommandLineParser& parser) const { parser.addOptions({port_, rooms_, perAddress_}); }
+
+bool RelayOptions::PortSet(const QCommandLineParser& parser) const { return parser.isSet(port_); }
+
+std::optional<RelayOptions::Values> RelayOptions::Read(const QCommandLineParser& parser, QString* error) const {
+    Values v;
+    auto count = [&](const QCommandLineOption& opt, int lo, int hi, int& out) {
+        if (!parser.isSet(opt)) return true;
+        bool ok = false;
+        const int n = parser.value(opt).toInt(&ok);
+        if (!ok || n < lo || n > hi) return false;
+        out = n;
+        return true;
+    };
+    auto fail = [&](const char* why) -> std::optional<Values> {
+        if (error) *error = QString::fromLatin1(why);
+        return std::nullopt;
+    };
+    int port = v.port;
+    if (!count(port_, 1, 65535, port)) return fail("--port takes a UDP port from 1 to 65535");
+    v.port = static_cast<quint16>(port);
+    if (!count(rooms_, 1, 1000000, v.limits.rooms)) return fail("--relay-rooms takes a number from 1 to 1000000");
+    if (!count(perAddress_, 1, 1000000, v.limits.roomsPerAddress))
+        return fail("--relay-rooms-per-address takes a number from 1 to 1000000");
+    return v;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "Relay.h"
+#include "RelayWire.h"
+
+#include <QCommandLineOption>
+#include <QString>
+#include <optional>
+
+class QCommandLineParser;
+
+// The relay's own options, read the same way by lumivex-relay and by lumivex --relay:
+// --port, --relay-rooms and, for the load bench whose rooms all come from one address, the
+// hidden --relay-rooms-per-address.
+class RelayOptions {
+public:
+    struct Values {
+        quint16 port = relaywire::DefaultPort;
+        Relay::Limits limits;
+    };
+
+    RelayOptions();
+    void AddTo(QCommandLineParser& parser) const;
+    bool PortSet(const QCommandLineParser& parser) const;
+    // The values given, or nullopt with the reason in `error` (one line).
+    std::optional<Values> Read(const QCommandLineParser& parser, QString* error) const;
+
+private:
+    QCommandLineOption port_, rooms_, perAddress_;
+};
