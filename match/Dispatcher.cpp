@@ -171,7 +171,7 @@ void Dispatcher::Register(const Fields& f) {
         if (const auto name = f.Text(2)) s.Players[p].Name = wire::CleanName(*name);
         roster.SetText(*slot, s.Players[p].Name + QStringLiteral(" ready!"));
         const auto c = f.Int32(3);
-        if (c) s.Players[p].Color = *c == colours::White ? colours::PlayerDefault[p] : *c;
+        if (c) s.Players[p].Color = Roster::ShownColour(p, *c);
         roster.SetColor(*slot, s.Players[p].Color);
         p_.board.SetScoreColor(p, s.Players[p].Color);
         if (c) roster.Registered(*slot, s.Players[p].Name, *c);

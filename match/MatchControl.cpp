@@ -425,7 +425,7 @@ void MatchControl::SettingsArrived(const Settings& f) {
     Board& board = p_.board;
     if (f.name) s.Players[1].Name = wire::CleanName(*f.name);
     if (f.color) {
-        s.Players[1].Color = *f.color == colours::White ? colours::HostDefault : *f.color;
+        s.Players[1].Color = Roster::ShownColour(1, *f.color);
         board.SetScoreColor(1, s.Players[1].Color);
     }
     s.InitGameVariables();

@@ -221,3 +221,7 @@ std::optional<int> Roster::PlayersAfterUnregister() const {
         if (Text(i).isEmpty()) return i - 2;
     return std::nullopt;
 }
+
+Colour Roster::ShownColour(int player, Colour chosen) {
+    return chosen == colours::White ? DefaultColour(player) : chosen;
+}

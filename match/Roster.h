@@ -70,6 +70,10 @@ public:
     const std::vector<Rider>& Riders() const { return riders_; }
     // The slots this instance plays: its own (when registered) and its riders'.
     std::vector<int> OwnedSlots() const;
+    // The colour a player (1 to 8) is shown in: the one chosen, or the player's own default
+    // when the choice is white, which means none chosen.
+    static Colour ShownColour(int player, Colour chosen);
+    static Colour DefaultColour(int player) { return colours::PlayerDefault[static_cast<std::size_t>(player)]; }
     static QString RiderName(int slot, RiderLevel level);
     static QString LevelName(RiderLevel level);
 

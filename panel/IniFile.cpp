@@ -61,27 +61,35 @@ bool Save(const QList<QByteArray>& lines, const QByteArray& eol, const QString& 
 
 } // namespace
 
-QString ReadIniString(const QString& section, const QString& key, const QString& file) {
-    const QByteArray wantSection = Lower(section.toUtf8());
-    const QByteArray wantKey = Lower(key.toUtf8());
-    bool inSection = false;
-    bool seenSection = false;
+namespace {
+QString Unquoted(QByteArray v) {
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) v = v.mid(1, v.size() - 2);
+    return Decode(v).left(MaxValueLength);
+}
+} // namespace
+
+IniValues ReadIniFile(const QString& file) {
+    IniValues all;
+    QHash<QString, QString>* section = nullptr;
     for (const QByteArray& line : Lines(ReadAll(file))) {
         QByteArray name;
         if (IsSectionLine(line, &name)) {
             // Only the first section of a name counts, as with the classic profile functions.
-            if (inSection) break;
-            inSection = !seenSection && Lower(name) == wantSection;
-            seenSection = seenSection || inSection;
+            const QString lower = QString::fromUtf8(Lower(name));
+            section = all.contains(lower) ? nullptr : &all[lower];
             continue;
         }
         QByteArray k, v;
-        if (!inSection || !KeyOf(line, &k, &v) || Lower(k) != wantKey) continue;
-        if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
-            v = v.mid(1, v.size() - 2);
-        return Decode(v).left(MaxValueLength);
+        if (!section || !KeyOf(line, &k, &v)) continue;
+        const QString key = QString::fromUtf8(Lower(k));
+        if (!section->contains(key)) section->insert(key, Unquoted(v)); // empty: missing
+
     }
-    return {};
+    return all;
+}
+
+QString ReadIniString(const QString& section, const QString& key, const QString& file) {
+    return ReadIniFile(file).value(section.toLower()).value(key.toLower());
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -11,6 +12,10 @@
 
 // The value, at most MaxValueLength characters, or an empty string.
 QString ReadIniString(const QString& section, const QString& key, const QString& file);
+// Every value of the file at once, by section and key (both lower case), by the rules above:
+// the first section of a name counts, and the first entry of a key in it.
+using IniValues = QHash<QString, QHash<QString, QString>>;
+IniValues ReadIniFile(const QString& file);
 // Stores key=value in the section, creating what is missing; false when the file could not be written.
 bool WriteIniString(const QString& section, const QString& key, const QString& value, const QString& file);
 // The same for several keys at once, in one write (none when nothing changes).

@@ -2,7 +2,7 @@
 
 #include "Dispatcher.h"
 #include "Gateway.h"
-#include "IniFile.h"
+#include "Settings.h"
 #include "MessageBox.h"
 #include "MulticastTransport.h"
 #include "OnlineTransport.h"
@@ -98,7 +98,7 @@ void NetworkMenu::FillMenu() {
 }
 
 QString NetworkMenu::SavedInterface() const {
-    return file_ ? ReadIniString(Section, QStringLiteral("Interface"), file_()) : QString();
+    return settings_ ? settings_->Value(Section, QStringLiteral("Interface")) : QString();
 }
 
 void NetworkMenu::Load() { net_.SetSendInterface(interfaceForRun_ ? *interfaceForRun_ : SavedInterface()); }
@@ -106,7 +106,7 @@ void NetworkMenu::Load() { net_.SetSendInterface(interfaceForRun_ ? *interfaceFo
 void NetworkMenu::ChooseInterface(const QString& name) {
     // A choice from the menu is the player's from now on, also over --interface.
     interfaceForRun_.reset();
-    if (file_) WriteIniString(Section, QStringLiteral("Interface"), name, file_());
+    if (settings_) settings_->Set(Section, {{QStringLiteral("Interface"), name}});
     net_.SetSendInterface(name);
     ShowLine();
 }
@@ -202,19 +202,19 @@ void NetworkMenu::Message(const QString& text) const {
 }
 
 quint16 NetworkMenu::SavedOnlinePort() const {
-    const int port = file_ ? ReadIniString(Section, QStringLiteral("OnlinePort"), file_()).toInt() : 0;
+    const int port = settings_ ? settings_->Value(Section, QStringLiteral("OnlinePort")).toInt() : 0;
     return port >= 1 && port <= 65535 ? static_cast<quint16>(port) : OnlineLink::DefaultPort;
 }
 
 bool NetworkMenu::OpenOnlineOn(quint16 port, QString* error) {
     if (!online_) return false;
-    if (file_) WriteIniString(Section, QStringLiteral("OnlinePort"), QString::number(port), file_());
+    if (settings_) settings_->Set(Section, {{QStringLiteral("OnlinePort"), QString::number(port)}});
     online_->SetRelayServer(relayForRun_ ? *relayForRun_ : SavedRelayServer());
     return online_->Open(port, error);
 }
 
 QString NetworkMenu::SavedRelayServer() const {
-    const QString text = file_ ? ReadIniString(Section, QStringLiteral("RelayServer"), file_()).trimmed() : QString();
+    const QString text = settings_ ? settings_->Value(Section, QStringLiteral("RelayServer")).trimmed() : QString();
     return OnlineTransport::SplitAddress(text) ? text : QString();
 }
 
@@ -232,7 +232,7 @@ void NetworkMenu::ChooseRelayServer() {
         Message(QStringLiteral("\"%1\" is not HOST:PORT, such as relay.example.org:31316.").arg(text));
         return;
     }
-    if (file_) WriteIniString(Section, QStringLiteral("RelayServer"), text, file_());
+    if (settings_) settings_->Set(Section, {{QStringLiteral("RelayServer"), text}});
     relayForRun_.reset();
     if (online_ && online_->GetMode() == OnlineTransport::Mode::Open)
         Message(QStringLiteral("The relay is used from the next time a game is opened online."));

@@ -12,6 +12,7 @@ class QMenu;
 class QMessageBox;
 class QWidget;
 class Roster;
+class Settings;
 class OnlineTransport;
 class Transport;
 
@@ -25,7 +26,7 @@ public:
 
     QMenu* Menu() const { return menu_; }
     // Before Load: the settings file, and an interface for this run only.
-    void SetSettingsFile(std::function<QString()> file) { file_ = std::move(file); }
+    void SetSettings(Settings* settings) { settings_ = settings; }
     void SetInterfaceForThisRun(const QString& name) { interfaceForRun_ = name; }
     // The start-up notice when nobody answers; off for a demo, which plays alone anyway.
     void SetNoticeEnabled(bool on) { noticeEnabled_ = on; }
@@ -90,7 +91,7 @@ private:
     QLabel& line_;
     QWidget& parent_;
     QMenu* menu_ = nullptr;
-    std::function<QString()> file_;
+    Settings* settings_ = nullptr;
     std::optional<QString> interfaceForRun_, relayForRun_;
     bool noticeEnabled_ = true;
     bool alone_ = false; // nobody answered the last roll call

@@ -5,6 +5,7 @@
 #include "Convert.h"
 #include "HelpFile.h"
 #include "IniFile.h"
+#include "Settings.h"
 #include "ReplayChooser.h"
 #include "ReplayKeeper.h"
 #include "frmReplay.h"
@@ -45,14 +46,7 @@ namespace {
 constexpr int Twips = 15; // twips per pixel
 constexpr Colour TitleColour = 0xC0E0FF;
 constexpr Colour RosterBack = 0xC0FFFF;
-const QString Main = QStringLiteral("Main");
-const QString RidersSection = QStringLiteral("Riders");
-const QString ViewSection = QStringLiteral("View");
-const QString SoundSection = QStringLiteral("Sound");
 const QString KeysSection = QStringLiteral("Keys");
-const QString SeatsSection = QStringLiteral("Seats");
-const QString TipsSection = QStringLiteral("Tips");
-const QString ReplaysSection = QStringLiteral("Replays");
 
 QRect T(int left, int top, int width, int height) {
     return QRect(left / Twips, top / Twips, width / Twips, height / Twips);
@@ -150,7 +144,7 @@ frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
     connect(&in_.GetRoster(), &Roster::ridersChanged, this, &frmMain::ShowRiderButtons);
     connect(&in_.Control(), &MatchControl::matchBegan, this, [this] {
         hint_ = false;
-        WriteIniSection(TipsSection, {{QStringLiteral("Played"), QStringLiteral("1")}}, in_.State().IniFile);
+        settings_.SetPlayed();
     });
     // The hint has done its work once someone is there to play with.
     auto company = [this] {
@@ -189,22 +183,11 @@ frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
         in_.GetBoard().Notify();
     });
     connect(&game_.Sounds(), &SoundBoard::settingsChanged, this, [this] {
-        WriteIniSection(
-            SoundSection,
-            {{QStringLiteral("Volume"), QString::number(game_.Sounds().Volume())},
-             {QStringLiteral("ChatVolume"), QString::number(game_.Sounds().ChatVolume())},
-             {QStringLiteral("Mute"), game_.Sounds().Muted() ? QStringLiteral("1") : QStringLiteral("0")}},
-            in_.State().IniFile);
+        settings_.SetSound(game_.Sounds().Volume(), game_.Sounds().ChatVolume(), game_.Sounds().Muted());
     });
     connect(&game_, &frmVyre::viewChanged, this, [this] {
-        WriteIniSection(ViewSection,
-                        {{QStringLiteral("Zoom"), game_.View().ZoomText()},
-                         {QStringLiteral("Fullscreen"), game_.View().FullscreenText()},
-                         {QStringLiteral("Colours"), game_.Colours() == palette::Colours::ColourBlindSafe
-                                                         ? QStringLiteral("ColourBlindSafe")
-                                                         : QStringLiteral("AsChosen")},
-                         {QStringLiteral("NamesAtRiders"), game_.NamesAtRiders() ? QStringLiteral("1") : QStringLiteral("0")}},
-                        in_.State().IniFile);
+        settings_.SetView({game_.View().ZoomText(), game_.View().FullscreenText(),
+                            game_.Colours() == palette::Colours::ColourBlindSafe, game_.NamesAtRiders()});
         ShowRoster(); // its boxes show the players' colours as the game window does
     });
 }
@@ -297,7 +280,7 @@ void frmMain::BuildControls() {
     }
     cmdRemoveRider->setEnabled(false);
     network_ = new NetworkMenu(in_.Net(), in_.GetDispatcher(), in_.GetRoster(), *lblNetwork, *this);
-    network_->SetSettingsFile([this] { return in_.State().IniFile; });
+    network_->SetSettings(&settings_);
     connect(network_, &NetworkMenu::rollCallWanted, this, &frmMain::tmrStart_Timer);
     connect(network_, &NetworkMenu::nobodyAnswered, this, &frmMain::ShowFirstRunHint);
     // Alone, the player asked for company: computer riders for the match's other seats.
@@ -437,7 +420,7 @@ void frmMain::RosterMenu(int slot, const QPoint& at) {
 
 void frmMain::cmdAddRider_Click() {
     const int level = std::clamp(cboLevel->currentIndex(), 0, 2);
-    WriteIniString(RidersSection, QStringLiteral("Level"), cboLevel->currentText(), in_.State().IniFile);
+    settings_.SetRiderLevel(cboLevel->currentText());
     in_.GetRoster().AddRider(static_cast<RiderLevel>(level));
 }
 
@@ -538,12 +521,9 @@ std::optional<frmMain::Seat> frmMain::NextSeat() {
                         QStringLiteral("Add Local Player"), MessageIcon::Warning);
         return std::nullopt;
     }
-    const QString& file = in_.State().IniFile;
-    QString name = ReadIniString(SeatsSection, QStringLiteral("Name%1").arg(seat + 1), file);
-    if (name.isEmpty()) name = QStringLiteral("Player %1").arg(seat + 1);
-    const Colour fallback = colours::PlayerDefault[static_cast<std::size_t>(seat + 1)];
-    const auto stored = convert::ToInt32(ReadIniString(SeatsSection, QStringLiteral("Color%1").arg(seat + 1), file));
-    return Seat{seat, name, FreeColour(stored.value_or(fallback))};
+    const Settings::Seat stored = settings_.GetSeat(seat);
+    const QString name = stored.name.isEmpty() ? QStringLiteral("Player %1").arg(seat + 1) : stored.name;
+    return Seat{seat, name, FreeColour(stored.colour.value_or(Roster::DefaultColour(seat + 1)))};
 }
 
 QString frmMain::SeatKeys(int seat) const {
@@ -562,9 +542,7 @@ void frmMain::AddLocalPlayer() {
     if (!typed || typed->trimmed().isEmpty()) return;
     const auto colour = choose_(next->colour, QStringLiteral("Colour of %1").arg(typed->trimmed()));
     if (!colour) return;
-    const QString& file = in_.State().IniFile;
-    WriteIniString(SeatsSection, QStringLiteral("Name%1").arg(next->seat + 1), typed->trimmed(), file);
-    WriteIniString(SeatsSection, QStringLiteral("Color%1").arg(next->seat + 1), QString::number(*colour), file);
+    settings_.SetSeat(next->seat, typed->trimmed(), *colour);
     in_.GetRoster().AddLocalPlayer(typed->trimmed(), *colour);
 }
 
@@ -588,7 +566,7 @@ void frmMain::OpenKeys() {
 void frmMain::ApplyKeys(const keys::Bindings& b) {
     game_.Keys() = b;
     game_.ShowKeys();
-    WriteIniSection(KeysSection, b.Entries(), in_.State().IniFile);
+    settings_.SetSection(KeysSection, b.Entries());
 }
 
 void frmMain::OpenHelp(const QString& part) {
@@ -616,12 +594,12 @@ void frmMain::Load() {
     } else {
         in_.State().IniFile = settingsFile_;
     }
+    settings_.Load(in_.State().IniFile);
     network_->Load();
     InitVariables();
     PopulateControls();
-    bool ok = false;
-    const int keep = GetSpecificSetting(ReplaysSection, QStringLiteral("Keep"), QString()).toInt(&ok);
-    keeper_->SetFolder(ReplayKeeper::DefaultFolder(), ok ? std::clamp(keep, 0, 100000) : ReplayKeeper::DefaultKeep);
+    const auto keep = settings_.ReplaysKept();
+    keeper_->SetFolder(ReplayKeeper::DefaultFolder(), keep ? std::clamp(*keep, 0, 100000) : ReplayKeeper::DefaultKeep);
     tmrStart.start();
     tray_->Add();
 }
@@ -670,11 +648,6 @@ frmReplay* frmMain::WatchAgain() {
     return replay_;
 }
 
-QString frmMain::GetSpecificSetting(const QString& section, const QString& key, const QString& def) const {
-    const QString v = ReadIniString(section, key, in_.State().IniFile);
-    return v.isEmpty() ? def : v;
-}
-
 void frmMain::InitVariables() {
     MatchState& s = in_.State();
     s.Delimiter = QString(QChar(1));
@@ -682,7 +655,7 @@ void frmMain::InitVariables() {
     firstResize_ = true;
     s.LocalPlayer = -1;
     s.NumPlayers = 7;
-    s.UserName = ReadIniString(Main, QStringLiteral("Name"), s.IniFile);
+    s.UserName = settings_.GetMain().name;
     if (!s.UserName.isEmpty()) return;
     s.UserName = GetEnvironmentString(QStringLiteral("USERNAME"));
     if (!s.UserName.isEmpty()) return;
@@ -695,70 +668,39 @@ void frmMain::InitVariables() {
     s.UserName = QStringLiteral("User") + QString::number(QRandomGenerator::system()->bounded(1, 10000));
 }
 
-int frmMain::ListIndex(const QString& key, const QString& def) const {
-    // A stored index that is not a number, or lies outside the list, reads as the default.
-    const auto v = convert::ToInt16(GetSpecificSetting(Main, key, def));
-    return v ? *v : convert::ToInt16(def).value_or(0);
-}
-
 void frmMain::PopulateControls() {
-    struct Row {
-        QComboBox* list;
-        const char* key;
-        const char* def;
-    };
-    const Row rows[] = {{cboWarp, "Warp", "0"},
-                        {cboPlayers, "Players", "0"},
-                        {cboThickness, "Thickness", "0"},
-                        {cboSpeed, "Speed", "84"},
-                        {cboMatch, "Match", "6"},
-                        {cboTeam, "Team", "0"},
-                        {cboTurbo, "Turbo", "1"},
-                        {cboSnaptogrid, "VirtualGrid", "1"},
-                        {cboComplexity, "Complexity", "7"},
-                        {cboFixedPosition, "FixedPosition", "0"},
-                        {cboDiagonalMotion, "DiagonalMotion", "0"}};
-    for (const Row& r : rows) {
-        int index = ListIndex(QLatin1String(r.key), QLatin1String(r.def));
-        if (index < 0 || index >= r.list->count()) index = QByteArray(r.def).toInt();
-        r.list->setCurrentIndex(index);
+    const Settings::Main m = settings_.GetMain();
+    const std::pair<QComboBox*, int> lists[] = {
+        {cboWarp, m.warp},           {cboPlayers, m.players},       {cboThickness, m.thickness},
+        {cboSpeed, m.speed},         {cboMatch, m.match},           {cboTeam, m.team},
+        {cboTurbo, m.turbo},         {cboSnaptogrid, m.virtualGrid}, {cboComplexity, m.complexity},
+        {cboFixedPosition, m.fixedPosition}, {cboDiagonalMotion, m.diagonalMotion}};
+    const Settings::Main defaults;
+    const int fallback[] = {defaults.warp,       defaults.players, defaults.thickness,  defaults.speed,
+                            defaults.match,      defaults.team,    defaults.turbo,      defaults.virtualGrid,
+                            defaults.complexity, defaults.fixedPosition, defaults.diagonalMotion};
+    for (std::size_t i = 0; i < std::size(lists); ++i) {
+        const auto [list, index] = lists[i];
+        list->setCurrentIndex(index >= 0 && index < list->count() ? index : fallback[i]);
     }
-    txtWidth->setText(GetSpecificSetting(Main, QStringLiteral("Width"), QStringLiteral("360")));
-    txtHeight->setText(GetSpecificSetting(Main, QStringLiteral("Height"), QStringLiteral("295")));
-    auto colour = [this](const char* key) {
-        return convert::ToInt32(GetSpecificSetting(Main, QLatin1String(key), QStringLiteral("16777215")))
-            .value_or(colours::White);
-    };
-    SetSwatchColour(txtPointColor, colour("PointColor"));
-    SetSwatchColour(txtGridColor, colour("GridColor"));
-    const Colour back =
-        convert::ToInt32(GetSpecificSetting(Main, QStringLiteral("BackColor"), QStringLiteral("11555868")))
-            .value_or(colours::PanelBack);
-    ApplyBackColor(back);
-    game_.SetView(
-        zoom::ViewSettings::Parse(GetSpecificSetting(ViewSection, QStringLiteral("Zoom"), QString()),
-                                  GetSpecificSetting(ViewSection, QStringLiteral("Fullscreen"), QString())));
-    game_.SetColours(GetSpecificSetting(ViewSection, QStringLiteral("Colours"), QString()) == QStringLiteral("ColourBlindSafe")
-                         ? palette::Colours::ColourBlindSafe
-                         : palette::Colours::AsChosen);
-    game_.SetNamesAtRiders(GetSpecificSetting(ViewSection, QStringLiteral("NamesAtRiders"), QStringLiteral("1")) != QStringLiteral("0"));
-    {
-        // What is not understood reads as the default.
-        bool ok = false;
-        const int volume = GetSpecificSetting(SoundSection, QStringLiteral("Volume"), QString()).toInt(&ok);
-        game_.Sounds().SetVolume(ok && volume >= 0 && volume <= 100 ? volume : SoundBoard::DefaultVolume);
-        const int chat = GetSpecificSetting(SoundSection, QStringLiteral("ChatVolume"), QString()).toInt(&ok);
-        game_.Sounds().SetChatVolume(ok && chat >= 0 && chat <= 100 ? chat : SoundBoard::DefaultChatVolume);
-        game_.Sounds().SetMuted(GetSpecificSetting(SoundSection, QStringLiteral("Mute"), QString()) ==
-                                QLatin1String("1"));
-    }
-    game_.Keys().Load(
-        [this](const QString& entry) { return GetSpecificSetting(KeysSection, entry, QString()); });
+    txtWidth->setText(m.width);
+    txtHeight->setText(m.height);
+    SetSwatchColour(txtPointColor, m.pointColor);
+    SetSwatchColour(txtGridColor, m.gridColor);
+    ApplyBackColor(m.backColor);
+    const Settings::View view = settings_.GetView();
+    game_.SetView(zoom::ViewSettings::Parse(view.zoom, view.fullscreen));
+    game_.SetColours(view.colourBlindSafe ? palette::Colours::ColourBlindSafe : palette::Colours::AsChosen);
+    game_.SetNamesAtRiders(view.namesAtRiders);
+    const Settings::Sound sound = settings_.GetSound();
+    game_.Sounds().SetVolume(sound.volume.value_or(SoundBoard::DefaultVolume));
+    game_.Sounds().SetChatVolume(sound.chatVolume.value_or(SoundBoard::DefaultChatVolume));
+    game_.Sounds().SetMuted(sound.muted);
+    game_.Keys().Load([this](const QString& entry) { return settings_.Value(KeysSection, entry); });
     game_.ShowKeys();
     if (game_.IsUnloaded() || !game_.isVisible()) game_.Load();
     txtName->setText(in_.State().UserName);
-    const int level =
-        cboLevel->findText(GetSpecificSetting(RidersSection, QStringLiteral("Level"), QString()));
+    const int level = cboLevel->findText(settings_.RiderLevel());
     cboLevel->setCurrentIndex(level >= 0 ? level : static_cast<int>(RiderLevel::Normal));
 }
 
@@ -783,25 +725,25 @@ void frmMain::ApplyBackColor(Colour c) {
 }
 
 void frmMain::SaveSettings(const QString& mode) {
-    // One write for the whole save, in the keys' order of old.
-    QList<QPair<QString, QString>> entries{{QStringLiteral("Name"), txtName->text()}};
+    // A client keeps its name; a host, the match's options too. One write, of what changed.
+    Settings::Main m = settings_.GetMain();
+    m.name = txtName->text();
     if (mode != QLatin1String("Client")) {
-        auto index = [](QComboBox* l) { return QString::number(l->currentIndex()); };
-        entries += {{QStringLiteral("Warp"), index(cboWarp)},
-                    {QStringLiteral("Players"), index(cboPlayers)},
-                    {QStringLiteral("Thickness"), index(cboThickness)},
-                    {QStringLiteral("Speed"), index(cboSpeed)},
-                    {QStringLiteral("Match"), index(cboMatch)},
-                    {QStringLiteral("Team"), index(cboTeam)},
-                    {QStringLiteral("Turbo"), index(cboTurbo)},
-                    {QStringLiteral("VirtualGrid"), index(cboSnaptogrid)},
-                    {QStringLiteral("FixedPosition"), index(cboFixedPosition)},
-                    {QStringLiteral("Complexity"), index(cboComplexity)},
-                    {QStringLiteral("DiagonalMotion"), index(cboDiagonalMotion)},
-                    {QStringLiteral("Width"), txtWidth->text()},
-                    {QStringLiteral("Height"), txtHeight->text()}};
+        m.warp = cboWarp->currentIndex();
+        m.players = cboPlayers->currentIndex();
+        m.thickness = cboThickness->currentIndex();
+        m.speed = cboSpeed->currentIndex();
+        m.match = cboMatch->currentIndex();
+        m.team = cboTeam->currentIndex();
+        m.turbo = cboTurbo->currentIndex();
+        m.virtualGrid = cboSnaptogrid->currentIndex();
+        m.fixedPosition = cboFixedPosition->currentIndex();
+        m.complexity = cboComplexity->currentIndex();
+        m.diagonalMotion = cboDiagonalMotion->currentIndex();
+        m.width = txtWidth->text();
+        m.height = txtHeight->text();
     }
-    WriteIniStrings(Main, entries, in_.State().IniFile);
+    settings_.SetMain(m);
 }
 
 void frmMain::ShowControls() {
@@ -832,7 +774,7 @@ void frmMain::ShowControls() {
 
 void frmMain::ShowFirstRunHint() {
     if (!in_.GetRoster().Riders().empty() || in_.Control().MatchRunning() ||
-        GetSpecificSetting(TipsSection, QStringLiteral("Played"), QString()) == QLatin1String("1"))
+        settings_.Played())
         return;
     hint_ = true;
     in_.GetBoard().SetBanner(
@@ -933,17 +875,18 @@ void frmMain::PickColour(QLineEdit* swatch) {
                                                    : QStringLiteral("Point Color: your trail's colour");
     const auto chosen = choose_(SwatchColour(swatch), whose);
     if (!chosen) return; // cancelled: nothing changes
-    const QString& file = in_.State().IniFile;
+    Settings::Main m = settings_.GetMain();
     if (swatch == txtBackColor) {
         ApplyBackColor(*chosen);
-        WriteIniString(Main, QStringLiteral("BackColor"), QString::number(*chosen), file);
+        m.backColor = *chosen;
     } else if (swatch == txtGridColor) {
         SetSwatchColour(txtGridColor, *chosen);
-        WriteIniString(Main, QStringLiteral("GridColor"), QString::number(*chosen), file);
+        m.gridColor = *chosen;
     } else if (swatch == txtPointColor) {
         SetSwatchColour(txtPointColor, *chosen);
-        WriteIniString(Main, QStringLiteral("PointColor"), QString::number(*chosen), file);
+        m.pointColor = *chosen;
     }
+    settings_.SetMain(m);
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* e) {

@@ -3,6 +3,7 @@
 #include "KeyBindings.h"
 #include "MatchControl.h"
 #include "Roster.h"
+#include "Settings.h"
 #include "frmReplay.h"
 
 #include <QMainWindow>
@@ -62,7 +63,6 @@ public:
     frmReplay* Replay() const { return replay_; }
 
     // The settings module's procedures.
-    QString GetSpecificSetting(const QString& section, const QString& key, const QString& def) const;
     void InitVariables();
     void PopulateControls();
     void SaveSettings(const QString& mode);
@@ -140,7 +140,6 @@ private:
     void BuildMenus();
     void OpenHelp(const QString& part);
     QComboBox* AddRow(const QString& label, int row, QStringList items);
-    int ListIndex(const QString& key, const QString& def) const;
 
     Instance& in_;
     frmVyre& game_;
@@ -150,6 +149,7 @@ private:
     std::function<bool(const QUrl&)> open_;
     std::function<std::optional<QString>(const QString&, int)> askName_;
     QString settingsFile_;
+    Settings settings_;
     QLabel* lblNetwork = nullptr;
     NetworkMenu* network_ = nullptr;
     bool hostHeard_ = false; // a host was heard on this network

@@ -3,6 +3,7 @@
 #include "Messages.h"
 #include "IniFile.h"
 #include "NetworkMenu.h"
+#include "Settings.h"
 #include "PortMapper.h"
 #include "MulticastTransport.h"
 #include "OnlineClient.h"
@@ -612,7 +613,9 @@ void tst_Online::networkSettingsKeepEachOther() {
     MenuCopy copy;
     OnlineTransport& online = copy.online;
     NetworkMenu& menu = copy.menu;
-    menu.SetSettingsFile([ini] { return ini; });
+    Settings settings;
+    settings.Load(ini);
+    menu.SetSettings(&settings);
     menu.ChooseInterface(QStringLiteral("lo"));
     QString error;
     QVERIFY2(menu.OpenOnlineOn(31377, &error), qPrintable(error));

@@ -1,4 +1,5 @@
 #include "IniFile.h"
+#include "Settings.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,6 +38,8 @@ private slots:
     void aSaveWritesOnceAndOnlyWhatChanged_data();
     void aSaveWritesOnceAndOnlyWhatChanged();
     void crashDuringWritesLeavesAWholeFile();
+    void typedSettingsKeepOldFiles_data();
+    void typedSettingsKeepOldFiles();
     void oldSettingsAreAdoptedOnce_data();
     void oldSettingsAreAdoptedOnce();
 };
@@ -201,3 +204,57 @@ void tst_Settings::oldSettingsAreAdoptedOnce() {
 
 QTEST_GUILESS_MAIN(tst_Settings)
 #include "tst_Settings.moc"
+
+// Files as earlier builds wrote them load into the typed settings, and a save writes back only
+// the value that changed, in its place, leaving every other byte.
+void tst_Settings::typedSettingsKeepOldFiles_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("change"); // field=value, or empty for a save of what was read
+    QTest::addColumn<QByteArray>("after");
+    const QByteArray full("[Main]\r\nName=Ann\r\nWarp=1\r\nPlayers=2\r\nThickness=0\r\nSpeed=84\r\nMatch=6\r\n"
+                          "Team=0\r\nTurbo=1\r\nVirtualGrid=1\r\nFixedPosition=0\r\nComplexity=7\r\n"
+                          "DiagonalMotion=0\r\nWidth=360\r\nHeight=295\r\nPointColor=255\r\nGridColor=16777215\r\n"
+                          "BackColor=11555868\r\n[View]\r\nZoom=2\r\n");
+    QTest::newRow("all seventeen keys, CRLF: unchanged") << full << QString() << full;
+    QByteArray speed = full;
+    speed.replace("Speed=84", "Speed=3");
+    QTest::newRow("one list changed, in its place") << full << "speed=3" << speed;
+    QByteArray colour = full;
+    colour.replace("PointColor=255", "PointColor=65280");
+    QTest::newRow("a colour changed") << full << "pointColor=65280" << colour;
+    const QByteArray odd("; mine\n[main]\nspeed = 084 \nName=\"Zo\xEB\"\nWarp=2.6\nWidth=abc\n[Keys]\nUp1=87\n");
+    QTest::newRow("odd spellings read by the rules and kept") << odd << QString() << odd;
+    QTest::newRow("an index by the number rules") << odd << "warp=3" << odd;
+    QTest::newRow("a name changed, the rest kept")
+        << odd << "name=Ann" << QByteArray("; mine\n[main]\nspeed = 084 \nName=Ann\nWarp=2.6\nWidth=abc\n[Keys]\nUp1=87\n");
+    const QByteArray sparse("[Main]\nName=Bo\n[Sound]\nVolume=40\n");
+    QTest::newRow("defaults are not written") << sparse << QString() << sparse;
+    QTest::newRow("a missing key joins its section")
+        << sparse << "match=2" << QByteArray("[Main]\nName=Bo\nMatch=2\n[Sound]\nVolume=40\n");
+}
+
+void tst_Settings::typedSettingsKeepOldFiles() {
+    QFETCH(QByteArray, before);
+    QFETCH(QString, change);
+    QFETCH(QByteArray, after);
+    const QString path = Path("typed.ini");
+    Put(path, before);
+    Settings settings;
+    settings.Load(path);
+    Settings::Main m = settings.GetMain();
+    if (!change.isEmpty()) {
+        const QString field = change.section(QLatin1Char('='), 0, 0), value = change.section(QLatin1Char('='), 1);
+        if (field == QLatin1String("speed")) m.speed = value.toInt();
+        else if (field == QLatin1String("warp")) m.warp = value.toInt();
+        else if (field == QLatin1String("match")) m.match = value.toInt();
+        else if (field == QLatin1String("pointColor")) m.pointColor = value.toInt();
+        else if (field == QLatin1String("name")) m.name = value;
+        else QFAIL("unknown field");
+    }
+    QVERIFY(settings.SetMain(m));
+    QCOMPARE(Get(path), after);
+    // What was written is what the next start reads.
+    Settings again;
+    again.Load(path);
+    QVERIFY(again.GetMain() == m);
+}
