@@ -131,6 +131,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    static QFont PanelFont(double points);
     void BuildControls();
     // Renders the match control's state: what is enabled, the pause caption, the players list.
     void ShowControls();

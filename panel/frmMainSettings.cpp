@@ -1,0 +1,229 @@
+// What the panel keeps between runs: its options, colours, local seats and keys, through the
+// settings file.
+#include "frmMain.h"
+
+#include "AppIcon.h"
+#include "ChatPane.h"
+#include "Convert.h"
+#include "HelpFile.h"
+#include "IniFile.h"
+#include "Settings.h"
+#include "ReplayChooser.h"
+#include "ReplayKeeper.h"
+#include "frmReplay.h"
+#include "Instance.h"
+#include "KeysDialog.h"
+#include "MessageBox.h"
+#include "Messages.h"
+#include "MulticastTransport.h"
+#include "NetworkMenu.h"
+#include "Transport.h"
+#include "TrayIcon.h"
+#include "TypingLimit.h"
+#include "frmVyre.h"
+
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QGroupBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStandardPaths>
+
+namespace {
+const QString KeysSection = QStringLiteral("Keys");
+} // namespace
+
+void frmMain::Load() {
+    if (settingsFile_.isEmpty()) {
+        in_.State().IniFile = GetWindowsPath() + QStringLiteral("/lumivex.ini");
+        AdoptSettings(in_.State().IniFile, OldSettingsFile());
+    } else {
+        in_.State().IniFile = settingsFile_;
+    }
+    settings_.Load(in_.State().IniFile);
+    network_->Load();
+    InitVariables();
+    PopulateControls();
+    const auto keep = settings_.ReplaysKept();
+    keeper_->SetFolder(ReplayKeeper::DefaultFolder(), keep ? std::clamp(*keep, 0, 100000) : ReplayKeeper::DefaultKeep);
+    tmrStart.start();
+    tray_->Add();
+}
+
+void frmMain::InitVariables() {
+    MatchState& s = in_.State();
+    s.Delimiter = QString(QChar(1));
+    s.WarpOn = False16;
+    firstResize_ = true;
+    s.LocalPlayer = -1;
+    s.NumPlayers = 7;
+    s.UserName = settings_.GetMain().name;
+    if (!s.UserName.isEmpty()) return;
+    s.UserName = GetEnvironmentString(QStringLiteral("USERNAME"));
+    if (!s.UserName.isEmpty()) return;
+    // Linux keeps the login name in USER.
+    s.UserName = GetEnvironmentString(QStringLiteral("USER"));
+    if (!s.UserName.isEmpty()) return;
+    // From the system's randomness, and from thousands: copies started together would draw
+    // the same name from the match's generator (seeded by the clock), and from a hundred
+    // numbers two copies on a network meet one name too often.
+    s.UserName = QStringLiteral("User") + QString::number(QRandomGenerator::system()->bounded(1, 10000));
+}
+
+void frmMain::PopulateControls() {
+    const Settings::Main m = settings_.GetMain();
+    const std::pair<QComboBox*, int> lists[] = {
+        {cboWarp, m.warp},           {cboPlayers, m.players},       {cboThickness, m.thickness},
+        {cboSpeed, m.speed},         {cboMatch, m.match},           {cboTeam, m.team},
+        {cboTurbo, m.turbo},         {cboSnaptogrid, m.virtualGrid}, {cboComplexity, m.complexity},
+        {cboFixedPosition, m.fixedPosition}, {cboDiagonalMotion, m.diagonalMotion}};
+    const Settings::Main defaults;
+    const int fallback[] = {defaults.warp,       defaults.players, defaults.thickness,  defaults.speed,
+                            defaults.match,      defaults.team,    defaults.turbo,      defaults.virtualGrid,
+                            defaults.complexity, defaults.fixedPosition, defaults.diagonalMotion};
+    for (std::size_t i = 0; i < std::size(lists); ++i) {
+        const auto [list, index] = lists[i];
+        list->setCurrentIndex(index >= 0 && index < list->count() ? index : fallback[i]);
+    }
+    txtWidth->setText(m.width);
+    txtHeight->setText(m.height);
+    SetSwatchColour(txtPointColor, m.pointColor);
+    SetSwatchColour(txtGridColor, m.gridColor);
+    ApplyBackColor(m.backColor);
+    const Settings::View view = settings_.GetView();
+    game_.SetView(zoom::ViewSettings::Parse(view.zoom, view.fullscreen));
+    game_.SetColours(view.colourBlindSafe ? palette::Colours::ColourBlindSafe : palette::Colours::AsChosen);
+    game_.SetNamesAtRiders(view.namesAtRiders);
+    const Settings::Sound sound = settings_.GetSound();
+    game_.Sounds().SetVolume(sound.volume.value_or(SoundBoard::DefaultVolume));
+    game_.Sounds().SetChatVolume(sound.chatVolume.value_or(SoundBoard::DefaultChatVolume));
+    game_.Sounds().SetMuted(sound.muted);
+    game_.Keys().Load([this](const QString& entry) { return settings_.Value(KeysSection, entry); });
+    game_.ShowKeys();
+    if (game_.IsUnloaded() || !game_.isVisible()) game_.Load();
+    txtName->setText(in_.State().UserName);
+    const int level = cboLevel->findText(settings_.RiderLevel());
+    cboLevel->setCurrentIndex(level >= 0 ? level : static_cast<int>(RiderLevel::Normal));
+}
+
+void frmMain::SaveSettings(const QString& mode) {
+    // A client keeps its name; a host, the match's options too. One write, of what changed.
+    Settings::Main m = settings_.GetMain();
+    m.name = txtName->text();
+    if (mode != QLatin1String("Client")) {
+        m.warp = cboWarp->currentIndex();
+        m.players = cboPlayers->currentIndex();
+        m.thickness = cboThickness->currentIndex();
+        m.speed = cboSpeed->currentIndex();
+        m.match = cboMatch->currentIndex();
+        m.team = cboTeam->currentIndex();
+        m.turbo = cboTurbo->currentIndex();
+        m.virtualGrid = cboSnaptogrid->currentIndex();
+        m.fixedPosition = cboFixedPosition->currentIndex();
+        m.complexity = cboComplexity->currentIndex();
+        m.diagonalMotion = cboDiagonalMotion->currentIndex();
+        m.width = txtWidth->text();
+        m.height = txtHeight->text();
+    }
+    settings_.SetMain(m);
+}
+
+void frmMain::PickColour(QLineEdit* swatch) {
+    cmdClient->setFocus();
+    const QString whose = swatch == txtBackColor   ? QStringLiteral("Back Color")
+                          : swatch == txtGridColor ? QStringLiteral("Grid Color: the arena's colour")
+                                                   : QStringLiteral("Point Color: your trail's colour");
+    const auto chosen = choose_(SwatchColour(swatch), whose);
+    if (!chosen) return; // cancelled: nothing changes
+    Settings::Main m = settings_.GetMain();
+    if (swatch == txtBackColor) {
+        ApplyBackColor(*chosen);
+        m.backColor = *chosen;
+    } else if (swatch == txtGridColor) {
+        SetSwatchColour(txtGridColor, *chosen);
+        m.gridColor = *chosen;
+    } else if (swatch == txtPointColor) {
+        SetSwatchColour(txtPointColor, *chosen);
+        m.pointColor = *chosen;
+    }
+    settings_.SetMain(m);
+}
+
+std::optional<frmMain::Seat> frmMain::NextSeat() {
+    Roster& roster = in_.GetRoster();
+    const int seat = roster.FreeSeat();
+    if (seat == 0) {
+        roster.AddLocalPlayer(QString(), 0); // says why
+        return std::nullopt;
+    }
+    // Seats nobody used may share keys; one that joins must not take another's.
+    if (const auto clash = game_.Keys().ClashOf(seat, roster.SeatsInUse() | 1u << seat)) {
+        in_.ShowMessage(QStringLiteral("%1 is the key for \"%2\" of %3 and of %4: give one of them another key "
+                                       "in Settings > Keys first.")
+                            .arg(keys::Name(clash->key), keys::ActionName(clash->holder.action),
+                                 KeysDialog::SeatName(clash->holder.seat), KeysDialog::SeatName(seat)),
+                        QStringLiteral("Add Local Player"), MessageIcon::Warning);
+        return std::nullopt;
+    }
+    const Settings::Seat stored = settings_.GetSeat(seat);
+    const QString name = stored.name.isEmpty() ? QStringLiteral("Player %1").arg(seat + 1) : stored.name;
+    return Seat{seat, name, FreeColour(stored.colour.value_or(Roster::DefaultColour(seat + 1)))};
+}
+
+QString frmMain::SeatKeys(int seat) const {
+    const keys::Bindings& b = game_.Keys();
+    QStringList moves;
+    for (keys::Action a : {keys::Action::Up, keys::Action::Left, keys::Action::Down, keys::Action::Right})
+        moves << b.Describe(seat, a);
+    const QString turbo = b.Describe(seat, keys::Action::Turbo);
+    return QStringLiteral("%1 to steer, %2 for turbo").arg(moves.join(QLatin1Char(' ')), turbo.isEmpty() ? QStringLiteral("no key") : turbo);
+}
+
+void frmMain::AddLocalPlayer() {
+    const auto next = NextSeat();
+    if (!next) return;
+    const auto typed = askName_(next->name, next->seat);
+    if (!typed || typed->trimmed().isEmpty()) return;
+    const auto colour = choose_(next->colour, QStringLiteral("Colour of %1").arg(typed->trimmed()));
+    if (!colour) return;
+    settings_.SetSeat(next->seat, typed->trimmed(), *colour);
+    in_.GetRoster().AddLocalPlayer(typed->trimmed(), *colour);
+}
+
+Colour frmMain::FreeColour(Colour wanted) const {
+    // What the roster shows, this player's own colour and the host's are taken.
+    QList<Colour> taken{SwatchColour(txtPointColor), in_.State().Players[1].Color};
+    for (int slot = 1; slot <= Roster::Slots; ++slot)
+        if (!RosterText(slot).isEmpty()) taken << in_.GetRoster().Color(slot);
+    if (!taken.contains(wanted)) return wanted;
+    for (int i = 1; i <= 8; ++i)
+        if (!taken.contains(colours::PlayerDefault[static_cast<std::size_t>(i)]))
+            return colours::PlayerDefault[static_cast<std::size_t>(i)];
+    return wanted;
+}
+
+void frmMain::OpenKeys() {
+    KeysDialog dialog(game_.Keys(), game_.HasPads() ? &game_.GetPads() : nullptr, this, in_.GetRoster().SeatsInUse());
+    if (dialog.exec() == QDialog::Accepted) ApplyKeys(dialog.Bindings());
+}
+
+void frmMain::ApplyKeys(const keys::Bindings& b) {
+    game_.Keys() = b;
+    game_.ShowKeys();
+    settings_.SetSection(KeysSection, b.Entries());
+}
