@@ -1,5 +1,6 @@
 #include "Probe.h"
 
+#include "Decode.h"
 #include "Messages.h"
 #include "MulticastTransport.h"
 
@@ -17,11 +18,11 @@ int Probe(double seconds, const QString& interfaceName) {
     }
     int answers = 0;
     QObject::connect(&net, &MulticastTransport::datagramFrom, [&answers](const QByteArray& d, const QString& from) {
-        const QStringList f = wire::Split(d);
-        if (f.value(0) != QString::number(int(wire::Message::Register)) || f.size() < 4) return;
+        const wire::Datagram decoded = wire::Decode(d);
+        const auto* r = std::get_if<wire::msg::Register>(&decoded);
+        if (!r || !r->slot || !r->name || !r->colour) return;
         ++answers;
-        std::printf("%s %s %s %s\n", qPrintable(f[1]), qPrintable(wire::CleanName(f[2])), qPrintable(f[3]),
-                    qPrintable(from));
+        std::printf("%d %s %d %s\n", *r->slot, qPrintable(wire::CleanName(*r->name)), *r->colour, qPrintable(from));
         std::fflush(stdout);
     });
     net.SendData(wire::RollCall());

@@ -20,38 +20,33 @@ bool IsRosterSlot(int s) { return s >= 1 && s <= 7; }
 } // namespace
 
 void Dispatcher::tcpReceive_DataArrival(const QByteArray& datagram, const QString& sender) {
-    const Fields f(datagram);
-    const auto number = f.Int16(0);
-    if (!number) {
+    const wire::Datagram d = wire::Decode(datagram);
+    const auto kind = wire::KindOf(d);
+    if (!kind) { // no number, or one outside the catalogue: it means nothing
         ++malformed_;
         return;
     }
-    MatchControl& control = p_.control;
-    const auto kind = static_cast<wire::Message>(*number);
     // Obstacles are weighed by their size, and a repeat of the match settings costs nothing.
-    const bool weighedLater = kind == wire::Message::Obstacle || kind == wire::Message::MatchSettings;
-    if (!weighedLater && !guard_.Admit(kind, sender, 1, 0)) return;
-    switch (kind) {
-    case wire::Message::Positions: Positions(f); break;
-    case wire::Message::Steer: Steer(f); break;
-    case wire::Message::RoundOutcome: control.OutcomeArrived(f.Int16(1)); break;
-    case wire::Message::MatchSettings: MatchSettings(f, sender); break;
-    case wire::Message::Obstacle: Obstacle(f, sender); break;
-    case wire::Message::ResetAll: control.ResetAllArrived(); break;
-    case wire::Message::ResetMatch: control.ResetMatchArrived(); break;
-    case wire::Message::Register: Register(f); break;
-    case wire::Message::PauseResume: PauseResume(f); break;
-    case wire::Message::RollCall: p_.roster.AnswerRollCall(p_.control.MatchRunning()); break;
-    case wire::Message::Unregister: Unregister(f); break;
-    case wire::Message::TurboOff: TurboOff(f); break;
-    case wire::Message::Turn: Turn(f); break;
-    case wire::Message::Chat: Chat(f); break;
-    default: ++malformed_; return; // numbers outside the catalogue mean nothing
-    }
+    const bool weighedLater = *kind == wire::Message::Obstacle || *kind == wire::Message::MatchSettings;
+    if (!weighedLater && !guard_.Admit(*kind, sender, 1, 0)) return;
+    MatchControl& control = p_.control;
+    using namespace wire::msg;
+    std::visit(
+        [&](const auto& m) {
+            using M = std::decay_t<decltype(m)>;
+            if constexpr (std::is_same_v<M, RoundOutcome>) control.OutcomeArrived(m.code);
+            else if constexpr (std::is_same_v<M, ResetAll>) control.ResetAllArrived();
+            else if constexpr (std::is_same_v<M, ResetMatch>) control.ResetMatchArrived();
+            else if constexpr (std::is_same_v<M, RollCall>) p_.roster.AnswerRollCall(control.MatchRunning());
+            else if constexpr (std::is_same_v<M, wire::msg::MatchSettings> || std::is_same_v<M, wire::msg::Obstacle>)
+                Take(m, sender);
+            else if constexpr (!std::is_same_v<M, Unknown>) Take(m);
+        },
+        d);
     p_.board.Notify();
 }
 
-void Dispatcher::Positions(const Fields& f) {
+void Dispatcher::Take(const wire::msg::Positions& m) {
     MatchState& s = p_.state;
     Board& board = p_.board;
     Canvas& arena = board.Arena();
@@ -59,12 +54,9 @@ void Dispatcher::Positions(const Fields& f) {
     const int n = s.PlayerCount();
 
     p_.control.PositionsArrived();
-    // Fields 1..16 are the heads (x, y), 17..24 the fuels; each is read once.
-    std::array<std::optional<std::int16_t>, 25> v;
-    for (int i = 1; i < 25; ++i) v[static_cast<std::size_t>(i)] = f.Int16(i);
-    const auto X = [&v](int i) { return v[static_cast<std::size_t>(2 * i - 1)]; };
-    const auto Y = [&v](int i) { return v[static_cast<std::size_t>(2 * i)]; };
-    const auto Fuel = [&v](int i) { return v[static_cast<std::size_t>(16 + i)]; };
+    const auto X = [&m](int i) { return m.x[static_cast<std::size_t>(i - 1)]; };
+    const auto Y = [&m](int i) { return m.y[static_cast<std::size_t>(i - 1)]; };
+    const auto Fuel = [&m](int i) { return m.fuel[static_cast<std::size_t>(i - 1)]; };
     std::array<MatchLink::Point, 8> heads{};
     std::array<int, 8> fuels{};
     for (int i = 1; i <= 8; ++i) {
@@ -101,40 +93,22 @@ void Dispatcher::Positions(const Fields& f) {
     p_.pilots.OnPositions(heads, fuels);
 }
 
-void Dispatcher::Steer(const Fields& f) {
+void Dispatcher::Take(const wire::msg::Steer& m) {
     MatchState& s = p_.state;
     if (s.LocalPlayer != 0) return;
-    const auto slot = f.Int16(1);
-    if (!slot || !IsPlayer(*slot + 1)) return;
-    PlayerRecord& p = s.Players[*slot + 1];
-    const auto dir = f.Int16(2), turbo = f.Int16(3);
-    Steering::ApplySteer(p, dir ? *dir : 0, turbo ? *turbo : -1);
+    if (!m.slot || !IsPlayer(*m.slot + 1)) return;
+    PlayerRecord& p = s.Players[*m.slot + 1];
+    Steering::ApplySteer(p, m.direction.value_or(0), m.turbo.value_or(-1));
 }
 
-void Dispatcher::MatchSettings(const Fields& f, const QString& sender) {
-    MatchControl::Settings m;
-    m.height = f.Int16(1);
-    m.width = f.Int16(2);
-    m.speed = f.Int16(3);
-    m.thickness = f.Int16(4);
-    m.warp = f.Int16(5);
-    m.players = f.Int16(6);
-    m.matchScore = f.Int16(7);
-    m.complexity = f.Int16(8);
-    m.turbo = f.Int16(9);
-    m.team = f.Int16(10);
-    m.name = f.Text(11);
-    m.color = f.Int32(12);
-    m.back = f.Int32(13);
-    m.fixedPosition = f.Int16(14);
-    m.diagonal = f.Int16(15);
+void Dispatcher::Take(const wire::msg::MatchSettings& m, const QString& sender) {
     if (p_.control.RepeatsLastSettings(m) || !guard_.Admit(wire::Message::MatchSettings, sender, 1, 0)) return;
     p_.control.SettingsArrived(m);
 }
 
-void Dispatcher::Obstacle(const Fields& f, const QString& sender) {
+void Dispatcher::Take(const wire::msg::Obstacle& m, const QString& sender) {
     if (p_.state.LocalPlayer == 0) return;
-    const auto x1 = f.Int16(1), y1 = f.Int16(2), x2 = f.Int16(3), y2 = f.Int16(4);
+    const auto x1 = m.x1, y1 = m.y1, x2 = m.x2, y2 = m.y2;
     if (!x1 || !y1 || !x2 || !y2) return;
     Canvas& arena = p_.board.Arena();
     const QRect area = QRect(QPoint(std::min(*x1, *x2), std::min(*y1, *y2)), QPoint(std::max(*x1, *x2), std::max(*y1, *y2))) &
@@ -158,19 +132,19 @@ void Dispatcher::Obstacle(const Fields& f, const QString& sender) {
     arena.Box(*x1, *y1, *x2, *y2, colours::ObstacleOutline);
 }
 
-void Dispatcher::Register(const Fields& f) {
+void Dispatcher::Take(const wire::msg::Register& m) {
     ++registers_;
     MatchState& s = p_.state;
     Roster& roster = p_.roster;
-    const auto slot = f.Int16(1);
+    const auto slot = m.slot;
     if (slot == 0) p_.control.HostAnswered();
     if (!slot || *slot <= 0) return;
     if (registerHook_) registerHook_(*slot);
     const int p = *slot + 1;
     if (p <= 8) {
-        if (const auto name = f.Text(2)) s.Players[p].Name = wire::CleanName(*name);
+        if (m.name) s.Players[p].Name = wire::CleanName(*m.name);
         roster.SetText(*slot, s.Players[p].Name + QStringLiteral(" ready!"));
-        const auto c = f.Int32(3);
+        const auto c = m.colour;
         if (c) s.Players[p].Color = Roster::ShownColour(p, *c);
         roster.SetColor(*slot, s.Players[p].Color);
         p_.board.SetScoreColor(p, s.Players[p].Color);
@@ -179,13 +153,13 @@ void Dispatcher::Register(const Fields& f) {
     if (const auto index = roster.PlayersAfterRegister()) p_.control.SetPlayersIndex(*index);
 }
 
-void Dispatcher::PauseResume(const Fields& f) {
-    if (const auto what = f.Text(1)) p_.control.PauseArrived(*what == QLatin1String("1"));
+void Dispatcher::Take(const wire::msg::PauseResume& m) {
+    if (m.pause) p_.control.PauseArrived(*m.pause == QLatin1String("1"));
 }
 
-void Dispatcher::Unregister(const Fields& f) {
+void Dispatcher::Take(const wire::msg::Unregister& m) {
     Roster& roster = p_.roster;
-    const auto slot = f.Int16(1);
+    const auto slot = m.slot;
     if (slot == 0) p_.control.HostClosedItsWindow();
     if (!slot || *slot <= 0) return;
     // On the host, a seat given up while its round rides takes its rider out of the round:
@@ -201,21 +175,20 @@ void Dispatcher::Unregister(const Fields& f) {
     if (const auto index = roster.PlayersAfterUnregister()) p_.control.SetPlayersIndex(*index);
 }
 
-void Dispatcher::TurboOff(const Fields& f) {
-    const auto p = f.Int16(1);
+void Dispatcher::Take(const wire::msg::TurboOff& m) {
+    const auto p = m.player;
     if (!p || !IsPlayer(*p)) return;
     PlayerRecord& rider = p_.state.Players[*p];
     if (*p == p_.state.LocalIndex() && *p > 0 && rider.Turbo != 0) p_.control.Sound(Cue::TurboOff);
     rider.Turbo = 0;
 }
 
-void Dispatcher::Turn(const Fields& f) {
-    const auto p = f.Int16(1), dir = f.Int16(2);
+void Dispatcher::Take(const wire::msg::Turn& m) {
+    const auto p = m.player, dir = m.direction;
     if (p && IsPlayer(*p) && dir && direction::IsValid(*dir)) p_.state.Players[*p].Direction = *dir;
 }
 
-void Dispatcher::Chat(const Fields& f) {
-    const auto name = f.Text(1), text = f.Text(3);
-    if (!name || !text) return;
-    p_.chat.Arrived({wire::CleanName(*name), f.Int32(2).value_or(colours::White), wire::CleanChat(*text)});
+void Dispatcher::Take(const wire::msg::Chat& m) {
+    if (!m.name || !m.text) return;
+    p_.chat.Arrived({wire::CleanName(*m.name), m.colour.value_or(colours::White), wire::CleanChat(*m.text)});
 }

@@ -2,6 +2,7 @@
 
 #include "FloodGuard.h"
 #include "MatchClock.h"
+#include "Decode.h"
 #include "Messages.h"
 
 #include <QByteArray>
@@ -54,17 +55,17 @@ public:
     qint64 RegistersHeard() const { return registers_; }
 
 private:
-    using Fields = wire::Fields;
-    void Positions(const Fields& f);
-    void Steer(const Fields& f);
-    void MatchSettings(const Fields& f, const QString& sender);
-    void Obstacle(const Fields& f, const QString& sender);
-    void Register(const Fields& f);
-    void PauseResume(const Fields& f);
-    void Unregister(const Fields& f);
-    void TurboOff(const Fields& f);
-    void Turn(const Fields& f);
-    void Chat(const Fields& f);
+    // One per kind of message; each checks its own fields and does what they allow.
+    void Take(const wire::msg::Positions& m);
+    void Take(const wire::msg::Steer& m);
+    void Take(const wire::msg::MatchSettings& m, const QString& sender);
+    void Take(const wire::msg::Obstacle& m, const QString& sender);
+    void Take(const wire::msg::Register& m);
+    void Take(const wire::msg::PauseResume& m);
+    void Take(const wire::msg::Unregister& m);
+    void Take(const wire::msg::TurboOff& m);
+    void Take(const wire::msg::Turn& m);
+    void Take(const wire::msg::Chat& m);
 
     Parts p_;
     FloodGuard guard_;

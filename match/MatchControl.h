@@ -3,6 +3,7 @@
 #include "Cue.h"
 #include "MatchClock.h"
 #include "MatchState.h"
+#include "Decode.h"
 #include "Messages.h"
 #include "Ports.h"
 
@@ -62,13 +63,7 @@ public:
     enum class Start { Started, NoClient1 };
 
     // A received MatchSettings, field by field; nothing where a field was missing or no number.
-    struct Settings {
-        std::optional<std::int16_t> height, width, speed, thickness, warp, players, matchScore, complexity, turbo,
-            team, fixedPosition, diagonal;
-        std::optional<QString> name;
-        std::optional<std::int32_t> color, back;
-        bool operator==(const Settings&) const = default;
-    };
+    using Settings = wire::msg::MatchSettings;
 
     struct Parts {
         MatchState& state;

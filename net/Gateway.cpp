@@ -3,6 +3,7 @@
 
 #include "BatchSend.h"
 #include "Convert.h"
+#include "Decode.h"
 #include "Messages.h"
 
 #include <QDateTime>
@@ -288,11 +289,12 @@ void Gateway::LanHeard(const QByteArray& datagram) {
 }
 
 void Gateway::TrackSeats(const QByteArray& datagram, Remote* owner) {
-    // Read as every copy reads it (" 2.6" is seat 3); only these two kinds are split into fields.
+    // Read by the decoder every copy reads with (" 2.6" is seat 3); only these two kinds are
+    // decoded here, the rest pass on their number alone.
     const int kind = wire::NumberOf(datagram);
     const bool reg = kind == int(wire::Message::Register), unreg = kind == int(wire::Message::Unregister);
     if (!reg && !unreg) return;
-    const auto seat = wire::Fields(datagram).Int16(1);
+    const auto seat = wire::SeatOf(wire::Decode(datagram));
     if (!seat || *seat < 1 || *seat > 7) return;
     auto& held = seatOwner_[static_cast<std::size_t>(*seat)];
     if (held) held->info.seats.removeAll(*seat);

@@ -1,5 +1,6 @@
 #include "ReplayChooser.h"
 
+#include "Decode.h"
 #include "Messages.h"
 #include "ReplayFile.h"
 
@@ -27,9 +28,9 @@ Summary Summarise(const QString& path) {
         const int kind = wire::NumberOf(r.datagram);
         const bool reg = kind == static_cast<int>(wire::Message::Register);
         if (!reg && kind != static_cast<int>(wire::Message::MatchSettings)) continue;
-        const wire::Fields f(r.datagram);
-        if (reg && f.Int16(1).value_or(-1) < 0) continue; // a copy in no match
-        const auto text = f.Text(reg ? 2 : 11);
+        const wire::Datagram d = wire::Decode(r.datagram);
+        if (reg && std::get<wire::msg::Register>(d).slot.value_or(-1) < 0) continue; // a copy in no match
+        const auto text = reg ? std::get<wire::msg::Register>(d).name : std::get<wire::msg::MatchSettings>(d).name;
         if (!text) continue;
         const QString name = wire::CleanName(*text);
         if (!name.isEmpty() && !s.players.contains(name)) s.players << name;

@@ -1,6 +1,7 @@
 #include "ReplayKeeper.h"
 
 #include "Instance.h"
+#include "Decode.h"
 #include "Messages.h"
 #include "Transport.h"
 
@@ -44,10 +45,10 @@ void ReplayKeeper::Heard(const QByteArray& d) {
     if (!wire::IsKnown(wire::NumberOf(d))) return;
     const auto kind = static_cast<M>(wire::NumberOf(d));
     if (kind == M::Register) {
-        const int slot = wire::Fields(d).Int16(1).value_or(0);
+        const int slot = wire::SeatOf(wire::Decode(d)).value_or(0);
         if (slot >= 1 && slot <= 7) registers_.insert(slot, d);
     } else if (kind == M::Unregister) {
-        registers_.remove(wire::Fields(d).Int16(1).value_or(0));
+        registers_.remove(wire::SeatOf(wire::Decode(d)).value_or(0));
     } else if (kind == M::ResetAll) {
         registers_.clear();
     }

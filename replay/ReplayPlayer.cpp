@@ -1,6 +1,7 @@
 #include "ReplayPlayer.h"
 
 #include "Instance.h"
+#include "Decode.h"
 #include "Messages.h"
 #include "Outcome.h"
 
@@ -16,12 +17,11 @@ bool EndsMatch(int kind) {
     return Is(kind, M::MatchSettings) || Is(kind, M::ResetAll) || Is(kind, M::ResetMatch);
 }
 
+// The outcome's code as the copy playing it reads it.
 std::optional<int> OutcomeCode(const QByteArray& d) {
-    const wire::FieldList f = wire::SplitFields(d);
-    if (f.size() < 2) return std::nullopt;
-    bool ok = false;
-    const int code = f[1].toString().toInt(&ok);
-    return ok ? std::optional<int>(code) : std::nullopt;
+    const wire::Datagram decoded = wire::Decode(d);
+    const auto* outcome = std::get_if<wire::msg::RoundOutcome>(&decoded);
+    return outcome && outcome->code ? std::optional<int>(*outcome->code) : std::nullopt;
 }
 
 // After an outcome, the host's last Positions of the round still come; a copy sets the next
@@ -82,9 +82,11 @@ void ReplayPlayer::FindRounds() {
         const replay::Record& r = records_[i];
         const int kind = wire::NumberOf(r.datagram);
         if (Is(kind, M::Register) || Is(kind, M::MatchSettings)) {
-            const wire::Fields f(r.datagram);
-            const int slot = Is(kind, M::Register) ? f.Int16(1).value_or(-1) : 0;
-            if (const auto name = f.Text(Is(kind, M::Register) ? 2 : 11); name && slot >= 0 && slot <= 7)
+            const wire::Datagram d = wire::Decode(r.datagram);
+            const auto* reg = std::get_if<wire::msg::Register>(&d);
+            const auto* settings = std::get_if<wire::msg::MatchSettings>(&d);
+            const int slot = reg ? reg->slot.value_or(-1) : 0;
+            if (const auto name = reg ? reg->name : settings->name; name && slot >= 0 && slot <= 7)
                 names[std::size_t(slot + 1)] = wire::CleanName(*name);
         }
         if (Is(kind, M::Positions)) {

@@ -1,3 +1,4 @@
+#include "Decode.h"
 #include "Messages.h"
 
 #include <QtTest>
@@ -15,7 +16,46 @@ private slots:
     void theNumberIsReadAsEveryFieldIs_data();
     void theNumberIsReadAsEveryFieldIs();
     void onlyCatalogueNumbersAreKnown();
+    void decoderReadsEveryKind_data();
+    void decoderReadsEveryKind();
 };
+
+namespace {
+// A decoded message as text: its kind, then each field in order, "-" where it is empty.
+QString Describe(const wire::Datagram& d) {
+    QStringList out;
+    auto n = [&](const auto& v) { out << (v ? QString::number(*v) : QStringLiteral("-")); };
+    auto t = [&](const std::optional<QString>& v) { out << v.value_or(QStringLiteral("-")); };
+    using namespace wire::msg;
+    std::visit(
+        [&](const auto& m) {
+            using M = std::decay_t<decltype(m)>;
+            if constexpr (std::is_same_v<M, Unknown>) { out << QStringLiteral("unknown"); n(m.number); }
+            else out << QString::number(int(*wire::KindOf(d)));
+            if constexpr (std::is_same_v<M, Positions>)
+                for (std::size_t i = 0; i < 8; ++i) { n(m.x[i]); n(m.y[i]); }
+            if constexpr (std::is_same_v<M, Positions>)
+                for (const auto& f : m.fuel) n(f);
+            if constexpr (std::is_same_v<M, Steer>) { n(m.slot); n(m.direction); n(m.turbo); }
+            if constexpr (std::is_same_v<M, RoundOutcome>) n(m.code);
+            if constexpr (std::is_same_v<M, MatchSettings>) {
+                for (const auto& v : {m.height, m.width, m.speed, m.thickness, m.warp, m.players, m.matchScore,
+                                      m.complexity, m.turbo, m.team})
+                    n(v);
+                t(m.name); n(m.color); n(m.back); n(m.fixedPosition); n(m.diagonal);
+            }
+            if constexpr (std::is_same_v<M, Obstacle>) { n(m.x1); n(m.y1); n(m.x2); n(m.y2); }
+            if constexpr (std::is_same_v<M, Register>) { n(m.slot); t(m.name); n(m.colour); }
+            if constexpr (std::is_same_v<M, PauseResume>) t(m.pause);
+            if constexpr (std::is_same_v<M, Unregister>) n(m.slot);
+            if constexpr (std::is_same_v<M, TurboOff>) n(m.player);
+            if constexpr (std::is_same_v<M, Turn>) { n(m.player); n(m.direction); }
+            if constexpr (std::is_same_v<M, Chat>) { t(m.name); n(m.colour); t(m.text); }
+        },
+        d);
+    return out.join(QLatin1Char(' '));
+}
+} // namespace
 
 void tst_Messages::layoutIsExact_data() {
     QTest::addColumn<QByteArray>("built");
@@ -130,3 +170,53 @@ void tst_Messages::onlyCatalogueNumbersAreKnown() {
 
 QTEST_GUILESS_MAIN(tst_Messages)
 #include "tst_Messages.moc"
+
+// Every kind, with fields valid, short, long and malformed, by the number rules; and the seat
+// a Register or Unregister names, which the dispatcher takes and the gateway records alike.
+void tst_Messages::decoderReadsEveryKind_data() {
+    QTest::addColumn<QByteArray>("datagram"); // '|' stands for the delimiter
+    QTest::addColumn<QString>("decoded");
+    QTest::addColumn<int>("seat"); // -1: none
+    const QString noHeads = QStringLiteral(" -").repeated(22);
+    QTest::newRow("1 positions, short") << QByteArray("1|5| 6 |") << "1 5 6" + noHeads << -1;
+    QTest::newRow("1 positions, long")
+        << QByteArray("1|1|2|3|4|5|6|7|8|9|10|11|12|13|14|15|16|81|82|83|84|85|86|87|88|99|99|")
+        << "1 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 81 82 83 84 85 86 87 88" << -1;
+    QTest::newRow("2 steer: 9.4, spaces, -0") << QByteArray("2|9.4| 7 |-0|") << "2 9 7 0" << -1;
+    QTest::newRow("2 steer: halves to even") << QByteArray("2|2.5|3.5") << "2 2 4 -" << -1;
+    QTest::newRow("3 outcome beyond 16 bits") << QByteArray("3|32768") << "3 -" << -1;
+    QTest::newRow("3 outcome at the edge") << QByteArray("3|-32768") << "3 -32768" << -1;
+    QTest::newRow("4 settings, short") << QByteArray("4|295|360|")
+                                       << "4 295 360 - - - - - - - - - - - - -" << -1;
+    QTest::newRow("4 settings, whole")
+        << QByteArray("4|295|360|85|0|0|2|7|8|1|0|Ann|16777215|0|1|0|")
+        << "4 295 360 85 0 0 2 7 8 1 0 Ann 16777215 0 1 0" << -1;
+    QTest::newRow("6 obstacle, malformed") << QByteArray("6|a|1|2|3") << "6 - 1 2 3" << -1;
+    QTest::newRow("7 reset all, long") << QByteArray("7|x|y") << "7" << -1;
+    QTest::newRow("9 register 2.6 is seat 3") << QByteArray("9|2.6|Ann|255|") << "9 3 Ann 255" << 3;
+    QTest::newRow("9 register, no colour") << QByteArray("9|4|Bo") << "9 4 Bo -" << 4;
+    QTest::newRow("9 register, colour beyond 32 bits") << QByteArray("9|5|Cy|4294967296") << "9 5 Cy -" << 5;
+    QTest::newRow("9 register, no seat") << QByteArray("9|x|Di|1") << "9 - Di 1" << -1;
+    QTest::newRow("10 pause") << QByteArray("10|1") << "10 1" << -1;
+    QTest::newRow("10 pause, short") << QByteArray("10") << "10 -" << -1;
+    QTest::newRow("11 roll call") << QByteArray("11|") << "11" << -1;
+    QTest::newRow("13 unregister -0 is the host") << QByteArray("13|-0|") << "13 0" << 0;
+    QTest::newRow("14 turbo off, spaced") << QByteArray("14| 7 ") << "14 7" << -1;
+    QTest::newRow("15 turn") << QByteArray("15|2|3|") << "15 2 3" << -1;
+    QTest::newRow("16 reset match") << QByteArray("16") << "16" << -1;
+    QTest::newRow("20 chat") << QByteArray("20|Ann|255|hi|") << "20 Ann 255 hi" << -1;
+    QTest::newRow("20 chat, no colour") << QByteArray("20|Ann|red|hi|") << "20 Ann - hi" << -1;
+    QTest::newRow("5: no such message") << QByteArray("5|1|2") << "unknown 5" << -1;
+    QTest::newRow("9.4 is 9") << QByteArray("9.4|1|Ed|2") << "9 1 Ed 2" << 1;
+    QTest::newRow("no number") << QByteArray("x|9") << "unknown -" << -1;
+    QTest::newRow("nothing") << QByteArray() << "unknown -" << -1;
+}
+
+void tst_Messages::decoderReadsEveryKind() {
+    QFETCH(QByteArray, datagram);
+    QFETCH(QString, decoded);
+    QFETCH(int, seat);
+    const wire::Datagram d = wire::Decode(datagram.replace('|', wire::Delimiter));
+    QCOMPARE(Describe(d), decoded);
+    QCOMPARE(wire::SeatOf(d).value_or(-1), seat);
+}
