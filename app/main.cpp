@@ -284,7 +284,7 @@ int main(int argc, char* argv[]) {
         sinceStart.start();
         auto rounds = std::make_shared<int>(0);
         const auto log = [&instance, sinceStart](int round, const QString& how) {
-            const QByteArray hash = ArenaHash(instance);
+            const QByteArray hash = ArenaHash(instance.GetBoard().Arena());
             const Resident r = ResidentKiB();
             QStringList scores;
             for (int i = 1; i <= instance.State().PlayerCount(); ++i)

@@ -58,7 +58,7 @@ int OpenAndJump(const char* path, int minutes) {
         ReplayTransport feed;
         Instance copy(feed, 1);
         copy.Load();
-        ReplayPlayer player(copy, feed, std::move(c.records));
+        ReplayPlayer player(copy.Parts(), feed, std::move(c.records));
         player.Seek(0);
         openMs.push_back(t.nsecsElapsed() / 1e6);
         rounds = player.Rounds().size();

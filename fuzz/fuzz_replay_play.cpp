@@ -16,7 +16,7 @@ struct Replaying {
     ReplayTransport feed;
     Instance copy{feed, 1};
     ReplayPlayer player;
-    explicit Replaying(const std::vector<replay::Record>& r) : player(copy, feed, r) { copy.Load(); }
+    explicit Replaying(const std::vector<replay::Record>& r) : player(copy.Parts(), feed, r) { copy.Load(); }
     bool Same(Replaying& o) {
         if (copy.GetBoard().Arena().Image() != o.copy.GetBoard().Arena().Image()) return false;
         for (int i = 1; i <= 8; ++i)

@@ -70,7 +70,7 @@ frmReplay::frmReplay(replay::Contents contents, QWidget* parent)
     port_ = std::make_unique<Port>(*game_);
     copy_.SetWindow(port_.get());
     copy_.SetMessageBox([](const QString&, const QString&, MessageIcon) {}); // the banner says it
-    player_ = std::make_unique<ReplayPlayer>(copy_, feed_, std::move(contents_.records));
+    player_ = std::make_unique<ReplayPlayer>(copy_.Parts(), feed_, std::move(contents_.records));
     contents_.records.clear();
 
     const QString who = contents_.header.name.isEmpty() ? QStringLiteral("a player") : contents_.header.name;

@@ -2,6 +2,7 @@
 
 #include "Board.h"
 #include "ChatLog.h"
+#include "CopyParts.h"
 #include "Cue.h"
 #include "Countdown.h"
 #include "CrashWatch.h"
@@ -47,6 +48,7 @@ public:
     MatchLink& Link() { return link_; }
     MatchClock& Clock() { return clock_; }
     ChatLog& Chat() { return chat_; }
+    CopyParts Parts() { return {state_, board_, countdown_, control_, clock_}; }
 
     void SetWindow(WindowPort* w) { control_.SetWindow(w); }
     void SetMessageBox(MessageBoxFn fn) { messageBox_ = std::move(fn); }

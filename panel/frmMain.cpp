@@ -123,7 +123,7 @@ frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
         in_.GetBoard().Notify();
     });
     connect(&game_, &frmVyre::programEnds, this, &frmMain::Unload);
-    keeper_ = new ReplayKeeper(in_, in_.Net(), this);
+    keeper_ = new ReplayKeeper(in_.Control(), in_.State(), in_.Net(), this);
     connect(keeper_, &ReplayKeeper::note, this, [this](const QString& text) {
         in_.GetBoard().SetStatus(text);
         in_.GetBoard().Notify();

@@ -11,8 +11,8 @@ namespace {
 constexpr qint64 HashAfterMs = 300;
 } // namespace
 
-QByteArray ArenaHash(Instance& copy) {
-    const QImage& arena = copy.GetBoard().Arena().Image();
+QByteArray ArenaHash(const Canvas& arenaCanvas) {
+    const QImage& arena = arenaCanvas.Image();
     return QCryptographicHash::hash(QByteArrayView(arena.constBits(), arena.sizeInBytes()),
                                     QCryptographicHash::Md5)
         .toHex()
@@ -28,10 +28,10 @@ int ReplayCheck(const QString& path) {
     ReplayTransport feed;
     Instance copy(feed, 1);
     copy.Load();
-    ReplayPlayer player(copy, feed, std::move(file.records));
+    ReplayPlayer player(copy.Parts(), feed, std::move(file.records));
     int rounds = 0;
     player.PlayThrough(HashAfterMs, [&copy, &rounds](const QString& outcome) {
-        std::printf("round %d: %s %s\n", ++rounds, qPrintable(outcome), ArenaHash(copy).constData());
+        std::printf("round %d: %s %s\n", ++rounds, qPrintable(outcome), ArenaHash(copy.GetBoard().Arena()).constData());
     });
     std::fflush(stdout);
     if (file.result == replay::Result::Damaged) {

@@ -3,10 +3,10 @@
 #include <QByteArray>
 #include <QString>
 
-class Instance;
+class Canvas;
 
 // The hash of a copy's arena that --round-log and --replay-check print at a round's end.
-QByteArray ArenaHash(Instance& copy);
+QByteArray ArenaHash(const Canvas& arena);
 
 // --replay-check FILE: plays a replay through as fast as it goes, with no window, and prints
 // one line a round. Exit 0 for a whole file, 1 for a damaged one (what came before the

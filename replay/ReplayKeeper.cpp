@@ -1,6 +1,7 @@
 #include "ReplayKeeper.h"
 
-#include "Instance.h"
+#include "MatchControl.h"
+#include "MatchState.h"
 #include "Decode.h"
 #include "Messages.h"
 #include "Transport.h"
@@ -14,12 +15,13 @@ using M = wire::Message;
 const QString Suffix = QStringLiteral(".lumivex-replay");
 } // namespace
 
-ReplayKeeper::ReplayKeeper(Instance& copy, Transport& net, QObject* parent) : QObject(parent), copy_(copy) {
+ReplayKeeper::ReplayKeeper(const MatchControl& control, const MatchState& state, Transport& net, QObject* parent)
+    : QObject(parent), control_(control), state_(state) {
     tail_.setSingleShot(true);
     tail_.setInterval(TailMs);
     connect(&tail_, &QTimer::timeout, this, &ReplayKeeper::End);
     connect(&net, &Transport::datagramArrived, this, &ReplayKeeper::Heard);
-    connect(&copy, &Instance::roundDecided, this, [this] { ++decided_; });
+    connect(&control, &MatchControl::roundDecided, this, [this] { ++decided_; });
 }
 
 ReplayKeeper::~ReplayKeeper() = default; // the writer closes its file whole
@@ -52,7 +54,7 @@ void ReplayKeeper::Heard(const QByteArray& d) {
     } else if (kind == M::ResetAll) {
         registers_.clear();
     }
-    const bool running = copy_.Control().MatchRunning();
+    const bool running = control_.MatchRunning();
     // New settings after the match was seen riding: the next match, in a file of its own.
     if (inMatch_ && kind == M::MatchSettings && positionsSeen_ && running) End();
     if (!inMatch_ && running) Begin();
@@ -82,7 +84,7 @@ void ReplayKeeper::Begin() {
             for (int n = 2; QFile::exists(fileName_); ++n)
                 fileName_ = stem + QStringLiteral("-%1").arg(n) + Suffix;
             writer_ = replay::Writer::Open(fileName_,
-                                           {QDateTime::currentMSecsSinceEpoch(), copy_.State().UserName,
+                                           {QDateTime::currentMSecsSinceEpoch(), state_.UserName,
                                             QStringLiteral(LUMIVEX_VERSION)},
                                            &why);
         }

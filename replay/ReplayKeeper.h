@@ -10,7 +10,8 @@
 #include <memory>
 #include <vector>
 
-class Instance;
+class MatchControl;
+struct MatchState;
 class Transport;
 
 // Keeps every match this copy hears: in memory, so its last round can be watched again, and
@@ -29,7 +30,7 @@ public:
     static constexpr qint64 RecordCost = 64;
 
     // Listens to what the copy hears; made after the copy, so the copy has taken each datagram first.
-    ReplayKeeper(Instance& copy, Transport& net, QObject* parent = nullptr);
+    ReplayKeeper(const MatchControl& control, const MatchState& state, Transport& net, QObject* parent = nullptr);
     ~ReplayKeeper() override;
 
     // Where files go, and how many are kept; 0 keeps none (the match is still held in memory).
@@ -60,7 +61,8 @@ private:
     void End();
     void Append(const QByteArray& datagram);
 
-    Instance& copy_;
+    const MatchControl& control_;
+    const MatchState& state_;
     QString folder_;
     int keep_ = 0;
     bool noted_ = false;

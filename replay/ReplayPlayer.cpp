@@ -1,6 +1,9 @@
 #include "ReplayPlayer.h"
 
-#include "Instance.h"
+#include "Board.h"
+#include "Countdown.h"
+#include "MatchClock.h"
+#include "MatchControl.h"
 #include "Decode.h"
 #include "Messages.h"
 #include "Outcome.h"
@@ -34,14 +37,14 @@ constexpr qint64 MovedEveryMs = 100;
 constexpr int LongestSleepMs = 100;
 } // namespace
 
-ReplayPlayer::ReplayPlayer(Instance& copy, ReplayTransport& feed, std::vector<replay::Record> records,
+ReplayPlayer::ReplayPlayer(CopyParts copy, ReplayTransport& feed, std::vector<replay::Record> records,
                            QObject* parent)
     : QObject(parent), copy_(copy), feed_(feed), records_(std::move(records)) {
     wake_.setSingleShot(true);
     wake_.setTimerType(Qt::PreciseTimer);
     connect(&wake_, &QTimer::timeout, this, &ReplayPlayer::Wake);
     FindRounds();
-    copy_.Clock().Drive(0);
+    copy_.clock.Drive(0);
 }
 
 void ReplayPlayer::FindRounds() {
@@ -139,7 +142,7 @@ int ReplayPlayer::RoundAt(qint64 ms) const {
 }
 
 void ReplayPlayer::Deliver(std::size_t i) {
-    const qint64 clears = copy_.GetBoard().Arena().Clears();
+    const qint64 clears = copy_.board.Arena().Clears();
     if (trailOnly_[i] && clearedBy_[i] < skipBefore_) { // its arena is gone by then
         if (promises_.empty() || promises_.back().clearer != clearedBy_[i])
             promises_.push_back({clearedBy_[i], clears});
@@ -147,7 +150,7 @@ void ReplayPlayer::Deliver(std::size_t i) {
     }
     feed_.Deliver(records_[i].datagram);
     // The record said to clear the arena has played: did the arena go?
-    const qint64 now = copy_.GetBoard().Arena().Clears();
+    const qint64 now = copy_.board.Arena().Clears();
     while (!promises_.empty() && promises_.front().clearer <= i) {
         if (now == promises_.front().clears) promiseBroken_ = true;
         promises_.erase(promises_.begin());
@@ -155,8 +158,8 @@ void ReplayPlayer::Deliver(std::size_t i) {
 }
 
 void ReplayPlayer::RunTo(qint64 ms) {
-    MatchClock& clock = copy_.Clock();
-    Countdown& countdown = copy_.GetCountdown();
+    MatchClock& clock = copy_.clock;
+    Countdown& countdown = copy_.countdown;
     while (next_ < records_.size() && records_[next_].ms <= ms) {
         const std::size_t i = next_++;
         clock.Drive(clockBase_ + records_[i].ms);
@@ -178,12 +181,12 @@ void ReplayPlayer::PlayThrough(qint64 settleMs, const std::function<void(const Q
         if (pending) roundEnded(std::exchange(pending, std::nullopt)->outcome);
     };
     QObject guard; // the connections end with this call
-    connect(&copy_, &Instance::roundDecided, &guard, [&] {
+    connect(&copy_.control, &MatchControl::roundDecided, &guard, [&] {
         settle(); // two outcomes within the wait: the first is read as it stands
-        const auto code = copy_.Control().LastOutcome();
+        const auto code = copy_.control.LastOutcome();
         pending = Pending{positionMs_ + settleMs, code ? QString::number(*code) : QStringLiteral("?")};
     });
-    connect(&copy_, &Instance::roundMissed, &guard, [&] {
+    connect(&copy_.control, &MatchControl::roundMissed, &guard, [&] {
         settle();
         roundEnded(QStringLiteral("lost"));
     });
@@ -200,20 +203,20 @@ void ReplayPlayer::PlayThrough(qint64 settleMs, const std::function<void(const Q
 }
 
 void ReplayPlayer::Restart() {
-    Board& board = copy_.GetBoard();
+    Board& board = copy_.board;
     Canvas& arena = board.Arena();
     // The first jump notes where the copy started; each one goes back there. The reset's
     // words go nowhere.
-    if (!start_) start_ = Start{copy_.State(), arena.Width(), arena.Height(), arena.BackColor()};
-    copy_.Control().ResetAll();
-    copy_.State() = start_->state;
+    if (!start_) start_ = Start{copy_.state, arena.Width(), arena.Height(), arena.BackColor()};
+    copy_.control.ResetAll();
+    copy_.state = start_->state;
     if (arena.Width() != start_->width || arena.Height() != start_->height)
         board.ResizeArena(start_->width, start_->height);
     arena.SetBackColor(start_->back);
     arena.Clear();
     board.SetBanner({});
     // The copy's clock never runs back: the start of the file is put far beyond all it knew.
-    clockBase_ = copy_.Clock().Ms() + 3'600'000;
+    clockBase_ = copy_.clock.Ms() + 3'600'000;
     next_ = 0;
     positionMs_ = 0;
 }
@@ -236,7 +239,7 @@ void ReplayPlayer::Seek(qint64 ms) {
         Restart();
         RunTo(ms);
     }
-    copy_.GetBoard().Notify();
+    copy_.board.Notify();
     Anchor();
     lastMovedMs_ = ms;
     emit moved(ms);
@@ -275,7 +278,7 @@ void ReplayPlayer::Wake() {
     const qint64 end = stopAtMs_ >= 0 ? std::min(stopAtMs_, DurationMs()) : DurationMs();
     const qint64 now = std::min(end, anchorFileMs_ + static_cast<qint64>(anchorWall_.elapsed() * speed_));
     RunTo(now);
-    copy_.GetBoard().Notify();
+    copy_.board.Notify();
     if (now >= end || now - lastMovedMs_ >= MovedEveryMs) {
         lastMovedMs_ = now;
         emit moved(now);
@@ -291,7 +294,7 @@ void ReplayPlayer::Wake() {
 void ReplayPlayer::ScheduleWake() {
     // Sleep until the next datagram or countdown step is due, and never long, so the slider moves.
     qint64 due = next_ < records_.size() ? records_[next_].ms : DurationMs();
-    if (const qint64 step = copy_.GetCountdown().NextStepMs(); step >= 0)
+    if (const qint64 step = copy_.countdown.NextStepMs(); step >= 0)
         due = std::min(due, step - clockBase_);
     const double wallMs = (due - positionMs_) / speed_;
     wake_.start(static_cast<int>(std::ceil(std::clamp(wallMs, 0.0, double(LongestSleepMs)))));

@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-class Instance;
+#include "CopyParts.h"
 
 // What a replay's copy of the game is given instead of the network: it hears only what the
 // player hands it, and what it says goes nowhere.
@@ -46,7 +46,8 @@ public:
     };
     static constexpr double Speeds[] = {0.25, 0.5, 1, 2, 4, 8};
 
-    ReplayPlayer(Instance& copy, ReplayTransport& feed, std::vector<replay::Record> records,
+    // Plays the records into these parts of a copy that hears only `feed`.
+    ReplayPlayer(CopyParts copy, ReplayTransport& feed, std::vector<replay::Record> records,
                  QObject* parent = nullptr);
 
     const std::vector<Round>& Rounds() const { return rounds_; }
@@ -90,7 +91,7 @@ private:
     // Where playing at real speed started, in file time and on the wall.
     void Anchor();
 
-    Instance& copy_;
+    CopyParts copy_;
     ReplayTransport& feed_;
     // The copy as it stood before the file began: a jump starts again from there.
     struct Start {

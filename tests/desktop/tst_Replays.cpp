@@ -248,7 +248,7 @@ void tst_Replays::oldestReplaysGo() {
 void tst_Replays::heldMatchIsBounded() {
     InProcessBus bus;
     Host host(bus);
-    ReplayKeeper keeper(host.node.instance, host.node.transport); // in memory only
+    ReplayKeeper keeper(host.node.instance.Control(), host.node.instance.State(), host.node.transport); // in memory only
     host.Start(20);
     QTRY_VERIFY(!keeper.Match().empty());
     const std::size_t before = keeper.Match().size();

@@ -95,7 +95,7 @@ struct Replaying {
     ReplayTransport feed;
     Instance copy{feed, 1};
     ReplayPlayer player;
-    explicit Replaying(const std::vector<replay::Record>& records) : player(copy, feed, records) {
+    explicit Replaying(const std::vector<replay::Record>& records) : player(copy.Parts(), feed, records) {
         copy.Load();
         copy.GetCountdown().SetStepInterval(StepMs);
     }
