@@ -1,3 +1,4 @@
+#include "Machine.h"
 #include "HelpFile.h"
 #include "MessageBox.h"
 #include "Messages.h"
@@ -23,28 +24,19 @@
 class tst_Desktop : public QObject {
     Q_OBJECT
 
-    struct Machine {
-        explicit Machine(InProcessBus& bus) : net(bus), in(net, 3), game(in), panel(in, game) {
-            qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
-            qputenv("APPDATA", home.path().toLocal8Bit()); // where the settings live on Windows
+    // A copy with its windows, whose browser and About box are stand-ins that count.
+    struct Machine : ::Machine {
+        explicit Machine(InProcessBus& bus) : ::Machine(bus, 3) {
             panel.SetOpener([this](const QUrl& u) {
                 opened << u;
                 return opens;
             });
             panel.SetAboutOpener([this] { ++abouts; });
             game.SetAboutOpener([this] { ++abouts; });
-            in.SetMessageBox([this](const QString& text, const QString&, MessageIcon) { boxes << text; });
-            panel.Load();
-            panel.show();
+            Start();
         }
-        QTemporaryDir home;
-        BusTransport net;
-        Instance in;
-        frmVyre game;
-        frmMain panel;
         QList<QUrl> opened;
         bool opens = true; // whether a browser takes the page
-        QStringList boxes;
         int abouts = 0;
     };
     static QStringList Captions(const QMenu* m) {

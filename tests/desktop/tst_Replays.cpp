@@ -1,3 +1,4 @@
+#include "Machine.h"
 #include "ArenaView.h"
 #include "Messages.h"
 #include "ReplayKeeper.h"
@@ -21,31 +22,16 @@ class tst_Replays : public QObject {
     Q_OBJECT
 
     // A copy with its windows, on the bus beside a host whose computer riders play.
-    struct Machine {
-        explicit Machine(InProcessBus& bus) : net(bus), in(net, 3), game(in), panel(in, game) {
-            qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
-            qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
-            qputenv("APPDATA", home.path().toLocal8Bit());
-#ifdef Q_OS_WIN
-            // No XDG folders on Windows: Qt's test folders stand in, emptied for each copy.
-            QStandardPaths::setTestModeEnabled(true);
-            QDir(ReplayKeeper::DefaultFolder()).removeRecursively();
-#endif
-            in.SetMessageBox([this](const QString& text, const QString&, MessageIcon) { boxes << text; });
+    struct Machine : ::Machine {
+        explicit Machine(InProcessBus& bus) : ::Machine(bus, 3) {
             in.GetCountdown().SetStepInterval(60);
-            panel.Load();
+            Start(false);
             game.Load();
         }
         QString Folder() const { return ReplayKeeper::DefaultFolder(); }
         QStringList Kept() const {
             return QDir(Folder()).entryList({QStringLiteral("*.lumivex-replay")}, QDir::Files);
         }
-        QTemporaryDir home;
-        BusTransport net;
-        Instance in;
-        frmVyre game;
-        frmMain panel;
-        QStringList boxes;
     };
     struct Host {
         explicit Host(InProcessBus& bus) : node(bus, 9) {

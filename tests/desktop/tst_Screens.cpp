@@ -1,3 +1,4 @@
+#include "Machine.h"
 #include "ArenaView.h"
 #include "KeysDialog.h"
 #include "ReplayFile.h"
@@ -23,19 +24,8 @@
 class tst_Screens : public QObject {
     Q_OBJECT
 
-    struct Machine {
-        explicit Machine(InProcessBus& bus) : net(bus), in(net, 5), game(in), panel(in, game) {
-            qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
-            qputenv("APPDATA", home.path().toLocal8Bit());
-            in.SetMessageBox([](const QString&, const QString&, MessageIcon) {});
-            panel.Load();
-            panel.show();
-        }
-        QTemporaryDir home;
-        BusTransport net;
-        Instance in;
-        frmVyre game;
-        frmMain panel;
+    struct Machine : ::Machine {
+        explicit Machine(InProcessBus& bus) : ::Machine(bus, 5) { Start(); }
     };
 
     // The texts a window shows that do not fit where they are shown.

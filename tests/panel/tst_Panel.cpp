@@ -1,3 +1,4 @@
+#include "Machine.h"
 #include "ArenaView.h"
 #include "IniFile.h"
 #include "MessageBox.h"
@@ -22,35 +23,17 @@
 class tst_Panel : public QObject {
     Q_OBJECT
 
-    struct Machine {
-        explicit Machine(InProcessBus& bus, const QByteArray& ini = {})
-            : net(bus), in(net, 7), game(in), panel(in, game) {
-            qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
-            qputenv("APPDATA", home.path().toLocal8Bit()); // where the settings live on Windows
-            if (!ini.isEmpty()) {
-                QFile f(home.filePath(QStringLiteral("lumivex.ini")));
-                f.open(QIODevice::WriteOnly);
-                f.write(ini);
-            }
-            in.SetMessageBox([this](const QString& text, const QString& title, MessageIcon) {
-                boxes << title + QStringLiteral(": ") + text;
-            });
+    struct Machine : ::Machine {
+        explicit Machine(InProcessBus& bus, const QByteArray& ini = {}) : ::Machine(bus, 7, ini) {
             panel.SetColourChooser([this](Colour, const QString& title) {
                 chooserTitle = title;
                 return chosen;
             });
-            panel.Load();
-            panel.show();
+            Start();
             in.GetCountdown().SetStepInterval(30);
         }
         QString Ini(const char* key) { return ReadIniString("Main", QLatin1String(key), in.State().IniFile); }
 
-        QTemporaryDir home;
-        BusTransport net;
-        Instance in;
-        frmVyre game;
-        frmMain panel;
-        QStringList boxes;
         std::optional<Colour> chosen;
         QString chooserTitle;
     };
@@ -290,9 +273,9 @@ void tst_Panel::keysSectionIsWrittenCleanAndReadBack() {
     shared.panel.SetNameAsker([](const QString& name, int) { return std::optional<QString>(name); });
     shared.panel.AddLocalPlayer();
     QCOMPARE(shared.in.GetRoster().SeatsInUse(), 1u);
-    QCOMPARE(shared.boxes.size(), 1);
-    QVERIFY2(shared.boxes.first().contains(QStringLiteral("Up is the key for \"Up\" of Player 1 (you) and of Local player 2")),
-             qPrintable(shared.boxes.first()));
+    QCOMPARE(shared.titled.size(), 1);
+    QVERIFY2(shared.titled.first().contains(QStringLiteral("Up is the key for \"Up\" of Player 1 (you) and of Local player 2")),
+             qPrintable(shared.titled.first()));
 
     // A new local player is asked with its seat's keys in view, and the colour chooser says whose.
     Machine fresh(bus);
@@ -317,7 +300,7 @@ void tst_Panel::aCopyAloneIsToldWhatToCheck() {
     Machine alone(bus);
     QTRY_VERIFY_WITH_TIMEOUT(alone.panel.Network().NoticeText().contains(QStringLiteral("UDP port 31314")), 4000);
     QVERIFY(alone.panel.Network().NoticeText().contains(QStringLiteral("234.10.20.31")));
-    QVERIFY(alone.boxes.isEmpty()); // not one of the game's message boxes
+    QVERIFY(alone.titled.isEmpty()); // not one of the game's message boxes
     QVERIFY(alone.panel.Network().NoticeText().startsWith(QStringLiteral("You are the only one here.")));
     Machine other(bus);
     alone.panel.tmrStart_Timer();
@@ -397,7 +380,7 @@ void tst_Panel::registrationTakesTheFirstFreeSlot() {
     QCOMPARE(m.Ini("Name"), QStringLiteral("Eve"));
     QCOMPARE(m.Ini("Speed"), QString()); // only the name is saved
     if (taken.size() == 7) {
-        QCOMPARE(m.boxes, QStringList{"Lumivex: Only 7 instances can serve as clients"});
+        QCOMPARE(m.titled, QStringList{"Lumivex: Only 7 instances can serve as clients"});
     } else {
         QTRY_COMPARE(m.panel.RosterText(m.in.State().LocalPlayer), QStringLiteral("Eve ready!"));
     }
@@ -440,7 +423,7 @@ void tst_Panel::startMatchNeedsClientOne() {
     Recorder rec(bus);
     m.panel.SetRosterText(2, QStringLiteral("Bo ready!"));
     QTest::mouseClick(m.panel.cmdServer, Qt::LeftButton);
-    QCOMPARE(m.boxes, QStringList{"Warning!: No Client 1!"});
+    QCOMPARE(m.titled, QStringList{"Warning!: No Client 1!"});
     QTest::qWait(5);
     QVERIFY(rec.seen.isEmpty());
     QCOMPARE(m.Ini("Speed"), QString());
@@ -505,8 +488,8 @@ void tst_Panel::wholeMatchThroughTheWindows() {
     QTRY_VERIFY_WITH_TIMEOUT(host.in.State().MatchOver, 30000);
     keys.stop();
     QTest::qWait(20);
-    QCOMPARE(client.boxes.size(), 1);
-    QVERIFY(client.boxes.front().endsWith(QStringLiteral(" won the match!")));
+    QCOMPARE(client.titled.size(), 1);
+    QVERIFY(client.titled.front().endsWith(QStringLiteral(" won the match!")));
     for (int i = 1; i <= 2; ++i) QCOMPARE(client.game.ScoreBox(i)->text(), host.game.ScoreBox(i)->text());
     // The scoreboard names its riders and leaves the empty seats blank; the panels, minimised
     // at the start, came back before the box that ended the match.
