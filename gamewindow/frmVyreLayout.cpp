@@ -1,30 +1,14 @@
 // The game window's size: zoom, full screen, where the boxes and the arena go, and the View menu.
 #include "frmVyre.h"
 
-#include "MessageBox.h"
-
-#include <QStyle>
-
-#include "AppIcon.h"
 #include "ArenaView.h"
 #include "CharsLeft.h"
 #include "GameBoxes.h"
 #include "Instance.h"
-#include "Messages.h"
-#include "TrayIcon.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
-#include <QContextMenuEvent>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPainter>
-#include <QScreen>
-#include <QStyle>
-#include <QWindow>
-#include <cmath>
 
 using namespace boxes;
 

@@ -2,18 +2,13 @@
 // its pauses, acted on as the host and every client must.
 #include "MatchControl.h"
 
-#include "Names.h"
-
 #include "Board.h"
 #include "Convert.h"
 #include "Countdown.h"
 #include "CrashWatch.h"
-#include "GameLoop.h"
 #include "Outcome.h"
 #include "Roster.h"
 #include "RoundSetup.h"
-
-#include <algorithm>
 
 void MatchControl::ObstacleArriving() {
     HostHeard(); // only a host sends obstacles
