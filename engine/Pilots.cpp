@@ -25,8 +25,7 @@ void Pilots::Press(int slot, int direction, bool turboSwitch) {
     const PlayerRecord& rider = s.Players[static_cast<std::size_t>(std::clamp(slot + 1, 1, 8))];
     RiderWish wish = it->sent;
     if (rider.Turbo == 0) wish.turbo = 0;
-    if (direction::MayRequest(rider.Direction, direction)) wish.direction = direction;
-    if (turboSwitch && s.TurboOn) wish.turbo = wish.turbo ? 0 : 1;
+    Steering::Wish(rider, wish.direction, wish.turbo, direction, turboSwitch, s.TurboOn);
     Steer(*it, wish);
 }
 

@@ -29,18 +29,19 @@ void Steering::ApplySteer(PlayerRecord& p, int dir, int turbo) {
 }
 
 void Steering::KeyDown(int key) {
+    if (key == Escape) return Pause();
+    const int want = DirectionFor(key, s_.DiagonalMotion != 0);
+    if (want || key == Space) Want(want, key == Space); // a key that steers nothing sends nothing
+}
+
+void Steering::Want(int wanted, bool turboSwitch) {
     PlayerRecord& p = s_.Local();
-    if (const int want = DirectionFor(key, s_.DiagonalMotion != 0)) {
-        if (direction::MayRequest(p.Direction, want)) p.RequestedDirection = static_cast<std::int16_t>(want);
-    } else if (key == Space) {
-        if (s_.TurboOn) {
-            p.Turbo = p.Turbo != 0 ? 0 : 1;
-            if (turboHook_) turboHook_(p.Turbo != 0);
-        }
-    } else if (key == Escape) {
-        if (pauseHook_) pauseHook_();
-    } else {
-        return; // a key that steers nothing sends nothing
+    int direction = p.RequestedDirection, turbo = p.Turbo;
+    Wish(p, direction, turbo, wanted, turboSwitch, s_.TurboOn);
+    p.RequestedDirection = static_cast<std::int16_t>(direction);
+    if (turbo != p.Turbo) {
+        p.Turbo = static_cast<std::int16_t>(turbo);
+        if (turboHook_) turboHook_(p.Turbo != 0);
     }
-    if (s_.LocalPlayer > 0) link_.SendSteer(s_.LocalPlayer, s_.Local().RequestedDirection, s_.Local().Turbo);
+    if (s_.LocalPlayer > 0) link_.SendSteer(s_.LocalPlayer, p.RequestedDirection, p.Turbo);
 }

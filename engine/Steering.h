@@ -31,7 +31,23 @@ public:
     // What Esc does: the match's pause or resume.
     void SetPauseHook(std::function<void()> hook) { pauseHook_ = std::move(hook); }
 
+    // The classic key codes: a direction key, Space for the turbo, Esc for pause; any other
+    // key does nothing and sends nothing.
     void KeyDown(int key);
+    // What the copy's own player wants: a direction (1..8, 0 for none) and whether the turbo
+    // switch was pressed. On a client it goes to the host as a Steer.
+    void Want(int direction, bool turboSwitch);
+    void Pause() {
+        if (pauseHook_) pauseHook_();
+    }
+
+    // The one rule for every local seat's wish, keys and pads alike: a direction the rider may
+    // take (never straight back against its own) replaces the wish's, and the turbo switch
+    // flips the wish's turbo when the match allows turbo.
+    static void Wish(const PlayerRecord& rider, int& direction, int& turbo, int wanted, bool turboSwitch, bool turboOn) {
+        if (direction::MayRequest(rider.Direction, wanted)) direction = wanted;
+        if (turboSwitch && turboOn) turbo = turbo != 0 ? 0 : 1;
+    }
 
     // A client's wish as the host takes it: a direction 1..8 other than the current one
     // becomes the request, and a turbo switch of 0 or 1 is taken as it is.

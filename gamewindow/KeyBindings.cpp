@@ -1,6 +1,5 @@
 #include "KeyBindings.h"
 
-#include "Steering.h"
 
 #include <algorithm>
 
@@ -93,17 +92,11 @@ QString PadEntryName(int seat, Action a) {
     return seat == 0 ? base : QStringLiteral("P%1.").arg(seat + 1) + base;
 }
 
-int VirtualKeyFor(Action a, const Key& k) {
-    // The steering's own key codes, in the actions' order: up, right, down, left, then the diagonals.
-    using S = Steering;
-    constexpr int arrows[] = {S::Up, S::Right, S::Down, S::Left};
-    constexpr int pads[] = {S::Pad8, S::Pad6, S::Pad2, S::Pad4, S::Pad9, S::Pad3, S::Pad1, S::Pad7};
+int DirectionOf(Action a, bool keypad, bool diagonal) {
+    // The actions' order is the directions': up, right, down, left (1..4), then the diagonals
+    // (5..8). The keypad's keys steer only with diagonal motion, as of old.
     const int i = static_cast<int>(a);
-    if (a == Action::Turbo) return S::Space;
-    if (a == Action::Pause) return S::Escape;
-    if (a == Action::Chat || a == Action::WatchAgain) return 0; // the game window's own, never the steering's
-    if (i >= 4) return pads[i]; // the diagonals are keypad keys wherever they sit
-    return k.keypad ? pads[i] : arrows[i];
+    return (i < 4 && !keypad) || (i < 8 && diagonal) ? i + 1 : 0;
 }
 
 std::array<std::array<Key, PerAction>, ActionCount> Bindings::Defaults(int seat) {

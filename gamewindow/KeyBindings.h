@@ -39,7 +39,9 @@ QString PadEntryName(int seat, Action a);
 
 // The classic key code the steering understands for an action: keypad keys keep their
 // keypad codes, so that they count only under diagonal motion, as they always have.
-int VirtualKeyFor(Action a, const Key& k);
+// The direction an action asks for (1..8, 0 for none): the arrows always, a key on the keypad
+// and the diagonals only with diagonal motion.
+int DirectionOf(Action a, bool keypad, bool diagonal);
 
 class Bindings {
 public:

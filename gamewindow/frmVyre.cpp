@@ -263,16 +263,20 @@ void frmVyre::Act(int seat, keys::Action action, const keys::Key& k) {
         OpenChat();
         return;
     }
-    if (seat == 0 || action == keys::Action::Pause) {
-        in_.GetSteering().KeyDown(keys::VirtualKeyFor(action, k));
+    if (action == keys::Action::Pause) {
+        in_.GetSteering().Pause();
         return;
     }
-    const int slot = in_.GetRoster().SlotOfSeat(seat);
-    if (!slot) return;
-    const int a = static_cast<int>(action);
-    const bool diagonal = in_.State().DiagonalMotion != 0;
-    const int dir = a < 4 || (a < 8 && diagonal) ? a + 1 : 0; // directions 1..8, in the actions' order
-    in_.GetPilots().Press(slot, dir, action == keys::Action::Turbo);
+    // Every seat's keys and pads come in here, and go on as a direction and a turbo switch;
+    // the keypad's rule is the first seat's (the others never had one).
+    const bool turbo = action == keys::Action::Turbo;
+    const int dir = keys::DirectionOf(action, seat == 0 && k.keypad, in_.State().DiagonalMotion != 0);
+    if (!dir && !turbo) return; // steers nothing, sends nothing
+    if (seat == 0) {
+        in_.GetSteering().Want(dir, turbo);
+        return;
+    }
+    if (const int slot = in_.GetRoster().SlotOfSeat(seat)) in_.GetPilots().Press(slot, dir, turbo);
 }
 
 void frmVyre::BindPad(int pad, int seat) {

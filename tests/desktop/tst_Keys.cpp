@@ -48,6 +48,8 @@ private slots:
     void aBoundKeySendsWhatTheDefaultSent_data();
     void aBoundKeySendsWhatTheDefaultSent();
     void localPlayersSteerTheirOwnSlots();
+    void everySeatWantsByOneRule_data();
+    void everySeatWantsByOneRule();
     void chatKeyOpensALineThatDoesNotSteer();
 };
 
@@ -294,3 +296,50 @@ void tst_Keys::chatKeyOpensALineThatDoesNotSteer() {
 
 QTEST_MAIN(tst_Keys)
 #include "tst_Keys.moc"
+
+// The first seat's keys and another local seat's go in by one way and one rule: a turn is
+// taken, a reversal is not, the turbo switches only where the match allows turbo, and a key
+// bound to nothing does nothing. (The first seat sends its wish with every key it steers
+// with, as it always did; another seat sends only a wish that changed.)
+void tst_Keys::everySeatWantsByOneRule_data() {
+    QTest::addColumn<int>("seat");
+    QTest::addColumn<int>("action"); // -1: a key bound to nothing
+    QTest::addColumn<bool>("turboOn");
+    QTest::addColumn<int>("requested");
+    QTest::addColumn<int>("turbo");
+    QTest::addColumn<int>("steers");
+    for (int seat : {0, 1}) {
+        const QByteArray who = seat == 0 ? "first seat: " : "second seat: ";
+        QTest::newRow(who + "a turn") << seat << int(A::Up) << true << 1 << 0 << 1;
+        QTest::newRow(who + "a reversal") << seat << int(A::Left) << true << 0 << 0 << (seat == 0 ? 1 : 0);
+        if (seat == 0) // the second seat has no diagonal key of its own
+            QTest::newRow(who + "a diagonal without diagonal motion") << seat << int(A::UpLeft) << true << 0 << 0 << 0;
+        QTest::newRow(who + "the turbo switch") << seat << int(A::Turbo) << true << 0 << 1 << 1;
+        QTest::newRow(who + "the turbo switch, no turbo in this match")
+            << seat << int(A::Turbo) << false << 0 << 0 << (seat == 0 ? 1 : 0);
+        QTest::newRow(who + "a key bound to nothing") << seat << -1 << true << 0 << 0 << 0;
+    }
+}
+
+void tst_Keys::everySeatWantsByOneRule() {
+    QFETCH(int, seat);
+    QFETCH(int, action);
+    QFETCH(bool, turboOn);
+    QFETCH(int, requested);
+    QFETCH(int, turbo);
+    QFETCH(int, steers);
+    Client c;
+    c.in.State().TurboOn = turboOn;
+    const int slot = seat == 0 ? 1 : *c.in.GetRoster().AddLocalPlayer(QStringLiteral("Ann"), colours::PlayerDefault[3]);
+    PlayerRecord& rider = c.in.State().Players[slot + 1];
+    rider.Direction = 2; // riding right
+    const keys::Key key = action < 0 ? K(Qt::Key_F9) : keys::Bindings::Defaults(seat)[std::size_t(action)][0];
+    QVERIFY(action < 0 || key.code != 0);
+    c.Press(key);
+    QCOMPARE(int(rider.RequestedDirection), requested);
+    QCOMPARE(int(rider.Turbo), turbo);
+    QList<QByteArray> mine;
+    for (const QByteArray& d : c.Steers())
+        if (d.split(wire::Delimiter).value(1).toInt() == slot) mine << d;
+    QCOMPARE(mine.size(), steers);
+}
