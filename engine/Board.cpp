@@ -151,14 +151,3 @@ Board::Changes Board::TakeChanges() {
     return c;
 }
 
-BoardLayout BoardLayout::For(int arenaWidth, int arenaHeight) {
-    BoardLayout l;
-    const int half = static_cast<int>(convert::RoundHalfEven(arenaWidth / 2.0));
-    for (int i = 0; i < 8; ++i) l.scoreLeft[i] = ArenaLeft + half - 80 + 24 * i;
-    l.stopGoLeft = ArenaLeft + half + 140;
-    l.statusWidth = arenaWidth;
-    // The window keeps an 8-pixel margin at either side and 10 below the arena.
-    l.clientWidth = arenaWidth + 2 * ArenaLeft;
-    l.clientHeight = arenaHeight + ArenaTop + 10;
-    return l;
-}

@@ -115,15 +115,3 @@ private:
     std::array<std::optional<QPoint>, 8> heads_;
 };
 
-// Where the game window places its boxes for an arena of a given width.
-struct BoardLayout {
-    static constexpr int ArenaLeft = 8;
-    static constexpr int ArenaTop = 108;
-    std::array<int, 8> scoreLeft{};
-    int stopGoLeft = 0;
-    int statusWidth = 0;
-    int clientWidth = 0;
-    int clientHeight = 0;
-
-    static BoardLayout For(int arenaWidth, int arenaHeight);
-};

@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QPalette>
 #include <QWidget>
+#include <array>
 #include <cmath>
 
 // The game window's boxes above the arena: their 1x layout, fonts and colours, shared by the
@@ -56,3 +57,16 @@ inline void Paint(QWidget* w, QPalette::ColorRole role, Colour c) {
     w->setPalette(pal);
 }
 } // namespace boxes
+
+// Where the game window places its boxes for an arena of a given width.
+struct BoardLayout {
+    static constexpr int ArenaLeft = 8;
+    static constexpr int ArenaTop = 108;
+    std::array<int, 8> scoreLeft{};
+    int stopGoLeft = 0;
+    int statusWidth = 0;
+    int clientWidth = 0;
+    int clientHeight = 0;
+
+    static BoardLayout For(int arenaWidth, int arenaHeight);
+};

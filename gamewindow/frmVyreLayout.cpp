@@ -3,6 +3,7 @@
 
 #include "ArenaView.h"
 #include "CharsLeft.h"
+#include "Convert.h"
 #include "GameBoxes.h"
 #include "Instance.h"
 
@@ -11,6 +12,18 @@
 #include <QMenu>
 
 using namespace boxes;
+
+BoardLayout BoardLayout::For(int arenaWidth, int arenaHeight) {
+    BoardLayout l;
+    const int half = static_cast<int>(convert::RoundHalfEven(arenaWidth / 2.0));
+    for (int i = 0; i < 8; ++i) l.scoreLeft[i] = ArenaLeft + half - 80 + 24 * i;
+    l.stopGoLeft = ArenaLeft + half + 140;
+    l.statusWidth = arenaWidth;
+    // The window keeps an 8-pixel margin at either side and 10 below the arena.
+    l.clientWidth = arenaWidth + 2 * ArenaLeft;
+    l.clientHeight = arenaHeight + ArenaTop + 10;
+    return l;
+}
 
 void frmVyre::BuildViewMenu() {
     mView_ = new QMenu(QStringLiteral("&View"), this);

@@ -1,4 +1,5 @@
 #include "ArenaView.h"
+#include "GameBoxes.h"
 #include "Stubs.h"
 #include "Zoom.h"
 #include "frmVyre.h"
@@ -37,6 +38,8 @@ class tst_View : public QObject {
     }
 
 private slots:
+    void layoutFollowsTheArenaWidth_data();
+    void layoutFollowsTheArenaWidth();
     void arenaPixelsCoverWholeDeviceSquares_data();
     void arenaPixelsCoverWholeDeviceSquares();
     void windowSizes_data();
@@ -285,6 +288,24 @@ void tst_View::fittedViewKeepsEveryTrail() {
     for (int y = 0; y < arena.height(); ++y)
         for (int x = 0; x < arena.width(); ++x) changed += canvas.Image().pixel(x, y) != before.pixel(x, y);
     QCOMPARE(changed, int(QSet<QPoint>(trail.begin(), trail.end()).size()));
+}
+
+void tst_View::layoutFollowsTheArenaWidth_data() {
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("firstScore");
+    QTest::addColumn<int>("lastScore");
+    QTest::addColumn<int>("stopGo");
+    QTest::newRow("360") << 360 << 108 << 276 << 328;
+    QTest::newRow("357 rounds 178.5 to 178") << 357 << 106 << 274 << 326;
+}
+
+void tst_View::layoutFollowsTheArenaWidth() {
+    QFETCH(int, width);
+    const BoardLayout l = BoardLayout::For(width, 295);
+    QTEST(l.scoreLeft[0], "firstScore");
+    QTEST(l.scoreLeft[7], "lastScore");
+    QTEST(l.stopGoLeft, "stopGo");
+    QCOMPARE(l.statusWidth, width);
 }
 
 QTEST_MAIN(tst_View)

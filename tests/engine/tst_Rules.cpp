@@ -22,8 +22,6 @@ private slots:
     void outcomeDecidesTheRound_data();
     void outcomeDecidesTheRound();
     void outcomeTableCreditsTheDocumentedBox();
-    void layoutFollowsTheArenaWidth_data();
-    void layoutFollowsTheArenaWidth();
 };
 
 void tst_Rules::conversionFollowsTheGameRules_data() {
@@ -215,24 +213,6 @@ void tst_Rules::outcomeTableCreditsTheDocumentedBox() {
     }
     QVERIFY(!outcome::Lookup(0));
     QVERIFY(!outcome::Lookup(16));
-}
-
-void tst_Rules::layoutFollowsTheArenaWidth_data() {
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("firstScore");
-    QTest::addColumn<int>("lastScore");
-    QTest::addColumn<int>("stopGo");
-    QTest::newRow("360") << 360 << 108 << 276 << 328;
-    QTest::newRow("357 rounds 178.5 to 178") << 357 << 106 << 274 << 326;
-}
-
-void tst_Rules::layoutFollowsTheArenaWidth() {
-    QFETCH(int, width);
-    const BoardLayout l = BoardLayout::For(width, 295);
-    QTEST(l.scoreLeft[0], "firstScore");
-    QTEST(l.scoreLeft[7], "lastScore");
-    QTEST(l.stopGoLeft, "stopGo");
-    QCOMPARE(l.statusWidth, width);
 }
 
 QTEST_GUILESS_MAIN(tst_Rules)
