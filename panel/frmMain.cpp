@@ -349,6 +349,8 @@ void frmMain::cmdServer_Click() {
     Minimise();
 }
 
+frmReplay* frmMain::Replay() const { return replay_; }
+
 void frmMain::cmdPause_Click() { in_.Control().PauseResume(); }
 
 void frmMain::cmdResetMatch_Click() { in_.Control().ResetMatch(); }

@@ -4,7 +4,6 @@
 #include "MatchControl.h"
 #include "Roster.h"
 #include "Settings.h"
-#include "frmReplay.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -15,6 +14,7 @@
 #include <optional>
 
 class Instance;
+class frmReplay;
 class frmVyre;
 class QComboBox;
 class QGroupBox;
@@ -60,7 +60,7 @@ public:
     // The round that just ended, again at half speed, while the match goes on.
     frmReplay* WatchAgain();
     // The replay window open now, if any.
-    frmReplay* Replay() const { return replay_; }
+    frmReplay* Replay() const;
 
     // The settings module's procedures.
     void InitVariables();

@@ -2,11 +2,13 @@
 #include "frmMain.h"
 
 #include "ChatPane.h"
+#include "Instance.h"
 #include "frmVyre.h"
 #include "MessageBox.h"
 #include "NetworkMenu.h"
 #include "ReplayChooser.h"
 #include "ReplayKeeper.h"
+#include "Transport.h"
 #include "TrayIcon.h"
 #include "TypingLimit.h"
 
