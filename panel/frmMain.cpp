@@ -1,46 +1,30 @@
 #include "frmMain.h"
 
 #include "AppIcon.h"
-#include "ChatPane.h"
 #include "Convert.h"
 #include "HelpFile.h"
-#include "IniFile.h"
-#include "Settings.h"
-#include "ReplayChooser.h"
-#include "ReplayKeeper.h"
-#include "frmReplay.h"
 #include "Instance.h"
-#include "KeysDialog.h"
 #include "MessageBox.h"
-#include "Messages.h"
-#include "MulticastTransport.h"
 #include "NetworkMenu.h"
+#include "ReplayKeeper.h"
+#include "Settings.h"
 #include "Transport.h"
 #include "TrayIcon.h"
 #include "TypingLimit.h"
+#include "frmReplay.h"
 #include "frmVyre.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDir>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QRandomGenerator>
-#include <QGroupBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
-#include <QApplication>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QStandardPaths>
 
 frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
     : QMainWindow(parent), in_(instance), game_(game) {

@@ -44,8 +44,9 @@ void ReplayKeeper::Prune(const QString& folder, int keep) {
 
 void ReplayKeeper::Heard(const QByteArray& d) {
     // Only what this copy understands is kept: anything else would only weigh.
-    if (!wire::IsKnown(wire::NumberOf(d))) return;
-    const auto kind = static_cast<M>(wire::NumberOf(d));
+    const int number = wire::NumberOf(d);
+    if (!wire::IsKnown(number)) return;
+    const auto kind = static_cast<M>(number);
     if (kind == M::Register) {
         const int slot = wire::SeatOf(wire::Decode(d)).value_or(0);
         if (slot >= 1 && slot <= 7) registers_.insert(slot, d);
