@@ -124,8 +124,8 @@ int main(int argc, char* argv[]) {
     MulticastTransport lan;
     OnlineTransport transport(lan);
     Instance instance(transport, static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
-    frmVyre game(instance);
-    frmMain panel(instance, game);
+    frmVyre game(instance.Window());
+    frmMain panel(instance.Window(), game);
     frmAbout about;
     game.SetAboutOpener([&about] { about.Open(); });
     panel.SetAboutOpener([&about] { about.Open(); });

@@ -22,7 +22,7 @@ using benchutil::Percentile;
 namespace {
 // A client's window with a virtual pad plugged in, and the time each Steer reached the bus.
 struct Rig {
-    Rig() : net(bus), in(net, 5), game(in), ear(bus) {
+    Rig() : net(bus), in(net, 5), game(in.Window()), ear(bus) {
         net.InitSockets();
         ear.InitSockets();
         in.State().LocalPlayer = 1;

@@ -71,7 +71,7 @@ int KeyToWire(int keys) {
     }
     MulticastTransport net, ear;
     Instance client(net, 9);
-    frmVyre game(client);
+    frmVyre game(client.Window());
     net.InitSockets();
     ear.InitSockets();
     client.State().LocalPlayer = 1;

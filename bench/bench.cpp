@@ -214,7 +214,7 @@ Run RealLoop(int speed, double seconds, bool window, int zoom = 1) {
     SetUpMatch(host, speed);
     std::unique_ptr<frmVyre> view;
     if (window) {
-        view = std::make_unique<frmVyre>(host);
+        view = std::make_unique<frmVyre>(host.Window());
         view->SetView({zoom, false});
         view->FitArena(1500, 1500);
         view->show();
@@ -345,7 +345,7 @@ void Parsing(int rounds) {
 
 void Painting(int ticks) {
     struct Shown {
-        explicit Shown(int zoom, QScreen* on = nullptr) : host(tap, 1), view(host) {
+        explicit Shown(int zoom, QScreen* on = nullptr) : host(tap, 1), view(host.Window()) {
             SetUpMatch(host, 1);
             if (on) {
                 view.setScreen(on);

@@ -18,17 +18,6 @@ void Pilots::AddHuman(int slot) {
     pilots_.back().human = true;
 }
 
-void Pilots::Press(int slot, int direction, bool turboSwitch) {
-    const auto it = std::find_if(pilots_.begin(), pilots_.end(), [slot](const Pilot& p) { return p.slot == slot && p.human; });
-    if (it == pilots_.end()) return;
-    const MatchState& s = s_;
-    const PlayerRecord& rider = s.Players[static_cast<std::size_t>(std::clamp(slot + 1, 1, 8))];
-    RiderWish wish = it->sent;
-    if (rider.Turbo == 0) wish.turbo = 0;
-    Steering::Wish(rider, wish.direction, wish.turbo, direction, turboSwitch, s.TurboOn);
-    Steer(*it, wish);
-}
-
 void Pilots::Remove(int slot) {
     pilots_.erase(std::remove_if(pilots_.begin(), pilots_.end(), [slot](const Pilot& p) { return p.slot == slot; }),
                   pilots_.end());
@@ -133,7 +122,7 @@ void Pilots::Steer(Pilot& pilot, const RiderWish& wish) {
     if (p.Turbo == 0) pilot.sent.turbo = 0; // the host switched it off when the fuel ran out
     if (wish.direction == pilot.sent.direction && wish.turbo == pilot.sent.turbo) return;
     pilot.sent = wish;
-    if (s.LocalPlayer == 0 && !pilot.human && delayNs_ > 0) {
+    if (s.LocalPlayer == 0 && delayNs_ > 0) {
         held_.push_back({clock_.nsecsElapsed() + delayNs_, slot, wish});
         return;
     }
@@ -141,15 +130,11 @@ void Pilots::Steer(Pilot& pilot, const RiderWish& wish) {
 }
 
 void Pilots::Take(int slot, const RiderWish& wish) {
-    MatchState& s = s_;
-    PlayerRecord& p = s.Players[static_cast<std::size_t>(std::clamp(slot + 1, 1, 8))];
     // The record takes the wish as the host's does when the Steer arrives, on a client too.
     // Written in as it stood, a wish for the present direction looked here like a pending turn
     // cancelled, which the host keeps: the rider planned from a turn the host would not take,
-    // or missed one it would, and client riders lost nearly every round to the host's.
-    Steering::ApplySteer(p, wish.direction, wish.turbo);
-    if (s.LocalPlayer == 0 && slot == 0) return; // the host's own player, like its keys, sends nothing
-    // Every rider in a client's slot also steers on the wire, so any host drives it and
-    // every copy sees who asked for what.
-    link_.SendSteer(slot, wish.direction, wish.turbo);
+    // or missed one it would, and client riders lost nearly every round to the host's. Every
+    // rider in a client's slot also steers on the wire, so any host drives it and every copy
+    // sees who asked for what.
+    steering_.Want(std::clamp(slot, 0, 7), {Wish::From::Rider, wish.direction, wish.turbo});
 }

@@ -13,6 +13,7 @@
 class Board;
 class CrashWatch;
 class RoundSetup;
+class Steering;
 
 // Steers the computer riders an instance owns, from what the instance draws: after every
 // Positions message each rider may change its wish, and only a change is sent, as Steer.
@@ -24,8 +25,9 @@ class RoundSetup;
 // host measured to its clients (SetWishDelay) before they count.
 class Pilots {
 public:
-    Pilots(MatchState& state, const Board& board, const RoundSetup& setup, const CrashWatch& crashes, MatchLink& link)
-        : s_(state), board_(board), setup_(setup), crashes_(crashes), link_(link) {
+    Pilots(MatchState& state, const Board& board, const RoundSetup& setup, const CrashWatch& crashes,
+           Steering& steering)
+        : s_(state), board_(board), setup_(setup), crashes_(crashes), steering_(steering) {
         clock_.start();
     }
 
@@ -33,9 +35,6 @@ public:
     void Add(int slot, RiderLevel level, std::uint32_t seed);
     // A person at this keyboard rides this slot: no brain, keys instead.
     void AddHuman(int slot);
-    // That person asked for a direction (1..8; 0 for none) or switched the turbo. A reversal
-    // against the rider's own direction is refused, as it is for the first player's keys.
-    void Press(int slot, int direction, bool turboSwitch);
     void Remove(int slot);
     void Move(int from, int to);
     void Clear() {
@@ -79,7 +78,7 @@ private:
     const Board& board_;
     const RoundSetup& setup_;
     const CrashWatch& crashes_;
-    MatchLink& link_;
+    Steering& steering_;
     std::vector<Pilot> pilots_;
     CostFn meter_;
     CellMap cells_;

@@ -1,5 +1,7 @@
 #include "Steering.h"
 
+#include <algorithm>
+
 int Steering::DirectionFor(int key, bool diagonal) {
     switch (key) {
     case Up: return 1;
@@ -23,25 +25,37 @@ int Steering::DirectionFor(int key, bool diagonal) {
     }
 }
 
-void Steering::ApplySteer(PlayerRecord& p, int dir, int turbo) {
-    if (direction::IsValid(dir) && dir != p.Direction) p.RequestedDirection = static_cast<std::int16_t>(dir);
-    if (turbo == 0 || turbo == 1) p.Turbo = static_cast<std::int16_t>(turbo);
+void Steering::Rule(const PlayerRecord& rider, const Wish& wish, bool turboOn, int& direction, int& turbo) {
+    using From = Wish::From;
+    const int wanted = wish.direction;
+    const bool reversal = !direction::MayRequest(rider.Direction, wanted);
+    const bool present = wanted == rider.Direction;
+    if (direction::IsValid(wanted) && (wish.from == From::Wire || !reversal) &&
+        (wish.from == From::Keys || !present))
+        direction = wanted;
+    if (wish.from == From::Keys) {
+        if (wish.turbo != 0 && turboOn) turbo = turbo != 0 ? 0 : 1;
+    } else if (wish.turbo == 0 || (wish.turbo == 1 && turboOn)) {
+        turbo = wish.turbo;
+    }
 }
 
 void Steering::KeyDown(int key) {
     if (key == Escape) return Pause();
     const int want = DirectionFor(key, s_.DiagonalMotion != 0);
-    if (want || key == Space) Want(want, key == Space); // a key that steers nothing sends nothing
+    if (want || key == Space)
+        Want(s_.LocalPlayer,
+             {Wish::From::Keys, want, key == Space ? 1 : 0}); // a key that steers nothing sends nothing
 }
 
-void Steering::Want(int wanted, bool turboSwitch) {
-    PlayerRecord& p = s_.Local();
+void Steering::Want(int slot, const Wish& wish) {
+    PlayerRecord& p = s_.Players[static_cast<std::size_t>(std::clamp(slot + 1, 0, 8))];
     int direction = p.RequestedDirection, turbo = p.Turbo;
-    Wish(p, direction, turbo, wanted, turboSwitch, s_.TurboOn);
+    Rule(p, wish, s_.TurboOn != 0, direction, turbo);
     p.RequestedDirection = static_cast<std::int16_t>(direction);
     if (turbo != p.Turbo) {
         p.Turbo = static_cast<std::int16_t>(turbo);
-        if (turboHook_) turboHook_(p.Turbo != 0);
+        if (wish.from == Wish::From::Keys && slot == s_.LocalPlayer && turboHook_) turboHook_(p.Turbo != 0);
     }
-    if (s_.LocalPlayer > 0) link_.SendSteer(s_.LocalPlayer, p.RequestedDirection, p.Turbo);
+    if (wish.from != Wish::From::Wire && slot > 0) link_.SendSteer(slot, p.RequestedDirection, p.Turbo);
 }

@@ -5,8 +5,21 @@
 #include "MatchState.h"
 #include "Ports.h"
 
-// The arena's key-down handler: records what the local player wants (a direction or the
-// turbo switch) and, on a client, sends it to the host. Keys are classic virtual-key codes.
+// A wish for a rider, from wherever it comes.
+struct Wish {
+    enum class From : std::uint8_t {
+        Keys,  // a key or pad of a seat at this copy: `turbo` 1 is the turbo switch pressed
+        Rider, // a computer rider of this copy: `turbo` is the state it wants
+        Wire,  // on the host, a Steer from another copy: `turbo` is the state it wants, -1 none
+    };
+    From from = From::Keys;
+    int direction = 0; // 1..8; 0 asks for no turn
+    int turbo = 0;
+};
+
+// Where every wish for a rider goes in: it writes what the rider wants (a direction, the
+// turbo) into its record, by one rule, and sends a wish made at this copy on to the host.
+// It also keeps the classic virtual-key codes of the first seat's default keys.
 class Steering {
 public:
     enum Key : int {
@@ -34,24 +47,25 @@ public:
     // The classic key codes: a direction key, Space for the turbo, Esc for pause; any other
     // key does nothing and sends nothing.
     void KeyDown(int key);
-    // What the copy's own player wants: a direction (1..8, 0 for none) and whether the turbo
-    // switch was pressed. On a client it goes to the host as a Steer.
-    void Want(int direction, bool turboSwitch);
+    // The one way in for every wish: the keys and pads of every seat at this copy, its
+    // computer riders, and on the host a Steer from another copy. `slot` is the rider's slot
+    // (0..7; -1 is this copy's record while it is in no match). A wish made here goes on to
+    // the host as a Steer, except the host's own player's, whose record its loop reads.
+    void Want(int slot, const Wish& wish);
     void Pause() {
         if (pauseHook_) pauseHook_();
     }
 
-    // The one rule for every local seat's wish, keys and pads alike: a direction the rider may
-    // take (never straight back against its own) replaces the wish's, and the turbo switch
-    // flips the wish's turbo when the match allows turbo.
-    static void Wish(const PlayerRecord& rider, int& direction, int& turbo, int wanted, bool turboSwitch, bool turboOn) {
-        if (direction::MayRequest(rider.Direction, wanted)) direction = wanted;
-        if (turboSwitch && turboOn) turbo = turbo != 0 ? 0 : 1;
-    }
-
-    // A client's wish as the host takes it: a direction 1..8 other than the current one
-    // becomes the request, and a turbo switch of 0 or 1 is taken as it is.
-    static void ApplySteer(PlayerRecord& p, int requestedDirection, int turbo);
+    // The rule every wish passes, written once.
+    // - A direction must be one of 1..8. A key may not ask for the way straight back along the
+    //   rider's own trail, nor may a computer rider; a Steer may, as the host has always taken
+    //   it (the copy that sent it refuses the reversal at its keys).
+    // - A key asking for the present direction cancels a pending turn; a rider's wish and a
+    //   Steer leave it, as the host does (a rider's wish becomes a Steer on a client).
+    // - A key's turbo switch flips the turbo; a rider's and a Steer's turbo is set as it is,
+    //   0 or 1. Either only counts when the match allows turbo: a Steer asking for the turbo
+    //   in a match without it is not honoured.
+    static void Rule(const PlayerRecord& rider, const Wish& wish, bool turboOn, int& direction, int& turbo);
 
     // Direction a key asks for (0 for none) under the current diagonal setting.
     static int DirectionFor(int key, bool diagonalMotion);

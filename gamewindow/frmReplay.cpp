@@ -66,7 +66,7 @@ QString frmReplay::RoundText(int number, const ReplayPlayer::Round& r) {
 frmReplay::frmReplay(replay::Contents contents, QWidget* parent)
     : QWidget(parent, Qt::Window), contents_(std::move(contents)), copy_(feed_, 1) {
     setAttribute(Qt::WA_DeleteOnClose);
-    game_ = std::make_unique<frmVyre>(copy_, nullptr, frmVyre::PadsToo::No);
+    game_ = std::make_unique<frmVyre>(copy_.Window(), nullptr, frmVyre::PadsToo::No);
     port_ = std::make_unique<Port>(*game_);
     copy_.SetWindow(port_.get());
     copy_.SetMessageBox([](const QString&, const QString&, MessageIcon) {}); // the banner says it

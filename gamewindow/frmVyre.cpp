@@ -6,10 +6,15 @@
 
 #include "AppIcon.h"
 #include "ArenaView.h"
+#include "Board.h"
 #include "CharsLeft.h"
+#include "Countdown.h"
+#include "CrashWatch.h"
 #include "GameBoxes.h"
-#include "Instance.h"
+#include "MatchControl.h"
 #include "Messages.h"
+#include "Roster.h"
+#include "Steering.h"
 #include "TrayIcon.h"
 
 #include <QActionGroup>
@@ -27,7 +32,7 @@
 
 using namespace boxes;
 
-frmVyre::frmVyre(Instance& instance, QWidget* parent, PadsToo pads) : QWidget(parent), in_(instance) {
+frmVyre::frmVyre(WindowParts copy, QWidget* parent, PadsToo pads) : QWidget(parent), in_(copy) {
     setWindowTitle(QStringLiteral("Lumivex"));
     setWindowIcon(AppIcon::Icon());
     setAutoFillBackground(true);
@@ -41,7 +46,7 @@ frmVyre::frmVyre(Instance& instance, QWidget* parent, PadsToo pads) : QWidget(pa
     mPopupSys_->addAction(QStringLiteral("&Exit"), this, [this] { Unload(); });
     tray_ = new TrayIcon(*this, *mPopupSys_, this);
     sheet_ = new QWidget(this);
-    Board& board = in_.GetBoard();
+    Board& board = in_.board;
     for (int i = 1; i <= 8; ++i) gauges_[i - 1] = new ArenaView(board.Gauge(i), sheet_, false);
     for (int i = 1; i <= 8; ++i) {
         scores_[i - 1] = MakeBox();
@@ -68,18 +73,18 @@ frmVyre::frmVyre(Instance& instance, QWidget* parent, PadsToo pads) : QWidget(pa
     chatInput_->hide();
     chatInput_->installEventFilter(this);
     connect(chatInput_, &QLineEdit::returnPressed, this, [this] {
-        in_.Chat().Say(chatInput_->text());
+        in_.chat.Say(chatInput_->text());
         chatInput_->clear();
         chatInput_->hide();
         FocusArena();
     });
-    connect(&in_.Chat(), &ChatLog::lineAdded, this, &frmVyre::ShowChat);
+    connect(&in_.chat, &ChatLog::lineAdded, this, &frmVyre::ShowChat);
     chatExpiry_.setSingleShot(true);
     connect(&chatExpiry_, &QTimer::timeout, this, &frmVyre::ExpireChat);
     BuildViewMenu();
-    connect(&in_, &Instance::cue, &sounds_, &SoundBoard::Play);
+    connect(&in_.control, &MatchControl::cue, &sounds_, &SoundBoard::Play);
     connect(arena_, &ArenaView::keyPressed, this, &frmVyre::KeyDown);
-    connect(&in_.GetRoster(), &Roster::ridersChanged, this, &frmVyre::ShowKeys);
+    connect(&in_.roster, &Roster::ridersChanged, this, &frmVyre::ShowKeys);
     ShowKeys();
     // Changes are shown at most once per display frame: ticks may come faster than a screen
     // refreshes, and every repaint costs the host's processor.
@@ -101,9 +106,9 @@ frmVyre::frmVyre(Instance& instance, QWidget* parent, PadsToo pads) : QWidget(pa
         for (int pad : pads_->Connected())
             if (!padSeat_.values().contains(0)) padSeat_.insert(pad, 0);
         // A crash shakes the pads of that rider's seat.
-        connect(&in_.Crashes(), &CrashWatch::playerCrashed, this, [this](int player) {
+        connect(&in_.crashes, &CrashWatch::playerCrashed, this, [this](int player) {
             for (auto it = padSeat_.cbegin(); it != padSeat_.cend(); ++it) {
-                const int slot = it.value() == 0 ? in_.State().LocalPlayer : in_.GetRoster().SlotOfSeat(it.value());
+                const int slot = it.value() == 0 ? in_.state.LocalPlayer : in_.roster.SlotOfSeat(it.value());
                 if (slot >= 0 && slot + 1 == player) pads_->Rumble(it.key());
             }
         });
@@ -112,12 +117,12 @@ frmVyre::frmVyre(Instance& instance, QWidget* parent, PadsToo pads) : QWidget(pa
     flashEnd_.setSingleShot(true);
     flashEnd_.setInterval(FlashMs);
     connect(&flashEnd_, &QTimer::timeout, this, [this] { arena_->SetFlash({}); });
-    connect(&in_.Crashes(), &CrashWatch::playerCrashed, this, [this](int player) {
-        if (player != in_.State().LocalIndex() || !in_.Control().MatchRunning()) return;
+    connect(&in_.crashes, &CrashWatch::playerCrashed, this, [this](int player) {
+        if (player != in_.state.LocalIndex() || !in_.control.MatchRunning()) return;
         arena_->SetFlash(QStringLiteral("You crashed"));
         flashEnd_.start();
     });
-    connect(&in_, &Instance::cue, this, [this](Cue c, double) {
+    connect(&in_.control, &MatchControl::cue, this, [this](Cue c, double) {
         if (c != Cue::RoundWon) return;
         arena_->SetFlash(QStringLiteral("You won the round!"));
         flashEnd_.start();
@@ -125,7 +130,7 @@ frmVyre::frmVyre(Instance& instance, QWidget* parent, PadsToo pads) : QWidget(pa
     namesEnd_.setSingleShot(true);
     namesEnd_.setInterval(NamesMs + 50);
     connect(&namesEnd_, &QTimer::timeout, this, &frmVyre::ShowShadeAndTags);
-    connect(&in_.GetCountdown(), &Countdown::stepped, this, [this](int n) {
+    connect(&in_.countdown, &Countdown::stepped, this, [this](int n) {
         step_ = n;
         if (n == 3) riding_.invalidate();
         if (n != 0) return;
@@ -134,14 +139,14 @@ frmVyre::frmVyre(Instance& instance, QWidget* parent, PadsToo pads) : QWidget(pa
     });
     SetBackColor(colours::PanelBack);
     Refit();
-    in_.SetWindow(this);
+    in_.control.SetWindow(this);
 }
 
 void frmVyre::SetColours(palette::Colours mode) {
     for (QAction* a : coloursGroup_->actions()) a->setChecked(a->data().toInt() == static_cast<int>(mode));
     if (mode == colours_) return;
     colours_ = mode;
-    in_.GetBoard().TrackOwners(mode == palette::Colours::ColourBlindSafe);
+    in_.board.TrackOwners(mode == palette::Colours::ColourBlindSafe);
     ShowShadeAndTags();
     emit viewChanged();
 }
@@ -155,12 +160,12 @@ void frmVyre::SetNamesAtRiders(bool on) {
 }
 
 Colour frmVyre::ShownColour(int player, Colour chosen) const {
-    return palette::Shown(colours_, player, chosen, in_.GetBoard().Arena().BackColor());
+    return palette::Shown(colours_, player, chosen, in_.board.Arena().BackColor());
 }
 
 void frmVyre::ShowShadeAndTags() {
-    const MatchState& s = in_.State();
-    Board& board = in_.GetBoard();
+    const MatchState& s = in_.state;
+    Board& board = in_.board;
     const int players = std::clamp(s.PlayerCount(), 0, 8);
     const bool safe = colours_ == palette::Colours::ColourBlindSafe;
     if (safe) {
@@ -213,9 +218,9 @@ void frmVyre::ShowShadeAndTags() {
     // Names: through the countdown of a match that runs, and the first moments of riding.
     QList<ArenaView::Tag> tags;
     // From the round's setup (step "2") through the countdown, and the first moments of riding.
-    const bool counting = in_.GetCountdown().IsRunning() && (step_ == 2 || step_ == 1);
+    const bool counting = in_.countdown.IsRunning() && (step_ == 2 || step_ == 1);
     const bool starting = riding_.isValid() && riding_.elapsed() < NamesMs;
-    if (names_ && in_.Control().MatchRunning() && (counting || starting)) {
+    if (names_ && in_.control.MatchRunning() && (counting || starting)) {
         for (int i = 1; i <= players; ++i) {
             const auto& head = board.Head(i);
             if (!head) continue;
@@ -228,7 +233,7 @@ void frmVyre::ShowShadeAndTags() {
 
 void frmVyre::ShowStatus() {
     // A text too long for the line ends in an ellipsis (never cut at both ends); whole on a tool tip.
-    const QString whole = in_.GetBoard().Status();
+    const QString whole = in_.board.Status();
     const QString fits = status_->fontMetrics().elidedText(whole, Qt::ElideRight, std::max(0, status_->width() - 8));
     if (status_->text() != fits) status_->setText(fits);
     status_->setToolTip(fits != whole ? whole : QString());
@@ -236,13 +241,13 @@ void frmVyre::ShowStatus() {
 
 bool frmVyre::SeatRides(int player) const {
     // Before any match none does: nobody has a name yet.
-    const MatchState& s = in_.State();
-    return player <= s.PlayerCount() && (in_.Control().MatchRunning() || !s.Players[player].Name.isEmpty());
+    const MatchState& s = in_.state;
+    return player <= s.PlayerCount() && (in_.control.MatchRunning() || !s.Players[player].Name.isEmpty());
 }
 
 void frmVyre::KeyDown(const keys::Key& key) {
-    const unsigned seats = in_.GetRoster().SeatsInUse();
-    const bool diagonal = in_.State().DiagonalMotion != 0;
+    const unsigned seats = in_.roster.SeatsInUse();
+    const bool diagonal = in_.state.DiagonalMotion != 0;
     keys::Key k = key;
     if (keyHook_ && keyHook_(key)) return;
     auto held = keys_.Lookup(k, diagonal, seats);
@@ -264,19 +269,16 @@ void frmVyre::Act(int seat, keys::Action action, const keys::Key& k) {
         return;
     }
     if (action == keys::Action::Pause) {
-        in_.GetSteering().Pause();
+        in_.steering.Pause();
         return;
     }
     // Every seat's keys and pads come in here, and go on as a direction and a turbo switch;
     // the keypad's rule is the first seat's (the others never had one).
     const bool turbo = action == keys::Action::Turbo;
-    const int dir = keys::DirectionOf(action, seat == 0 && k.keypad, in_.State().DiagonalMotion != 0);
+    const int dir = keys::DirectionOf(action, seat == 0 && k.keypad, in_.state.DiagonalMotion != 0);
     if (!dir && !turbo) return; // steers nothing, sends nothing
-    if (seat == 0) {
-        in_.GetSteering().Want(dir, turbo);
-        return;
-    }
-    if (const int slot = in_.GetRoster().SlotOfSeat(seat)) in_.GetPilots().Press(slot, dir, turbo);
+    const int slot = seat == 0 ? in_.state.LocalPlayer : in_.roster.SlotOfSeat(seat);
+    if (seat == 0 || slot > 0) in_.steering.Want(slot, {Wish::From::Keys, dir, turbo ? 1 : 0});
 }
 
 void frmVyre::BindPad(int pad, int seat) {
@@ -288,7 +290,7 @@ void frmVyre::BindPad(int pad, int seat) {
 void frmVyre::PadPressed(int pad, const QString& button) {
     const int seat = SeatOfPad(pad);
     // A seat whose local player left frees its pad.
-    if (seat > 0 && !in_.GetRoster().SlotOfSeat(seat)) padSeat_.remove(pad);
+    if (seat > 0 && !in_.roster.SlotOfSeat(seat)) padSeat_.remove(pad);
     if (SeatOfPad(pad) < 0) {
         if (offeredPad_ == pad && offered_.elapsed() < 10000 && button == QLatin1String("a")) {
             offeredPad_ = -1;
@@ -297,8 +299,9 @@ void frmVyre::PadPressed(int pad, const QString& button) {
         }
         offeredPad_ = pad;
         offered_.start();
-        in_.GetBoard().SetStatus(QStringLiteral("Join with this pad? Press A on it to join as a new local player"));
-        in_.GetBoard().Notify();
+        in_.board.SetStatus(
+            QStringLiteral("Join with this pad? Press A on it to join as a new local player"));
+        in_.board.Notify();
         return;
     }
     if (const auto action = keys_.PadAction(SeatOfPad(pad), button)) Act(SeatOfPad(pad), *action, keys::Key{});
@@ -307,7 +310,7 @@ void frmVyre::PadPressed(int pad, const QString& button) {
 void frmVyre::PadSteered(int pad, int direction) {
     const int seat = SeatOfPad(pad);
     if (seat < 0 || direction < 0 || direction > 7) return;
-    if (seat > 0 && !in_.GetRoster().SlotOfSeat(seat)) return;
+    if (seat > 0 && !in_.roster.SlotOfSeat(seat)) return;
     Act(seat, static_cast<keys::Action>(direction), keys::Key{});
 }
 
@@ -321,7 +324,7 @@ void frmVyre::OfferWatchAgain(bool offer) {
 
 void frmVyre::ShowKeys() {
     QStringList lines;
-    Roster& roster = in_.GetRoster();
+    Roster& roster = in_.roster;
     for (int seat = 0; seat < keys::Seats; ++seat) {
         if (seat > 0 && !roster.SlotOfSeat(seat)) continue;
         QStringList parts;
@@ -371,7 +374,7 @@ void frmVyre::SetBackColor(Colour c) { Paint(this, QPalette::Window, c); }
 void frmVyre::Load(bool tray) {
     firstResize_ = true;
     unloaded_ = false;
-    in_.Load();
+    in_.copy.Load();
     Paint(status_, QPalette::Base, colours::StatusBack);
     ShowChanges();
     if (tray) tray_->Add();
@@ -383,7 +386,7 @@ void frmVyre::Load(bool tray) {
 void frmVyre::Unload() {
     if (unloaded_) return;
     unloaded_ = true;
-    const bool endProgram = in_.Unload();
+    const bool endProgram = in_.copy.Unload();
     hide();
     if (endProgram) emit programEnds();
     tray_->Remove();
@@ -457,7 +460,7 @@ void frmVyre::ExpireChat() {
 }
 
 void frmVyre::ShowChanges() {
-    Board& board = in_.GetBoard();
+    Board& board = in_.board;
     const Board::Changes c = board.TakeChanges();
     if (c.arenaSize) {
         arena_->Fit();
@@ -478,7 +481,7 @@ void frmVyre::ShowChanges() {
     }
     ShowShadeAndTags(); // cheap when nothing changed: the views compare first
     if (pads_) {
-        pads_->SetDiagonals(in_.State().DiagonalMotion != 0);
-        pads_->SetRiding(in_.Control().MatchRunning());
+        pads_->SetDiagonals(in_.state.DiagonalMotion != 0);
+        pads_->SetRiding(in_.control.MatchRunning());
     }
 }

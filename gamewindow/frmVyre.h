@@ -1,10 +1,11 @@
 #pragma once
 
 #include "ChatLog.h"
-#include "Ports.h"
+#include "CopyParts.h"
 #include "KeyBindings.h"
 #include "Pads.h"
 #include "Palette.h"
+#include "Ports.h"
 #include "SoundBoard.h"
 #include "Zoom.h"
 
@@ -18,7 +19,6 @@
 #include <optional>
 
 class ArenaView;
-class Instance;
 class QAction;
 class QActionGroup;
 class QLabel;
@@ -36,7 +36,7 @@ public:
     // SDL's pads have one event queue for the whole program: only the match's own window reads
     // it (a replay's window takes no pads).
     enum class PadsToo { Yes, No };
-    explicit frmVyre(Instance& instance, QWidget* parent = nullptr, PadsToo pads = PadsToo::Yes);
+    explicit frmVyre(WindowParts copy, QWidget* parent = nullptr, PadsToo pads = PadsToo::Yes);
 
     // Opens the About box; the program supplies it.
     void SetAboutOpener(std::function<void()> open) { about_ = std::move(open); }
@@ -160,7 +160,7 @@ private:
     void LayOut();
     QLineEdit* MakeBox();
 
-    Instance& in_;
+    WindowParts in_;
     std::function<void()> about_;
     std::function<bool(const keys::Key&)> keyHook_;
     std::function<void()> watchAgain_;

@@ -2,10 +2,11 @@
 #include "frmVyre.h"
 
 #include "ArenaView.h"
+#include "Board.h"
 #include "CharsLeft.h"
 #include "Convert.h"
 #include "GameBoxes.h"
-#include "Instance.h"
+#include "MatchControl.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -86,7 +87,7 @@ void frmVyre::BuildViewMenu() {
 
     // The game window's own menu, under the right button: what a player wants mid-match.
     mGame_ = new QMenu(QStringLiteral("Game"), this);
-    QAction* pause = mGame_->addAction(QStringLiteral("&Pause"), this, [this] { in_.Control().PauseResume(); });
+    QAction* pause = mGame_->addAction(QStringLiteral("&Pause"), this, [this] { in_.control.PauseResume(); });
     QAction* again = mGame_->addAction(QStringLiteral("&Watch the Round Again"), this, [this] {
         if (watchAgain_) watchAgain_();
     });
@@ -96,7 +97,7 @@ void frmVyre::BuildViewMenu() {
     mGame_->addAction(QStringLiteral("Show the &Control Panel"), this, [this] { emit panelWanted(); });
     QAction* leave = mGame_->addAction(QStringLiteral("&Leave Match"), this, [this] { emit leaveMatchWanted(); });
     connect(mGame_, &QMenu::aboutToShow, this, [this, pause, again, leave] {
-        const ControlState& c = in_.Control().Controls();
+        const ControlState& c = in_.control.Controls();
         pause->setText(c.pauseCaption == QLatin1String("Resume") ? QStringLiteral("&Resume") : QStringLiteral("&Pause"));
         pause->setEnabled(c.pauseEnabled);
         again->setEnabled(watchAgain_ && status_->actions().contains(watchAgainButton_));
@@ -143,7 +144,7 @@ void frmVyre::ApplyWindowState() {
 }
 
 zoom::Sheet frmVyre::Shown() const {
-    const Canvas& arena = in_.GetBoard().Arena();
+    const Canvas& arena = in_.board.Arena();
     return {QSize(arena.Width(), arena.Height()), QSize(2 * BoardLayout::ArenaLeft, BoardLayout::ArenaTop + 10)};
 }
 
@@ -240,7 +241,7 @@ void frmVyre::PlaceOnScreen() {
 void frmVyre::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     LayOut();
-    Canvas& arena = in_.GetBoard().Arena();
+    Canvas& arena = in_.board.Arena();
     arena.SetFillStyle(Canvas::FillStyle::Solid);
     arena.SetFillColor(colours::WallOutline);
 }

@@ -97,8 +97,7 @@ void Dispatcher::Take(const wire::msg::Steer& m) {
     MatchState& s = p_.state;
     if (s.LocalPlayer != 0) return;
     if (!m.slot || !IsPlayer(*m.slot + 1)) return;
-    PlayerRecord& p = s.Players[*m.slot + 1];
-    Steering::ApplySteer(p, m.direction.value_or(0), m.turbo.value_or(-1));
+    p_.steering.Want(*m.slot, {Wish::From::Wire, m.direction.value_or(0), m.turbo.value_or(-1)});
 }
 
 void Dispatcher::Take(const wire::msg::MatchSettings& m, const QString& sender) {

@@ -17,6 +17,7 @@ class GameLoop;
 class MatchControl;
 struct MatchState;
 class Pilots;
+class Steering;
 class Roster;
 class RoundSetup;
 
@@ -34,6 +35,7 @@ public:
         MatchControl& control;
         Roster& roster;
         Pilots& pilots;
+        Steering& steering;
         CrashWatch& crashes;
         ChatLog& chat;
     };

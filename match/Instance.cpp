@@ -8,15 +8,19 @@
 Instance::Instance(Transport& transport, std::uint32_t seed, QObject* parent)
     : QObject(parent), transport_(transport), link_(transport), random_(seed), loop_(state_, board_, link_),
       setup_(state_, board_, link_, random_), countdown_(state_, board_, setup_, loop_),
-      steering_(state_, link_), pilots_(state_, board_, setup_, crashes_, link_),
+      steering_(state_, link_), pilots_(state_, board_, setup_, crashes_, steering_),
       roster_(
           state_, pilots_, [this](const QByteArray& d) { SendData(d); },
-          [this](const QString& text, const QString& title, MessageIcon icon) { ShowMessage(text, title, icon); }),
+          [this](const QString& text, const QString& title, MessageIcon icon) {
+              ShowMessage(text, title, icon);
+          }),
       control_({state_, board_, countdown_, loop_, setup_, roster_, crashes_,
                 [this](const QByteArray& d) { SendData(d); },
-                [this](const QString& text, const QString& title, MessageIcon icon) { ShowMessage(text, title, icon); }}),
+                [this](const QString& text, const QString& title, MessageIcon icon) {
+                    ShowMessage(text, title, icon);
+                }}),
       chat_([this](const QByteArray& d) { SendData(d); }),
-      dispatcher_({state_, board_, loop_, setup_, control_, roster_, pilots_, crashes_, chat_}) {
+      dispatcher_({state_, board_, loop_, setup_, control_, roster_, pilots_, steering_, crashes_, chat_}) {
     countdown_.SetClock(&clock_);
     control_.SetClock(&clock_);
     dispatcher_.SetClock(&clock_);
@@ -41,16 +45,16 @@ Instance::Instance(Transport& transport, std::uint32_t seed, QObject* parent)
     });
     connect(&countdown_, &Countdown::stepped, this, [this](int n) {
         static constexpr Cue steps[] = {Cue::Go, Cue::Count1, Cue::Count2, Cue::Count3};
-        emit cue(steps[n], 0);
+        control_.Sound(steps[n]);
     });
-    steering_.SetTurboHook([this](bool on) { emit cue(on ? Cue::TurboOn : Cue::TurboOff, 0); });
+    steering_.SetTurboHook([this](bool on) { control_.Sound(on ? Cue::TurboOn : Cue::TurboOff); });
     steering_.SetPauseHook([this] { control_.PauseResume(); });
-    connect(&crashes_, &CrashWatch::crashed, this, [this](double pan) { emit cue(Cue::Crash, pan); });
+    connect(&crashes_, &CrashWatch::crashed, this, [this](double pan) { control_.Sound(Cue::Crash, pan); });
     connect(&control_, &MatchControl::roundDecided, this, &Instance::roundDecided);
     connect(&control_, &MatchControl::roundMissed, this, &Instance::roundMissed);
     connect(&control_, &MatchControl::matchWon, this, &Instance::matchWon);
     connect(&control_, &MatchControl::cue, this, &Instance::cue);
-    connect(&chat_, &ChatLog::lineAdded, this, [this] { emit cue(Cue::Chat, 0); });
+    connect(&chat_, &ChatLog::lineAdded, this, [this] { control_.Sound(Cue::Chat); });
     connect(&transport_, &Transport::datagramArrived, this,
             [this](const QByteArray& d) {
                 if (!sealed_) dispatcher_.tcpReceive_DataArrival(d, transport_.LastSender());

@@ -27,7 +27,7 @@ class Transport;
 // One copy of the game without its windows: match state, board model, transport, dispatcher,
 // match control, game loop, countdown, round setup and steering. The program makes one; tests
 // make several. It builds the parts and wires them; each part gets only what it uses.
-class Instance : public QObject {
+class Instance : public QObject, public CopyLife {
     Q_OBJECT
 public:
     Instance(Transport& transport, std::uint32_t seed, QObject* parent = nullptr);
@@ -49,21 +49,25 @@ public:
     MatchClock& Clock() { return clock_; }
     ChatLog& Chat() { return chat_; }
     CopyParts Parts() { return {state_, board_, countdown_, control_, clock_}; }
+    WindowParts Window() {
+        return {state_,   board_, roster_,    control_,    steering_, countdown_,
+                crashes_, chat_,  transport_, dispatcher_, *this};
+    }
 
     void SetWindow(WindowPort* w) { control_.SetWindow(w); }
     void SetMessageBox(MessageBoxFn fn) { messageBox_ = std::move(fn); }
-    void ShowMessage(const QString& text, const QString& title, MessageIcon icon) const;
+    void ShowMessage(const QString& text, const QString& title, MessageIcon icon) const override;
 
-    void SendData(const QByteArray& text);
+    void SendData(const QByteArray& text) override;
     // While a replay is watched here, this copy sends nothing and takes nothing it hears, so
     // no roll call is answered and no match is disturbed.
-    void SetSealed(bool sealed) { sealed_ = sealed; }
+    void SetSealed(bool sealed) override { sealed_ = sealed; }
     bool Sealed() const { return sealed_; }
 
     // The game window's procedures that are not drawing.
-    void Load();
+    void Load() override;
     // Frees the buttons and says goodbye; true (with the sockets closed) when the program should end.
-    bool Unload();
+    bool Unload() override;
 
 signals:
     // Forwarded from the match control, for the program and its tests.

@@ -126,7 +126,8 @@ public:
     void HostAnswered() { HostHeard(); }
     // An Unregister with slot 0: a host's game window closed.
     void HostClosedItsWindow();
-    // A cue the dispatcher hears of on the way.
+    // Every cue of the copy goes out through here (the countdown, the turbo, crashes, chat and
+    // what the dispatcher hears of on the way), so a window listens to one place.
     void Sound(Cue c, double pan = 0) { emit cue(c, pan); }
 
 signals:

@@ -3,12 +3,10 @@
 #include "AppIcon.h"
 #include "Convert.h"
 #include "HelpFile.h"
-#include "Instance.h"
 #include "MessageBox.h"
 #include "NetworkMenu.h"
 #include "ReplayKeeper.h"
 #include "Settings.h"
-#include "Transport.h"
 #include "TrayIcon.h"
 #include "TypingLimit.h"
 #include "frmReplay.h"
@@ -26,8 +24,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
-    : QMainWindow(parent), in_(instance), game_(game) {
+frmMain::frmMain(WindowParts copy, frmVyre& game, QWidget* parent)
+    : QMainWindow(parent), in_(copy), game_(game) {
     setWindowTitle(QStringLiteral("Lumivex"));
     setWindowIcon(AppIcon::Icon());
     setFont(PanelFont(8.25));
@@ -72,12 +70,12 @@ frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
     tmrClient.setInterval(200);
     connect(&tmrStart, &QTimer::timeout, this, &frmMain::tmrStart_Timer);
     connect(&tmrClient, &QTimer::timeout, this, &frmMain::tmrClient_Timer);
-    connect(&in_.Control(), &MatchControl::controlsChanged, this, &frmMain::ShowControls);
-    in_.Chat().SetSpeaker([this] {
+    connect(&in_.control, &MatchControl::controlsChanged, this, &frmMain::ShowControls);
+    in_.chat.SetSpeaker([this] {
         return std::pair<QString, Colour>{txtName->text(), SwatchColour(txtPointColor)};
     });
-    connect(&in_.Control(), &MatchControl::panelMinimised, this, &frmMain::Minimise);
-    connect(&in_.Control(), &MatchControl::panelWanted, this, [this] { TrayIcon::RestoreWindow(*this); });
+    connect(&in_.control, &MatchControl::panelMinimised, this, &frmMain::Minimise);
+    connect(&in_.control, &MatchControl::panelWanted, this, [this] { TrayIcon::RestoreWindow(*this); });
     connect(&game_, &frmVyre::panelWanted, this, [this] { TrayIcon::RestoreWindow(*this); });
     connect(&game_, &frmVyre::gameWindowWanted, this, [this] {
         if (game_.IsUnloaded()) game_.Load();
@@ -85,49 +83,49 @@ frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
     });
     connect(&game_, &frmVyre::leaveMatchWanted, this, [this] {
         tmrClient.stop();
-        in_.Control().LeaveMatch();
+        in_.control.LeaveMatch();
     });
-    connect(&in_.GetRoster(), &Roster::changed, this, &frmMain::ShowRoster);
-    connect(&in_.GetRoster(), &Roster::ridersChanged, this, &frmMain::ShowRiderButtons);
-    connect(&in_.Control(), &MatchControl::matchBegan, this, [this] {
+    connect(&in_.roster, &Roster::changed, this, &frmMain::ShowRoster);
+    connect(&in_.roster, &Roster::ridersChanged, this, &frmMain::ShowRiderButtons);
+    connect(&in_.control, &MatchControl::matchBegan, this, [this] {
         hint_ = false;
         settings_.SetPlayed();
     });
     // The hint has done its work once someone is there to play with.
     auto company = [this] {
-        if (!hint_ || (in_.GetRoster().Riders().empty() && RosterText(1).isEmpty())) return;
+        if (!hint_ || (in_.roster.Riders().empty() && RosterText(1).isEmpty())) return;
         hint_ = false;
-        in_.GetBoard().SetBanner({});
-        in_.GetBoard().Notify();
+        in_.board.SetBanner({});
+        in_.board.Notify();
     };
-    connect(&in_.GetRoster(), &Roster::ridersChanged, this, company);
-    connect(&in_.GetRoster(), &Roster::changed, this, company);
-    connect(&in_.GetRoster(), &Roster::note, this, [this](const QString& text) {
-        in_.GetBoard().SetStatus(text);
-        in_.GetBoard().Notify();
+    connect(&in_.roster, &Roster::ridersChanged, this, company);
+    connect(&in_.roster, &Roster::changed, this, company);
+    connect(&in_.roster, &Roster::note, this, [this](const QString& text) {
+        in_.board.SetStatus(text);
+        in_.board.Notify();
     });
     connect(&game_, &frmVyre::programEnds, this, &frmMain::Unload);
-    keeper_ = new ReplayKeeper(in_.Control(), in_.State(), in_.Net(), this);
+    keeper_ = new ReplayKeeper(in_.control, in_.state, in_.net, this);
     connect(keeper_, &ReplayKeeper::note, this, [this](const QString& text) {
-        in_.GetBoard().SetStatus(text);
-        in_.GetBoard().Notify();
+        in_.board.SetStatus(text);
+        in_.board.Notify();
     });
     game_.SetWatchAgain([this] { WatchAgain(); });
     // A pad nobody holds joins as a new local player, with the name and colour that seat had last.
     connect(&game_, &frmVyre::joinWithPad, this, [this](int pad) {
         const auto next = NextSeat();
-        if (next && in_.GetRoster().AddLocalPlayer(next->name, next->colour)) game_.BindPad(pad, next->seat);
+        if (next && in_.roster.AddLocalPlayer(next->name, next->colour)) game_.BindPad(pad, next->seat);
     });
-    connect(&in_, &Instance::roundDecided, this, [this] { game_.OfferWatchAgain(true); });
-    connect(&in_.GetCountdown(), &Countdown::stepped, this, [this](int n) {
+    connect(&in_.control, &MatchControl::roundDecided, this, [this] { game_.OfferWatchAgain(true); });
+    connect(&in_.countdown, &Countdown::stepped, this, [this](int n) {
         if (n == 0) game_.OfferWatchAgain(false); // riding again: the button would only distract
     });
-    connect(&in_.Net(), &Transport::note, this, [this](const QString& text) {
+    connect(&in_.net, &Transport::note, this, [this](const QString& text) {
         // The network's news (a port mapped, renewed) waits for the match to end: the status
         // line then says what the match needs (Network > Diagnostics tells how the network stands).
-        if (in_.Control().MatchRunning()) return;
-        in_.GetBoard().SetStatus(text);
-        in_.GetBoard().Notify();
+        if (in_.control.MatchRunning()) return;
+        in_.board.SetStatus(text);
+        in_.board.Notify();
     });
     connect(&game_.Sounds(), &SoundBoard::settingsChanged, this, [this] {
         settings_.SetSound(game_.Sounds().Volume(), game_.Sounds().ChatVolume(), game_.Sounds().Muted());
@@ -140,44 +138,44 @@ frmMain::frmMain(Instance& instance, frmVyre& game, QWidget* parent)
 }
 
 void frmMain::ShowRiderButtons() {
-    cmdRemoveRider->setEnabled(cmdAddRider->isEnabled() && !in_.GetRoster().Riders().empty());
+    cmdRemoveRider->setEnabled(cmdAddRider->isEnabled() && !in_.roster.Riders().empty());
 }
 
 void frmMain::RosterMenu(int slot, const QPoint& at) {
-    const auto& riders = in_.GetRoster().Riders();
+    const auto& riders = in_.roster.Riders();
     const auto it =
         std::find_if(riders.begin(), riders.end(), [slot](const Roster::Rider& r) { return r.slot == slot; });
     if (it == riders.end() || !cmdAddRider->isEnabled()) return;
     QMenu menu(this);
     menu.addAction(QStringLiteral("Remove %1").arg(it->name), this,
-                   [this, slot] { in_.GetRoster().RemoveRider(slot); });
+                   [this, slot] { in_.roster.RemoveRider(slot); });
     menu.exec(at);
 }
 
 void frmMain::cmdAddRider_Click() {
     const int level = std::clamp(cboLevel->currentIndex(), 0, 2);
     settings_.SetRiderLevel(cboLevel->currentText());
-    in_.GetRoster().AddRider(static_cast<RiderLevel>(level));
+    in_.roster.AddRider(static_cast<RiderLevel>(level));
 }
 
 void frmMain::cmdRemoveRider_Click() {
-    const auto& riders = in_.GetRoster().Riders();
-    if (!riders.empty()) in_.GetRoster().RemoveRider(riders.back().slot);
+    const auto& riders = in_.roster.Riders();
+    if (!riders.empty()) in_.roster.RemoveRider(riders.back().slot);
 }
 
 void frmMain::OpenHelp(const QString& part) {
     const QString installed = HelpFile(QCoreApplication::applicationDirPath());
     const QString title = QStringLiteral("Lumivex - Help");
     if (installed.isEmpty()) {
-        in_.ShowMessage(QStringLiteral("The help is not installed beside the program."), title,
-                        MessageIcon::Warning);
+        in_.copy.ShowMessage(QStringLiteral("The help is not installed beside the program."), title,
+                             MessageIcon::Warning);
         return;
     }
     const QString file = PersonalHelp(installed, game_.Keys());
     QUrl url = QUrl::fromLocalFile(file);
     if (!part.isEmpty()) url.setFragment(part);
     if (!open_(url))
-        in_.ShowMessage(
+        in_.copy.ShowMessage(
             QStringLiteral("No web browser could be opened for the help. Open this file with one:\n%1")
                 .arg(QDir::toNativeSeparators(file)),
             title, MessageIcon::Information);
@@ -187,24 +185,26 @@ frmReplay* frmMain::OpenReplay(const QString& path) {
     // Watching seals this copy off the network, which a match it rides in cannot spare. A
     // match that ended or was reset blocks nothing (a seat kept meanwhile is taken up again
     // by the next match's first round), nor does one this copy only watches.
-    const bool rides = in_.State().LocalPlayer >= 0 || !in_.GetRoster().Riders().empty();
-    if (rides && in_.Control().MatchRunning()) {
-        in_.ShowMessage(in_.State().LocalPlayer == 0 ? QStringLiteral("A match is running here: Reset Match first.")
-                                                     : QStringLiteral("A match is running here: Leave Match first."),
-                        QStringLiteral("Open Replay"), MessageIcon::Warning);
+    const bool rides = in_.state.LocalPlayer >= 0 || !in_.roster.Riders().empty();
+    if (rides && in_.control.MatchRunning()) {
+        in_.copy.ShowMessage(in_.state.LocalPlayer == 0
+                                 ? QStringLiteral("A match is running here: Reset Match first.")
+                                 : QStringLiteral("A match is running here: Leave Match first."),
+                             QStringLiteral("Open Replay"), MessageIcon::Warning);
         return nullptr;
     }
     replay::Contents contents = replay::Load(path);
     if (contents.result == replay::Result::NotAReplay) {
-        in_.ShowMessage(QStringLiteral("%1 cannot be played: it is no replay this Lumivex can read. (In detail: %2.)")
-                            .arg(QFileInfo(path).fileName(), contents.problem),
-                        QStringLiteral("Open Replay"), MessageIcon::Warning);
+        in_.copy.ShowMessage(
+            QStringLiteral("%1 cannot be played: it is no replay this Lumivex can read. (In detail: %2.)")
+                .arg(QFileInfo(path).fileName(), contents.problem),
+            QStringLiteral("Open Replay"), MessageIcon::Warning);
         return nullptr;
     }
     if (replay_) replay_->close();
-    in_.SetSealed(true);
+    in_.copy.SetSealed(true);
     replay_ = new frmReplay(std::move(contents));
-    connect(replay_, &frmReplay::closed, this, [this] { in_.SetSealed(false); });
+    connect(replay_, &frmReplay::closed, this, [this] { in_.copy.SetSealed(false); });
     replay_->Start();
     return replay_;
 }
@@ -214,7 +214,7 @@ frmReplay* frmMain::WatchAgain() {
     if (replay_) replay_->close();
     replay::Contents contents;
     contents.result = replay::Result::Whole;
-    contents.header.name = in_.State().UserName;
+    contents.header.name = in_.state.UserName;
     contents.header.startedMs = QDateTime::currentMSecsSinceEpoch();
     contents.records = keeper_->Match();
     replay_ = new frmReplay(std::move(contents));
@@ -228,7 +228,7 @@ frmReplay* frmMain::WatchAgain() {
 }
 
 void frmMain::ShowControls() {
-    const ControlState& c = in_.Control().Controls();
+    const ControlState& c = in_.control.Controls();
     if (c.optionsEnabled != shown_.optionsEnabled) {
         for (QWidget* w : std::initializer_list<QWidget*>{
                  cmdClient, txtWidth, txtHeight, txtName, txtPointColor, txtGridColor, txtBackColor,
@@ -254,26 +254,24 @@ void frmMain::ShowControls() {
 }
 
 void frmMain::ShowFirstRunHint() {
-    if (!in_.GetRoster().Riders().empty() || in_.Control().MatchRunning() ||
-        settings_.Played())
-        return;
+    if (!in_.roster.Riders().empty() || in_.control.MatchRunning() || settings_.Played()) return;
     hint_ = true;
-    in_.GetBoard().SetBanner(
+    in_.board.SetBanner(
         {QStringLiteral("Add computer riders and press Start Match, or wait for friends on this network")});
-    in_.GetBoard().Notify();
+    in_.board.Notify();
 }
 
 void frmMain::tmrStart_Timer() {
     tmrStart.stop();
     network_->RollCallSent();
-    in_.SendData(wire::RollCall());
+    in_.copy.SendData(wire::RollCall());
 }
 
 void frmMain::ShowNextStep() {
     // A host to ride with is there (heard on the LAN, or the online game just joined) and this
     // copy has no seat yet: say how to take one, and make that the button Enter presses.
-    const bool seatWaits = (hostHeard_ || network_->JoinedOnline()) && in_.State().LocalPlayer == -1 &&
-                           in_.Control().Controls().optionsEnabled;
+    const bool seatWaits = (hostHeard_ || network_->JoinedOnline()) && in_.state.LocalPlayer == -1 &&
+                           in_.control.Controls().optionsEnabled;
     network_->SetNextStep(seatWaits ? QStringLiteral("Press Client Registration to take a seat in the match")
                                     : QString());
     if (cmdClient->isDefault() == seatWaits) return;
@@ -283,7 +281,7 @@ void frmMain::ShowNextStep() {
 
 void frmMain::cmdClient_Click() {
     SaveSettings(QStringLiteral("Client"));
-    in_.Control().BeginRegistration();
+    in_.control.BeginRegistration();
     game_.activateWindow();
     game_.FocusArena();
     tmrClient.start();
@@ -292,8 +290,7 @@ void frmMain::cmdClient_Click() {
 void frmMain::tmrClient_Timer() {
     tmrClient.stop();
     // With all seven slots taken, the panel is free again at once: nothing was registered.
-    if (!in_.GetRoster().RegisterSelf(txtName->text(), SwatchColour(txtPointColor)))
-        in_.Control().LeaveMatch();
+    if (!in_.roster.RegisterSelf(txtName->text(), SwatchColour(txtPointColor))) in_.control.LeaveMatch();
 }
 
 MatchControl::MatchOptions frmMain::Options() const {
@@ -327,7 +324,7 @@ void frmMain::cmdServer_Click() {
         // The host may have closed its game window; the match needs it (and its sockets) again.
         if (game_.IsUnloaded()) game_.Load();
     }
-    if (in_.Control().StartMatch(o) != MatchControl::Start::Started) return;
+    if (in_.control.StartMatch(o) != MatchControl::Start::Started) return;
     txtWidth->setText(QString::number(o.settings.width));
     txtHeight->setText(QString::number(o.settings.height));
     Minimise();
@@ -335,11 +332,11 @@ void frmMain::cmdServer_Click() {
 
 frmReplay* frmMain::Replay() const { return replay_; }
 
-void frmMain::cmdPause_Click() { in_.Control().PauseResume(); }
+void frmMain::cmdPause_Click() { in_.control.PauseResume(); }
 
-void frmMain::cmdResetMatch_Click() { in_.Control().ResetMatch(); }
+void frmMain::cmdResetMatch_Click() { in_.control.ResetMatch(); }
 
-void frmMain::cmdStop_Click() { in_.Control().ResetAll(); }
+void frmMain::cmdStop_Click() { in_.control.ResetAll(); }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* e) {
     auto* box = qobject_cast<QLineEdit*>(watched);
@@ -355,9 +352,9 @@ bool frmMain::eventFilter(QObject* watched, QEvent* e) {
     return QMainWindow::eventFilter(watched, e);
 }
 
-QString frmMain::RosterText(int slot) const { return in_.GetRoster().Text(slot); }
+QString frmMain::RosterText(int slot) const { return in_.roster.Text(slot); }
 
-void frmMain::SetRosterText(int slot, const QString& text) { in_.GetRoster().SetText(slot, text); }
+void frmMain::SetRosterText(int slot, const QString& text) { in_.roster.SetText(slot, text); }
 
 void frmMain::Minimise() {
     if (!isMinimized()) setWindowState(windowState() | Qt::WindowMinimized);
@@ -366,7 +363,7 @@ void frmMain::Minimise() {
 void frmMain::Unload() {
     if (unloaded_) return;
     unloaded_ = true;
-    in_.GetRoster().RemoveAllRiders();
+    in_.roster.RemoveAllRiders();
     tray_->Remove();
     game_.Unload();
     hide();

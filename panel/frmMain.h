@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CopyParts.h"
 #include "KeyBindings.h"
 #include "MatchControl.h"
 #include "Roster.h"
@@ -13,7 +14,6 @@
 #include <functional>
 #include <optional>
 
-class Instance;
 class frmReplay;
 class frmVyre;
 class QComboBox;
@@ -34,7 +34,7 @@ class ReplayKeeper;
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
-    frmMain(Instance& instance, frmVyre& game, QWidget* parent = nullptr);
+    frmMain(WindowParts copy, frmVyre& game, QWidget* parent = nullptr);
 
     // Replaceable for tests: the colour chooser (nothing when cancelled) and the desktop's "open".
     // The chooser's title says whose colour it is.
@@ -142,7 +142,7 @@ private:
     void OpenHelp(const QString& part);
     QComboBox* AddRow(const QString& label, int row, QStringList items);
 
-    Instance& in_;
+    WindowParts in_;
     frmVyre& game_;
     ReplayKeeper* keeper_ = nullptr;
     QPointer<frmReplay> replay_;

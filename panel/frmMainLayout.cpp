@@ -2,8 +2,6 @@
 #include "frmMain.h"
 
 #include "ChatPane.h"
-#include "Instance.h"
-#include "frmVyre.h"
 #include "MessageBox.h"
 #include "NetworkMenu.h"
 #include "ReplayChooser.h"
@@ -11,6 +9,7 @@
 #include "Transport.h"
 #include "TrayIcon.h"
 #include "TypingLimit.h"
+#include "frmVyre.h"
 
 #include <QComboBox>
 #include <QInputDialog>
@@ -76,7 +75,7 @@ void frmMain::BuildControls() {
     fraCommon = frame(QStringLiteral("Common"), T(120, 480, 4875, 1515));
     fraClient = frame(QStringLiteral("Client"), T(120, 2040, 4875, 3975));
     fraServer = frame(QStringLiteral("Server"), T(5100, 480, 4575, 5535));
-    fraChat = new ChatPane(in_.Chat(), central);
+    fraChat = new ChatPane(in_.chat, central);
     fraChat->setGeometry(T(120, 6075, 9555, 2265));
     fraChat->setAutoFillBackground(true);
     Paint(fraChat, QPalette::WindowText, colours::White);
@@ -142,41 +141,42 @@ void frmMain::BuildControls() {
         lblNetwork->setPalette(pal);
     }
     cmdRemoveRider->setEnabled(false);
-    network_ = new NetworkMenu(in_.Net(), in_.GetDispatcher(), in_.GetRoster(), *lblNetwork, *this);
+    network_ = new NetworkMenu(in_.net, in_.dispatcher, in_.roster, *lblNetwork, *this);
     network_->SetSettings(&settings_);
     connect(network_, &NetworkMenu::rollCallWanted, this, &frmMain::tmrStart_Timer);
     connect(network_, &NetworkMenu::nobodyAnswered, this, &frmMain::ShowFirstRunHint);
     // Alone, the player asked for company: computer riders for the match's other seats.
     connect(network_, &NetworkMenu::ridersWanted, this, [this] {
-        const int wanted = std::max(1, cboPlayers->currentIndex() + 1) - static_cast<int>(in_.GetRoster().Riders().size());
+        const int wanted =
+            std::max(1, cboPlayers->currentIndex() + 1) - static_cast<int>(in_.roster.Riders().size());
         for (int i = 0; i < wanted; ++i) cmdAddRider_Click();
     });
     // Moving to another network (online, or back): goodbye where this copy was, a fresh roster
     // and a roll call where it is now.
     connect(network_, &NetworkMenu::leavingNetwork, this, [this] {
-        in_.Control().LeaveMatch();
-        in_.GetRoster().RemoveAllRiders();
+        in_.control.LeaveMatch();
+        in_.roster.RemoveAllRiders();
     });
     connect(network_, &NetworkMenu::networkLost, this, [this] {
-        in_.Control().NetworkLost();
-        in_.GetRoster().ForgetRiders();
+        in_.control.NetworkLost();
+        in_.roster.ForgetRiders();
     });
     connect(network_, &NetworkMenu::switchedNetwork, this, [this] {
-        in_.GetRoster().Clear();
+        in_.roster.Clear();
         hostHeard_ = false;
         ShowNextStep();
         tmrStart_Timer();
     });
-    connect(&in_.Control(), &MatchControl::hostHeard, this, [this] {
+    connect(&in_.control, &MatchControl::hostHeard, this, [this] {
         if (hostHeard_) return;
         hostHeard_ = true;
         ShowNextStep();
     });
-    connect(&in_.Control(), &MatchControl::controlsChanged, this, &frmMain::ShowNextStep);
+    connect(&in_.control, &MatchControl::controlsChanged, this, &frmMain::ShowNextStep);
     connect(network_, &NetworkMenu::onlineProblem, this, [this](const QString& why) {
-        in_.ShowMessage(why, QStringLiteral("Lumivex - Online"), MessageIcon::Warning);
+        in_.copy.ShowMessage(why, QStringLiteral("Lumivex - Online"), MessageIcon::Warning);
     });
-    connect(&in_.Net(), &Transport::onlineChanged, this, &frmMain::ShowRoster);
+    connect(&in_.net, &Transport::onlineChanged, this, &frmMain::ShowRoster);
 
     cmdServer = new QPushButton(QStringLiteral("Start Match"), fraServer);
     cmdServer->setGeometry(T(2760, 360, 1695, 375));
@@ -280,10 +280,10 @@ void frmMain::BuildMenus() {
     match->addSeparator();
     QAction* leave = match->addAction(QStringLiteral("&Leave Match"), this, [this] {
         tmrClient.stop();
-        in_.Control().LeaveMatch();
+        in_.control.LeaveMatch();
     });
     connect(match, &QMenu::aboutToShow, leave,
-            [this, leave] { leave->setEnabled(in_.Control().Controls().leaveEnabled); });
+            [this, leave] { leave->setEnabled(in_.control.Controls().leaveEnabled); });
     menuBar()->addMenu(game_.ViewMenu());
     menuBar()->addMenu(game_.Sounds().Menu());
     menuBar()->addMenu(network_->Menu());
@@ -294,15 +294,18 @@ void frmMain::BuildMenus() {
                     [this] { OpenHelp(QString()); });
     // The program has no web site: both say so, then open the installed help.
     help->addAction(QStringLiteral("C&heck for updates..."), this, [this] {
-        in_.ShowMessage(QStringLiteral("Lumivex is updated by your package manager or installer; this is version "
-                                       LUMIVEX_VERSION ". The player's guide opens at its part about versions."),
-                        QStringLiteral("Lumivex - Updates"), MessageIcon::Information);
+        in_.copy.ShowMessage(
+            QStringLiteral(
+                "Lumivex is updated by your package manager or installer; this is version " LUMIVEX_VERSION
+                ". The player's guide opens at its part about versions."),
+            QStringLiteral("Lumivex - Updates"), MessageIcon::Information);
         OpenHelp(QStringLiteral("versions"));
     });
     help->addAction(QStringLiteral("&Visit the Author's Homepage..."), this, [this] {
-        in_.ShowMessage(QStringLiteral("Lumivex has no web site of its own: its player's guide, installed with it, "
-                                       "opens instead."),
-                        QStringLiteral("Lumivex - Homepage"), MessageIcon::Information);
+        in_.copy.ShowMessage(
+            QStringLiteral("Lumivex has no web site of its own: its player's guide, installed with it, "
+                           "opens instead."),
+            QStringLiteral("Lumivex - Homepage"), MessageIcon::Information);
         OpenHelp(QString());
     });
     help->addSeparator();
@@ -321,7 +324,7 @@ void frmMain::BuildMenus() {
 }
 
 void frmMain::ShowRoster() {
-    const Roster& roster = in_.GetRoster();
+    const Roster& roster = in_.roster;
     for (int i = 1; i <= Roster::Slots; ++i) {
         QLineEdit* box = txtClient[static_cast<std::size_t>(i - 1)];
         // A name too long for its box ends in an ellipsis; the tool tip holds it whole.
@@ -334,7 +337,7 @@ void frmMain::ShowRoster() {
         }
         QStringList tip;
         if (shown != whole) tip << whole;
-        if (const int ms = in_.Net().RoundTripMs(i); ms >= 0 && !whole.isEmpty())
+        if (const int ms = in_.net.RoundTripMs(i); ms >= 0 && !whole.isEmpty())
             tip << QStringLiteral("Round trip: %1 ms").arg(ms);
         box->setToolTip(PlainToolTip(tip.join(QLatin1Char('\n'))));
         // An empty box keeps its neutral colour under every palette: coloured, it looks taken.

@@ -2,7 +2,6 @@
 // settings file.
 #include "frmMain.h"
 
-#include "Instance.h"
 #include "KeysDialog.h"
 #include "NetworkMenu.h"
 #include "ReplayKeeper.h"
@@ -21,12 +20,12 @@ const QString KeysSection = QStringLiteral("Keys");
 
 void frmMain::Load() {
     if (settingsFile_.isEmpty()) {
-        in_.State().IniFile = GetWindowsPath() + QStringLiteral("/lumivex.ini");
-        AdoptSettings(in_.State().IniFile, OldSettingsFile());
+        in_.state.IniFile = GetWindowsPath() + QStringLiteral("/lumivex.ini");
+        AdoptSettings(in_.state.IniFile, OldSettingsFile());
     } else {
-        in_.State().IniFile = settingsFile_;
+        in_.state.IniFile = settingsFile_;
     }
-    settings_.Load(in_.State().IniFile);
+    settings_.Load(in_.state.IniFile);
     network_->Load();
     InitVariables();
     PopulateControls();
@@ -37,7 +36,7 @@ void frmMain::Load() {
 }
 
 void frmMain::InitVariables() {
-    MatchState& s = in_.State();
+    MatchState& s = in_.state;
     s.Delimiter = QString(QChar(1));
     s.WarpOn = False16;
     firstResize_ = true;
@@ -87,7 +86,7 @@ void frmMain::PopulateControls() {
     game_.Keys().Load([this](const QString& entry) { return settings_.Value(KeysSection, entry); });
     game_.ShowKeys();
     if (game_.IsUnloaded() || !game_.isVisible()) game_.Load();
-    txtName->setText(in_.State().UserName);
+    txtName->setText(in_.state.UserName);
     const int level = cboLevel->findText(settings_.RiderLevel());
     cboLevel->setCurrentIndex(level >= 0 ? level : static_cast<int>(RiderLevel::Normal));
 }
@@ -136,7 +135,7 @@ void frmMain::PickColour(QLineEdit* swatch) {
 }
 
 std::optional<frmMain::Seat> frmMain::NextSeat() {
-    Roster& roster = in_.GetRoster();
+    Roster& roster = in_.roster;
     const int seat = roster.FreeSeat();
     if (seat == 0) {
         roster.AddLocalPlayer(QString(), 0); // says why
@@ -144,11 +143,12 @@ std::optional<frmMain::Seat> frmMain::NextSeat() {
     }
     // Seats nobody used may share keys; one that joins must not take another's.
     if (const auto clash = game_.Keys().ClashOf(seat, roster.SeatsInUse() | 1u << seat)) {
-        in_.ShowMessage(QStringLiteral("%1 is the key for \"%2\" of %3 and of %4: give one of them another key "
-                                       "in Settings > Keys first.")
-                            .arg(keys::Name(clash->key), keys::ActionName(clash->holder.action),
-                                 KeysDialog::SeatName(clash->holder.seat), KeysDialog::SeatName(seat)),
-                        QStringLiteral("Add Local Player"), MessageIcon::Warning);
+        in_.copy.ShowMessage(
+            QStringLiteral("%1 is the key for \"%2\" of %3 and of %4: give one of them another key "
+                           "in Settings > Keys first.")
+                .arg(keys::Name(clash->key), keys::ActionName(clash->holder.action),
+                     KeysDialog::SeatName(clash->holder.seat), KeysDialog::SeatName(seat)),
+            QStringLiteral("Add Local Player"), MessageIcon::Warning);
         return std::nullopt;
     }
     const Settings::Seat stored = settings_.GetSeat(seat);
@@ -173,14 +173,14 @@ void frmMain::AddLocalPlayer() {
     const auto colour = choose_(next->colour, QStringLiteral("Colour of %1").arg(typed->trimmed()));
     if (!colour) return;
     settings_.SetSeat(next->seat, typed->trimmed(), *colour);
-    in_.GetRoster().AddLocalPlayer(typed->trimmed(), *colour);
+    in_.roster.AddLocalPlayer(typed->trimmed(), *colour);
 }
 
 Colour frmMain::FreeColour(Colour wanted) const {
     // What the roster shows, this player's own colour and the host's are taken.
-    QList<Colour> taken{SwatchColour(txtPointColor), in_.State().Players[1].Color};
+    QList<Colour> taken{SwatchColour(txtPointColor), in_.state.Players[1].Color};
     for (int slot = 1; slot <= Roster::Slots; ++slot)
-        if (!RosterText(slot).isEmpty()) taken << in_.GetRoster().Color(slot);
+        if (!RosterText(slot).isEmpty()) taken << in_.roster.Color(slot);
     if (!taken.contains(wanted)) return wanted;
     for (int i = 1; i <= 8; ++i)
         if (!taken.contains(colours::PlayerDefault[static_cast<std::size_t>(i)]))
@@ -189,7 +189,8 @@ Colour frmMain::FreeColour(Colour wanted) const {
 }
 
 void frmMain::OpenKeys() {
-    KeysDialog dialog(game_.Keys(), game_.HasPads() ? &game_.GetPads() : nullptr, this, in_.GetRoster().SeatsInUse());
+    KeysDialog dialog(game_.Keys(), game_.HasPads() ? &game_.GetPads() : nullptr, this,
+                      in_.roster.SeatsInUse());
     if (dialog.exec() == QDialog::Accepted) ApplyKeys(dialog.Bindings());
 }
 

@@ -135,7 +135,7 @@ void tst_Colours::thePictureChangesNotTheArena() {
     InProcessBus bus;
     BusTransport plainNet(bus), shownNet(bus);
     Instance plain(plainNet, 3), shown(shownNet, 3);
-    frmVyre window(shown);
+    frmVyre window(shown.Window());
     window.SetColours(safe ? palette::Colours::ColourBlindSafe : palette::Colours::AsChosen);
     window.SetNamesAtRiders(names);
     play(nullptr, plain);

@@ -61,7 +61,7 @@ void tst_Flood::floodDoesBoundedWork() {
     // The countdown clears the arena at its first step; a slow machine would count that as the
     // flood's work.
     in.GetCountdown().SetStepInterval(24 * 3600 * 1000);
-    frmVyre game(in);
+    frmVyre game(in.Window());
     game.Load();
     Recorder rec(bus);
     Dispatcher& d = in.GetDispatcher();

@@ -16,7 +16,7 @@ class tst_Keys : public QObject {
 
     // A client copy (player 2, slot 1) with its game window, and a recorder on the bus.
     struct Client {
-        Client() : net(bus), in(net, 5), game(in), rec(bus) {
+        Client() : net(bus), in(net, 5), game(in.Window()), rec(bus) {
             net.InitSockets();
             in.State().LocalPlayer = 1;
             in.State().TurboOn = 1;
@@ -48,8 +48,8 @@ private slots:
     void aBoundKeySendsWhatTheDefaultSent_data();
     void aBoundKeySendsWhatTheDefaultSent();
     void localPlayersSteerTheirOwnSlots();
-    void everySeatWantsByOneRule_data();
-    void everySeatWantsByOneRule();
+    void everyWishGoesInByOneRule_data();
+    void everyWishGoesInByOneRule();
     void chatKeyOpensALineThatDoesNotSteer();
 };
 
@@ -224,19 +224,15 @@ void tst_Keys::localPlayersSteerTheirOwnSlots() {
         for (const QByteArray& d : c.Steers()) out << d.split(wire::Delimiter).value(1).toInt();
         return out;
     };
-    c.Press(K(Qt::Key_W));
-    QCOMPARE(steeredSlots(), QList<int>());
+    // Each seat's keys steer its own rider, and each key that steers sends, refused or not.
+    c.Press(K(Qt::Key_W)); // Ann rides down: up would reverse
     c.Press(K(Qt::Key_A));
-    QCOMPARE(steeredSlots(), QList<int>({ann}));
     c.Press(K(Qt::Key_J)); // Bo rides right: left would reverse
-    QCOMPARE(steeredSlots(), QList<int>({ann}));
     c.Press(K(Qt::Key_I));
-    QCOMPARE(steeredSlots(), QList<int>({ann, bo}));
     c.Press(K(Qt::Key_Shift, false, 1));
-    QCOMPARE(steeredSlots(), QList<int>({ann, bo, ann}));
-    QCOMPARE(c.Steers().last(), wire::Steer(ann, 4, 1));
     c.Press(K(Qt::Key_Up));
-    QCOMPARE(steeredSlots(), QList<int>({ann, bo, ann, 1}));
+    QCOMPARE(steeredSlots(), QList<int>({ann, ann, bo, bo, ann, 1}));
+    QCOMPARE(c.Steers()[4], wire::Steer(ann, 4, 1));
     // Nobody's keys moved anyone else's rider.
     QCOMPARE(s.Players[bo + 1].RequestedDirection, 1);
     QCOMPARE(s.Players[ann + 1].RequestedDirection, 4);
@@ -297,49 +293,75 @@ void tst_Keys::chatKeyOpensALineThatDoesNotSteer() {
 QTEST_MAIN(tst_Keys)
 #include "tst_Keys.moc"
 
-// The first seat's keys and another local seat's go in by one way and one rule: a turn is
-// taken, a reversal is not, the turbo switches only where the match allows turbo, and a key
-// bound to nothing does nothing. (The first seat sends its wish with every key it steers
-// with, as it always did; another seat sends only a wish that changed.)
-void tst_Keys::everySeatWantsByOneRule_data() {
-    QTest::addColumn<int>("seat");
-    QTest::addColumn<int>("action"); // -1: a key bound to nothing
+// Every wish goes in by one way and one rule, whoever makes it: a key of the first seat or of
+// another local seat, a pad, a computer rider, or on the host a Steer from another copy. A
+// turn is taken; a reversal is refused, but for a Steer, which the host takes as its sender
+// decided; the turbo switches only where the match allows turbo; and what is bound to nothing
+// does nothing. A wish made here goes on the wire, one Steer each; a Steer heard does not.
+void tst_Keys::everyWishGoesInByOneRule_data() {
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("wish"); // turn, reversal, turbo, nothing
     QTest::addColumn<bool>("turboOn");
     QTest::addColumn<int>("requested");
     QTest::addColumn<int>("turbo");
     QTest::addColumn<int>("steers");
-    for (int seat : {0, 1}) {
-        const QByteArray who = seat == 0 ? "first seat: " : "second seat: ";
-        QTest::newRow(who + "a turn") << seat << int(A::Up) << true << 1 << 0 << 1;
-        QTest::newRow(who + "a reversal") << seat << int(A::Left) << true << 0 << 0 << (seat == 0 ? 1 : 0);
-        if (seat == 0) // the second seat has no diagonal key of its own
-            QTest::newRow(who + "a diagonal without diagonal motion") << seat << int(A::UpLeft) << true << 0 << 0 << 0;
-        QTest::newRow(who + "the turbo switch") << seat << int(A::Turbo) << true << 0 << 1 << 1;
-        QTest::newRow(who + "the turbo switch, no turbo in this match")
-            << seat << int(A::Turbo) << false << 0 << 0 << (seat == 0 ? 1 : 0);
-        QTest::newRow(who + "a key bound to nothing") << seat << -1 << true << 0 << 0 << 0;
+    for (const char* way : {"first seat's key", "second seat's key", "pad", "computer rider", "Steer"}) {
+        const bool heard = QByteArray(way) == "Steer";
+        const bool local = !heard;
+        const QByteArray w = QByteArray(way) + ": ";
+        QTest::newRow(w + "a turn") << way << "turn" << true << 1 << 0 << int(local);
+        QTest::newRow(w + "a reversal") << way << "reversal" << true << (heard ? 4 : 0) << 0 << int(local);
+        QTest::newRow(w + "the turbo") << way << "turbo" << true << 0 << 1 << int(local);
+        QTest::newRow(w + "the turbo in a match without it")
+            << way << "turbo" << false << 0 << 0 << int(local);
+        if (QByteArray(way) != "computer rider") // a rider has nothing to bind
+            QTest::newRow(w + "nothing bound") << way << "nothing" << true << 0 << 0 << 0;
     }
 }
 
-void tst_Keys::everySeatWantsByOneRule() {
-    QFETCH(int, seat);
-    QFETCH(int, action);
+void tst_Keys::everyWishGoesInByOneRule() {
+    QFETCH(QString, way);
+    QFETCH(QString, wish);
     QFETCH(bool, turboOn);
-    QFETCH(int, requested);
-    QFETCH(int, turbo);
-    QFETCH(int, steers);
     Client c;
-    c.in.State().TurboOn = turboOn;
-    const int slot = seat == 0 ? 1 : *c.in.GetRoster().AddLocalPlayer(QStringLiteral("Ann"), colours::PlayerDefault[3]);
-    PlayerRecord& rider = c.in.State().Players[slot + 1];
+    MatchState& s = c.in.State();
+    s.TurboOn = turboOn;
+    const bool heard = way == QLatin1String("Steer");
+    const bool second = way == QLatin1String("second seat's key") || way == QLatin1String("pad");
+    if (heard) s.LocalPlayer = 0;
+    const int slot =
+        second ? *c.in.GetRoster().AddLocalPlayer(QStringLiteral("Ann"), colours::PlayerDefault[3]) : 2;
+    if (way == QLatin1String("first seat's key")) s.LocalPlayer = slot;
+    PlayerRecord& rider = s.Players[slot + 1];
     rider.Direction = 2; // riding right
-    const keys::Key key = action < 0 ? K(Qt::Key_F9) : keys::Bindings::Defaults(seat)[std::size_t(action)][0];
-    QVERIFY(action < 0 || key.code != 0);
-    c.Press(key);
-    QCOMPARE(int(rider.RequestedDirection), requested);
-    QCOMPARE(int(rider.Turbo), turbo);
-    QList<QByteArray> mine;
-    for (const QByteArray& d : c.Steers())
-        if (d.split(wire::Delimiter).value(1).toInt() == slot) mine << d;
-    QCOMPARE(mine.size(), steers);
+    const A action = wish == QLatin1String("turn")       ? A::Up
+                     : wish == QLatin1String("reversal") ? A::Left
+                                                         : A::Turbo;
+    const int direction = keys::DirectionOf(action, false, false);
+    const bool nothing = wish == QLatin1String("nothing");
+    if (way == QLatin1String("pad")) {
+        c.game.BindPad(7, 1);
+        Pads& pads = c.game.GetPads();
+        if (nothing)
+            emit pads.pressed(7, QStringLiteral("x"));
+        else if (action == A::Turbo)
+            emit pads.pressed(7, QStringLiteral("a"));
+        else
+            emit pads.steered(7, int(action));
+    } else if (way == QLatin1String("computer rider")) {
+        // A rider asks for a state, not a switch: the turbo on, or nothing of the turbo.
+        c.in.GetSteering().Want(slot, {Wish::From::Rider, direction, action == A::Turbo ? 1 : -1});
+    } else if (heard) {
+        c.in.GetDispatcher().tcpReceive_DataArrival(
+            nothing ? wire::Steer(slot, 9, 7) : wire::Steer(slot, direction, action == A::Turbo ? 1 : 0));
+    } else {
+        const int seat = second ? 1 : 0;
+        c.Press(nothing ? K(Qt::Key_F9) : keys::Bindings::Defaults(seat)[std::size_t(action)][0]);
+    }
+    QCoreApplication::processEvents();
+    QTEST(int(rider.RequestedDirection), "requested");
+    QTEST(int(rider.Turbo), "turbo");
+    int steers = 0;
+    for (const QByteArray& d : c.Steers()) steers += d.split(wire::Delimiter).value(1).toInt() == slot;
+    QTEST(steers, "steers");
 }

@@ -14,7 +14,7 @@ class tst_Pads : public QObject {
 
     // A client copy (player 2, slot 1) with its game window, and a recorder on the bus.
     struct Client {
-        Client() : net(bus), in(net, 5), game(in), rec(bus) {
+        Client() : net(bus), in(net, 5), game(in.Window()), rec(bus) {
             net.InitSockets();
             in.State().LocalPlayer = 1;
             in.State().TurboOn = 1;

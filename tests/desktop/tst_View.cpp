@@ -16,7 +16,7 @@ class tst_View : public QObject {
     Q_OBJECT
 
     struct Window {
-        Window() : net(bus), in(net, 3), game(in) {}
+        Window() : net(bus), in(net, 3), game(in.Window()) {}
         InProcessBus bus;
         BusTransport net;
         Instance in;

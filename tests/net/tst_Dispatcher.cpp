@@ -107,6 +107,7 @@ void tst_Dispatcher::steerReachesOnlyTheHost() {
     InProcessBus bus;
     Node host(bus, 1), client(bus, 2);
     host.S().LocalPlayer = 0;
+    host.S().TurboOn = True16;
     client.S().LocalPlayer = 1;
     for (Node* n : {&host, &client}) n->S().Players[2].Direction = 2;
     for (Node* n : {&host, &client}) n->Receive(D("2|1|1|1|"));

@@ -511,8 +511,8 @@ void tst_Online::aJoinedCopyIsFreedWhenTheGameCloses() {
     OnlineTransport open(lanA), joiner(lanB);
     open.SetPortMapping(false);
     Instance host(open, 1), guest(joiner, 2);
-    frmVyre hostGame(host), guestGame(guest);
-    frmMain hostPanel(host, hostGame), guestPanel(guest, guestGame);
+    frmVyre hostGame(host.Window()), guestGame(guest.Window());
+    frmMain hostPanel(host.Window(), hostGame), guestPanel(guest.Window(), guestGame);
     QStringList boxes;
     guest.SetMessageBox([&boxes](const QString& text, const QString&, MessageIcon) { boxes << text; });
     host.SetMessageBox([](const QString&, const QString&, MessageIcon) {});

@@ -18,7 +18,7 @@
 // program does (after a test has put in any stand-ins it wants).
 struct Machine {
     explicit Machine(InProcessBus& bus, std::uint32_t seed = 3, const QByteArray& ini = {})
-        : net(bus), in(net, seed), game(in), panel(in, game) {
+        : net(bus), in(net, seed), game(in.Window()), panel(in.Window(), game) {
         qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
         qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
         qputenv("APPDATA", home.path().toLocal8Bit()); // where the settings live on Windows
