@@ -1,5 +1,8 @@
 #include "CommandLine.h"
 
+#include "GameList.h"
+#include "Messages.h"
+
 #include "OnlineTransport.h"
 #include "RelayOptions.h"
 #include "ReplayFile.h"
@@ -94,6 +97,17 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
         QStringLiteral("With --open: keep a room for the game at the relay HOST:PORT, so that "
                        "friends who cannot reach this computer join through it."),
         QStringLiteral("HOST:PORT"));
+    const QCommandLineOption publicName(
+        QStringLiteral("public"),
+        QStringLiteral("With --open and a relay: list the game publicly at the relay as NAME, for anyone "
+                       "to find and join."),
+        QStringLiteral("NAME"));
+    const QCommandLineOption listGames(
+        QStringLiteral("list-games"),
+        QStringLiteral("Without any window: print the public games the relay HOST[:PORT] lists, one line "
+                       "each (name, players, playing or waiting, link). Exits 0, 1 when the relay does not "
+                       "answer within 5 s, 2 for a malformed address."),
+        QStringLiteral("HOST[:PORT]"));
     const QCommandLineOption record(QStringLiteral("record"),
                                     QStringLiteral("Keep every datagram this copy hears, with its time, in the "
                                                    "replay file FILE."),
@@ -109,9 +123,10 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
         QStringLiteral("FILE"));
     const QCommandLineOption noMapping(QStringLiteral("no-port-mapping"),
                                        QStringLiteral("With --open: do not ask the router to forward the port."));
-    parser.addOptions({help, version, demo, riders, roundLog, quitWhenShown, registerAtStart, rosterFull,
-                       iface, config, probe, open, join, demoDelay, demoLevel, relay, relayServer, noMapping,
-                       record, replayFile, replayCheck});
+    parser.addOptions({help,       version,  demo,        riders,    roundLog, quitWhenShown, registerAtStart,
+                       rosterFull, iface,    config,      probe,     open,     join,          demoDelay,
+                       demoLevel,  relay,    relayServer, noMapping, record,   replayFile,    replayCheck,
+                       publicName, listGames});
     relayOptions.AddTo(parser);
     QStringList args;
     for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
@@ -207,6 +222,20 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
         if (!OnlineTransport::SplitAddress(parser.value(relayServer)))
             return fail(QStringLiteral("--relay-server takes HOST:PORT, not '%1'").arg(parser.value(relayServer)));
         o.relayServer = parser.value(relayServer);
+    }
+    if (parser.isSet(publicName)) {
+        if (!o.open) return fail(QStringLiteral("--public goes with --open"));
+        o.publicName = wire::CleanText(parser.value(publicName), gamelist::MostNameUnits).trimmed();
+        if (o.publicName.isEmpty())
+            return fail(QStringLiteral("--public takes the name to list the game as"));
+    }
+    if (parser.isSet(listGames)) {
+        QString host;
+        quint16 port = relaywire::DefaultPort;
+        if (!OnlineLink::SplitHostPort(parser.value(listGames).trimmed(), host, port, false))
+            return fail(QStringLiteral("--list-games takes HOST or HOST:PORT, not '%1'")
+                            .arg(parser.value(listGames)));
+        o.listGames = parser.value(listGames).trimmed();
     }
     o.portMapping = !parser.isSet(noMapping);
     if (parser.isSet(record)) {

@@ -29,6 +29,8 @@ struct Options {
     quint16 relayPort = relaywire::DefaultPort;
     Relay::Limits relayLimits;
     std::optional<QString> relayServer; // for --open: the relay to keep a room at
+    QString publicName;                 // for --open: list the game publicly under this name
+    std::optional<QString> listGames;   // print the public games of this relay (HOST[:PORT])
     bool portMapping = true;
     QString record; // keep what this copy hears in this replay file
     QString replay;      // play this replay file, and nothing else

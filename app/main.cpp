@@ -1,16 +1,17 @@
 #include "AppIcon.h"
 #include "CommandLine.h"
 #include "Instance.h"
+#include "ListGames.h"
 #include "MessageBox.h"
 #include "MulticastTransport.h"
 #include "NetworkMenu.h"
 #include "OnlineTransport.h"
 #include "Platform.h"
+#include "Probe.h"
 #include "QuitOnSignal.h"
 #include "RelayServer.h"
 #include "ReplayCheck.h"
 #include "ReplayFile.h"
-#include "Probe.h"
 #include "frmAbout.h"
 #include "frmMain.h"
 #include "frmReplay.h"
@@ -75,6 +76,10 @@ int main(int argc, char* argv[]) {
     if (!options.replayCheck.isEmpty()) { // headless too
         QCoreApplication app(argc, argv);
         return ReplayCheck(options.replayCheck);
+    }
+    if (options.listGames) { // no window either
+        QCoreApplication app(argc, argv);
+        return ListGames(*options.listGames);
     }
     if (options.probe > 0) { // no window, so no display needed
         QCoreApplication app(argc, argv);
@@ -193,6 +198,9 @@ int main(int argc, char* argv[]) {
         QString error;
         const quint16 port = options.openPort ? options.openPort : panel.Network().SavedOnlinePort();
         if (options.relayServer) panel.Network().SetRelayServerForThisRun(*options.relayServer);
+        if (!options.publicName.isEmpty())
+            panel.Network().ListPublicly(options.publicName,
+                                         [&instance] { return instance.Control().MatchRunning(); });
         transport.SetPortMapping(options.portMapping);
         if (!panel.Network().OpenOnlineOn(port, &error)) {
             std::fprintf(stderr, "lumivex: the game could not be opened online: %s\n", qPrintable(error));
@@ -200,7 +208,7 @@ int main(int argc, char* argv[]) {
         }
         // The link goes out once the router and the relay have answered, or have had their time.
         const auto print = [&transport] {
-            for (const QString& line : {transport.MappingLine(), transport.RelayLine()})
+            for (const QString& line : {transport.MappingLine(), transport.RelayLine(), transport.ListLine()})
                 if (!line.isEmpty()) std::fprintf(stderr, "lumivex: %s\n", qPrintable(line));
             std::printf("%s\n", qPrintable(transport.LinkText()));
             std::fflush(stdout);

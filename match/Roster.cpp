@@ -13,6 +13,12 @@ void Roster::Say(const QString& text) const {
 
 QString Roster::Text(int slot) const { return slot >= 1 && slot <= Slots ? boxes_[slot].text : QString(); }
 
+int Roster::Present() const {
+    int n = 1;
+    for (int slot = 1; slot <= Slots; ++slot) n += !boxes_[slot].text.isEmpty();
+    return n;
+}
+
 Colour Roster::Color(int slot) const {
     return slot >= 1 && slot <= Slots ? boxes_[slot].color : colours::FreeRosterBox;
 }

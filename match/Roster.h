@@ -39,6 +39,8 @@ public:
 
     // Boxes 1..7; anything else reads as empty and takes nothing.
     QString Text(int slot) const;
+    // Players in this game now: the host's own, and each filled box.
+    int Present() const;
     Colour Color(int slot) const;
     void SetText(int slot, const QString& text);
     void SetColor(int slot, Colour c);

@@ -396,6 +396,7 @@ void Gateway::RelayTick() {
     if (relayState_ == RelayState::Open) {
         if (!relaySaid_.isValid() || relaySaid_.elapsed() >= RelayKeepMs)
             SendToRelay(relaywire::GatewayControl(relaywire::Keep, roomKeys_, room_, ControlCounter()));
+        ListTick();
         return;
     }
     // Opening, or refused for want of room there: ask (again) once a second.
@@ -423,10 +424,13 @@ void Gateway::OnRelay(QByteArrayView d) {
         if (relayState_ != RelayState::Open) {
             relayState_ = RelayState::Open;
             ++counts_.relayOpened;
+            listed_.invalidate(); // a room opened again is listed again at once
             emit relayChanged();
+            ListTick();
         }
         return;
     case relaywire::Kept: relayHeard_.start(); return;
+    case gamelist::Listed: OnListed(d); return;
     case relaywire::Seen: {
         if (d.size() != relaywire::SeenBytes) return;
         Q_IPV6ADDR a;

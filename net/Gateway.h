@@ -3,6 +3,7 @@
 #include "BatchSend.h"
 #include "Envelope.h"
 #include "FloodGuard.h"
+#include "GameList.h"
 #include "RelayWire.h"
 
 #include <QElapsedTimer>
@@ -14,6 +15,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -58,6 +60,12 @@ public:
     RelayState GetRelayState() const { return relayState_; }
     // The room's id at a relay (16 bytes), the same for the whole opening.
     QByteArray Room() const { return room_; }
+    // Lists this game publicly at the relay while its room is open, asking `what` for the
+    // entry at each refresh; an empty function (or nullopt) takes it off the list.
+    using ListingFn = std::function<std::optional<gamelist::Entry>()>;
+    void SetListing(ListingFn what);
+    // What the relay said of the last listing; nullopt until it said anything.
+    std::optional<gamelist::ListStatus> ListState() const { return listState_; }
     static constexpr int RelayKeepMs = 2000;
     static constexpr int RelayLostMs = 6000; // no word from the relay this long: open the room again
 
@@ -117,6 +125,8 @@ private:
     void OnJoin(QByteArrayView d, const Endpoint& from);
     void OnRelay(QByteArrayView d);
     void RelayTick();
+    void ListTick();
+    void OnListed(QByteArrayView d);
     void SendToRelay(QByteArray datagram);
     void OnSealed(Remote& r, QByteArrayView d);
     void FromRemote(Remote& r, const QByteArray& game);
@@ -155,4 +165,7 @@ private:
     RelayState relayState_ = RelayState::None;
     QTimer relayTimer_;
     QElapsedTimer relayHeard_, relaySaid_;
+    ListingFn listing_;
+    QElapsedTimer listed_; // since the last List sent
+    std::optional<gamelist::ListStatus> listState_;
 };

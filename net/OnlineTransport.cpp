@@ -139,7 +139,9 @@ void OnlineTransport::StartReach() {
             CheckSettled();
         });
         const auto use = [this, port = relay->second](const QHostAddress& a) {
-            if (gateway_) gateway_->UseRelay(a, port);
+            if (!gateway_) return;
+            gateway_->UseRelay(a, port);
+            SetListing(listing_);
         };
         const QHostAddress literal(relay->first);
         if (!literal.isNull())
@@ -197,6 +199,44 @@ QString OnlineTransport::RelayLine() const {
     if (relayNotFound_) return tr("The relay server %1 was not found").arg(relayServer_);
     return relayGaveUp_ ? tr("The relay %1 does not answer; asking again").arg(relayServer_)
                         : tr("Opening a room at the relay %1...").arg(relayServer_);
+}
+
+void OnlineTransport::SetListing(Gateway::ListingFn what) {
+    listing_ = std::move(what);
+    if (!gateway_) return;
+    if (!listing_) {
+        gateway_->SetListing({});
+        return;
+    }
+    gateway_->SetListing([this]() -> std::optional<gamelist::Entry> {
+        if (!listing_) return std::nullopt;
+        std::optional<gamelist::Entry> e = listing_();
+        if (!e) return e;
+        e->version = QStringLiteral(LUMIVEX_VERSION);
+        // The router's forwarded port is worth trying first, where the relay sees the game at
+        // that address (it lists no other).
+        if (const QString mapped = MappedAddress();
+            !mapped.isEmpty() && gateway_ && QHostAddress(mapped) == gateway_->SeenByRelay().first)
+            e->direct = Gateway::Describe(QHostAddress(mapped), gateway_->Port());
+        return e;
+    });
+}
+
+QString OnlineTransport::ListLine() const {
+    if (!listing_ || !gateway_) return {};
+    if (relayServer_.isEmpty())
+        return tr("Not listed: a public game is listed at a relay (Network menu, Relay Server...)");
+    const auto state = gateway_->ListState();
+    if (!state) return tr("Listing this game at %1...").arg(relayServer_);
+    switch (*state) {
+    case gamelist::ListStatus::Listed: return tr("Listed publicly at %1").arg(relayServer_);
+    case gamelist::ListStatus::Full: return tr("Not listed at %1: its list is full").arg(relayServer_);
+    case gamelist::ListStatus::TooMany:
+        return tr("Not listed at %1: it lists enough games from this address").arg(relayServer_);
+    case gamelist::ListStatus::WrongAddress:
+        return tr("Not listed at %1: it sees this game at another address").arg(relayServer_);
+    default: return tr("Not listed at %1").arg(relayServer_);
+    }
 }
 
 bool OnlineTransport::RelayOpen() const {
@@ -306,7 +346,10 @@ QString OnlineTransport::OnlineLine() const {
     switch (mode_) {
     case Mode::Open: {
         const int n = gateway_->RemoteCount();
-        return n == 1 ? tr("Online: 1 player joined") : tr("Online: %1 players joined").arg(n);
+        const QString joined =
+            n == 1 ? tr("Online: 1 player joined") : tr("Online: %1 players joined").arg(n);
+        const QString listed = ListLine();
+        return listed.isEmpty() ? joined : QStringLiteral("%1; %2").arg(joined, listed);
     }
     case Mode::Joining: return tr("Joining %1...").arg(client_->GatewayText());
     case Mode::Joined:

@@ -49,6 +49,12 @@ public:
     // What the router and the relay did, one line each for the player (empty when not asked).
     QString MappingLine() const;
     QString RelayLine() const;
+    // Lists the game publicly at the relay as long as it is open online (an empty function:
+    // not listed). `what` gives the name, players and whether a match runs at each refresh.
+    void SetListing(Gateway::ListingFn what);
+    bool Listing() const { return static_cast<bool>(listing_); }
+    // "Listed publicly at RELAY", or why not; empty when not asked to list.
+    QString ListLine() const;
     // The router's public address when it forwards the port (empty when it does not).
     QString MappedAddress() const;
     // The address the relay sees this game's datagrams come from; empty until it said.
@@ -92,6 +98,7 @@ private:
     QList<QByteArray> own_; // this copy's datagrams, to hear once joined
     bool lanClosed_ = false;
     QString relayServer_;
+    Gateway::ListingFn listing_;
     bool portMapping_ = true;
     std::unique_ptr<PortMapper> mapper_;
     bool relayGaveUp_ = false, relayNotFound_ = false, linkReady_ = false;

@@ -1,5 +1,7 @@
 #include "NetworkMenu.h"
 
+#include "GameList.h"
+
 #include "Dispatcher.h"
 #include "Gateway.h"
 #include "Settings.h"
@@ -216,6 +218,21 @@ bool NetworkMenu::OpenOnlineOn(quint16 port, QString* error) {
 QString NetworkMenu::SavedRelayServer() const {
     const QString text = settings_ ? settings_->Value(Section, QStringLiteral("RelayServer")).trimmed() : QString();
     return OnlineTransport::SplitAddress(text) ? text : QString();
+}
+
+void NetworkMenu::ListPublicly(const QString& name, std::function<bool()> playing) {
+    if (!online_) return;
+    if (name.isEmpty()) {
+        online_->SetListing({});
+        return;
+    }
+    online_->SetListing([this, name, playing = std::move(playing)]() -> std::optional<gamelist::Entry> {
+        gamelist::Entry e;
+        e.name = name;
+        e.players = roster_.Present();
+        e.playing = playing && playing();
+        return e;
+    });
 }
 
 void NetworkMenu::ChooseRelayServer() {

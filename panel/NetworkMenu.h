@@ -56,6 +56,9 @@ public:
     QString SavedRelayServer() const;
     void SetRelayServerForThisRun(const QString& hostPort) { relayForRun_ = hostPort; }
     void ChooseRelayServer();
+    // Games opened online from now on are listed publicly at the relay as `name`, with the
+    // players in the roster and whether `playing` says a match runs (an empty name: not listed).
+    void ListPublicly(const QString& name, std::function<bool()> playing);
     // A line under the network's, naming what to do next (empty for none).
     void SetNextStep(const QString& text);
     bool JoinedOnline() const;

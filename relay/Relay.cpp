@@ -1,6 +1,8 @@
 #include "Relay.h"
+#include "RelayRoom.h"
 
 #include "Envelope.h"
+#include "GameList.h"
 #include "OnlineLink.h"
 
 #include <QHostAddress>
@@ -10,17 +12,15 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
-constexpr int CookieSeconds = 10; // a challenge is good for one to two of these
-constexpr std::size_t StrangerSlots = 1 << 14;
-constexpr int MostMembers = 7;
+using relayroom::CookieSeconds;
+using relayroom::MostMembers;
 
-QByteArrayView View(std::span<const std::uint8_t> s) {
-    return QByteArrayView(reinterpret_cast<const char*>(s.data()), static_cast<qsizetype>(s.size()));
-}
-std::span<const std::uint8_t> Span(const QByteArray& b) {
-    return {reinterpret_cast<const std::uint8_t*>(b.constData()), static_cast<std::size_t>(b.size())};
-}
+using relayroom::Span;
+using relayroom::View;
+
+namespace {
+constexpr std::size_t StrangerSlots = 1 << 14;
+
 QByteArray Le32(std::uint32_t v) {
     QByteArray b(4, Qt::Uninitialized);
     for (int i = 0; i < 4; ++i) b[i] = static_cast<char>(v >> (8 * i));
@@ -32,28 +32,6 @@ std::uint32_t Le32(QByteArrayView b) {
     return v;
 }
 } // namespace
-
-struct Relay::Member {
-    Peer peer;
-    std::array<std::uint8_t, relaywire::TagBytes> tag{};
-    std::int64_t heard = 0;
-    Bucket budget;
-    bool used = false;
-};
-
-struct Relay::Room {
-    QByteArray id; // RoomBytes
-    QByteArray publicKey;
-    seal::Secret joinSecret; // guarded and wiped like every key here
-    Peer gateway;
-    std::uint64_t prefix = 0, site = 0; // site: the IPv6 /48, 0 for IPv4
-    std::int64_t heard = 0, opened = 0;
-    std::int64_t memberHeard = 0; // the last time a member was heard, or the opening
-    quint64 controlCounter = 0; // the gateway's signed Keep and Leave, each newer than the last
-    Bucket budget;
-    std::uint64_t forwarded = 0;
-    std::array<Member, MostMembers> members;
-};
 
 Relay::Relay(Limits limits)
     : limits_(limits), secret_(seal::Random(seal::KeyBytes)), strangers_(StrangerSlots) {}
@@ -129,7 +107,8 @@ void Relay::Receive(std::span<const std::uint8_t> d, const Peer& from, std::int6
         return;
     }
     const auto kind = static_cast<char>(d[0]);
-    if (kind == relaywire::Data || kind == relaywire::Keep || kind == relaywire::Leave) {
+    if (kind == relaywire::Data || kind == relaywire::Keep || kind == relaywire::Leave ||
+        kind == gamelist::List) {
         const auto it = roles_.find(from);
         if (it == roles_.end()) {
             // Told so it can prove itself again (the relay restarted, say), never at a profit.
@@ -148,6 +127,13 @@ void Relay::Receive(std::span<const std::uint8_t> d, const Peer& from, std::int6
             return;
         }
         Room& room = *role.room;
+        if (kind == gamelist::List) {
+            if (role.member < 0)
+                OnList(d, room, from, now, out);
+            else
+                ++counts_.malformed;
+            return;
+        }
         if (kind == relaywire::Leave && role.member >= 0) {
             DropMember(room, role.member);
             return;
@@ -191,6 +177,7 @@ void Relay::Receive(std::span<const std::uint8_t> d, const Peer& from, std::int6
     case relaywire::Prove: OnProve(d, from, now, out); return;
     case relaywire::Knock: OnKnock(d, from, now, out); return;
     case relaywire::Enter: OnEnter(d, from, now, out); return;
+    case gamelist::Find: OnFind(d, from, now, out); return;
     default: ++counts_.malformed; return;
     }
 }
@@ -417,6 +404,7 @@ void Relay::DropMember(Room& room, int index) {
 }
 
 void Relay::CloseRoom(Room& room, const char* why, std::int64_t now) {
+    Unlist(room);
     for (int i = 0; i < MostMembers; ++i) DropMember(room, i);
     roles_.erase(room.gateway);
     if (auto p = roomsByPrefix_.find(room.prefix); p != roomsByPrefix_.end() && --p->second <= 0)
@@ -453,6 +441,7 @@ void Relay::Tick(std::int64_t now) {
                 DropMember(*room, i);
     }
     for (Room* r : silent) CloseRoom(*r, "its gateway went silent", now);
+    ExpireListings(now);
     if (summaryAt_ < 0) summaryAt_ = now;
     if (now - summaryAt_ < 60000) return;
     summaryAt_ = now;

@@ -44,6 +44,9 @@ public:
         double gatewayPerSecond = 16000;  // a gateway sends each member its own copy
         double strangerPerSecond = 64;    // handshakes and strays, per source address
         int idleMs = 20000;               // members and rooms silent this long are gone
+        int listed = 1000;                // public games listed at once
+        int listedPerAddress = 4;         // per IPv4 address or IPv6 /64
+        int listedPerSite = 16;           // per IPv6 /48
     };
 
     // Where a datagram goes: head then body, as one datagram.
@@ -61,6 +64,8 @@ public:
         std::uint64_t badProof = 0;   // stale cookies, wrong signatures or join proofs
         std::uint64_t refused = 0;    // rooms full, the relay full, no such room
         std::uint64_t noMember = 0;   // a gateway's datagram for a member that left
+        std::uint64_t listings = 0;   // public games listed or refreshed
+        std::uint64_t finds = 0;      // list pages sent
         std::uint64_t Dropped() const {
             return unknown + overBudget + limited + malformed + badProof + refused + noMember;
         }
@@ -76,6 +81,7 @@ public:
     void SetLog(std::function<void(const std::string&)> log) { log_ = std::move(log); }
 
     int RoomCount() const { return static_cast<int>(rooms_.size()); }
+    int ListedCount() const { return static_cast<int>(listed_.size()); }
     int MemberCount() const;
     const Counts& Stats() const { return counts_; }
     // "forwarded F, dropped D (unknown ..., ...)" between two readings of the counts.
@@ -98,6 +104,11 @@ private:
     void OnKnock(std::span<const std::uint8_t> d, const Peer& from, std::int64_t now, Sink& out);
     void OnEnter(std::span<const std::uint8_t> d, const Peer& from, std::int64_t now, Sink& out);
     void OnData(std::span<const std::uint8_t> d, const Role& role, std::int64_t now, Sink& out);
+    // The public list: a room's gateway lists its game; anyone reads the list, page by page.
+    void OnList(std::span<const std::uint8_t> d, Room& room, const Peer& from, std::int64_t now, Sink& out);
+    void OnFind(std::span<const std::uint8_t> d, const Peer& from, std::int64_t now, Sink& out);
+    void Unlist(Room& room);
+    void ExpireListings(std::int64_t now);
     void Answer(Sink& out, const Peer& to, std::span<const std::uint8_t> bytes);
     void Refuse(Sink& out, const Peer& to, char reason);
     void TellSeen(Sink& out, const Peer& to);
@@ -119,6 +130,7 @@ private:
     std::unordered_map<std::string, std::unique_ptr<Room>> rooms_; // by room id
     std::unordered_map<Peer, Role, PeerHash> roles_;
     std::unordered_map<std::uint64_t, int> roomsByPrefix_, roomsBySite_;
+    std::vector<Room*> listed_;     // in the order they were listed
     std::vector<Bucket> strangers_; // a fixed table, by a keyed hash of the source's prefix
     Counts counts_, lastSummary_;
     std::int64_t summaryAt_ = -1;

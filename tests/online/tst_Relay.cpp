@@ -1,3 +1,4 @@
+#include "GameList.h"
 #include "Gateway.h"
 #include "Messages.h"
 #include "OnlineClient.h"
@@ -132,6 +133,8 @@ private slots:
     void gatewaysOwnLeaveClosesTheRoom();
     void attack_data();
     void attack();
+    void publicList_data();
+    void publicList();
 };
 
 void tst_Relay::playsThroughTheRelayWithoutItsReading() {
@@ -410,6 +413,191 @@ void tst_Relay::attack() {
     QVERIFY(w.clients[std::size_t(honest)]->Joined());
     qInfo("honest room: relay holds %d rooms, %d members; %s", w.relay->RoomCount(), w.relay->MemberCount(),
           Relay::Describe(w.relay->Stats()).c_str());
+}
+
+namespace {
+// Speaks to the relay directly, from any address (IPv6 too), and keeps its last answer.
+struct Direct : Relay::Sink {
+    Relay& relay;
+    qint64& now;
+    QByteArray last;
+    qint64 in = 0, out = 0;
+    Direct(Relay& r, qint64& n) : relay(r), now(n) {}
+    void Send(const Relay::Peer&, std::span<const std::uint8_t> head,
+              std::span<const std::uint8_t> body) override {
+        last = QByteArray(reinterpret_cast<const char*>(head.data()), qsizetype(head.size())) +
+               QByteArray(reinterpret_cast<const char*>(body.data()), qsizetype(body.size()));
+        out += last.size();
+    }
+    QByteArray Say(const QByteArray& b, const Relay::Peer& from) {
+        last.clear();
+        in += b.size();
+        relay.Receive({reinterpret_cast<const std::uint8_t*>(b.constData()), std::size_t(b.size())}, from,
+                      now, *this);
+        return last;
+    }
+    // Opens a room from `from` and lists a game in it; the relay's answer to the listing.
+    QByteArray OpenAndList(const Relay::Peer& from, const gamelist::Entry& e,
+                           const relaywire::RoomKeys& keys) {
+        const QByteArray challenge = Say(relaywire::OpenRequest(keys.publicKey), from);
+        if (challenge.size() != relaywire::ChallengeBytes) return {};
+        Say(relaywire::ProveRequest(keys, challenge.mid(1), QByteArray(32, 's')), from);
+        return Say(gamelist::ListRequest(keys, relaywire::RoomOf(keys.publicKey), quint64(now) + 1, e), from);
+    }
+    // A whole list, as a finder reads it: the cookie round, then page after page.
+    std::vector<gamelist::Entry> List(const Relay::Peer& from) {
+        std::vector<gamelist::Entry> all;
+        const QByteArray cookie = Say(gamelist::FindRequest({}, 0, gamelist::AskBytes), from).mid(1);
+        for (int first = 0, pages = 0; pages < 200; ++pages) {
+            const auto page =
+                gamelist::ReadGames(Say(gamelist::FindRequest(cookie, first, gamelist::AskBytes), from));
+            if (!page) break;
+            all.insert(all.end(), page->entries.begin(), page->entries.end());
+            if (page->next >= page->total || page->next == first) break;
+            first = page->next;
+        }
+        return all;
+    }
+};
+Relay::Peer V6(std::uint16_t site, std::uint16_t net, std::uint16_t host) {
+    Relay::Peer p;
+    p.address = {0x20,
+                 0x01,
+                 0x0d,
+                 0xb8,
+                 std::uint8_t(site >> 8),
+                 std::uint8_t(site),
+                 std::uint8_t(net >> 8),
+                 std::uint8_t(net),
+                 0,
+                 0,
+                 0,
+                 0,
+                 0,
+                 0,
+                 std::uint8_t(host >> 8),
+                 std::uint8_t(host)};
+    p.port = 7000;
+    return p;
+}
+gamelist::Entry Game(const QString& name, const QString& direct = {}) {
+    gamelist::Entry e;
+    e.name = name;
+    e.players = 2;
+    e.version = QStringLiteral("1.25");
+    e.direct = direct;
+    e.key = QByteArray(32, 'k');
+    return e;
+}
+} // namespace
+
+void tst_Relay::publicList_data() {
+    QTest::addColumn<QString>("row");
+    for (const char* row :
+         {"find without a cookie", "stale cookie", "cookie from a spoofed address",
+          "2000 listings from one /64 and its /48", "markup and controls in a name",
+          "a listing that claims another address", "a listing not refreshed", "a forged listing"})
+        QTest::newRow(row) << QString::fromLatin1(row);
+}
+
+// A relay lists what a gateway of its own rooms asks it to, within its caps, and gives the
+// list only to an address that returned its cookie, never in more bytes than it was asked
+// with. Whatever else arrives, the honest game stays listed, with a link that joins it.
+void tst_Relay::publicList() {
+    QFETCH(QString, row);
+    World w;
+    Relay::Limits limits;
+    limits.idleMs = 600000; // rooms stay: what goes here goes from the list alone
+    limits.roomsPerAddress = limits.roomsPerSite = 4096;
+    w.Restart(limits);
+    int refreshes = 0;
+    w.gateway.SetListing([&refreshes] {
+        ++refreshes;
+        return std::optional<gamelist::Entry>(Game(QStringLiteral("Honest")));
+    });
+    w.Pump();
+    QCOMPARE(w.gateway.ListState(), std::optional(gamelist::ListStatus::Listed));
+    Relay& relay = *w.relay;
+    Direct d(relay, w.now);
+    const Relay::Peer finder = PeerOf(QHostAddress(QStringLiteral("192.0.2.50")), 4000);
+    const Relay::Peer mallory = PeerOf(QHostAddress(QStringLiteral("192.0.2.66")), 6000);
+    const int listedBefore = relay.ListedCount();
+    if (row == QLatin1String("find without a cookie")) {
+        const QByteArray answer = d.Say(gamelist::FindRequest({}, 0, gamelist::FindBytes), mallory);
+        QCOMPARE(answer.size(), relaywire::ChallengeBytes);
+        QVERIFY(d.Say(gamelist::FindRequest({}, 0, 10), mallory).isEmpty() || d.out <= d.in);
+    } else if (row == QLatin1String("stale cookie")) {
+        const QByteArray cookie = d.Say(gamelist::FindRequest({}, 0, gamelist::AskBytes), mallory).mid(1);
+        w.now += 25000;
+        QVERIFY(!gamelist::ReadGames(d.Say(gamelist::FindRequest(cookie, 0, gamelist::AskBytes), mallory)));
+    } else if (row == QLatin1String("cookie from a spoofed address")) {
+        const QByteArray cookie = d.Say(gamelist::FindRequest({}, 0, gamelist::AskBytes), mallory).mid(1);
+        QVERIFY(!gamelist::ReadGames(d.Say(gamelist::FindRequest(cookie, 0, gamelist::AskBytes), finder)));
+    } else if (row == QLatin1String("2000 listings from one /64 and its /48")) {
+        // Each with a room of its own and a good signature: the caps still hold.
+        for (int i = 0; i < 2000; ++i) {
+            const Relay::Peer from = i < 1000 ? V6(7, 1, std::uint16_t(i + 1)) : V6(7, std::uint16_t(i), 1);
+            d.OpenAndList(from, Game(QStringLiteral("spam %1").arg(i)), relaywire::RoomKeys::Fresh());
+            w.now += 20; // within each address's handshake rate
+        }
+        QCOMPARE(relay.ListedCount(), listedBefore + Relay::Limits().listedPerSite);
+        int fromOne64 = 0;
+        for (const gamelist::Entry& e : d.List(finder))
+            fromOne64 += e.name.startsWith(QLatin1String("spam ")) && e.name.mid(5).toInt() < 1000;
+        QCOMPARE(fromOne64, Relay::Limits().listedPerAddress);
+    } else if (row == QLatin1String("markup and controls in a name")) {
+        d.OpenAndList(mallory,
+                      Game(QStringLiteral("<b>Bold</b>\x01\u202eevil\nline and then some more than fits")),
+                      relaywire::RoomKeys::Fresh());
+        bool seen = false;
+        for (const gamelist::Entry& e : d.List(finder))
+            if (e.name.startsWith(QLatin1String("<b>"))) {
+                QCOMPARE(e.name, QStringLiteral("<b>Bold</b>evilline and then some more than fits").left(32));
+                seen = true;
+            }
+        QVERIFY(seen);
+    } else if (row == QLatin1String("a listing that claims another address")) {
+        const QByteArray refused =
+            d.OpenAndList(mallory, Game(QStringLiteral("Elsewhere"), QStringLiteral("192.0.2.99:31315")),
+                          relaywire::RoomKeys::Fresh());
+        QCOMPARE(refused.size(), 2);
+        QCOMPARE(refused[1], char(gamelist::ListStatus::WrongAddress));
+        QCOMPARE(relay.ListedCount(), listedBefore);
+        const Relay::Peer other = PeerOf(QHostAddress(QStringLiteral("192.0.2.67")), 6000);
+        d.OpenAndList(other, Game(QStringLiteral("Here"), QStringLiteral("192.0.2.67:31315")),
+                      relaywire::RoomKeys::Fresh());
+        QCOMPARE(relay.ListedCount(), listedBefore + 1);
+    } else if (row == QLatin1String("a listing not refreshed")) {
+        d.OpenAndList(mallory, Game(QStringLiteral("Gone")), relaywire::RoomKeys::Fresh());
+        QCOMPARE(relay.ListedCount(), listedBefore + 1);
+        w.now += gamelist::ExpireMs - 1000;
+        w.gateway.SetListing([] { return std::optional(Game(QStringLiteral("Honest"))); }); // it refreshes
+        w.Pump();
+        w.now += 1000;
+        relay.Tick(w.now);
+        QCOMPARE(relay.ListedCount(), listedBefore);
+    } else if (row == QLatin1String("a forged listing")) {
+        // From the gateway's own address, signed by another key: the honest listing stays as it was.
+        const QByteArray room = w.gateway.Room();
+        w.Inject(gamelist::ListRequest(relaywire::RoomKeys::Fresh(), room, quint64(w.now) + 99999999999ULL,
+                                       Game(QStringLiteral("Hijacked"))),
+                 GatewayAddress, GatewayPort);
+        QVERIFY(relay.Stats().badProof > 0);
+    }
+    if (row.contains(QLatin1String("cookie"))) // nobody here proved anything: no more out than in
+        QVERIFY2(d.out <= d.in, qPrintable(QStringLiteral("%1 bytes in, %2 out").arg(d.in).arg(d.out)));
+    w.CheckNoAmplification();
+    // The honest game is listed still, and its link joins it.
+    const std::vector<gamelist::Entry> list = d.List(finder);
+    const auto honest = std::find_if(list.begin(), list.end(),
+                                     [&](const gamelist::Entry& e) { return e.room == w.gateway.Room(); });
+    QVERIFY(honest != list.end());
+    QCOMPARE(honest->name, QStringLiteral("Honest"));
+    const auto link = OnlineLink::Parse(gamelist::LinkOf(*honest, RelayAddress.toString(), RelayPort));
+    QVERIFY(link);
+    QCOMPARE(link->room, w.gateway.Room());
+    const int joined = w.Join(*link);
+    QVERIFY(w.clients[std::size_t(joined)]->Joined());
 }
 
 QTEST_MAIN(tst_Relay)

@@ -1,0 +1,44 @@
+#include "ListGames.h"
+
+#include "GameFinder.h"
+#include "OnlineLink.h"
+#include "RelayWire.h"
+
+#include <QCoreApplication>
+#include <QHostInfo>
+#include <cstdio>
+
+int ListGames(const QString& relay) {
+    QString host;
+    quint16 port = relaywire::DefaultPort;
+    if (!OnlineLink::SplitHostPort(relay, host, port, false)) {
+        std::fprintf(stderr, "lumivex: --list-games takes HOST or HOST:PORT, not '%s'\n", qPrintable(relay));
+        return 2;
+    }
+    QHostAddress address(host);
+    if (address.isNull()) {
+        const QHostInfo found = QHostInfo::fromName(host);
+        if (found.addresses().isEmpty()) {
+            std::fprintf(stderr, "lumivex: the relay %s was not found\n", qPrintable(host));
+            return 1;
+        }
+        address = found.addresses().first();
+    }
+    GameFinder finder;
+    int code = 1;
+    QObject::connect(&finder, &GameFinder::found, &finder, [&] {
+        for (const gamelist::Entry& e : finder.Games())
+            std::printf("%s\t%d/8\t%s\t%s\n", qPrintable(e.name), e.players, e.playing ? "playing" : "waiting",
+                        qPrintable(finder.Link(e)));
+        std::fflush(stdout);
+        code = 0;
+        QCoreApplication::quit();
+    });
+    QObject::connect(&finder, &GameFinder::failed, &finder, [&](const QString& why) {
+        std::fprintf(stderr, "lumivex: %s: %s\n", qPrintable(relay), qPrintable(why));
+        QCoreApplication::quit();
+    });
+    finder.Ask(address, port, host);
+    QCoreApplication::exec();
+    return code;
+}

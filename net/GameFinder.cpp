@@ -1,0 +1,68 @@
+#include "GameFinder.h"
+
+#include <QNetworkDatagram>
+
+GameFinder::GameFinder(QObject* parent) : QObject(parent) {
+    giveUp_.setSingleShot(true);
+    giveUp_.setInterval(GiveUpMs);
+    connect(&giveUp_, &QTimer::timeout, this, [this] {
+        socket_.close();
+        emit failed(QStringLiteral("the relay did not answer within %1 s").arg(GiveUpMs / 1000));
+    });
+    connect(&socket_, &QUdpSocket::readyRead, this, &GameFinder::Read);
+}
+
+void GameFinder::Ask(const QHostAddress& relay, quint16 port, const QString& host) {
+    relay_ = relay;
+    port_ = port;
+    host_ = host;
+    cookie_.clear();
+    games_.clear();
+    pages_ = 0;
+    challenges_ = 0;
+    roundTripMs_ = -1;
+    socket_.close();
+    const bool v6 = relay.protocol() == QAbstractSocket::IPv6Protocol;
+    if (!socket_.bind(v6 ? QHostAddress::AnyIPv6 : QHostAddress::AnyIPv4, 0)) {
+        emit failed(socket_.errorString());
+        return;
+    }
+    asked_.start();
+    giveUp_.start();
+    Send(0);
+}
+
+void GameFinder::Send(int first) {
+    first_ = first;
+    socket_.writeDatagram(gamelist::FindRequest(cookie_, first, gamelist::AskBytes), relay_, port_);
+}
+
+void GameFinder::Read() {
+    while (socket_.hasPendingDatagrams()) {
+        const QNetworkDatagram d = socket_.receiveDatagram(gamelist::AskBytes + 1);
+        if (d.senderPort() != port_ || !d.senderAddress().isEqual(relay_, QHostAddress::TolerantConversion)) continue;
+        const QByteArray bytes = d.data();
+        if (bytes.size() == relaywire::ChallengeBytes && bytes[0] == relaywire::Challenge) {
+            // The first round, or the cookie grew stale while the list was read: ask again.
+            if (++challenges_ > 3) continue;
+            cookie_ = bytes.sliced(1);
+            Send(first_);
+            continue;
+        }
+        const auto page = gamelist::ReadGames(bytes);
+        if (!page || cookie_.isEmpty()) continue;
+        for (const gamelist::Entry& e : page->entries)
+            if (std::none_of(games_.begin(), games_.end(), [&e](const gamelist::Entry& g) { return g.room == e.room; }))
+                games_.push_back(e);
+        // A page that moved on and a list not yet read through: ask for the next page.
+        if (page->next < page->total && !page->entries.empty() && ++pages_ < MostPages) {
+            Send(page->next);
+            continue;
+        }
+        giveUp_.stop();
+        roundTripMs_ = static_cast<int>(asked_.elapsed());
+        socket_.close();
+        emit found();
+        return;
+    }
+}
