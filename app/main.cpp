@@ -199,8 +199,7 @@ int main(int argc, char* argv[]) {
         const quint16 port = options.openPort ? options.openPort : panel.Network().SavedOnlinePort();
         if (options.relayServer) panel.Network().SetRelayServerForThisRun(*options.relayServer);
         if (!options.publicName.isEmpty())
-            panel.Network().ListPublicly(options.publicName,
-                                         [&instance] { return instance.Control().MatchRunning(); });
+            panel.Network().ListPublicly(options.publicName);
         transport.SetPortMapping(options.portMapping);
         if (!panel.Network().OpenOnlineOn(port, &error)) {
             std::fprintf(stderr, "lumivex: the game could not be opened online: %s\n", qPrintable(error));

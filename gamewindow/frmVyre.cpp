@@ -445,6 +445,7 @@ void frmVyre::OpenChat() {
 }
 
 void frmVyre::ShowChat(const ChatLog::Line& line) {
+    if (line.notice) return; // the panel's news, not the riders' talk
     said_.push_back({line, {}});
     said_.back().since.start();
     while (said_.size() > ChatShownLines) said_.pop_front();

@@ -15,3 +15,12 @@ void ChatLog::Arrived(const Line& line) {
     if (lines_.size() > Kept) lines_.pop_front();
     emit lineAdded(line);
 }
+
+void ChatLog::Notice(const QString& text) {
+    Line line;
+    line.text = text;
+    line.notice = true;
+    lines_.push_back(line);
+    if (lines_.size() > Kept) lines_.pop_front();
+    emit lineAdded(line);
+}

@@ -19,6 +19,7 @@ public:
         QString name;
         Colour colour = colours::White;
         QString text;
+        bool notice = false; // this copy's own news, not a player's words; never sent
     };
     static constexpr std::size_t Kept = 200; // lines of history
 
@@ -32,6 +33,8 @@ public:
     void Say(const QString& text);
     // A line heard, its fields cleaned already.
     void Arrived(const Line& line);
+    // A line of this copy's own (the host removed a player, say), kept with the history.
+    void Notice(const QString& text);
     void Mute(const QString& name) { muted_.insert(name); }
     bool IsMuted(const QString& name) const { return muted_.contains(name); }
     const std::deque<Line>& Lines() const { return lines_; }

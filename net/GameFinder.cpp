@@ -7,6 +7,7 @@ GameFinder::GameFinder(QObject* parent) : QObject(parent) {
     giveUp_.setInterval(GiveUpMs);
     connect(&giveUp_, &QTimer::timeout, this, [this] {
         socket_.close();
+        games_.clear();
         emit failed(QStringLiteral("the relay did not answer within %1 s").arg(GiveUpMs / 1000));
     });
     connect(&socket_, &QUdpSocket::readyRead, this, &GameFinder::Read);
@@ -17,7 +18,7 @@ void GameFinder::Ask(const QHostAddress& relay, quint16 port, const QString& hos
     port_ = port;
     host_ = host;
     cookie_.clear();
-    games_.clear();
+    pending_.clear(); // the last list stays shown until this one is read through
     pages_ = 0;
     challenges_ = 0;
     roundTripMs_ = -1;
@@ -45,6 +46,7 @@ void GameFinder::Read() {
         if (bytes.size() == relaywire::ChallengeBytes && bytes[0] == relaywire::Challenge) {
             // The first round, or the cookie grew stale while the list was read: ask again.
             if (++challenges_ > 3) continue;
+            if (challenges_ == 1) roundTripMs_ = static_cast<int>(asked_.elapsed());
             cookie_ = bytes.sliced(1);
             Send(first_);
             continue;
@@ -52,15 +54,17 @@ void GameFinder::Read() {
         const auto page = gamelist::ReadGames(bytes);
         if (!page || cookie_.isEmpty()) continue;
         for (const gamelist::Entry& e : page->entries)
-            if (std::none_of(games_.begin(), games_.end(), [&e](const gamelist::Entry& g) { return g.room == e.room; }))
-                games_.push_back(e);
+            if (std::none_of(pending_.begin(), pending_.end(), [&e](const gamelist::Entry& g) { return g.room == e.room; }))
+                pending_.push_back(e);
         // A page that moved on and a list not yet read through: ask for the next page.
         if (page->next < page->total && !page->entries.empty() && ++pages_ < MostPages) {
             Send(page->next);
             continue;
         }
         giveUp_.stop();
-        roundTripMs_ = static_cast<int>(asked_.elapsed());
+        games_ = std::move(pending_);
+        pending_.clear();
+        listedMs_ = static_cast<int>(asked_.elapsed());
         socket_.close();
         emit found();
         return;

@@ -22,8 +22,9 @@ public:
     void Ask(const QHostAddress& relay, quint16 port, const QString& host);
     const std::vector<gamelist::Entry>& Games() const { return games_; }
     QString Link(const gamelist::Entry& e) const { return gamelist::LinkOf(e, host_, port_); }
-    // From the first request to the last page, in milliseconds.
+    // The relay's round trip (its cookie round), and the time from asking to the whole list, in ms.
     int RoundTripMs() const { return roundTripMs_; }
+    int ListedMs() const { return listedMs_; }
 
 signals:
     void found();
@@ -40,9 +41,10 @@ private:
     quint16 port_ = 0;
     QString host_;
     QByteArray cookie_;
-    std::vector<gamelist::Entry> games_;
+    std::vector<gamelist::Entry> games_, pending_;
     int pages_ = 0;
     int first_ = 0;
     int challenges_ = 0;
     int roundTripMs_ = -1;
+    int listedMs_ = -1;
 };

@@ -1,4 +1,5 @@
 #include "Gateway.h"
+#include "GatewayRemote.h"
 #include "Sockets.h"
 
 #include "BatchSend.h"
@@ -15,14 +16,6 @@
 #include <algorithm>
 #include <cstring>
 
-struct Gateway::Remote {
-    Endpoint at;
-    QByteArray joinerRandom, gatewayRandom;
-    seal::Direction in, out;
-    QElapsedTimer heard;
-    TokenBucket budget;
-    RemoteInfo info;
-};
 
 namespace {
 QByteArray Bytes(quint32 v) {
@@ -201,6 +194,11 @@ void Gateway::OnJoin(QByteArrayView d, const Endpoint& from) {
         r = nullptr;
     }
     if (!r) {
+        if (const char reason = Refusal(from)) {
+            ++counts_.refused;
+            Queue(QByteArray(1, envelope::Refused) + reason + envelope::RefusedProof(key_, joiner, reason), from);
+            return;
+        }
         if (static_cast<int>(remotes_.size()) >= MostRemotes) {
             ++counts_.refused;
             const char reason = envelope::Full;
@@ -215,6 +213,7 @@ void Gateway::OnJoin(QByteArrayView d, const Endpoint& from) {
         fresh->in = seal::Direction(keys.toGateway);
         fresh->out = seal::Direction(keys.fromGateway);
         fresh->heard.start();
+        fresh->info.id = nextId_++;
         fresh->info.address = from.tag.isEmpty()
                                   ? Describe(from.address, from.port)
                                   : tr("%1 through the relay").arg(QString::fromLatin1(from.tag.toHex()));
@@ -311,8 +310,8 @@ void Gateway::SendSealed(Remote& r, char what, QByteArrayView payload) {
     if (QByteArray d = r.out.Seal(envelope::Sealed, plain); !d.isEmpty()) Queue(std::move(d), r.at);
 }
 
-void Gateway::Drop(Remote& r, bool sayBye) {
-    if (sayBye) SendSealed(r, envelope::Bye, {});
+void Gateway::Drop(Remote& r, bool sayBye, char why) {
+    if (sayBye) SendSealed(r, envelope::Bye, why ? QByteArray(1, why) : QByteArray());
     // Its seats are freed as it would have freed them, on the LAN and at the other remotes.
     const QList<int> seats = r.info.seats;
     for (int seat : seats) {

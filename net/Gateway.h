@@ -76,6 +76,7 @@ public:
 
     // What the diagnostics and the panel show.
     struct RemoteInfo {
+        quint64 id = 0; // the same for as long as the copy stays joined
         QString address;
         int roundTripMs = -1;
         qint64 in = 0, out = 0;
@@ -83,6 +84,18 @@ public:
         QList<int> seats;
     };
     QList<RemoteInfo> Remotes() const;
+    // Keeping the game clean. Kick drops a joined copy at once, frees its seats on the LAN,
+    // tells it, and refuses its address (its tag, through a relay) for KickMs; Ban refuses it
+    // for as long as the game stays open. False when no such copy is joined.
+    enum class Removal { Kick, Ban };
+    static constexpr qint64 KickMs = 10 * 60 * 1000;
+    bool Remove(quint64 id, Removal how);
+    // The joined copy that holds a seat (its id), 0 when none does.
+    quint64 OwnerOfSeat(int slot) const;
+    void SetKickMs(qint64 ms) { kickMs_ = ms; }
+    // While closed, no new copy may join; the copies joined stay.
+    void SetClosedToNew(bool closed) { closedToNew_ = closed; }
+    bool ClosedToNew() const { return closedToNew_; }
     int RemoteCount() const { return static_cast<int>(remotes_.size()); }
     // The round-trip time of the remote copy that holds a seat; -1 when no remote copy does.
     int RoundTripOfSlot(int slot) const;
@@ -106,6 +119,8 @@ signals:
     void changed();
     // The room at the relay opened, was lost, or the relay refused it.
     void relayChanged();
+    // A joined copy was removed (its address and seats as they were).
+    void removed(const Gateway::RemoteInfo& info, Gateway::Removal how);
 
 private:
     struct Remote;
@@ -131,7 +146,11 @@ private:
     void OnSealed(Remote& r, QByteArrayView d);
     void FromRemote(Remote& r, const QByteArray& game);
     void SendSealed(Remote& r, char what, QByteArrayView payload);
-    void Drop(Remote& r, bool sayBye);
+    void Drop(Remote& r, bool sayBye, char why = 0);
+    // Who a copy is, for refusing it again: its address, or its tag at the relay.
+    static QByteArray Identity(const Endpoint& at);
+    // Why a copy at this endpoint may not join now, or 0.
+    char Refusal(const Endpoint& at);
     void KeepAlive();
     QByteArray CookieFor(quint32 bucket, const Endpoint& from, QByteArrayView joiner) const;
     quint32 Bucket() const;
@@ -166,6 +185,14 @@ private:
     QTimer relayTimer_;
     QElapsedTimer relayHeard_, relaySaid_;
     ListingFn listing_;
+    struct Refused {
+        QByteArray who;
+        qint64 until; // on clock_; -1: while the game stays open
+    };
+    std::vector<Refused> refused_;
+    qint64 kickMs_ = KickMs;
+    bool closedToNew_ = false;
+    quint64 nextId_ = 1;
     QElapsedTimer listed_; // since the last List sent
     std::optional<gamelist::ListStatus> listState_;
 };

@@ -273,10 +273,14 @@ void OnlineClient::Receive(QByteArrayView d) {
                 ++notGenuine_;
                 return;
             }
-            Fail(d[1] == envelope::Full
-                     ? tr("The online game is full: it has %1 players from elsewhere already")
-                           .arg(Gateway::MostRemotes)
-                     : tr("The online game refused to let this copy join"));
+            switch (d[1]) {
+            case envelope::Full:
+                Fail(tr("The online game is full: it has %1 players from elsewhere already").arg(Gateway::MostRemotes));
+                break;
+            case envelope::Removed: Fail(tr("The host removed you from the online game")); break;
+            case envelope::Closed: Fail(tr("The online game is closed to new players")); break;
+            default: Fail(tr("The online game refused to let this copy join")); break;
+            }
         }
         return;
     case State::Joined: {
@@ -299,7 +303,10 @@ void OnlineClient::Receive(QByteArrayView d) {
                 emit roundTripChanged();
             }
             break;
-        case envelope::Bye: Lose(tr("Lost the connection to the online game")); break;
+        case envelope::Bye:
+            Lose(payload == QByteArray(1, envelope::ByeRemoved) ? tr("The host removed you from the online game")
+                                                                : tr("Lost the connection to the online game"));
+            break;
         default: break;
         }
         return;

@@ -105,6 +105,15 @@ bool OnlineTransport::Open(quint16 port, QString* error) {
     });
     if (!gateway->Listen(port, error)) return false;
     connect(gateway.get(), &Gateway::changed, this, &Transport::onlineChanged);
+    connect(gateway.get(), &Gateway::removed, this, [this](const Gateway::RemoteInfo& info, Gateway::Removal how) {
+        const QString line = how == Gateway::Removal::Ban
+                                 ? tr("Banned the copy at %1 from this online game").arg(info.address)
+                                 : tr("Removed the copy at %1 from this online game for %2 minutes")
+                                       .arg(info.address)
+                                       .arg(Gateway::KickMs / 60000);
+        removals_ << line;
+        emit remoteRemoved(line);
+    });
     gateway_ = std::move(gateway);
     inject_ = std::move(inject);
     mode_ = Mode::Open;
@@ -201,6 +210,10 @@ QString OnlineTransport::RelayLine() const {
                         : tr("Opening a room at the relay %1...").arg(relayServer_);
 }
 
+bool OnlineTransport::RemoveRemote(quint64 id, Gateway::Removal how) {
+    return gateway_ && gateway_->Remove(id, how);
+}
+
 void OnlineTransport::SetListing(Gateway::ListingFn what) {
     listing_ = std::move(what);
     if (!gateway_) return;
@@ -283,6 +296,7 @@ void OnlineTransport::CloseOnline() {
     mapper_.reset(); // the router forgets the port
     gateway_->Close();
     gateway_.reset();
+    removals_.clear();
     inject_.reset();
     key_ = {};
     mode_ = Mode::Lan;
@@ -370,8 +384,10 @@ QStringList OnlineTransport::OnlineReport() const {
         lines << tr("Open online on UDP port %1; copies joined from elsewhere: %2.")
                      .arg(gateway_->Port())
                      .arg(gateway_->RemoteCount());
-        for (const QString& line : {MappingLine(), RelayLine()})
+        for (const QString& line : {MappingLine(), RelayLine(), ListLine()})
             if (!line.isEmpty()) lines << line + QLatin1Char('.');
+        if (gateway_->ClosedToNew()) lines << tr("Closed to new players.");
+        for (const QString& line : removals_) lines << line + QLatin1Char('.');
         for (const Gateway::RemoteInfo& r : gateway_->Remotes())
             lines << tr("Online %1: round trip %2 ms, datagrams in %3, out %4; dropped: %5 over its budget, "
                         "%6 not genuine.")

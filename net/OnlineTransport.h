@@ -53,6 +53,8 @@ public:
     // not listed). `what` gives the name, players and whether a match runs at each refresh.
     void SetListing(Gateway::ListingFn what);
     bool Listing() const { return static_cast<bool>(listing_); }
+    // Removes a joined copy (see Gateway::Remove); false when none has that id.
+    bool RemoveRemote(quint64 id, Gateway::Removal how);
     // "Listed publicly at RELAY", or why not; empty when not asked to list.
     QString ListLine() const;
     // The router's public address when it forwards the port (empty when it does not).
@@ -81,6 +83,8 @@ signals:
     void joinFailed(const QString& why);
     // A joined game ended by itself (the gateway closed or went silent): back on the LAN.
     void onlineLost(const QString& why);
+    // The host removed a joined copy: one line, for the chat pane.
+    void remoteRemoved(const QString& line);
 
 private:
     void FromLan(const QByteArray& text);
@@ -99,6 +103,7 @@ private:
     bool lanClosed_ = false;
     QString relayServer_;
     Gateway::ListingFn listing_;
+    QStringList removals_; // what the host removed, for the diagnostics
     bool portMapping_ = true;
     std::unique_ptr<PortMapper> mapper_;
     bool relayGaveUp_ = false, relayNotFound_ = false, linkReady_ = false;

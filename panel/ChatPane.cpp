@@ -50,8 +50,14 @@ void ChatPane::Show(const ChatLog::Line& line) {
     name.setForeground(colour.lightness() < 90 ? colour.lighter(250) : colour);
     name.setFontWeight(QFont::Bold);
     // Inserted as text: nothing a peer sends is read as markup or a link.
-    c.insertText(line.name.isEmpty() ? QStringLiteral("?") : Isolated(line.name), name);
-    c.insertText(QStringLiteral(": ") + line.text, QTextCharFormat());
+    if (line.notice) {
+        QTextCharFormat notice;
+        notice.setFontItalic(true);
+        c.insertText(line.text, notice);
+    } else {
+        c.insertText(line.name.isEmpty() ? QStringLiteral("?") : Isolated(line.name), name);
+        c.insertText(QStringLiteral(": ") + line.text, QTextCharFormat());
+    }
     names_.push_back(line.name);
     if (names_.size() > ChatLog::Kept) {
         QTextCursor first(history_->document()->firstBlock());
@@ -67,6 +73,7 @@ void ChatPane::Menu(const QPoint& at) {
     const int line = history_->cursorForPosition(at).blockNumber();
     if (line < 0 || line >= static_cast<int>(names_.size())) return;
     const QString name = names_[static_cast<std::size_t>(line)];
+    if (name.isEmpty()) return; // a notice of this copy's own, or a nameless line
     QMenu menu(this);
     menu.addAction(QStringLiteral("Mute %1").arg(Isolated(name)), this, [this, name] { chat_.Mute(name); });
     menu.exec(history_->mapToGlobal(at));

@@ -1,6 +1,7 @@
 #include "NetworkMenu.h"
 
 #include "GameList.h"
+#include "Messages.h"
 
 #include "Dispatcher.h"
 #include "Gateway.h"
@@ -12,6 +13,7 @@
 
 #include <QActionGroup>
 #include <QClipboard>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -48,6 +50,7 @@ NetworkMenu::NetworkMenu(Transport& net, const Dispatcher& dispatcher, const Ros
     if (online_) {
         connect(online_, &OnlineTransport::joined, this, &NetworkMenu::switchedNetwork);
         connect(online_, &OnlineTransport::joinFailed, this, &NetworkMenu::onlineProblem);
+        connect(online_, &OnlineTransport::remoteRemoved, this, &NetworkMenu::copyRemoved);
         connect(online_, &OnlineTransport::onlineLost, this, [this](const QString& why) {
             // Its message says it all: the LAN's notice that nobody answered would only bury it.
             quietAfterLoss_ = true;
@@ -78,6 +81,7 @@ void NetworkMenu::FillMenu() {
         const Mode mode = online_->GetMode();
         if (mode == Mode::Open) {
             menu_->addAction(QStringLiteral("Show Online &Link..."), this, &NetworkMenu::ShowLink);
+            menu_->addAction(QStringLiteral("Online &Players..."), this, &NetworkMenu::OpenOnlinePlayers);
             menu_->addAction(QStringLiteral("&Close Online Game"), online_, &OnlineTransport::CloseOnline);
         } else {
             menu_->addAction(QStringLiteral("&Open Game Online..."), this, &NetworkMenu::OpenOnline)
@@ -91,6 +95,8 @@ void NetworkMenu::FillMenu() {
             });
         } else {
             menu_->addAction(QStringLiteral("&Join Online Game..."), this, &NetworkMenu::JoinOnline)
+                ->setEnabled(mode == Mode::Lan);
+            menu_->addAction(QStringLiteral("&Find Games Online..."), this, &NetworkMenu::FindGames)
                 ->setEnabled(mode == Mode::Lan);
         }
         menu_->addAction(QStringLiteral("&Relay Server..."), this, &NetworkMenu::ChooseRelayServer);
@@ -220,17 +226,17 @@ QString NetworkMenu::SavedRelayServer() const {
     return OnlineTransport::SplitAddress(text) ? text : QString();
 }
 
-void NetworkMenu::ListPublicly(const QString& name, std::function<bool()> playing) {
+void NetworkMenu::ListPublicly(const QString& name) {
     if (!online_) return;
     if (name.isEmpty()) {
         online_->SetListing({});
         return;
     }
-    online_->SetListing([this, name, playing = std::move(playing)]() -> std::optional<gamelist::Entry> {
+    online_->SetListing([this, name]() -> std::optional<gamelist::Entry> {
         gamelist::Entry e;
         e.name = name;
         e.players = roster_.Present();
-        e.playing = playing && playing();
+        e.playing = matchRunning_ && matchRunning_();
         return e;
     });
 }
@@ -265,6 +271,31 @@ void NetworkMenu::OpenOnline() {
                              &ask);
     intro->setWordWrap(true);
     layout->addWidget(intro);
+    // Listed publicly, anyone may find the game at the relay and join: off unless asked.
+    auto* listRow = new QHBoxLayout;
+    auto* listIt = new QCheckBox(QStringLiteral("&List this game publicly as:"), &ask);
+    listIt->setObjectName(QStringLiteral("listPublicly"));
+    auto* publicName = new QLineEdit(&ask);
+    publicName->setObjectName(QStringLiteral("publicName"));
+    publicName->setMaxLength(gamelist::MostNameUnits);
+    publicName->setText(settings_ ? settings_->Value(Section, QStringLiteral("PublicName")) : QString());
+    publicName->setEnabled(false);
+    listRow->addWidget(listIt);
+    listRow->addWidget(publicName, 1);
+    layout->addLayout(listRow);
+    auto* listAt = new QHBoxLayout;
+    listAt->setContentsMargins(16, 0, 0, 0);
+    listAt->addWidget(new QLabel(QStringLiteral("at the relay (HOST:PORT):"), &ask));
+    auto* relay = new QLineEdit(SavedRelayServer(), &ask);
+    relay->setObjectName(QStringLiteral("listRelay"));
+    relay->setEnabled(false);
+    listAt->addWidget(relay, 1);
+    layout->addLayout(listAt);
+    connect(listIt, &QCheckBox::toggled, &ask, [publicName, relay](bool on) {
+        publicName->setEnabled(on);
+        relay->setEnabled(on);
+        if (on) publicName->setFocus();
+    });
     auto* advanced = new QToolButton(&ask);
     advanced->setText(QStringLiteral("&Advanced"));
     advanced->setCheckable(true);
@@ -294,6 +325,21 @@ void NetworkMenu::OpenOnline() {
     connect(buttons, &QDialogButtonBox::rejected, &ask, &QDialog::reject);
     layout->addWidget(buttons);
     if (ask.exec() != QDialog::Accepted) return;
+    const QString name = wire::CleanText(publicName->text(), gamelist::MostNameUnits).trimmed();
+    if (listIt->isChecked()) {
+        const QString at = relay->text().trimmed();
+        if (name.isEmpty() || !OnlineTransport::SplitAddress(at)) {
+            Message(name.isEmpty() ? QStringLiteral("A public game needs a name to be listed under.")
+                                   : QStringLiteral("A public game is listed at a relay: \"%1\" is not HOST:PORT, such "
+                                                    "as relay.example.org:31316.")
+                                         .arg(at));
+            return;
+        }
+        if (settings_)
+            settings_->Set(Section, {{QStringLiteral("PublicName"), name}, {QStringLiteral("RelayServer"), at}});
+        relayForRun_.reset();
+    }
+    ListPublicly(listIt->isChecked() ? name : QString());
     QString error;
     if (!OpenOnlineOn(static_cast<quint16>(port->value()), &error)) {
         Message(QStringLiteral("The game could not be opened online: %1").arg(error));

@@ -57,8 +57,18 @@ public:
     void SetRelayServerForThisRun(const QString& hostPort) { relayForRun_ = hostPort; }
     void ChooseRelayServer();
     // Games opened online from now on are listed publicly at the relay as `name`, with the
-    // players in the roster and whether `playing` says a match runs (an empty name: not listed).
-    void ListPublicly(const QString& name, std::function<bool()> playing);
+    // players in the roster and whether a match runs (an empty name: not listed).
+    void ListPublicly(const QString& name);
+    // Network > Online Players: the joined copies, with Kick, Ban and "Close to new players".
+    void OpenOnlinePlayers();
+    // Network > Find Games Online: the public games of the relays in [Network] ListServers and
+    // the relay server; joins the one chosen.
+    void FindGames();
+    QStringList ListServers() const;
+    // Kick and Ban for the seat's joined copy, added to a roster box's menu (nothing when no
+    // joined copy holds the seat).
+    void AddRemovals(QMenu& menu, int slot);
+    void SetMatchRunning(std::function<bool()> running) { matchRunning_ = std::move(running); }
     // A line under the network's, naming what to do next (empty for none).
     void SetNextStep(const QString& text);
     bool JoinedOnline() const;
@@ -79,6 +89,8 @@ signals:
     void networkLost();
     // Joining by link did not succeed, or a joined game was lost: why.
     void onlineProblem(const QString& why);
+    // The host removed a joined copy: a line for the chat pane.
+    void copyRemoved(const QString& line);
 
 private:
     QString SavedInterface() const;
@@ -89,6 +101,7 @@ private:
 
     Transport& net_;
     OnlineTransport* online_ = nullptr; // null when the transport cannot go online
+    std::function<bool()> matchRunning_;
     const Dispatcher& dispatcher_;
     const Roster& roster_;
     QLabel& line_;

@@ -145,11 +145,11 @@ void frmMain::RosterMenu(int slot, const QPoint& at) {
     const auto& riders = in_.roster.Riders();
     const auto it =
         std::find_if(riders.begin(), riders.end(), [slot](const Roster::Rider& r) { return r.slot == slot; });
-    if (it == riders.end() || !cmdAddRider->isEnabled()) return;
     QMenu menu(this);
-    menu.addAction(QStringLiteral("Remove %1").arg(it->name), this,
-                   [this, slot] { in_.roster.RemoveRider(slot); });
-    menu.exec(at);
+    if (it != riders.end() && cmdAddRider->isEnabled())
+        menu.addAction(QStringLiteral("Remove %1").arg(it->name), this, [this, slot] { in_.roster.RemoveRider(slot); });
+    network_->AddRemovals(menu, slot);
+    if (!menu.isEmpty()) menu.exec(at);
 }
 
 void frmMain::cmdAddRider_Click() {

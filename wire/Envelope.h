@@ -19,7 +19,10 @@ namespace envelope {
 
 enum Kind : char { Hello = 1, Cookie = 2, Join = 3, Welcome = 4, Refused = 5, Sealed = 6 };
 enum What : char { Game = 0, Ping = 1, Pong = 2, Bye = 3 };
-enum Reason : char { Full = 1 };
+// Why a Join was refused. Copies before 1.25 know only Full, and say the game refused them.
+enum Reason : char { Full = 1, Removed = 2, Closed = 3 };
+// A Bye may carry why: the host removed the copy. Older copies read any Bye as the game gone.
+constexpr char ByeRemoved = 1;
 
 constexpr char Version = 1;
 constexpr int HelloBytes = 64;

@@ -1,0 +1,164 @@
+#include "NetworkMenu.h"
+
+#include "GameFinder.h"
+#include "OnlineTransport.h"
+#include "Settings.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QHostInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+// Network > Find Games Online: the public games of every relay the player asks, refreshed
+// every few seconds; a double-click joins as a link does.
+
+namespace {
+const QString Section = QStringLiteral("Network");
+constexpr int RefreshMs = 5000;
+} // namespace
+
+QStringList NetworkMenu::ListServers() const {
+    QStringList servers;
+    const QString saved = settings_ ? settings_->Value(Section, QStringLiteral("ListServers")) : QString();
+    for (const QString& s : saved.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        if (const QString t = s.trimmed(); OnlineTransport::SplitAddress(t) && !servers.contains(t)) servers << t;
+    if (const QString relay = SavedRelayServer(); !relay.isEmpty() && !servers.contains(relay)) servers << relay;
+    return servers;
+}
+
+void NetworkMenu::FindGames() {
+    if (!online_) return;
+    auto* dialog = new QDialog(&parent_);
+    dialog->setWindowTitle(QStringLiteral("Find Games Online"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addWidget(new QLabel(QStringLiteral("Relays to ask (HOST:PORT, separated by commas):"), dialog));
+    auto* servers = new QLineEdit(settings_ ? settings_->Value(Section, QStringLiteral("ListServers")) : QString(), dialog);
+    servers->setObjectName(QStringLiteral("listServers"));
+    servers->setPlaceholderText(QStringLiteral("relay.example.org:31316"));
+    layout->addWidget(servers);
+    auto* status = new QLabel(dialog);
+    status->setObjectName(QStringLiteral("findStatus"));
+    status->setWordWrap(true);
+    layout->addWidget(status);
+    auto* table = new QTableWidget(0, 5, dialog);
+    table->setObjectName(QStringLiteral("publicGames"));
+    table->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Players"), QStringLiteral("State"),
+                                      QStringLiteral("Round trip"), QStringLiteral("Version")});
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSortingEnabled(true);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    table->setMinimumSize(560, 240);
+    layout->addWidget(table);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+    QPushButton* join = buttons->addButton(QStringLiteral("&Join"), QDialogButtonBox::AcceptRole);
+    join->setObjectName(QStringLiteral("joinListed"));
+    join->setEnabled(false);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
+
+    // One finder per relay; each answer replaces that relay's rows.
+    struct Asked {
+        QString server;
+        GameFinder* finder;
+        QString problem;
+    };
+    auto asked = std::make_shared<std::vector<Asked>>();
+    const auto show = [table, status, asked] {
+        const QString chosen = table->currentRow() >= 0 && table->item(table->currentRow(), 0)
+                                   ? table->item(table->currentRow(), 0)->data(Qt::UserRole).toString()
+                                   : QString();
+        table->setSortingEnabled(false);
+        table->setRowCount(0);
+        QStringList problems;
+        for (const Asked& a : *asked) {
+            if (!a.problem.isEmpty()) problems << QStringLiteral("%1: %2").arg(a.server, a.problem);
+            for (const gamelist::Entry& e : a.finder->Games()) {
+                const int row = table->rowCount();
+                table->insertRow(row);
+                const QString link = a.finder->Link(e);
+                const QStringList cells = {e.name, QStringLiteral("%1/8").arg(e.players),
+                                           e.playing ? QStringLiteral("playing") : QStringLiteral("waiting"),
+                                           QStringLiteral("%1 ms").arg(a.finder->RoundTripMs()), e.version};
+                for (int col = 0; col < cells.size(); ++col) {
+                    auto* item = new QTableWidgetItem(cells[col]);
+                    item->setData(Qt::UserRole, link);
+                    table->setItem(row, col, item);
+                }
+                if (link == chosen) table->selectRow(row);
+            }
+        }
+        table->setSortingEnabled(true);
+        status->setText(problems.isEmpty() ? QStringLiteral("%1 public games.").arg(table->rowCount())
+                                           : problems.join(QLatin1Char('\n')));
+    };
+    const auto ask = [this, dialog, status, asked, show] {
+        const QStringList list = ListServers();
+        if (list.isEmpty()) {
+            status->setText(QStringLiteral("No relay to ask. Lumivex has no list server of its own: add relays that "
+                                           "list games above (ask your friends, or run one with lumivex-relay), "
+                                           "or choose one with Network > Relay Server."));
+            return;
+        }
+        asked->erase(std::remove_if(asked->begin(), asked->end(),
+                                    [&list](const Asked& a) {
+                                        if (list.contains(a.server)) return false;
+                                        a.finder->deleteLater();
+                                        return true;
+                                    }),
+                     asked->end());
+        for (const QString& server : list) {
+            auto it = std::find_if(asked->begin(), asked->end(), [&server](const Asked& a) { return a.server == server; });
+            if (it == asked->end()) {
+                auto* finder = new GameFinder(dialog);
+                connect(finder, &GameFinder::found, dialog, [asked, finder, show] {
+                    for (Asked& a : *asked)
+                        if (a.finder == finder) a.problem.clear();
+                    show();
+                });
+                connect(finder, &GameFinder::failed, dialog, [asked, finder, show](const QString& why) {
+                    for (Asked& a : *asked)
+                        if (a.finder == finder) a.problem = why;
+                    show();
+                });
+                asked->push_back({server, finder, {}});
+                it = asked->end() - 1;
+            }
+            const auto where = OnlineTransport::SplitAddress(server);
+            const QPointer<GameFinder> finder = it->finder;
+            QHostInfo::lookupHost(where->first, dialog, [finder, where](const QHostInfo& found) {
+                if (finder && !found.addresses().isEmpty()) finder->Ask(found.addresses().first(), where->second, where->first);
+            });
+        }
+    };
+    connect(servers, &QLineEdit::editingFinished, dialog, [this, servers, ask] {
+        if (settings_) settings_->Set(Section, {{QStringLiteral("ListServers"), servers->text().trimmed()}});
+        ask();
+    });
+    const auto joinChosen = [this, dialog, table] {
+        const QList<QTableWidgetItem*> items = table->selectedItems();
+        if (items.isEmpty()) return;
+        const QString link = items.first()->data(Qt::UserRole).toString();
+        dialog->close();
+        JoinLink(link);
+    };
+    connect(table, &QTableWidget::itemSelectionChanged, dialog, [table, join] { join->setEnabled(!table->selectedItems().isEmpty()); });
+    connect(table, &QTableWidget::itemDoubleClicked, dialog, joinChosen);
+    connect(join, &QPushButton::clicked, dialog, joinChosen);
+    auto* timer = new QTimer(dialog);
+    connect(timer, &QTimer::timeout, dialog, ask);
+    timer->start(RefreshMs);
+    ask();
+    dialog->show();
+}

@@ -1,0 +1,123 @@
+#include "NetworkMenu.h"
+
+#include "Gateway.h"
+#include "OnlineTransport.h"
+#include "Roster.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+// The gateway's owner keeps the game clean: who joined from elsewhere, and Kick and Ban.
+
+namespace {
+QString RidersOf(const Roster& roster, const Gateway::RemoteInfo& r) {
+    QStringList names;
+    for (int seat : r.seats)
+        if (const QString name = roster.Text(seat); !name.isEmpty()) names << name;
+    return names.join(QStringLiteral(", "));
+}
+} // namespace
+
+void NetworkMenu::OpenOnlinePlayers() {
+    if (!online_ || !online_->GetGateway()) return;
+    // The game may close online while this is open: every use of the gateway checks first.
+    const QPointer<Gateway> gateway = online_->GetGateway();
+    auto* dialog = new QDialog(&parent_);
+    dialog->setWindowTitle(QStringLiteral("Online Players"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    auto* layout = new QVBoxLayout(dialog);
+    auto* intro = new QLabel(QStringLiteral("Copies that joined this game from elsewhere. Kick removes one and keeps "
+                                            "its address out for %1 minutes; Ban keeps it out while the game is open.")
+                                 .arg(Gateway::KickMs / 60000),
+                             dialog);
+    intro->setWordWrap(true);
+    layout->addWidget(intro);
+    auto* table = new QTableWidget(0, 5, dialog);
+    table->setObjectName(QStringLiteral("onlinePlayers"));
+    table->setHorizontalHeaderLabels({QStringLiteral("Players"), QStringLiteral("Address"), QStringLiteral("Round trip"),
+                                      QStringLiteral("In"), QStringLiteral("Out")});
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->setMinimumWidth(560);
+    layout->addWidget(table);
+    auto* closed = new QCheckBox(QStringLiteral("&Close to new players"), dialog);
+    closed->setObjectName(QStringLiteral("closeToNew"));
+    closed->setChecked(gateway->ClosedToNew());
+    layout->addWidget(closed);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+    QPushButton* kick = buttons->addButton(QStringLiteral("&Kick"), QDialogButtonBox::ActionRole);
+    QPushButton* ban = buttons->addButton(QStringLiteral("&Ban"), QDialogButtonBox::ActionRole);
+    kick->setObjectName(QStringLiteral("kick"));
+    ban->setObjectName(QStringLiteral("ban"));
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
+
+    const auto fill = [this, table, gateway] {
+        if (!gateway) return;
+        const quint64 chosen = table->currentRow() >= 0 && table->item(table->currentRow(), 0)
+                                   ? table->item(table->currentRow(), 0)->data(Qt::UserRole).toULongLong()
+                                   : 0;
+        const QList<Gateway::RemoteInfo> remotes = gateway->Remotes();
+        table->setRowCount(static_cast<int>(remotes.size()));
+        for (int row = 0; row < remotes.size(); ++row) {
+            const Gateway::RemoteInfo& r = remotes[row];
+            const QStringList cells = {RidersOf(roster_, r), r.address,
+                                       r.roundTripMs < 0 ? QStringLiteral("-") : QStringLiteral("%1 ms").arg(r.roundTripMs),
+                                       QString::number(r.in), QString::number(r.out)};
+            for (int col = 0; col < cells.size(); ++col) {
+                auto* item = new QTableWidgetItem(cells[col]);
+                item->setData(Qt::UserRole, QVariant::fromValue(r.id));
+                table->setItem(row, col, item);
+            }
+            if (r.id == chosen) table->selectRow(row);
+        }
+    };
+    const auto chosen = [table]() -> quint64 {
+        const QList<QTableWidgetItem*> items = table->selectedItems();
+        return items.isEmpty() ? 0 : items.first()->data(Qt::UserRole).toULongLong();
+    };
+    const auto enable = [kick, ban, chosen] {
+        kick->setEnabled(chosen() != 0);
+        ban->setEnabled(chosen() != 0);
+    };
+    connect(table, &QTableWidget::itemSelectionChanged, dialog, enable);
+    connect(kick, &QPushButton::clicked, dialog, [this, chosen] { online_->RemoveRemote(chosen(), Gateway::Removal::Kick); });
+    connect(ban, &QPushButton::clicked, dialog, [this, chosen] { online_->RemoveRemote(chosen(), Gateway::Removal::Ban); });
+    connect(closed, &QCheckBox::toggled, dialog, [gateway](bool on) {
+        if (gateway) gateway->SetClosedToNew(on);
+    });
+    connect(gateway, &Gateway::changed, dialog, fill);
+    auto* timer = new QTimer(dialog); // round trips and counts move on their own
+    connect(timer, &QTimer::timeout, dialog, fill);
+    timer->start(1000);
+    // The game closed online: the dialog has nothing left to show.
+    connect(gateway, &QObject::destroyed, dialog, &QDialog::close);
+    fill();
+    enable();
+    dialog->show();
+}
+
+void NetworkMenu::AddRemovals(QMenu& menu, int slot) {
+    if (!online_ || !online_->GetGateway()) return;
+    const quint64 owner = online_->GetGateway()->OwnerOfSeat(slot);
+    if (!owner) return;
+    const QString name = roster_.Text(slot);
+    if (!menu.isEmpty()) menu.addSeparator();
+    menu.addAction(QStringLiteral("Kick %1 from the Online Game").arg(name), this,
+                   [this, owner] { online_->RemoveRemote(owner, Gateway::Removal::Kick); });
+    menu.addAction(QStringLiteral("Ban %1 from the Online Game").arg(name), this,
+                   [this, owner] { online_->RemoveRemote(owner, Gateway::Removal::Ban); });
+}
