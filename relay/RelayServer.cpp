@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <vector>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -45,9 +46,14 @@ public:
     explicit Outbox(int fd, int family) : fd_(fd), family_(family) {}
     void Send(const Relay::Peer& to, std::span<const std::uint8_t> head, std::span<const std::uint8_t> body) override {
         if (n_ == Most) Flush();
-        if (head.size() > sizeof(heads_[0])) return;
-        std::memcpy(heads_[n_].data(), head.data(), head.size());
-        parts_[n_][0] = {heads_[n_].data(), head.size()};
+        if (head.size() <= sizeof(heads_[0])) {
+            std::memcpy(heads_[n_].data(), head.data(), head.size());
+            parts_[n_][0] = {heads_[n_].data(), head.size()};
+        } else { // a longer answer of the relay's own (a page of its public list): kept here till sent
+            if (head.size() > Mtu) return;
+            long_[n_].assign(head.begin(), head.end());
+            parts_[n_][0] = {long_[n_].data(), head.size()};
+        }
         parts_[n_][1] = {const_cast<std::uint8_t*>(body.data()), body.size()};
         sockaddr_storage& a = addresses_[n_];
         std::memset(&a, 0, sizeof a);
@@ -109,6 +115,7 @@ private:
     std::array<std::array<iovec, 2>, Most> parts_{};
     std::array<sockaddr_storage, Most> addresses_{};
     std::array<std::array<std::uint8_t, 32>, Most> heads_{}; // the relay's own answers, or a tag
+    std::array<std::vector<std::uint8_t>, Most> long_;      // its own longer answers
     static constexpr std::size_t ControlBytes = CMSG_SPACE(sizeof(in6_pktinfo));
     std::array<std::array<std::uint8_t, ControlBytes>, Most> controls_{};
 };

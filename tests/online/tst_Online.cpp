@@ -142,6 +142,8 @@ private slots:
     void aJoinedCopyIsFreedWhenTheGameCloses();
     void linkDialogSaysWhenOnlyThisNetworkCanReach();
     void eighthCopyIsRefusedOverRealSockets();
+    void removedCopiesStayOut_data();
+    void removedCopiesStayOut();
     void networkSettingsKeepEachOther();
     void reservedAddresses_data();
     void reservedAddresses();
@@ -599,6 +601,65 @@ void tst_Online::eighthCopyIsRefusedOverRealSockets() {
         if (!failed.isEmpty()) QVERIFY(failed[0][0].toString().contains(QStringLiteral("full")));
     }
     QCOMPARE(gateway.RemoteCount(), Gateway::MostRemotes);
+}
+
+void tst_Online::removedCopiesStayOut_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("backAfterItsTime");
+    QTest::newRow("kicked: told, freed, kept out for its time") << "kick" << true;
+    QTest::newRow("banned: kept out while the game is open") << "ban" << false;
+    QTest::newRow("closed to new players, then open again") << "close" << true;
+}
+
+// Over real sockets: the host removes a joined copy (or closes the game to new ones). The copy
+// is told, its seat is freed on the LAN, and it cannot come back until its time is up (the
+// kick's ten minutes shortened here).
+void tst_Online::removedCopiesStayOut() {
+    QFETCH(QString, how);
+    QFETCH(bool, backAfterItsTime);
+    const QByteArray key = seal::Random(OnlineLink::KeyBytes);
+    Gateway gateway(key);
+    QList<QByteArray> lan;
+    gateway.SetOutputs(nullptr, [&lan](const QByteArray& d) { lan << d; });
+    gateway.SetKickMs(1500);
+    QString error;
+    QVERIFY2(gateway.Listen(0, &error), qPrintable(error));
+    OnlineLink link;
+    link.host = QStringLiteral("127.0.0.1");
+    link.port = gateway.Port();
+    link.key = key;
+    // A copy tries to join; the line it was refused with, or empty once in.
+    std::vector<std::unique_ptr<OnlineClient>> copies;
+    const auto join = [&]() -> QString {
+        copies.push_back(std::make_unique<OnlineClient>(link));
+        QSignalSpy joined(copies.back().get(), &OnlineClient::joined);
+        QSignalSpy failed(copies.back().get(), &OnlineClient::failed);
+        copies.back()->Start();
+        if (!QTest::qWaitFor([&] { return joined.size() + failed.size() > 0; }, 3000)) return QStringLiteral("no answer");
+        return failed.isEmpty() ? QString() : failed[0][0].toString();
+    };
+    if (how == QLatin1String("close")) {
+        gateway.SetClosedToNew(true);
+        QCOMPARE(join(), QStringLiteral("The online game is closed to new players"));
+        gateway.SetClosedToNew(false);
+        QCOMPARE(join(), QString());
+        return;
+    }
+    QCOMPARE(join(), QString());
+    OnlineClient& mal = *copies.back();
+    QSignalSpy lost(&mal, &OnlineClient::lost);
+    mal.Send(wire::Register(3, QStringLiteral("Mal"), 255));
+    QTRY_VERIFY(gateway.OwnerOfSeat(3) != 0);
+    QSignalSpy removed(&gateway, &Gateway::removed);
+    QVERIFY(gateway.Remove(gateway.OwnerOfSeat(3), how == QLatin1String("ban") ? Gateway::Removal::Ban : Gateway::Removal::Kick));
+    QCOMPARE(removed.size(), 1);
+    QTRY_COMPARE(lost.size(), 1);
+    QCOMPARE(lost[0][0].toString(), QStringLiteral("The host removed you from the online game"));
+    QVERIFY(lan.contains(wire::Unregister(3)));
+    QCOMPARE(gateway.RemoteCount(), 0);
+    QCOMPARE(join(), QStringLiteral("The host removed you from the online game"));
+    QTest::qWait(1600);
+    QCOMPARE(join(), backAfterItsTime ? QString() : QStringLiteral("The host removed you from the online game"));
 }
 
 // The [Network] keys are written one at a time: choosing an interface, opening online and
