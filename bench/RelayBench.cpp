@@ -1,5 +1,7 @@
 #include "RelayBench.h"
 
+#include "GameList.h"
+
 #include "BenchUtil.h"
 #include "Relay.h"
 #include "RiderBench.h"
@@ -427,5 +429,73 @@ int Memory(int argc, char** argv) {
                 relay.RoomCount(), relay.MemberCount(), after - before, 1024.0 * double(after - before) / rooms,
                 Relay::RoomBytesUsed());
     return relay.RoomCount() == rooms ? 0 : 1;
+}
+int List(int argc, char** argv) {
+    const int games = argc > 2 ? std::atoi(argv[2]) : 1000;
+    if (!seal::Ready()) return 1;
+    Relay::Limits limits;
+    limits.rooms = limits.roomsPerAddress = limits.listed = games;
+    Relay relay(limits);
+    struct Sink : Relay::Sink {
+        QByteArray last;
+        void Send(const Relay::Peer&, std::span<const std::uint8_t> head, std::span<const std::uint8_t> body) override {
+            last = QByteArray(reinterpret_cast<const char*>(head.data()), qsizetype(head.size())) +
+                   QByteArray(reinterpret_cast<const char*>(body.data()), qsizetype(body.size()));
+        }
+    } sink;
+    std::int64_t now = 1000;
+    const auto deliver = [&](const QByteArray& d, const Relay::Peer& p) {
+        sink.last.clear();
+        relay.Receive({reinterpret_cast<const std::uint8_t*>(d.constData()), std::size_t(d.size())}, p, now, sink);
+        return sink.last;
+    };
+    // The rooms first, then their listings: what listing costs on top of a room.
+    std::vector<relaywire::RoomKeys> keys;
+    const long before = ResidentKiB();
+    for (int i = 0; i < games; ++i) {
+        keys.push_back(relaywire::RoomKeys::Fresh());
+        const Relay::Peer gw = Relay::Peer::V4(0x0A000000u + std::uint32_t(i), 1000);
+        const QByteArray cookie = deliver(relaywire::OpenRequest(keys.back().publicKey), gw).mid(1);
+        deliver(relaywire::ProveRequest(keys.back(), cookie, QByteArray(32, 's')), gw);
+    }
+    const long rooms = ResidentKiB();
+    for (int i = 0; i < games; ++i) {
+        gamelist::Entry e;
+        e.name = QStringLiteral("Friday night game %1").arg(i);
+        e.players = 1 + i % 8;
+        e.version = QStringLiteral(LUMIVEX_VERSION);
+        e.key = QByteArray(32, 'k');
+        const Relay::Peer gw = Relay::Peer::V4(0x0A000000u + std::uint32_t(i), 1000);
+        deliver(gamelist::ListRequest(keys[std::size_t(i)], relaywire::RoomOf(keys[std::size_t(i)].publicKey), 2, e), gw);
+    }
+    const long listed = ResidentKiB();
+    // One finder reads the whole list, as GameFinder does.
+    const Relay::Peer finder = Relay::Peer::V4(0xC0000232u, 4000);
+    qint64 in = 0, out = 0;
+    int datagrams = 0, read = 0;
+    const auto ask = [&](const QByteArray& d) {
+        now += 20; // within the finder's handshake rate
+        in += d.size();
+        const QByteArray answer = deliver(d, finder);
+        out += answer.size();
+        ++datagrams;
+        return answer;
+    };
+    const QByteArray cookie = ask(gamelist::FindRequest({}, 0, gamelist::AskBytes)).mid(1);
+    for (int first = 0;;) {
+        const auto page = gamelist::ReadGames(ask(gamelist::FindRequest(cookie, first, gamelist::AskBytes)));
+        if (!page) break;
+        read += static_cast<int>(page->entries.size());
+        if (page->next >= page->total || page->next == first) break;
+        first = page->next;
+    }
+    std::printf("public list: %d games listed (%d read back); rooms %+ld KiB, listings %+ld KiB more: %.0f bytes a "
+                "listed game\n",
+                relay.ListedCount(), read, rooms - before, listed - rooms, 1024.0 * double(listed - rooms) / games);
+    std::printf("public list: the whole list takes %d requests of %d bytes (%lld bytes in) and %d answers (%lld bytes "
+                "out, %.2f of what came in)\n",
+                datagrams, gamelist::AskBytes, static_cast<long long>(in), datagrams, static_cast<long long>(out),
+                double(out) / double(in));
+    return read == games ? 0 : 1;
 }
 } // namespace relaybench

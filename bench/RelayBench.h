@@ -8,8 +8,11 @@
 //                                             sendmmsg, the same one-to-one paths, no rooms,
 //                                             no proofs, no limits
 //   relaymemory ROOMS                         the relay's bookkeeping for that many rooms
+//   relaylist GAMES                           the public list: memory a listed game costs, and
+//                                             the bytes and datagrams of reading it whole
 namespace relaybench {
 int Load(int argc, char** argv, bool throughRelay);
 int Forwarder(int argc, char** argv);
 int Memory(int argc, char** argv);
+int List(int argc, char** argv);
 } // namespace relaybench

@@ -13,4 +13,5 @@ int None() {
 int Load(int, char**, bool) { return None(); }
 int Forwarder(int, char**) { return None(); }
 int Memory(int, char**) { return None(); }
+int List(int, char**) { return None(); }
 } // namespace relaybench

@@ -542,6 +542,7 @@ int main(int argc, char* argv[]) {
     if (argc > 1 && QByteArray(argv[1]) == "forwardload") return relaybench::Load(argc, argv, false);
     if (argc > 1 && QByteArray(argv[1]) == "forwarder") return relaybench::Forwarder(argc, argv);
     if (argc > 1 && QByteArray(argv[1]) == "relaymemory") return relaybench::Memory(argc, argv);
+    if (argc > 1 && QByteArray(argv[1]) == "relaylist") return relaybench::List(argc, argv);
     if (argc > 1 && QByteArray(argv[1]) == "pads") return padbench::ButtonToWire(argc > 2 ? std::atoi(argv[2]) : 300);
     if (argc > 1 && QByteArray(argv[1]) == "padidle") return padbench::IdleCpu(argc > 2 ? std::atof(argv[2]) : 20);
     if (argc > 1 && QByteArray(argv[1]) == "recording") {

@@ -7,10 +7,13 @@ GameFinder::GameFinder(QObject* parent) : QObject(parent) {
     giveUp_.setInterval(GiveUpMs);
     connect(&giveUp_, &QTimer::timeout, this, [this] {
         socket_.close();
+        resend_.stop();
         games_.clear();
         emit failed(QStringLiteral("the relay did not answer within %1 s").arg(GiveUpMs / 1000));
     });
     connect(&socket_, &QUdpSocket::readyRead, this, &GameFinder::Read);
+    resend_.setInterval(ResendMs);
+    connect(&resend_, &QTimer::timeout, this, [this] { Send(first_); });
 }
 
 void GameFinder::Ask(const QHostAddress& relay, quint16 port, const QString& host) {
@@ -35,6 +38,7 @@ void GameFinder::Ask(const QHostAddress& relay, quint16 port, const QString& hos
 
 void GameFinder::Send(int first) {
     first_ = first;
+    resend_.start();
     socket_.writeDatagram(gamelist::FindRequest(cookie_, first, gamelist::AskBytes), relay_, port_);
 }
 
@@ -53,15 +57,18 @@ void GameFinder::Read() {
         }
         const auto page = gamelist::ReadGames(bytes);
         if (!page || cookie_.isEmpty()) continue;
+        if (page->next <= first_ && page->next < page->total) continue; // a late answer to a page read already
         for (const gamelist::Entry& e : page->entries)
             if (std::none_of(pending_.begin(), pending_.end(), [&e](const gamelist::Entry& g) { return g.room == e.room; }))
                 pending_.push_back(e);
         // A page that moved on and a list not yet read through: ask for the next page.
         if (page->next < page->total && !page->entries.empty() && ++pages_ < MostPages) {
+            giveUp_.start(); // it answers: a long list takes a while
             Send(page->next);
             continue;
         }
         giveUp_.stop();
+        resend_.stop();
         games_ = std::move(pending_);
         pending_.clear();
         listedMs_ = static_cast<int>(asked_.elapsed());

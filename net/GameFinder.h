@@ -16,6 +16,7 @@ class GameFinder : public QObject {
 public:
     static constexpr int GiveUpMs = 5000;   // no answer this long: the relay does not answer
     static constexpr int MostPages = 256;
+    static constexpr int ResendMs = 300; // a request unanswered this long is sent again (lost, or the relay's rate)
 
     explicit GameFinder(QObject* parent = nullptr);
     // Starts asking; `host` is how the relay is named in the links it gives.
@@ -35,7 +36,7 @@ private:
     void Read();
 
     QUdpSocket socket_;
-    QTimer giveUp_;
+    QTimer giveUp_, resend_;
     QElapsedTimer asked_;
     QHostAddress relay_;
     quint16 port_ = 0;
