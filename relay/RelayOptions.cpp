@@ -7,11 +7,15 @@ RelayOptions::RelayOptions()
       rooms_(QStringLiteral("relay-rooms"), QStringLiteral("The most rooms the relay keeps (default 4096)."),
              QStringLiteral("N")),
       perAddress_(QStringLiteral("relay-rooms-per-address"), QStringLiteral("The most rooms one address may keep."),
-                  QStringLiteral("N")) {
+                  QStringLiteral("N")),
+      games_(QStringLiteral("relay-games"),
+             QStringLiteral("The most public games the relay lists (default 1000; 0 lists none). One address, or "
+                            "IPv6 /64, lists at most 4, one /48 at most 16."),
+             QStringLiteral("N")) {
     perAddress_.setFlags(QCommandLineOption::HiddenFromHelp);
 }
 
-void RelayOptions::AddTo(QCommandLineParser& parser) const { parser.addOptions({port_, rooms_, perAddress_}); }
+void RelayOptions::AddTo(QCommandLineParser& parser) const { parser.addOptions({port_, rooms_, perAddress_, games_}); }
 
 bool RelayOptions::PortSet(const QCommandLineParser& parser) const { return parser.isSet(port_); }
 
@@ -35,5 +39,6 @@ std::optional<RelayOptions::Values> RelayOptions::Read(const QCommandLineParser&
     if (!count(rooms_, 1, 1000000, v.limits.rooms)) return fail("--relay-rooms takes a number from 1 to 1000000");
     if (!count(perAddress_, 1, 1000000, v.limits.roomsPerAddress))
         return fail("--relay-rooms-per-address takes a number from 1 to 1000000");
+    if (!count(games_, 0, 100000, v.limits.listed)) return fail("--relay-games takes a number from 0 to 100000");
     return v;
 }

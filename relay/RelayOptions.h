@@ -10,7 +10,7 @@
 class QCommandLineParser;
 
 // The relay's own options, read the same way by lumivex-relay and by lumivex --relay:
-// --port, --relay-rooms and, for the load bench whose rooms all come from one address, the
+// --port, --relay-rooms, --relay-games and, for the load bench whose rooms all come from one address, the
 // hidden --relay-rooms-per-address.
 class RelayOptions {
 public:
@@ -26,5 +26,5 @@ public:
     std::optional<Values> Read(const QCommandLineParser& parser, QString* error) const;
 
 private:
-    QCommandLineOption port_, rooms_, perAddress_;
+    QCommandLineOption port_, rooms_, perAddress_, games_;
 };

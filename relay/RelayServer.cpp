@@ -198,7 +198,7 @@ int RunRelay(std::uint16_t port, const Relay::Limits& limits) {
     Relay relay(limits);
     relay.SetLog(Log);
     Log("relay listening on UDP port " + std::to_string(port) + (family == AF_INET6 ? " (IPv6 and IPv4)" : " (IPv4)") +
-        "; at most " + std::to_string(limits.rooms) + " rooms");
+        "; at most " + std::to_string(limits.rooms) + " rooms, " + std::to_string(limits.listed) + " public games");
     static std::array<std::array<std::uint8_t, Mtu>, Batch> buffers;
     std::array<mmsghdr, Batch> headers{};
     std::array<iovec, Batch> parts{};
