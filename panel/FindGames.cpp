@@ -29,7 +29,8 @@ QStringList NetworkMenu::ListServers() const {
     const QString saved = settings_ ? settings_->Value(Section, QStringLiteral("ListServers")) : QString();
     for (const QString& s : saved.split(QLatin1Char(','), Qt::SkipEmptyParts))
         if (const QString t = s.trimmed(); OnlineTransport::SplitAddress(t) && !servers.contains(t)) servers << t;
-    if (const QString relay = SavedRelayServer(); !relay.isEmpty() && !servers.contains(relay)) servers << relay;
+    const QString relay = relayForRun_ ? *relayForRun_ : SavedRelayServer();
+    if (OnlineTransport::SplitAddress(relay) && !servers.contains(relay)) servers << relay;
     return servers;
 }
 

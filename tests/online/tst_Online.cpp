@@ -5,6 +5,7 @@
 #include "NetworkMenu.h"
 #include "Settings.h"
 #include "PortMapper.h"
+#include "Relay.h"
 #include "MulticastTransport.h"
 #include "OnlineClient.h"
 #include "OnlineLink.h"
@@ -14,6 +15,8 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QMenu>
+#include <QTableWidget>
 #include <QLabel>
 #include <QNetworkDatagram>
 #include <QLineEdit>
@@ -144,6 +147,7 @@ private slots:
     void eighthCopyIsRefusedOverRealSockets();
     void removedCopiesStayOut_data();
     void removedCopiesStayOut();
+    void aPublicGameIsFoundAndJoinedFromTheDialogs();
     void networkSettingsKeepEachOther();
     void reservedAddresses_data();
     void reservedAddresses();
@@ -660,6 +664,92 @@ void tst_Online::removedCopiesStayOut() {
     QCOMPARE(join(), QStringLiteral("The host removed you from the online game"));
     QTest::qWait(1600);
     QCOMPARE(join(), backAfterItsTime ? QString() : QStringLiteral("The host removed you from the online game"));
+}
+
+namespace {
+// A relay on a socket of its own, inside the test's event loop.
+struct LocalRelay : Relay::Sink {
+    Relay relay;
+    QUdpSocket socket;
+    QElapsedTimer clock;
+    LocalRelay() {
+        clock.start();
+        socket.bind(QHostAddress::LocalHost, 0);
+        QObject::connect(&socket, &QUdpSocket::readyRead, &socket, [this] {
+            while (socket.hasPendingDatagrams()) {
+                const QNetworkDatagram d = socket.receiveDatagram();
+                const QByteArray b = d.data();
+                relay.Receive({reinterpret_cast<const std::uint8_t*>(b.constData()), std::size_t(b.size())},
+                              Relay::Peer::V4(d.senderAddress().toIPv4Address(), quint16(d.senderPort())),
+                              clock.elapsed(), *this);
+            }
+        });
+    }
+    void Send(const Relay::Peer& to, std::span<const std::uint8_t> head, std::span<const std::uint8_t> body) override {
+        QByteArray d(reinterpret_cast<const char*>(head.data()), qsizetype(head.size()));
+        d.append(reinterpret_cast<const char*>(body.data()), qsizetype(body.size()));
+        const quint32 v4 = quint32(to.address[12]) << 24 | quint32(to.address[13]) << 16 | quint32(to.address[14]) << 8 |
+                           to.address[15];
+        socket.writeDatagram(d, QHostAddress(v4), to.port);
+    }
+    QString Address() const { return QStringLiteral("127.0.0.1:%1").arg(socket.localPort()); }
+};
+} // namespace
+
+// The whole way through the windows: a host lists its game from the Open dialog's choices, a
+// stranger finds it in Find Games Online and joins with a double-click, and the host removes
+// it from Online Players: the stranger is told, and its seat is free again.
+void tst_Online::aPublicGameIsFoundAndJoinedFromTheDialogs() {
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    LocalRelay relay;
+    MenuCopy host;
+    host.menu.SetRelayServerForThisRun(relay.Address());
+    host.menu.ListPublicly(QStringLiteral("Friday <game>"));
+    QString error;
+    QVERIFY2(host.menu.OpenOnlineOn(0, &error), qPrintable(error));
+    QTRY_VERIFY(host.online.ListLine().startsWith(QStringLiteral("Listed publicly at")));
+
+    MulticastTransport lanB(nullptr, MulticastTransport::DefaultGroup(), MulticastTransport::DefaultPort + 9);
+    OnlineTransport strangerNet(lanB);
+    Instance stranger(strangerNet, 2);
+    QWidget parent;
+    QLabel line;
+    NetworkMenu menu(strangerNet, stranger.GetDispatcher(), stranger.GetRoster(), line, parent);
+    menu.SetRelayServerForThisRun(relay.Address());
+    menu.FindGames();
+    auto* games = parent.findChild<QTableWidget*>(QStringLiteral("publicGames"));
+    QVERIFY(games);
+    auto* status = parent.findChild<QLabel*>(QStringLiteral("findStatus"));
+    QTRY_VERIFY2(games->rowCount() == 1, qPrintable(status->text()));
+    QCOMPARE(games->item(0, 0)->text(), QStringLiteral("Friday <game>"));
+    QCOMPARE(games->item(0, 1)->text(), QStringLiteral("1/8"));
+    QCOMPARE(games->item(0, 2)->text(), QStringLiteral("waiting"));
+    QSignalSpy joined(&strangerNet, &OnlineTransport::joined);
+    games->selectRow(0);
+    emit games->itemDoubleClicked(games->item(0, 0));
+    QVERIFY(joined.wait(5000));
+
+    strangerNet.SendData(wire::Register(3, QStringLiteral("Mal"), 255));
+    QTRY_VERIFY(host.online.GetGateway()->OwnerOfSeat(3) != 0);
+    QMenu roster;
+    host.menu.AddRemovals(roster, 3);
+    QCOMPARE(roster.actions().size(), 2);
+    host.menu.OpenOnlinePlayers();
+    auto* players = host.parent.findChild<QTableWidget*>(QStringLiteral("onlinePlayers"));
+    QVERIFY(players);
+    QTRY_COMPARE(players->rowCount(), 1);
+    QSignalSpy removed(&host.menu, &NetworkMenu::copyRemoved);
+    QSignalSpy lost(&strangerNet, &OnlineTransport::onlineLost);
+    players->selectRow(0);
+    QTest::mouseClick(host.parent.findChild<QPushButton*>(QStringLiteral("kick")), Qt::LeftButton);
+    QTRY_COMPARE(lost.size(), 1);
+    QCOMPARE(lost[0][0].toString(), QStringLiteral("The host removed you from the online game"));
+    QCOMPARE(removed.size(), 1);
+    QTRY_COMPARE(players->rowCount(), 0);
+    QCOMPARE(host.online.GetGateway()->OwnerOfSeat(3), quint64(0));
+    QVERIFY(host.online.OnlineReport().join(QLatin1Char(' ')).contains(QStringLiteral("for 10 minutes")));
+    host.online.CloseOnline();
 }
 
 // The [Network] keys are written one at a time: choosing an interface, opening online and
