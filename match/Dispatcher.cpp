@@ -142,7 +142,7 @@ void Dispatcher::Take(const wire::msg::Register& m) {
     const int p = *slot + 1;
     if (p <= 8) {
         if (m.name) s.Players[p].Name = wire::CleanName(*m.name);
-        roster.SetText(*slot, s.Players[p].Name + QStringLiteral(" ready!"));
+        roster.ShowRegistered(*slot, s.Players[p].Name);
         const auto c = m.colour;
         if (c) s.Players[p].Color = Roster::ShownColour(p, *c);
         roster.SetColor(*slot, s.Players[p].Color);

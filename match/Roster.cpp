@@ -29,6 +29,16 @@ void Roster::SetText(int slot, const QString& text) {
     emit changed();
 }
 
+void Roster::ShowRegistered(int slot, const QString& name) {
+    if (slot < 1 || slot > Slots) return;
+    boxes_[slot].name = name;
+    SetText(slot, name + QStringLiteral(" ready!"));
+}
+
+QString Roster::Name(int slot) const {
+    return slot >= 1 && slot <= Slots && !boxes_[slot].text.isEmpty() ? boxes_[slot].name : QString();
+}
+
 void Roster::SetColor(int slot, Colour c) {
     if (slot < 1 || slot > Slots || boxes_[slot].color == c) return;
     boxes_[slot].color = c;

@@ -23,6 +23,7 @@ public:
     static constexpr int Slots = 7;
     struct Box {
         QString text;
+        QString name; // the player's own name, when a player registered in this box
         Colour color = colours::FreeRosterBox;
     };
     struct Rider {
@@ -43,6 +44,9 @@ public:
     int Present() const;
     Colour Color(int slot) const;
     void SetText(int slot, const QString& text);
+    // A player registered in this box: its name, shown as "NAME ready!".
+    void ShowRegistered(int slot, const QString& name);
+    QString Name(int slot) const;
     void SetColor(int slot, Colour c);
     void Clear();
     // The first slot that is free in this roster and not held by this instance; 0 when none.

@@ -1,5 +1,5 @@
 #include "Gateway.h"
-#include "GatewayRemote.h"
+#include "Gateway_p.h"
 #include "Sockets.h"
 
 #include "BatchSend.h"

@@ -1,5 +1,5 @@
 #include "Gateway.h"
-#include "GatewayRemote.h"
+#include "Gateway_p.h"
 
 // Removing a joined copy, and refusing it afterwards.
 

@@ -101,7 +101,13 @@ void NetworkMenu::FindGames() {
             }
         }
         table->setSortingEnabled(true);
-        status->setText(problems.isEmpty() ? QStringLiteral("%1 public games.").arg(table->rowCount())
+        QStringList servers;
+        for (const Asked& a : *asked) servers << a.server;
+        const int n = table->rowCount();
+        status->setText(problems.isEmpty() ? (n == 1 ? QStringLiteral("%1 public game, from %2.")
+                                                     : QStringLiteral("%1 public games, from %2."))
+                                                 .arg(n)
+                                                 .arg(servers.join(QStringLiteral(", ")))
                                            : problems.join(QLatin1Char('\n')));
     };
     const auto ask = [this, dialog, status, asked, show] {

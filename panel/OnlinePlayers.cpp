@@ -22,7 +22,7 @@ namespace {
 QString RidersOf(const Roster& roster, const Gateway::RemoteInfo& r) {
     QStringList names;
     for (int seat : r.seats)
-        if (const QString name = roster.Text(seat); !name.isEmpty()) names << name;
+        if (const QString name = roster.Name(seat); !name.isEmpty()) names << name;
     return names.join(QStringLiteral(", "));
 }
 } // namespace
@@ -114,7 +114,7 @@ void NetworkMenu::AddRemovals(QMenu& menu, int slot) {
     if (!online_ || !online_->GetGateway()) return;
     const quint64 owner = online_->GetGateway()->OwnerOfSeat(slot);
     if (!owner) return;
-    const QString name = roster_.Text(slot);
+    const QString name = roster_.Name(slot);
     if (!menu.isEmpty()) menu.addSeparator();
     menu.addAction(QStringLiteral("Kick %1 from the Online Game").arg(name), this,
                    [this, owner] { online_->RemoveRemote(owner, Gateway::Removal::Kick); });

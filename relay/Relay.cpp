@@ -1,5 +1,5 @@
 #include "Relay.h"
-#include "RelayRoom.h"
+#include "Relay_p.h"
 
 #include "Envelope.h"
 #include "GameList.h"

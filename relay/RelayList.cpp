@@ -1,6 +1,6 @@
 #include "GameList.h"
 #include "OnlineLink.h"
-#include "RelayRoom.h"
+#include "Relay_p.h"
 
 #include <QHostAddress>
 

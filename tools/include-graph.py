@@ -33,14 +33,18 @@ for path, folder in files.items():
         if to is None:
             continue
         graph[path].add(f"{to}/{inc}")
+        # A private header stays with its unit: only files named after it include it.
+        if inc.endswith("_p.h") and not (to == folder and os.path.basename(path).startswith(inc[:-4])):
+            wrong.append(f"{path} includes the private {to}/{inc}")
         if to != folder:
             edges[(folder, to)] += 1
             if to not in allowed[folder]:
                 wrong.append(f"{path} includes {to}/{inc}")
 for (a, b), n in sorted(edges.items(), key=lambda e: (folders.index(e[0][0]), folders.index(e[0][1]))):
     print(f"{a:>10} -> {b:<10} {n}")
-# A header and its .cpp are one unit; a circle is a path back to the same unit.
-unit = lambda p: os.path.splitext(p)[0]
+# A header and its .cpp are one unit, with its private header (NAME_p.h: what the unit's own
+# files share and nobody else includes); a circle is a path back to the same unit.
+unit = lambda p: os.path.splitext(p)[0].removesuffix("_p")
 ugraph = defaultdict(set)
 for a, bs in graph.items():
     for b in bs:

@@ -31,10 +31,10 @@ struct Relay::Room {
     std::uint64_t prefix = 0, site = 0; // site: the IPv6 /48, 0 for IPv4
     std::int64_t heard = 0, opened = 0;
     std::int64_t memberHeard = 0; // the last time a member was heard, or the opening
-    quint64 controlCounter = 0; // the gateway's signed Keep and Leave, each newer than the last
+    quint64 controlCounter = 0;   // the gateway's signed Keep and Leave, each newer than the last
     Bucket budget;
     std::uint64_t forwarded = 0;
     std::array<Member, relayroom::MostMembers> members;
-    QByteArray listing;         // the public game's body, empty when not listed
-    std::int64_t listedAt = 0;  // its last refresh
+    QByteArray listing;        // the public game's body, empty when not listed
+    std::int64_t listedAt = 0; // its last refresh
 };
