@@ -112,7 +112,7 @@ bool OnlineTransport::Open(quint16 port, QString* error) {
                                        .arg(info.address)
                                        .arg(Gateway::KickMs / 60000);
         removals_ << line;
-        emit remoteRemoved(line);
+        emit remoteRemoved(info, how);
     });
     gateway_ = std::move(gateway);
     inject_ = std::move(inject);

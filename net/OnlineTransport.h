@@ -83,8 +83,8 @@ signals:
     void joinFailed(const QString& why);
     // A joined game ended by itself (the gateway closed or went silent): back on the LAN.
     void onlineLost(const QString& why);
-    // The host removed a joined copy: one line, for the chat pane.
-    void remoteRemoved(const QString& line);
+    // The host removed a joined copy (as it was just before).
+    void remoteRemoved(const Gateway::RemoteInfo& info, Gateway::Removal how);
 
 private:
     void FromLan(const QByteArray& text);

@@ -50,7 +50,7 @@ NetworkMenu::NetworkMenu(Transport& net, const Dispatcher& dispatcher, const Ros
     if (online_) {
         connect(online_, &OnlineTransport::joined, this, &NetworkMenu::switchedNetwork);
         connect(online_, &OnlineTransport::joinFailed, this, &NetworkMenu::onlineProblem);
-        connect(online_, &OnlineTransport::remoteRemoved, this, &NetworkMenu::copyRemoved);
+        connect(online_, &OnlineTransport::remoteRemoved, this, &NetworkMenu::SayRemoved);
         connect(online_, &OnlineTransport::onlineLost, this, [this](const QString& why) {
             // Its message says it all: the LAN's notice that nobody answered would only bury it.
             quietAfterLoss_ = true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Gateway.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -68,6 +70,8 @@ public:
     // Kick and Ban for the seat's joined copy, added to a roster box's menu (nothing when no
     // joined copy holds the seat).
     void AddRemovals(QMenu& menu, int slot);
+    // The line the chat pane shows for a removal, with the riders' names.
+    void SayRemoved(const Gateway::RemoteInfo& info, Gateway::Removal how);
     void SetMatchRunning(std::function<bool()> running) { matchRunning_ = std::move(running); }
     // A line under the network's, naming what to do next (empty for none).
     void SetNextStep(const QString& text);

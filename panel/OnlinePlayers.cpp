@@ -121,3 +121,13 @@ void NetworkMenu::AddRemovals(QMenu& menu, int slot) {
     menu.addAction(QStringLiteral("Ban %1 from the Online Game").arg(name), this,
                    [this, owner] { online_->RemoveRemote(owner, Gateway::Removal::Ban); });
 }
+
+void NetworkMenu::SayRemoved(const Gateway::RemoteInfo& info, Gateway::Removal how) {
+    QString who = RidersOf(roster_, info);
+    if (who.isEmpty()) who = QStringLiteral("A copy with no rider");
+    emit copyRemoved(how == Gateway::Removal::Ban
+                         ? QStringLiteral("%1 (%2) was banned from this online game").arg(who, info.address)
+                         : QStringLiteral("%1 (%2) was removed from this online game for %3 minutes")
+                               .arg(who, info.address)
+                               .arg(Gateway::KickMs / 60000));
+}

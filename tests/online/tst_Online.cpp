@@ -746,6 +746,7 @@ void tst_Online::aPublicGameIsFoundAndJoinedFromTheDialogs() {
     QTRY_COMPARE(lost.size(), 1);
     QCOMPARE(lost[0][0].toString(), QStringLiteral("The host removed you from the online game"));
     QCOMPARE(removed.size(), 1);
+    QVERIFY(removed[0][0].toString().startsWith(QStringLiteral("Mal (")));
     QTRY_COMPARE(players->rowCount(), 0);
     QCOMPARE(host.online.GetGateway()->OwnerOfSeat(3), quint64(0));
     QVERIFY(host.online.OnlineReport().join(QLatin1Char(' ')).contains(QStringLiteral("for 10 minutes")));
