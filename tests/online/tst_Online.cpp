@@ -704,6 +704,7 @@ void tst_Online::aPublicGameIsFoundAndJoinedFromTheDialogs() {
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
     LocalRelay relay;
     MenuCopy host;
+    host.online.InitSockets(); // its LAN hears the stranger's Register, as the panel's would
     host.menu.SetRelayServerForThisRun(relay.Address());
     host.menu.ListPublicly(QStringLiteral("Friday <game>"));
     QString error;
@@ -732,6 +733,7 @@ void tst_Online::aPublicGameIsFoundAndJoinedFromTheDialogs() {
 
     strangerNet.SendData(wire::Register(3, QStringLiteral("Mal"), 255));
     QTRY_VERIFY(host.online.GetGateway()->OwnerOfSeat(3) != 0);
+    QTRY_COMPARE(host.instance.GetRoster().Name(3), QStringLiteral("Mal"));
     QMenu roster;
     host.menu.AddRemovals(roster, 3);
     QCOMPARE(roster.actions().size(), 2);
