@@ -391,6 +391,17 @@ int Forwarder(int argc, char** argv) {
     }
 }
 
+namespace {
+// Keeps the relay's last answer, for the in-process figures.
+struct LastAnswer : Relay::Sink {
+    QByteArray last;
+    void Send(const Relay::Peer&, std::span<const std::uint8_t> head, std::span<const std::uint8_t> body) override {
+        last = QByteArray(reinterpret_cast<const char*>(head.data()), qsizetype(head.size())) +
+               QByteArray(reinterpret_cast<const char*>(body.data()), qsizetype(body.size()));
+    }
+};
+} // namespace
+
 int Memory(int argc, char** argv) {
     const int rooms = argc > 2 ? std::atoi(argv[2]) : 1000;
     if (!seal::Ready()) return 1;
@@ -398,13 +409,7 @@ int Memory(int argc, char** argv) {
     limits.rooms = rooms;
     limits.roomsPerAddress = rooms;
     Relay relay(limits);
-    struct Sink : Relay::Sink {
-        QByteArray last;
-        void Send(const Relay::Peer&, std::span<const std::uint8_t> head, std::span<const std::uint8_t> body) override {
-            last = QByteArray(reinterpret_cast<const char*>(head.data()), qsizetype(head.size())) +
-                   QByteArray(reinterpret_cast<const char*>(body.data()), qsizetype(body.size()));
-        }
-    } sink;
+    LastAnswer sink;
     const auto deliver = [&](const QByteArray& d, const Relay::Peer& p) {
         relay.Receive({reinterpret_cast<const std::uint8_t*>(d.constData()), std::size_t(d.size())}, p, 1000, sink);
     };
@@ -436,13 +441,7 @@ int List(int argc, char** argv) {
     Relay::Limits limits;
     limits.rooms = limits.roomsPerAddress = limits.listed = games;
     Relay relay(limits);
-    struct Sink : Relay::Sink {
-        QByteArray last;
-        void Send(const Relay::Peer&, std::span<const std::uint8_t> head, std::span<const std::uint8_t> body) override {
-            last = QByteArray(reinterpret_cast<const char*>(head.data()), qsizetype(head.size())) +
-                   QByteArray(reinterpret_cast<const char*>(body.data()), qsizetype(body.size()));
-        }
-    } sink;
+    LastAnswer sink;
     std::int64_t now = 1000;
     const auto deliver = [&](const QByteArray& d, const Relay::Peer& p) {
         sink.last.clear();

@@ -49,16 +49,11 @@ void NetworkMenu::FindGames() {
     status->setObjectName(QStringLiteral("findStatus"));
     status->setWordWrap(true);
     layout->addWidget(status);
-    auto* table = new QTableWidget(0, 5, dialog);
-    table->setObjectName(QStringLiteral("publicGames"));
-    table->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Players"), QStringLiteral("State"),
-                                      QStringLiteral("Round trip"), QStringLiteral("Version")});
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    auto* table = ListTable(QStringLiteral("publicGames"),
+                            {QStringLiteral("Name"), QStringLiteral("Players"), QStringLiteral("State"),
+                             QStringLiteral("Round trip"), QStringLiteral("Version")},
+                            dialog);
     table->setSortingEnabled(true);
-    table->verticalHeader()->hide();
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     table->setMinimumSize(560, 240);
     layout->addWidget(table);

@@ -9,6 +9,7 @@
 #include <optional>
 
 class Dispatcher;
+class QTableWidget;
 class QLabel;
 class QMenu;
 class QMessageBox;
@@ -67,6 +68,8 @@ public:
     // the relay server; joins the one chosen.
     void FindGames();
     QStringList ListServers() const;
+    // A read-only table of whole rows, one chosen at a time, for the online dialogs.
+    static QTableWidget* ListTable(const QString& name, const QStringList& columns, QWidget* parent);
     // Kick and Ban for the seat's joined copy, added to a roster box's menu (nothing when no
     // joined copy holds the seat).
     void AddRemovals(QMenu& menu, int slot);

@@ -27,6 +27,18 @@ QString RidersOf(const Roster& roster, const Gateway::RemoteInfo& r) {
 }
 } // namespace
 
+QTableWidget* NetworkMenu::ListTable(const QString& name, const QStringList& columns, QWidget* parent) {
+    auto* table = new QTableWidget(0, static_cast<int>(columns.size()), parent);
+    table->setObjectName(name);
+    table->setHorizontalHeaderLabels(columns);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    return table;
+}
+
 void NetworkMenu::OpenOnlinePlayers() {
     if (!online_ || !online_->GetGateway()) return;
     // The game may close online while this is open: every use of the gateway checks first.
@@ -41,15 +53,10 @@ void NetworkMenu::OpenOnlinePlayers() {
                              dialog);
     intro->setWordWrap(true);
     layout->addWidget(intro);
-    auto* table = new QTableWidget(0, 5, dialog);
-    table->setObjectName(QStringLiteral("onlinePlayers"));
-    table->setHorizontalHeaderLabels({QStringLiteral("Players"), QStringLiteral("Address"), QStringLiteral("Round trip"),
-                                      QStringLiteral("In"), QStringLiteral("Out")});
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->verticalHeader()->hide();
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    auto* table = ListTable(QStringLiteral("onlinePlayers"),
+                            {QStringLiteral("Players"), QStringLiteral("Address"), QStringLiteral("Round trip"),
+                             QStringLiteral("In"), QStringLiteral("Out")},
+                            dialog);
     table->horizontalHeader()->setStretchLastSection(true);
     table->setMinimumWidth(560);
     layout->addWidget(table);

@@ -42,6 +42,22 @@ struct MenuCopy {
 };
 constexpr quint16 GatewayPort = 31315;
 
+// A gateway on a port of its own on this computer, the link to it, and what it puts on its LAN.
+struct LocalGateway {
+    LocalGateway() {
+        gateway.SetOutputs(nullptr, [this](const QByteArray& d) { lan << d; });
+        QString error;
+        if (!gateway.Listen(0, &error)) qWarning("%s", qPrintable(error));
+        link.host = QStringLiteral("127.0.0.1");
+        link.port = gateway.Port();
+        link.key = key;
+    }
+    QByteArray key = seal::Random(OnlineLink::KeyBytes);
+    Gateway gateway{key};
+    OnlineLink link;
+    QList<QByteArray> lan;
+};
+
 // A gateway and the copies that join it, joined by an in-process wire that records every
 // datagram: what an attacker on the path could capture and send again from anywhere.
 struct World {
@@ -585,15 +601,10 @@ void tst_Online::linkDialogSaysWhenOnlyThisNetworkCanReach() {
 // The refusal goes out through the gateway's own socket like every other answer (it once went
 // through the test hook only, and a real gateway stopped the program there).
 void tst_Online::eighthCopyIsRefusedOverRealSockets() {
-    const QByteArray key = seal::Random(OnlineLink::KeyBytes);
-    Gateway gateway(key);
-    gateway.SetOutputs(nullptr, [](const QByteArray&) {});
-    QString error;
-    QVERIFY2(gateway.Listen(0, &error), qPrintable(error));
-    OnlineLink link;
-    link.host = QStringLiteral("127.0.0.1");
-    link.port = gateway.Port();
-    link.key = key;
+    LocalGateway local;
+    Gateway& gateway = local.gateway;
+    QVERIFY(gateway.Port());
+    const OnlineLink& link = local.link;
     std::vector<std::unique_ptr<OnlineClient>> copies;
     for (int i = 0; i <= Gateway::MostRemotes; ++i) {
         copies.push_back(std::make_unique<OnlineClient>(link));
@@ -621,17 +632,12 @@ void tst_Online::removedCopiesStayOut_data() {
 void tst_Online::removedCopiesStayOut() {
     QFETCH(QString, how);
     QFETCH(bool, backAfterItsTime);
-    const QByteArray key = seal::Random(OnlineLink::KeyBytes);
-    Gateway gateway(key);
-    QList<QByteArray> lan;
-    gateway.SetOutputs(nullptr, [&lan](const QByteArray& d) { lan << d; });
+    LocalGateway local;
+    Gateway& gateway = local.gateway;
+    QVERIFY(gateway.Port());
+    const OnlineLink& link = local.link;
+    const QList<QByteArray>& lan = local.lan;
     gateway.SetKickMs(1500);
-    QString error;
-    QVERIFY2(gateway.Listen(0, &error), qPrintable(error));
-    OnlineLink link;
-    link.host = QStringLiteral("127.0.0.1");
-    link.port = gateway.Port();
-    link.key = key;
     // A copy tries to join; the line it was refused with, or empty once in.
     std::vector<std::unique_ptr<OnlineClient>> copies;
     const auto join = [&]() -> QString {
