@@ -12,8 +12,8 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 // Network > Find Games Online: the public games of every relay the player asks, refreshed
@@ -54,7 +54,8 @@ void NetworkMenu::FindGames() {
                              QStringLiteral("Round trip"), QStringLiteral("Version")},
                             dialog);
     table->setSortingEnabled(true);
-    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    table->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    table->sortByColumn(0, Qt::AscendingOrder);
     table->setMinimumSize(560, 240);
     layout->addWidget(table);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
@@ -72,33 +73,27 @@ void NetworkMenu::FindGames() {
     };
     auto asked = std::make_shared<std::vector<Asked>>();
     const auto show = [table, status, asked] {
-        const QString chosen = table->currentRow() >= 0 && table->item(table->currentRow(), 0)
-                                   ? table->item(table->currentRow(), 0)->data(Qt::UserRole).toString()
-                                   : QString();
+        const QString chosen = ChosenKey(*table).toString();
         table->setSortingEnabled(false);
-        table->setRowCount(0);
+        table->clear();
         QStringList problems;
         for (const Asked& a : *asked) {
             if (!a.problem.isEmpty()) problems << QStringLiteral("%1: %2").arg(a.server, a.problem);
             for (const gamelist::Entry& e : a.finder->Games()) {
-                const int row = table->rowCount();
-                table->insertRow(row);
                 const QString link = a.finder->Link(e);
-                const QStringList cells = {e.name, QStringLiteral("%1/8").arg(e.players),
-                                           e.playing ? QStringLiteral("playing") : QStringLiteral("waiting"),
-                                           QStringLiteral("%1 ms").arg(a.finder->RoundTripMs()), e.version};
-                for (int col = 0; col < cells.size(); ++col) {
-                    auto* item = new QTableWidgetItem(cells[col]);
-                    item->setData(Qt::UserRole, link);
-                    table->setItem(row, col, item);
-                }
-                if (link == chosen) table->selectRow(row);
+                QTreeWidgetItem* item =
+                    ListRow(*table,
+                            {e.name, QStringLiteral("%1/8").arg(e.players),
+                             e.playing ? QStringLiteral("playing") : QStringLiteral("waiting"),
+                             QStringLiteral("%1 ms").arg(a.finder->RoundTripMs()), e.version},
+                            link);
+                if (link == chosen) item->setSelected(true);
             }
         }
         table->setSortingEnabled(true);
         QStringList servers;
         for (const Asked& a : *asked) servers << a.server;
-        const int n = table->rowCount();
+        const int n = table->topLevelItemCount();
         status->setText(problems.isEmpty() ? (n == 1 ? QStringLiteral("%1 public game, from %2.")
                                                      : QStringLiteral("%1 public games, from %2."))
                                                  .arg(n)
@@ -149,14 +144,14 @@ void NetworkMenu::FindGames() {
         ask();
     });
     const auto joinChosen = [this, dialog, table] {
-        const QList<QTableWidgetItem*> items = table->selectedItems();
-        if (items.isEmpty()) return;
-        const QString link = items.first()->data(Qt::UserRole).toString();
+        const QString link = ChosenKey(*table).toString();
+        if (link.isEmpty()) return;
         dialog->close();
         JoinLink(link);
     };
-    connect(table, &QTableWidget::itemSelectionChanged, dialog, [table, join] { join->setEnabled(!table->selectedItems().isEmpty()); });
-    connect(table, &QTableWidget::itemDoubleClicked, dialog, joinChosen);
+    connect(table, &QTreeWidget::itemSelectionChanged, dialog,
+            [table, join] { join->setEnabled(!table->selectedItems().isEmpty()); });
+    connect(table, &QTreeWidget::itemDoubleClicked, dialog, joinChosen);
     connect(join, &QPushButton::clicked, dialog, joinChosen);
     auto* timer = new QTimer(dialog);
     connect(timer, &QTimer::timeout, dialog, ask);

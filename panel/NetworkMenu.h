@@ -9,7 +9,9 @@
 #include <optional>
 
 class Dispatcher;
-class QTableWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QVariant;
 class QLabel;
 class QMenu;
 class QMessageBox;
@@ -69,7 +71,10 @@ public:
     void FindGames();
     QStringList ListServers() const;
     // A read-only table of whole rows, one chosen at a time, for the online dialogs.
-    static QTableWidget* ListTable(const QString& name, const QStringList& columns, QWidget* parent);
+    static QTreeWidget* ListTable(const QString& name, const QStringList& columns, QWidget* parent);
+    // A row of it, carrying `key`; and the key of the row chosen (null when none is).
+    static QTreeWidgetItem* ListRow(QTreeWidget& table, const QStringList& cells, const QVariant& key);
+    static QVariant ChosenKey(const QTreeWidget& table);
     // Kick and Ban for the seat's joined copy, added to a roster box's menu (nothing when no
     // joined copy holds the seat).
     void AddRemovals(QMenu& menu, int slot);

@@ -12,8 +12,8 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 // The gateway's owner keeps the game clean: who joined from elsewhere, and Kick and Ban.
@@ -27,16 +27,29 @@ QString RidersOf(const Roster& roster, const Gateway::RemoteInfo& r) {
 }
 } // namespace
 
-QTableWidget* NetworkMenu::ListTable(const QString& name, const QStringList& columns, QWidget* parent) {
-    auto* table = new QTableWidget(0, static_cast<int>(columns.size()), parent);
+QTreeWidget* NetworkMenu::ListTable(const QString& name, const QStringList& columns, QWidget* parent) {
+    auto* table = new QTreeWidget(parent);
     table->setObjectName(name);
-    table->setHorizontalHeaderLabels(columns);
+    table->setColumnCount(static_cast<int>(columns.size()));
+    table->setHeaderLabels(columns);
+    table->setRootIsDecorated(false);
+    table->setUniformRowHeights(true);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->verticalHeader()->hide();
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     return table;
+}
+
+QTreeWidgetItem* NetworkMenu::ListRow(QTreeWidget& table, const QStringList& cells, const QVariant& key) {
+    auto* item = new QTreeWidgetItem(&table, cells);
+    item->setData(0, Qt::UserRole, key);
+    return item;
+}
+
+QVariant NetworkMenu::ChosenKey(const QTreeWidget& table) {
+    const QList<QTreeWidgetItem*> items = table.selectedItems();
+    return items.isEmpty() ? QVariant() : items.first()->data(0, Qt::UserRole);
 }
 
 void NetworkMenu::OpenOnlinePlayers() {
@@ -57,7 +70,7 @@ void NetworkMenu::OpenOnlinePlayers() {
                             {QStringLiteral("Players"), QStringLiteral("Address"), QStringLiteral("Round trip"),
                              QStringLiteral("In"), QStringLiteral("Out")},
                             dialog);
-    table->horizontalHeader()->setStretchLastSection(true);
+    table->header()->setStretchLastSection(true);
     table->setMinimumWidth(560);
     layout->addWidget(table);
     auto* closed = new QCheckBox(QStringLiteral("&Close to new players"), dialog);
@@ -74,33 +87,24 @@ void NetworkMenu::OpenOnlinePlayers() {
 
     const auto fill = [this, table, gateway] {
         if (!gateway) return;
-        const quint64 chosen = table->currentRow() >= 0 && table->item(table->currentRow(), 0)
-                                   ? table->item(table->currentRow(), 0)->data(Qt::UserRole).toULongLong()
-                                   : 0;
+        const quint64 chosen = ChosenKey(*table).toULongLong();
         const QList<Gateway::RemoteInfo> remotes = gateway->Remotes();
-        table->setRowCount(static_cast<int>(remotes.size()));
+        table->clear();
         for (int row = 0; row < remotes.size(); ++row) {
             const Gateway::RemoteInfo& r = remotes[row];
             const QStringList cells = {RidersOf(roster_, r), r.address,
                                        r.roundTripMs < 0 ? QStringLiteral("-") : QStringLiteral("%1 ms").arg(r.roundTripMs),
                                        QString::number(r.in), QString::number(r.out)};
-            for (int col = 0; col < cells.size(); ++col) {
-                auto* item = new QTableWidgetItem(cells[col]);
-                item->setData(Qt::UserRole, QVariant::fromValue(r.id));
-                table->setItem(row, col, item);
-            }
-            if (r.id == chosen) table->selectRow(row);
+            QTreeWidgetItem* item = ListRow(*table, cells, QVariant::fromValue(r.id));
+            if (r.id == chosen) item->setSelected(true);
         }
     };
-    const auto chosen = [table]() -> quint64 {
-        const QList<QTableWidgetItem*> items = table->selectedItems();
-        return items.isEmpty() ? 0 : items.first()->data(Qt::UserRole).toULongLong();
-    };
+    const auto chosen = [table]() -> quint64 { return ChosenKey(*table).toULongLong(); };
     const auto enable = [kick, ban, chosen] {
         kick->setEnabled(chosen() != 0);
         ban->setEnabled(chosen() != 0);
     };
-    connect(table, &QTableWidget::itemSelectionChanged, dialog, enable);
+    connect(table, &QTreeWidget::itemSelectionChanged, dialog, enable);
     connect(kick, &QPushButton::clicked, dialog, [this, chosen] { online_->RemoveRemote(chosen(), Gateway::Removal::Kick); });
     connect(ban, &QPushButton::clicked, dialog, [this, chosen] { online_->RemoveRemote(chosen(), Gateway::Removal::Ban); });
     connect(closed, &QCheckBox::toggled, dialog, [gateway](bool on) {

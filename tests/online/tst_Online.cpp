@@ -15,14 +15,14 @@
 
 #include <QComboBox>
 #include <QDialog>
-#include <QMenu>
-#include <QTableWidget>
 #include <QLabel>
-#include <QNetworkDatagram>
 #include <QLineEdit>
+#include <QMenu>
+#include <QNetworkDatagram>
 #include <QPushButton>
-#include <QUdpSocket>
 #include <QSignalSpy>
+#include <QTreeWidget>
+#include <QUdpSocket>
 #include <QtTest>
 #include <deque>
 #include <functional>
@@ -725,16 +725,17 @@ void tst_Online::aPublicGameIsFoundAndJoinedFromTheDialogs() {
     NetworkMenu menu(strangerNet, stranger.GetDispatcher(), stranger.GetRoster(), line, parent);
     menu.SetRelayServerForThisRun(relay.Address());
     menu.FindGames();
-    auto* games = parent.findChild<QTableWidget*>(QStringLiteral("publicGames"));
+    auto* games = parent.findChild<QTreeWidget*>(QStringLiteral("publicGames"));
     QVERIFY(games);
     auto* status = parent.findChild<QLabel*>(QStringLiteral("findStatus"));
-    QTRY_VERIFY2(games->rowCount() == 1, qPrintable(status->text()));
-    QCOMPARE(games->item(0, 0)->text(), QStringLiteral("Friday <game>"));
-    QCOMPARE(games->item(0, 1)->text(), QStringLiteral("1/8"));
-    QCOMPARE(games->item(0, 2)->text(), QStringLiteral("waiting"));
+    QTRY_VERIFY2(games->topLevelItemCount() == 1, qPrintable(status->text()));
+    QTreeWidgetItem* game = games->topLevelItem(0);
+    QCOMPARE(game->text(0), QStringLiteral("Friday <game>"));
+    QCOMPARE(game->text(1), QStringLiteral("1/8"));
+    QCOMPARE(game->text(2), QStringLiteral("waiting"));
     QSignalSpy joined(&strangerNet, &OnlineTransport::joined);
-    games->selectRow(0);
-    emit games->itemDoubleClicked(games->item(0, 0));
+    game->setSelected(true);
+    emit games->itemDoubleClicked(game, 0);
     QVERIFY(joined.wait(5000));
 
     strangerNet.SendData(wire::Register(3, QStringLiteral("Mal"), 255));
@@ -744,18 +745,19 @@ void tst_Online::aPublicGameIsFoundAndJoinedFromTheDialogs() {
     host.menu.AddRemovals(roster, 3);
     QCOMPARE(roster.actions().size(), 2);
     host.menu.OpenOnlinePlayers();
-    auto* players = host.parent.findChild<QTableWidget*>(QStringLiteral("onlinePlayers"));
+    auto* players = host.parent.findChild<QTreeWidget*>(QStringLiteral("onlinePlayers"));
     QVERIFY(players);
-    QTRY_COMPARE(players->rowCount(), 1);
+    QTRY_COMPARE(players->topLevelItemCount(), 1);
+    QCOMPARE(players->topLevelItem(0)->text(0), QStringLiteral("Mal"));
     QSignalSpy removed(&host.menu, &NetworkMenu::copyRemoved);
     QSignalSpy lost(&strangerNet, &OnlineTransport::onlineLost);
-    players->selectRow(0);
+    players->topLevelItem(0)->setSelected(true);
     QTest::mouseClick(host.parent.findChild<QPushButton*>(QStringLiteral("kick")), Qt::LeftButton);
     QTRY_COMPARE(lost.size(), 1);
     QCOMPARE(lost[0][0].toString(), QStringLiteral("The host removed you from the online game"));
     QCOMPARE(removed.size(), 1);
     QVERIFY(removed[0][0].toString().startsWith(QStringLiteral("Mal (")));
-    QTRY_COMPARE(players->rowCount(), 0);
+    QTRY_COMPARE(players->topLevelItemCount(), 0);
     QCOMPARE(host.online.GetGateway()->OwnerOfSeat(3), quint64(0));
     QVERIFY(host.online.OnlineReport().join(QLatin1Char(' ')).contains(QStringLiteral("for 10 minutes")));
     host.online.CloseOnline();
