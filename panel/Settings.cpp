@@ -146,7 +146,18 @@ bool Settings::SetSeat(int seat, const QString& name, Colour colour) {
                               {QStringLiteral("Color%1").arg(seat + 1), QString::number(colour)}});
 }
 
-bool Settings::SetRiderLevel(const QString& level) { return Set(QStringLiteral("Riders"), {{QStringLiteral("Level"), level}}); }
+namespace {
+const QStringList LevelKeys = {QStringLiteral("Easy"), QStringLiteral("Normal"), QStringLiteral("Hard")};
+} // namespace
+
+int Settings::RiderLevel() const {
+    return static_cast<int>(LevelKeys.indexOf(Value(QStringLiteral("Riders"), QStringLiteral("Level"))));
+}
+
+bool Settings::SetRiderLevel(int level) {
+    if (level < 0 || level >= LevelKeys.size()) return false;
+    return Set(QStringLiteral("Riders"), {{QStringLiteral("Level"), LevelKeys[level]}});
+}
 
 bool Settings::SetPlayed() { return SetSection(QStringLiteral("Tips"), {{QStringLiteral("Played"), QStringLiteral("1")}}); }
 

@@ -53,8 +53,10 @@ public:
     bool SetSound(int volume, int chatVolume, bool muted);
     Seat GetSeat(int seat) const;
     bool SetSeat(int seat, const QString& name, Colour colour);
-    QString RiderLevel() const { return Value(QStringLiteral("Riders"), QStringLiteral("Level")); }
-    bool SetRiderLevel(const QString& level);
+    // The computer riders' level (0 Easy, 1 Normal, 2 Hard), kept by its English name whatever
+    // language the panel shows it in; -1 when none is kept.
+    int RiderLevel() const;
+    bool SetRiderLevel(int level);
     // The first-run hint has been followed by a match.
     bool Played() const { return Value(QStringLiteral("Tips"), QStringLiteral("Played")) == QLatin1String("1"); }
     bool SetPlayed();

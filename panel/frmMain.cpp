@@ -154,7 +154,7 @@ void frmMain::RosterMenu(int slot, const QPoint& at) {
 
 void frmMain::cmdAddRider_Click() {
     const int level = std::clamp(cboLevel->currentIndex(), 0, 2);
-    settings_.SetRiderLevel(cboLevel->currentText());
+    settings_.SetRiderLevel(level); // kept by its own name, not the one shown
     in_.roster.AddRider(static_cast<RiderLevel>(level));
 }
 

@@ -87,7 +87,7 @@ void frmMain::PopulateControls() {
     game_.ShowKeys();
     if (game_.IsUnloaded() || !game_.isVisible()) game_.Load();
     txtName->setText(in_.state.UserName);
-    const int level = cboLevel->findText(settings_.RiderLevel());
+    const int level = settings_.RiderLevel();
     cboLevel->setCurrentIndex(level >= 0 ? level : static_cast<int>(RiderLevel::Normal));
 }
 
