@@ -4,11 +4,12 @@
 # is 198.51.100.1 and it forwards UDP port 31315 to 10.1.0.2; router B's is 203.0.113.7.
 # Those addresses exist only inside private network namespaces, which have no way out.
 #
-#   tools/internet.sh [-a N] [-b M] [-n] [-r] [-u] -- COMMAND [ARGS...]
+#   tools/internet.sh [-a N] [-b M] [-c K] [-n] [-r] [-u] -- COMMAND [ARGS...]
 #
-# N computers on LAN A (10.1.0.2 ...), M on LAN B (10.2.0.2 ...). COMMAND runs once per
-# computer, all at once, with LUMIVEX_COMPUTER set to A1, A2, ..., B1, ... and HOME a folder
-# of its own. The exit status is the first non-zero status of the commands.
+# N computers on LAN A (10.1.0.2 ...), M on LAN B (10.2.0.2 ...), and K on a third home's LAN C
+# (10.3.0.2 ..., behind a router whose public address is 198.51.100.77; none without -c). COMMAND
+# runs once per computer, all at once, with LUMIVEX_COMPUTER set to A1, A2, ..., B1, ..., C1, ...
+# and HOME a folder of its own. The exit status is the first non-zero status of the commands.
 #   -n  router A forwards no port.
 #   -r  COMMAND also runs as R1 on a public server, 203.0.113.254 (for a relay).
 #   -u  router A forwards no port by hand but runs miniupnpd (UPnP IGD and NAT-PMP). That
@@ -20,6 +21,7 @@
 set -euo pipefail
 na=2
 nb=1
+nc=0
 forward=1
 server=0
 upnp=0
@@ -27,6 +29,7 @@ while [ $# -gt 0 ]; do
     case "$1" in
         -a) na=$2; shift 2 ;;
         -b) nb=$2; shift 2 ;;
+        -c) nc=$2; shift 2 ;;
         -n) forward=0; shift ;;
         -r) server=1; shift ;;
         -u) upnp=1; forward=0; shift ;;
@@ -42,7 +45,7 @@ if [ "${LUMIVEX_INTERNET_CORE:-}" != 1 ]; then
     [ $forward = 1 ] || flags+=(-n)
     [ $server = 0 ] || flags+=(-r)
     [ $upnp = 0 ] || flags+=(-u)
-    LUMIVEX_INTERNET_CORE=1 exec "$here/netns-run" "$0" -a "$na" -b "$nb" "${flags[@]}" -- "$@"
+    LUMIVEX_INTERNET_CORE=1 exec "$here/netns-run" "$0" -a "$na" -b "$nb" -c "$nc" "${flags[@]}" -- "$@"
 fi
 
 homes="$(mktemp -d /tmp/lumivex-internet.XXXXXX)"
@@ -62,15 +65,23 @@ spawn() { # a fresh namespace; its pid in $ns
 in_ns() { local p=$1; shift; nsenter -t "$p" -n -- "$@"; }
 
 sysctl -qw net.ipv4.ip_forward=1
-# router NAME PUBLIC CORE-SIDE LANPREFIX FORWARD(0/1); sets $router
+# router NAME PUBLIC CORE-SIDE LANPREFIX FORWARD(0/1) [MASK]; sets $router. With MASK 32 the
+# link is point to point, inside a /24 that another router's link holds (the core answers ARP
+# for it there), so that every public address stays a documentation one.
 router() {
     spawn
     router=$ns
+    local mask=${6:-24}
     ip link add "c$1" type veth peer name wan netns "$router"
-    ip addr add "$3/24" dev "c$1"
+    ip addr add "$3/$mask" dev "c$1"
     ip link set "c$1" up
-    in_ns "$router" ip addr add "$2/24" dev wan
+    in_ns "$router" ip addr add "$2/$mask" dev wan
     in_ns "$router" ip link set wan up
+    if [ "$mask" = 32 ]; then
+        ip route add "$2/32" dev "c$1"
+        in_ns "$router" ip route add "$3/32" dev wan
+        for c in /proc/sys/net/ipv4/conf/c*/proxy_arp; do echo 1 > "$c"; done
+    fi
     in_ns "$router" ip route add default via "$3"
     in_ns "$router" sysctl -qw net.ipv4.ip_forward=1
     in_ns "$router" ip link add lan type bridge
@@ -144,6 +155,11 @@ names=()
 computers=()
 for k in $(seq 1 "$na"); do computer "$ra" 10.1.0 "$k"; names+=("A$k"); computers+=("$ns"); done
 for k in $(seq 1 "$nb"); do computer "$rb" 10.2.0 "$k"; names+=("B$k"); computers+=("$ns"); done
+if [ "$nc" -gt 0 ]; then
+    router C 198.51.100.77 198.51.100.253 10.3.0 0 32
+    rc=$router
+    for k in $(seq 1 "$nc"); do computer "$rc" 10.3.0 "$k"; names+=("C$k"); computers+=("$ns"); done
+fi
 
 if [ $server = 1 ]; then names+=(R1); computers+=($$); fi
 jobs=()
