@@ -101,8 +101,9 @@ signals:
     void networkLost();
     // Joining by link did not succeed, or a joined game was lost: why.
     void onlineProblem(const QString& why);
-    // The host removed a joined copy: a line for the chat pane.
-    void copyRemoved(const QString& line);
+    // What the gateway's owner did to keep the game clean (a copy removed, the game closed to
+    // new players or open again): a line for the chat pane.
+    void gatewayNotice(const QString& line);
 
 private:
     QString SavedInterface() const;

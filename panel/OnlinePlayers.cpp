@@ -107,8 +107,11 @@ void NetworkMenu::OpenOnlinePlayers() {
     connect(table, &QTreeWidget::itemSelectionChanged, dialog, enable);
     connect(kick, &QPushButton::clicked, dialog, [this, chosen] { online_->RemoveRemote(chosen(), Gateway::Removal::Kick); });
     connect(ban, &QPushButton::clicked, dialog, [this, chosen] { online_->RemoveRemote(chosen(), Gateway::Removal::Ban); });
-    connect(closed, &QCheckBox::toggled, dialog, [gateway](bool on) {
-        if (gateway) gateway->SetClosedToNew(on);
+    connect(closed, &QCheckBox::toggled, dialog, [this, gateway](bool on) {
+        if (!gateway || gateway->ClosedToNew() == on) return;
+        gateway->SetClosedToNew(on);
+        emit gatewayNotice(on ? QStringLiteral("This online game is closed to new players")
+                              : QStringLiteral("This online game is open to new players again"));
     });
     connect(gateway, &Gateway::changed, dialog, fill);
     auto* timer = new QTimer(dialog); // round trips and counts move on their own
@@ -136,9 +139,9 @@ void NetworkMenu::AddRemovals(QMenu& menu, int slot) {
 void NetworkMenu::SayRemoved(const Gateway::RemoteInfo& info, Gateway::Removal how) {
     QString who = RidersOf(roster_, info);
     if (who.isEmpty()) who = QStringLiteral("A copy with no rider");
-    emit copyRemoved(how == Gateway::Removal::Ban
-                         ? QStringLiteral("%1 (%2) was banned from this online game").arg(who, info.address)
-                         : QStringLiteral("%1 (%2) was removed from this online game for %3 minutes")
-                               .arg(who, info.address)
-                               .arg(Gateway::KickMs / 60000));
+    emit gatewayNotice(how == Gateway::Removal::Ban
+                           ? QStringLiteral("%1 (%2) was banned from this online game").arg(who, info.address)
+                           : QStringLiteral("%1 (%2) was removed from this online game for %3 minutes")
+                                 .arg(who, info.address)
+                                 .arg(Gateway::KickMs / 60000));
 }

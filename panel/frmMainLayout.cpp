@@ -144,7 +144,7 @@ void frmMain::BuildControls() {
     network_ = new NetworkMenu(in_.net, in_.dispatcher, in_.roster, *lblNetwork, *this);
     network_->SetMatchRunning([this] { return in_.control.MatchRunning(); });
     network_->SetSettings(&settings_);
-    connect(network_, &NetworkMenu::copyRemoved, &in_.chat, &ChatLog::Notice);
+    connect(network_, &NetworkMenu::gatewayNotice, &in_.chat, &ChatLog::Notice);
     connect(network_, &NetworkMenu::rollCallWanted, this, &frmMain::tmrStart_Timer);
     connect(network_, &NetworkMenu::nobodyAnswered, this, &frmMain::ShowFirstRunHint);
     // Alone, the player asked for company: computer riders for the match's other seats.

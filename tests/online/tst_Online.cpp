@@ -13,6 +13,7 @@
 #include "frmMain.h"
 #include "frmVyre.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
@@ -749,7 +750,7 @@ void tst_Online::aPublicGameIsFoundAndJoinedFromTheDialogs() {
     QVERIFY(players);
     QTRY_COMPARE(players->topLevelItemCount(), 1);
     QCOMPARE(players->topLevelItem(0)->text(0), QStringLiteral("Mal"));
-    QSignalSpy removed(&host.menu, &NetworkMenu::copyRemoved);
+    QSignalSpy removed(&host.menu, &NetworkMenu::gatewayNotice);
     QSignalSpy lost(&strangerNet, &OnlineTransport::onlineLost);
     players->topLevelItem(0)->setSelected(true);
     QTest::mouseClick(host.parent.findChild<QPushButton*>(QStringLiteral("kick")), Qt::LeftButton);
@@ -760,6 +761,9 @@ void tst_Online::aPublicGameIsFoundAndJoinedFromTheDialogs() {
     QTRY_COMPARE(players->topLevelItemCount(), 0);
     QCOMPARE(host.online.GetGateway()->OwnerOfSeat(3), quint64(0));
     QVERIFY(host.online.OnlineReport().join(QLatin1Char(' ')).contains(QStringLiteral("for 10 minutes")));
+    host.parent.findChild<QCheckBox*>(QStringLiteral("closeToNew"))->click();
+    QVERIFY(host.online.GetGateway()->ClosedToNew());
+    QCOMPARE(removed.size(), 2); // said in the chat pane too
     host.online.CloseOnline();
 }
 
