@@ -134,8 +134,15 @@ void NetworkMenu::FindGames() {
             }
             const auto where = OnlineTransport::SplitAddress(server);
             const QPointer<GameFinder> finder = it->finder;
-            QHostInfo::lookupHost(where->first, dialog, [finder, where](const QHostInfo& found) {
-                if (finder && !found.addresses().isEmpty()) finder->Ask(found.addresses().first(), where->second, where->first);
+            QHostInfo::lookupHost(where->first, dialog, [finder, where, asked, show](const QHostInfo& found) {
+                if (!finder) return;
+                if (!found.addresses().isEmpty()) {
+                    finder->Ask(found.addresses().first(), where->second, where->first);
+                    return;
+                }
+                for (Asked& a : *asked)
+                    if (a.finder == finder) a.problem = QStringLiteral("no such host");
+                show();
             });
         }
     };
