@@ -230,12 +230,11 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
             return fail(QStringLiteral("--public takes the name to list the game as"));
     }
     if (parser.isSet(listGames)) {
-        QString host;
-        quint16 port = relaywire::DefaultPort;
-        if (!OnlineLink::SplitHostPort(parser.value(listGames).trimmed(), host, port, false))
+        Options::ListAt at;
+        if (!OnlineLink::SplitHostPort(parser.value(listGames).trimmed(), at.host, at.port, false))
             return fail(QStringLiteral("--list-games takes HOST or HOST:PORT, not '%1'")
                             .arg(parser.value(listGames)));
-        o.listGames = parser.value(listGames).trimmed();
+        o.listGames = at;
     }
     o.portMapping = !parser.isSet(noMapping);
     if (parser.isSet(record)) {

@@ -30,7 +30,12 @@ struct Options {
     Relay::Limits relayLimits;
     std::optional<QString> relayServer; // for --open: the relay to keep a room at
     QString publicName;                 // for --open: list the game publicly under this name
-    std::optional<QString> listGames;   // print the public games of this relay (HOST[:PORT])
+    // --list-games: print the public games of this relay
+    struct ListAt {
+        QString host;
+        quint16 port = relaywire::DefaultPort;
+    };
+    std::optional<ListAt> listGames;
     bool portMapping = true;
     QString record; // keep what this copy hears in this replay file
     QString replay;      // play this replay file, and nothing else

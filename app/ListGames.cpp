@@ -1,20 +1,13 @@
 #include "ListGames.h"
 
 #include "GameFinder.h"
-#include "OnlineLink.h"
-#include "RelayWire.h"
+#include "Gateway.h"
 
 #include <QCoreApplication>
 #include <QHostInfo>
 #include <cstdio>
 
-int ListGames(const QString& relay) {
-    QString host;
-    quint16 port = relaywire::DefaultPort;
-    if (!OnlineLink::SplitHostPort(relay, host, port, false)) {
-        std::fprintf(stderr, "lumivex: --list-games takes HOST or HOST:PORT, not '%s'\n", qPrintable(relay));
-        return 2;
-    }
+int ListGames(const QString& host, quint16 port) {
     QHostAddress address(host);
     if (address.isNull()) {
         const QHostInfo found = QHostInfo::fromName(host);
@@ -35,7 +28,7 @@ int ListGames(const QString& relay) {
         QCoreApplication::quit();
     });
     QObject::connect(&finder, &GameFinder::failed, &finder, [&](const QString& why) {
-        std::fprintf(stderr, "lumivex: %s: %s\n", qPrintable(relay), qPrintable(why));
+        std::fprintf(stderr, "lumivex: %s: %s\n", qPrintable(Gateway::Describe(address, port)), qPrintable(why));
         QCoreApplication::quit();
     });
     finder.Ask(address, port, host);

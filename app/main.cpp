@@ -79,7 +79,7 @@ int main(int argc, char* argv[]) {
     }
     if (options.listGames) { // no window either
         QCoreApplication app(argc, argv);
-        return ListGames(*options.listGames);
+        return ListGames(options.listGames->host, options.listGames->port);
     }
     if (options.probe > 0) { // no window, so no display needed
         QCoreApplication app(argc, argv);

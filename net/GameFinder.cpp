@@ -9,7 +9,7 @@ GameFinder::GameFinder(QObject* parent) : QObject(parent) {
         socket_.close();
         resend_.stop();
         games_.clear();
-        emit failed(QStringLiteral("the relay did not answer within %1 s").arg(GiveUpMs / 1000));
+        emit failed(tr("the relay did not answer within %1 s").arg(GiveUpMs / 1000));
     });
     connect(&socket_, &QUdpSocket::readyRead, this, &GameFinder::Read);
     resend_.setInterval(ResendMs);

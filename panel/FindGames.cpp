@@ -37,10 +37,10 @@ QStringList NetworkMenu::ListServers() const {
 void NetworkMenu::FindGames() {
     if (!online_) return;
     auto* dialog = new QDialog(&parent_);
-    dialog->setWindowTitle(QStringLiteral("Find Games Online"));
+    dialog->setWindowTitle(tr("Find Games Online"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(dialog);
-    layout->addWidget(new QLabel(QStringLiteral("Relays to ask (HOST:PORT, separated by commas):"), dialog));
+    layout->addWidget(new QLabel(tr("Relays to ask (HOST:PORT, separated by commas):"), dialog));
     auto* servers = new QLineEdit(settings_ ? settings_->Value(Section, QStringLiteral("ListServers")) : QString(), dialog);
     servers->setObjectName(QStringLiteral("listServers"));
     servers->setPlaceholderText(QStringLiteral("relay.example.org:31316"));
@@ -49,17 +49,16 @@ void NetworkMenu::FindGames() {
     status->setObjectName(QStringLiteral("findStatus"));
     status->setWordWrap(true);
     layout->addWidget(status);
-    auto* table = ListTable(QStringLiteral("publicGames"),
-                            {QStringLiteral("Name"), QStringLiteral("Players"), QStringLiteral("State"),
-                             QStringLiteral("Round trip"), QStringLiteral("Version")},
-                            dialog);
+    auto* table =
+        ListTable(QStringLiteral("publicGames"),
+                  {tr("Name"), tr("Players"), tr("State"), tr("Round trip"), tr("Version")}, dialog);
     table->setSortingEnabled(true);
     table->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     table->sortByColumn(0, Qt::AscendingOrder);
     table->setMinimumSize(560, 240);
     layout->addWidget(table);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
-    QPushButton* join = buttons->addButton(QStringLiteral("&Join"), QDialogButtonBox::AcceptRole);
+    QPushButton* join = buttons->addButton(tr("&Join"), QDialogButtonBox::AcceptRole);
     join->setObjectName(QStringLiteral("joinListed"));
     join->setEnabled(false);
     layout->addWidget(buttons);
@@ -83,9 +82,8 @@ void NetworkMenu::FindGames() {
                 const QString link = a.finder->Link(e);
                 QTreeWidgetItem* item =
                     ListRow(*table,
-                            {e.name, QStringLiteral("%1/8").arg(e.players),
-                             e.playing ? QStringLiteral("playing") : QStringLiteral("waiting"),
-                             QStringLiteral("%1 ms").arg(a.finder->RoundTripMs()), e.version},
+                            {e.name, tr("%1/8").arg(e.players), e.playing ? tr("playing") : tr("waiting"),
+                             tr("%1 ms").arg(a.finder->RoundTripMs()), e.version},
                             link);
                 if (link == chosen) item->setSelected(true);
             }
@@ -94,11 +92,11 @@ void NetworkMenu::FindGames() {
         QStringList servers;
         for (const Asked& a : *asked) servers << a.server;
         const int n = table->topLevelItemCount();
-        status->setText(problems.isEmpty() ? (n == 1 ? QStringLiteral("%1 public game, from %2.")
-                                                     : QStringLiteral("%1 public games, from %2."))
-                                                 .arg(n)
-                                                 .arg(servers.join(QStringLiteral(", ")))
-                                           : problems.join(QLatin1Char('\n')));
+        status->setText(problems.isEmpty()
+                            ? (n == 1 ? tr("%1 public game, from %2.") : tr("%1 public games, from %2."))
+                                  .arg(n)
+                                  .arg(servers.join(QStringLiteral(", ")))
+                            : problems.join(QLatin1Char('\n')));
     };
     const auto ask = [this, dialog, status, asked, show] {
         const QStringList list = ListServers();
@@ -141,7 +139,7 @@ void NetworkMenu::FindGames() {
                     return;
                 }
                 for (Asked& a : *asked)
-                    if (a.finder == finder) a.problem = QStringLiteral("no such host");
+                    if (a.finder == finder) a.problem = tr("no such host");
                 show();
             });
         }

@@ -81,7 +81,7 @@ void NetworkMenu::FillMenu() {
         const Mode mode = online_->GetMode();
         if (mode == Mode::Open) {
             menu_->addAction(QStringLiteral("Show Online &Link..."), this, &NetworkMenu::ShowLink);
-            menu_->addAction(QStringLiteral("Online &Players..."), this, &NetworkMenu::OpenOnlinePlayers);
+            menu_->addAction(tr("Online &Players..."), this, &NetworkMenu::OpenOnlinePlayers);
             menu_->addAction(QStringLiteral("&Close Online Game"), online_, &OnlineTransport::CloseOnline);
         } else {
             menu_->addAction(QStringLiteral("&Open Game Online..."), this, &NetworkMenu::OpenOnline)
@@ -96,7 +96,7 @@ void NetworkMenu::FillMenu() {
         } else {
             menu_->addAction(QStringLiteral("&Join Online Game..."), this, &NetworkMenu::JoinOnline)
                 ->setEnabled(mode == Mode::Lan);
-            menu_->addAction(QStringLiteral("&Find Games Online..."), this, &NetworkMenu::FindGames)
+            menu_->addAction(tr("&Find Games Online..."), this, &NetworkMenu::FindGames)
                 ->setEnabled(mode == Mode::Lan);
         }
         menu_->addAction(QStringLiteral("&Relay Server..."), this, &NetworkMenu::ChooseRelayServer);
@@ -273,7 +273,7 @@ void NetworkMenu::OpenOnline() {
     layout->addWidget(intro);
     // Listed publicly, anyone may find the game at the relay and join: off unless asked.
     auto* listRow = new QHBoxLayout;
-    auto* listIt = new QCheckBox(QStringLiteral("&List this game publicly as:"), &ask);
+    auto* listIt = new QCheckBox(tr("&List this game publicly as:"), &ask);
     listIt->setObjectName(QStringLiteral("listPublicly"));
     auto* publicName = new QLineEdit(&ask);
     publicName->setObjectName(QStringLiteral("publicName"));
@@ -285,7 +285,7 @@ void NetworkMenu::OpenOnline() {
     layout->addLayout(listRow);
     auto* listAt = new QHBoxLayout;
     listAt->setContentsMargins(16, 0, 0, 0);
-    listAt->addWidget(new QLabel(QStringLiteral("at the relay (HOST:PORT):"), &ask));
+    listAt->addWidget(new QLabel(tr("at the relay (HOST:PORT):"), &ask));
     auto* relay = new QLineEdit(SavedRelayServer(), &ask);
     relay->setObjectName(QStringLiteral("listRelay"));
     relay->setEnabled(false);
@@ -329,9 +329,9 @@ void NetworkMenu::OpenOnline() {
     if (listIt->isChecked()) {
         const QString at = relay->text().trimmed();
         if (name.isEmpty() || !OnlineTransport::SplitAddress(at)) {
-            Message(name.isEmpty() ? QStringLiteral("A public game needs a name to be listed under.")
-                                   : QStringLiteral("A public game is listed at a relay: \"%1\" is not HOST:PORT, such "
-                                                    "as relay.example.org:31316.")
+            Message(name.isEmpty() ? tr("A public game needs a name to be listed under.")
+                                   : tr("A public game is listed at a relay: \"%1\" is not HOST:PORT, such "
+                                        "as relay.example.org:31316.")
                                          .arg(at));
             return;
         }

@@ -57,7 +57,7 @@ void NetworkMenu::OpenOnlinePlayers() {
     // The game may close online while this is open: every use of the gateway checks first.
     const QPointer<Gateway> gateway = online_->GetGateway();
     auto* dialog = new QDialog(&parent_);
-    dialog->setWindowTitle(QStringLiteral("Online Players"));
+    dialog->setWindowTitle(tr("Online Players"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(dialog);
     auto* intro = new QLabel(QStringLiteral("Copies that joined this game from elsewhere. Kick removes one and keeps "
@@ -67,19 +67,17 @@ void NetworkMenu::OpenOnlinePlayers() {
     intro->setWordWrap(true);
     layout->addWidget(intro);
     auto* table = ListTable(QStringLiteral("onlinePlayers"),
-                            {QStringLiteral("Players"), QStringLiteral("Address"), QStringLiteral("Round trip"),
-                             QStringLiteral("In"), QStringLiteral("Out")},
-                            dialog);
+                            {tr("Players"), tr("Address"), tr("Round trip"), tr("In"), tr("Out")}, dialog);
     table->header()->setStretchLastSection(true);
     table->setMinimumWidth(560);
     layout->addWidget(table);
-    auto* closed = new QCheckBox(QStringLiteral("&Close to new players"), dialog);
+    auto* closed = new QCheckBox(tr("&Close to new players"), dialog);
     closed->setObjectName(QStringLiteral("closeToNew"));
     closed->setChecked(gateway->ClosedToNew());
     layout->addWidget(closed);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
-    QPushButton* kick = buttons->addButton(QStringLiteral("&Kick"), QDialogButtonBox::ActionRole);
-    QPushButton* ban = buttons->addButton(QStringLiteral("&Ban"), QDialogButtonBox::ActionRole);
+    QPushButton* kick = buttons->addButton(tr("&Kick"), QDialogButtonBox::ActionRole);
+    QPushButton* ban = buttons->addButton(tr("&Ban"), QDialogButtonBox::ActionRole);
     kick->setObjectName(QStringLiteral("kick"));
     ban->setObjectName(QStringLiteral("ban"));
     layout->addWidget(buttons);
@@ -93,7 +91,8 @@ void NetworkMenu::OpenOnlinePlayers() {
         for (int row = 0; row < remotes.size(); ++row) {
             const Gateway::RemoteInfo& r = remotes[row];
             const QStringList cells = {RidersOf(roster_, r), r.address,
-                                       r.roundTripMs < 0 ? QStringLiteral("-") : QStringLiteral("%1 ms").arg(r.roundTripMs),
+                                       r.roundTripMs < 0 ? QStringLiteral("-")
+                                                         : tr("%1 ms").arg(r.roundTripMs),
                                        QString::number(r.in), QString::number(r.out)};
             QTreeWidgetItem* item = ListRow(*table, cells, QVariant::fromValue(r.id));
             if (r.id == chosen) item->setSelected(true);
@@ -110,8 +109,8 @@ void NetworkMenu::OpenOnlinePlayers() {
     connect(closed, &QCheckBox::toggled, dialog, [this, gateway](bool on) {
         if (!gateway || gateway->ClosedToNew() == on) return;
         gateway->SetClosedToNew(on);
-        emit gatewayNotice(on ? QStringLiteral("This online game is closed to new players")
-                              : QStringLiteral("This online game is open to new players again"));
+        emit gatewayNotice(on ? tr("This online game is closed to new players")
+                              : tr("This online game is open to new players again"));
     });
     connect(gateway, &Gateway::changed, dialog, fill);
     auto* timer = new QTimer(dialog); // round trips and counts move on their own
@@ -130,18 +129,18 @@ void NetworkMenu::AddRemovals(QMenu& menu, int slot) {
     if (!owner) return;
     const QString name = roster_.Name(slot);
     if (!menu.isEmpty()) menu.addSeparator();
-    menu.addAction(QStringLiteral("Kick %1 from the Online Game").arg(name), this,
+    menu.addAction(tr("Kick %1 from the Online Game").arg(name), this,
                    [this, owner] { online_->RemoveRemote(owner, Gateway::Removal::Kick); });
-    menu.addAction(QStringLiteral("Ban %1 from the Online Game").arg(name), this,
+    menu.addAction(tr("Ban %1 from the Online Game").arg(name), this,
                    [this, owner] { online_->RemoveRemote(owner, Gateway::Removal::Ban); });
 }
 
 void NetworkMenu::SayRemoved(const Gateway::RemoteInfo& info, Gateway::Removal how) {
     QString who = RidersOf(roster_, info);
-    if (who.isEmpty()) who = QStringLiteral("A copy with no rider");
+    if (who.isEmpty()) who = tr("A copy with no rider");
     emit gatewayNotice(how == Gateway::Removal::Ban
-                           ? QStringLiteral("%1 (%2) was banned from this online game").arg(who, info.address)
-                           : QStringLiteral("%1 (%2) was removed from this online game for %3 minutes")
+                           ? tr("%1 (%2) was banned from this online game").arg(who, info.address)
+                           : tr("%1 (%2) was removed from this online game for %3 minutes")
                                  .arg(who, info.address)
                                  .arg(Gateway::KickMs / 60000));
 }
