@@ -206,7 +206,8 @@ void tst_Match::everyCopyHearsTheSameMatch() {
                                                               QStringLiteral("x"));
     QVERIFY2(QRegularExpression(QStringLiteral("^(3 2 1 go( x){2,3} end ?)+$")).match(rounds).hasMatch(),
              qPrintable(rounds));
-    for (size_t k = 1; k < nodes.size(); ++k) QCOMPARE(heard[k], host);
+    // A slow build (the sanitizers) may hear the last cues a little after the host.
+    for (size_t k = 1; k < nodes.size(); ++k) QTRY_COMPARE_WITH_TIMEOUT(heard[k], host, 5000);
     int wins = 0;
     for (int w : won) wins += w;
     // A round is won on one copy at most (none for a draw); the last one sounds the match.
