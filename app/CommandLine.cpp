@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QNetworkInterface>
 #include <QRegularExpression>
+#include <tuple>
 #include <QTextStream>
 #include <QUrl>
 #include <cstdio>
@@ -121,12 +122,16 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
                        "round's outcome and the hash of its arena. Exit 0, 1 when the file is damaged, 2 when "
                        "it is no replay."),
         QStringLiteral("FILE"));
+    const QCommandLineOption web(
+        QStringLiteral("web"),
+        QStringLiteral("Let browsers on this network join: serve the page on TCP port PORT if a number "
+                       "follows (else the one last chosen, first 31317) and print its address."));
     const QCommandLineOption noMapping(QStringLiteral("no-port-mapping"),
                                        QStringLiteral("With --open: do not ask the router to forward the port."));
     parser.addOptions({help,       version,  demo,        riders,    roundLog, quitWhenShown, registerAtStart,
                        rosterFull, iface,    config,      probe,     open,     join,          demoDelay,
                        demoLevel,  relay,    relayServer, noMapping, record,   replayFile,    replayCheck,
-                       publicName, listGames});
+                       publicName, listGames, web});
     relayOptions.AddTo(parser);
     QStringList args;
     for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
@@ -134,21 +139,25 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
         std::fprintf(stderr, "lumivex: %s\n", qPrintable(text));
         return 2;
     };
-    // --open takes its port only when one follows: the parser knows no optional values.
+    // --open and --web take their port only when one follows: the parser knows no optional values.
     for (int i = 1; i < args.size(); ++i) {
-        QString port;
-        if (args[i] == QLatin1String("--open") && i + 1 < args.size() &&
-            QRegularExpression(QStringLiteral("^[0-9]+$")).match(args[i + 1]).hasMatch())
-            port = args.takeAt(i + 1);
-        else if (args[i].startsWith(QLatin1String("--open=")))
-            port = args[i].mid(7), args[i] = QStringLiteral("--open");
-        else
-            continue;
-        bool ok = false;
-        const int p = port.toInt(&ok);
-        if (!ok || p < 1 || p > 65535)
-            return fail(QStringLiteral("--open takes a UDP port from 1 to 65535, not '%1'").arg(port));
-        o.openPort = static_cast<quint16>(p);
+        for (const auto& [name, kind, out] : {std::tuple{QStringLiteral("--open"), "UDP", &o.openPort},
+                                              std::tuple{QStringLiteral("--web"), "TCP", &o.webPort}}) {
+            QString port;
+            if (args[i] == name && i + 1 < args.size() &&
+                QRegularExpression(QStringLiteral("^[0-9]+$")).match(args[i + 1]).hasMatch())
+                port = args.takeAt(i + 1);
+            else if (args[i].startsWith(name + QLatin1Char('=')))
+                port = args[i].mid(name.size() + 1), args[i] = name;
+            else
+                continue;
+            bool ok = false;
+            const int p = port.toInt(&ok);
+            if (!ok || p < 1 || p > 65535)
+                return fail(QStringLiteral("%1 takes a %2 port from 1 to 65535, not '%3'")
+                                .arg(name.mid(2), QLatin1String(kind), port));
+            *out = static_cast<quint16>(p);
+        }
     }
     if (!parser.parse(args)) return fail(parser.errorText());
     if (parser.isSet(help)) {
@@ -203,7 +212,8 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
     if (o.open && o.join) return fail(QStringLiteral("--open and --join exclude each other"));
     o.relay = parser.isSet(relay);
     if (relayOptions.PortSet(parser) && !o.relay) return fail(QStringLiteral("--port goes with --relay"));
-    if (o.relay && (o.open || o.join)) return fail(QStringLiteral("--relay runs alone, without --open or --join"));
+    if (o.relay && (o.open || o.join || o.web))
+        return fail(QStringLiteral("--relay runs alone, without --open, --join or --web"));
     QString why;
     const auto relayValues = relayOptions.Read(parser, &why);
     if (!relayValues) return fail(why);
@@ -246,9 +256,10 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
     }
     if (parser.isSet(replayFile)) o.replay = parser.value(replayFile);
     if (parser.isSet(replayCheck)) o.replayCheck = parser.value(replayCheck);
+    o.web = parser.isSet(web);
     if ((!o.replay.isEmpty() || !o.replayCheck.isEmpty()) &&
-        (o.open || o.join || o.relay || !o.record.isEmpty() || parser.isSet(demo)))
-        return fail(QStringLiteral("a replay is watched alone, without --open, --join, --relay, --record or --demo"));
+        (o.open || o.join || o.relay || !o.record.isEmpty() || parser.isSet(demo) || o.web))
+        return fail(QStringLiteral("a replay is watched alone, without --open, --join, --relay, --record, --demo or --web"));
     if (parser.isSet(demoLevel)) o.demoLevel = static_cast<RiderLevel>(std::clamp(parser.value(demoLevel).toInt(), 0, 2));
     if (parser.isSet(demoDelay)) o.demoDelayMs = std::clamp(parser.value(demoDelay).toInt(), 0, 600000);
     if (parser.isSet(iface)) {

@@ -37,6 +37,8 @@ struct Options {
     };
     std::optional<ListAt> listGames;
     bool portMapping = true;
+    bool web = false;    // let browsers join
+    quint16 webPort = 0; // 0: the one kept in the settings
     QString record; // keep what this copy hears in this replay file
     QString replay;      // play this replay file, and nothing else
     QString replayCheck; // play it through with no window and print its rounds

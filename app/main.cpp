@@ -10,6 +10,7 @@
 #include "Probe.h"
 #include "QuitOnSignal.h"
 #include "RelayServer.h"
+#include "WebSeats.h"
 #include "ReplayCheck.h"
 #include "ReplayFile.h"
 #include "frmAbout.h"
@@ -131,6 +132,8 @@ int main(int argc, char* argv[]) {
     Instance instance(transport, static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
     frmVyre game(instance.Window());
     frmMain panel(instance.Window(), game);
+    // Browsers are served on the interface the LAN's datagrams leave by.
+    panel.Web().SetLan([&lan] { return WebSeats::LanOf(lan.SendingInterface()); });
     frmAbout about;
     game.SetAboutOpener([&about] { about.Open(); });
     panel.SetAboutOpener([&about] { about.Open(); });
@@ -216,6 +219,17 @@ int main(int argc, char* argv[]) {
             print();
         else
             QObject::connect(&transport, &OnlineTransport::linkReady, &panel, print, Qt::SingleShotConnection);
+    }
+
+    if (options.web) {
+        QString error;
+        const quint16 port = options.webPort ? options.webPort : panel.Network().SavedWebPort();
+        if (!panel.Network().OpenBrowsersOn(port, &error)) {
+            std::fprintf(stderr, "lumivex: browsers cannot join: %s\n", qPrintable(error));
+            return 1;
+        }
+        std::printf("%s\n", qPrintable(panel.Web().Address()));
+        std::fflush(stdout);
     }
 
     Roster& roster = instance.GetRoster();

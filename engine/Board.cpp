@@ -1,5 +1,7 @@
 #include "Board.h"
 
+#include <utility>
+
 #include "Convert.h"
 
 namespace {
@@ -110,39 +112,29 @@ void Board::ResizeArena(int width, int height) {
 }
 
 void Board::Notify() {
+    Changes now;
     bool any = false;
-    const QRegion a = arena_.TakeDirty();
-    if (!a.isEmpty()) {
-        pending_.arena |= a;
-        any = true;
+    now.arena = arena_.TakeDirty();
+    any |= !now.arena.isEmpty();
+    for (std::size_t i = 0; i < 8; ++i) {
+        now.gauges[i] = !gauges_[i].TakeDirty().isEmpty();
+        any |= now.gauges[i];
     }
-    for (int i = 0; i < 8; ++i) {
-        if (!gauges_[i].TakeDirty().isEmpty()) {
-            pending_.gauges[i] = true;
-            any = true;
-        }
-    }
-    if (!markerDirty_.isNull()) {
-        pending_.marker |= markerDirty_;
-        markerDirty_ = QRect();
-        any = true;
-    }
-    if (bannerDirty_) {
-        pending_.banner = true;
-        bannerDirty_ = false;
-        any = true;
-    }
-    if (textsDirty_) {
-        pending_.texts = true;
-        textsDirty_ = false;
-        any = true;
-    }
-    if (sizeDirty_) {
-        pending_.arenaSize = true;
-        sizeDirty_ = false;
-        any = true;
-    }
-    if (any) emit changed();
+    now.marker = std::exchange(markerDirty_, QRect());
+    any |= !now.marker.isNull();
+    now.banner = std::exchange(bannerDirty_, false);
+    now.texts = std::exchange(textsDirty_, false);
+    now.arenaSize = std::exchange(sizeDirty_, false);
+    any |= now.banner || now.texts || now.arenaSize;
+    if (!any) return;
+    pending_.arena |= now.arena;
+    for (std::size_t i = 0; i < 8; ++i) pending_.gauges[i] = pending_.gauges[i] || now.gauges[i];
+    pending_.marker |= now.marker;
+    pending_.banner = pending_.banner || now.banner;
+    pending_.texts = pending_.texts || now.texts;
+    pending_.arenaSize = pending_.arenaSize || now.arenaSize;
+    emit changed();
+    emit noticed(now);
 }
 
 Board::Changes Board::TakeChanges() {

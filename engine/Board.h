@@ -91,6 +91,9 @@ public:
 
 signals:
     void changed();
+    // The same news, as each Notify found it, for a second view that keeps its own account
+    // (a browser's): TakeChanges belongs to the game window.
+    void noticed(const Board::Changes& now);
 
 private:
     Canvas arena_;

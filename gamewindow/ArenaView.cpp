@@ -153,6 +153,7 @@ void ArenaView::paintEvent(QPaintEvent* e) {
     if (!tags_.isEmpty()) PaintTags(painter);
     if (overlay_ && !overlay_->Banner().isEmpty()) PaintBanner(painter, overlay_->Banner());
     if (!said_.isEmpty()) PaintSaid(painter);
+    if (!joinCode_.isNull()) PaintJoinCode(painter);
     if (!flash_.isEmpty()) {
         painter.resetTransform();
         QFont font = painter.font();
@@ -336,6 +337,35 @@ void ArenaView::PaintBanner(QPainter& painter, const QStringList& lines) {
     painter.fillRect(box, QColor(0, 0, 0, 190));
     painter.setPen(Qt::white);
     painter.drawText(box.adjusted(pad, pad, -pad, -pad), flags, text);
+}
+
+void ArenaView::SetJoinCode(const QImage& code, const QString& caption) {
+    if (code.cacheKey() == joinCode_.cacheKey() && caption == joinCaption_) return;
+    joinCode_ = code;
+    joinCaption_ = caption;
+    update();
+}
+
+void ArenaView::PaintJoinCode(QPainter& painter) {
+    painter.resetTransform();
+    QFont font = painter.font();
+    font.setPointSizeF(9);
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
+    // As large as a phone reads it well from a few steps away, and never more than a third of
+    // the arena.
+    const int side = std::min({joinCode_.width(), width() / 3, height() / 3});
+    if (side < 40) return;
+    const int pad = 6;
+    const int line = metrics.height();
+    const int textWidth = std::max(side, std::min(metrics.horizontalAdvance(joinCaption_), width() / 2));
+    const QRect box(width() - textWidth - 3 * pad, height() - side - line - 3 * pad, textWidth + 2 * pad,
+                    side + line + 2 * pad);
+    painter.fillRect(box, QColor(0, 0, 0, 190));
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(box.left() + pad, box.top() + pad, textWidth, line), Qt::AlignCenter,
+                     metrics.elidedText(joinCaption_, Qt::ElideRight, textWidth));
+    painter.drawImage(QRect(box.left() + pad + (textWidth - side) / 2, box.top() + pad + line, side, side), joinCode_);
 }
 
 void ArenaView::keyPressEvent(QKeyEvent* e) {

@@ -38,6 +38,9 @@ public:
     // each head, else on its other side, above or below it, else moved up or down until it
     // meets no name placed before it; inside the view.
     static QList<QRect> PlaceTags(const QList<QSize>& sizes, const QList<QPoint>& heads, QSize view);
+    // A QR code in the arena's lower right corner with a line over it, for a phone to scan
+    // (a null image: none). Like the chat, never drawn into the arena.
+    void SetJoinCode(const QImage& code, const QString& caption);
     // A short word to the player over the arena's lower part ("You crashed"); empty: none.
     void SetFlash(const QString& text);
     const QString& Flash() const { return flash_; }
@@ -83,6 +86,7 @@ protected:
 private:
     void PaintBanner(QPainter& painter, const QStringList& lines);
     void PaintSaid(QPainter& painter);
+    void PaintJoinCode(QPainter& painter);
     void PaintTags(QPainter& painter);
     // The colour shown for the canvas pixel at (x, y), whose colour is px.
     QRgb Shaded(QRgb px, int x, int y) const;
@@ -96,6 +100,8 @@ private:
     zoom::Scale scale_;
     QImage fitted_; // the shrunk picture, below 1x
     QList<Said> said_;
+    QImage joinCode_;
+    QString joinCaption_;
     QString flash_;
     std::optional<Shade> shade_;
     QList<Tag> tags_;

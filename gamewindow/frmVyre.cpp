@@ -83,6 +83,7 @@ frmVyre::frmVyre(WindowParts copy, QWidget* parent, PadsToo pads) : QWidget(pare
     connect(&chatExpiry_, &QTimer::timeout, this, &frmVyre::ExpireChat);
     BuildViewMenu();
     connect(&in_.control, &MatchControl::cue, &sounds_, &SoundBoard::Play);
+    connect(&in_.control, &MatchControl::controlsChanged, this, &frmVyre::ShowJoinCode);
     connect(arena_, &ArenaView::keyPressed, this, &frmVyre::KeyDown);
     connect(&in_.roster, &Roster::ridersChanged, this, &frmVyre::ShowKeys);
     ShowKeys();
@@ -485,4 +486,15 @@ void frmVyre::ShowChanges() {
         pads_->SetDiagonals(in_.state.DiagonalMotion != 0);
         pads_->SetRiding(in_.control.MatchRunning());
     }
+}
+
+void frmVyre::SetJoinCode(const QImage& code, const QString& caption) {
+    joinCode_ = code;
+    joinCaption_ = caption;
+    ShowJoinCode();
+}
+
+void frmVyre::ShowJoinCode() {
+    const bool idle = !in_.control.MatchRunning();
+    arena_->SetJoinCode(idle ? joinCode_ : QImage(), joinCaption_);
 }

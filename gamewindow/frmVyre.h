@@ -41,6 +41,9 @@ public:
     // Opens the About box; the program supplies it.
     void SetAboutOpener(std::function<void()> open) { about_ = std::move(open); }
     void SetBackColor(Colour c);
+    // A QR code of the address browsers join at, shown over the arena while no match runs
+    // (a null image: none).
+    void SetJoinCode(const QImage& code, const QString& caption);
     // Load: the instance's start-up, then show (with the tray icon, unless this window shows a replay).
     void Load(bool tray = true);
     // Unload as the close button does it; harmless when already done.
@@ -139,6 +142,10 @@ protected:
     void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
+    void ShowJoinCode();
+    QImage joinCode_;
+    QString joinCaption_;
+
     void BuildViewMenu();
     // What a seat's key or pad does once known: steers, pauses, chats or watches again.
     void Act(int seat, keys::Action action, const keys::Key& key);

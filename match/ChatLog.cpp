@@ -3,9 +3,13 @@
 #include "Messages.h"
 
 void ChatLog::Say(const QString& text) {
+    const auto [name, colour] = speaker_ ? speaker_() : std::pair<QString, Colour>{};
+    SayAs(name, colour, text);
+}
+
+void ChatLog::SayAs(const QString& name, Colour colour, const QString& text) {
     const QString clean = wire::CleanChat(text);
     if (clean.isEmpty()) return;
-    const auto [name, colour] = speaker_ ? speaker_() : std::pair<QString, Colour>{};
     send_(wire::Chat(name, colour, clean));
 }
 

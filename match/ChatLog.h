@@ -31,6 +31,8 @@ public:
     void SetSpeaker(SpeakerFn speaker) { speaker_ = std::move(speaker); }
     // Sends a line as this copy's player; nothing for a line that is empty once cleaned.
     void Say(const QString& text);
+    // The same for another player of this copy (a browser's).
+    void SayAs(const QString& name, Colour colour, const QString& text);
     // A line heard, its fields cleaned already.
     void Arrived(const Line& line);
     // A line of this copy's own (the host removed a player, say), kept with the history.

@@ -103,7 +103,7 @@ std::optional<int> Roster::Claim(Rider r) {
         Say(QStringLiteral("Only 7 instances can serve as clients"));
         return std::nullopt;
     }
-    if (r.seat == 0) {
+    if (r.Computer()) {
         r.name = RiderName(r.slot, r.level);
         r.color = colours::PlayerDefault[static_cast<std::size_t>(r.slot + 1)];
         pilots_.Add(r.slot, r.level,
@@ -134,6 +134,20 @@ std::optional<int> Roster::AddLocalPlayer(const QString& name, Colour color) {
     r.name = name;
     r.color = color;
     return Claim(r);
+}
+
+std::optional<int> Roster::AddBrowserPlayer(int page, const QString& name, Colour color) {
+    Rider r;
+    r.browser = page;
+    r.name = name;
+    r.color = color;
+    return Claim(r);
+}
+
+int Roster::SlotOfBrowser(int page) const {
+    for (const Rider& r : riders_)
+        if (r.browser == page && page != 0) return r.slot;
+    return 0;
 }
 
 int Roster::FreeSeat() const {
@@ -212,7 +226,7 @@ void Roster::Registered(int slot, const QString& name, Colour color) {
         emit note(QStringLiteral("%1 left: its slot was taken").arg(old));
     } else {
         r->slot = to;
-        if (r->seat == 0) r->name = RiderName(to, r->level);
+        if (r->Computer()) r->name = RiderName(to, r->level);
         r->echoes = 0;
         pilots_.Move(from, to);
         Announce(*r);

@@ -33,6 +33,8 @@ public:
         Colour color = 0;
         int echoes = 0; // our own Register messages for this slot still on their way back
         int seat = 0;   // for a person at this keyboard: the key set, 1..3; 0 for a computer rider
+        int browser = 0; // for a person at a browser this copy lends the seat to: the page's number
+        bool Computer() const { return seat == 0 && browser == 0; }
     };
     using SendFn = std::function<void(const QByteArray&)>;
 
@@ -63,6 +65,11 @@ public:
     // the key set of the first free seat. Nothing when all seats or slots are taken.
     static constexpr int LocalSeats = 3;
     std::optional<int> AddLocalPlayer(const QString& name, Colour color);
+    // A person at a browser, owned as a rider is and steered by what the browser sends.
+    // Nothing when all slots are taken.
+    std::optional<int> AddBrowserPlayer(int page, const QString& name, Colour color);
+    // The slot a browser's page rides in (its rider may move), 0 when none.
+    int SlotOfBrowser(int page) const;
     // The first seat (1..LocalSeats) nobody rides; 0 when all are taken.
     int FreeSeat() const;
     // The slot a seat rides in, 0 when that seat is empty.

@@ -10,6 +10,7 @@
 #include "MulticastTransport.h"
 #include "OnlineTransport.h"
 #include "Roster.h"
+#include "WebSeats.h"
 
 #include <QActionGroup>
 #include <QClipboard>
@@ -100,6 +101,10 @@ void NetworkMenu::FillMenu() {
                 ->setEnabled(mode == Mode::Lan);
         }
         menu_->addAction(QStringLiteral("&Relay Server..."), this, &NetworkMenu::ChooseRelayServer);
+        menu_->addSeparator();
+    }
+    if (web_) {
+        menu_->addAction(tr("Let &Browsers Join..."), this, &NetworkMenu::LetBrowsersJoin);
         menu_->addSeparator();
     }
     menu_->addAction(QStringLiteral("&Diagnostics..."), this, &NetworkMenu::OpenDiagnostics);
@@ -197,6 +202,7 @@ void NetworkMenu::OpenDiagnostics() {
     c.flooded = dispatcher_.Flooded();
     QStringList lines{MulticastTransport::Report(c, net_.InUse())};
     lines << net_.OnlineReport();
+    if (web_) lines << web_->Report();
     box->setTextFormat(Qt::PlainText);
     box->setText(lines.join(QLatin1Char('\n')));
     box->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -20,6 +20,7 @@ class Roster;
 class Settings;
 class OnlineTransport;
 class Transport;
+class WebSeats;
 
 // The panel's Network menu and what the panel says about the network: the interface the
 // game sends through (kept in [Network]), the diagnostics, the line under the roster, and the
@@ -84,6 +85,12 @@ public:
     // A line under the network's, naming what to do next (empty for none).
     void SetNextStep(const QString& text);
     bool JoinedOnline() const;
+    // Seats lent to browsers: Network > Let Browsers Join shows the address and its QR code,
+    // serving on the port kept in [Web] (31317 unless set).
+    void SetWebSeats(WebSeats* web) { web_ = web; }
+    void LetBrowsersJoin();
+    bool OpenBrowsersOn(quint16 port, QString* error);
+    quint16 SavedWebPort() const;
 
 signals:
     // The notice's "Send Roll Call Again".
@@ -113,6 +120,7 @@ private:
     void Message(const QString& text) const;
 
     Transport& net_;
+    WebSeats* web_ = nullptr;
     OnlineTransport* online_ = nullptr; // null when the transport cannot go online
     std::function<bool()> matchRunning_;
     const Dispatcher& dispatcher_;

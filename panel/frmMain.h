@@ -24,6 +24,7 @@ class QPushButton;
 class QMenu;
 class ChatPane;
 class NetworkMenu;
+class WebSeats;
 class TrayIcon;
 
 // The control panel: match options, the roster of registered clients and the buttons that
@@ -51,6 +52,7 @@ public:
     void SetSettingsFile(const QString& file) { settingsFile_ = file; }
     // The Network menu, the network line and the start-up notice.
     NetworkMenu& Network() { return *network_; }
+    WebSeats& Web() { return *web_; }
     // What keeps this copy's matches as replays.
     ReplayKeeper& Keeper() { return *keeper_; }
     // File > Open Replay: watches a replay in windows of its own while this copy is sealed off
@@ -153,6 +155,7 @@ private:
     Settings settings_;
     QLabel* lblNetwork = nullptr;
     NetworkMenu* network_ = nullptr;
+    WebSeats* web_ = nullptr;
     bool hostHeard_ = false; // a host was heard on this network
     std::function<void()> about_;
     TrayIcon* tray_ = nullptr;

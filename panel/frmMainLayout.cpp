@@ -4,6 +4,8 @@
 #include "ChatPane.h"
 #include "MessageBox.h"
 #include "NetworkMenu.h"
+#include "QrCode.h"
+#include "WebSeats.h"
 #include "ReplayChooser.h"
 #include "ReplayKeeper.h"
 #include "Transport.h"
@@ -144,6 +146,14 @@ void frmMain::BuildControls() {
     network_ = new NetworkMenu(in_.net, in_.dispatcher, in_.roster, *lblNetwork, *this);
     network_->SetMatchRunning([this] { return in_.control.MatchRunning(); });
     network_->SetSettings(&settings_);
+    web_ = new WebSeats(in_, this);
+    network_->SetWebSeats(web_);
+    // While browsers may join, the game window shows where, for a phone to scan.
+    connect(web_, &WebSeats::changed, this, [this] {
+        const QString address = web_->Address();
+        game_.SetJoinCode(address.isEmpty() ? QImage() : QrCode(address, 4),
+                          address.isEmpty() ? QString() : tr("Play from a phone: scan to join"));
+    });
     connect(network_, &NetworkMenu::gatewayNotice, &in_.chat, &ChatLog::Notice);
     connect(network_, &NetworkMenu::rollCallWanted, this, &frmMain::tmrStart_Timer);
     connect(network_, &NetworkMenu::nobodyAnswered, this, &frmMain::ShowFirstRunHint);

@@ -198,11 +198,34 @@ build_qtmultimedia() {
     stamp qtmultimedia "$qt_v-5.$qtbase_build"
 }
 
+build_qtwebsockets() {
+    built qtwebsockets "$qt_v-1.$qtbase_build" && return
+    local s; unpack qtwebsockets qt6-websockets=$qt_v-1 s
+    cmake_lib "$s" "$work/qtwebsockets" "${qt_common[@]}"
+    stamp qtwebsockets "$qt_v-1.$qtbase_build"
+}
+
+build_qthttpserver() {
+    built qthttpserver "$qt_v-1.$qtbase_build" && return
+    local s; unpack qthttpserver qt6-httpserver=$qt_v-1 s
+    cmake_lib "$s" "$work/qthttpserver" "${qt_common[@]}"
+    stamp qthttpserver "$qt_v-1.$qtbase_build"
+}
+
+# The QR code of the address browsers join at.
+qrencode_v=4.1.1-1
+build_qrencode() {
+    built qrencode $qrencode_v && return
+    local s; unpack qrencode qrencode=$qrencode_v s
+    cmake_lib "$s" "$work/qrencode" -DWITH_TOOLS=NO -DBUILD_SHARED_LIBS=OFF -DWITH_TESTS=NO
+    stamp qrencode $qrencode_v
+}
+
 build_libs() {
     command -v $triple-g++-posix >/dev/null ||
         { say "needs g++-mingw-w64-x86-64-posix (tools/deps.sh windows)"; exit 1; }
     local lib t
-    for lib in zlib sodium miniupnpc sdl qtbase qtshadertools qtmultimedia; do
+    for lib in zlib sodium miniupnpc sdl qrencode qtbase qtshadertools qtmultimedia qtwebsockets qthttpserver; do
         t=$SECONDS
         "build_$lib"
         [ $((SECONDS - t)) -lt 2 ] || say "$lib took $((SECONDS - t)) s"

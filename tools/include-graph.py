@@ -7,14 +7,15 @@ import os, re, sys
 from collections import defaultdict
 
 top = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-folders = ["wire", "engine", "net", "match", "replay", "relay", "gamewindow", "panel", "app"]
+folders = ["wire", "engine", "net", "match", "replay", "relay", "web", "gamewindow", "panel", "app"]
 # What each folder may include besides itself: the layers below it.
 allowed = {
     "wire": set(), "engine": {"wire"}, "net": {"wire"}, "match": {"net", "engine", "wire"},
     "replay": {"match", "net", "engine", "wire"}, "relay": {"wire"},
+    "web": {"match", "net", "engine", "wire"},
     "gamewindow": {"replay", "match", "net", "engine", "wire"},
-    "panel": {"gamewindow", "replay", "match", "net", "engine", "wire"},
-    "app": {"panel", "gamewindow", "replay", "match", "net", "engine", "wire", "relay"},
+    "panel": {"web", "gamewindow", "replay", "match", "net", "engine", "wire"},
+    "app": {"panel", "web", "gamewindow", "replay", "match", "net", "engine", "wire", "relay"},
 }
 home = {}  # header name -> folder
 files = {}
