@@ -103,7 +103,7 @@ void NetworkMenu::FillMenu() {
         menu_->addAction(QStringLiteral("&Relay Server..."), this, &NetworkMenu::ChooseRelayServer);
         menu_->addSeparator();
     }
-    if (web_) {
+    if (web_ && WebSeats::Available()) {
         menu_->addAction(tr("Let &Browsers Join..."), this, &NetworkMenu::LetBrowsersJoin);
         menu_->addSeparator();
     }

@@ -131,6 +131,8 @@ std::optional<Colour> ParseHex(const QString& s) {
 QByteArray Json(const QJsonObject& o) { return QJsonDocument(o).toJson(QJsonDocument::Compact); }
 } // namespace
 
+bool WebSeats::Available() { return true; }
+
 WebSeats::Lan WebSeats::LanOf(const QNetworkInterface& i) {
     Lan lan;
     for (const QNetworkAddressEntry& e : i.addressEntries()) {
@@ -307,7 +309,14 @@ void WebSeats::Accept(QWebSocket* socket) {
     const int id = page->id;
     connect(socket, &QWebSocket::textMessageReceived, this, [this, id](const QString& m) { OnText(id, m); });
     connect(socket, &QWebSocket::binaryMessageReceived, this, [this, id] { Drop(id, true); });
-    connect(socket, &QWebSocket::disconnected, this, [this, id] { Forget(id); });
+    connect(socket, &QWebSocket::disconnected, this, [this, id, socket] {
+        // The socket itself closes on a frame or message too large, or broken.
+        namespace P = QWebSocketProtocol;
+        const P::CloseCode code = socket->closeCode();
+        if (code == P::CloseCodeTooMuchData || code == P::CloseCodeProtocolError || code == P::CloseCodeWrongDatatype)
+            ++counts_.dropped;
+        Forget(id);
+    });
     // (Qt 6.4 names the signal error; later versions errorOccurred.)
     connect(socket, qOverload<QAbstractSocket::SocketError>(&QWebSocket::error), this,
             [this, id](QAbstractSocket::SocketError e) {

@@ -49,6 +49,9 @@ public:
     using LanFn = std::function<Lan()>;
     static Lan LanOf(const QNetworkInterface& i);
 
+    // Whether this build can serve browsers at all.
+    static bool Available();
+
     explicit WebSeats(WindowParts parts, QObject* parent = nullptr);
     ~WebSeats() override;
     // The LAN interface in use (by default, the automatic choice of the multicast transport).
