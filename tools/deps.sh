@@ -8,7 +8,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev iproute2 util-linux fonts-dejavu-core
           librsvg2-bin qt6-multimedia-dev libsodium-dev pkg-config libminiupnpc-dev libnatpmp-dev
-          zlib1g-dev libsdl2-dev)
+          zlib1g-dev libsdl2-dev qt6-httpserver-dev qt6-websockets-dev libqrencode-dev)
 case "${1:-run}" in
 package | test) packages+=(dpkg-dev file help2man lintian appstream desktop-file-utils libxml2-utils) ;;
 esac
@@ -19,7 +19,10 @@ windows | test) packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
 esac
 if [ "${1:-run}" = test ]; then
     packages+=(xvfb xauth x11-utils xdotool imagemagick openbox clang libclang-rt-14-dev nftables python3
-              miniupnpd-nftables ccache)
+              miniupnpd-nftables ccache chromium)
+    # The browser page's tests run on Node.js: Debian's, unless the machine has its own.
+    command -v node >/dev/null || packages+=(nodejs)
+    command -v npm >/dev/null || packages+=(npm)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -25,6 +25,8 @@ if ! "$top/tools/netns-run" true; then
     echo "lumivex: the network tests need private network namespaces; stopping." >&2
     exit 1
 fi
+# The browser test's one npm package, as the lockfile pins it (into tests/web/node_modules).
+(cd "$top/tests/web" && npm ci --no-audit --no-fund --silent)
 say "packages ready"
 export QT_QPA_PLATFORM=offscreen
 # The copies the tests start keep their matches as replays: in a folder of the run's own.

@@ -185,6 +185,13 @@ $('turbo').addEventListener('pointerdown', (e) => {
   e.preventDefault();
   wish({ t: 'turbo' });
 });
+// A touch shows the pad, whatever the browser said of its pointer.
+window.addEventListener('touchstart', () => {
+  if (!document.body.classList.contains('touch')) {
+    document.body.classList.add('touch');
+    fit();
+  }
+}, { passive: true, capture: true });
 let swipe = null;
 $('field').addEventListener('pointerdown', (e) => { swipe = { x: e.clientX, y: e.clientY }; });
 $('field').addEventListener('pointermove', (e) => {
