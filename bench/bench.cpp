@@ -8,6 +8,7 @@
 #include "FloodBench.h"
 #include "OnlineBench.h"
 #include "RelayBench.h"
+#include "WebBench.h"
 #include "ReplayBench.h"
 #include "PadBench.h"
 #include "ReplayFile.h"
@@ -543,6 +544,9 @@ int main(int argc, char* argv[]) {
     if (argc > 1 && QByteArray(argv[1]) == "forwarder") return relaybench::Forwarder(argc, argv);
     if (argc > 1 && QByteArray(argv[1]) == "relaymemory") return relaybench::Memory(argc, argv);
     if (argc > 1 && QByteArray(argv[1]) == "relaylist") return relaybench::List(argc, argv);
+#ifdef LUMIVEX_WEB
+    if (argc > 1 && QByteArray(argv[1]) == "webframes") return webbench::Frames();
+#endif
     if (argc > 1 && QByteArray(argv[1]) == "pads") return padbench::ButtonToWire(argc > 2 ? std::atoi(argv[2]) : 300);
     if (argc > 1 && QByteArray(argv[1]) == "padidle") return padbench::IdleCpu(argc > 2 ? std::atof(argv[2]) : 20);
     if (argc > 1 && QByteArray(argv[1]) == "recording") {
