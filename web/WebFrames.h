@@ -17,10 +17,11 @@ namespace webframe {
 // byte (1: the whole arena at a new size, 2: the whole arena), the arena's width and height,
 // the number of rectangles and each one (x, y, width, height), all as little-endian 16-bit
 // numbers, then the rectangles' pixels (red, green, blue; row by row, one rectangle after
-// another) in one zlib stream.
+// another) in one zlib stream, or as they are (flag 4) when there are only a few.
 constexpr int MostRects = 48; // more pieces than that go as the rectangle around them
+constexpr int MostRawBytes = 768;
 constexpr char Kind = 'P';
-enum Flags : quint8 { Resized = 1, Whole = 2 };
+enum Flags : quint8 { Resized = 1, Whole = 2, Raw = 4 };
 QByteArray Patches(const QImage& arena, const QRegion& changed, quint8 flags);
 
 // The rest of the window as one JSON object: the score boxes of the riders in the match

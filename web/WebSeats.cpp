@@ -146,18 +146,19 @@ WebSeats::Lan WebSeats::LanOf(const QNetworkInterface& i) {
 WebSeats::WebSeats(WindowParts parts, QObject* parent)
     : QObject(parent), in_(parts), lan_([] { return LanOf(MulticastTransport::Automatic()); }) {
     frame_.setSingleShot(true);
-    frame_.setInterval(FrameMs);
+    frame_.setTimerType(Qt::PreciseTimer);
     connect(&frame_, &QTimer::timeout, this, &WebSeats::Flush);
+    sinceFlush_.start();
     silence_.setInterval(1000);
     connect(&silence_, &QTimer::timeout, this, &WebSeats::CheckSilence);
     connect(&in_.board, &Board::noticed, this, [this](const Board::Changes& c) {
         if (pages_.empty()) return;
         region_ |= c.arena;
         resized_ = resized_ || c.arenaSize;
-        if (!frame_.isActive()) frame_.start();
+        Schedule();
     });
     connect(&in_.control, &MatchControl::controlsChanged, this, [this] {
-        if (!pages_.empty() && !frame_.isActive()) frame_.start();
+        if (!pages_.empty()) Schedule();
     });
     connect(&in_.roster, &Roster::ridersChanged, this, &WebSeats::SeatsMoved);
     connect(&in_.chat, &ChatLog::lineAdded, this, [this](const ChatLog::Line& line) {
@@ -339,7 +340,7 @@ void WebSeats::Accept(QWebSocket* socket) {
                       {QStringLiteral("colour"), webframe::Hex(it->colour)},
                       {QStringLiteral("text"), it->text},
                       {QStringLiteral("notice"), it->notice}}));
-    if (!frame_.isActive()) frame_.start(); // the whole picture and the boxes
+    Schedule(); // the whole picture and the boxes
 }
 
 void WebSeats::OnText(int id, const QString& text) {
@@ -396,7 +397,7 @@ void WebSeats::Join(Page& page, const QJsonObject& m) {
     Send(page, Json({{QStringLiteral("t"), QStringLiteral("joined")},
                      {QStringLiteral("player"), *slot + 1},
                      {QStringLiteral("name"), name}}));
-    if (!frame_.isActive()) frame_.start();
+    Schedule();
     emit changed();
 }
 
@@ -414,7 +415,7 @@ void WebSeats::SeatsMoved() {
                           : Json({{QStringLiteral("t"), QStringLiteral("left")}}));
     }
     if (any) {
-        if (!frame_.isActive()) frame_.start();
+        Schedule();
         emit changed();
     }
 }
@@ -463,7 +464,15 @@ QByteArray WebSeats::StateFor(const Page& page) const {
     return webframe::State(in_.board, in_.state, {page.slot, in_.control.MatchRunning()});
 }
 
+void WebSeats::Schedule() {
+    // Changes go out at once after a quiet spell (in this turn of the event loop, so that what
+    // one datagram changed goes together), else a display frame after the last went.
+    if (frame_.isActive()) return;
+    frame_.start(static_cast<int>(std::max<qint64>(0, FrameMs - sinceFlush_.elapsed())));
+}
+
 void WebSeats::Flush() {
+    sinceFlush_.restart();
     const QImage& arena = in_.board.Arena().Image();
     QByteArray patch, whole;
     if (!region_.isEmpty() || resized_)

@@ -104,6 +104,7 @@ private:
     Page* Find(int id);
     void Send(Page& page, const QByteArray& text);
     void SendBinary(Page& page, const QByteArray& bytes);
+    void Schedule();
     void Flush();
     void SeatsMoved();
     void CheckSilence();
@@ -121,6 +122,7 @@ private:
     QRegion region_;
     bool resized_ = false;
     QTimer frame_;
+    QElapsedTimer sinceFlush_;
     QTimer silence_;
     Counts counts_;
     qint64 bytesSent_ = 0;

@@ -1,6 +1,6 @@
 // The page of a seat this copy of Lumivex lends: it shows the game as the copy's game window
 // does and sends the player's wishes to the copy, which steers the rider by them.
-import { parseFrame, applyRects, inflate, fitScale, Resized } from './frames.js';
+import { parseFrame, applyRects, inflate, fitScale, Resized, Raw } from './frames.js';
 import { keyWish, moveDirection, padWishes } from './input.js';
 
 const $ = (id) => document.getElementById(id);
@@ -16,6 +16,9 @@ let pictures = Promise.resolve();
 // What the tests and the measurements read.
 const seen = { frames: 0, bytes: 0, drawnAt: 0, joinedAt: 0, openedAt: performance.now() };
 window.lumivex = seen;
+// tools/web-measure.sh asks for each frame's time and pieces, and each key's time.
+const measuring = new URLSearchParams(location.search).has('measure');
+if (measuring) Object.assign(seen, { drawn: [], keys: [] });
 
 function send(message) {
   if (socket && socket.readyState === WebSocket.OPEN) socket.send(JSON.stringify(message));
@@ -25,10 +28,12 @@ function connect() {
   socket = new WebSocket(`${location.origin.replace(/^http/, 'ws')}/${secret}/ws`);
   socket.binaryType = 'arraybuffer';
   socket.onmessage = (e) => {
-    if (typeof e.data === 'string') heard(JSON.parse(e.data));
-    else {
+    if (typeof e.data === 'string') {
+      seen.bytes += e.data.length;
+      heard(JSON.parse(e.data));
+    } else {
       seen.bytes += e.data.byteLength;
-      pictures = pictures.then(() => show(e.data)).catch((err) => console.error(err));
+      received(e.data);
     }
   };
   socket.onclose = () => {
@@ -40,18 +45,29 @@ function connect() {
   };
 }
 
-async function show(buffer) {
+// Raw pieces are drawn at once; packed ones wait for their turn after those before them.
+function received(buffer) {
   const f = parseFrame(buffer);
+  if (f.flags & Raw) pictures = pictures.then(() => show(f, f.packed));
+  else {
+    const rgb = inflate(f.packed);
+    pictures = pictures.then(async () => show(f, await rgb));
+  }
+  pictures = pictures.catch((err) => console.error(err));
+}
+
+function show(f, rgb) {
   if (f.flags & Resized || !picture || picture.width !== f.width || picture.height !== f.height) {
     arena.width = f.width;
     arena.height = f.height;
     picture = draw.createImageData(f.width, f.height);
     fit();
   }
-  applyRects(picture.data, f.width, f.rects, await inflate(f.packed));
+  applyRects(picture.data, f.width, f.rects, rgb);
   for (const r of f.rects) draw.putImageData(picture, 0, 0, r.x, r.y, r.w, r.h);
   seen.frames++;
   seen.drawnAt = performance.now();
+  if (measuring && seen.drawn.length < 20000) seen.drawn.push([performance.timeOrigin + seen.drawnAt, f.rects]);
 }
 
 function heard(m) {
@@ -171,6 +187,7 @@ document.addEventListener('keydown', (e) => {
   const w = keyWish(e.key);
   if (!w) return;
   e.preventDefault();
+  if (measuring) seen.keys.push(performance.timeOrigin + e.timeStamp);
   if (!e.repeat) wish(w);
 });
 

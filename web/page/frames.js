@@ -2,6 +2,7 @@
 // (red, green, blue) packed with zlib.
 export const Resized = 1;
 export const Whole = 2;
+export const Raw = 4; // the pixels come as they are, not packed
 
 export function parseFrame(buffer) {
   const view = new DataView(buffer);
