@@ -358,7 +358,8 @@ void ArenaView::PaintJoinCode(QPainter& painter) {
     if (side < 40) return;
     const int pad = 6;
     const int line = metrics.height();
-    const int textWidth = std::max(side, std::min(metrics.horizontalAdvance(joinCaption_), width() / 2));
+    // (A few pixels to spare: the painter's font may measure a little wider than the metrics'.)
+    const int textWidth = std::max(side, std::min(metrics.horizontalAdvance(joinCaption_) + 6, width() / 2));
     const QRect box(width() - textWidth - 3 * pad, height() - side - line - 3 * pad, textWidth + 2 * pad,
                     side + line + 2 * pad);
     painter.fillRect(box, QColor(0, 0, 0, 190));

@@ -152,7 +152,7 @@ void frmMain::BuildControls() {
     connect(web_, &WebSeats::changed, this, [this] {
         const QString address = web_->Address();
         game_.SetJoinCode(address.isEmpty() ? QImage() : QrCode(address, 4),
-                          address.isEmpty() ? QString() : tr("Play from a phone: scan to join"));
+                          address.isEmpty() ? QString() : tr("Scan to play from a phone"));
     });
     connect(network_, &NetworkMenu::gatewayNotice, &in_.chat, &ChatLog::Notice);
     connect(network_, &NetworkMenu::rollCallWanted, this, &frmMain::tmrStart_Timer);
