@@ -92,13 +92,21 @@ async function fits(page, selectors) {
   }, selectors);
 }
 
+// What the pages said went wrong: a script error, a file refused by the page's own policy.
+const complaints = [];
+function watch(page, who) {
+  page.on('console', (m) => { if (m.type() === 'error') complaints.push(`${who}: ${m.text()}`); });
+  page.on('pageerror', (e) => complaints.push(`${who}: ${e.message}`));
+  return page;
+}
+
 const serving = copy('Serving', ['--web', '--round-log']);
 const address = await until('the address', () => serving.lines.find((l) => l.startsWith('http://')));
 let phone;
 
 test('the page joins, and the LAN knows its player', async () => {
   assert.match(address, /^http:\/\/127\.0\.0\.1:31317\/[A-Za-z0-9_-]{22}$/);
-  phone = await browser.newPage();
+  phone = watch(await browser.newPage(), 'phone');
   await phone.emulate({ viewport: { width: 390, height: 844, isMobile: true, hasTouch: true, deviceScaleFactor: 1 },
                         userAgent: 'Mozilla/5.0 (Linux; Android 14) Mobile' });
   await phone.goto(`${address}?name=Phone`);
@@ -132,7 +140,7 @@ test('at each round\'s end the page shows the copy\'s own pixels', async () => {
 test('a phone and a desktop window show it all, the pad in reach', async () => {
   assert.equal(await fits(phone, ['#arena', '#pad', '#turbo', '#riders']), true);
   await phone.screenshot({ path: path.join(shots, 'page-390x844.png') });
-  const desk = await browser.newPage();
+  const desk = watch(await browser.newPage(), 'desk');
   await desk.setViewport({ width: 1366, height: 768 });
   await desk.goto(`${address}?name=Desk`);
   await desk.click('#joinButton');
@@ -150,4 +158,5 @@ test('closing the page frees its seat on every copy', async () => {
   await phone.close();
   await until('the seat freed', () => heard.slice(from).includes(`13${D}1${D}`), 12000);
   assert.doesNotMatch(await probe(), /Phone/);
+  assert.deepEqual(complaints, []);
 });
