@@ -1,6 +1,7 @@
 #pragma once
 
 #include "InProcessBus.h"
+#include "Instance.h"
 
 #include <QElapsedTimer>
 #include <algorithm>
@@ -11,6 +12,20 @@
 
 // Small helpers the benchmark's parts share.
 namespace benchutil {
+// Delivers every datagram to its own instance at once: a whole round runs without an
+// event loop, as fast as the simulation and the riders allow. Keeps the last outcome sent.
+class Loopback : public Transport {
+public:
+    void InitSockets() override {}
+    void Close() override {}
+    void SendData(const QByteArray& text) override {
+        if (text.startsWith("3\x01")) outcome = text.mid(2).toInt();
+        if (instance) instance->GetDispatcher().tcpReceive_DataArrival(text);
+    }
+    Instance* instance = nullptr;
+    int outcome = 0;
+};
+
 inline double Percentile(std::vector<double> v, double p) {
     if (v.empty()) return 0;
     std::sort(v.begin(), v.end());

@@ -25,21 +25,11 @@ using benchutil::Line;
 using benchutil::Percentile;
 using benchutil::StampingMember;
 
-// Delivers every datagram to its own instance at once: a whole round runs without an
-// event loop, as fast as the simulation and the riders allow.
-class Loopback : public Transport {
-public:
-    void InitSockets() override {}
-    void Close() override {}
-    void SendData(const QByteArray& text) override {
-        if (text.startsWith("3\x01")) outcome = text.mid(2).toInt();
-        if (instance) instance->GetDispatcher().tcpReceive_DataArrival(text);
-    }
-    Instance* instance = nullptr;
-    int outcome = 0;
-};
+using benchutil::Loopback;
 
 const char* Name(RiderLevel l) { return l == RiderLevel::Easy ? "Easy" : l == RiderLevel::Normal ? "Normal" : "Hard"; }
+
+} // namespace
 
 // The panel's default options (turbo on, snap to grid, complexity 8, thin trails) on a host
 // whose players are all computer riders of the given levels.
@@ -62,6 +52,8 @@ void SetUp(Instance& in, const std::vector<RiderLevel>& levels, int w, int h, st
         in.GetPilots().Add(static_cast<int>(i), levels[i], seed * 31 + static_cast<std::uint32_t>(i));
     QObject::connect(&in.GetBoard(), &Board::changed, [&in] { in.GetBoard().TakeChanges(); });
 }
+
+namespace {
 
 // Plays one round; the winners' player numbers (none for a draw or a round that never ends).
 std::vector<int> PlayRound(const std::vector<RiderLevel>& levels, int w, int h, std::uint32_t seed,

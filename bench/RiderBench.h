@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RiderBrain.h"
+
 #include <QByteArray>
 #include <cstdint>
 #include <functional>
@@ -7,6 +9,8 @@
 
 // Computer riders in the benchmark: their strength against each other, their cost per
 // tick, and a host's timing with seven of them.
+class Instance;
+
 namespace riderbench {
 // Round-robin of the three levels, `rounds` rounds per pairing and arena, plus free-for-alls.
 void Tournament(int rounds);
@@ -20,6 +24,10 @@ void FreeForAll(int rounds, int w, int h);
 void Cost();
 // A host with seven Hard riders on the event loop: tick timing, CPU and ticks per second.
 void HostWithRiders(double seconds);
+
+// A host with the panel's default options (turbo on, snap to grid, complexity 8, thin trails)
+// whose players are all computer riders of the given levels, on an arena of w x h.
+void SetUp(Instance& in, const std::vector<RiderLevel>& levels, int w, int h, std::uint32_t seed);
 
 struct Timing {
     std::vector<qint64> stamps;

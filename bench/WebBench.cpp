@@ -2,6 +2,7 @@
 
 #include "BenchUtil.h"
 #include "Instance.h"
+#include "RiderBench.h"
 #include "WebFrames.h"
 
 #include <QElapsedTimer>
@@ -10,39 +11,16 @@
 
 namespace webbench {
 namespace {
-// Every datagram straight back into its own copy: a round runs without an event loop.
-class Loopback : public Transport {
-public:
-    void InitSockets() override {}
-    void Close() override {}
-    void SendData(const QByteArray& text) override {
-        if (instance) instance->GetDispatcher().tcpReceive_DataArrival(text);
-    }
-    Instance* instance = nullptr;
-};
-
 // A host of 8 Hard riders on an arena of w x h, its round set up.
 void SetUp(Instance& in, int w, int h) {
-    MatchState& s = in.State();
-    s.LocalPlayer = 0;
-    s.NumPlayers = 8;
-    s.Speed = 1;
-    s.TurboOn = True16;
-    s.SnapToGrid = True16;
-    s.Complexity = 8;
-    s.MatchOver = True16;
-    in.GetBoard().ResizeArena(w, h);
-    in.GetBoard().Arena().SetBackColor(colours::White);
-    s.ArenaBackColor = colours::White;
-    for (int i = 1; i <= 8; ++i) s.Players[i].Color = colours::PlayerDefault[i];
-    for (int i = 0; i < 8; ++i) in.GetPilots().Add(i, RiderLevel::Hard, 77u + static_cast<std::uint32_t>(i));
+    riderbench::SetUp(in, std::vector<RiderLevel>(8, RiderLevel::Hard), w, h, 77);
     in.Setup().SetupRound();
 }
 } // namespace
 
 int Frames() {
     for (const auto& [w, h] : {std::pair{360, 295}, std::pair{1500, 1500}}) {
-        Loopback net;
+        benchutil::Loopback net;
         Instance in(net, 5);
         net.instance = &in;
         SetUp(in, w, h);

@@ -160,12 +160,15 @@ build_qtbase() {
     stamp qtbase "$qt_v+dfsg-10.$qtbase_build"
 }
 
-build_qtshadertools() {
-    built qtshadertools "$qt_v-1.$qtbase_build" && return
-    local s; unpack qtshadertools qt6-shadertools=$qt_v-1 s
-    cmake_lib "$s" "$work/qtshadertools" "${qt_common[@]}"
-    stamp qtshadertools "$qt_v-1.$qtbase_build"
+# A Qt module with nothing of its own to set: its name, Debian's source package and revision.
+qt_module() {
+    built "$1" "$qt_v-$3.$qtbase_build" && return
+    local s; unpack "$1" "$2=$qt_v-$3" s
+    cmake_lib "$s" "$work/$1" "${qt_common[@]}"
+    stamp "$1" "$qt_v-$3.$qtbase_build"
 }
+
+build_qtshadertools() { qt_module qtshadertools qt6-shadertools 1; }
 
 build_qtmultimedia() {
     built qtmultimedia "$qt_v-5.$qtbase_build" && return
@@ -198,19 +201,8 @@ build_qtmultimedia() {
     stamp qtmultimedia "$qt_v-5.$qtbase_build"
 }
 
-build_qtwebsockets() {
-    built qtwebsockets "$qt_v-1.$qtbase_build" && return
-    local s; unpack qtwebsockets qt6-websockets=$qt_v-1 s
-    cmake_lib "$s" "$work/qtwebsockets" "${qt_common[@]}"
-    stamp qtwebsockets "$qt_v-1.$qtbase_build"
-}
-
-build_qthttpserver() {
-    built qthttpserver "$qt_v-1.$qtbase_build" && return
-    local s; unpack qthttpserver qt6-httpserver=$qt_v-1 s
-    cmake_lib "$s" "$work/qthttpserver" "${qt_common[@]}"
-    stamp qthttpserver "$qt_v-1.$qtbase_build"
-}
+build_qtwebsockets() { qt_module qtwebsockets qt6-websockets 1; }
+build_qthttpserver() { qt_module qthttpserver qt6-httpserver 1; }
 
 # The QR code of the address browsers join at.
 qrencode_v=4.1.1-1
