@@ -98,7 +98,7 @@ void frmVyre::BuildViewMenu() {
     QAction* leave = mGame_->addAction(QStringLiteral("&Leave Match"), this, [this] { emit leaveMatchWanted(); });
     connect(mGame_, &QMenu::aboutToShow, this, [this, pause, again, leave] {
         const ControlState& c = in_.control.Controls();
-        pause->setText(c.pauseCaption == QLatin1String("Resume") ? QStringLiteral("&Resume") : QStringLiteral("&Pause"));
+        pause->setText(c.hostPaused ? QStringLiteral("&Resume") : QStringLiteral("&Pause"));
         pause->setEnabled(c.pauseEnabled);
         again->setEnabled(watchAgain_ && status_->actions().contains(watchAgainButton_));
         leave->setEnabled(c.leaveEnabled);

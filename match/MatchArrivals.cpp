@@ -183,7 +183,7 @@ void MatchControl::PauseArrived(bool pause) {
         // The host resumes only by its own button.
         if (!pause) return;
         hostPaused_ = true;
-        Update([](ControlState& c) { c.pauseCaption = QStringLiteral("Resume"); });
+        Update([](ControlState& c) { c.hostPaused = true; });
         board.SetStatus(QStringLiteral("Game Paused!"));
         s.Paused = True16;
         p_.countdown.Stop();

@@ -49,7 +49,7 @@ void MatchControl::MatchEnds() {
     matchRunning_ = false;
     hostWatch_.stop();
     hostPaused_ = false;
-    Update([](ControlState& c) { c.pauseCaption = QStringLiteral("Pause"); });
+    Update([](ControlState& c) { c.hostPaused = false; });
 }
 
 void MatchControl::WatchHost() {
@@ -173,7 +173,7 @@ MatchControl::Start MatchControl::StartMatch(MatchOptions& o) {
         c.pauseEnabled = true;
         c.resetAllEnabled = true;
         c.leaveEnabled = false;
-        c.pauseCaption = QStringLiteral("Pause");
+        c.hostPaused = false;
     });
     if (window_ && window_->IsMinimised()) window_->Restore();
     Board& board = p_.board;
@@ -201,7 +201,7 @@ void MatchControl::PauseResume() {
         return;
     }
     hostPaused_ = false;
-    Update([](ControlState& c) { c.pauseCaption = QStringLiteral("Pause"); });
+    Update([](ControlState& c) { c.hostPaused = false; });
     // The host rides too: its window comes back and takes the keys, as a client's does.
     if (window_ && window_->IsMinimised()) window_->Restore();
     if (window_) window_->FocusArena();

@@ -30,7 +30,7 @@ struct ControlState {
     bool resetMatchEnabled = true;
     bool resetAllEnabled = true;
     bool leaveEnabled = false;  // Match > Leave Match: a registered client may free its slot
-    QString pauseCaption = QStringLiteral("Pause");
+    bool hostPaused = false;    // the host paused: its Pause button offers Resume
     int playersIndex = -1;
     int playersSet = 0; // counts the times the list was set, so the same index set again still shows
     bool operator==(const ControlState&) const = default;

@@ -244,7 +244,7 @@ void frmMain::ShowControls() {
     cboLevel->setEnabled(c.startEnabled);
     cmdAddRider->setEnabled(c.startEnabled);
     cmdPause->setEnabled(c.pauseEnabled);
-    cmdPause->setText(c.pauseCaption);
+    cmdPause->setText(c.hostPaused ? QStringLiteral("Resume") : QStringLiteral("Pause"));
     cmdResetMatch->setEnabled(c.resetMatchEnabled);
     cmdStop->setEnabled(c.resetAllEnabled);
     if (c.playersSet != shown_.playersSet && c.playersIndex >= -1 && c.playersIndex < cboPlayers->count())

@@ -254,7 +254,7 @@ void tst_Match::pauseAndResumeActOnlyInARunningMatch() {
     }
     QTest::qWait(50);
     const int setups = host.instance.Setup().SetupsDone();
-    if (host.Controls().pauseCaption == QLatin1String("Pause")) control.PauseResume();
+    if (!host.Controls().hostPaused) control.PauseResume();
     QTest::qWait(50);
     control.PauseResume();
     QTest::qWait(600); // the countdown of 100 ms steps has ended
