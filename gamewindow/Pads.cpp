@@ -62,7 +62,7 @@ QString Pads::Name(int pad) const {
     const auto it = open_.find(pad);
     if (it == open_.end()) return {};
     const char* name = SDL_GameControllerName(static_cast<SDL_GameController*>(it->controller));
-    return name ? QString::fromUtf8(name) : QStringLiteral("Game controller");
+    return name ? QString::fromUtf8(name) : tr("Game controller");
 }
 
 void Pads::Rumble(int pad) {
@@ -142,21 +142,21 @@ void Pads::Poll() {
 
 QString Pads::ButtonText(const QString& name) {
     static const QMap<QString, QString> texts{
-        {QStringLiteral("a"), QStringLiteral("A")},
-        {QStringLiteral("b"), QStringLiteral("B")},
-        {QStringLiteral("x"), QStringLiteral("X")},
-        {QStringLiteral("y"), QStringLiteral("Y")},
-        {QStringLiteral("back"), QStringLiteral("Back")},
-        {QStringLiteral("guide"), QStringLiteral("Guide")},
-        {QStringLiteral("start"), QStringLiteral("Start")},
-        {QStringLiteral("leftstick"), QStringLiteral("Left stick press")},
-        {QStringLiteral("rightstick"), QStringLiteral("Right stick press")},
-        {QStringLiteral("leftshoulder"), QStringLiteral("Left shoulder")},
-        {QStringLiteral("rightshoulder"), QStringLiteral("Right shoulder")},
-        {QStringLiteral("dpup"), QStringLiteral("D-pad up")},
-        {QStringLiteral("dpdown"), QStringLiteral("D-pad down")},
-        {QStringLiteral("dpleft"), QStringLiteral("D-pad left")},
-        {QStringLiteral("dpright"), QStringLiteral("D-pad right")},
+        {QStringLiteral("a"), tr("A")},
+        {QStringLiteral("b"), tr("B")},
+        {QStringLiteral("x"), tr("X")},
+        {QStringLiteral("y"), tr("Y")},
+        {QStringLiteral("back"), tr("Back")},
+        {QStringLiteral("guide"), tr("Guide")},
+        {QStringLiteral("start"), tr("Start")},
+        {QStringLiteral("leftstick"), tr("Left stick press")},
+        {QStringLiteral("rightstick"), tr("Right stick press")},
+        {QStringLiteral("leftshoulder"), tr("Left shoulder")},
+        {QStringLiteral("rightshoulder"), tr("Right shoulder")},
+        {QStringLiteral("dpup"), tr("D-pad up")},
+        {QStringLiteral("dpdown"), tr("D-pad down")},
+        {QStringLiteral("dpleft"), tr("D-pad left")},
+        {QStringLiteral("dpright"), tr("D-pad right")},
     };
     return texts.value(name, name);
 }

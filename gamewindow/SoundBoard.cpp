@@ -194,18 +194,18 @@ void SoundBoard::ShowSettings() {
 }
 
 void SoundBoard::BuildMenu() {
-    menu_ = new QMenu(QStringLiteral("&Sound"));
-    mute_ = menu_->addAction(QStringLiteral("&Mute"));
+    menu_ = new QMenu(tr("&Sound"));
+    mute_ = menu_->addAction(tr("&Mute"));
     mute_->setCheckable(true);
     mute_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     connect(mute_, &QAction::triggered, this, [this](bool on) {
         SetMuted(on);
         emit settingsChanged();
     });
-    QMenu* volume = menu_->addMenu(QStringLiteral("&Volume"));
+    QMenu* volume = menu_->addMenu(tr("&Volume"));
     volumes_ = new QActionGroup(this);
     for (int v : {100, 80, 60, 40, 20}) {
-        QAction* a = volume->addAction(QStringLiteral("%1%").arg(v));
+        QAction* a = volume->addAction(tr("%1%").arg(v));
         a->setCheckable(true);
         a->setData(v);
         volumes_->addAction(a);
@@ -214,10 +214,10 @@ void SoundBoard::BuildMenu() {
             emit settingsChanged();
         });
     }
-    QMenu* chat = menu_->addMenu(QStringLiteral("&Chat Volume"));
+    QMenu* chat = menu_->addMenu(tr("&Chat Volume"));
     chatVolumes_ = new QActionGroup(this);
     for (int v : {100, 60, 30, 0}) {
-        QAction* a = chat->addAction(v == 0 ? QStringLiteral("Off") : QStringLiteral("%1%").arg(v));
+        QAction* a = chat->addAction(v == 0 ? tr("Off") : tr("%1%").arg(v));
         a->setCheckable(true);
         a->setData(v);
         chatVolumes_->addAction(a);

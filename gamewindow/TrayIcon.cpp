@@ -23,7 +23,7 @@ std::function<bool()>& TrayIcon::Available() {
 
 TrayIcon::TrayIcon(QWidget& window, QMenu& popup, QObject* parent)
     : QObject(parent), window_(window), popup_(popup), icon_(AppIcon::Icon()) {
-    icon_.setToolTip(QStringLiteral("Lumivex"));
+    icon_.setToolTip(tr("Lumivex"));
     connect(&icon_, &QSystemTrayIcon::activated, this, &TrayIcon::Activate);
 }
 

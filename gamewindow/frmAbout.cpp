@@ -31,7 +31,7 @@ QUrl frmAbout::Website() {
 }
 
 frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("About Lumivex"));
+    setWindowTitle(tr("About Lumivex"));
     setWindowIcon(AppIcon::Icon());
     setFixedSize(282, 128);
     setAutoFillBackground(true);
@@ -42,15 +42,15 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window) {
     f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), QStringLiteral("sans-serif")});
     f.setPointSizeF(8.25);
     setFont(f);
-    Label(this, QStringLiteral("Lumivex"), QRect(8, 8, 91, 17), Qt::white);
+    Label(this, tr("Lumivex"), QRect(8, 8, 91, 17), Qt::white);
     Label(this, QStringLiteral("Version: " LUMIVEX_VERSION), QRect(8, 28, 91, 17), Qt::white);
-    Label(this, QStringLiteral("Trail riding for the whole network"), QRect(8, 50, 266, 17), Qt::white);
+    Label(this, tr("Trail riding for the whole network"), QRect(8, 50, 266, 17), Qt::white);
     // No web site of its own: the link is to the player's guide installed with the program.
-    Label(this, QStringLiteral("Help:"), QRect(8, 71, 73, 17), Qt::white);
-    lblWebsite = Label(this, QStringLiteral("the player's guide"), QRect(80, 71, 200, 17), QColor(0xFF, 0xE0, 0xC0));
+    Label(this, tr("Help:"), QRect(8, 71, 73, 17), Qt::white);
+    lblWebsite = Label(this, tr("the player's guide"), QRect(80, 71, 200, 17), QColor(0xFF, 0xE0, 0xC0));
     lblWebsite->setCursor(Qt::PointingHandCursor);
     lblWebsite->installEventFilter(this);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* close = new QPushButton(tr("Close"), this);
     close->setGeometry(196, 96, 78, 24);
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QWidget::close);

@@ -52,15 +52,15 @@ QString frmReplay::Clock(qint64 ms) {
 QString frmReplay::RoundText(int number, const ReplayPlayer::Round& r) {
     QString how;
     if (!r.outcome)
-        how = QStringLiteral("not decided");
+        how = tr("not decided");
     else if (r.winners.isEmpty())
-        how = QStringLiteral("Nobody won");
+        how = tr("Nobody won");
     else {
         QStringList names;
         for (const QString& w : r.winners) names << Isolated(w);
-        how = names.join(QStringLiteral(" & ")) + QStringLiteral(" won");
+        how = names.join(tr(" & ")) + tr(" won");
     }
-    return QStringLiteral("Round %1 \u00b7 %2 \u00b7 %3").arg(number).arg(Clock(r.startMs), how);
+    return tr("Round %1 \u00b7 %2 \u00b7 %3").arg(number).arg(Clock(r.startMs), how);
 }
 
 frmReplay::frmReplay(replay::Contents contents, QWidget* parent)
@@ -73,11 +73,11 @@ frmReplay::frmReplay(replay::Contents contents, QWidget* parent)
     player_ = std::make_unique<ReplayPlayer>(copy_.Parts(), feed_, std::move(contents_.records));
     contents_.records.clear();
 
-    const QString who = contents_.header.name.isEmpty() ? QStringLiteral("a player") : contents_.header.name;
+    const QString who = contents_.header.name.isEmpty() ? tr("a player") : contents_.header.name;
     const QString when = QDateTime::fromMSecsSinceEpoch(contents_.header.startedMs)
                              .toString(QStringLiteral("d MMM yyyy, HH:mm"));
-    setWindowTitle(QStringLiteral("Lumivex Replay: %1, %2").arg(who, when));
-    game_->setWindowTitle(QStringLiteral("Lumivex Replay"));
+    setWindowTitle(tr("Lumivex Replay: %1, %2").arg(who, when));
+    game_->setWindowTitle(tr("Lumivex Replay"));
     setWindowIcon(AppIcon::Icon());
 
     auto* top = new QVBoxLayout(this);
@@ -94,12 +94,12 @@ frmReplay::frmReplay(replay::Contents contents, QWidget* parent)
     speed_ = new QComboBox(this);
     for (const char* name : SpeedNames) speed_->addItem(QString::fromUtf8(name));
     speed_->setCurrentIndex(2);
-    speed_->setToolTip(QStringLiteral("Speed (+ and - in the game window)"));
+    speed_->setToolTip(tr("Speed (+ and - in the game window)"));
     connect(speed_, &QComboBox::currentIndexChanged, this,
             [this](int i) { player_->SetSpeed(ReplayPlayer::Speeds[std::clamp(i, 0, 5)]); });
     previous_ = new QPushButton(style()->standardIcon(QStyle::SP_MediaSkipBackward),
-                                QStringLiteral("&Previous Round"), this);
-    next_ = new QPushButton(style()->standardIcon(QStyle::SP_MediaSkipForward), QStringLiteral("&Next Round"),
+                                tr("&Previous Round"), this);
+    next_ = new QPushButton(style()->standardIcon(QStyle::SP_MediaSkipForward), tr("&Next Round"),
                             this);
     connect(previous_, &QPushButton::clicked, this, [this] { Key(Qt::Key_PageUp); });
     connect(next_, &QPushButton::clicked, this, [this] { Key(Qt::Key_PageDown); });
@@ -160,7 +160,7 @@ frmReplay::~frmReplay() {
 
 QString frmReplay::DamageNote() const {
     if (contents_.result != replay::Result::Damaged) return {};
-    return QStringLiteral("This replay is damaged: it plays up to %1 and stops there. (In detail: %2, at byte %3.)")
+    return tr("This replay is damaged: it plays up to %1 and stops there. (In detail: %2, at byte %3.)")
         .arg(Clock(player_->DurationMs()), contents_.problem)
         .arg(contents_.offset);
 }
@@ -188,7 +188,7 @@ void frmReplay::WatchRound(int index) {
     const auto& rounds = player_->Rounds();
     if (index < 0 || index >= static_cast<int>(rounds.size())) return;
     watching_ = true;
-    game_->setWindowTitle(QStringLiteral("The round again: - for half speed, other keys return"));
+    game_->setWindowTitle(tr("The round again: - for half speed, other keys return"));
     game_->Load(false);
     const ReplayPlayer::Round& r = rounds[static_cast<std::size_t>(index)];
     player_->SetStopAt(std::min(player_->DurationMs(), r.endMs + WatchTailMs));
@@ -227,7 +227,7 @@ void frmReplay::ShowMoment(qint64 ms) {
 
 void frmReplay::ShowPlaying(bool playing) {
     play_->setIcon(style()->standardIcon(playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
-    play_->setText(playing ? QStringLiteral("P&ause") : QStringLiteral("&Play"));
+    play_->setText(playing ? tr("P&ause") : tr("&Play"));
 }
 
 bool frmReplay::Key(int code) {

@@ -33,17 +33,17 @@
 using namespace boxes;
 
 frmVyre::frmVyre(WindowParts copy, QWidget* parent, PadsToo pads) : QWidget(parent), in_(copy) {
-    setWindowTitle(QStringLiteral("Lumivex"));
+    setWindowTitle(tr("Lumivex"));
     setWindowIcon(AppIcon::Icon());
     setAutoFillBackground(true);
-    mPopupSys_ = new QMenu(QStringLiteral("&Systray"), this);
-    mPopupSys_->addAction(QStringLiteral("&Restore"), this, [this] { TrayIcon::RestoreWindow(*this); });
-    mPopupSys_->addAction(QStringLiteral("&Minimize"), this, [this] { Minimise(); });
-    mPopupSys_->addAction(QStringLiteral("&About"), this, [this] {
+    mPopupSys_ = new QMenu(tr("&Systray"), this);
+    mPopupSys_->addAction(tr("&Restore"), this, [this] { TrayIcon::RestoreWindow(*this); });
+    mPopupSys_->addAction(tr("&Minimize"), this, [this] { Minimise(); });
+    mPopupSys_->addAction(tr("&About"), this, [this] {
         if (about_) about_();
     });
     mPopupSys_->addSeparator();
-    mPopupSys_->addAction(QStringLiteral("&Exit"), this, [this] { Unload(); });
+    mPopupSys_->addAction(tr("&Exit"), this, [this] { Unload(); });
     tray_ = new TrayIcon(*this, *mPopupSys_, this);
     sheet_ = new QWidget(this);
     Board& board = in_.board;
@@ -57,18 +57,18 @@ frmVyre::frmVyre(WindowParts copy, QWidget* parent, PadsToo pads) : QWidget(pare
         scoreNames_[i - 1] = name;
     }
     stopGo_ = MakeBox();
-    stopGo_->setToolTip(QStringLiteral("The countdown to the next round; green while the riders ride"));
+    stopGo_->setToolTip(tr("The countdown to the next round; green while the riders ride"));
     status_ = MakeBox();
     arena_ = new ArenaView(board.Arena(), sheet_, true, &board);
     watchAgainButton_ = new QAction(style()->standardIcon(QStyle::SP_MediaSeekBackward),
-                                    QStringLiteral("Watch the round again (R)"), this);
-    watchAgainButton_->setToolTip(QStringLiteral("Watch the round again (R)"));
+                                    tr("Watch the round again (R)"), this);
+    watchAgainButton_->setToolTip(tr("Watch the round again (R)"));
     connect(watchAgainButton_, &QAction::triggered, this, [this] {
         if (watchAgain_) watchAgain_();
     });
     chatInput_ = new QLineEdit(sheet_);
     chatInput_->setMaxLength(wire::MaxChatLength);
-    chatInput_->setPlaceholderText(QStringLiteral("Say something; Enter sends, Esc cancels"));
+    chatInput_->setPlaceholderText(tr("Say something; Enter sends, Esc cancels"));
     CountCharsLeft(chatInput_);
     chatInput_->hide();
     chatInput_->installEventFilter(this);
@@ -120,12 +120,12 @@ frmVyre::frmVyre(WindowParts copy, QWidget* parent, PadsToo pads) : QWidget(pare
     connect(&flashEnd_, &QTimer::timeout, this, [this] { arena_->SetFlash({}); });
     connect(&in_.crashes, &CrashWatch::playerCrashed, this, [this](int player) {
         if (player != in_.state.LocalIndex() || !in_.control.MatchRunning()) return;
-        arena_->SetFlash(QStringLiteral("You crashed"));
+        arena_->SetFlash(tr("You crashed"));
         flashEnd_.start();
     });
     connect(&in_.control, &MatchControl::cue, this, [this](Cue c, double) {
         if (c != Cue::RoundWon) return;
-        arena_->SetFlash(QStringLiteral("You won the round!"));
+        arena_->SetFlash(tr("You won the round!"));
         flashEnd_.start();
     });
     namesEnd_.setSingleShot(true);
@@ -193,7 +193,7 @@ void frmVyre::ShowShadeAndTags() {
         const Colour c = riding ? ShownColour(i, board.Score(i).color) : EmptySeat;
         // Each box says whose it is: the name's first letters under it, the whole on a tool tip.
         const QString name = !riding ? QString()
-                             : s.Players[i].Name.isEmpty() ? QStringLiteral("Player %1").arg(i)
+                             : s.Players[i].Name.isEmpty() ? tr("Player %1").arg(i)
                                                            : s.Players[i].Name;
         QLabel* label = scoreNames_[std::size_t(i - 1)];
         if (std::exchange(namesShown_[std::size_t(i - 1)], name) != name) {
@@ -204,10 +204,10 @@ void frmVyre::ShowShadeAndTags() {
             if (m.horizontalAdvance(name) > label->width() - 4 && name.endsWith(QLatin1Char(')')) && name.contains(QStringLiteral(" (")))
                 shortName = name.left(name.lastIndexOf(QStringLiteral(" (")));
             label->setText(m.elidedText(shortName, Qt::ElideMiddle, label->width() - 4)); // apart from the next
-            const QString tip = riding ? QStringLiteral("%1's points").arg(name) : QStringLiteral("Nobody rides in this seat");
+            const QString tip = riding ? tr("%1's points").arg(name) : tr("Nobody rides in this seat");
             label->setToolTip(tip);
             scores_[std::size_t(i - 1)]->setToolTip(tip);
-            gauges_[std::size_t(i - 1)]->setToolTip(riding ? QStringLiteral("%1's turbo fuel").arg(name) : QString());
+            gauges_[std::size_t(i - 1)]->setToolTip(riding ? tr("%1's turbo fuel").arg(name) : QString());
         }
         if (std::exchange(scoreShown_[std::size_t(i - 1)], c) != c) {
             Paint(scores_[std::size_t(i - 1)], QPalette::Base, c);
@@ -225,7 +225,7 @@ void frmVyre::ShowShadeAndTags() {
         for (int i = 1; i <= players; ++i) {
             const auto& head = board.Head(i);
             if (!head) continue;
-            const QString name = s.Players[i].Name.isEmpty() ? QStringLiteral("Player %1").arg(i) : s.Players[i].Name;
+            const QString name = s.Players[i].Name.isEmpty() ? tr("Player %1").arg(i) : s.Players[i].Name;
             tags << ArenaView::Tag{name, QColor(Canvas::ToRgb(ShownColour(i, s.Players[i].Color))), *head};
         }
     }
@@ -301,7 +301,7 @@ void frmVyre::PadPressed(int pad, const QString& button) {
         offeredPad_ = pad;
         offered_.start();
         in_.board.SetStatus(
-            QStringLiteral("Join with this pad? Press A on it to join as a new local player"));
+            tr("Join with this pad? Press A on it to join as a new local player"));
         in_.board.Notify();
         return;
     }
@@ -316,7 +316,7 @@ void frmVyre::PadSteered(int pad, int direction) {
 }
 
 void frmVyre::OfferWatchAgain(bool offer) {
-    watchAgainButton_->setToolTip(QStringLiteral("Watch the round again (%1)")
+    watchAgainButton_->setToolTip(tr("Watch the round again (%1)")
                                       .arg(keys_.Describe(0, keys::Action::WatchAgain)));
     // The line edit shows its actions whatever they say of themselves: it holds the button only while offered.
     status_->removeAction(watchAgainButton_);
@@ -334,7 +334,7 @@ void frmVyre::ShowKeys() {
             const QString d = keys_.Describe(seat, a);
             if (!d.isEmpty()) parts << keys::ActionName(a) + QStringLiteral(": ") + d;
         }
-        QString who = QStringLiteral("You");
+        QString who = tr("You");
         for (const Roster::Rider& r : roster.Riders())
             if (seat > 0 && r.seat == seat) who = r.name;
         lines << who + QStringLiteral(" - ") + parts.join(QStringLiteral("; "));

@@ -27,8 +27,8 @@ BoardLayout BoardLayout::For(int arenaWidth, int arenaHeight) {
 }
 
 void frmVyre::BuildViewMenu() {
-    mView_ = new QMenu(QStringLiteral("&View"), this);
-    QMenu* zoomMenu = mView_->addMenu(QStringLiteral("&Zoom"));
+    mView_ = new QMenu(tr("&View"), this);
+    QMenu* zoomMenu = mView_->addMenu(tr("&Zoom"));
     zoomGroup_ = new QActionGroup(this);
     // Only the zooms at which the window fits the screen are offered.
     connect(zoomMenu, &QMenu::aboutToShow, this, [this] {
@@ -36,8 +36,8 @@ void frmVyre::BuildViewMenu() {
     });
     for (int z = 1; z <= zoom::Largest + 1; ++z) {
         const int value = z <= zoom::Largest ? z : zoom::Auto;
-        QAction* a = zoomMenu->addAction(value == zoom::Auto ? QStringLiteral("&Auto")
-                                                             : QStringLiteral("&%1\u00d7").arg(value));
+        QAction* a = zoomMenu->addAction(value == zoom::Auto ? tr("&Auto")
+                                                             : tr("&%1\u00d7").arg(value));
         a->setCheckable(true);
         a->setData(value);
         a->setChecked(value == view_.zoom);
@@ -52,25 +52,25 @@ void frmVyre::BuildViewMenu() {
         addAction(a);
         return a;
     };
-    QAction* in = key(QStringLiteral("Zoom &In"), QKeySequence(Qt::CTRL | Qt::Key_Plus),
+    QAction* in = key(tr("Zoom &In"), QKeySequence(Qt::CTRL | Qt::Key_Plus),
                       [this] {
                           const int next = std::min(zoom::Largest, std::max(1, ZoomNow() + 1));
                           if (ZoomFits(next)) SetZoom(next);
                       });
     in->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    key(QStringLiteral("Zoom &Out"), QKeySequence(Qt::CTRL | Qt::Key_Minus),
+    key(tr("Zoom &Out"), QKeySequence(Qt::CTRL | Qt::Key_Minus),
         [this] { SetZoom(std::max(1, ZoomNow() - 1)); });
-    key(QStringLiteral("&Best Fit"), QKeySequence(Qt::CTRL | Qt::Key_0), [this] { SetZoom(zoom::Auto); });
-    fullscreen_ = mView_->addAction(QStringLiteral("&Fullscreen"));
+    key(tr("&Best Fit"), QKeySequence(Qt::CTRL | Qt::Key_0), [this] { SetZoom(zoom::Auto); });
+    fullscreen_ = mView_->addAction(tr("&Fullscreen"));
     fullscreen_->setCheckable(true);
     fullscreen_->setShortcut(QKeySequence(Qt::Key_F11));
     addAction(fullscreen_);
     connect(fullscreen_, &QAction::triggered, this, [this](bool on) { SetFullscreen(on); });
     mView_->addSeparator();
-    QMenu* colours = mView_->addMenu(QStringLiteral("&Colours"));
+    QMenu* colours = mView_->addMenu(tr("&Colours"));
     coloursGroup_ = new QActionGroup(this);
-    for (const auto& [text, mode] : {std::pair{QStringLiteral("&As chosen"), palette::Colours::AsChosen},
-                                     std::pair{QStringLiteral("&Colour-blind safe"), palette::Colours::ColourBlindSafe}}) {
+    for (const auto& [text, mode] : {std::pair{tr("&As chosen"), palette::Colours::AsChosen},
+                                     std::pair{tr("&Colour-blind safe"), palette::Colours::ColourBlindSafe}}) {
         QAction* a = colours->addAction(text);
         a->setCheckable(true);
         a->setChecked(mode == colours_);
@@ -78,27 +78,27 @@ void frmVyre::BuildViewMenu() {
         coloursGroup_->addAction(a);
         connect(a, &QAction::triggered, this, [this, mode] { SetColours(mode); });
     }
-    namesAction_ = mView_->addAction(QStringLiteral("&Names at Riders"));
+    namesAction_ = mView_->addAction(tr("&Names at Riders"));
     namesAction_->setCheckable(true);
     namesAction_->setChecked(names_);
     connect(namesAction_, &QAction::triggered, this, [this](bool on) { SetNamesAtRiders(on); });
     mView_->addSeparator();
-    mView_->addAction(QStringLiteral("Show the &Game Window"), this, [this] { emit gameWindowWanted(); });
+    mView_->addAction(tr("Show the &Game Window"), this, [this] { emit gameWindowWanted(); });
 
     // The game window's own menu, under the right button: what a player wants mid-match.
-    mGame_ = new QMenu(QStringLiteral("Game"), this);
-    QAction* pause = mGame_->addAction(QStringLiteral("&Pause"), this, [this] { in_.control.PauseResume(); });
-    QAction* again = mGame_->addAction(QStringLiteral("&Watch the Round Again"), this, [this] {
+    mGame_ = new QMenu(tr("Game"), this);
+    QAction* pause = mGame_->addAction(tr("&Pause"), this, [this] { in_.control.PauseResume(); });
+    QAction* again = mGame_->addAction(tr("&Watch the Round Again"), this, [this] {
         if (watchAgain_) watchAgain_();
     });
     mGame_->addMenu(zoomMenu);
     mGame_->addAction(fullscreen_);
     mGame_->addSeparator();
-    mGame_->addAction(QStringLiteral("Show the &Control Panel"), this, [this] { emit panelWanted(); });
-    QAction* leave = mGame_->addAction(QStringLiteral("&Leave Match"), this, [this] { emit leaveMatchWanted(); });
+    mGame_->addAction(tr("Show the &Control Panel"), this, [this] { emit panelWanted(); });
+    QAction* leave = mGame_->addAction(tr("&Leave Match"), this, [this] { emit leaveMatchWanted(); });
     connect(mGame_, &QMenu::aboutToShow, this, [this, pause, again, leave] {
         const ControlState& c = in_.control.Controls();
-        pause->setText(c.hostPaused ? QStringLiteral("&Resume") : QStringLiteral("&Pause"));
+        pause->setText(c.hostPaused ? tr("&Resume") : tr("&Pause"));
         pause->setEnabled(c.pauseEnabled);
         again->setEnabled(watchAgain_ && status_->actions().contains(watchAgainButton_));
         leave->setEnabled(c.leaveEnabled);

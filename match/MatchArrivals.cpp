@@ -61,10 +61,10 @@ void MatchControl::OutcomeArrived(std::optional<std::int16_t> code) {
     if (entry) p_.crashes.OnOutcome(entry->winners, s.PlayerCount(), setups, board.Arena().Width());
     bool matchOver = false;
     if (entry && *code == outcome::Nobody) {
-        board.SetStatus(QStringLiteral("Nobody won!"));
+        board.SetStatus(tr("Nobody won!"));
     } else if (entry) {
         const QString winners = outcome::WinnersText(*entry, s);
-        board.SetStatus(winners + QStringLiteral(" won!"));
+        board.SetStatus(tr("%1 won!").arg(winners));
         const int box = entry->scoreBox;
         if (const auto score = convert::ToInt16(board.Score(box).text)) {
             if (const auto next = convert::Narrow16(std::int64_t(*score) + 1)) {
@@ -76,7 +76,7 @@ void MatchControl::OutcomeArrived(std::optional<std::int16_t> code) {
                     ShowFinalScores(winners);
                     board.Notify();
                     emit panelWanted();
-                    Message(winners + QStringLiteral(" won the match!"), QStringLiteral("Lumivex"), MessageIcon::None);
+                    Message(tr("%1 won the match!").arg(winners), tr("Lumivex"), MessageIcon::None);
                     matchOver = true;
                     emit matchWon();
                 }
@@ -184,14 +184,14 @@ void MatchControl::PauseArrived(bool pause) {
         if (!pause) return;
         hostPaused_ = true;
         Update([](ControlState& c) { c.hostPaused = true; });
-        board.SetStatus(QStringLiteral("Game Paused!"));
+        board.SetStatus(tr("Game Paused!"));
         s.Paused = True16;
         p_.countdown.Stop();
         board.Notify();
         if (window_ && !window_->IsMinimised()) window_->Minimise();
         emit panelMinimised();
     } else if (pause) {
-        board.SetStatus(QStringLiteral("Game Paused!"));
+        board.SetStatus(tr("Game Paused!"));
         board.Notify();
         emit panelMinimised();
         if (window_ && !window_->IsMinimised()) window_->Minimise();
@@ -208,6 +208,6 @@ void MatchControl::PauseArrived(bool pause) {
         board.SetStopGoText(QStringLiteral("3"));
         p_.countdown.Start();
         Update([](ControlState& c) { c.pauseEnabled = true; });
-        board.SetStatus(QStringLiteral("Game Resumed!"));
+        board.SetStatus(tr("Game Resumed!"));
     }
 }

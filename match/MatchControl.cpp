@@ -37,9 +37,9 @@ void MatchControl::HostHeard() {
 
 void MatchControl::ShowFinalScores(const QString& winners) {
     const MatchState& s = p_.state;
-    QStringList lines{winners + QStringLiteral(" won the match!")};
+    QStringList lines{tr("%1 won the match!").arg(winners)};
     for (int i = 1; i <= s.PlayerCount(); ++i) {
-        const QString name = s.Players[i].Name.isEmpty() ? QStringLiteral("Player %1").arg(i) : s.Players[i].Name;
+        const QString name = s.Players[i].Name.isEmpty() ? tr("Player %1").arg(i) : s.Players[i].Name;
         lines << QStringLiteral("%1: %2").arg(Isolated(name), p_.board.Score(i).text);
     }
     p_.board.SetBanner(lines);
@@ -90,10 +90,10 @@ void MatchControl::HostLeft() {
         c.optionsEnabled = c.startEnabled = c.resetAllEnabled = c.resetMatchEnabled = true;
         c.pauseEnabled = false;
     });
-    const QString text = QStringLiteral("The host has left the match");
+    const QString text = tr("The host has left the match");
     p_.board.SetStatus(text);
     p_.board.Notify();
-    Message(text, QStringLiteral("Lumivex"), MessageIcon::Information);
+    Message(text, tr("Lumivex"), MessageIcon::Information);
 }
 
 void MatchControl::Update(const std::function<void(ControlState&)>& change) {
@@ -140,7 +140,7 @@ void MatchControl::FreshScores() {
 
 MatchControl::Start MatchControl::StartMatch(MatchOptions& o) {
     if (p_.roster.Text(1).isEmpty()) {
-        Message(QStringLiteral("No Client 1!"), QStringLiteral("Warning!"), MessageIcon::Warning);
+        Message(tr("No Client 1!"), tr("Warning!"), MessageIcon::Warning);
         return Start::NoClient1;
     }
     // Pressed during a running round, the old round stops here, so only one loop ever runs.
@@ -208,7 +208,7 @@ void MatchControl::PauseResume() {
     Board& board = p_.board;
     board.SetStopGoColor(colours::CountdownIdle);
     board.SetStopGoText(QStringLiteral("3"));
-    board.SetStatus(QStringLiteral("Game Resumed!"));
+    board.SetStatus(tr("Game Resumed!"));
     board.Notify();
     p_.countdown.Start();
     p_.send(wire::PauseResume(false));

@@ -8,7 +8,7 @@ Roster::Roster(MatchState& state, Pilots& pilots, SendFn send, MessageBoxFn mess
     : QObject(parent), s_(state), pilots_(pilots), send_(std::move(send)), message_(std::move(message)) {}
 
 void Roster::Say(const QString& text) const {
-    if (message_) message_(text, QStringLiteral("Lumivex"), MessageIcon::None);
+    if (message_) message_(text, tr("Lumivex"), MessageIcon::None);
 }
 
 QString Roster::Text(int slot) const { return slot >= 1 && slot <= Slots ? boxes_[slot].text : QString(); }
@@ -32,7 +32,7 @@ void Roster::SetText(int slot, const QString& text) {
 void Roster::ShowRegistered(int slot, const QString& name) {
     if (slot < 1 || slot > Slots) return;
     boxes_[slot].name = name;
-    SetText(slot, name + QStringLiteral(" ready!"));
+    SetText(slot, tr("%1 ready!").arg(name));
 }
 
 QString Roster::Name(int slot) const {
@@ -62,7 +62,7 @@ bool Roster::RegisterSelf(const QString& name, Colour color) {
     if (s.LocalPlayer != -1) return true;
     const int slot = FirstFree();
     if (slot == 0) {
-        Say(QStringLiteral("Only 7 instances can serve as clients"));
+        Say(tr("Only 7 instances can serve as clients"));
         return false;
     }
     send_(wire::Register(slot, name, color));
@@ -100,7 +100,7 @@ void Roster::Announce(Rider& r) {
 std::optional<int> Roster::Claim(Rider r) {
     r.slot = FirstFree();
     if (r.slot == 0) {
-        Say(QStringLiteral("Only 7 instances can serve as clients"));
+        Say(tr("Only 7 instances can serve as clients"));
         return std::nullopt;
     }
     if (r.Computer()) {
@@ -126,7 +126,7 @@ std::optional<int> Roster::AddRider(RiderLevel level) {
 std::optional<int> Roster::AddLocalPlayer(const QString& name, Colour color) {
     const int seat = FreeSeat();
     if (seat == 0) {
-        Say(QStringLiteral("Four players at one keyboard at most"));
+        Say(tr("Four players at one keyboard at most"));
         return std::nullopt;
     }
     Rider r;
@@ -223,14 +223,14 @@ void Roster::Registered(int slot, const QString& name, Colour color) {
     if (to == 0) {
         riders_.erase(riders_.begin() + (r - riders_.data()));
         pilots_.Remove(from);
-        emit note(QStringLiteral("%1 left: its slot was taken").arg(old));
+        emit note(tr("%1 left: its slot was taken").arg(old));
     } else {
         r->slot = to;
         if (r->Computer()) r->name = RiderName(to, r->level);
         r->echoes = 0;
         pilots_.Move(from, to);
         Announce(*r);
-        emit note(QStringLiteral("%1 was taken elsewhere; it rides as %2").arg(old, r->name));
+        emit note(tr("%1 was taken elsewhere; it rides as %2").arg(old, r->name));
     }
     emit ridersChanged();
 }

@@ -53,7 +53,7 @@ void NetworkMenu::LetBrowsersJoin() {
     auto* link = new QLabel(dialog);
     link->setObjectName(QStringLiteral("browserAddress"));
     link->setTextFormat(Qt::RichText);
-    link->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(address.toHtmlEscaped()));
+    link->setText(tr("<a href=\"%1\">%1</a>").arg(address.toHtmlEscaped()));
     link->setOpenExternalLinks(true);
     link->setTextInteractionFlags(Qt::TextBrowserInteraction);
     layout->addWidget(link, 0, Qt::AlignHCenter);

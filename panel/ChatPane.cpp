@@ -14,7 +14,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-ChatPane::ChatPane(ChatLog& chat, QWidget* parent) : QGroupBox(QStringLiteral("Chat"), parent), chat_(chat) {
+ChatPane::ChatPane(ChatLog& chat, QWidget* parent) : QGroupBox(tr("Chat"), parent), chat_(chat) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 4, 8, 6);
     history_ = new QTextEdit(this);
@@ -24,7 +24,7 @@ ChatPane::ChatPane(ChatLog& chat, QWidget* parent) : QGroupBox(QStringLiteral("C
     connect(history_, &QWidget::customContextMenuRequested, this, &ChatPane::Menu);
     line_ = new QLineEdit(this);
     line_->setMaxLength(wire::MaxChatLength);
-    line_->setPlaceholderText(QStringLiteral("Say something to everyone in the match, then Enter"));
+    line_->setPlaceholderText(tr("Say something to everyone in the match, then Enter"));
     CountCharsLeft(line_);
     // A dark history, on which every player's colour reads.
     QPalette pal = history_->palette();
@@ -75,6 +75,6 @@ void ChatPane::Menu(const QPoint& at) {
     const QString name = names_[static_cast<std::size_t>(line)];
     if (name.isEmpty()) return; // a notice of this copy's own, or a nameless line
     QMenu menu(this);
-    menu.addAction(QStringLiteral("Mute %1").arg(Isolated(name)), this, [this, name] { chat_.Mute(name); });
+    menu.addAction(tr("Mute %1").arg(Isolated(name)), this, [this, name] { chat_.Mute(name); });
     menu.exec(history_->mapToGlobal(at));
 }

@@ -43,7 +43,7 @@ void NetworkMenu::FindGames() {
     layout->addWidget(new QLabel(tr("Relays to ask (HOST:PORT, separated by commas):"), dialog));
     auto* servers = new QLineEdit(settings_ ? settings_->Value(Section, QStringLiteral("ListServers")) : QString(), dialog);
     servers->setObjectName(QStringLiteral("listServers"));
-    servers->setPlaceholderText(QStringLiteral("relay.example.org:31316"));
+    servers->setPlaceholderText(tr("relay.example.org:31316"));
     layout->addWidget(servers);
     auto* status = new QLabel(dialog);
     status->setObjectName(QStringLiteral("findStatus"));
@@ -101,7 +101,7 @@ void NetworkMenu::FindGames() {
     const auto ask = [this, dialog, status, asked, show] {
         const QStringList list = ListServers();
         if (list.isEmpty()) {
-            status->setText(QStringLiteral("No relay to ask. Lumivex has no list server of its own: add relays that "
+            status->setText(tr("No relay to ask. Lumivex has no list server of its own: add relays that "
                                            "list games above (ask your friends, or run one with lumivex-relay), "
                                            "or choose one with Network > Relay Server."));
             return;

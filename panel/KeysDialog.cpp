@@ -10,12 +10,12 @@
 #include <QVBoxLayout>
 
 QString KeysDialog::SeatName(int seat) {
-    return seat == 0 ? QStringLiteral("Player 1 (you)") : QStringLiteral("Local player %1").arg(seat + 1);
+    return seat == 0 ? tr("Player 1 (you)") : tr("Local player %1").arg(seat + 1);
 }
 
 KeysDialog::KeysDialog(const keys::Bindings& bindings, Pads* pads, QWidget* parent, unsigned seatsInUse)
     : QDialog(parent), keys_(bindings), seatsInUse_(seatsInUse) {
-    setWindowTitle(QStringLiteral("Keys"));
+    setWindowTitle(tr("Keys"));
     auto* top = new QVBoxLayout(this);
     seats_ = new QComboBox(this);
     for (int s = 0; s < keys::Seats; ++s) seats_->addItem(SeatName(s));
@@ -34,7 +34,7 @@ KeysDialog::KeysDialog(const keys::Bindings& bindings, Pads* pads, QWidget* pare
             buttons_[static_cast<size_t>(a)][static_cast<size_t>(slot)] = b;
         }
         auto* clear = new QToolButton(this);
-        clear->setText(QStringLiteral("Clear"));
+        clear->setText(tr("Clear"));
         clear->setFocusPolicy(Qt::NoFocus);
         connect(clear, &QToolButton::clicked, this, [this, a] {
             for (int slot = 0; slot < keys::PerAction; ++slot) keys_.Clear(seat_, static_cast<keys::Action>(a), slot);
@@ -51,14 +51,14 @@ KeysDialog::KeysDialog(const keys::Bindings& bindings, Pads* pads, QWidget* pare
         connect(pad, &QPushButton::clicked, this, [this, a] {
             listenPad_ = a;
             listenAction_ = -1;
-            message_->setText(QStringLiteral("Press the pad's button for \"%1\".").arg(keys::ActionName(static_cast<keys::Action>(a))));
+            message_->setText(tr("Press the pad's button for \"%1\".").arg(keys::ActionName(static_cast<keys::Action>(a))));
             ShowKeys();
         });
         grid->addWidget(pad, a + 1, 4);
         padButtons_[static_cast<size_t>(a)] = pad;
     }
-    grid->addWidget(new QLabel(QStringLiteral("Keys"), this), 0, 1, 1, 2, Qt::AlignCenter);
-    grid->addWidget(new QLabel(QStringLiteral("Pad"), this), 0, 4, Qt::AlignCenter);
+    grid->addWidget(new QLabel(tr("Keys"), this), 0, 1, 1, 2, Qt::AlignCenter);
+    grid->addWidget(new QLabel(tr("Pad"), this), 0, 4, Qt::AlignCenter);
     if (pads) connect(pads, &Pads::pressed, this, [this](int, const QString& button) { PadPress(button); });
     top->addLayout(grid);
     message_ = new QLabel(this);
@@ -72,7 +72,7 @@ KeysDialog::KeysDialog(const keys::Bindings& bindings, Pads* pads, QWidget* pare
     connect(box->button(QDialogButtonBox::RestoreDefaults), &QPushButton::clicked, this, [this] {
         keys_.RestoreDefaults();
         listenAction_ = -1;
-        message_->setText(QStringLiteral("The default keys are back."));
+        message_->setText(tr("The default keys are back."));
         ShowKeys();
     });
     top->addWidget(box);
@@ -89,7 +89,7 @@ void KeysDialog::ShowSeat(int seat) {
 void KeysDialog::Listen(keys::Action a, int slot) {
     listenAction_ = static_cast<int>(a);
     listenSlot_ = slot;
-    message_->setText(QStringLiteral("Press the key for \"%1\".").arg(keys::ActionName(a)));
+    message_->setText(tr("Press the key for \"%1\".").arg(keys::ActionName(a)));
     ShowKeys();
 }
 
@@ -154,14 +154,14 @@ void KeysDialog::ShowKeys() {
             const bool listening = listenAction_ == a && listenSlot_ == slot;
             const QString name = keys::Name(keys_.At(seat_, static_cast<keys::Action>(a), slot));
             buttons_[static_cast<size_t>(a)][static_cast<size_t>(slot)]->setText(
-                listening ? QStringLiteral("Press a key...") : name.isEmpty() ? QStringLiteral("-") : name);
+                listening ? tr("Press a key...") : name.isEmpty() ? tr("-") : name);
         }
     for (int a = 0; a < keys::ActionCount; ++a) {
         const auto action = static_cast<keys::Action>(a);
         const QString button = keys_.PadButton(seat_, action);
         padButtons_[static_cast<size_t>(a)]->setText(
-            !keys::Bindings::PadBindable(action) ? (a < 4 ? QStringLiteral("Stick, D-pad") : QStringLiteral("Stick"))
-            : listenPad_ == a                    ? QStringLiteral("Press a button...")
+            !keys::Bindings::PadBindable(action) ? (a < 4 ? tr("Stick, D-pad") : tr("Stick"))
+            : listenPad_ == a                    ? tr("Press a button...")
             : button.isEmpty()                   ? QStringLiteral("-")
                                                  : Pads::ButtonText(button));
     }

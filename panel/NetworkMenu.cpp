@@ -42,7 +42,7 @@ NetworkMenu::NetworkMenu(Transport& net, const Dispatcher& dispatcher, const Ros
                          QWidget& parent)
     : QObject(&parent), net_(net), dispatcher_(dispatcher), roster_(roster), line_(line), parent_(parent) {
     online_ = qobject_cast<OnlineTransport*>(&net);
-    menu_ = new QMenu(QStringLiteral("&Network"), &parent);
+    menu_ = new QMenu(tr("&Network"), &parent);
     connect(menu_, &QMenu::aboutToShow, this, &NetworkMenu::FillMenu);
     // Something for the menu to show before it first opens (and for keyboard navigation).
     FillMenu();
@@ -69,7 +69,7 @@ void NetworkMenu::FillMenu() {
     QList<QPair<QString, QString>> list = {{QString(), QString()}};
     list.append(net_.Interfaces());
     for (const auto& [name, address] : list) {
-        QAction* a = menu_->addAction(name.isEmpty() ? QStringLiteral("Automatic")
+        QAction* a = menu_->addAction(name.isEmpty() ? tr("Automatic")
                                                      : QStringLiteral("%1, %2").arg(name, address));
         a->setCheckable(true);
         a->setChecked(name == chosen);
@@ -81,33 +81,33 @@ void NetworkMenu::FillMenu() {
         using Mode = OnlineTransport::Mode;
         const Mode mode = online_->GetMode();
         if (mode == Mode::Open) {
-            menu_->addAction(QStringLiteral("Show Online &Link..."), this, &NetworkMenu::ShowLink);
+            menu_->addAction(tr("Show Online &Link..."), this, &NetworkMenu::ShowLink);
             menu_->addAction(tr("Online &Players..."), this, &NetworkMenu::OpenOnlinePlayers);
-            menu_->addAction(QStringLiteral("&Close Online Game"), online_, &OnlineTransport::CloseOnline);
+            menu_->addAction(tr("&Close Online Game"), online_, &OnlineTransport::CloseOnline);
         } else {
-            menu_->addAction(QStringLiteral("&Open Game Online..."), this, &NetworkMenu::OpenOnline)
+            menu_->addAction(tr("&Open Game Online..."), this, &NetworkMenu::OpenOnline)
                 ->setEnabled(mode == Mode::Lan);
         }
         if (mode == Mode::Joined || mode == Mode::Joining) {
-            menu_->addAction(QStringLiteral("&Leave Online Game"), this, [this] {
+            menu_->addAction(tr("&Leave Online Game"), this, [this] {
                 emit leavingNetwork();
                 online_->LeaveOnline();
                 emit switchedNetwork();
             });
         } else {
-            menu_->addAction(QStringLiteral("&Join Online Game..."), this, &NetworkMenu::JoinOnline)
+            menu_->addAction(tr("&Join Online Game..."), this, &NetworkMenu::JoinOnline)
                 ->setEnabled(mode == Mode::Lan);
             menu_->addAction(tr("&Find Games Online..."), this, &NetworkMenu::FindGames)
                 ->setEnabled(mode == Mode::Lan);
         }
-        menu_->addAction(QStringLiteral("&Relay Server..."), this, &NetworkMenu::ChooseRelayServer);
+        menu_->addAction(tr("&Relay Server..."), this, &NetworkMenu::ChooseRelayServer);
         menu_->addSeparator();
     }
     if (web_ && WebSeats::Available()) {
         menu_->addAction(tr("Let &Browsers Join..."), this, &NetworkMenu::LetBrowsersJoin);
         menu_->addSeparator();
     }
-    menu_->addAction(QStringLiteral("&Diagnostics..."), this, &NetworkMenu::OpenDiagnostics);
+    menu_->addAction(tr("&Diagnostics..."), this, &NetworkMenu::OpenDiagnostics);
 }
 
 QString NetworkMenu::SavedInterface() const {
@@ -128,10 +128,10 @@ QString NetworkMenu::LineText() const { return line_.text(); }
 
 void NetworkMenu::ShowLine() {
     const QString where = net_.InUse();
-    QString text = where.isEmpty() ? QString() : QStringLiteral("Network: %1").arg(where);
+    QString text = where.isEmpty() ? QString() : tr("Network: %1").arg(where);
     if (const QString online = net_.OnlineLine(); !online.isEmpty())
         text = text.isEmpty() ? online : QStringLiteral("%1; %2").arg(text, online);
-    if (alone_ && net_.OnlineLine().isEmpty()) text += QStringLiteral("; no other copy of Lumivex answered");
+    if (alone_ && net_.OnlineLine().isEmpty()) text += tr("; no other copy of Lumivex answered");
     if (!nextStep_.isEmpty()) text = text.isEmpty() ? nextStep_ : text + QLatin1Char('\n') + nextStep_;
     line_.setText(text);
 }
@@ -174,18 +174,18 @@ void NetworkMenu::CheckForAnswers() {
     if (!noticeEnabled_ || !roster_.Riders().empty() || !net_.OnlineLine().isEmpty()) return;
     if (notice_) notice_->close();
     // What a player can do about it comes first; what the network looks like is a click away.
-    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Lumivex"),
-                                QStringLiteral("You are the only one here."), QMessageBox::NoButton, &parent_);
-    box->setInformativeText(QStringLiteral("Ride against computer riders, open a game online for friends "
+    auto* box = new QMessageBox(QMessageBox::Information, tr("Lumivex"),
+                                tr("You are the only one here."), QMessageBox::NoButton, &parent_);
+    box->setInformativeText(tr("Ride against computer riders, open a game online for friends "
                                            "elsewhere, or wait for friends on this network."));
     box->setDetailedText(MulticastTransport::NoAnswerHint(net_.InUse()));
-    QPushButton* riders = box->addButton(QStringLiteral("Add Computer Riders"), QMessageBox::ActionRole);
+    QPushButton* riders = box->addButton(tr("Add Computer Riders"), QMessageBox::ActionRole);
     connect(riders, &QPushButton::clicked, this, &NetworkMenu::ridersWanted);
     if (online_) {
-        QPushButton* online = box->addButton(QStringLiteral("Open a Game Online..."), QMessageBox::ActionRole);
+        QPushButton* online = box->addButton(tr("Open a Game Online..."), QMessageBox::ActionRole);
         connect(online, &QPushButton::clicked, this, &NetworkMenu::OpenOnline, Qt::QueuedConnection);
     }
-    QPushButton* wait = box->addButton(QStringLiteral("Wait for Friends on This Network"), QMessageBox::RejectRole);
+    QPushButton* wait = box->addButton(tr("Wait for Friends on This Network"), QMessageBox::RejectRole);
     box->setDefaultButton(riders);
     box->setEscapeButton(wait);
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -195,7 +195,7 @@ void NetworkMenu::CheckForAnswers() {
 }
 
 void NetworkMenu::OpenDiagnostics() {
-    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Network Diagnostics"), QString(),
+    auto* box = new QMessageBox(QMessageBox::NoIcon, tr("Network Diagnostics"), QString(),
                                 QMessageBox::Close, &parent_);
     Transport::Counts c = net_.Diagnostics();
     c.malformed = dispatcher_.Malformed();
@@ -212,7 +212,7 @@ void NetworkMenu::OpenDiagnostics() {
 }
 
 void NetworkMenu::Message(const QString& text) const {
-    OpenMessageBox(&parent_, text, QStringLiteral("Lumivex - Online"), MessageIcon::Information);
+    OpenMessageBox(&parent_, text, tr("Lumivex - Online"), MessageIcon::Information);
 }
 
 quint16 NetworkMenu::SavedOnlinePort() const {
@@ -250,8 +250,8 @@ void NetworkMenu::ListPublicly(const QString& name) {
 void NetworkMenu::ChooseRelayServer() {
     bool ok = false;
     const QString text =
-        QInputDialog::getText(&parent_, QStringLiteral("Relay Server"),
-                              QStringLiteral("Games opened online also keep a room at this relay, for friends who "
+        QInputDialog::getText(&parent_, tr("Relay Server"),
+                              tr("Games opened online also keep a room at this relay, for friends who "
                                              "cannot reach this computer directly.\nHOST:PORT, or empty for none "
                                              "(Lumivex runs no public relay):"),
                               QLineEdit::Normal, SavedRelayServer(), &ok)
@@ -264,15 +264,15 @@ void NetworkMenu::ChooseRelayServer() {
     if (settings_) settings_->Set(Section, {{QStringLiteral("RelayServer"), text}});
     relayForRun_.reset();
     if (online_ && online_->GetMode() == OnlineTransport::Mode::Open)
-        Message(QStringLiteral("The relay is used from the next time a game is opened online."));
+        Message(tr("The relay is used from the next time a game is opened online."));
 }
 
 void NetworkMenu::OpenOnline() {
     // The port is rarely anyone's concern: it waits under Advanced, as it was last time.
     QDialog ask(&parent_);
-    ask.setWindowTitle(QStringLiteral("Open Game Online"));
+    ask.setWindowTitle(tr("Open Game Online"));
     auto* layout = new QVBoxLayout(&ask);
-    auto* intro = new QLabel(QStringLiteral("Friends elsewhere join this game with a link that the next window "
+    auto* intro = new QLabel(tr("Friends elsewhere join this game with a link that the next window "
                                             "gives you to send them."),
                              &ask);
     intro->setWordWrap(true);
@@ -303,7 +303,7 @@ void NetworkMenu::OpenOnline() {
         if (on) publicName->setFocus();
     });
     auto* advanced = new QToolButton(&ask);
-    advanced->setText(QStringLiteral("&Advanced"));
+    advanced->setText(tr("&Advanced"));
     advanced->setCheckable(true);
     advanced->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     advanced->setArrowType(Qt::RightArrow);
@@ -312,7 +312,7 @@ void NetworkMenu::OpenOnline() {
     auto* more = new QWidget(&ask);
     auto* row = new QHBoxLayout(more);
     row->setContentsMargins(16, 0, 0, 0);
-    row->addWidget(new QLabel(QStringLiteral("UDP port:"), more));
+    row->addWidget(new QLabel(tr("UDP port:"), more));
     auto* port = new QSpinBox(more);
     port->setRange(1, 65535);
     port->setValue(SavedOnlinePort());
@@ -326,7 +326,7 @@ void NetworkMenu::OpenOnline() {
         ask.adjustSize();
     });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &ask);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Open"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("Open"));
     connect(buttons, &QDialogButtonBox::accepted, &ask, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, &ask, &QDialog::reject);
     layout->addWidget(buttons);
@@ -348,7 +348,7 @@ void NetworkMenu::OpenOnline() {
     ListPublicly(listIt->isChecked() ? name : QString());
     QString error;
     if (!OpenOnlineOn(static_cast<quint16>(port->value()), &error)) {
-        Message(QStringLiteral("The game could not be opened online: %1").arg(error));
+        Message(tr("The game could not be opened online: %1").arg(error));
         return;
     }
     ShowLink();
@@ -357,11 +357,11 @@ void NetworkMenu::OpenOnline() {
 void NetworkMenu::ShowLink() {
     if (!online_ || online_->GetMode() != OnlineTransport::Mode::Open) return;
     auto* dialog = new QDialog(&parent_);
-    dialog->setWindowTitle(QStringLiteral("Game Online"));
+    dialog->setWindowTitle(tr("Game Online"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(dialog);
     auto* intro =
-        new QLabel(QStringLiteral("Friends join with this link (Network > Join Online Game). It holds the "
+        new QLabel(tr("Friends join with this link (Network > Join Online Game). It holds the "
                                   "game's key: give it only to those you play with."),
                    dialog);
     intro->setWordWrap(true);
@@ -370,7 +370,7 @@ void NetworkMenu::ShowLink() {
     auto* reach = new QLabel(dialog);
     reach->setWordWrap(true);
     layout->addWidget(reach);
-    layout->addWidget(new QLabel(QStringLiteral("Address friends can reach:"), dialog));
+    layout->addWidget(new QLabel(tr("Address friends can reach:"), dialog));
     auto* addresses = new QComboBox(dialog);
     if (const QString mapped = online_->MappedAddress(); !mapped.isEmpty()) addresses->addItem(mapped);
     addresses->addItems(OnlineTransport::Addresses());
@@ -415,8 +415,8 @@ void NetworkMenu::ShowLink() {
             const QHostAddress a(text);
             onlyOwn = !a.isNull() && PortMapper::Reserved(a);
         }
-        const QString own = OnlineTransport::Addresses().value(0, QStringLiteral("this computer"));
-        local->setText(onlyOwn ? QStringLiteral("This computer has only addresses of its own network, so friends "
+        const QString own = OnlineTransport::Addresses().value(0, tr("this computer"));
+        local->setText(onlyOwn ? tr("This computer has only addresses of its own network, so friends "
                                                 "elsewhere cannot reach it: the link works only on this network.\n"
                                                 "What works: a relay (Network > Relay Server...), forwarding UDP "
                                                 "port %1 on the router to this computer (%2), or a VPN that puts "
@@ -430,7 +430,7 @@ void NetworkMenu::ShowLink() {
     connect(online_, &Transport::onlineChanged, dialog, known);
     known();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
-    QPushButton* copy = buttons->addButton(QStringLiteral("&Copy"), QDialogButtonBox::ActionRole);
+    QPushButton* copy = buttons->addButton(tr("&Copy"), QDialogButtonBox::ActionRole);
     connect(copy, &QPushButton::clicked, dialog,
             [link] { QGuiApplication::clipboard()->setText(link->text()); });
     connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
@@ -441,8 +441,8 @@ void NetworkMenu::ShowLink() {
 
 void NetworkMenu::JoinOnline() {
     bool ok = false;
-    const QString text = QInputDialog::getText(&parent_, QStringLiteral("Join Online Game"),
-                                               QStringLiteral("The link a friend sent (lumivex://...):"),
+    const QString text = QInputDialog::getText(&parent_, tr("Join Online Game"),
+                                               tr("The link a friend sent (lumivex://...):"),
                                                QLineEdit::Normal, QString(), &ok);
     if (ok && !text.trimmed().isEmpty()) JoinLink(text);
 }
@@ -454,10 +454,10 @@ void NetworkMenu::JoinLink(const QString& text) {
     if (!link) {
         // Words a player can act on first; what exactly is wrong after them.
         const bool ours = text.trimmed().startsWith(QStringLiteral("lumivex://"), Qt::CaseInsensitive);
-        emit onlineProblem(ours ? QStringLiteral("That link is not whole: copy all of it again from the one who sent "
+        emit onlineProblem(ours ? tr("That link is not whole: copy all of it again from the one who sent "
                                                  "it, and paste it here. (In detail: %1.)")
                                       .arg(why)
-                                : QStringLiteral("That is not a Lumivex link: a game's link starts with lumivex://"));
+                                : tr("That is not a Lumivex link: a game's link starts with lumivex://"));
         return;
     }
     emit leavingNetwork();

@@ -60,7 +60,7 @@ void NetworkMenu::OpenOnlinePlayers() {
     dialog->setWindowTitle(tr("Online Players"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(dialog);
-    auto* intro = new QLabel(QStringLiteral("Copies that joined this game from elsewhere. Kick removes one and keeps "
+    auto* intro = new QLabel(tr("Copies that joined this game from elsewhere. Kick removes one and keeps "
                                             "its address out for %1 minutes; Ban keeps it out while the game is open.")
                                  .arg(Gateway::KickMs / 60000),
                              dialog);

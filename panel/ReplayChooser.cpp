@@ -4,6 +4,7 @@
 #include "Messages.h"
 #include "ReplayFile.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -40,16 +41,16 @@ Summary Summarise(const QString& path) {
 
 QString Length(qint64 ms) {
     const qint64 seconds = (ms + 500) / 1000;
-    return QStringLiteral("%1 min %2 s").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    return QCoreApplication::translate("ReplayChooser", "%1 min %2 s").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
 std::optional<QString> Choose(QWidget* parent, const QString& folder) {
     QDialog dialog(parent);
-    dialog.setWindowTitle(QStringLiteral("Open Replay"));
+    dialog.setWindowTitle(QCoreApplication::translate("ReplayChooser", "Open Replay"));
     auto* layout = new QVBoxLayout(&dialog);
     auto* list = new QTreeWidget(&dialog);
     list->setRootIsDecorated(false);
-    list->setHeaderLabels({QStringLiteral("Date"), QStringLiteral("Time"), QStringLiteral("Players"), QStringLiteral("Length")});
+    list->setHeaderLabels({QCoreApplication::translate("ReplayChooser", "Date"), QCoreApplication::translate("ReplayChooser", "Time"), QCoreApplication::translate("ReplayChooser", "Players"), QCoreApplication::translate("ReplayChooser", "Length")});
     const QFileInfoList files = QDir(folder).entryInfoList({QStringLiteral("*.lumivex-replay")}, QDir::Files, QDir::Time);
     for (const QFileInfo& file : files) {
         const Summary s = Summarise(file.absoluteFilePath());
@@ -64,7 +65,7 @@ std::optional<QString> Choose(QWidget* parent, const QString& folder) {
     if (list->topLevelItemCount() > 0) list->setCurrentItem(list->topLevelItem(0));
     layout->addWidget(list);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, &dialog);
-    QPushButton* other = buttons->addButton(QStringLiteral("Other File..."), QDialogButtonBox::ActionRole);
+    QPushButton* other = buttons->addButton(QCoreApplication::translate("ReplayChooser", "Other File..."), QDialogButtonBox::ActionRole);
     layout->addWidget(buttons);
     std::optional<QString> chosen;
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
@@ -77,9 +78,9 @@ std::optional<QString> Choose(QWidget* parent, const QString& folder) {
     });
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     QObject::connect(other, &QPushButton::clicked, &dialog, [&] {
-        const QString path = QFileDialog::getOpenFileName(&dialog, QStringLiteral("Open Replay"),
+        const QString path = QFileDialog::getOpenFileName(&dialog, QCoreApplication::translate("ReplayChooser", "Open Replay"),
                                                           QDir(folder).exists() ? folder : QDir::homePath(),
-                                                          QStringLiteral("Lumivex replays (*.lumivex-replay)"));
+                                                          QCoreApplication::translate("ReplayChooser", "Lumivex replays (*.lumivex-replay)"));
         if (path.isEmpty()) return;
         chosen = path;
         dialog.accept();

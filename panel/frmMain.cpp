@@ -26,7 +26,7 @@
 
 frmMain::frmMain(WindowParts copy, frmVyre& game, QWidget* parent)
     : QMainWindow(parent), in_(copy), game_(game) {
-    setWindowTitle(QStringLiteral("Lumivex"));
+    setWindowTitle(tr("Lumivex"));
     setWindowIcon(AppIcon::Icon());
     setFont(PanelFont(8.25));
     choose_ = [this](Colour current, const QString& title) -> std::optional<Colour> {
@@ -38,14 +38,14 @@ frmMain::frmMain(WindowParts copy, frmVyre& game, QWidget* parent)
     askName_ = [this](const QString& current, int seat) -> std::optional<QString> {
         // The new player learns the keys to ride with, and may change them first.
         QDialog ask(this);
-        ask.setWindowTitle(QStringLiteral("Add Local Player"));
+        ask.setWindowTitle(tr("Add Local Player"));
         auto* layout = new QFormLayout(&ask);
         auto* name = new QLineEdit(current, &ask);
         name->setValidator(new TypingLimit(20, name));
-        layout->addRow(QStringLiteral("Name:"), name);
+        layout->addRow(tr("Name:"), name);
         auto* keys = new QLabel(SeatKeys(seat), &ask);
         keys->setWordWrap(true);
-        auto* change = new QPushButton(QStringLiteral("Change Keys..."), &ask);
+        auto* change = new QPushButton(tr("Change Keys..."), &ask);
         connect(change, &QPushButton::clicked, &ask, [this, keys, seat] {
             OpenKeys();
             keys->setText(SeatKeys(seat));
@@ -53,12 +53,12 @@ frmMain::frmMain(WindowParts copy, frmVyre& game, QWidget* parent)
         auto* row = new QHBoxLayout;
         row->addWidget(keys, 1);
         row->addWidget(change);
-        layout->addRow(QStringLiteral("Keys:"), row);
+        layout->addRow(tr("Keys:"), row);
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &ask);
         connect(buttons, &QDialogButtonBox::accepted, &ask, &QDialog::accept);
         connect(buttons, &QDialogButtonBox::rejected, &ask, &QDialog::reject);
         layout->addRow(buttons);
-        ask.setMinimumWidth(ask.fontMetrics().horizontalAdvance(QStringLiteral("W A S D, left Shift for turbo")) * 2);
+        ask.setMinimumWidth(ask.fontMetrics().horizontalAdvance(tr("W A S D, left Shift for turbo")) * 2);
         if (ask.exec() != QDialog::Accepted) return std::nullopt;
         return name->text();
     };
@@ -147,7 +147,7 @@ void frmMain::RosterMenu(int slot, const QPoint& at) {
         std::find_if(riders.begin(), riders.end(), [slot](const Roster::Rider& r) { return r.slot == slot; });
     QMenu menu(this);
     if (it != riders.end() && cmdAddRider->isEnabled())
-        menu.addAction(QStringLiteral("Remove %1").arg(it->name), this, [this, slot] { in_.roster.RemoveRider(slot); });
+        menu.addAction(tr("Remove %1").arg(it->name), this, [this, slot] { in_.roster.RemoveRider(slot); });
     network_->AddRemovals(menu, slot);
     if (!menu.isEmpty()) menu.exec(at);
 }
@@ -165,9 +165,9 @@ void frmMain::cmdRemoveRider_Click() {
 
 void frmMain::OpenHelp(const QString& part) {
     const QString installed = HelpFile(QCoreApplication::applicationDirPath());
-    const QString title = QStringLiteral("Lumivex - Help");
+    const QString title = tr("Lumivex - Help");
     if (installed.isEmpty()) {
-        in_.copy.ShowMessage(QStringLiteral("The help is not installed beside the program."), title,
+        in_.copy.ShowMessage(tr("The help is not installed beside the program."), title,
                              MessageIcon::Warning);
         return;
     }
@@ -176,7 +176,7 @@ void frmMain::OpenHelp(const QString& part) {
     if (!part.isEmpty()) url.setFragment(part);
     if (!open_(url))
         in_.copy.ShowMessage(
-            QStringLiteral("No web browser could be opened for the help. Open this file with one:\n%1")
+            tr("No web browser could be opened for the help. Open this file with one:\n%1")
                 .arg(QDir::toNativeSeparators(file)),
             title, MessageIcon::Information);
 }
@@ -188,17 +188,17 @@ frmReplay* frmMain::OpenReplay(const QString& path) {
     const bool rides = in_.state.LocalPlayer >= 0 || !in_.roster.Riders().empty();
     if (rides && in_.control.MatchRunning()) {
         in_.copy.ShowMessage(in_.state.LocalPlayer == 0
-                                 ? QStringLiteral("A match is running here: Reset Match first.")
-                                 : QStringLiteral("A match is running here: Leave Match first."),
-                             QStringLiteral("Open Replay"), MessageIcon::Warning);
+                                 ? tr("A match is running here: Reset Match first.")
+                                 : tr("A match is running here: Leave Match first."),
+                             tr("Open Replay"), MessageIcon::Warning);
         return nullptr;
     }
     replay::Contents contents = replay::Load(path);
     if (contents.result == replay::Result::NotAReplay) {
         in_.copy.ShowMessage(
-            QStringLiteral("%1 cannot be played: it is no replay this Lumivex can read. (In detail: %2.)")
+            tr("%1 cannot be played: it is no replay this Lumivex can read. (In detail: %2.)")
                 .arg(QFileInfo(path).fileName(), contents.problem),
-            QStringLiteral("Open Replay"), MessageIcon::Warning);
+            tr("Open Replay"), MessageIcon::Warning);
         return nullptr;
     }
     if (replay_) replay_->close();
@@ -244,7 +244,7 @@ void frmMain::ShowControls() {
     cboLevel->setEnabled(c.startEnabled);
     cmdAddRider->setEnabled(c.startEnabled);
     cmdPause->setEnabled(c.pauseEnabled);
-    cmdPause->setText(c.hostPaused ? QStringLiteral("Resume") : QStringLiteral("Pause"));
+    cmdPause->setText(c.hostPaused ? tr("Resume") : tr("Pause"));
     cmdResetMatch->setEnabled(c.resetMatchEnabled);
     cmdStop->setEnabled(c.resetAllEnabled);
     if (c.playersSet != shown_.playersSet && c.playersIndex >= -1 && c.playersIndex < cboPlayers->count())
@@ -257,7 +257,7 @@ void frmMain::ShowFirstRunHint() {
     if (!in_.roster.Riders().empty() || in_.control.MatchRunning() || settings_.Played()) return;
     hint_ = true;
     in_.board.SetBanner(
-        {QStringLiteral("Add computer riders and press Start Match, or wait for friends on this network")});
+        {tr("Add computer riders and press Start Match, or wait for friends on this network")});
     in_.board.Notify();
 }
 
@@ -272,7 +272,7 @@ void frmMain::ShowNextStep() {
     // copy has no seat yet: say how to take one, and make that the button Enter presses.
     const bool seatWaits = (hostHeard_ || network_->JoinedOnline()) && in_.state.LocalPlayer == -1 &&
                            in_.control.Controls().optionsEnabled;
-    network_->SetNextStep(seatWaits ? QStringLiteral("Press Client Registration to take a seat in the match")
+    network_->SetNextStep(seatWaits ? tr("Press Client Registration to take a seat in the match")
                                     : QString());
     if (cmdClient->isDefault() == seatWaits) return;
     cmdClient->setDefault(seatWaits);

@@ -62,7 +62,7 @@ void frmMain::BuildControls() {
     setCentralWidget(central);
     setAutoFillBackground(true);
 
-    auto* title = title_ = new QLabel(QStringLiteral("Lumivex Control panel"), central);
+    auto* title = title_ = new QLabel(tr("Lumivex Control panel"), central);
     title->setGeometry(T(3240, 60, 3315, 375));
     title->setFont(PanelFont(14.25));
     Paint(title, QPalette::WindowText, TitleColour);
@@ -74,9 +74,9 @@ void frmMain::BuildControls() {
         Paint(f, QPalette::WindowText, colours::White);
         return f;
     };
-    fraCommon = frame(QStringLiteral("Common"), T(120, 480, 4875, 1515));
-    fraClient = frame(QStringLiteral("Client"), T(120, 2040, 4875, 3975));
-    fraServer = frame(QStringLiteral("Server"), T(5100, 480, 4575, 5535));
+    fraCommon = frame(tr("Common"), T(120, 480, 4875, 1515));
+    fraClient = frame(tr("Client"), T(120, 2040, 4875, 3975));
+    fraServer = frame(tr("Server"), T(5100, 480, 4575, 5535));
     fraChat = new ChatPane(in_.chat, central);
     fraChat->setGeometry(T(120, 6075, 9555, 2265));
     fraChat->setAutoFillBackground(true);
@@ -96,14 +96,14 @@ void frmMain::BuildControls() {
         return e;
     };
 
-    WhiteLabel(QStringLiteral("Name:"), fraCommon, QPoint(240 / Twips, 420 / Twips));
+    WhiteLabel(tr("Name:"), fraCommon, QPoint(240 / Twips, 420 / Twips));
     txtName = box(fraCommon, T(1500, 360, 1335, 315));
     txtName->setValidator(new TypingLimit(20, txtName));
-    WhiteLabel(QStringLiteral("Point Color:"), fraCommon, QPoint(240 / Twips, 780 / Twips));
+    WhiteLabel(tr("Point Color:"), fraCommon, QPoint(240 / Twips, 780 / Twips));
     txtPointColor = swatch(fraCommon, T(1500, 720, 1335, 315));
-    WhiteLabel(QStringLiteral("Back Color:"), fraCommon, QPoint(240 / Twips, 1140 / Twips));
+    WhiteLabel(tr("Back Color:"), fraCommon, QPoint(240 / Twips, 1140 / Twips));
     txtBackColor = swatch(fraCommon, T(1500, 1080, 1335, 315));
-    cmdPause = new QPushButton(QStringLiteral("Pause"), fraCommon);
+    cmdPause = new QPushButton(tr("Pause"), fraCommon);
     cmdPause->setGeometry(T(3000, 360, 1695, 375));
     cmdPause->setEnabled(false);
 
@@ -121,17 +121,17 @@ void frmMain::BuildControls() {
                 [this, i, e](const QPoint& at) { RosterMenu(i, e->mapToGlobal(at)); });
         txtClient[i - 1] = e;
     }
-    cmdClient = new QPushButton(QStringLiteral("Client Registration"), fraClient);
+    cmdClient = new QPushButton(tr("Client Registration"), fraClient);
     cmdClient->setGeometry(T(3000, 420, 1755, 375));
     // Computer riders fill empty seats: a level, then the rider.
-    WhiteLabel(QStringLiteral("Computer:"), fraClient, QPoint(3000 / Twips, 1000 / Twips));
+    WhiteLabel(tr("Computer:"), fraClient, QPoint(3000 / Twips, 1000 / Twips));
     cboLevel = new QComboBox(fraClient);
     cboLevel->setGeometry(T(3000, 1260, 1755, 315));
     cboLevel->addItems({Roster::LevelName(RiderLevel::Easy), Roster::LevelName(RiderLevel::Normal),
                         Roster::LevelName(RiderLevel::Hard)});
-    cmdAddRider = new QPushButton(QStringLiteral("Add Rider"), fraClient);
+    cmdAddRider = new QPushButton(tr("Add Rider"), fraClient);
     cmdAddRider->setGeometry(T(3000, 1680, 1755, 375));
-    cmdRemoveRider = new QPushButton(QStringLiteral("Remove Rider"), fraClient);
+    cmdRemoveRider = new QPushButton(tr("Remove Rider"), fraClient);
     cmdRemoveRider->setGeometry(T(3000, 2100, 1755, 375));
     lblNetwork = new QLabel(fraClient);
     lblNetwork->setGeometry(T(240, 3060, 4500, 795));
@@ -186,59 +186,59 @@ void frmMain::BuildControls() {
     });
     connect(&in_.control, &MatchControl::controlsChanged, this, &frmMain::ShowNextStep);
     connect(network_, &NetworkMenu::onlineProblem, this, [this](const QString& why) {
-        in_.copy.ShowMessage(why, QStringLiteral("Lumivex - Online"), MessageIcon::Warning);
+        in_.copy.ShowMessage(why, tr("Lumivex - Online"), MessageIcon::Warning);
     });
     connect(&in_.net, &Transport::onlineChanged, this, &frmMain::ShowRoster);
 
-    cmdServer = new QPushButton(QStringLiteral("Start Match"), fraServer);
+    cmdServer = new QPushButton(tr("Start Match"), fraServer);
     cmdServer->setGeometry(T(2760, 360, 1695, 375));
-    cmdResetMatch = new QPushButton(QStringLiteral("Reset Match"), fraServer);
+    cmdResetMatch = new QPushButton(tr("Reset Match"), fraServer);
     cmdResetMatch->setGeometry(T(2760, 780, 1695, 375));
-    cmdStop = new QPushButton(QStringLiteral("Reset All"), fraServer);
+    cmdStop = new QPushButton(tr("Reset All"), fraServer);
     cmdStop->setGeometry(T(2760, 1200, 1695, 375));
 
-    const QStringList noYes = {QStringLiteral("No"), QStringLiteral("Yes")};
-    cboThickness = AddRow(QStringLiteral("Thickness:"), 0, Numbers(1, 4));
-    cboSnaptogrid = AddRow(QStringLiteral("Snap to grid:"), 1, noYes);
-    cboSpeed = AddRow(QStringLiteral("Speed:"), 2, Numbers(1, 500));
-    cboTurbo = AddRow(QStringLiteral("Turbo:"), 3, noYes);
-    cboWarp = AddRow(QStringLiteral("Warp:"), 4, noYes);
-    cboComplexity = AddRow(QStringLiteral("Complexity:"), 5, Numbers(1, 30));
-    cboMatch = AddRow(QStringLiteral("Match:"), 6, Numbers(1, 100));
-    cboPlayers = AddRow(QStringLiteral("Players:"), 7, Numbers(2, 8));
-    cboTeam = AddRow(QStringLiteral("Team:"), 8, noYes);
-    cboFixedPosition = AddRow(QStringLiteral("Fixed position:"), 9, noYes);
-    cboDiagonalMotion = AddRow(QStringLiteral("Diagonal motion:"), 10, noYes);
+    const QStringList noYes = {tr("No"), tr("Yes")};
+    cboThickness = AddRow(tr("Thickness:"), 0, Numbers(1, 4));
+    cboSnaptogrid = AddRow(tr("Snap to grid:"), 1, noYes);
+    cboSpeed = AddRow(tr("Speed:"), 2, Numbers(1, 500));
+    cboTurbo = AddRow(tr("Turbo:"), 3, noYes);
+    cboWarp = AddRow(tr("Warp:"), 4, noYes);
+    cboComplexity = AddRow(tr("Complexity:"), 5, Numbers(1, 30));
+    cboMatch = AddRow(tr("Match:"), 6, Numbers(1, 100));
+    cboPlayers = AddRow(tr("Players:"), 7, Numbers(2, 8));
+    cboTeam = AddRow(tr("Team:"), 8, noYes);
+    cboFixedPosition = AddRow(tr("Fixed position:"), 9, noYes);
+    cboDiagonalMotion = AddRow(tr("Diagonal motion:"), 10, noYes);
     cboTeam->setEnabled(false);
-    WhiteLabel(QStringLiteral("Width:"), fraServer, QPoint(300 / Twips, (4320 + 60) / Twips));
+    WhiteLabel(tr("Width:"), fraServer, QPoint(300 / Twips, (4320 + 60) / Twips));
     txtWidth = box(fraServer, T(1860, 4320, 675, 315));
     txtWidth->setValidator(new TypingLimit(4, txtWidth));
-    WhiteLabel(QStringLiteral("Height:"), fraServer, QPoint(300 / Twips, (4680 + 60) / Twips));
+    WhiteLabel(tr("Height:"), fraServer, QPoint(300 / Twips, (4680 + 60) / Twips));
     txtHeight = box(fraServer, T(1860, 4680, 675, 315));
     txtHeight->setValidator(new TypingLimit(4, txtHeight));
-    WhiteLabel(QStringLiteral("Grid Color:"), fraServer, QPoint(300 / Twips, (5040 + 60) / Twips));
+    WhiteLabel(tr("Grid Color:"), fraServer, QPoint(300 / Twips, (5040 + 60) / Twips));
     txtGridColor = swatch(fraServer, T(1860, 5040, 1335, 315));
 
     // Each option says in a line what it does.
     const std::pair<QWidget*, QString> tips[] = {
-        {txtName, QStringLiteral("Your name, as the others see it")},
-        {txtPointColor, QStringLiteral("Point Color: your trail's colour; Default gives each seat its own")},
-        {txtBackColor, QStringLiteral("Back Color: the colour of this panel's and the game window's background")},
-        {cboThickness, QStringLiteral("Thickness: how wide every trail is, from 1 (thin) to 4")},
-        {cboSnaptogrid, QStringLiteral("Snap to grid: turns are taken only on the grid of lanes, so trails never touch")},
-        {cboSpeed, QStringLiteral("Speed: 1 is fastest, 85 is the usual pace; higher numbers are slower")},
-        {cboTurbo, QStringLiteral("Turbo: riders may burn fuel to go twice as fast for a while")},
-        {cboWarp, QStringLiteral("Warp: a rider leaving the arena at one edge comes back at the other")},
-        {cboComplexity, QStringLiteral("Complexity: the obstacles; higher numbers give more and smaller ones, 4 or less none")},
-        {cboMatch, QStringLiteral("Match: the points a player or team needs to win the match")},
-        {cboPlayers, QStringLiteral("Players: how many riders the match has, from 2 to 8")},
-        {cboTeam, QStringLiteral("Team: with 4, 6 or 8 players, riders ride in teams; the last team riding wins")},
-        {cboFixedPosition, QStringLiteral("Fixed position: every rider starts from the same place each round")},
-        {cboDiagonalMotion, QStringLiteral("Diagonal motion: riders may also ride diagonally (thin trails only)")},
-        {txtWidth, QStringLiteral("Width: the arena's width in pixels")},
-        {txtHeight, QStringLiteral("Height: the arena's height in pixels")},
-        {txtGridColor, QStringLiteral("Grid Color: the arena's colour in the next match")},
-        {cboLevel, QStringLiteral("Computer: how well the next computer rider plays")},
+        {txtName, tr("Your name, as the others see it")},
+        {txtPointColor, tr("Point Color: your trail's colour; Default gives each seat its own")},
+        {txtBackColor, tr("Back Color: the colour of this panel's and the game window's background")},
+        {cboThickness, tr("Thickness: how wide every trail is, from 1 (thin) to 4")},
+        {cboSnaptogrid, tr("Snap to grid: turns are taken only on the grid of lanes, so trails never touch")},
+        {cboSpeed, tr("Speed: 1 is fastest, 85 is the usual pace; higher numbers are slower")},
+        {cboTurbo, tr("Turbo: riders may burn fuel to go twice as fast for a while")},
+        {cboWarp, tr("Warp: a rider leaving the arena at one edge comes back at the other")},
+        {cboComplexity, tr("Complexity: the obstacles; higher numbers give more and smaller ones, 4 or less none")},
+        {cboMatch, tr("Match: the points a player or team needs to win the match")},
+        {cboPlayers, tr("Players: how many riders the match has, from 2 to 8")},
+        {cboTeam, tr("Team: with 4, 6 or 8 players, riders ride in teams; the last team riding wins")},
+        {cboFixedPosition, tr("Fixed position: every rider starts from the same place each round")},
+        {cboDiagonalMotion, tr("Diagonal motion: riders may also ride diagonally (thin trails only)")},
+        {txtWidth, tr("Width: the arena's width in pixels")},
+        {txtHeight, tr("Height: the arena's height in pixels")},
+        {txtGridColor, tr("Grid Color: the arena's colour in the next match")},
+        {cboLevel, tr("Computer: how well the next computer rider plays")},
     };
     for (const auto& [widget, tip] : tips) widget->setToolTip(tip);
 
@@ -267,30 +267,30 @@ QComboBox* frmMain::AddRow(const QString& label, int row, QStringList items) {
 }
 
 void frmMain::BuildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->addAction(QStringLiteral("Open &Replay..."), this, [this] {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->addAction(tr("Open &Replay..."), this, [this] {
         if (const auto path = replaychooser::Choose(this, ReplayKeeper::DefaultFolder())) OpenReplay(*path);
     });
     file->addSeparator();
-    file->addAction(QStringLiteral("E&xit"), this, [this] { close(); });
-    QMenu* match = menuBar()->addMenu(QStringLiteral("&Match"));
+    file->addAction(tr("E&xit"), this, [this] { close(); });
+    QMenu* match = menuBar()->addMenu(tr("&Match"));
     for (RiderLevel level : {RiderLevel::Easy, RiderLevel::Normal, RiderLevel::Hard}) {
         QAction* add = match->addAction(
-            QStringLiteral("Add Computer Rider (%1)").arg(Roster::LevelName(level)), this, [this, level] {
+            tr("Add Computer Rider (%1)").arg(Roster::LevelName(level)), this, [this, level] {
                 cboLevel->setCurrentIndex(static_cast<int>(level));
                 cmdAddRider_Click();
             });
         connect(match, &QMenu::aboutToShow, add, [this, add] { add->setEnabled(cmdAddRider->isEnabled()); });
     }
-    QAction* local = match->addAction(QStringLiteral("Add Local Player..."), this, &frmMain::AddLocalPlayer);
+    QAction* local = match->addAction(tr("Add Local Player..."), this, &frmMain::AddLocalPlayer);
     connect(match, &QMenu::aboutToShow, local,
             [this, local] { local->setEnabled(cmdAddRider->isEnabled()); });
     QAction* remove =
-        match->addAction(QStringLiteral("Remove Computer Rider"), this, &frmMain::cmdRemoveRider_Click);
+        match->addAction(tr("Remove Computer Rider"), this, &frmMain::cmdRemoveRider_Click);
     connect(match, &QMenu::aboutToShow, remove,
             [this, remove] { remove->setEnabled(cmdRemoveRider->isEnabled()); });
     match->addSeparator();
-    QAction* leave = match->addAction(QStringLiteral("&Leave Match"), this, [this] {
+    QAction* leave = match->addAction(tr("&Leave Match"), this, [this] {
         tmrClient.stop();
         in_.control.LeaveMatch();
     });
@@ -299,39 +299,39 @@ void frmMain::BuildMenus() {
     menuBar()->addMenu(game_.ViewMenu());
     menuBar()->addMenu(game_.Sounds().Menu());
     menuBar()->addMenu(network_->Menu());
-    QMenu* settings = menuBar()->addMenu(QStringLiteral("S&ettings"));
-    settings->addAction(QStringLiteral("&Keys..."), this, &frmMain::OpenKeys);
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1), this,
+    QMenu* settings = menuBar()->addMenu(tr("S&ettings"));
+    settings->addAction(tr("&Keys..."), this, &frmMain::OpenKeys);
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(tr("&Contents"), QKeySequence(Qt::Key_F1), this,
                     [this] { OpenHelp(QString()); });
     // The program has no web site: both say so, then open the installed help.
-    help->addAction(QStringLiteral("C&heck for updates..."), this, [this] {
+    help->addAction(tr("C&heck for updates..."), this, [this] {
         in_.copy.ShowMessage(
-            QStringLiteral(
-                "Lumivex is updated by your package manager or installer; this is version " LUMIVEX_VERSION
-                ". The player's guide opens at its part about versions."),
-            QStringLiteral("Lumivex - Updates"), MessageIcon::Information);
+            tr("Lumivex is updated by your package manager or installer; this is version %1. The player's "
+               "guide opens at its part about versions.")
+                .arg(QStringLiteral(LUMIVEX_VERSION)),
+            tr("Lumivex - Updates"), MessageIcon::Information);
         OpenHelp(QStringLiteral("versions"));
     });
-    help->addAction(QStringLiteral("&Visit the Author's Homepage..."), this, [this] {
+    help->addAction(tr("&Visit the Author's Homepage..."), this, [this] {
         in_.copy.ShowMessage(
-            QStringLiteral("Lumivex has no web site of its own: its player's guide, installed with it, "
+            tr("Lumivex has no web site of its own: its player's guide, installed with it, "
                            "opens instead."),
-            QStringLiteral("Lumivex - Homepage"), MessageIcon::Information);
+            tr("Lumivex - Homepage"), MessageIcon::Information);
         OpenHelp(QString());
     });
     help->addSeparator();
     auto about = [this] {
         if (about_) about_();
     };
-    help->addAction(QStringLiteral("&About Lumivex..."), this, about);
+    help->addAction(tr("&About Lumivex..."), this, about);
     // The tray's pop-up menu; never shown in the menu bar.
-    mPopupSys = new QMenu(QStringLiteral("&SysTray"), this);
-    mPopupSys->addAction(QStringLiteral("&Restore"), this, [this] { TrayIcon::RestoreWindow(*this); });
-    mPopupSys->addAction(QStringLiteral("&Minimize"), this, [this] { Minimise(); });
-    mPopupSys->addAction(QStringLiteral("&About"), this, about);
+    mPopupSys = new QMenu(tr("&SysTray"), this);
+    mPopupSys->addAction(tr("&Restore"), this, [this] { TrayIcon::RestoreWindow(*this); });
+    mPopupSys->addAction(tr("&Minimize"), this, [this] { Minimise(); });
+    mPopupSys->addAction(tr("&About"), this, about);
     mPopupSys->addSeparator();
-    mPopupSys->addAction(QStringLiteral("&Exit"), this, [this] { close(); });
+    mPopupSys->addAction(tr("&Exit"), this, [this] { close(); });
     tray_ = new TrayIcon(*this, *mPopupSys, this);
 }
 
@@ -350,7 +350,7 @@ void frmMain::ShowRoster() {
         QStringList tip;
         if (shown != whole) tip << whole;
         if (const int ms = in_.net.RoundTripMs(i); ms >= 0 && !whole.isEmpty())
-            tip << QStringLiteral("Round trip: %1 ms").arg(ms);
+            tip << tr("Round trip: %1 ms").arg(ms);
         box->setToolTip(PlainToolTip(tip.join(QLatin1Char('\n'))));
         // An empty box keeps its neutral colour under every palette: coloured, it looks taken.
         Paint(box, QPalette::Base, whole.isEmpty() ? colours::FreeRosterBox : game_.ShownColour(i + 1, roster.Color(i)));
@@ -384,5 +384,5 @@ Colour frmMain::SwatchColour(const QLineEdit* swatch) {
 void frmMain::SetSwatchColour(QLineEdit* swatch, Colour c) {
     Paint(swatch, QPalette::Base, c);
     // White is no colour chosen: each seat then rides in its own.
-    if (swatch == txtPointColor) swatch->setText(c == colours::White ? QStringLiteral("Default") : QString());
+    if (swatch == txtPointColor) swatch->setText(c == colours::White ? tr("Default") : QString());
 }

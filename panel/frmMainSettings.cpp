@@ -115,9 +115,9 @@ void frmMain::SaveSettings(const QString& mode) {
 
 void frmMain::PickColour(QLineEdit* swatch) {
     cmdClient->setFocus();
-    const QString whose = swatch == txtBackColor   ? QStringLiteral("Back Color")
-                          : swatch == txtGridColor ? QStringLiteral("Grid Color: the arena's colour")
-                                                   : QStringLiteral("Point Color: your trail's colour");
+    const QString whose = swatch == txtBackColor   ? tr("Back Color")
+                          : swatch == txtGridColor ? tr("Grid Color: the arena's colour")
+                                                   : tr("Point Color: your trail's colour");
     const auto chosen = choose_(SwatchColour(swatch), whose);
     if (!chosen) return; // cancelled: nothing changes
     Settings::Main m = settings_.GetMain();
@@ -144,15 +144,15 @@ std::optional<frmMain::Seat> frmMain::NextSeat() {
     // Seats nobody used may share keys; one that joins must not take another's.
     if (const auto clash = game_.Keys().ClashOf(seat, roster.SeatsInUse() | 1u << seat)) {
         in_.copy.ShowMessage(
-            QStringLiteral("%1 is the key for \"%2\" of %3 and of %4: give one of them another key "
+            tr("%1 is the key for \"%2\" of %3 and of %4: give one of them another key "
                            "in Settings > Keys first.")
                 .arg(keys::Name(clash->key), keys::ActionName(clash->holder.action),
                      KeysDialog::SeatName(clash->holder.seat), KeysDialog::SeatName(seat)),
-            QStringLiteral("Add Local Player"), MessageIcon::Warning);
+            tr("Add Local Player"), MessageIcon::Warning);
         return std::nullopt;
     }
     const Settings::Seat stored = settings_.GetSeat(seat);
-    const QString name = stored.name.isEmpty() ? QStringLiteral("Player %1").arg(seat + 1) : stored.name;
+    const QString name = stored.name.isEmpty() ? tr("Player %1").arg(seat + 1) : stored.name;
     return Seat{seat, name, FreeColour(stored.colour.value_or(Roster::DefaultColour(seat + 1)))};
 }
 
@@ -162,7 +162,7 @@ QString frmMain::SeatKeys(int seat) const {
     for (keys::Action a : {keys::Action::Up, keys::Action::Left, keys::Action::Down, keys::Action::Right})
         moves << b.Describe(seat, a);
     const QString turbo = b.Describe(seat, keys::Action::Turbo);
-    return QStringLiteral("%1 to steer, %2 for turbo").arg(moves.join(QLatin1Char(' ')), turbo.isEmpty() ? QStringLiteral("no key") : turbo);
+    return tr("%1 to steer, %2 for turbo").arg(moves.join(QLatin1Char(' ')), turbo.isEmpty() ? tr("no key") : turbo);
 }
 
 void frmMain::AddLocalPlayer() {
@@ -170,7 +170,7 @@ void frmMain::AddLocalPlayer() {
     if (!next) return;
     const auto typed = askName_(next->name, next->seat);
     if (!typed || typed->trimmed().isEmpty()) return;
-    const auto colour = choose_(next->colour, QStringLiteral("Colour of %1").arg(typed->trimmed()));
+    const auto colour = choose_(next->colour, tr("Colour of %1").arg(typed->trimmed()));
     if (!colour) return;
     settings_.SetSeat(next->seat, typed->trimmed(), *colour);
     in_.roster.AddLocalPlayer(typed->trimmed(), *colour);
