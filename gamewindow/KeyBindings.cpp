@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 
@@ -73,10 +74,19 @@ std::optional<Key> Parse(const QString& text) {
 }
 
 QString ActionName(Action a) {
-    static const char* names[] = {"Up",        "Right",       "Down",    "Left",  "Up and right",
-                                  "Down and right", "Down and left", "Up and left", "Turbo", "Pause", "Chat",
-                                  "Watch the round again"};
-    return QLatin1String(names[static_cast<int>(a)]);
+    static const char* names[] = {QT_TRANSLATE_NOOP("keys", "Up"),
+                                  QT_TRANSLATE_NOOP("keys", "Right"),
+                                  QT_TRANSLATE_NOOP("keys", "Down"),
+                                  QT_TRANSLATE_NOOP("keys", "Left"),
+                                  QT_TRANSLATE_NOOP("keys", "Up and right"),
+                                  QT_TRANSLATE_NOOP("keys", "Down and right"),
+                                  QT_TRANSLATE_NOOP("keys", "Down and left"),
+                                  QT_TRANSLATE_NOOP("keys", "Up and left"),
+                                  QT_TRANSLATE_NOOP("keys", "Turbo"),
+                                  QT_TRANSLATE_NOOP("keys", "Pause"),
+                                  QT_TRANSLATE_NOOP("keys", "Chat"),
+                                  QT_TRANSLATE_NOOP("keys", "Watch the round again")};
+    return QCoreApplication::translate("keys", names[static_cast<int>(a)]);
 }
 
 QString EntryName(int seat, Action a, int slot) {

@@ -100,8 +100,8 @@ QString KeysDialog::Press(const keys::Key& k) {
     QString text;
     if (const auto held = keys_.Bind(seat_, a, listenSlot_, k, seatsInUse_)) {
         text = held->seat == seat_
-                   ? QStringLiteral("%1 is already the key for \"%2\".").arg(keys::Name(k), keys::ActionName(held->action))
-                   : QStringLiteral("%1 is already the key for \"%2\" of %3.")
+                   ? tr("%1 is already the key for \"%2\".").arg(keys::Name(k), keys::ActionName(held->action))
+                   : tr("%1 is already the key for \"%2\" of %3.")
                          .arg(keys::Name(k), keys::ActionName(held->action), SeatName(held->seat));
     }
     message_->setText(text);
