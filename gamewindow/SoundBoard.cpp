@@ -1,5 +1,7 @@
 #include "SoundBoard.h"
 
+#include "Wording.h"
+
 #include <QActionGroup>
 #include <QAudioDevice>
 #include <QFile>
@@ -194,18 +196,24 @@ void SoundBoard::ShowSettings() {
 }
 
 void SoundBoard::BuildMenu() {
-    menu_ = new QMenu(tr("&Sound"));
-    mute_ = menu_->addAction(tr("&Mute"));
+    menu_ = new QMenu;
+    // The menu hears when the language changes; its texts are the sound board's.
+    auto* words = new Wording(menu_, staticMetaObject.className());
+    words->Set(menu_, &QMenu::setTitle, QT_TR_NOOP("&Sound"));
+    mute_ = menu_->addAction(QString());
+    words->Set(mute_, &QAction::setText, QT_TR_NOOP("&Mute"));
     mute_->setCheckable(true);
     mute_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     connect(mute_, &QAction::triggered, this, [this](bool on) {
         SetMuted(on);
         emit settingsChanged();
     });
-    QMenu* volume = menu_->addMenu(tr("&Volume"));
+    QMenu* volume = menu_->addMenu(QString());
+    words->Set(volume, &QMenu::setTitle, QT_TR_NOOP("&Volume"));
     volumes_ = new QActionGroup(this);
     for (int v : {100, 80, 60, 40, 20}) {
-        QAction* a = volume->addAction(tr("%1%").arg(v));
+        QAction* a = volume->addAction(QString());
+        words->Add([a, v] { a->setText(tr("%1%").arg(v)); });
         a->setCheckable(true);
         a->setData(v);
         volumes_->addAction(a);
@@ -214,10 +222,12 @@ void SoundBoard::BuildMenu() {
             emit settingsChanged();
         });
     }
-    QMenu* chat = menu_->addMenu(tr("&Chat Volume"));
+    QMenu* chat = menu_->addMenu(QString());
+    words->Set(chat, &QMenu::setTitle, QT_TR_NOOP("&Chat Volume"));
     chatVolumes_ = new QActionGroup(this);
     for (int v : {100, 60, 30, 0}) {
-        QAction* a = chat->addAction(v == 0 ? tr("Off") : tr("%1%").arg(v));
+        QAction* a = chat->addAction(QString());
+        words->Add([a, v] { a->setText(v == 0 ? tr("Off") : tr("%1%").arg(v)); });
         a->setCheckable(true);
         a->setData(v);
         chatVolumes_->addAction(a);

@@ -16,6 +16,7 @@
 #include "Roster.h"
 #include "Steering.h"
 #include "TrayIcon.h"
+#include "Wording.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -33,17 +34,19 @@
 using namespace boxes;
 
 frmVyre::frmVyre(WindowParts copy, QWidget* parent, PadsToo pads) : QWidget(parent), in_(copy) {
-    setWindowTitle(tr("Lumivex"));
+    words_ = new Wording(this);
+    words_->Set(this, &QWidget::setWindowTitle, QT_TR_NOOP("Lumivex"));
     setWindowIcon(AppIcon::Icon());
     setAutoFillBackground(true);
-    mPopupSys_ = new QMenu(tr("&Systray"), this);
-    mPopupSys_->addAction(tr("&Restore"), this, [this] { TrayIcon::RestoreWindow(*this); });
-    mPopupSys_->addAction(tr("&Minimize"), this, [this] { Minimise(); });
-    mPopupSys_->addAction(tr("&About"), this, [this] {
+    mPopupSys_ = new QMenu(QStringLiteral("&Systray"), this); // never shown by its title
+    mPopupSys_->addAction(QT_TR_NOOP("&Restore"), this, [this] { TrayIcon::RestoreWindow(*this); });
+    mPopupSys_->addAction(QT_TR_NOOP("&Minimize"), this, [this] { Minimise(); });
+    mPopupSys_->addAction(QT_TR_NOOP("&About"), this, [this] {
         if (about_) about_();
     });
     mPopupSys_->addSeparator();
-    mPopupSys_->addAction(tr("&Exit"), this, [this] { Unload(); });
+    mPopupSys_->addAction(QT_TR_NOOP("&Exit"), this, [this] { Unload(); });
+    words_->Actions(mPopupSys_);
     tray_ = new TrayIcon(*this, *mPopupSys_, this);
     sheet_ = new QWidget(this);
     Board& board = in_.board;
@@ -57,18 +60,18 @@ frmVyre::frmVyre(WindowParts copy, QWidget* parent, PadsToo pads) : QWidget(pare
         scoreNames_[i - 1] = name;
     }
     stopGo_ = MakeBox();
-    stopGo_->setToolTip(tr("The countdown to the next round; green while the riders ride"));
+    words_->Set(stopGo_, &QWidget::setToolTip, QT_TR_NOOP("The countdown to the next round; green while the riders ride"));
     status_ = MakeBox();
     arena_ = new ArenaView(board.Arena(), sheet_, true, &board);
-    watchAgainButton_ = new QAction(style()->standardIcon(QStyle::SP_MediaSeekBackward),
-                                    tr("Watch the round again (R)"), this);
-    watchAgainButton_->setToolTip(tr("Watch the round again (R)"));
+    watchAgainButton_ = new QAction(style()->standardIcon(QStyle::SP_MediaSeekBackward), QString(), this);
+    words_->Set(watchAgainButton_, &QAction::setText, QT_TR_NOOP("Watch the round again (R)"));
+    watchAgainButton_->setToolTip(watchAgainButton_->text());
     connect(watchAgainButton_, &QAction::triggered, this, [this] {
         if (watchAgain_) watchAgain_();
     });
     chatInput_ = new QLineEdit(sheet_);
     chatInput_->setMaxLength(wire::MaxChatLength);
-    chatInput_->setPlaceholderText(tr("Say something; Enter sends, Esc cancels"));
+    words_->Set(chatInput_, &QLineEdit::setPlaceholderText, QT_TR_NOOP("Say something; Enter sends, Esc cancels"));
     CountCharsLeft(chatInput_);
     chatInput_->hide();
     chatInput_->installEventFilter(this);
@@ -401,6 +404,13 @@ void frmVyre::closeEvent(QCloseEvent* e) {
 void frmVyre::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
     TrayIcon::HideWhenMinimised(*this, *e);
+    if (e->type() == QEvent::LanguageChange && words_) {
+        // What is worded from the state, said again in the new language.
+        namesShown_.fill(QStringLiteral("\n"));
+        ShowShadeAndTags();
+        ShowKeys();
+        OfferWatchAgain(status_->actions().contains(watchAgainButton_));
+    }
 }
 
 bool frmVyre::IsMinimised() const { return isMinimized(); }

@@ -25,6 +25,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class TrayIcon;
+class Wording;
 
 // The game window: arena, turbo gauges, score boxes, countdown box and status line. It
 // shows the board model and forwards keys; the match logic lives elsewhere.
@@ -142,6 +143,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
+    Wording* words_ = nullptr; // the texts that follow the language
+
     void ShowJoinCode();
     QImage joinCode_;
     QString joinCaption_;

@@ -1,6 +1,8 @@
 // The game window's size: zoom, full screen, where the boxes and the arena go, and the View menu.
 #include "frmVyre.h"
 
+#include "Wording.h"
+
 #include "ArenaView.h"
 #include "Board.h"
 #include "CharsLeft.h"
@@ -27,8 +29,10 @@ BoardLayout BoardLayout::For(int arenaWidth, int arenaHeight) {
 }
 
 void frmVyre::BuildViewMenu() {
-    mView_ = new QMenu(tr("&View"), this);
-    QMenu* zoomMenu = mView_->addMenu(tr("&Zoom"));
+    mView_ = new QMenu(this);
+    words_->Set(mView_, &QMenu::setTitle, QT_TR_NOOP("&View"));
+    QMenu* zoomMenu = mView_->addMenu(QString());
+    words_->Set(zoomMenu, &QMenu::setTitle, QT_TR_NOOP("&Zoom"));
     zoomGroup_ = new QActionGroup(this);
     // Only the zooms at which the window fits the screen are offered.
     connect(zoomMenu, &QMenu::aboutToShow, this, [this] {
@@ -36,8 +40,8 @@ void frmVyre::BuildViewMenu() {
     });
     for (int z = 1; z <= zoom::Largest + 1; ++z) {
         const int value = z <= zoom::Largest ? z : zoom::Auto;
-        QAction* a = zoomMenu->addAction(value == zoom::Auto ? tr("&Auto")
-                                                             : tr("&%1\u00d7").arg(value));
+        QAction* a = zoomMenu->addAction(QString());
+        words_->Add([a, value] { a->setText(value == zoom::Auto ? tr("&Auto") : tr("&%1\u00d7").arg(value)); });
         a->setCheckable(true);
         a->setData(value);
         a->setChecked(value == view_.zoom);
@@ -46,56 +50,61 @@ void frmVyre::BuildViewMenu() {
     }
     zoomMenu->addSeparator();
     // Keys that work in either window: the actions belong to this window and to the menu.
-    auto key = [this, zoomMenu](const QString& text, const QKeySequence& seq, auto slot) {
-        QAction* a = zoomMenu->addAction(text, this, slot);
+    auto key = [this, zoomMenu](const char* text, const QKeySequence& seq, auto slot) {
+        QAction* a = zoomMenu->addAction(QString(), this, slot);
+        words_->Set(a, &QAction::setText, text);
         a->setShortcut(seq);
         addAction(a);
         return a;
     };
-    QAction* in = key(tr("Zoom &In"), QKeySequence(Qt::CTRL | Qt::Key_Plus),
+    QAction* in = key(QT_TR_NOOP("Zoom &In"), QKeySequence(Qt::CTRL | Qt::Key_Plus),
                       [this] {
                           const int next = std::min(zoom::Largest, std::max(1, ZoomNow() + 1));
                           if (ZoomFits(next)) SetZoom(next);
                       });
     in->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    key(tr("Zoom &Out"), QKeySequence(Qt::CTRL | Qt::Key_Minus),
+    key(QT_TR_NOOP("Zoom &Out"), QKeySequence(Qt::CTRL | Qt::Key_Minus),
         [this] { SetZoom(std::max(1, ZoomNow() - 1)); });
-    key(tr("&Best Fit"), QKeySequence(Qt::CTRL | Qt::Key_0), [this] { SetZoom(zoom::Auto); });
-    fullscreen_ = mView_->addAction(tr("&Fullscreen"));
+    key(QT_TR_NOOP("&Best Fit"), QKeySequence(Qt::CTRL | Qt::Key_0), [this] { SetZoom(zoom::Auto); });
+    fullscreen_ = mView_->addAction(QT_TR_NOOP("&Fullscreen"));
     fullscreen_->setCheckable(true);
     fullscreen_->setShortcut(QKeySequence(Qt::Key_F11));
     addAction(fullscreen_);
     connect(fullscreen_, &QAction::triggered, this, [this](bool on) { SetFullscreen(on); });
     mView_->addSeparator();
-    QMenu* colours = mView_->addMenu(tr("&Colours"));
+    QMenu* colours = mView_->addMenu(QString());
+    words_->Set(colours, &QMenu::setTitle, QT_TR_NOOP("&Colours"));
     coloursGroup_ = new QActionGroup(this);
-    for (const auto& [text, mode] : {std::pair{tr("&As chosen"), palette::Colours::AsChosen},
-                                     std::pair{tr("&Colour-blind safe"), palette::Colours::ColourBlindSafe}}) {
-        QAction* a = colours->addAction(text);
+    for (const auto& [text, mode] : {std::pair{QT_TR_NOOP("&As chosen"), palette::Colours::AsChosen},
+                                     std::pair{QT_TR_NOOP("&Colour-blind safe"), palette::Colours::ColourBlindSafe}}) {
+        QAction* a = colours->addAction(QString());
+        words_->Set(a, &QAction::setText, text);
         a->setCheckable(true);
         a->setChecked(mode == colours_);
         a->setData(static_cast<int>(mode));
         coloursGroup_->addAction(a);
         connect(a, &QAction::triggered, this, [this, mode] { SetColours(mode); });
     }
-    namesAction_ = mView_->addAction(tr("&Names at Riders"));
+    namesAction_ = mView_->addAction(QT_TR_NOOP("&Names at Riders"));
     namesAction_->setCheckable(true);
     namesAction_->setChecked(names_);
     connect(namesAction_, &QAction::triggered, this, [this](bool on) { SetNamesAtRiders(on); });
     mView_->addSeparator();
-    mView_->addAction(tr("Show the &Game Window"), this, [this] { emit gameWindowWanted(); });
+    mView_->addAction(QT_TR_NOOP("Show the &Game Window"), this, [this] { emit gameWindowWanted(); });
 
     // The game window's own menu, under the right button: what a player wants mid-match.
-    mGame_ = new QMenu(tr("Game"), this);
-    QAction* pause = mGame_->addAction(tr("&Pause"), this, [this] { in_.control.PauseResume(); });
-    QAction* again = mGame_->addAction(tr("&Watch the Round Again"), this, [this] {
+    mGame_ = new QMenu(QStringLiteral("Game"), this); // never shown by its title
+    QAction* pause = mGame_->addAction(QT_TR_NOOP("&Pause"), this, [this] { in_.control.PauseResume(); });
+    QAction* again = mGame_->addAction(QT_TR_NOOP("&Watch the Round Again"), this, [this] {
         if (watchAgain_) watchAgain_();
     });
     mGame_->addMenu(zoomMenu);
     mGame_->addAction(fullscreen_);
     mGame_->addSeparator();
-    mGame_->addAction(tr("Show the &Control Panel"), this, [this] { emit panelWanted(); });
-    QAction* leave = mGame_->addAction(tr("&Leave Match"), this, [this] { emit leaveMatchWanted(); });
+    mGame_->addAction(QT_TR_NOOP("Show the &Control Panel"), this, [this] { emit panelWanted(); });
+    QAction* leave = mGame_->addAction(QT_TR_NOOP("&Leave Match"), this, [this] { emit leaveMatchWanted(); });
+    words_->Actions(mView_);
+    words_->Actions(mGame_);
     connect(mGame_, &QMenu::aboutToShow, this, [this, pause, again, leave] {
         const ControlState& c = in_.control.Controls();
         pause->setText(c.hostPaused ? tr("&Resume") : tr("&Pause"));

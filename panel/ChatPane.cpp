@@ -1,5 +1,7 @@
 #include "ChatPane.h"
 
+#include "Wording.h"
+
 #include "CharsLeft.h"
 #include "Names.h"
 
@@ -14,7 +16,9 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-ChatPane::ChatPane(ChatLog& chat, QWidget* parent) : QGroupBox(tr("Chat"), parent), chat_(chat) {
+ChatPane::ChatPane(ChatLog& chat, QWidget* parent) : QGroupBox(parent), chat_(chat) {
+    auto* words = new Wording(this);
+    words->Set(static_cast<QGroupBox*>(this), &QGroupBox::setTitle, QT_TR_NOOP("Chat"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 4, 8, 6);
     history_ = new QTextEdit(this);
@@ -24,7 +28,7 @@ ChatPane::ChatPane(ChatLog& chat, QWidget* parent) : QGroupBox(tr("Chat"), paren
     connect(history_, &QWidget::customContextMenuRequested, this, &ChatPane::Menu);
     line_ = new QLineEdit(this);
     line_->setMaxLength(wire::MaxChatLength);
-    line_->setPlaceholderText(tr("Say something to everyone in the match, then Enter"));
+    words->Set(line_, &QLineEdit::setPlaceholderText, QT_TR_NOOP("Say something to everyone in the match, then Enter"));
     CountCharsLeft(line_);
     // A dark history, on which every player's colour reads.
     QPalette pal = history_->palette();

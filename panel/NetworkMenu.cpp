@@ -62,6 +62,12 @@ NetworkMenu::NetworkMenu(Transport& net, const Dispatcher& dispatcher, const Ros
     }
 }
 
+void NetworkMenu::Reword() {
+    menu_->setTitle(tr("&Network"));
+    FillMenu();
+    ShowLine();
+}
+
 void NetworkMenu::FillMenu() {
     menu_->clear();
     auto* group = new QActionGroup(menu_);

@@ -41,6 +41,8 @@ public:
     // Where datagrams leave ("" for Automatic), kept in [Network].
     void ChooseInterface(const QString& name);
     QString LineText() const;
+    // The language changed: the line under the roster says it again.
+    void Reword();
     // The notice's text while it shows, empty otherwise.
     QString NoticeText() const;
     // A roll call went out: the answers are counted, and the notice shows if none came.

@@ -398,4 +398,14 @@ void frmMain::showEvent(QShowEvent* e) {
 void frmMain::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
     TrayIcon::HideWhenMinimised(*this, *e);
+    if (e->type() == QEvent::LanguageChange && words_) {
+        // What is worded from the state, said again in the new language.
+        shown_ = {};
+        ShowControls();
+        ShowRoster();
+        SetSwatchColour(txtPointColor, SwatchColour(txtPointColor));
+        if (hint_ && !in_.board.Banner().isEmpty()) ShowFirstRunHint();
+        network_->Reword();
+        ShowNextStep();
+    }
 }

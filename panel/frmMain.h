@@ -26,6 +26,7 @@ class ChatPane;
 class NetworkMenu;
 class WebSeats;
 class TrayIcon;
+class Wording;
 
 // The control panel: match options, the roster of registered clients and the buttons that
 // register, host, pause and reset. Its options live in the settings file. It shows what the
@@ -142,7 +143,11 @@ private:
     void RosterMenu(int slot, const QPoint& at);
     void BuildMenus();
     void OpenHelp(const QString& part);
-    QComboBox* AddRow(const QString& label, int row, QStringList items);
+    // A label in the panel's colours, its text (marked with QT_TR_NOOP) following the language.
+    QLabel* Label(const char* text, QWidget* parent, QPoint at);
+    QComboBox* AddRow(const char* label, int row, QStringList items);
+    // A computer rider's level as the panel shows it.
+    static QString LevelText(RiderLevel level);
 
     WindowParts in_;
     frmVyre& game_;
@@ -164,6 +169,7 @@ private:
     ControlState shown_;
     bool hint_ = false; // the first-run hint shows over the arena
     QLabel* title_ = nullptr;
+    Wording* words_ = nullptr; // the texts that follow the language
     // The colour a new local player's chooser opens on: the wanted one unless another rider
     // shows it, else the first default colour nobody shows.
     Colour FreeColour(Colour wanted) const;

@@ -11,6 +11,7 @@
 #include "Transport.h"
 #include "TrayIcon.h"
 #include "TypingLimit.h"
+#include "Wording.h"
 #include "frmVyre.h"
 
 #include <QComboBox>
@@ -35,7 +36,7 @@ void Paint(QWidget* w, QPalette::ColorRole role, Colour c) {
     w->setPalette(pal);
 }
 
-QLabel* WhiteLabel(const QString& text, QWidget* parent, QPoint at) {
+QLabel* WhiteLabel(const QString& text, QWidget* parent, QPoint at) { // NOLINT: worded by the caller
     auto* l = new QLabel(text, parent);
     l->setGeometry(at.x(), at.y(), 104, 17);
     Paint(l, QPalette::WindowText, colours::White);
@@ -62,21 +63,24 @@ void frmMain::BuildControls() {
     setCentralWidget(central);
     setAutoFillBackground(true);
 
-    auto* title = title_ = new QLabel(tr("Lumivex Control panel"), central);
+    words_ = new Wording(this);
+    auto* title = title_ = new QLabel(central);
+    words_->Set(title, &QLabel::setText, QT_TR_NOOP("Lumivex Control panel"));
     title->setGeometry(T(3240, 60, 3315, 375));
     title->setFont(PanelFont(14.25));
     Paint(title, QPalette::WindowText, TitleColour);
 
-    auto frame = [&](const QString& caption, QRect r) {
-        auto* f = new QGroupBox(caption, central);
+    auto frame = [&](const char* caption, QRect r) {
+        auto* f = new QGroupBox(central);
+        words_->Set(f, &QGroupBox::setTitle, caption);
         f->setGeometry(r);
         f->setAutoFillBackground(true);
         Paint(f, QPalette::WindowText, colours::White);
         return f;
     };
-    fraCommon = frame(tr("Common"), T(120, 480, 4875, 1515));
-    fraClient = frame(tr("Client"), T(120, 2040, 4875, 3975));
-    fraServer = frame(tr("Server"), T(5100, 480, 4575, 5535));
+    fraCommon = frame(QT_TR_NOOP("Common"), T(120, 480, 4875, 1515));
+    fraClient = frame(QT_TR_NOOP("Client"), T(120, 2040, 4875, 3975));
+    fraServer = frame(QT_TR_NOOP("Server"), T(5100, 480, 4575, 5535));
     fraChat = new ChatPane(in_.chat, central);
     fraChat->setGeometry(T(120, 6075, 9555, 2265));
     fraChat->setAutoFillBackground(true);
@@ -96,14 +100,14 @@ void frmMain::BuildControls() {
         return e;
     };
 
-    WhiteLabel(tr("Name:"), fraCommon, QPoint(240 / Twips, 420 / Twips));
+    Label(QT_TR_NOOP("Name:"), fraCommon, QPoint(240 / Twips, 420 / Twips));
     txtName = box(fraCommon, T(1500, 360, 1335, 315));
     txtName->setValidator(new TypingLimit(20, txtName));
-    WhiteLabel(tr("Point Color:"), fraCommon, QPoint(240 / Twips, 780 / Twips));
+    Label(QT_TR_NOOP("Point Color:"), fraCommon, QPoint(240 / Twips, 780 / Twips));
     txtPointColor = swatch(fraCommon, T(1500, 720, 1335, 315));
-    WhiteLabel(tr("Back Color:"), fraCommon, QPoint(240 / Twips, 1140 / Twips));
+    Label(QT_TR_NOOP("Back Color:"), fraCommon, QPoint(240 / Twips, 1140 / Twips));
     txtBackColor = swatch(fraCommon, T(1500, 1080, 1335, 315));
-    cmdPause = new QPushButton(tr("Pause"), fraCommon);
+    cmdPause = new QPushButton(fraCommon); // its text says what it does now (ShowControls)
     cmdPause->setGeometry(T(3000, 360, 1695, 375));
     cmdPause->setEnabled(false);
 
@@ -121,17 +125,23 @@ void frmMain::BuildControls() {
                 [this, i, e](const QPoint& at) { RosterMenu(i, e->mapToGlobal(at)); });
         txtClient[i - 1] = e;
     }
-    cmdClient = new QPushButton(tr("Client Registration"), fraClient);
+    cmdClient = new QPushButton(fraClient);
+    words_->Set(cmdClient, &QPushButton::setText, QT_TR_NOOP("Client Registration"));
     cmdClient->setGeometry(T(3000, 420, 1755, 375));
     // Computer riders fill empty seats: a level, then the rider.
-    WhiteLabel(tr("Computer:"), fraClient, QPoint(3000 / Twips, 1000 / Twips));
+    Label(QT_TR_NOOP("Computer:"), fraClient, QPoint(3000 / Twips, 1000 / Twips));
     cboLevel = new QComboBox(fraClient);
     cboLevel->setGeometry(T(3000, 1260, 1755, 315));
-    cboLevel->addItems({Roster::LevelName(RiderLevel::Easy), Roster::LevelName(RiderLevel::Normal),
-                        Roster::LevelName(RiderLevel::Hard)});
-    cmdAddRider = new QPushButton(tr("Add Rider"), fraClient);
+    cboLevel->addItems({QString(), QString(), QString()});
+    words_->Add([this] {
+        for (RiderLevel level : {RiderLevel::Easy, RiderLevel::Normal, RiderLevel::Hard})
+            cboLevel->setItemText(static_cast<int>(level), LevelText(level));
+    });
+    cmdAddRider = new QPushButton(fraClient);
+    words_->Set(cmdAddRider, &QPushButton::setText, QT_TR_NOOP("Add Rider"));
     cmdAddRider->setGeometry(T(3000, 1680, 1755, 375));
-    cmdRemoveRider = new QPushButton(tr("Remove Rider"), fraClient);
+    cmdRemoveRider = new QPushButton(fraClient);
+    words_->Set(cmdRemoveRider, &QPushButton::setText, QT_TR_NOOP("Remove Rider"));
     cmdRemoveRider->setGeometry(T(3000, 2100, 1755, 375));
     lblNetwork = new QLabel(fraClient);
     lblNetwork->setGeometry(T(240, 3060, 4500, 795));
@@ -190,57 +200,66 @@ void frmMain::BuildControls() {
     });
     connect(&in_.net, &Transport::onlineChanged, this, &frmMain::ShowRoster);
 
-    cmdServer = new QPushButton(tr("Start Match"), fraServer);
+    cmdServer = new QPushButton(fraServer);
+    words_->Set(cmdServer, &QPushButton::setText, QT_TR_NOOP("Start Match"));
     cmdServer->setGeometry(T(2760, 360, 1695, 375));
-    cmdResetMatch = new QPushButton(tr("Reset Match"), fraServer);
+    cmdResetMatch = new QPushButton(fraServer);
+    words_->Set(cmdResetMatch, &QPushButton::setText, QT_TR_NOOP("Reset Match"));
     cmdResetMatch->setGeometry(T(2760, 780, 1695, 375));
-    cmdStop = new QPushButton(tr("Reset All"), fraServer);
+    cmdStop = new QPushButton(fraServer);
+    words_->Set(cmdStop, &QPushButton::setText, QT_TR_NOOP("Reset All"));
     cmdStop->setGeometry(T(2760, 1200, 1695, 375));
 
-    const QStringList noYes = {tr("No"), tr("Yes")};
-    cboThickness = AddRow(tr("Thickness:"), 0, Numbers(1, 4));
-    cboSnaptogrid = AddRow(tr("Snap to grid:"), 1, noYes);
-    cboSpeed = AddRow(tr("Speed:"), 2, Numbers(1, 500));
-    cboTurbo = AddRow(tr("Turbo:"), 3, noYes);
-    cboWarp = AddRow(tr("Warp:"), 4, noYes);
-    cboComplexity = AddRow(tr("Complexity:"), 5, Numbers(1, 30));
-    cboMatch = AddRow(tr("Match:"), 6, Numbers(1, 100));
-    cboPlayers = AddRow(tr("Players:"), 7, Numbers(2, 8));
-    cboTeam = AddRow(tr("Team:"), 8, noYes);
-    cboFixedPosition = AddRow(tr("Fixed position:"), 9, noYes);
-    cboDiagonalMotion = AddRow(tr("Diagonal motion:"), 10, noYes);
+    const QStringList noYes = {QString(), QString()}; // worded below
+    cboThickness = AddRow(QT_TR_NOOP("Thickness:"), 0, Numbers(1, 4));
+    cboSnaptogrid = AddRow(QT_TR_NOOP("Snap to grid:"), 1, noYes);
+    cboSpeed = AddRow(QT_TR_NOOP("Speed:"), 2, Numbers(1, 500));
+    cboTurbo = AddRow(QT_TR_NOOP("Turbo:"), 3, noYes);
+    cboWarp = AddRow(QT_TR_NOOP("Warp:"), 4, noYes);
+    cboComplexity = AddRow(QT_TR_NOOP("Complexity:"), 5, Numbers(1, 30));
+    cboMatch = AddRow(QT_TR_NOOP("Match:"), 6, Numbers(1, 100));
+    cboPlayers = AddRow(QT_TR_NOOP("Players:"), 7, Numbers(2, 8));
+    cboTeam = AddRow(QT_TR_NOOP("Team:"), 8, noYes);
+    cboFixedPosition = AddRow(QT_TR_NOOP("Fixed position:"), 9, noYes);
+    cboDiagonalMotion = AddRow(QT_TR_NOOP("Diagonal motion:"), 10, noYes);
     cboTeam->setEnabled(false);
-    WhiteLabel(tr("Width:"), fraServer, QPoint(300 / Twips, (4320 + 60) / Twips));
+    words_->Add([this] {
+        for (QComboBox* c : {cboSnaptogrid, cboTurbo, cboWarp, cboTeam, cboFixedPosition, cboDiagonalMotion}) {
+            c->setItemText(0, tr("No"));
+            c->setItemText(1, tr("Yes"));
+        }
+    });
+    Label(QT_TR_NOOP("Width:"), fraServer, QPoint(300 / Twips, (4320 + 60) / Twips));
     txtWidth = box(fraServer, T(1860, 4320, 675, 315));
     txtWidth->setValidator(new TypingLimit(4, txtWidth));
-    WhiteLabel(tr("Height:"), fraServer, QPoint(300 / Twips, (4680 + 60) / Twips));
+    Label(QT_TR_NOOP("Height:"), fraServer, QPoint(300 / Twips, (4680 + 60) / Twips));
     txtHeight = box(fraServer, T(1860, 4680, 675, 315));
     txtHeight->setValidator(new TypingLimit(4, txtHeight));
-    WhiteLabel(tr("Grid Color:"), fraServer, QPoint(300 / Twips, (5040 + 60) / Twips));
+    Label(QT_TR_NOOP("Grid Color:"), fraServer, QPoint(300 / Twips, (5040 + 60) / Twips));
     txtGridColor = swatch(fraServer, T(1860, 5040, 1335, 315));
 
     // Each option says in a line what it does.
-    const std::pair<QWidget*, QString> tips[] = {
-        {txtName, tr("Your name, as the others see it")},
-        {txtPointColor, tr("Point Color: your trail's colour; Default gives each seat its own")},
-        {txtBackColor, tr("Back Color: the colour of this panel's and the game window's background")},
-        {cboThickness, tr("Thickness: how wide every trail is, from 1 (thin) to 4")},
-        {cboSnaptogrid, tr("Snap to grid: turns are taken only on the grid of lanes, so trails never touch")},
-        {cboSpeed, tr("Speed: 1 is fastest, 85 is the usual pace; higher numbers are slower")},
-        {cboTurbo, tr("Turbo: riders may burn fuel to go twice as fast for a while")},
-        {cboWarp, tr("Warp: a rider leaving the arena at one edge comes back at the other")},
-        {cboComplexity, tr("Complexity: the obstacles; higher numbers give more and smaller ones, 4 or less none")},
-        {cboMatch, tr("Match: the points a player or team needs to win the match")},
-        {cboPlayers, tr("Players: how many riders the match has, from 2 to 8")},
-        {cboTeam, tr("Team: with 4, 6 or 8 players, riders ride in teams; the last team riding wins")},
-        {cboFixedPosition, tr("Fixed position: every rider starts from the same place each round")},
-        {cboDiagonalMotion, tr("Diagonal motion: riders may also ride diagonally (thin trails only)")},
-        {txtWidth, tr("Width: the arena's width in pixels")},
-        {txtHeight, tr("Height: the arena's height in pixels")},
-        {txtGridColor, tr("Grid Color: the arena's colour in the next match")},
-        {cboLevel, tr("Computer: how well the next computer rider plays")},
+    const std::pair<QWidget*, const char*> tips[] = {
+        {txtName, QT_TR_NOOP("Your name, as the others see it")},
+        {txtPointColor, QT_TR_NOOP("Point Color: your trail's colour; Default gives each seat its own")},
+        {txtBackColor, QT_TR_NOOP("Back Color: the colour of this panel's and the game window's background")},
+        {cboThickness, QT_TR_NOOP("Thickness: how wide every trail is, from 1 (thin) to 4")},
+        {cboSnaptogrid, QT_TR_NOOP("Snap to grid: turns are taken only on the grid of lanes, so trails never touch")},
+        {cboSpeed, QT_TR_NOOP("Speed: 1 is fastest, 85 is the usual pace; higher numbers are slower")},
+        {cboTurbo, QT_TR_NOOP("Turbo: riders may burn fuel to go twice as fast for a while")},
+        {cboWarp, QT_TR_NOOP("Warp: a rider leaving the arena at one edge comes back at the other")},
+        {cboComplexity, QT_TR_NOOP("Complexity: the obstacles; higher numbers give more and smaller ones, 4 or less none")},
+        {cboMatch, QT_TR_NOOP("Match: the points a player or team needs to win the match")},
+        {cboPlayers, QT_TR_NOOP("Players: how many riders the match has, from 2 to 8")},
+        {cboTeam, QT_TR_NOOP("Team: with 4, 6 or 8 players, riders ride in teams; the last team riding wins")},
+        {cboFixedPosition, QT_TR_NOOP("Fixed position: every rider starts from the same place each round")},
+        {cboDiagonalMotion, QT_TR_NOOP("Diagonal motion: riders may also ride diagonally (thin trails only)")},
+        {txtWidth, QT_TR_NOOP("Width: the arena's width in pixels")},
+        {txtHeight, QT_TR_NOOP("Height: the arena's height in pixels")},
+        {txtGridColor, QT_TR_NOOP("Grid Color: the arena's colour in the next match")},
+        {cboLevel, QT_TR_NOOP("Computer: how well the next computer rider plays")},
     };
-    for (const auto& [widget, tip] : tips) widget->setToolTip(tip);
+    for (const auto& [widget, tip] : tips) words_->Set(widget, &QWidget::setToolTip, tip);
 
     // Option interlocks: Team only for 4, 6 and 8 players; diagonal motion only for thin trails.
     connect(cboPlayers, &QComboBox::currentIndexChanged, this,
@@ -256,9 +275,24 @@ void frmMain::BuildControls() {
     connect(cmdRemoveRider, &QPushButton::clicked, this, &frmMain::cmdRemoveRider_Click);
 }
 
-QComboBox* frmMain::AddRow(const QString& label, int row, QStringList items) {
+QString frmMain::LevelText(RiderLevel level) {
+    switch (level) {
+    case RiderLevel::Easy: return tr("Easy");
+    case RiderLevel::Normal: return tr("Normal");
+    case RiderLevel::Hard: return tr("Hard");
+    }
+    return {};
+}
+
+QLabel* frmMain::Label(const char* text, QWidget* parent, QPoint at) {
+    QLabel* l = WhiteLabel(QString(), parent, at);
+    words_->Set(l, &QLabel::setText, text);
+    return l;
+}
+
+QComboBox* frmMain::AddRow(const char* label, int row, QStringList items) {
     const int top = 360 + 360 * row;
-    WhiteLabel(label, fraServer, QPoint(300 / Twips, (top + 60) / Twips));
+    Label(label, fraServer, QPoint(300 / Twips, (top + 60) / Twips));
     auto* list = new QComboBox(fraServer);
     list->setGeometry(T(1860, top, 675, 315));
     list->addItems(items);
@@ -267,30 +301,32 @@ QComboBox* frmMain::AddRow(const QString& label, int row, QStringList items) {
 }
 
 void frmMain::BuildMenus() {
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    file->addAction(tr("Open &Replay..."), this, [this] {
+    QMenu* file = menuBar()->addMenu(QString());
+    words_->Set(file, &QMenu::setTitle, QT_TR_NOOP("&File"));
+    file->addAction(QT_TR_NOOP("Open &Replay..."), this, [this] {
         if (const auto path = replaychooser::Choose(this, ReplayKeeper::DefaultFolder())) OpenReplay(*path);
     });
     file->addSeparator();
-    file->addAction(tr("E&xit"), this, [this] { close(); });
-    QMenu* match = menuBar()->addMenu(tr("&Match"));
+    file->addAction(QT_TR_NOOP("E&xit"), this, [this] { close(); });
+    QMenu* match = menuBar()->addMenu(QString());
+    words_->Set(match, &QMenu::setTitle, QT_TR_NOOP("&Match"));
     for (RiderLevel level : {RiderLevel::Easy, RiderLevel::Normal, RiderLevel::Hard}) {
-        QAction* add = match->addAction(
-            tr("Add Computer Rider (%1)").arg(Roster::LevelName(level)), this, [this, level] {
+        QAction* add = match->addAction(QString(), this, [this, level] {
                 cboLevel->setCurrentIndex(static_cast<int>(level));
                 cmdAddRider_Click();
             });
         connect(match, &QMenu::aboutToShow, add, [this, add] { add->setEnabled(cmdAddRider->isEnabled()); });
+        words_->Add([add, level] { add->setText(tr("Add Computer Rider (%1)").arg(LevelText(level))); });
     }
-    QAction* local = match->addAction(tr("Add Local Player..."), this, &frmMain::AddLocalPlayer);
+    QAction* local = match->addAction(QT_TR_NOOP("Add Local Player..."), this, &frmMain::AddLocalPlayer);
     connect(match, &QMenu::aboutToShow, local,
             [this, local] { local->setEnabled(cmdAddRider->isEnabled()); });
     QAction* remove =
-        match->addAction(tr("Remove Computer Rider"), this, &frmMain::cmdRemoveRider_Click);
+        match->addAction(QT_TR_NOOP("Remove Computer Rider"), this, &frmMain::cmdRemoveRider_Click);
     connect(match, &QMenu::aboutToShow, remove,
             [this, remove] { remove->setEnabled(cmdRemoveRider->isEnabled()); });
     match->addSeparator();
-    QAction* leave = match->addAction(tr("&Leave Match"), this, [this] {
+    QAction* leave = match->addAction(QT_TR_NOOP("&Leave Match"), this, [this] {
         tmrClient.stop();
         in_.control.LeaveMatch();
     });
@@ -299,13 +335,15 @@ void frmMain::BuildMenus() {
     menuBar()->addMenu(game_.ViewMenu());
     menuBar()->addMenu(game_.Sounds().Menu());
     menuBar()->addMenu(network_->Menu());
-    QMenu* settings = menuBar()->addMenu(tr("S&ettings"));
-    settings->addAction(tr("&Keys..."), this, &frmMain::OpenKeys);
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
-    help->addAction(tr("&Contents"), QKeySequence(Qt::Key_F1), this,
+    QMenu* settings = menuBar()->addMenu(QString());
+    words_->Set(settings, &QMenu::setTitle, QT_TR_NOOP("S&ettings"));
+    settings->addAction(QT_TR_NOOP("&Keys..."), this, &frmMain::OpenKeys);
+    QMenu* help = menuBar()->addMenu(QString());
+    words_->Set(help, &QMenu::setTitle, QT_TR_NOOP("&Help"));
+    help->addAction(QT_TR_NOOP("&Contents"), QKeySequence(Qt::Key_F1), this,
                     [this] { OpenHelp(QString()); });
     // The program has no web site: both say so, then open the installed help.
-    help->addAction(tr("C&heck for updates..."), this, [this] {
+    help->addAction(QT_TR_NOOP("C&heck for updates..."), this, [this] {
         in_.copy.ShowMessage(
             tr("Lumivex is updated by your package manager or installer; this is version %1. The player's "
                "guide opens at its part about versions.")
@@ -313,7 +351,7 @@ void frmMain::BuildMenus() {
             tr("Lumivex - Updates"), MessageIcon::Information);
         OpenHelp(QStringLiteral("versions"));
     });
-    help->addAction(tr("&Visit the Author's Homepage..."), this, [this] {
+    help->addAction(QT_TR_NOOP("&Visit the Author's Homepage..."), this, [this] {
         in_.copy.ShowMessage(
             tr("Lumivex has no web site of its own: its player's guide, installed with it, "
                            "opens instead."),
@@ -324,14 +362,15 @@ void frmMain::BuildMenus() {
     auto about = [this] {
         if (about_) about_();
     };
-    help->addAction(tr("&About Lumivex..."), this, about);
+    help->addAction(QT_TR_NOOP("&About Lumivex..."), this, about);
     // The tray's pop-up menu; never shown in the menu bar.
-    mPopupSys = new QMenu(tr("&SysTray"), this);
-    mPopupSys->addAction(tr("&Restore"), this, [this] { TrayIcon::RestoreWindow(*this); });
-    mPopupSys->addAction(tr("&Minimize"), this, [this] { Minimise(); });
-    mPopupSys->addAction(tr("&About"), this, about);
+    mPopupSys = new QMenu(QStringLiteral("&SysTray"), this); // never shown by its title
+    mPopupSys->addAction(QT_TR_NOOP("&Restore"), this, [this] { TrayIcon::RestoreWindow(*this); });
+    mPopupSys->addAction(QT_TR_NOOP("&Minimize"), this, [this] { Minimise(); });
+    mPopupSys->addAction(QT_TR_NOOP("&About"), this, about);
     mPopupSys->addSeparator();
-    mPopupSys->addAction(tr("&Exit"), this, [this] { close(); });
+    mPopupSys->addAction(QT_TR_NOOP("&Exit"), this, [this] { close(); });
+    for (QMenu* m : {file, match, settings, help, mPopupSys}) words_->Actions(m);
     tray_ = new TrayIcon(*this, *mPopupSys, this);
 }
 

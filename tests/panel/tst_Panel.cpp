@@ -16,6 +16,9 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
+#include <QMenu>
+#include <QAbstractButton>
 #include <QtTest>
 
 // The control panel with its game window, one or more "computers" in one process on the
@@ -44,6 +47,7 @@ private slots:
         qunsetenv("USER");
     }
     void opensWithDefaultsWithoutAFile();
+    void everyTextFollowsTheLanguageAtOnce();
     void ridersFromThePanel();
     void loadingKeepsWhatTheFileHolds();
     void hostWithItsWindowClosedStillHearsRegistrations();
@@ -65,6 +69,64 @@ private slots:
     void theGameWindowsMenuActs_data();
     void theGameWindowsMenuActs();
 };
+
+namespace {
+// Every text marked: what a translation that leaves one out would show.
+class Pseudo : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override {
+        return QStringLiteral("\u00bb%1\u00ab").arg(QString::fromUtf8(source));
+    }
+};
+
+// The texts a player reads in these windows and their menus that do not show the mark.
+QStringList Unmarked(std::initializer_list<QWidget*> windows) {
+    QStringList out;
+    const QRegularExpression data(QStringLiteral("^[0-9 .,:%/\u00d7+-]*$")); // numbers and the like
+    auto check = [&](const QString& where, const QString& text) {
+        QString t = text;
+        t.remove(QLatin1Char('&'));
+        if (!t.isEmpty() && !data.match(t).hasMatch() && !t.contains(QChar(0xbb))) out << where + QStringLiteral(": ") + t;
+    };
+    auto actions = [&](QWidget* w) {
+        for (QAction* a : w->actions()) {
+            if (a->isSeparator()) continue;
+            check(QStringLiteral("action"), a->text());
+            if (a->menu()) check(QStringLiteral("menu"), a->menu()->title());
+        }
+    };
+    for (QWidget* window : windows) {
+        QList<QWidget*> all = window->findChildren<QWidget*>();
+        all << window;
+        for (QWidget* w : all) {
+            if (auto* l = qobject_cast<QLabel*>(w); l && l->isVisibleTo(window)) check(QStringLiteral("label"), l->text());
+            if (auto* b = qobject_cast<QAbstractButton*>(w); b && b->isVisibleTo(window)) check(QStringLiteral("button"), b->text());
+            if (auto* g = qobject_cast<QGroupBox*>(w)) check(QStringLiteral("frame"), g->title());
+            if (auto* e = qobject_cast<QLineEdit*>(w)) check(QStringLiteral("placeholder"), e->placeholderText());
+            if (qobject_cast<QMenu*>(w) || qobject_cast<QMenuBar*>(w)) actions(w);
+            if (!qobject_cast<QLineEdit*>(w)) check(QStringLiteral("tip"), w->toolTip());
+        }
+    }
+    return out;
+}
+} // namespace
+
+void tst_Panel::everyTextFollowsTheLanguageAtOnce() {
+    // A language chosen while both windows are open: every text changes at once, and back.
+    InProcessBus bus;
+    Machine m(bus);
+    m.game.show();
+    Pseudo pseudo;
+    QCoreApplication::installTranslator(&pseudo);
+    QCoreApplication::processEvents();
+    const QStringList left = Unmarked({&m.panel, &m.game});
+    QCoreApplication::removeTranslator(&pseudo);
+    QCoreApplication::processEvents();
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
+    QCOMPARE(m.panel.findChild<QPushButton*>(QString(), Qt::FindChildrenRecursively) != nullptr, true);
+    QVERIFY(Unmarked({&m.panel}).contains(QStringLiteral("button: Start Match")));
+}
 
 void tst_Panel::opensWithDefaultsWithoutAFile() {
     InProcessBus bus;
