@@ -58,7 +58,7 @@ QString frmReplay::RoundText(int number, const ReplayPlayer::Round& r) {
     else {
         QStringList names;
         for (const QString& w : r.winners) names << Isolated(w);
-        how = names.join(tr(" & ")) + tr(" won");
+        how = tr("%1 won").arg(names.join(QStringLiteral(" & ")));
     }
     return tr("Round %1 \u00b7 %2 \u00b7 %3").arg(number).arg(Clock(r.startMs), how);
 }

@@ -107,6 +107,7 @@ Settings::View Settings::GetView() const {
     v.fullscreen = Value(ViewSection, QStringLiteral("Fullscreen"));
     v.colourBlindSafe = Value(ViewSection, QStringLiteral("Colours")) == QLatin1String("ColourBlindSafe");
     v.namesAtRiders = Value(ViewSection, QStringLiteral("NamesAtRiders")) != QLatin1String("0");
+    v.language = Value(ViewSection, QStringLiteral("Language"));
     return v;
 }
 
@@ -115,7 +116,8 @@ bool Settings::SetView(const View& v) {
                       {{QStringLiteral("Zoom"), v.zoom},
                        {QStringLiteral("Fullscreen"), v.fullscreen},
                        {QStringLiteral("Colours"), v.colourBlindSafe ? QStringLiteral("ColourBlindSafe") : QStringLiteral("AsChosen")},
-                       {QStringLiteral("NamesAtRiders"), Bool(v.namesAtRiders)}});
+                       {QStringLiteral("NamesAtRiders"), Bool(v.namesAtRiders)},
+                       {QStringLiteral("Language"), v.language}});
 }
 
 Settings::Sound Settings::GetSound() const {

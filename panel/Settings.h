@@ -29,6 +29,7 @@ public:
         QString zoom, fullscreen; // as zoom::ViewSettings reads and writes them
         bool colourBlindSafe = false;
         bool namesAtRiders = true;
+        QString language; // a translation's code ("de"); empty: the system's language
     };
     struct Sound {
         std::optional<int> volume, chatVolume; // 0 to 100, or none stored

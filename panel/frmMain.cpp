@@ -132,7 +132,8 @@ frmMain::frmMain(WindowParts copy, frmVyre& game, QWidget* parent)
     });
     connect(&game_, &frmVyre::viewChanged, this, [this] {
         settings_.SetView({game_.View().ZoomText(), game_.View().FullscreenText(),
-                            game_.Colours() == palette::Colours::ColourBlindSafe, game_.NamesAtRiders()});
+                            game_.Colours() == palette::Colours::ColourBlindSafe, game_.NamesAtRiders(),
+                            settings_.GetView().language});
         ShowRoster(); // its boxes show the players' colours as the game window does
     });
 }

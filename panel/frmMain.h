@@ -148,6 +148,12 @@ private:
     QComboBox* AddRow(const char* label, int row, QStringList items);
     // A computer rider's level as the panel shows it.
     static QString LevelText(RiderLevel level);
+    // View > Language: "System default", English and every translation, each in its own name;
+    // a choice applies at once and is kept in [View] Language ("en" for English).
+    void FillLanguages(QMenu& menu);
+    void ChooseLanguage(const QString& code);
+    // The language to speak for a choice ("" the system's).
+    static QString LanguageWanted(const QString& chosen);
 
     WindowParts in_;
     frmVyre& game_;

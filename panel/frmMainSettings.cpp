@@ -2,6 +2,8 @@
 // settings file.
 #include "frmMain.h"
 
+#include "Language.h"
+
 #include "KeysDialog.h"
 #include "NetworkMenu.h"
 #include "ReplayKeeper.h"
@@ -9,7 +11,9 @@
 #include "TrayIcon.h"
 #include "frmVyre.h"
 
+#include <QActionGroup>
 #include <QComboBox>
+#include <QMenu>
 #include <QInputDialog>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -79,6 +83,8 @@ void frmMain::PopulateControls() {
     game_.SetView(zoom::ViewSettings::Parse(view.zoom, view.fullscreen));
     game_.SetColours(view.colourBlindSafe ? palette::Colours::ColourBlindSafe : palette::Colours::AsChosen);
     game_.SetNamesAtRiders(view.namesAtRiders);
+    // The language chosen under View > Language, else the system's.
+    if (const QString want = LanguageWanted(view.language); want != language::InUse()) language::Use(want);
     const Settings::Sound sound = settings_.GetSound();
     game_.Sounds().SetVolume(sound.volume.value_or(SoundBoard::DefaultVolume));
     game_.Sounds().SetChatVolume(sound.chatVolume.value_or(SoundBoard::DefaultChatVolume));
@@ -198,4 +204,33 @@ void frmMain::ApplyKeys(const keys::Bindings& b) {
     game_.Keys() = b;
     game_.ShowKeys();
     settings_.SetSection(KeysSection, b.Entries());
+}
+
+QString frmMain::LanguageWanted(const QString& chosen) {
+    if (chosen.isEmpty()) return language::FromSystem();
+    return chosen == QLatin1String("en") ? QString() : chosen;
+}
+
+void frmMain::ChooseLanguage(const QString& code) {
+    Settings::View v = settings_.GetView();
+    v.language = code;
+    settings_.SetView(v);
+    language::Use(LanguageWanted(code));
+}
+
+void frmMain::FillLanguages(QMenu& menu) {
+    menu.clear();
+    auto* group = new QActionGroup(&menu);
+    const QString chosen = settings_.GetView().language;
+    QStringList codes{QString(), QStringLiteral("en")};
+    codes << language::Available();
+    for (const QString& code : codes) {
+        // Each language in its own name, so a player lost in another finds theirs.
+        QAction* a = menu.addAction(code.isEmpty() ? tr("System default") : language::OwnName(code == QLatin1String("en") ? QString() : code));
+        a->setCheckable(true);
+        a->setChecked(code == chosen);
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [this, code] { ChooseLanguage(code); });
+        if (code.isEmpty()) menu.addSeparator();
+    }
 }

@@ -8,7 +8,8 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev iproute2 util-linux fonts-dejavu-core
           librsvg2-bin qt6-multimedia-dev libsodium-dev pkg-config libminiupnpc-dev libnatpmp-dev
-          zlib1g-dev libsdl2-dev qt6-httpserver-dev qt6-websockets-dev libqrencode-dev)
+          zlib1g-dev libsdl2-dev qt6-httpserver-dev qt6-websockets-dev libqrencode-dev
+          qt6-l10n-tools qt6-translations-l10n)
 case "${1:-run}" in
 package | test) packages+=(dpkg-dev file help2man lintian appstream desktop-file-utils libxml2-utils) ;;
 esac
