@@ -407,6 +407,7 @@ void frmMain::changeEvent(QEvent* e) {
         SetSwatchColour(txtPointColor, SwatchColour(txtPointColor));
         if (hint_ && !in_.board.Banner().isEmpty()) ShowFirstRunHint();
         network_->Reword();
+        if (languages_) FillLanguages(*languages_);
         ShowNextStep();
     }
 }

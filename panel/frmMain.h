@@ -176,6 +176,7 @@ private:
     bool hint_ = false; // the first-run hint shows over the arena
     QLabel* title_ = nullptr;
     Wording* words_ = nullptr; // the texts that follow the language
+    QMenu* languages_ = nullptr; // View > Language
     // The colour a new local player's chooser opens on: the wanted one unless another rider
     // shows it, else the first default colour nobody shows.
     Colour FreeColour(Colour wanted) const;

@@ -333,7 +333,7 @@ void frmMain::BuildMenus() {
     connect(match, &QMenu::aboutToShow, leave,
             [this, leave] { leave->setEnabled(in_.control.Controls().leaveEnabled); });
     menuBar()->addMenu(game_.ViewMenu());
-    QMenu* languages = game_.ViewMenu()->addMenu(QString());
+    QMenu* languages = languages_ = game_.ViewMenu()->addMenu(QString());
     languages->setObjectName(QStringLiteral("languageMenu"));
     words_->Set(languages, &QMenu::setTitle, QT_TR_NOOP("&Language"));
     connect(languages, &QMenu::aboutToShow, this, [this, languages] { FillLanguages(*languages); });

@@ -229,6 +229,7 @@ void frmMain::FillLanguages(QMenu& menu) {
         QAction* a = menu.addAction(code.isEmpty() ? tr("System default") : language::OwnName(code == QLatin1String("en") ? QString() : code));
         a->setCheckable(true);
         a->setChecked(code == chosen);
+        a->setProperty("ownName", !code.isEmpty()); // never translated
         group->addAction(a);
         connect(a, &QAction::triggered, this, [this, code] { ChooseLanguage(code); });
         if (code.isEmpty()) menu.addSeparator();
