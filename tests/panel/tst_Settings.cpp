@@ -1,4 +1,5 @@
 #include "IniFile.h"
+#include "Language.h"
 #include "Settings.h"
 
 #include <QDir>
@@ -30,6 +31,8 @@ class tst_Settings : public QObject {
     }
 
 private slots:
+    void systemLanguageIsTheFirstWithATranslation_data();
+    void systemLanguageIsTheFirstWithATranslation();
     void readsLikeTheProfileFunctions_data();
     void readsLikeTheProfileFunctions();
     void missingFileReadsEmpty();
@@ -257,4 +260,34 @@ void tst_Settings::typedSettingsKeepOldFiles() {
     Settings again;
     again.Load(path);
     QVERIFY(again.GetMain() == m);
+}
+
+void tst_Settings::systemLanguageIsTheFirstWithATranslation_data() {
+    QTest::addColumn<QString>("language"); // LANGUAGE
+    QTest::addColumn<QString>("lcAll");
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QStringList>("ui");
+    QTest::addColumn<QString>("chosen");
+    const QStringList none;
+    QTest::newRow("LANG alone") << "" << "" << "de_DE.UTF-8" << none << "de";
+    QTest::newRow("LC_ALL over LANG") << "" << "fr_FR.UTF-8" << "de_DE.UTF-8" << none << "fr";
+    QTest::newRow("LANGUAGE first, its first with a translation") << "xx:ja:fr" << "" << "de_DE" << none << "ja";
+    QTest::newRow("a region falls back to its language") << "" << "" << "de_AT.UTF-8@euro" << none << "de";
+    QTest::newRow("a language finds its region") << "" << "" << "pt_PT" << none << "pt_BR";
+    QTest::newRow("C means English, whatever LANGUAGE says") << "de" << "C" << "" << none << "";
+    QTest::newRow("nothing translated") << "" << "" << "nl_NL.UTF-8" << none << "";
+    QTest::newRow("no environment: the interface languages") << "" << "" << "" << QStringList{"nl-NL", "zh-CN"} << "zh_CN";
+}
+
+void tst_Settings::systemLanguageIsTheFirstWithATranslation() {
+    QFETCH(QString, language);
+    QFETCH(QString, lcAll);
+    QFETCH(QString, lang);
+    QFETCH(QStringList, ui);
+    QFETCH(QString, chosen);
+    const QMap<QByteArray, QString> env{{"LANGUAGE", language}, {"LC_ALL", lcAll}, {"LANG", lang}};
+    const QStringList available{QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("ja"),
+                                QStringLiteral("pt_BR"), QStringLiteral("zh_CN")};
+    QCOMPARE(language::FromSystem([&](const char* name) { return env.value(name).toLocal8Bit(); }, ui, available),
+             chosen);
 }
