@@ -25,6 +25,16 @@ for p in platforms/qwindows.dll styles/qwindowsvistastyle.dll multimedia/windows
 done
 [ -f "$stage/platforms/qwindows.dll" ] || { echo "package-windows: no qwindows.dll in $prefix" >&2; exit 1; }
 
+# Qt's own translations for its dialogs, for each language the program speaks: Debian's
+# (qt6-translations-l10n), the same Qt's, as the Linux program has them.
+for qm in "$stage"/translations/lumivex_*.qm; do
+    [ -f "$qm" ] || continue
+    lang=$(basename "$qm" .qm); lang=${lang#lumivex_}
+    for q in "/usr/share/qt6/translations/qtbase_$lang.qm" "/usr/share/qt6/translations/qtbase_${lang%%_*}.qm"; do
+        [ -f "$q" ] && { install -m644 "$q" "$stage/translations/qtbase_$lang.qm"; break; }
+    done
+done
+
 # Every DLL that the program and its plugins import, found among Qt's and SDL's and the
 # compiler's own; what Windows itself provides is not shipped.
 search=("$prefix/bin" "$(dirname "$($triple-g++-posix -print-file-name=libstdc++-6.dll)")"

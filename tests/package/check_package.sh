@@ -29,7 +29,7 @@ check "--help lists the options" bash -c "'$root/usr/games/lumivex' --help | gre
 for f in usr/share/applications/lumivex.desktop usr/share/icons/hicolor/scalable/apps/lumivex.svg \
     usr/share/icons/hicolor/48x48/apps/lumivex.png usr/share/icons/hicolor/256x256/apps/lumivex.png \
     usr/share/man/man6/lumivex.6.gz usr/share/metainfo/org.lumivex.Lumivex.metainfo.xml \
-    usr/share/doc/lumivex/copyright usr/share/lumivex/lumivex-help.html; do
+    usr/share/doc/lumivex/copyright usr/share/lumivex/lumivex-help.html usr/share/lumivex/translations/lumivex_de.qm; do
     check "$f is in the package" test -s "$root/$f"
 done
 check "the 256 pixel icon is 256 pixels" bash -c "file '$root/usr/share/icons/hicolor/256x256/apps/lumivex.png' | grep -q '256 x 256'"
