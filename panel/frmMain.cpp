@@ -399,6 +399,9 @@ void frmMain::showEvent(QShowEvent* e) {
 void frmMain::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
     TrayIcon::HideWhenMinimised(*this, *e);
+    // The panel's boxes sit where the first Lumivex had them, by position rather than in
+    // layouts, so a change of writing direction mirrors them here, as a layout would.
+    if (e->type() == QEvent::LayoutDirectionChange && centralWidget()) Mirror(*centralWidget());
     if (e->type() == QEvent::LanguageChange && words_) {
         // What is worded from the state, said again in the new language.
         shown_ = {};
@@ -409,5 +412,14 @@ void frmMain::changeEvent(QEvent* e) {
         network_->Reword();
         if (languages_) FillLanguages(*languages_);
         ShowNextStep();
+    }
+}
+
+void frmMain::Mirror(QWidget& parent) {
+    if (parent.layout()) return; // a layout mirrors its own
+    for (QWidget* w : parent.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (w->isWindow()) continue;
+        w->move(parent.width() - w->x() - w->width(), w->y());
+        Mirror(*w);
     }
 }

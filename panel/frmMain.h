@@ -154,6 +154,8 @@ private:
     void ChooseLanguage(const QString& code);
     // The language to speak for a choice ("" the system's).
     static QString LanguageWanted(const QString& chosen);
+    // Moves every box placed by position to the other side of its parent (and theirs within).
+    static void Mirror(QWidget& parent);
 
     WindowParts in_;
     frmVyre& game_;

@@ -48,6 +48,7 @@ private slots:
     }
     void opensWithDefaultsWithoutAFile();
     void everyTextFollowsTheLanguageAtOnce();
+    void rightToLeftMirrorsThePanelNotTheArena();
     void ridersFromThePanel();
     void loadingKeepsWhatTheFileHolds();
     void hostWithItsWindowClosedStillHearsRegistrations();
@@ -126,6 +127,33 @@ void tst_Panel::everyTextFollowsTheLanguageAtOnce() {
     QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
     QCOMPARE(m.panel.findChild<QPushButton*>(QString(), Qt::FindChildrenRecursively) != nullptr, true);
     QVERIFY(Unmarked({&m.panel}).contains(QStringLiteral("button: Start Match")));
+}
+
+void tst_Panel::rightToLeftMirrorsThePanelNotTheArena() {
+    // A right-to-left language: the panel's boxes change sides; the arena and the keys do not.
+    InProcessBus bus;
+    Machine m(bus);
+    m.game.show();
+    const QRect start = m.panel.cmdServer->geometry(), name = m.panel.txtName->geometry();
+    const int serverFrame = m.panel.cmdServer->parentWidget()->width(), commonFrame = m.panel.txtName->parentWidget()->width();
+    const QRect arena = m.game.Arena()->geometry();
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    QCoreApplication::processEvents();
+    const QRect mirrored = m.panel.cmdServer->geometry();
+    const QRect nameMirrored = m.panel.txtName->geometry();
+    const QRect arenaAfter = m.game.Arena()->geometry();
+    MatchState& s = m.in.State();
+    s.LocalPlayer = 0;
+    s.Local().Direction = 1;
+    QTest::keyClick(m.game.Arena(), Qt::Key_Left);
+    const int steered = s.Local().RequestedDirection;
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    QCoreApplication::processEvents();
+    QCOMPARE(mirrored, QRect(serverFrame - start.x() - start.width(), start.y(), start.width(), start.height()));
+    QCOMPARE(nameMirrored.x(), commonFrame - name.x() - name.width());
+    QCOMPARE(arenaAfter, arena);
+    QCOMPARE(steered, 4); // the left arrow still steers left
+    QCOMPARE(m.panel.cmdServer->geometry(), start);
 }
 
 void tst_Panel::opensWithDefaultsWithoutAFile() {
