@@ -66,7 +66,9 @@ void frmMain::BuildControls() {
     words_ = new Wording(this);
     auto* title = title_ = new QLabel(central);
     words_->Set(title, &QLabel::setText, QT_TR_NOOP("Lumivex Control panel"));
-    title->setGeometry(T(3240, 60, 3315, 375));
+    // Centred over the whole panel, where the first Lumivex had it, with room for longer titles.
+    title->setGeometry(T(0, 60, 9810, 375));
+    title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     title->setFont(PanelFont(14.25));
     Paint(title, QPalette::WindowText, TitleColour);
 
@@ -294,7 +296,8 @@ QComboBox* frmMain::AddRow(const char* label, int row, QStringList items) {
     const int top = 360 + 360 * row;
     Label(label, fraServer, QPoint(300 / Twips, (top + 60) / Twips));
     auto* list = new QComboBox(fraServer);
-    list->setGeometry(T(1860, top, 675, 315));
+    // As wide as the column allows: "No" and "Yes" are longer in most languages.
+    list->setGeometry(T(1860, top, 855, 315));
     list->addItems(items);
     list->setCurrentIndex(-1);
     return list;
