@@ -76,7 +76,7 @@ for (let i = 0; i < 5; i++) {
   await p.close();
   await sleep(300);
 }
-const weight = ['index.html', 'style.css', 'app.js', 'frames.js', 'input.js', 'icon.svg']
+const weight = ['index.html', 'style.css', 'app.js', 'frames.js', 'input.js', 'texts.js', 'icon.svg']
   .reduce((n, f) => n + fs.statSync(path.join(top, 'web/page', f)).size, 0);
 console.log(`page: ${weight} bytes uncompressed; opening to joined ${pct(joins, 0.5).toFixed(0)} ms median (5 tries, ${joins.map((j) => j.toFixed(0)).join(', ')})`);
 

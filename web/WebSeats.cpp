@@ -113,7 +113,8 @@ struct File {
 constexpr File Files[] = {
     {"index.html", "text/html; charset=utf-8"}, {"style.css", "text/css; charset=utf-8"},
     {"app.js", "text/javascript; charset=utf-8"}, {"frames.js", "text/javascript; charset=utf-8"},
-    {"input.js", "text/javascript; charset=utf-8"}, {"icon.svg", "image/svg+xml"},
+    {"input.js", "text/javascript; charset=utf-8"}, {"texts.js", "text/javascript; charset=utf-8"},
+    {"icon.svg", "image/svg+xml"},
 };
 
 bool SameSecret(const QByteArray& a, const QByteArray& b) {

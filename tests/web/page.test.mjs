@@ -5,6 +5,7 @@ import assert from 'node:assert/strict';
 import { deflateSync } from 'node:zlib';
 import { parseFrame, applyRects, inflate, fitScale } from '../../web/page/frames.js';
 import { keyWish, moveDirection, padWishes } from '../../web/page/input.js';
+import { chooseLanguage, text, Keys, Languages } from '../../web/page/texts.js';
 
 // A picture as the copy sends it (see WebFrames.h).
 function frame(width, height, rects, rgb, flags = 0) {
@@ -67,4 +68,18 @@ test('keys, moves and pads ask for what the copy\'s own keys ask for', () => {
   assert.deepEqual(r.wishes, []);
   r = padWishes(r.now, press(0), [0.9, 0.9], true); // the stick down-right and the turbo
   assert.deepEqual(r.wishes, [{ t: 'go', d: 6 }, { t: 'turbo' }]);
+});
+
+test('the page speaks the browser\'s language, every text in each, placeholders kept', () => {
+  assert.equal(Languages.length, 13); // English and the program's twelve
+  for (const [wanted, lang] of [[['de-DE', 'en'], 'de'], [['pt-PT'], 'pt_BR'], [['zh-CN'], 'zh_CN'], [['nl', 'fr-CA'], 'fr'],
+                                [['nl'], 'en'], [[], 'en'], [['AR'], 'ar']])
+    assert.equal(chooseLanguage(wanted), lang, wanted.join());
+  for (const lang of Languages) {
+    for (const key of Keys) {
+      const t = text(lang, key, 7);
+      assert.ok(t && !t.includes('undefined'), `${lang} ${key}`);
+      if (text('en', key, '%1').includes('%1')) assert.ok(t.includes('7'), `${lang} ${key} keeps its number`);
+    }
+  }
 });

@@ -2,8 +2,17 @@
 // does and sends the player's wishes to the copy, which steers the rider by them.
 import { parseFrame, applyRects, inflate, fitScale, Resized, Raw } from './frames.js';
 import { keyWish, moveDirection, padWishes } from './input.js';
+import { chooseLanguage, text, RightToLeft } from './texts.js';
 
 const $ = (id) => document.getElementById(id);
+// The page speaks the browser's language where the program does.
+const lang = chooseLanguage(navigator.languages && navigator.languages.length ? navigator.languages : [navigator.language]);
+const say = (key, ...args) => text(lang, key, ...args);
+document.documentElement.lang = lang.replace('_', '-');
+document.documentElement.dir = RightToLeft.includes(lang) ? 'rtl' : 'ltr';
+for (const e of document.querySelectorAll('[data-t]')) e.textContent = say(e.dataset.t);
+for (const e of document.querySelectorAll('[data-t-label]')) e.setAttribute('aria-label', say(e.dataset.tLabel));
+for (const e of document.querySelectorAll('[data-t-placeholder]')) e.placeholder = say(e.dataset.tPlaceholder);
 const secret = location.pathname.split('/')[1];
 const arena = $('arena');
 const draw = arena.getContext('2d', { alpha: false });
@@ -40,7 +49,7 @@ function connect() {
     joined = false;
     $('controls').hidden = true;
     $('join').hidden = false;
-    $('joinNote').textContent = 'The copy that lent this seat is gone. Reload the page to try again.';
+    $('joinNote').textContent = say('gone');
     $('joinButton').disabled = true;
   };
 }
@@ -85,9 +94,9 @@ function heard(m) {
     joined = false;
     $('join').hidden = false;
     $('controls').hidden = true;
-    $('joinNote').textContent = 'Your seat was taken back.';
+    $('joinNote').textContent = say('takenBack');
     break;
-  case 'full': $('joinNote').textContent = 'Every seat is taken. Try again after this match.'; break;
+  case 'full': $('joinNote').textContent = say('full'); break;
   case 'state': state(m); break;
   case 'chat': chat(m); break;
   }
@@ -107,7 +116,7 @@ function colours(list) {
     b.type = 'button';
     b.className = 'swatch';
     b.style.setProperty('--c', c);
-    b.title = i === 0 ? 'Your player\'s own colour' : c;
+    b.title = i === 0 ? say('ownColour') : c;
     b.setAttribute('aria-label', b.title);
     b.onclick = () => choose(c, b);
     box.append(b);
@@ -126,7 +135,7 @@ function state(m) {
     const score = document.createElement('b');
     score.textContent = r.score;
     const name = document.createElement('span');
-    name.textContent = r.name || `Player ${r.p}`;
+    name.textContent = r.name || say('player', r.p);
     const gauge = document.createElement('i');
     gauge.style.setProperty('--fuel', r.fuel);
     gauge.style.setProperty('--g', r.gauge);
