@@ -130,6 +130,20 @@ std::optional<Colour> ParseHex(const QString& s) {
 }
 
 QByteArray Json(const QJsonObject& o) { return QJsonDocument(o).toJson(QJsonDocument::Compact); }
+
+QByteArray ChatMessage(const ChatLog::Line& line) {
+    return Json({{QStringLiteral("t"), QStringLiteral("chat")},
+                 {QStringLiteral("name"), line.name},
+                 {QStringLiteral("colour"), webframe::Hex(line.colour)},
+                 {QStringLiteral("text"), line.text},
+                 {QStringLiteral("notice"), line.notice}});
+}
+
+QByteArray JoinedMessage(int slot, const QString& name) {
+    return Json({{QStringLiteral("t"), QStringLiteral("joined")},
+                 {QStringLiteral("player"), slot + 1},
+                 {QStringLiteral("name"), name}});
+}
 } // namespace
 
 bool WebSeats::Available() { return true; }
@@ -156,18 +170,17 @@ WebSeats::WebSeats(WindowParts parts, QObject* parent)
         if (pages_.empty()) return;
         region_ |= c.arena;
         resized_ = resized_ || c.arenaSize;
+        boxesChanged_ = boxesChanged_ || c.texts || c.banner || c.arenaSize ||
+                        std::find(c.gauges.begin(), c.gauges.end(), true) != c.gauges.end();
         Schedule();
     });
     connect(&in_.control, &MatchControl::controlsChanged, this, [this] {
+        boxesChanged_ = true;
         if (!pages_.empty()) Schedule();
     });
     connect(&in_.roster, &Roster::ridersChanged, this, &WebSeats::SeatsMoved);
     connect(&in_.chat, &ChatLog::lineAdded, this, [this](const ChatLog::Line& line) {
-        const QByteArray m = Json({{QStringLiteral("t"), QStringLiteral("chat")},
-                                   {QStringLiteral("name"), line.name},
-                                   {QStringLiteral("colour"), webframe::Hex(line.colour)},
-                                   {QStringLiteral("text"), line.text},
-                                   {QStringLiteral("notice"), line.notice}});
+        const QByteArray m = ChatMessage(line);
         for (auto& p : pages_) Send(*p, m);
     });
 }
@@ -336,11 +349,7 @@ void WebSeats::Accept(QWebSocket* socket) {
     // The last lines said, as the panel's chat shows them.
     const auto& lines = in_.chat.Lines();
     for (auto it = lines.size() > 5 ? lines.end() - 5 : lines.begin(); it != lines.end(); ++it)
-        Send(p, Json({{QStringLiteral("t"), QStringLiteral("chat")},
-                      {QStringLiteral("name"), it->name},
-                      {QStringLiteral("colour"), webframe::Hex(it->colour)},
-                      {QStringLiteral("text"), it->text},
-                      {QStringLiteral("notice"), it->notice}}));
+        Send(p, ChatMessage(*it));
     Schedule(); // the whole picture and the boxes
 }
 
@@ -395,9 +404,8 @@ void WebSeats::Join(Page& page, const QJsonObject& m) {
     page.colour = colour;
     page.slot = *slot;
     ++counts_.joined;
-    Send(page, Json({{QStringLiteral("t"), QStringLiteral("joined")},
-                     {QStringLiteral("player"), *slot + 1},
-                     {QStringLiteral("name"), name}}));
+    Send(page, JoinedMessage(*slot, name));
+    boxesChanged_ = true; // its own box is marked
     Schedule();
     emit changed();
 }
@@ -410,12 +418,10 @@ void WebSeats::SeatsMoved() {
         if (slot == p->slot) continue;
         any = true;
         p->slot = slot > 0 ? slot : -1;
-        Send(*p, slot > 0 ? Json({{QStringLiteral("t"), QStringLiteral("joined")},
-                                  {QStringLiteral("player"), slot + 1},
-                                  {QStringLiteral("name"), p->name}})
-                          : Json({{QStringLiteral("t"), QStringLiteral("left")}}));
+        Send(*p, slot > 0 ? JoinedMessage(slot, p->name) : Json({{QStringLiteral("t"), QStringLiteral("left")}}));
     }
     if (any) {
+        boxesChanged_ = true;
         Schedule();
         emit changed();
     }
@@ -483,6 +489,7 @@ void WebSeats::Flush() {
     for (auto& p : pages_) {
         if (p->socket->bytesToWrite() > MostQueued) {
             p->needWhole = true; // a slow page catches up with one picture instead
+            p->stateSent.clear(); // and the boxes as they are then
             continue;
         }
         if (p->needWhole) {
@@ -492,10 +499,13 @@ void WebSeats::Flush() {
         } else if (!patch.isEmpty()) {
             SendBinary(*p, patch);
         }
+        // Most frames change only pixels: the boxes are worded again only when they changed.
+        if (!boxesChanged_ && !p->stateSent.isEmpty()) continue;
         QByteArray state = StateFor(*p);
         if (state != p->stateSent) {
             Send(*p, state);
             p->stateSent = std::move(state);
         }
     }
+    boxesChanged_ = false;
 }

@@ -121,6 +121,7 @@ private:
     int nextId_ = 0;
     QRegion region_;
     bool resized_ = false;
+    bool boxesChanged_ = true; // scores, gauges, countdown, status, banner or a page's seat
     QTimer frame_;
     QElapsedTimer sinceFlush_;
     QTimer silence_;
