@@ -8,6 +8,7 @@
 #include "ReplayFile.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QNetworkInterface>
 #include <QRegularExpression>
@@ -17,28 +18,28 @@
 #include <cstdio>
 #include <cstring>
 
-std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
+std::optional<int> CommandLine::Parse(int argc, char* argv[], Options& o) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Lumivex: a trail-riding arena game for up to eight players "
+        tr("Lumivex: a trail-riding arena game for up to eight players "
                        "on one local network."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
+                                  tr("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
+                                     tr("Show the version and exit."));
     const QCommandLineOption demo(QStringLiteral("demo"),
-                                  QStringLiteral("Host a match of N players (2 to 8) at once: player 1 on "
+                                  tr("Host a match of N players (2 to 8) at once: player 1 on "
                                                  "autopilot, the others Hard computer riders; a new match "
                                                  "follows each one."),
                                   QStringLiteral("N"));
     const QCommandLineOption riders(
         QStringLiteral("riders"),
-        QStringLiteral("Add K computer riders (1 to 7) of the level last chosen at "
+        tr("Add K computer riders (1 to 7) of the level last chosen at "
                        "start-up."),
         QStringLiteral("K"));
     const QCommandLineOption roundLog(
         QStringLiteral("round-log"),
-        QStringLiteral("Print a line at every round end: the round, a hash of the "
+        tr("Print a line at every round end: the round, a hash of the "
                        "arena as drawn here, and this program's memory."));
     // For the start-up benchmark: the time from starting the program to both windows painted.
     QCommandLineOption quitWhenShown(
@@ -55,28 +56,28 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
     rosterFull.setFlags(QCommandLineOption::HiddenFromHelp);
     const QCommandLineOption iface(
         QStringLiteral("interface"),
-        QStringLiteral("Send through the network interface NAME for this run, whatever "
+        tr("Send through the network interface NAME for this run, whatever "
                        "the Network menu says."),
         QStringLiteral("NAME"));
     const QCommandLineOption config(
         QStringLiteral("config"),
-        QStringLiteral("Keep the settings in FILE instead of ~/.config/lumivex.ini (for "
+        tr("Keep the settings in FILE instead of ~/.config/lumivex.ini (for "
                        "several copies on one computer)."),
         QStringLiteral("FILE"));
     const QCommandLineOption probe(
         QStringLiteral("probe"),
-        QStringLiteral("Without any window: send one roll call, listen for the number of "
+        tr("Without any window: send one roll call, listen for the number of "
                        "seconds that follows (default 2: --probe 5 listens 5 s) and print a "
                        "line per answer (slot, name, colour, sender). Exits 0 when another "
                        "copy answered, 1 when none did."));
     const QCommandLineOption open(
         QStringLiteral("open"),
-        QStringLiteral("Open this network's game online, on UDP port PORT if a number "
+        tr("Open this network's game online, on UDP port PORT if a number "
                        "follows (else the one last chosen, first 31315), and print the "
                        "link friends join with."));
     const QCommandLineOption join(
         QStringLiteral("join"),
-        QStringLiteral("Join the online game of LINK (lumivex://...); \"-\" reads the link "
+        tr("Join the online game of LINK (lumivex://...); \"-\" reads the link "
                        "from standard input, where other users cannot see it."),
         QStringLiteral("LINK"));
     // For the online test scripts: the demo fills seats only after this many milliseconds.
@@ -89,45 +90,45 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
     demoLevel.setFlags(QCommandLineOption::HiddenFromHelp);
     const QCommandLineOption relay(
         QStringLiteral("relay"),
-        QStringLiteral("Run as a relay server, with no display and no windows: games that "
+        tr("Run as a relay server, with no display and no windows: games that "
                        "friends cannot reach directly keep a room here. It listens on UDP port "
                        "31316 unless --port says otherwise."));
     const RelayOptions relayOptions;
     const QCommandLineOption relayServer(
         QStringLiteral("relay-server"),
-        QStringLiteral("With --open: keep a room for the game at the relay HOST:PORT, so that "
+        tr("With --open: keep a room for the game at the relay HOST:PORT, so that "
                        "friends who cannot reach this computer join through it."),
         QStringLiteral("HOST:PORT"));
     const QCommandLineOption publicName(
         QStringLiteral("public"),
-        QStringLiteral("With --open and a relay: list the game publicly at the relay as NAME, for anyone "
+        tr("With --open and a relay: list the game publicly at the relay as NAME, for anyone "
                        "to find and join."),
         QStringLiteral("NAME"));
     const QCommandLineOption listGames(
         QStringLiteral("list-games"),
-        QStringLiteral("Without any window: print the public games the relay HOST[:PORT] lists, one line "
+        tr("Without any window: print the public games the relay HOST[:PORT] lists, one line "
                        "each (name, players, playing or waiting, link). Exits 0, 1 when the relay does not "
                        "answer within 5 s, 2 for a malformed address."),
         QStringLiteral("HOST[:PORT]"));
     const QCommandLineOption record(QStringLiteral("record"),
-                                    QStringLiteral("Keep every datagram this copy hears, with its time, in the "
+                                    tr("Keep every datagram this copy hears, with its time, in the "
                                                    "replay file FILE."),
                                     QStringLiteral("FILE"));
     const QCommandLineOption replayFile(
-        QStringLiteral("replay"), QStringLiteral("Watch the replay FILE (also: lumivex FILE.lumivex-replay)."),
+        QStringLiteral("replay"), tr("Watch the replay FILE (also: lumivex FILE.lumivex-replay)."),
         QStringLiteral("FILE"));
     const QCommandLineOption replayCheck(
         QStringLiteral("replay-check"),
-        QStringLiteral("Play the replay FILE through as fast as possible, with no window, and print each "
+        tr("Play the replay FILE through as fast as possible, with no window, and print each "
                        "round's outcome and the hash of its arena. Exit 0, 1 when the file is damaged, 2 when "
                        "it is no replay."),
         QStringLiteral("FILE"));
     const QCommandLineOption web(
         QStringLiteral("web"),
-        QStringLiteral("Let browsers on this network join: serve the page on TCP port PORT if a number "
+        tr("Let browsers on this network join: serve the page on TCP port PORT if a number "
                        "follows (else the one last chosen, first 31317) and print its address."));
     const QCommandLineOption noMapping(QStringLiteral("no-port-mapping"),
-                                       QStringLiteral("With --open: do not ask the router to forward the port."));
+                                       tr("With --open: do not ask the router to forward the port."));
     parser.addOptions({help,       version,  demo,        riders,    roundLog, quitWhenShown, registerAtStart,
                        rosterFull, iface,    config,      probe,     open,     join,          demoDelay,
                        demoLevel,  relay,    relayServer, noMapping, record,   replayFile,    replayCheck,
@@ -154,7 +155,7 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
             bool ok = false;
             const int p = port.toInt(&ok);
             if (!ok || p < 1 || p > 65535)
-                return fail(QStringLiteral("%1 takes a %2 port from 1 to 65535, not '%3'")
+                return fail(tr("%1 takes a %2 port from 1 to 65535, not '%3'")
                                 .arg(name.mid(2), QLatin1String(kind), port));
             *out = static_cast<quint16>(p);
         }
@@ -174,12 +175,12 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
     const QStringList positional = parser.positionalArguments();
     if (parser.isSet(probe)) {
         o.probe = 2;
-        if (positional.size() > 1) return fail(QStringLiteral("unexpected argument '%1'").arg(positional[1]));
+        if (positional.size() > 1) return fail(tr("unexpected argument '%1'").arg(positional[1]));
         if (positional.size() == 1) {
             bool ok = false;
             o.probe = positional[0].toDouble(&ok);
             if (!ok || o.probe <= 0 || o.probe > 3600)
-                return fail(QStringLiteral("--probe takes a number of seconds, not '%1'").arg(positional[0]));
+                return fail(tr("--probe takes a number of seconds, not '%1'").arg(positional[0]));
         }
     } else if (positional.size() == 1 &&
                positional[0].startsWith(QLatin1String("lumivex:"), Qt::CaseInsensitive) &&
@@ -187,19 +188,19 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
         // A link clicked in a browser or a chat arrives alone, as the desktop entry passes it.
         // Anything beside it came from elsewhere: a link must never bring options with it.
         if (!parser.optionNames().isEmpty())
-            return fail(QStringLiteral("a link opens alone; to join with options, use --join LINK"));
+            return fail(tr("a link opens alone; to join with options, use --join LINK"));
         QString why;
         o.join = OnlineLink::Parse(positional[0], &why);
-        if (!o.join) return fail(QStringLiteral("that is not a Lumivex link: %1").arg(why));
+        if (!o.join) return fail(tr("that is not a Lumivex link: %1").arg(why));
     } else if (positional.size() == 1 && positional[0].endsWith(QLatin1String(".lumivex-replay")) &&
                !parser.isSet(replayFile)) {
         // A replay opened from the desktop, which may pass it as a file:// URL; alone, as a link is.
         if (!parser.optionNames().isEmpty())
-            return fail(QStringLiteral("a replay file opens alone; to watch it with options, use --replay FILE"));
+            return fail(tr("a replay file opens alone; to watch it with options, use --replay FILE"));
         const QUrl url(positional[0]);
         o.replay = url.isLocalFile() ? url.toLocalFile() : positional[0];
     } else if (!positional.isEmpty()) {
-        return fail(QStringLiteral("unexpected argument '%1'").arg(positional.first()));
+        return fail(tr("unexpected argument '%1'").arg(positional.first()));
     }
     o.open = parser.isSet(open);
     if (parser.isSet(join)) {
@@ -207,13 +208,13 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
         if (text == QLatin1String("-")) text = QTextStream(stdin).readLine();
         QString why;
         o.join = OnlineLink::Parse(text, &why);
-        if (!o.join) return fail(QStringLiteral("that is not a Lumivex link: %1").arg(why));
+        if (!o.join) return fail(tr("that is not a Lumivex link: %1").arg(why));
     }
-    if (o.open && o.join) return fail(QStringLiteral("--open and --join exclude each other"));
+    if (o.open && o.join) return fail(tr("--open and --join exclude each other"));
     o.relay = parser.isSet(relay);
-    if (relayOptions.PortSet(parser) && !o.relay) return fail(QStringLiteral("--port goes with --relay"));
+    if (relayOptions.PortSet(parser) && !o.relay) return fail(tr("--port goes with --relay"));
     if (o.relay && (o.open || o.join || o.web))
-        return fail(QStringLiteral("--relay runs alone, without --open, --join or --web"));
+        return fail(tr("--relay runs alone, without --open, --join or --web"));
     QString why;
     const auto relayValues = relayOptions.Read(parser, &why);
     if (!relayValues) return fail(why);
@@ -228,38 +229,38 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
         return true;
     };
     if (parser.isSet(relayServer)) {
-        if (!o.open) return fail(QStringLiteral("--relay-server goes with --open"));
+        if (!o.open) return fail(tr("--relay-server goes with --open"));
         if (!OnlineTransport::SplitAddress(parser.value(relayServer)))
-            return fail(QStringLiteral("--relay-server takes HOST:PORT, not '%1'").arg(parser.value(relayServer)));
+            return fail(tr("--relay-server takes HOST:PORT, not '%1'").arg(parser.value(relayServer)));
         o.relayServer = parser.value(relayServer);
     }
     if (parser.isSet(publicName)) {
-        if (!o.open) return fail(QStringLiteral("--public goes with --open"));
+        if (!o.open) return fail(tr("--public goes with --open"));
         o.publicName = wire::CleanText(parser.value(publicName), gamelist::MostNameUnits).trimmed();
         if (o.publicName.isEmpty())
-            return fail(QStringLiteral("--public takes the name to list the game as"));
+            return fail(tr("--public takes the name to list the game as"));
     }
     if (parser.isSet(listGames)) {
         Options::ListAt at;
         if (!OnlineLink::SplitHostPort(parser.value(listGames).trimmed(), at.host, at.port, false))
-            return fail(QStringLiteral("--list-games takes HOST or HOST:PORT, not '%1'")
+            return fail(tr("--list-games takes HOST or HOST:PORT, not '%1'")
                             .arg(parser.value(listGames)));
         o.listGames = at;
     }
     o.portMapping = !parser.isSet(noMapping);
     if (parser.isSet(record)) {
-        if (parser.value(record).isEmpty()) return fail(QStringLiteral("--record takes a file name"));
+        if (parser.value(record).isEmpty()) return fail(tr("--record takes a file name"));
         o.record = QFileInfo(parser.value(record)).absoluteFilePath();
         // Only a replay is ever written over: a mistyped name must not cost a player a file.
         if (QFileInfo::exists(o.record) && !replay::IsReplayFile(o.record))
-            return fail(QStringLiteral("%1 exists and is not a Lumivex replay: it is left as it is").arg(o.record));
+            return fail(tr("%1 exists and is not a Lumivex replay: it is left as it is").arg(o.record));
     }
     if (parser.isSet(replayFile)) o.replay = parser.value(replayFile);
     if (parser.isSet(replayCheck)) o.replayCheck = parser.value(replayCheck);
     o.web = parser.isSet(web);
     if ((!o.replay.isEmpty() || !o.replayCheck.isEmpty()) &&
         (o.open || o.join || o.relay || !o.record.isEmpty() || parser.isSet(demo) || o.web))
-        return fail(QStringLiteral("a replay is watched alone, without --open, --join, --relay, --record, --demo or --web"));
+        return fail(tr("a replay is watched alone, without --open, --join, --relay, --record, --demo or --web"));
     if (parser.isSet(demoLevel)) o.demoLevel = static_cast<RiderLevel>(std::clamp(parser.value(demoLevel).toInt(), 0, 2));
     if (parser.isSet(demoDelay)) o.demoDelayMs = std::clamp(parser.value(demoDelay).toInt(), 0, 600000);
     if (parser.isSet(iface)) {
@@ -268,16 +269,16 @@ std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o) {
         QStringList names;
         for (const QNetworkInterface& i : QNetworkInterface::allInterfaces()) names << i.name();
         if (!names.contains(o.interfaceName))
-            return fail(QStringLiteral("there is no network interface '%1'; there are: %2")
+            return fail(tr("there is no network interface '%1'; there are: %2")
                             .arg(o.interfaceName, names.join(QStringLiteral(", "))));
     }
     if (parser.isSet(config)) {
         o.config = QFileInfo(parser.value(config)).absoluteFilePath();
-        if (parser.value(config).isEmpty()) return fail(QStringLiteral("--config takes a file name"));
+        if (parser.value(config).isEmpty()) return fail(tr("--config takes a file name"));
     }
     if (!count(demo, 2, 8, o.demo))
-        return fail(QStringLiteral("--demo takes a number of players from 2 to 8"));
-    if (!count(riders, 1, 7, o.riders)) return fail(QStringLiteral("--riders takes a number from 1 to 7"));
+        return fail(tr("--demo takes a number of players from 2 to 8"));
+    if (!count(riders, 1, 7, o.riders)) return fail(tr("--riders takes a number from 1 to 7"));
     o.roundLog = parser.isSet(roundLog);
     o.quitWhenShown = parser.isSet(quitWhenShown);
     o.registerAtStart = parser.isSet(registerAtStart);

@@ -5,6 +5,7 @@
 #include "RelayWire.h"
 #include "RiderBrain.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -44,9 +45,15 @@ struct Options {
     QString replayCheck; // play it through with no window and print its rounds
 };
 
-// Reads the command line; an exit code when the program should end at once (after --help,
-// --version, or one line on what is wrong).
-std::optional<int> ParseCommandLine(int argc, char* argv[], Options& o);
+// The command line, and what the program says on the terminal before any window opens, in the
+// language of the system.
+class CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+public:
+    // Reads the command line; an exit code when the program should end at once (after --help,
+    // --version, or one line on what is wrong).
+    static std::optional<int> Parse(int argc, char* argv[], Options& o);
+};
 
 // A link's key is the game's secret: once read, it is blanked in the program's own copy of
 // its arguments, which other users of this computer can read in the process list. (Windows

@@ -17,6 +17,9 @@
 #include "frmMain.h"
 #include "frmReplay.h"
 #include "frmVyre.h"
+#include "IniFile.h"
+#include "Language.h"
+#include "Settings.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -70,22 +73,20 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("lumivex"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LUMIVEX_VERSION));
     UseParentConsole();
+    // Until a window opens, the program speaks on the terminal, in the system's language: an
+    // application of its own carries the translation until then.
+    auto terminal = std::make_unique<QCoreApplication>(argc, argv);
+    language::Use(language::FromSystem());
     Options options;
-    if (const auto exit = ParseCommandLine(argc, argv, options)) return *exit;
+    if (const auto exit = CommandLine::Parse(argc, argv, options)) return *exit;
     HideLinkKeys(argc, argv);
-    if (options.relay) return RunRelay(options.relayPort, options.relayLimits); // headless
-    if (!options.replayCheck.isEmpty()) { // headless too
-        QCoreApplication app(argc, argv);
-        return ReplayCheck(options.replayCheck);
+    if (options.relay) {
+        terminal.reset(); // the relay makes its own
+        return RunRelay(options.relayPort, options.relayLimits); // headless
     }
-    if (options.listGames) { // no window either
-        QCoreApplication app(argc, argv);
-        return ListGames(options.listGames->host, options.listGames->port);
-    }
-    if (options.probe > 0) { // no window, so no display needed
-        QCoreApplication app(argc, argv);
-        return Probe(options.probe, options.interfaceName);
-    }
+    if (!options.replayCheck.isEmpty()) return ReplayCheck(options.replayCheck); // headless too
+    if (options.listGames) return ListGames(options.listGames->host, options.listGames->port); // no window either
+    if (options.probe > 0) return Probe(options.probe, options.interfaceName); // no window, no display needed
     std::optional<replay::Contents> watched;
     if (!options.replay.isEmpty()) {
         watched = replay::Load(options.replay);
@@ -95,11 +96,16 @@ int main(int argc, char* argv[]) {
         }
     }
     if (!HasDisplay()) {
-        std::fputs("lumivex: no display: set DISPLAY, or use --probe, which needs none\n", stderr);
+        std::fprintf(stderr, "lumivex: %s\n", qPrintable(CommandLine::tr("no display: set DISPLAY, or use --probe, which needs none")));
         return 1;
     }
+    terminal.reset(); // the windows' application takes over
     if (watched) { // a replay alone: no panel, no sockets, nothing on the wire
         QApplication app(argc, argv);
+        // In the language the panel would speak.
+        Settings settings;
+        settings.Load(options.config.isEmpty() ? DefaultSettingsFile() : options.config);
+        language::Use(language::Wanted(settings.GetView().language));
         app.setApplicationName(QStringLiteral("Lumivex"));
         app.setWindowIcon(AppIcon::Icon());
         QPointer<frmReplay> window = new frmReplay(std::move(*watched));
@@ -205,7 +211,8 @@ int main(int argc, char* argv[]) {
             panel.Network().ListPublicly(options.publicName);
         transport.SetPortMapping(options.portMapping);
         if (!panel.Network().OpenOnlineOn(port, &error)) {
-            std::fprintf(stderr, "lumivex: the game could not be opened online: %s\n", qPrintable(error));
+            std::fprintf(stderr, "lumivex: %s\n",
+                         qPrintable(CommandLine::tr("the game could not be opened online: %1").arg(error)));
             return 1;
         }
         // The link goes out once the router and the relay have answered, or have had their time.
@@ -225,7 +232,7 @@ int main(int argc, char* argv[]) {
         QString error;
         const quint16 port = options.webPort ? options.webPort : panel.Network().SavedWebPort();
         if (!panel.Network().OpenBrowsersOn(port, &error)) {
-            std::fprintf(stderr, "lumivex: browsers cannot join: %s\n", qPrintable(error));
+            std::fprintf(stderr, "lumivex: %s\n", qPrintable(CommandLine::tr("browsers cannot join: %1").arg(error)));
             return 1;
         }
         std::printf("%s\n", qPrintable(panel.Web().Address()));

@@ -47,6 +47,8 @@ public:
         set();
         sets_.push_back(std::move(set));
     }
+    // Runs `again` at every change, not now.
+    void Later(std::function<void()> again) { sets_.push_back(std::move(again)); }
     // What the owner's class calls its texts.
     const char* Context() const { return context_; }
 

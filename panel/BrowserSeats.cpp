@@ -4,6 +4,7 @@
 #include "QrCode.h"
 #include "Settings.h"
 #include "WebSeats.h"
+#include "Wording.h"
 
 #include <QClipboard>
 #include <QDialog>
@@ -40,20 +41,23 @@ void NetworkMenu::LetBrowsersJoin() {
     }
     auto* dialog = new QDialog(&parent_);
     dialog->setObjectName(QStringLiteral("browsersDialog"));
-    dialog->setWindowTitle(tr("Play from a Phone"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Worded again when the player picks another language with the dialog open.
+    auto* words = new Wording(dialog, metaObject()->className());
+    words->Set(dialog, &QWidget::setWindowTitle, QT_TR_NOOP("Play from a Phone"));
     auto* layout = new QVBoxLayout(dialog);
-    auto* intro = new QLabel(tr("A phone, tablet or computer on this network plays here with nothing installed: "
-                                "scan the code, or open the address in its browser. Each browser takes a seat "
-                                "of this copy."),
-                             dialog);
+    auto* intro = new QLabel(dialog);
+    words->Set(intro, &QLabel::setText,
+               QT_TR_NOOP("A phone, tablet or computer on this network plays here with nothing installed: "
+                          "scan the code, or open the address in its browser. Each browser takes a seat "
+                          "of this copy."));
     intro->setWordWrap(true);
     layout->addWidget(intro);
     const QString address = web_->Address();
     auto* link = new QLabel(dialog);
     link->setObjectName(QStringLiteral("browserAddress"));
     link->setTextFormat(Qt::RichText);
-    link->setText(tr("<a href=\"%1\">%1</a>").arg(address.toHtmlEscaped()));
+    words->Add([link, address] { link->setText(tr("<a href=\"%1\">%1</a>").arg(address.toHtmlEscaped())); });
     link->setOpenExternalLinks(true);
     link->setTextInteractionFlags(Qt::TextBrowserInteraction);
     layout->addWidget(link, 0, Qt::AlignHCenter);
@@ -66,13 +70,15 @@ void NetworkMenu::LetBrowsersJoin() {
         riding->setText(web_->IsOpen() ? tr("Browsers riding: %1 of %2").arg(web_->Seats()).arg(WebSeats::MostSeats)
                                        : tr("Browsers can no longer join."));
     };
-    show();
+    words->Add(show);
     connect(web_, &WebSeats::changed, riding, show);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
-    QPushButton* copy = buttons->addButton(tr("&Copy"), QDialogButtonBox::ActionRole);
+    QPushButton* copy = buttons->addButton(QString(), QDialogButtonBox::ActionRole);
+    words->Set(copy, &QPushButton::setText, QT_TR_NOOP("&Copy"));
     connect(copy, &QPushButton::clicked, dialog, [address] { QGuiApplication::clipboard()->setText(address); });
-    QPushButton* stop = buttons->addButton(tr("&Stop"), QDialogButtonBox::DestructiveRole);
-    stop->setToolTip(tr("Frees every browser's seat and stops serving the page"));
+    QPushButton* stop = buttons->addButton(QString(), QDialogButtonBox::DestructiveRole);
+    words->Set(stop, &QPushButton::setText, QT_TR_NOOP("&Stop"));
+    words->Set(stop, &QWidget::setToolTip, QT_TR_NOOP("Frees every browser's seat and stops serving the page"));
     connect(stop, &QPushButton::clicked, dialog, [this, dialog] {
         web_->Close();
         dialog->close();

@@ -184,6 +184,8 @@ QString GetWindowsPath() {
     return dir;
 }
 
+QString DefaultSettingsFile() { return GetWindowsPath() + QStringLiteral("/lumivex.ini"); }
+
 QString OldSettingsFile() {
 #ifdef Q_OS_WIN
     const QString windows = QDir::fromNativeSeparators(qEnvironmentVariable("WINDIR"));

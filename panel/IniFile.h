@@ -25,6 +25,8 @@ bool WriteIniStrings(const QString& section, const QList<QPair<QString, QString>
 bool WriteIniSection(const QString& section, const QList<QPair<QString, QString>>& entries, const QString& file);
 // The folder that holds the settings file (the user's configuration folder), no trailing separator.
 QString GetWindowsPath();
+// Where the settings are kept unless the command line says otherwise.
+QString DefaultSettingsFile();
 // Where an earlier Lumivex for Windows kept its settings (the Windows folder); empty elsewhere.
 QString OldSettingsFile();
 // A new settings file starts as a copy of the old one, once: true when `old` was copied to

@@ -5,12 +5,14 @@
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QTranslator>
 
 namespace language {
 namespace {
-QTranslator* own = nullptr;
-QTranslator* qt = nullptr;
+// Owned by the application: a program that starts with one on the terminal and opens its
+// windows with another loads them again.
+QPointer<QTranslator> own, qt;
 QString inUse;
 
 // "de_DE.UTF-8@euro" is "de_DE"; C and POSIX are no language.
@@ -82,7 +84,9 @@ QString FromSystem() {
 }
 
 void Use(const QString& code) {
-    if (!own) {
+    if (!own || !qt) {
+        delete own.data();
+        delete qt.data();
         own = new QTranslator(QCoreApplication::instance());
         qt = new QTranslator(QCoreApplication::instance());
     }
@@ -106,5 +110,10 @@ void Use(const QString& code) {
         QGuiApplication::setLayoutDirection(locale.textDirection());
 }
 
-QString InUse() { return inUse; }
+QString InUse() { return own ? inUse : QString(); }
+
+QString Wanted(const QString& chosen) {
+    if (chosen.isEmpty()) return FromSystem();
+    return chosen == QLatin1String("en") ? QString() : chosen;
+}
 } // namespace language

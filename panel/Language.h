@@ -20,6 +20,9 @@ QString OwnName(const QString& code);
 QString FromSystem(const std::function<QByteArray(const char*)>& env, const QStringList& uiLanguages,
                    const QStringList& available);
 QString FromSystem();
+// The language to speak for the choice kept in [View] Language: "" (none kept) is the system's,
+// "en" English, and any other a translation's code.
+QString Wanted(const QString& chosen);
 // Speaks `code` from now on ("" for English): every open window changes at once, numbers
 // follow its locale, and its writing direction is the layout's.
 void Use(const QString& code);

@@ -1,5 +1,7 @@
 #include "NetworkMenu.h"
 
+#include "Wording.h"
+
 #include "GameList.h"
 #include "Messages.h"
 
@@ -178,6 +180,10 @@ void NetworkMenu::CheckForAnswers() {
     // stopped by a warning: the network line says it.
     // Neither does a copy in an online game, where friends come and go by link.
     if (!noticeEnabled_ || !roster_.Riders().empty() || !net_.OnlineLine().isEmpty()) return;
+    ShowAloneNotice();
+}
+
+void NetworkMenu::ShowAloneNotice() {
     if (notice_) notice_->close();
     // What a player can do about it comes first; what the network looks like is a click away.
     auto* box = new QMessageBox(QMessageBox::Information, tr("Lumivex"),
@@ -196,22 +202,31 @@ void NetworkMenu::CheckForAnswers() {
     box->setEscapeButton(wait);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
+    // Another language chosen with it open: the same notice again, in that language.
+    (new Wording(box))->Later([this, box] {
+        QTimer::singleShot(0, this, [this, box] {
+            if (notice_ == box && box->isVisible()) ShowAloneNotice();
+        });
+    });
     box->show();
     notice_ = box;
 }
 
 void NetworkMenu::OpenDiagnostics() {
-    auto* box = new QMessageBox(QMessageBox::NoIcon, tr("Network Diagnostics"), QString(),
-                                QMessageBox::Close, &parent_);
-    Transport::Counts c = net_.Diagnostics();
-    c.malformed = dispatcher_.Malformed();
-    c.flooded = dispatcher_.Flooded();
-    QStringList lines{MulticastTransport::Report(c, net_.InUse())};
-    lines << net_.OnlineReport();
-    if (web_) lines << web_->Report();
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Close, &parent_);
     box->setTextFormat(Qt::PlainText);
-    box->setText(lines.join(QLatin1Char('\n')));
     box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Said again, figures and all, when the player picks another language with it open.
+    (new Wording(box, metaObject()->className()))->Add([this, box] {
+        box->setWindowTitle(tr("Network Diagnostics"));
+        Transport::Counts c = net_.Diagnostics();
+        c.malformed = dispatcher_.Malformed();
+        c.flooded = dispatcher_.Flooded();
+        QStringList lines{MulticastTransport::Report(c, net_.InUse())};
+        lines << net_.OnlineReport();
+        if (web_) lines << web_->Report();
+        box->setText(lines.join(QLatin1Char('\n')));
+    });
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
     box->show();

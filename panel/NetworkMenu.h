@@ -117,6 +117,7 @@ signals:
 private:
     QString SavedInterface() const;
     void ShowLine();
+    void ShowAloneNotice();
     void CheckForAnswers();
     void FillMenu();
     void Message(const QString& text) const;

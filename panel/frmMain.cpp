@@ -1,5 +1,7 @@
 #include "frmMain.h"
 
+#include "Fit.h"
+
 #include "AppIcon.h"
 #include "Convert.h"
 #include "HelpFile.h"
@@ -43,8 +45,7 @@ frmMain::frmMain(WindowParts copy, frmVyre& game, QWidget* parent)
         auto* name = new QLineEdit(current, &ask);
         name->setValidator(new TypingLimit(20, name));
         layout->addRow(tr("Name:"), name);
-        auto* keys = new QLabel(SeatKeys(seat), &ask);
-        keys->setWordWrap(true);
+        auto* keys = new QLabel(SeatKeys(seat), &ask); // one line, however long the language makes it
         auto* change = new QPushButton(tr("Change Keys..."), &ask);
         connect(change, &QPushButton::clicked, &ask, [this, keys, seat] {
             OpenKeys();
@@ -58,12 +59,15 @@ frmMain::frmMain(WindowParts copy, frmVyre& game, QWidget* parent)
         connect(buttons, &QDialogButtonBox::accepted, &ask, &QDialog::accept);
         connect(buttons, &QDialogButtonBox::rejected, &ask, &QDialog::reject);
         layout->addRow(buttons);
-        ask.setMinimumWidth(ask.fontMetrics().horizontalAdvance(tr("W A S D, left Shift for turbo")) * 2);
+        // Roomy, and never narrower than its texts.
+        ask.resize(std::max(ask.sizeHint().width(), ask.fontMetrics().horizontalAdvance(tr("W A S D, left Shift for turbo")) * 2),
+                   ask.sizeHint().height());
         if (ask.exec() != QDialog::Accepted) return std::nullopt;
         return name->text();
     };
     BuildControls();
     BuildMenus();
+    Arrange();
     tmrStart.setSingleShot(true);
     tmrStart.setInterval(200);
     tmrClient.setSingleShot(true);
@@ -246,6 +250,7 @@ void frmMain::ShowControls() {
     cmdAddRider->setEnabled(c.startEnabled);
     cmdPause->setEnabled(c.pauseEnabled);
     cmdPause->setText(c.hostPaused ? tr("Resume") : tr("Pause"));
+    cmdPause->setProperty(fit::AlsoShows, QStringList{tr("Resume"), tr("Pause")});
     cmdResetMatch->setEnabled(c.resetMatchEnabled);
     cmdStop->setEnabled(c.resetAllEnabled);
     if (c.playersSet != shown_.playersSet && c.playersIndex >= -1 && c.playersIndex < cboPlayers->count())
@@ -399,9 +404,6 @@ void frmMain::showEvent(QShowEvent* e) {
 void frmMain::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
     TrayIcon::HideWhenMinimised(*this, *e);
-    // The panel's boxes sit where the first Lumivex had them, by position rather than in
-    // layouts, so a change of writing direction mirrors them here, as a layout would.
-    if (e->type() == QEvent::LayoutDirectionChange && centralWidget()) Mirror(*centralWidget());
     if (e->type() == QEvent::LanguageChange && words_) {
         // What is worded from the state, said again in the new language.
         shown_ = {};
@@ -413,13 +415,14 @@ void frmMain::changeEvent(QEvent* e) {
         if (languages_) FillLanguages(*languages_);
         ShowNextStep();
     }
+    // The panel's boxes sit where the first Lumivex had them, by position rather than in
+    // layouts: another language or writing direction places them again, as a layout would.
+    if ((e->type() == QEvent::LanguageChange && words_) || e->type() == QEvent::LayoutDirectionChange) Arrange();
 }
 
-void frmMain::Mirror(QWidget& parent) {
-    if (parent.layout()) return; // a layout mirrors its own
-    for (QWidget* w : parent.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (w->isWindow()) continue;
-        w->move(parent.width() - w->x() - w->width(), w->y());
-        Mirror(*w);
-    }
+void frmMain::Arrange() {
+    if (!centralWidget()) return;
+    const QSize before = centralWidget()->size();
+    fit::Arrange(*centralWidget(), layoutDirection() == Qt::RightToLeft);
+    if (centralWidget()->size() != before) adjustSize();
 }

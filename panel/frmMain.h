@@ -152,10 +152,8 @@ private:
     // a choice applies at once and is kept in [View] Language ("en" for English).
     void FillLanguages(QMenu& menu);
     void ChooseLanguage(const QString& code);
-    // The language to speak for a choice ("" the system's).
-    static QString LanguageWanted(const QString& chosen);
-    // Moves every box placed by position to the other side of its parent (and theirs within).
-    static void Mirror(QWidget& parent);
+    // Gives every text of the panel its room, in the writing direction of the language in use.
+    void Arrange();
 
     WindowParts in_;
     frmVyre& game_;

@@ -24,7 +24,7 @@ const QString KeysSection = QStringLiteral("Keys");
 
 void frmMain::Load() {
     if (settingsFile_.isEmpty()) {
-        in_.state.IniFile = GetWindowsPath() + QStringLiteral("/lumivex.ini");
+        in_.state.IniFile = DefaultSettingsFile();
         AdoptSettings(in_.state.IniFile, OldSettingsFile());
     } else {
         in_.state.IniFile = settingsFile_;
@@ -84,7 +84,7 @@ void frmMain::PopulateControls() {
     game_.SetColours(view.colourBlindSafe ? palette::Colours::ColourBlindSafe : palette::Colours::AsChosen);
     game_.SetNamesAtRiders(view.namesAtRiders);
     // The language chosen under View > Language, else the system's.
-    if (const QString want = LanguageWanted(view.language); want != language::InUse()) language::Use(want);
+    if (const QString want = language::Wanted(view.language); want != language::InUse()) language::Use(want);
     const Settings::Sound sound = settings_.GetSound();
     game_.Sounds().SetVolume(sound.volume.value_or(SoundBoard::DefaultVolume));
     game_.Sounds().SetChatVolume(sound.chatVolume.value_or(SoundBoard::DefaultChatVolume));
@@ -206,16 +206,11 @@ void frmMain::ApplyKeys(const keys::Bindings& b) {
     settings_.SetSection(KeysSection, b.Entries());
 }
 
-QString frmMain::LanguageWanted(const QString& chosen) {
-    if (chosen.isEmpty()) return language::FromSystem();
-    return chosen == QLatin1String("en") ? QString() : chosen;
-}
-
 void frmMain::ChooseLanguage(const QString& code) {
     Settings::View v = settings_.GetView();
     v.language = code;
     settings_.SetView(v);
-    language::Use(LanguageWanted(code));
+    language::Use(language::Wanted(code));
 }
 
 void frmMain::FillLanguages(QMenu& menu) {

@@ -3,13 +3,13 @@
 #include <QCommandLineParser>
 
 RelayOptions::RelayOptions()
-    : port_(QStringLiteral("port"), QStringLiteral("The relay's UDP port (default 31316)."), QStringLiteral("N")),
-      rooms_(QStringLiteral("relay-rooms"), QStringLiteral("The most rooms the relay keeps (default 4096)."),
+    : port_(QStringLiteral("port"), tr("The relay's UDP port (default 31316)."), QStringLiteral("N")),
+      rooms_(QStringLiteral("relay-rooms"), tr("The most rooms the relay keeps (default 4096)."),
              QStringLiteral("N")),
       perAddress_(QStringLiteral("relay-rooms-per-address"), QStringLiteral("The most rooms one address may keep."),
                   QStringLiteral("N")),
       games_(QStringLiteral("relay-games"),
-             QStringLiteral("The most public games the relay lists (default 1000; 0 lists none). One address, or "
+             tr("The most public games the relay lists (default 1000; 0 lists none). One address, or "
                             "IPv6 /64, lists at most 4, one /48 at most 16."),
              QStringLiteral("N")) {
     perAddress_.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -29,16 +29,16 @@ std::optional<RelayOptions::Values> RelayOptions::Read(const QCommandLineParser&
         out = n;
         return true;
     };
-    auto fail = [&](const char* why) -> std::optional<Values> {
-        if (error) *error = QString::fromLatin1(why);
+    auto fail = [&](const QString& why) -> std::optional<Values> {
+        if (error) *error = why;
         return std::nullopt;
     };
     int port = v.port;
-    if (!count(port_, 1, 65535, port)) return fail("--port takes a UDP port from 1 to 65535");
+    if (!count(port_, 1, 65535, port)) return fail(tr("--port takes a UDP port from 1 to 65535"));
     v.port = static_cast<quint16>(port);
-    if (!count(rooms_, 1, 1000000, v.limits.rooms)) return fail("--relay-rooms takes a number from 1 to 1000000");
+    if (!count(rooms_, 1, 1000000, v.limits.rooms)) return fail(tr("--relay-rooms takes a number from 1 to 1000000"));
     if (!count(perAddress_, 1, 1000000, v.limits.roomsPerAddress))
-        return fail("--relay-rooms-per-address takes a number from 1 to 1000000");
-    if (!count(games_, 0, 100000, v.limits.listed)) return fail("--relay-games takes a number from 0 to 100000");
+        return fail(tr("--relay-rooms-per-address takes a number from 1 to 1000000"));
+    if (!count(games_, 0, 100000, v.limits.listed)) return fail(tr("--relay-games takes a number from 0 to 100000"));
     return v;
 }

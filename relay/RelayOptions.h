@@ -4,6 +4,7 @@
 #include "RelayWire.h"
 
 #include <QCommandLineOption>
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -13,6 +14,8 @@ class QCommandLineParser;
 // --port, --relay-rooms, --relay-games and, for the load bench whose rooms all come from one address, the
 // hidden --relay-rooms-per-address.
 class RelayOptions {
+    Q_DECLARE_TR_FUNCTIONS(RelayOptions)
+
 public:
     struct Values {
         quint16 port = relaywire::DefaultPort;

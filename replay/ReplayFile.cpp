@@ -1,5 +1,6 @@
 #include "ReplayFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <zlib.h>
@@ -13,6 +14,11 @@
 #else
 #include <unistd.h>
 #endif
+
+// What a player reads of a replay file that cannot be read or written.
+class ReplayFile {
+    Q_DECLARE_TR_FUNCTIONS(ReplayFile)
+};
 
 namespace replay {
 namespace {
@@ -97,27 +103,27 @@ Contents Parse(QByteArrayView whole) {
         c.offset = 0;
         return c;
     };
-    if (f.size() < 8 || std::memcmp(f.data(), FileMagic, 8) != 0) return notReplay(QStringLiteral("not a Lumivex replay"));
+    if (f.size() < 8 || std::memcmp(f.data(), FileMagic, 8) != 0) return notReplay(ReplayFile::tr("not a Lumivex replay"));
     // Header: magic, version, flags, start, then the two texts and the check.
-    if (f.size() < 22) return notReplay(QStringLiteral("not a Lumivex replay (its header is cut short)"));
+    if (f.size() < 22) return notReplay(ReplayFile::tr("not a Lumivex replay (its header is cut short)"));
     const auto version = static_cast<int>(Get(f, 8, 2));
     qsizetype at = 20;
     const auto nameLength = static_cast<qsizetype>(Get(f, at, 2));
     if (nameLength > MostNameBytes || f.size() < at + 2 + nameLength + 2)
-        return notReplay(QStringLiteral("not a Lumivex replay (its header is damaged)"));
+        return notReplay(ReplayFile::tr("not a Lumivex replay (its header is damaged)"));
     const QByteArrayView name = f.sliced(at + 2, nameLength);
     at += 2 + nameLength;
     const auto programLength = static_cast<qsizetype>(Get(f, at, 2));
     if (programLength > MostProgramBytes || f.size() < at + 2 + programLength + 4)
-        return notReplay(QStringLiteral("not a Lumivex replay (its header is damaged)"));
+        return notReplay(ReplayFile::tr("not a Lumivex replay (its header is damaged)"));
     const QByteArrayView program = f.sliced(at + 2, programLength);
     at += 2 + programLength;
-    if (Get(f, at, 4) != Crc(f.first(at))) return notReplay(QStringLiteral("not a Lumivex replay (its header is damaged)"));
+    if (Get(f, at, 4) != Crc(f.first(at))) return notReplay(ReplayFile::tr("not a Lumivex replay (its header is damaged)"));
     if (version > Version)
-        return notReplay(QStringLiteral("a replay made by a newer Lumivex (format version %1; this one reads %2)")
+        return notReplay(ReplayFile::tr("a replay made by a newer Lumivex (format version %1; this one reads %2)")
                              .arg(version)
                              .arg(Version));
-    if (version < 1) return notReplay(QStringLiteral("not a Lumivex replay (format version 0)"));
+    if (version < 1) return notReplay(ReplayFile::tr("not a Lumivex replay (format version 0)"));
     c.header.startedMs = static_cast<qint64>(Get(f, 12, 8));
     c.header.name = QString::fromUtf8(name);
     c.header.program = QString::fromUtf8(program);
@@ -138,52 +144,52 @@ Contents Parse(QByteArrayView whole) {
     if (f.size() - at >= TrailerBytes && std::memcmp(f.data() + f.size() - TrailerBytes, EndMagic, 4) == 0)
         c.records.reserve(static_cast<size_t>(
             std::min<qint64>(static_cast<qint64>(Get(f, f.size() - TrailerBytes + 4, 4)), MostRecords)));
-    const QString tooLarge = QStringLiteral("it holds more than a replay may (%1 records, %2 MiB of datagrams, "
+    const QString tooLarge = ReplayFile::tr("it holds more than a replay may (%1 records, %2 MiB of datagrams, "
                                             "%3 MiB in all): it plays up to there")
                                  .arg(MostRecords)
                                  .arg(MostRecordBytes >> 20)
                                  .arg(MostFileBytes >> 20);
     while (at < f.size()) {
         if (f.size() - at >= 4 && std::memcmp(f.data() + at, EndMagic, 4) == 0) {
-            if (f.size() - at < TrailerBytes) return stop(at, QStringLiteral("its end mark is cut short"));
-            if (Get(f, at + 8, 4) != Crc(f.sliced(at, 8))) return stop(at, QStringLiteral("its end mark is damaged"));
+            if (f.size() - at < TrailerBytes) return stop(at, ReplayFile::tr("its end mark is cut short"));
+            if (Get(f, at + 8, 4) != Crc(f.sliced(at, 8))) return stop(at, ReplayFile::tr("its end mark is damaged"));
             if (Get(f, at + 4, 4) != c.records.size())
-                return stop(at, QStringLiteral("its end mark counts %1 records, the blocks hold %2")
+                return stop(at, ReplayFile::tr("its end mark counts %1 records, the blocks hold %2")
                                     .arg(Get(f, at + 4, 4))
                                     .arg(c.records.size()));
-            if (f.size() > at + TrailerBytes) return stop(at + TrailerBytes, QStringLiteral("bytes follow its end mark"));
+            if (f.size() > at + TrailerBytes) return stop(at + TrailerBytes, ReplayFile::tr("bytes follow its end mark"));
             c.result = Result::Whole;
             c.offset = -1;
             return c;
         }
         ++block;
         // A block cut short where the reading stopped at the most a file may be is no damage.
-        const QString cutShort = whole.size() > f.size() ? tooLarge : QStringLiteral("block %1 is cut short").arg(block);
+        const QString cutShort = whole.size() > f.size() ? tooLarge : ReplayFile::tr("block %1 is cut short").arg(block);
         if (f.size() - at < BlockHead) return stop(at, cutShort);
-        if (std::memcmp(f.data() + at, BlockMagic, 4) != 0) return stop(at, QStringLiteral("block %1 is not a block").arg(block));
+        if (std::memcmp(f.data() + at, BlockMagic, 4) != 0) return stop(at, ReplayFile::tr("block %1 is not a block").arg(block));
         const auto size = Get(f, at + 4, 4), packedSize = Get(f, at + 8, 4);
         if (size < 1 || size > MostBlockBytes || packedSize < 1 || packedSize > MostBlockBytes)
-            return stop(at, QStringLiteral("block %1 claims an impossible size").arg(block));
+            return stop(at, ReplayFile::tr("block %1 claims an impossible size").arg(block));
         if (static_cast<std::uint64_t>(f.size() - at - BlockHead) < packedSize) return stop(at, cutShort);
         const QByteArrayView packed = f.sliced(at + BlockHead, static_cast<qsizetype>(packedSize));
-        if (Get(f, at + 12, 4) != Crc(packed)) return stop(at, QStringLiteral("block %1 fails its check").arg(block));
+        if (Get(f, at + 12, 4) != Crc(packed)) return stop(at, ReplayFile::tr("block %1 fails its check").arg(block));
         records.resize(static_cast<qsizetype>(size));
         uLongf got = static_cast<uLongf>(size);
         if (uncompress(reinterpret_cast<Bytef*>(records.data()), &got, reinterpret_cast<const Bytef*>(packed.data()),
                        static_cast<uLong>(packed.size())) != Z_OK ||
             got != size)
-            return stop(at, QStringLiteral("block %1 does not unpack to its size").arg(block));
+            return stop(at, ReplayFile::tr("block %1 does not unpack to its size").arg(block));
         // A block counts whole or not at all.
         std::vector<Record> found;
         qsizetype r = 0;
         quint32 time = last;
         while (r < records.size()) {
-            if (records.size() - r < 6) return stop(at, QStringLiteral("block %1 ends inside a record").arg(block));
+            if (records.size() - r < 6) return stop(at, ReplayFile::tr("block %1 ends inside a record").arg(block));
             const auto ms = static_cast<quint32>(Get(records, r, 4));
             const auto length = static_cast<qsizetype>(Get(records, r + 4, 2));
             if (length < 1 || length > MostDatagramBytes || records.size() - r - 6 < length)
-                return stop(at, QStringLiteral("block %1 holds a record of an impossible length").arg(block));
-            if (ms < time) return stop(at, QStringLiteral("block %1 goes back in time").arg(block));
+                return stop(at, ReplayFile::tr("block %1 holds a record of an impossible length").arg(block));
+            if (ms < time) return stop(at, ReplayFile::tr("block %1 goes back in time").arg(block));
             time = ms;
             if (static_cast<qint64>(c.records.size() + found.size()) >= MostRecords ||
                 (recordBytes += length) > MostRecordBytes)
@@ -196,14 +202,14 @@ Contents Parse(QByteArrayView whole) {
         at += BlockHead + static_cast<qsizetype>(packedSize);
     }
     if (whole.size() > f.size()) return stop(at, tooLarge);
-    return stop(at, QStringLiteral("it ends without its end mark (cut short, or the program did not end cleanly)"));
+    return stop(at, ReplayFile::tr("it ends without its end mark (cut short, or the program did not end cleanly)"));
 }
 
 Contents Load(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         Contents c;
-        c.problem = QStringLiteral("cannot be read: %1").arg(file.errorString());
+        c.problem = ReplayFile::tr("cannot be read: %1").arg(file.errorString());
         c.offset = 0;
         return c;
     }
@@ -221,7 +227,7 @@ bool IsReplayFile(const QString& path) {
 std::unique_ptr<Writer> Writer::Open(const QString& path, const Header& header, QString* error) {
     std::FILE* f = std::fopen(QFile::encodeName(path).constData(), "wb");
     if (!f) {
-        if (error) *error = QStringLiteral("%1 cannot be written: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+        if (error) *error = ReplayFile::tr("%1 cannot be written: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
         return nullptr;
     }
     std::unique_ptr<Writer> w(new Writer);

@@ -76,7 +76,7 @@ void ReplayKeeper::Begin() {
     if (keep_ > 0 && !folder_.isEmpty()) {
         QString why;
         if (!QDir().mkpath(folder_)) {
-            why = QStringLiteral("the folder %1 cannot be made").arg(folder_);
+            why = tr("the folder %1 cannot be made").arg(folder_);
         } else {
             Prune(folder_, keep_ - 1);
             const QString stem = folder_ + QStringLiteral("/lumivex-") +
@@ -92,7 +92,7 @@ void ReplayKeeper::Begin() {
         if (!writer_) {
             fileName_.clear();
             if (!std::exchange(noted_, true))
-                emit note(QStringLiteral("This match is not kept as a replay: %1").arg(why));
+                emit note(tr("This match is not kept as a replay: %1").arg(why));
         }
     }
     for (auto it = registers_.cbegin(); it != registers_.cend(); ++it) Append(it.value());

@@ -61,7 +61,7 @@ void ReplayPlayer::FindRounds() {
         QStringList out;
         if (const auto entry = code ? outcome::Lookup(*code) : std::nullopt)
             for (int p : entry->winners)
-                out << (names[std::size_t(p)].isEmpty() ? QStringLiteral("Player %1").arg(p)
+                out << (names[std::size_t(p)].isEmpty() ? tr("Player %1").arg(p)
                                                         : names[std::size_t(p)]);
         return out;
     };

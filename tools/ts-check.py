@@ -8,8 +8,8 @@ import xml.etree.ElementTree as ET
 
 top = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 lupdate = sys.argv[1] if len(sys.argv) > 1 else (shutil.which("lupdate") or "/usr/lib/qt6/bin/lupdate")
-# Where the program's texts are; the command line's own and the replay format's follow.
-SOURCES = ["panel", "gamewindow", "match", "net", "web"]
+# Where the program's texts are.
+SOURCES = ["app", "panel", "gamewindow", "match", "net", "replay", "relay", "web"]
 faults = []
 files = sorted(glob.glob(os.path.join(top, "translations", "lumivex_*.ts")))
 if not files:

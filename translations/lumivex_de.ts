@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
@@ -14,6 +14,185 @@
     <message>
         <source>Mute %1</source>
         <translation>%1 stummschalten</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Lumivex: a trail-riding arena game for up to eight players on one local network.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host a match of N players (2 to 8) at once: player 1 on autopilot, the others Hard computer riders; a new match follows each one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add K computer riders (1 to 7) of the level last chosen at start-up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print a line at every round end: the round, a hash of the arena as drawn here, and this program&apos;s memory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send through the network interface NAME for this run, whatever the Network menu says.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the settings in FILE instead of ~/.config/lumivex.ini (for several copies on one computer).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without any window: send one roll call, listen for the number of seconds that follows (default 2: --probe 5 listens 5 s) and print a line per answer (slot, name, colour, sender). Exits 0 when another copy answered, 1 when none did.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open this network&apos;s game online, on UDP port PORT if a number follows (else the one last chosen, first 31315), and print the link friends join with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Join the online game of LINK (lumivex://...); &quot;-&quot; reads the link from standard input, where other users cannot see it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run as a relay server, with no display and no windows: games that friends cannot reach directly keep a room here. It listens on UDP port 31316 unless --port says otherwise.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --open: keep a room for the game at the relay HOST:PORT, so that friends who cannot reach this computer join through it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --open and a relay: list the game publicly at the relay as NAME, for anyone to find and join.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without any window: print the public games the relay HOST[:PORT] lists, one line each (name, players, playing or waiting, link). Exits 0, 1 when the relay does not answer within 5 s, 2 for a malformed address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep every datagram this copy hears, with its time, in the replay file FILE.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watch the replay FILE (also: lumivex FILE.lumivex-replay).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play the replay FILE through as fast as possible, with no window, and print each round&apos;s outcome and the hash of its arena. Exit 0, 1 when the file is damaged, 2 when it is no replay.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Let browsers on this network join: serve the page on TCP port PORT if a number follows (else the one last chosen, first 31317) and print its address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --open: do not ask the router to forward the port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes a %2 port from 1 to 65535, not &apos;%3&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--probe takes a number of seconds, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a link opens alone; to join with options, use --join LINK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>that is not a Lumivex link: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a replay file opens alone; to watch it with options, use --replay FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--open and --join exclude each other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--port goes with --relay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay runs alone, without --open, --join or --web</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay-server goes with --open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay-server takes HOST:PORT, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--public goes with --open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--public takes the name to list the game as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--list-games takes HOST or HOST:PORT, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--record takes a file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exists and is not a Lumivex replay: it is left as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a replay is watched alone, without --open, --join, --relay, --record, --demo or --web</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no network interface &apos;%1&apos;; there are: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--config takes a file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--demo takes a number of players from 2 to 8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--riders takes a number from 1 to 7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no display: set DISPLAY, or use --probe, which needs none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the game could not be opened online: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>browsers cannot join: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -53,7 +232,7 @@
         <translation>Leeren</translation>
     </message>
     <message>
-        <source>Press the pad's button for "%1".</source>
+        <source>Press the pad&apos;s button for &quot;%1&quot;.</source>
         <translation>Drück die Taste des Gamepads für „%1“.</translation>
     </message>
     <message>
@@ -65,15 +244,15 @@
         <translation>Die Standardtasten sind zurück.</translation>
     </message>
     <message>
-        <source>Press the key for "%1".</source>
+        <source>Press the key for &quot;%1&quot;.</source>
         <translation>Drück die Taste für „%1“.</translation>
     </message>
     <message>
-        <source>%1 is already the key for "%2".</source>
+        <source>%1 is already the key for &quot;%2&quot;.</source>
         <translation>%1 ist schon die Taste für „%2“.</translation>
     </message>
     <message>
-        <source>%1 is already the key for "%2" of %3.</source>
+        <source>%1 is already the key for &quot;%2&quot; of %3.</source>
         <translation>%1 ist schon die Taste für „%2“ von %3.</translation>
     </message>
     <message>
@@ -226,8 +405,8 @@
         <translation>Ein Handy, Tablet oder Computer in diesem Netzwerk spielt hier mit, ohne etwas zu installieren: Code scannen oder die Adresse im Browser öffnen. Jeder Browser nimmt einen Platz dieser Kopie ein.</translation>
     </message>
     <message>
-        <source>&lt;a href="%1"&gt;%1&lt;/a&gt;</source>
-        <translation>&lt;a href="%1"&gt;%1&lt;/a&gt;</translation>
+        <source>&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Browsers riding: %1 of %2</source>
@@ -246,7 +425,7 @@
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <source>Frees every browser's seat and stops serving the page</source>
+        <source>Frees every browser&apos;s seat and stops serving the page</source>
         <translation>Gibt die Plätze aller Browser frei und stellt die Seite nicht mehr bereit</translation>
     </message>
     <message>
@@ -452,7 +631,7 @@ HOST:PORT, oder leer für keines (Lumivex betreibt kein öffentliches Relais):</
         <translation>Ein öffentliches Spiel braucht einen Namen, unter dem es gelistet wird.</translation>
     </message>
     <message>
-        <source>A public game is listed at a relay: "%1" is not HOST:PORT, such as relay.example.org:31316.</source>
+        <source>A public game is listed at a relay: &quot;%1&quot; is not HOST:PORT, such as relay.example.org:31316.</source>
         <translation>Ein öffentliches Spiel wird bei einem Relais gelistet: „%1“ ist nicht HOST:PORT, etwa relay.example.org:31316.</translation>
     </message>
     <message>
@@ -464,7 +643,7 @@ HOST:PORT, oder leer für keines (Lumivex betreibt kein öffentliches Relais):</
         <translation>Spiel online</translation>
     </message>
     <message>
-        <source>Friends join with this link (Network &gt; Join Online Game). It holds the game's key: give it only to those you play with.</source>
+        <source>Friends join with this link (Network &gt; Join Online Game). It holds the game&apos;s key: give it only to those you play with.</source>
         <translation>Freunde treten mit diesem Link bei (Netzwerk &gt; Online-Spiel beitreten). Er enthält den Schlüssel des Spiels: gib ihn nur denen, mit denen du spielst.</translation>
     </message>
     <message>
@@ -494,7 +673,7 @@ Was hilft: ein Relais (Netzwerk &gt; Relais-Server …), UDP-Port %1 am Router a
         <translation>Dieser Link ist nicht vollständig: kopier ihn noch einmal ganz von dem, der ihn geschickt hat, und füg ihn hier ein. (Im Einzelnen: %1.)</translation>
     </message>
     <message>
-        <source>That is not a Lumivex link: a game's link starts with lumivex://</source>
+        <source>That is not a Lumivex link: a game&apos;s link starts with lumivex://</source>
         <translation>Das ist kein Lumivex-Link: der Link eines Spiels beginnt mit lumivex://</translation>
     </message>
     <message>
@@ -577,7 +756,7 @@ Was hilft: ein Relais (Netzwerk &gt; Relais-Server …), UDP-Port %1 am Router a
         <translation>Das Online-Spiel bei %1 hat nicht geantwortet</translation>
     </message>
     <message>
-        <source>The online game at %1 did not accept the link's key</source>
+        <source>The online game at %1 did not accept the link&apos;s key</source>
         <translation>Das Online-Spiel bei %1 hat den Schlüssel des Links nicht angenommen</translation>
     </message>
     <message>
@@ -589,11 +768,11 @@ Was hilft: ein Relais (Netzwerk &gt; Relais-Server …), UDP-Port %1 am Router a
         <translation>Kein Netzwerk: %1</translation>
     </message>
     <message>
-        <source>The online game's address %1 was not found</source>
+        <source>The online game&apos;s address %1 was not found</source>
         <translation>Die Adresse %1 des Online-Spiels wurde nicht gefunden</translation>
     </message>
     <message>
-        <source>The relay's address %1 was not found</source>
+        <source>The relay&apos;s address %1 was not found</source>
         <translation>Die Adresse %1 des Relais wurde nicht gefunden</translation>
     </message>
     <message>
@@ -823,6 +1002,37 @@ Was hilft: ein Relais (Netzwerk &gt; Relais-Server …), UDP-Port %1 am Router a
     </message>
 </context>
 <context>
+    <name>RelayOptions</name>
+    <message>
+        <source>The relay&apos;s UDP port (default 31316).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The most rooms the relay keeps (default 4096).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The most public games the relay lists (default 1000; 0 lists none). One address, or IPv6 /64, lists at most 4, one /48 at most 16.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--port takes a UDP port from 1 to 65535</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay-rooms takes a number from 1 to 1000000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay-rooms-per-address takes a number from 1 to 1000000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay-games takes a number from 0 to 100000</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReplayChooser</name>
     <message>
         <source>%1 min %2 s</source>
@@ -855,6 +1065,111 @@ Was hilft: ein Relais (Netzwerk &gt; Relais-Server …), UDP-Port %1 am Router a
     <message>
         <source>Lumivex replays (*.lumivex-replay)</source>
         <translation>Lumivex-Wiederholungen (*.lumivex-replay)</translation>
+    </message>
+</context>
+<context>
+    <name>ReplayFile</name>
+    <message>
+        <source>not a Lumivex replay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a Lumivex replay (its header is cut short)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a Lumivex replay (its header is damaged)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a replay made by a newer Lumivex (format version %1; this one reads %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a Lumivex replay (format version 0)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds more than a replay may (%1 records, %2 MiB of datagrams, %3 MiB in all): it plays up to there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its end mark is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its end mark is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its end mark counts %1 records, the blocks hold %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bytes follow its end mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 is not a block</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 claims an impossible size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 fails its check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 does not unpack to its size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 ends inside a record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 holds a record of an impossible length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 goes back in time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it ends without its end mark (cut short, or the program did not end cleanly)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReplayKeeper</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This match is not kept as a replay: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReplayPlayer</name>
+    <message>
+        <source>Player %1</source>
+        <translation type="unfinished">Spieler %1</translation>
     </message>
 </context>
 <context>
@@ -937,7 +1252,7 @@ Was hilft: ein Relais (Netzwerk &gt; Relais-Server …), UDP-Port %1 am Router a
         <translation>Hilfe:</translation>
     </message>
     <message>
-        <source>the player's guide</source>
+        <source>the player&apos;s guide</source>
         <translation>das Spielerhandbuch</translation>
     </message>
     <message>
@@ -1150,11 +1465,11 @@ Was hilft: ein Relais (Netzwerk &gt; Relais-Server …), UDP-Port %1 am Router a
         <translation>Dein Name, wie die anderen ihn sehen</translation>
     </message>
     <message>
-        <source>Point Color: your trail's colour; Default gives each seat its own</source>
+        <source>Point Color: your trail&apos;s colour; Default gives each seat its own</source>
         <translation>Spurfarbe: die Farbe deiner Spur; Standard gibt jedem Platz seine eigene</translation>
     </message>
     <message>
-        <source>Back Color: the colour of this panel's and the game window's background</source>
+        <source>Back Color: the colour of this panel&apos;s and the game window&apos;s background</source>
         <translation>Hintergrund: die Hintergrundfarbe dieser Steuerzentrale und des Spielfensters</translation>
     </message>
     <message>
@@ -1202,15 +1517,15 @@ Was hilft: ein Relais (Netzwerk &gt; Relais-Server …), UDP-Port %1 am Router a
         <translation>Diagonal: Fahrer dürfen auch diagonal fahren (nur bei dünnen Spuren)</translation>
     </message>
     <message>
-        <source>Width: the arena's width in pixels</source>
+        <source>Width: the arena&apos;s width in pixels</source>
         <translation>Breite: die Breite der Arena in Pixeln</translation>
     </message>
     <message>
-        <source>Height: the arena's height in pixels</source>
+        <source>Height: the arena&apos;s height in pixels</source>
         <translation>Höhe: die Höhe der Arena in Pixeln</translation>
     </message>
     <message>
-        <source>Grid Color: the arena's colour in the next match</source>
+        <source>Grid Color: the arena&apos;s colour in the next match</source>
         <translation>Arenafarbe: die Farbe der Arena im nächsten Match</translation>
     </message>
     <message>
@@ -1282,7 +1597,7 @@ Was hilft: ein Relais (Netzwerk &gt; Relais-Server …), UDP-Port %1 am Router a
         <translation>Nach &amp;Updates suchen …</translation>
     </message>
     <message>
-        <source>Lumivex is updated by your package manager or installer; this is version %1. The player's guide opens at its part about versions.</source>
+        <source>Lumivex is updated by your package manager or installer; this is version %1. The player&apos;s guide opens at its part about versions.</source>
         <translation>Lumivex wird von deiner Paketverwaltung oder deinem Installationsprogramm aktualisiert; dies ist Version %1. Das Spielerhandbuch öffnet sich beim Teil über Versionen.</translation>
     </message>
     <message>
@@ -1290,11 +1605,11 @@ Was hilft: ein Relais (Netzwerk &gt; Relais-Server …), UDP-Port %1 am Router a
         <translation>Lumivex – Updates</translation>
     </message>
     <message>
-        <source>&amp;Visit the Author's Homepage...</source>
+        <source>&amp;Visit the Author&apos;s Homepage...</source>
         <translation>&amp;Webseite des Autors besuchen …</translation>
     </message>
     <message>
-        <source>Lumivex has no web site of its own: its player's guide, installed with it, opens instead.</source>
+        <source>Lumivex has no web site of its own: its player&apos;s guide, installed with it, opens instead.</source>
         <translation>Lumivex hat keine eigene Webseite: stattdessen öffnet sich das mitinstallierte Spielerhandbuch.</translation>
     </message>
     <message>
@@ -1334,15 +1649,15 @@ Was hilft: ein Relais (Netzwerk &gt; Relais-Server …), UDP-Port %1 am Router a
         <translation>Hintergrund</translation>
     </message>
     <message>
-        <source>Grid Color: the arena's colour</source>
+        <source>Grid Color: the arena&apos;s colour</source>
         <translation>Arenafarbe: die Farbe der Arena</translation>
     </message>
     <message>
-        <source>Point Color: your trail's colour</source>
+        <source>Point Color: your trail&apos;s colour</source>
         <translation>Spurfarbe: die Farbe deiner Spur</translation>
     </message>
     <message>
-        <source>%1 is the key for "%2" of %3 and of %4: give one of them another key in Settings &gt; Keys first.</source>
+        <source>%1 is the key for &quot;%2&quot; of %3 and of %4: give one of them another key in Settings &gt; Keys first.</source>
         <translation>%1 ist die Taste für „%2“ von %3 und von %4: gib einem von beiden zuerst unter Einstellungen &gt; Tasten eine andere Taste.</translation>
     </message>
     <message>
@@ -1476,7 +1791,7 @@ Was hilft: ein Relais (Netzwerk &gt; Relais-Server …), UDP-Port %1 am Router a
         <translation>Spieler %1</translation>
     </message>
     <message>
-        <source>%1's points</source>
+        <source>%1&apos;s points</source>
         <translation>Punkte von %1</translation>
     </message>
     <message>
@@ -1484,7 +1799,7 @@ Was hilft: ein Relais (Netzwerk &gt; Relais-Server …), UDP-Port %1 am Router a
         <translation>Auf diesem Platz fährt niemand</translation>
     </message>
     <message>
-        <source>%1's turbo fuel</source>
+        <source>%1&apos;s turbo fuel</source>
         <translation>Turbotreibstoff von %1</translation>
     </message>
     <message>

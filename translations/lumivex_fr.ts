@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
@@ -17,10 +17,189 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Lumivex: a trail-riding arena game for up to eight players on one local network.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host a match of N players (2 to 8) at once: player 1 on autopilot, the others Hard computer riders; a new match follows each one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add K computer riders (1 to 7) of the level last chosen at start-up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print a line at every round end: the round, a hash of the arena as drawn here, and this program&apos;s memory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send through the network interface NAME for this run, whatever the Network menu says.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the settings in FILE instead of ~/.config/lumivex.ini (for several copies on one computer).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without any window: send one roll call, listen for the number of seconds that follows (default 2: --probe 5 listens 5 s) and print a line per answer (slot, name, colour, sender). Exits 0 when another copy answered, 1 when none did.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open this network&apos;s game online, on UDP port PORT if a number follows (else the one last chosen, first 31315), and print the link friends join with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Join the online game of LINK (lumivex://...); &quot;-&quot; reads the link from standard input, where other users cannot see it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run as a relay server, with no display and no windows: games that friends cannot reach directly keep a room here. It listens on UDP port 31316 unless --port says otherwise.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --open: keep a room for the game at the relay HOST:PORT, so that friends who cannot reach this computer join through it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --open and a relay: list the game publicly at the relay as NAME, for anyone to find and join.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without any window: print the public games the relay HOST[:PORT] lists, one line each (name, players, playing or waiting, link). Exits 0, 1 when the relay does not answer within 5 s, 2 for a malformed address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep every datagram this copy hears, with its time, in the replay file FILE.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watch the replay FILE (also: lumivex FILE.lumivex-replay).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play the replay FILE through as fast as possible, with no window, and print each round&apos;s outcome and the hash of its arena. Exit 0, 1 when the file is damaged, 2 when it is no replay.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Let browsers on this network join: serve the page on TCP port PORT if a number follows (else the one last chosen, first 31317) and print its address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --open: do not ask the router to forward the port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes a %2 port from 1 to 65535, not &apos;%3&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--probe takes a number of seconds, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a link opens alone; to join with options, use --join LINK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>that is not a Lumivex link: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a replay file opens alone; to watch it with options, use --replay FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--open and --join exclude each other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--port goes with --relay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay runs alone, without --open, --join or --web</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay-server goes with --open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay-server takes HOST:PORT, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--public goes with --open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--public takes the name to list the game as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--list-games takes HOST or HOST:PORT, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--record takes a file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exists and is not a Lumivex replay: it is left as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a replay is watched alone, without --open, --join, --relay, --record, --demo or --web</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no network interface &apos;%1&apos;; there are: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--config takes a file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--demo takes a number of players from 2 to 8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--riders takes a number from 1 to 7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no display: set DISPLAY, or use --probe, which needs none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the game could not be opened online: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>browsers cannot join: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>GameFinder</name>
     <message>
         <source>the relay did not answer within %1 s</source>
-        <translation>le relais n'a pas répondu en %1 s</translation>
+        <translation>le relais n&apos;a pas répondu en %1 s</translation>
     </message>
 </context>
 <context>
@@ -53,7 +232,7 @@
         <translation>Effacer</translation>
     </message>
     <message>
-        <source>Press the pad's button for "%1".</source>
+        <source>Press the pad&apos;s button for &quot;%1&quot;.</source>
         <translation>Appuyez sur le bouton de la manette pour « %1 ».</translation>
     </message>
     <message>
@@ -65,15 +244,15 @@
         <translation>Les touches par défaut sont revenues.</translation>
     </message>
     <message>
-        <source>Press the key for "%1".</source>
+        <source>Press the key for &quot;%1&quot;.</source>
         <translation>Appuyez sur la touche pour « %1 ».</translation>
     </message>
     <message>
-        <source>%1 is already the key for "%2".</source>
+        <source>%1 is already the key for &quot;%2&quot;.</source>
         <translation>%1 est déjà la touche de « %2 ».</translation>
     </message>
     <message>
-        <source>%1 is already the key for "%2" of %3.</source>
+        <source>%1 is already the key for &quot;%2&quot; of %3.</source>
         <translation>%1 est déjà la touche de « %2 » pour %3.</translation>
     </message>
     <message>
@@ -101,7 +280,7 @@
     <name>MatchControl</name>
     <message>
         <source>Nobody won!</source>
-        <translation>Personne n'a gagné !</translation>
+        <translation>Personne n&apos;a gagné !</translation>
     </message>
     <message>
         <source>%1 won!</source>
@@ -129,7 +308,7 @@
     </message>
     <message>
         <source>The host has left the match</source>
-        <translation>L'hôte a quitté le match</translation>
+        <translation>L&apos;hôte a quitté le match</translation>
     </message>
     <message>
         <source>No Client 1!</source>
@@ -144,7 +323,7 @@
     <name>MulticastTransport</name>
     <message>
         <source>No other copy of Lumivex answered %1 (group %2, UDP port %3). The other computers must be on the same network, and a firewall must let UDP port %3 and the group %2 through.</source>
-        <translation>Aucune autre copie de Lumivex n'a répondu %1 (groupe %2, port UDP %3). Les autres ordinateurs doivent être sur le même réseau, et un pare-feu doit laisser passer le port UDP %3 et le groupe %2.</translation>
+        <translation>Aucune autre copie de Lumivex n&apos;a répondu %1 (groupe %2, port UDP %3). Les autres ordinateurs doivent être sur le même réseau, et un pare-feu doit laisser passer le port UDP %3 et le groupe %2.</translation>
     </message>
     <message>
         <source>here</source>
@@ -160,7 +339,7 @@
     </message>
     <message>
         <source>%1 is not there: sending automatically</source>
-        <translation>%1 n'est pas là : envoi automatique</translation>
+        <translation>%1 n&apos;est pas là : envoi automatique</translation>
     </message>
     <message>
         <source>Sending on %1 again</source>
@@ -192,7 +371,7 @@
     </message>
     <message>
         <source>Dropped unread as not from this network (sent to this computer alone, or from beyond a router): %1.</source>
-        <translation>Rejetés sans lecture car hors de ce réseau (envoyés à cet ordinateur seul, ou venus d'au-delà d'un routeur) : %1.</translation>
+        <translation>Rejetés sans lecture car hors de ce réseau (envoyés à cet ordinateur seul, ou venus d&apos;au-delà d&apos;un routeur) : %1.</translation>
     </message>
     <message>
         <source>This copy hears its own datagrams (%1).</source>
@@ -200,7 +379,7 @@
     </message>
     <message>
         <source>This copy does NOT hear its own datagrams.</source>
-        <translation>Cette copie n'entend PAS ses propres datagrammes.</translation>
+        <translation>Cette copie n&apos;entend PAS ses propres datagrammes.</translation>
     </message>
     <message>
         <source>From %1: %2 datagrams, last heard %3.</source>
@@ -223,11 +402,11 @@
     </message>
     <message>
         <source>A phone, tablet or computer on this network plays here with nothing installed: scan the code, or open the address in its browser. Each browser takes a seat of this copy.</source>
-        <translation>Un téléphone, une tablette ou un ordinateur de ce réseau joue ici sans rien installer : scannez le code ou ouvrez l'adresse dans son navigateur. Chaque navigateur prend une place de cette copie.</translation>
+        <translation>Un téléphone, une tablette ou un ordinateur de ce réseau joue ici sans rien installer : scannez le code ou ouvrez l&apos;adresse dans son navigateur. Chaque navigateur prend une place de cette copie.</translation>
     </message>
     <message>
-        <source>&lt;a href="%1"&gt;%1&lt;/a&gt;</source>
-        <translation>&lt;a href="%1"&gt;%1&lt;/a&gt;</translation>
+        <source>&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Browsers riding: %1 of %2</source>
@@ -246,7 +425,7 @@
         <translation>&amp;Arrêter</translation>
     </message>
     <message>
-        <source>Frees every browser's seat and stops serving the page</source>
+        <source>Frees every browser&apos;s seat and stops serving the page</source>
         <translation>Libère la place de chaque navigateur et cesse de servir la page</translation>
     </message>
     <message>
@@ -311,7 +490,7 @@
     </message>
     <message>
         <source>No relay to ask. Lumivex has no list server of its own: add relays that list games above (ask your friends, or run one with lumivex-relay), or choose one with Network &gt; Relay Server.</source>
-        <translation>Aucun relais à interroger. Lumivex n'a pas de serveur de liste à lui : ajoutez ci-dessus des relais qui listent des parties (demandez à vos amis, ou lancez-en un avec lumivex-relay), ou choisissez-en un avec Réseau &gt; Serveur relais.</translation>
+        <translation>Aucun relais à interroger. Lumivex n&apos;a pas de serveur de liste à lui : ajoutez ci-dessus des relais qui listent des parties (demandez à vos amis, ou lancez-en un avec lumivex-relay), ou choisissez-en un avec Réseau &gt; Serveur relais.</translation>
     </message>
     <message>
         <source>no such host</source>
@@ -371,7 +550,7 @@
     </message>
     <message>
         <source>; no other copy of Lumivex answered</source>
-        <translation>; aucune autre copie de Lumivex n'a répondu</translation>
+        <translation>; aucune autre copie de Lumivex n&apos;a répondu</translation>
     </message>
     <message>
         <source>Lumivex</source>
@@ -417,7 +596,7 @@ HÔTE:PORT, ou vide pour aucun (Lumivex ne fait tourner aucun relais public) :</
     </message>
     <message>
         <source>The relay is used from the next time a game is opened online.</source>
-        <translation>Le relais servira la prochaine fois qu'une partie sera ouverte en ligne.</translation>
+        <translation>Le relais servira la prochaine fois qu&apos;une partie sera ouverte en ligne.</translation>
     </message>
     <message>
         <source>Open Game Online</source>
@@ -449,23 +628,23 @@ HÔTE:PORT, ou vide pour aucun (Lumivex ne fait tourner aucun relais public) :</
     </message>
     <message>
         <source>A public game needs a name to be listed under.</source>
-        <translation>Une partie publique a besoin d'un nom sous lequel être listée.</translation>
+        <translation>Une partie publique a besoin d&apos;un nom sous lequel être listée.</translation>
     </message>
     <message>
-        <source>A public game is listed at a relay: "%1" is not HOST:PORT, such as relay.example.org:31316.</source>
-        <translation>Une partie publique est listée sur un relais : « %1 » n'est pas HÔTE:PORT, comme relay.example.org:31316.</translation>
+        <source>A public game is listed at a relay: &quot;%1&quot; is not HOST:PORT, such as relay.example.org:31316.</source>
+        <translation>Une partie publique est listée sur un relais : « %1 » n&apos;est pas HÔTE:PORT, comme relay.example.org:31316.</translation>
     </message>
     <message>
         <source>The game could not be opened online: %1</source>
-        <translation>La partie n'a pas pu être ouverte en ligne : %1</translation>
+        <translation>La partie n&apos;a pas pu être ouverte en ligne : %1</translation>
     </message>
     <message>
         <source>Game Online</source>
         <translation>Partie en ligne</translation>
     </message>
     <message>
-        <source>Friends join with this link (Network &gt; Join Online Game). It holds the game's key: give it only to those you play with.</source>
-        <translation>Vos amis rejoignent avec ce lien (Réseau &gt; Rejoindre une partie en ligne). Il contient la clé de la partie : ne le donnez qu'à ceux avec qui vous jouez.</translation>
+        <source>Friends join with this link (Network &gt; Join Online Game). It holds the game&apos;s key: give it only to those you play with.</source>
+        <translation>Vos amis rejoignent avec ce lien (Réseau &gt; Rejoindre une partie en ligne). Il contient la clé de la partie : ne le donnez qu&apos;à ceux avec qui vous jouez.</translation>
     </message>
     <message>
         <source>Address friends can reach:</source>
@@ -478,7 +657,7 @@ HÔTE:PORT, ou vide pour aucun (Lumivex ne fait tourner aucun relais public) :</
     <message>
         <source>This computer has only addresses of its own network, so friends elsewhere cannot reach it: the link works only on this network.
 What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on the router to this computer (%2), or a VPN that puts you and your friends on one network.</source>
-        <translation>Cet ordinateur n'a que des adresses de son propre réseau, des amis ailleurs ne peuvent donc pas le joindre : le lien ne marche que sur ce réseau.
+        <translation>Cet ordinateur n&apos;a que des adresses de son propre réseau, des amis ailleurs ne peuvent donc pas le joindre : le lien ne marche que sur ce réseau.
 Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UDP %1 du routeur vers cet ordinateur (%2), ou un VPN qui vous met, vous et vos amis, sur un même réseau.</translation>
     </message>
     <message>
@@ -491,11 +670,11 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
     </message>
     <message>
         <source>That link is not whole: copy all of it again from the one who sent it, and paste it here. (In detail: %1.)</source>
-        <translation>Ce lien n'est pas complet : recopiez-le en entier depuis le message de celui qui l'a envoyé, et collez-le ici. (En détail : %1.)</translation>
+        <translation>Ce lien n&apos;est pas complet : recopiez-le en entier depuis le message de celui qui l&apos;a envoyé, et collez-le ici. (En détail : %1.)</translation>
     </message>
     <message>
-        <source>That is not a Lumivex link: a game's link starts with lumivex://</source>
-        <translation>Ce n'est pas un lien Lumivex : le lien d'une partie commence par lumivex://</translation>
+        <source>That is not a Lumivex link: a game&apos;s link starts with lumivex://</source>
+        <translation>Ce n&apos;est pas un lien Lumivex : le lien d&apos;une partie commence par lumivex://</translation>
     </message>
     <message>
         <source>Online Players</source>
@@ -566,19 +745,19 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
     </message>
     <message>
         <source>The relay at %1 did not let this copy in</source>
-        <translation>Le relais %1 n'a pas laissé entrer cette copie</translation>
+        <translation>Le relais %1 n&apos;a pas laissé entrer cette copie</translation>
     </message>
     <message>
         <source>The relay at %1 did not answer</source>
-        <translation>Le relais %1 n'a pas répondu</translation>
+        <translation>Le relais %1 n&apos;a pas répondu</translation>
     </message>
     <message>
         <source>The online game at %1 did not answer</source>
-        <translation>La partie en ligne à %1 n'a pas répondu</translation>
+        <translation>La partie en ligne à %1 n&apos;a pas répondu</translation>
     </message>
     <message>
-        <source>The online game at %1 did not accept the link's key</source>
-        <translation>La partie en ligne à %1 n'a pas accepté la clé du lien</translation>
+        <source>The online game at %1 did not accept the link&apos;s key</source>
+        <translation>La partie en ligne à %1 n&apos;a pas accepté la clé du lien</translation>
     </message>
     <message>
         <source>%1 (relay)</source>
@@ -589,20 +768,20 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
         <translation>Pas de réseau : %1</translation>
     </message>
     <message>
-        <source>The online game's address %1 was not found</source>
-        <translation>L'adresse %1 de la partie en ligne est introuvable</translation>
+        <source>The online game&apos;s address %1 was not found</source>
+        <translation>L&apos;adresse %1 de la partie en ligne est introuvable</translation>
     </message>
     <message>
-        <source>The relay's address %1 was not found</source>
-        <translation>L'adresse %1 du relais est introuvable</translation>
+        <source>The relay&apos;s address %1 was not found</source>
+        <translation>L&apos;adresse %1 du relais est introuvable</translation>
     </message>
     <message>
         <source>The online game is full: it has %1 players from elsewhere already</source>
-        <translation>La partie en ligne est pleine : elle a déjà %1 joueurs venus d'ailleurs</translation>
+        <translation>La partie en ligne est pleine : elle a déjà %1 joueurs venus d&apos;ailleurs</translation>
     </message>
     <message>
         <source>The host removed you from the online game</source>
-        <translation>L'hôte vous a retiré de la partie en ligne</translation>
+        <translation>L&apos;hôte vous a retiré de la partie en ligne</translation>
     </message>
     <message>
         <source>The online game is closed to new players</source>
@@ -621,11 +800,11 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
     <name>OnlineTransport</name>
     <message>
         <source>This copy has joined an online game: leave it first</source>
-        <translation>Cette copie a rejoint une partie en ligne : quittez-la d'abord</translation>
+        <translation>Cette copie a rejoint une partie en ligne : quittez-la d&apos;abord</translation>
     </message>
     <message>
         <source>Online play is not available: no source of randomness</source>
-        <translation>Le jeu en ligne est indisponible : aucune source d'aléa</translation>
+        <translation>Le jeu en ligne est indisponible : aucune source d&apos;aléa</translation>
     </message>
     <message>
         <source>No network: %1</source>
@@ -649,7 +828,7 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
     </message>
     <message>
         <source>The relay %1 is full: it keeps no room for this game now</source>
-        <translation>Le relais %1 est plein : il ne garde pas de salle pour cette partie pour l'instant</translation>
+        <translation>Le relais %1 est plein : il ne garde pas de salle pour cette partie pour l&apos;instant</translation>
     </message>
     <message>
         <source>The relay %1 does not answer; asking again</source>
@@ -657,7 +836,7 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
     </message>
     <message>
         <source>Opening a room at the relay %1...</source>
-        <translation>Ouverture d'une salle au relais %1…</translation>
+        <translation>Ouverture d&apos;une salle au relais %1…</translation>
     </message>
     <message>
         <source>Not listed: a public game is listed at a relay (Network menu, Relay Server...)</source>
@@ -689,7 +868,7 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
     </message>
     <message>
         <source>This copy has opened its game online: close it first</source>
-        <translation>Cette copie a ouvert sa partie en ligne : fermez-la d'abord</translation>
+        <translation>Cette copie a ouvert sa partie en ligne : fermez-la d&apos;abord</translation>
     </message>
     <message>
         <source>This copy has joined an online game already</source>
@@ -717,7 +896,7 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
     </message>
     <message>
         <source>Open online on UDP port %1; copies joined from elsewhere: %2.</source>
-        <translation>Ouverte en ligne sur le port UDP %1 ; copies venues d'ailleurs : %2.</translation>
+        <translation>Ouverte en ligne sur le port UDP %1 ; copies venues d&apos;ailleurs : %2.</translation>
     </message>
     <message>
         <source>Closed to new players.</source>
@@ -729,7 +908,7 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
     </message>
     <message>
         <source>Dropped at the gateway: %1 from strangers, %2 not genuine, %3 malformed, %4 too long, %5 over budget. Cookies sent: %6; copies refused: %7.</source>
-        <translation>Rejetés à la passerelle : %1 d'inconnus, %2 non authentiques, %3 mal formés, %4 trop longs, %5 au-delà du budget. Cookies envoyés : %6 ; copies refusées : %7.</translation>
+        <translation>Rejetés à la passerelle : %1 d&apos;inconnus, %2 non authentiques, %3 mal formés, %4 trop longs, %5 au-delà du budget. Cookies envoyés : %6 ; copies refusées : %7.</translation>
     </message>
     <message>
         <source>Joined %1 online: round trip %2 ms; %3 datagrams not genuine dropped.</source>
@@ -811,7 +990,7 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
     </message>
     <message>
         <source>The port is mapped on this router only (%1, %2): another router stands before it (a double NAT), so friends outside need a relay</source>
-        <translation>Le port n'est redirigé que sur ce routeur (%1, %2) : un autre routeur se trouve devant (double NAT), les amis à l'extérieur ont donc besoin d'un relais</translation>
+        <translation>Le port n&apos;est redirigé que sur ce routeur (%1, %2) : un autre routeur se trouve devant (double NAT), les amis à l&apos;extérieur ont donc besoin d&apos;un relais</translation>
     </message>
     <message>
         <source>The router forwards the port (%1): friends reach this game at %2</source>
@@ -819,7 +998,38 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
     </message>
     <message>
         <source>No automatic port mapping: friends outside this network need a relay or a forwarded port</source>
-        <translation>Pas de redirection automatique de port : les amis hors de ce réseau ont besoin d'un relais ou d'un port redirigé</translation>
+        <translation>Pas de redirection automatique de port : les amis hors de ce réseau ont besoin d&apos;un relais ou d&apos;un port redirigé</translation>
+    </message>
+</context>
+<context>
+    <name>RelayOptions</name>
+    <message>
+        <source>The relay&apos;s UDP port (default 31316).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The most rooms the relay keeps (default 4096).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The most public games the relay lists (default 1000; 0 lists none). One address, or IPv6 /64, lists at most 4, one /48 at most 16.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--port takes a UDP port from 1 to 65535</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay-rooms takes a number from 1 to 1000000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay-rooms-per-address takes a number from 1 to 1000000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay-games takes a number from 0 to 100000</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -855,6 +1065,111 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
     <message>
         <source>Lumivex replays (*.lumivex-replay)</source>
         <translation>Replays Lumivex (*.lumivex-replay)</translation>
+    </message>
+</context>
+<context>
+    <name>ReplayFile</name>
+    <message>
+        <source>not a Lumivex replay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a Lumivex replay (its header is cut short)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a Lumivex replay (its header is damaged)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a replay made by a newer Lumivex (format version %1; this one reads %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a Lumivex replay (format version 0)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds more than a replay may (%1 records, %2 MiB of datagrams, %3 MiB in all): it plays up to there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its end mark is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its end mark is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its end mark counts %1 records, the blocks hold %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bytes follow its end mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 is not a block</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 claims an impossible size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 fails its check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 does not unpack to its size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 ends inside a record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 holds a record of an impossible length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 goes back in time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it ends without its end mark (cut short, or the program did not end cleanly)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReplayKeeper</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This match is not kept as a replay: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReplayPlayer</name>
+    <message>
+        <source>Player %1</source>
+        <translation type="unfinished">Joueur %1</translation>
     </message>
 </context>
 <context>
@@ -937,7 +1252,7 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
         <translation>Aide :</translation>
     </message>
     <message>
-        <source>the player's guide</source>
+        <source>the player&apos;s guide</source>
         <translation>le guide du joueur</translation>
     </message>
     <message>
@@ -981,21 +1296,21 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
     </message>
     <message>
         <source>The help is not installed beside the program.</source>
-        <translation>L'aide n'est pas installée à côté du programme.</translation>
+        <translation>L&apos;aide n&apos;est pas installée à côté du programme.</translation>
     </message>
     <message>
         <source>No web browser could be opened for the help. Open this file with one:
 %1</source>
-        <translation>Aucun navigateur web n'a pu être ouvert pour l'aide. Ouvrez ce fichier avec l'un d'eux :
+        <translation>Aucun navigateur web n&apos;a pu être ouvert pour l&apos;aide. Ouvrez ce fichier avec l&apos;un d&apos;eux :
 %1</translation>
     </message>
     <message>
         <source>A match is running here: Reset Match first.</source>
-        <translation>Un match est en cours ici : réinitialisez d'abord le match.</translation>
+        <translation>Un match est en cours ici : réinitialisez d&apos;abord le match.</translation>
     </message>
     <message>
         <source>A match is running here: Leave Match first.</source>
-        <translation>Un match est en cours ici : quittez d'abord le match.</translation>
+        <translation>Un match est en cours ici : quittez d&apos;abord le match.</translation>
     </message>
     <message>
         <source>Open Replay</source>
@@ -1003,7 +1318,7 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
     </message>
     <message>
         <source>%1 cannot be played: it is no replay this Lumivex can read. (In detail: %2.)</source>
-        <translation>%1 ne peut pas être joué : ce n'est pas un replay que ce Lumivex sait lire. (En détail : %2.)</translation>
+        <translation>%1 ne peut pas être joué : ce n&apos;est pas un replay que ce Lumivex sait lire. (En détail : %2.)</translation>
     </message>
     <message>
         <source>Resume</source>
@@ -1150,11 +1465,11 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
         <translation>Votre nom, tel que les autres le voient</translation>
     </message>
     <message>
-        <source>Point Color: your trail's colour; Default gives each seat its own</source>
+        <source>Point Color: your trail&apos;s colour; Default gives each seat its own</source>
         <translation>Couleur : la couleur de votre traînée ; Par défaut donne à chaque place la sienne</translation>
     </message>
     <message>
-        <source>Back Color: the colour of this panel's and the game window's background</source>
+        <source>Back Color: the colour of this panel&apos;s and the game window&apos;s background</source>
         <translation>Fond : la couleur de fond de ce panneau et de la fenêtre de jeu</translation>
     </message>
     <message>
@@ -1167,7 +1482,7 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
     </message>
     <message>
         <source>Speed: 1 is fastest, 85 is the usual pace; higher numbers are slower</source>
-        <translation>Vitesse : 1 est le plus rapide, 85 l'allure habituelle ; les nombres plus grands sont plus lents</translation>
+        <translation>Vitesse : 1 est le plus rapide, 85 l&apos;allure habituelle ; les nombres plus grands sont plus lents</translation>
     </message>
     <message>
         <source>Turbo: riders may burn fuel to go twice as fast for a while</source>
@@ -1175,7 +1490,7 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
     </message>
     <message>
         <source>Warp: a rider leaving the arena at one edge comes back at the other</source>
-        <translation>Warp : un pilote qui sort de l'arène par un bord revient par l'autre</translation>
+        <translation>Warp : un pilote qui sort de l&apos;arène par un bord revient par l&apos;autre</translation>
     </message>
     <message>
         <source>Complexity: the obstacles; higher numbers give more and smaller ones, 4 or less none</source>
@@ -1183,7 +1498,7 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
     </message>
     <message>
         <source>Match: the points a player or team needs to win the match</source>
-        <translation>Match : les points qu'un joueur ou une équipe doit marquer pour gagner le match</translation>
+        <translation>Match : les points qu&apos;un joueur ou une équipe doit marquer pour gagner le match</translation>
     </message>
     <message>
         <source>Players: how many riders the match has, from 2 to 8</source>
@@ -1202,16 +1517,16 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
         <translation>Diagonales : les pilotes peuvent aussi rouler en diagonale (traînées fines seulement)</translation>
     </message>
     <message>
-        <source>Width: the arena's width in pixels</source>
-        <translation>Largeur : la largeur de l'arène en pixels</translation>
+        <source>Width: the arena&apos;s width in pixels</source>
+        <translation>Largeur : la largeur de l&apos;arène en pixels</translation>
     </message>
     <message>
-        <source>Height: the arena's height in pixels</source>
-        <translation>Hauteur : la hauteur de l'arène en pixels</translation>
+        <source>Height: the arena&apos;s height in pixels</source>
+        <translation>Hauteur : la hauteur de l&apos;arène en pixels</translation>
     </message>
     <message>
-        <source>Grid Color: the arena's colour in the next match</source>
-        <translation>Arène : la couleur de l'arène au prochain match</translation>
+        <source>Grid Color: the arena&apos;s colour in the next match</source>
+        <translation>Arène : la couleur de l&apos;arène au prochain match</translation>
     </message>
     <message>
         <source>Computer: how well the next computer rider plays</source>
@@ -1286,24 +1601,24 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
         <translation>&amp;Rechercher des mises à jour…</translation>
     </message>
     <message>
-        <source>Lumivex is updated by your package manager or installer; this is version %1. The player's guide opens at its part about versions.</source>
-        <translation>Lumivex est mis à jour par votre gestionnaire de paquets ou votre installateur ; ceci est la version %1. Le guide du joueur s'ouvre à sa partie sur les versions.</translation>
+        <source>Lumivex is updated by your package manager or installer; this is version %1. The player&apos;s guide opens at its part about versions.</source>
+        <translation>Lumivex est mis à jour par votre gestionnaire de paquets ou votre installateur ; ceci est la version %1. Le guide du joueur s&apos;ouvre à sa partie sur les versions.</translation>
     </message>
     <message>
         <source>Lumivex - Updates</source>
         <translation>Lumivex - Mises à jour</translation>
     </message>
     <message>
-        <source>&amp;Visit the Author's Homepage...</source>
-        <translation>&amp;Visiter la page de l'auteur…</translation>
+        <source>&amp;Visit the Author&apos;s Homepage...</source>
+        <translation>&amp;Visiter la page de l&apos;auteur…</translation>
     </message>
     <message>
-        <source>Lumivex has no web site of its own: its player's guide, installed with it, opens instead.</source>
-        <translation>Lumivex n'a pas de site web à lui : son guide du joueur, installé avec lui, s'ouvre à la place.</translation>
+        <source>Lumivex has no web site of its own: its player&apos;s guide, installed with it, opens instead.</source>
+        <translation>Lumivex n&apos;a pas de site web à lui : son guide du joueur, installé avec lui, s&apos;ouvre à la place.</translation>
     </message>
     <message>
         <source>Lumivex - Homepage</source>
-        <translation>Lumivex - Page d'accueil</translation>
+        <translation>Lumivex - Page d&apos;accueil</translation>
     </message>
     <message>
         <source>&amp;About Lumivex...</source>
@@ -1338,16 +1653,16 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
         <translation>Fond</translation>
     </message>
     <message>
-        <source>Grid Color: the arena's colour</source>
-        <translation>Arène : la couleur de l'arène</translation>
+        <source>Grid Color: the arena&apos;s colour</source>
+        <translation>Arène : la couleur de l&apos;arène</translation>
     </message>
     <message>
-        <source>Point Color: your trail's colour</source>
+        <source>Point Color: your trail&apos;s colour</source>
         <translation>Couleur : la couleur de votre traînée</translation>
     </message>
     <message>
-        <source>%1 is the key for "%2" of %3 and of %4: give one of them another key in Settings &gt; Keys first.</source>
-        <translation>%1 est la touche de « %2 » pour %3 et pour %4 : donnez d'abord une autre touche à l'un d'eux dans Réglages &gt; Touches.</translation>
+        <source>%1 is the key for &quot;%2&quot; of %3 and of %4: give one of them another key in Settings &gt; Keys first.</source>
+        <translation>%1 est la touche de « %2 » pour %3 et pour %4 : donnez d&apos;abord une autre touche à l&apos;un d&apos;eux dans Réglages &gt; Touches.</translation>
     </message>
     <message>
         <source>Player %1</source>
@@ -1378,7 +1693,7 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
     </message>
     <message>
         <source>Nobody won</source>
-        <translation>Personne n'a gagné</translation>
+        <translation>Personne n&apos;a gagné</translation>
     </message>
     <message>
         <source>%1 won</source>
@@ -1414,7 +1729,7 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
     </message>
     <message>
         <source>This replay is damaged: it plays up to %1 and stops there. (In detail: %2, at byte %3.)</source>
-        <translation>Ce replay est endommagé : il se lit jusqu'à %1 et s'arrête là. (En détail : %2, à l'octet %3.)</translation>
+        <translation>Ce replay est endommagé : il se lit jusqu&apos;à %1 et s&apos;arrête là. (En détail : %2, à l&apos;octet %3.)</translation>
     </message>
     <message>
         <source>The round again: - for half speed, other keys return</source>
@@ -1453,7 +1768,7 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
     </message>
     <message>
         <source>The countdown to the next round; green while the riders ride</source>
-        <translation>Le compte à rebours jusqu'à la prochaine manche ; vert tant que les pilotes roulent</translation>
+        <translation>Le compte à rebours jusqu&apos;à la prochaine manche ; vert tant que les pilotes roulent</translation>
     </message>
     <message>
         <source>Watch the round again (R)</source>
@@ -1476,7 +1791,7 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
         <translation>Joueur %1</translation>
     </message>
     <message>
-        <source>%1's points</source>
+        <source>%1&apos;s points</source>
         <translation>Points de %1</translation>
     </message>
     <message>
@@ -1484,7 +1799,7 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
         <translation>Personne ne roule à cette place</translation>
     </message>
     <message>
-        <source>%1's turbo fuel</source>
+        <source>%1&apos;s turbo fuel</source>
         <translation>Carburant turbo de %1</translation>
     </message>
     <message>

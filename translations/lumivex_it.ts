@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
@@ -9,11 +9,190 @@
     </message>
     <message>
         <source>Say something to everyone in the match, then Enter</source>
-        <translation>Di' qualcosa a tutti nella partita, poi Invio</translation>
+        <translation>Di&apos; qualcosa a tutti nella partita, poi Invio</translation>
     </message>
     <message>
         <source>Mute %1</source>
         <translation>Silenzia %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Lumivex: a trail-riding arena game for up to eight players on one local network.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host a match of N players (2 to 8) at once: player 1 on autopilot, the others Hard computer riders; a new match follows each one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add K computer riders (1 to 7) of the level last chosen at start-up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print a line at every round end: the round, a hash of the arena as drawn here, and this program&apos;s memory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send through the network interface NAME for this run, whatever the Network menu says.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the settings in FILE instead of ~/.config/lumivex.ini (for several copies on one computer).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without any window: send one roll call, listen for the number of seconds that follows (default 2: --probe 5 listens 5 s) and print a line per answer (slot, name, colour, sender). Exits 0 when another copy answered, 1 when none did.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open this network&apos;s game online, on UDP port PORT if a number follows (else the one last chosen, first 31315), and print the link friends join with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Join the online game of LINK (lumivex://...); &quot;-&quot; reads the link from standard input, where other users cannot see it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run as a relay server, with no display and no windows: games that friends cannot reach directly keep a room here. It listens on UDP port 31316 unless --port says otherwise.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --open: keep a room for the game at the relay HOST:PORT, so that friends who cannot reach this computer join through it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --open and a relay: list the game publicly at the relay as NAME, for anyone to find and join.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without any window: print the public games the relay HOST[:PORT] lists, one line each (name, players, playing or waiting, link). Exits 0, 1 when the relay does not answer within 5 s, 2 for a malformed address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep every datagram this copy hears, with its time, in the replay file FILE.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watch the replay FILE (also: lumivex FILE.lumivex-replay).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play the replay FILE through as fast as possible, with no window, and print each round&apos;s outcome and the hash of its arena. Exit 0, 1 when the file is damaged, 2 when it is no replay.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Let browsers on this network join: serve the page on TCP port PORT if a number follows (else the one last chosen, first 31317) and print its address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --open: do not ask the router to forward the port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes a %2 port from 1 to 65535, not &apos;%3&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--probe takes a number of seconds, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a link opens alone; to join with options, use --join LINK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>that is not a Lumivex link: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a replay file opens alone; to watch it with options, use --replay FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--open and --join exclude each other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--port goes with --relay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay runs alone, without --open, --join or --web</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay-server goes with --open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay-server takes HOST:PORT, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--public goes with --open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--public takes the name to list the game as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--list-games takes HOST or HOST:PORT, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--record takes a file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exists and is not a Lumivex replay: it is left as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a replay is watched alone, without --open, --join, --relay, --record, --demo or --web</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no network interface &apos;%1&apos;; there are: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--config takes a file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--demo takes a number of players from 2 to 8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--riders takes a number from 1 to 7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no display: set DISPLAY, or use --probe, which needs none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the game could not be opened online: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>browsers cannot join: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -53,7 +232,7 @@
         <translation>Cancella</translation>
     </message>
     <message>
-        <source>Press the pad's button for "%1".</source>
+        <source>Press the pad&apos;s button for &quot;%1&quot;.</source>
         <translation>Premi il pulsante del gamepad per «%1».</translation>
     </message>
     <message>
@@ -65,15 +244,15 @@
         <translation>Sono tornati i tasti predefiniti.</translation>
     </message>
     <message>
-        <source>Press the key for "%1".</source>
+        <source>Press the key for &quot;%1&quot;.</source>
         <translation>Premi il tasto per «%1».</translation>
     </message>
     <message>
-        <source>%1 is already the key for "%2".</source>
+        <source>%1 is already the key for &quot;%2&quot;.</source>
         <translation>%1 è già il tasto per «%2».</translation>
     </message>
     <message>
-        <source>%1 is already the key for "%2" of %3.</source>
+        <source>%1 is already the key for &quot;%2&quot; of %3.</source>
         <translation>%1 è già il tasto per «%2» di %3.</translation>
     </message>
     <message>
@@ -129,7 +308,7 @@
     </message>
     <message>
         <source>The host has left the match</source>
-        <translation>L'host ha lasciato la partita</translation>
+        <translation>L&apos;host ha lasciato la partita</translation>
     </message>
     <message>
         <source>No Client 1!</source>
@@ -144,7 +323,7 @@
     <name>MulticastTransport</name>
     <message>
         <source>No other copy of Lumivex answered %1 (group %2, UDP port %3). The other computers must be on the same network, and a firewall must let UDP port %3 and the group %2 through.</source>
-        <translation>Nessun'altra copia di Lumivex ha risposto %1 (gruppo %2, porta UDP %3). Gli altri computer devono essere sulla stessa rete, e un firewall deve lasciar passare la porta UDP %3 e il gruppo %2.</translation>
+        <translation>Nessun&apos;altra copia di Lumivex ha risposto %1 (gruppo %2, porta UDP %3). Gli altri computer devono essere sulla stessa rete, e un firewall deve lasciar passare la porta UDP %3 e il gruppo %2.</translation>
     </message>
     <message>
         <source>here</source>
@@ -160,7 +339,7 @@
     </message>
     <message>
         <source>%1 is not there: sending automatically</source>
-        <translation>%1 non c'è: invio automatico</translation>
+        <translation>%1 non c&apos;è: invio automatico</translation>
     </message>
     <message>
         <source>Sending on %1 again</source>
@@ -204,7 +383,7 @@
     </message>
     <message>
         <source>From %1: %2 datagrams, last heard %3.</source>
-        <translation>Da %1: %2 datagrammi, sentito l'ultima volta alle %3.</translation>
+        <translation>Da %1: %2 datagrammi, sentito l&apos;ultima volta alle %3.</translation>
     </message>
     <message>
         <source>on %1, %2</source>
@@ -223,11 +402,11 @@
     </message>
     <message>
         <source>A phone, tablet or computer on this network plays here with nothing installed: scan the code, or open the address in its browser. Each browser takes a seat of this copy.</source>
-        <translation>Un telefono, un tablet o un computer di questa rete gioca qui senza installare nulla: scansiona il codice o apri l'indirizzo nel suo browser. Ogni browser occupa un posto di questa copia.</translation>
+        <translation>Un telefono, un tablet o un computer di questa rete gioca qui senza installare nulla: scansiona il codice o apri l&apos;indirizzo nel suo browser. Ogni browser occupa un posto di questa copia.</translation>
     </message>
     <message>
-        <source>&lt;a href="%1"&gt;%1&lt;/a&gt;</source>
-        <translation>&lt;a href="%1"&gt;%1&lt;/a&gt;</translation>
+        <source>&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Browsers riding: %1 of %2</source>
@@ -246,7 +425,7 @@
         <translation>&amp;Ferma</translation>
     </message>
     <message>
-        <source>Frees every browser's seat and stops serving the page</source>
+        <source>Frees every browser&apos;s seat and stops serving the page</source>
         <translation>Libera il posto di ogni browser e smette di servire la pagina</translation>
     </message>
     <message>
@@ -371,7 +550,7 @@
     </message>
     <message>
         <source>; no other copy of Lumivex answered</source>
-        <translation>; nessun'altra copia di Lumivex ha risposto</translation>
+        <translation>; nessun&apos;altra copia di Lumivex ha risposto</translation>
     </message>
     <message>
         <source>Lumivex</source>
@@ -379,7 +558,7 @@
     </message>
     <message>
         <source>You are the only one here.</source>
-        <translation>Sei l'unico qui.</translation>
+        <translation>Sei l&apos;unico qui.</translation>
     </message>
     <message>
         <source>Ride against computer riders, open a game online for friends elsewhere, or wait for friends on this network.</source>
@@ -452,7 +631,7 @@ HOST:PORTA, o vuoto per nessuno (Lumivex non gestisce alcun relay pubblico):</tr
         <translation>Una partita pubblica ha bisogno di un nome con cui essere elencata.</translation>
     </message>
     <message>
-        <source>A public game is listed at a relay: "%1" is not HOST:PORT, such as relay.example.org:31316.</source>
+        <source>A public game is listed at a relay: &quot;%1&quot; is not HOST:PORT, such as relay.example.org:31316.</source>
         <translation>Una partita pubblica è elencata su un relay: «%1» non è HOST:PORTA, come relay.example.org:31316.</translation>
     </message>
     <message>
@@ -464,7 +643,7 @@ HOST:PORTA, o vuoto per nessuno (Lumivex non gestisce alcun relay pubblico):</tr
         <translation>Partita online</translation>
     </message>
     <message>
-        <source>Friends join with this link (Network &gt; Join Online Game). It holds the game's key: give it only to those you play with.</source>
+        <source>Friends join with this link (Network &gt; Join Online Game). It holds the game&apos;s key: give it only to those you play with.</source>
         <translation>Gli amici si uniscono con questo link (Rete &gt; Unisciti a una partita online). Contiene la chiave della partita: dallo solo a chi gioca con te.</translation>
     </message>
     <message>
@@ -479,7 +658,7 @@ HOST:PORTA, o vuoto per nessuno (Lumivex non gestisce alcun relay pubblico):</tr
         <source>This computer has only addresses of its own network, so friends elsewhere cannot reach it: the link works only on this network.
 What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on the router to this computer (%2), or a VPN that puts you and your friends on one network.</source>
         <translation>Questo computer ha solo indirizzi della sua rete, quindi gli amici altrove non possono raggiungerlo: il link funziona solo su questa rete.
-Cosa funziona: un relay (Rete &gt; Server relay…), inoltrare la porta UDP %1 del router a questo computer (%2), o una VPN che metta te e i tuoi amici su un'unica rete.</translation>
+Cosa funziona: un relay (Rete &gt; Server relay…), inoltrare la porta UDP %1 del router a questo computer (%2), o una VPN che metta te e i tuoi amici su un&apos;unica rete.</translation>
     </message>
     <message>
         <source>Join Online Game</source>
@@ -491,10 +670,10 @@ Cosa funziona: un relay (Rete &gt; Server relay…), inoltrare la porta UDP %1 d
     </message>
     <message>
         <source>That link is not whole: copy all of it again from the one who sent it, and paste it here. (In detail: %1.)</source>
-        <translation>Quel link non è completo: copialo di nuovo per intero da chi l'ha inviato e incollalo qui. (In dettaglio: %1.)</translation>
+        <translation>Quel link non è completo: copialo di nuovo per intero da chi l&apos;ha inviato e incollalo qui. (In dettaglio: %1.)</translation>
     </message>
     <message>
-        <source>That is not a Lumivex link: a game's link starts with lumivex://</source>
+        <source>That is not a Lumivex link: a game&apos;s link starts with lumivex://</source>
         <translation>Non è un link di Lumivex: il link di una partita inizia con lumivex://</translation>
     </message>
     <message>
@@ -503,7 +682,7 @@ Cosa funziona: un relay (Rete &gt; Server relay…), inoltrare la porta UDP %1 d
     </message>
     <message>
         <source>Copies that joined this game from elsewhere. Kick removes one and keeps its address out for %1 minutes; Ban keeps it out while the game is open.</source>
-        <translation>Copie che si sono unite a questa partita da altrove. Espelli ne toglie una e ne blocca l'indirizzo per %1 minuti; Bandisci la blocca finché la partita è aperta.</translation>
+        <translation>Copie che si sono unite a questa partita da altrove. Espelli ne toglie una e ne blocca l&apos;indirizzo per %1 minuti; Bandisci la blocca finché la partita è aperta.</translation>
     </message>
     <message>
         <source>Address</source>
@@ -577,7 +756,7 @@ Cosa funziona: un relay (Rete &gt; Server relay…), inoltrare la porta UDP %1 d
         <translation>La partita online su %1 non ha risposto</translation>
     </message>
     <message>
-        <source>The online game at %1 did not accept the link's key</source>
+        <source>The online game at %1 did not accept the link&apos;s key</source>
         <translation>La partita online su %1 non ha accettato la chiave del link</translation>
     </message>
     <message>
@@ -589,12 +768,12 @@ Cosa funziona: un relay (Rete &gt; Server relay…), inoltrare la porta UDP %1 d
         <translation>Nessuna rete: %1</translation>
     </message>
     <message>
-        <source>The online game's address %1 was not found</source>
-        <translation>L'indirizzo %1 della partita online non è stato trovato</translation>
+        <source>The online game&apos;s address %1 was not found</source>
+        <translation>L&apos;indirizzo %1 della partita online non è stato trovato</translation>
     </message>
     <message>
-        <source>The relay's address %1 was not found</source>
-        <translation>L'indirizzo %1 del relay non è stato trovato</translation>
+        <source>The relay&apos;s address %1 was not found</source>
+        <translation>L&apos;indirizzo %1 del relay non è stato trovato</translation>
     </message>
     <message>
         <source>The online game is full: it has %1 players from elsewhere already</source>
@@ -602,7 +781,7 @@ Cosa funziona: un relay (Rete &gt; Server relay…), inoltrare la porta UDP %1 d
     </message>
     <message>
         <source>The host removed you from the online game</source>
-        <translation>L'host ti ha rimosso dalla partita online</translation>
+        <translation>L&apos;host ti ha rimosso dalla partita online</translation>
     </message>
     <message>
         <source>The online game is closed to new players</source>
@@ -811,7 +990,7 @@ Cosa funziona: un relay (Rete &gt; Server relay…), inoltrare la porta UDP %1 d
     </message>
     <message>
         <source>The port is mapped on this router only (%1, %2): another router stands before it (a double NAT), so friends outside need a relay</source>
-        <translation>La porta è inoltrata solo su questo router (%1, %2): davanti c'è un altro router (doppio NAT), quindi gli amici da fuori hanno bisogno di un relay</translation>
+        <translation>La porta è inoltrata solo su questo router (%1, %2): davanti c&apos;è un altro router (doppio NAT), quindi gli amici da fuori hanno bisogno di un relay</translation>
     </message>
     <message>
         <source>The router forwards the port (%1): friends reach this game at %2</source>
@@ -820,6 +999,37 @@ Cosa funziona: un relay (Rete &gt; Server relay…), inoltrare la porta UDP %1 d
     <message>
         <source>No automatic port mapping: friends outside this network need a relay or a forwarded port</source>
         <translation>Nessun inoltro automatico delle porte: gli amici fuori da questa rete hanno bisogno di un relay o di una porta inoltrata</translation>
+    </message>
+</context>
+<context>
+    <name>RelayOptions</name>
+    <message>
+        <source>The relay&apos;s UDP port (default 31316).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The most rooms the relay keeps (default 4096).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The most public games the relay lists (default 1000; 0 lists none). One address, or IPv6 /64, lists at most 4, one /48 at most 16.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--port takes a UDP port from 1 to 65535</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay-rooms takes a number from 1 to 1000000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay-rooms-per-address takes a number from 1 to 1000000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay-games takes a number from 0 to 100000</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -855,6 +1065,111 @@ Cosa funziona: un relay (Rete &gt; Server relay…), inoltrare la porta UDP %1 d
     <message>
         <source>Lumivex replays (*.lumivex-replay)</source>
         <translation>Replay di Lumivex (*.lumivex-replay)</translation>
+    </message>
+</context>
+<context>
+    <name>ReplayFile</name>
+    <message>
+        <source>not a Lumivex replay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a Lumivex replay (its header is cut short)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a Lumivex replay (its header is damaged)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a replay made by a newer Lumivex (format version %1; this one reads %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a Lumivex replay (format version 0)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds more than a replay may (%1 records, %2 MiB of datagrams, %3 MiB in all): it plays up to there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its end mark is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its end mark is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its end mark counts %1 records, the blocks hold %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bytes follow its end mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 is not a block</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 claims an impossible size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 fails its check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 does not unpack to its size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 ends inside a record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 holds a record of an impossible length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 goes back in time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it ends without its end mark (cut short, or the program did not end cleanly)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReplayKeeper</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This match is not kept as a replay: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReplayPlayer</name>
+    <message>
+        <source>Player %1</source>
+        <translation type="unfinished">Giocatore %1</translation>
     </message>
 </context>
 <context>
@@ -937,7 +1252,7 @@ Cosa funziona: un relay (Rete &gt; Server relay…), inoltrare la porta UDP %1 d
         <translation>Aiuto:</translation>
     </message>
     <message>
-        <source>the player's guide</source>
+        <source>the player&apos;s guide</source>
         <translation>la guida del giocatore</translation>
     </message>
     <message>
@@ -981,21 +1296,21 @@ Cosa funziona: un relay (Rete &gt; Server relay…), inoltrare la porta UDP %1 d
     </message>
     <message>
         <source>The help is not installed beside the program.</source>
-        <translation>L'aiuto non è installato accanto al programma.</translation>
+        <translation>L&apos;aiuto non è installato accanto al programma.</translation>
     </message>
     <message>
         <source>No web browser could be opened for the help. Open this file with one:
 %1</source>
-        <translation>Non è stato possibile aprire un browser per l'aiuto. Apri questo file con uno:
+        <translation>Non è stato possibile aprire un browser per l&apos;aiuto. Apri questo file con uno:
 %1</translation>
     </message>
     <message>
         <source>A match is running here: Reset Match first.</source>
-        <translation>Qui c'è una partita in corso: prima reimposta la partita.</translation>
+        <translation>Qui c&apos;è una partita in corso: prima reimposta la partita.</translation>
     </message>
     <message>
         <source>A match is running here: Leave Match first.</source>
-        <translation>Qui c'è una partita in corso: prima lascia la partita.</translation>
+        <translation>Qui c&apos;è una partita in corso: prima lascia la partita.</translation>
     </message>
     <message>
         <source>Open Replay</source>
@@ -1150,11 +1465,11 @@ Cosa funziona: un relay (Rete &gt; Server relay…), inoltrare la porta UDP %1 d
         <translation>Il tuo nome, come lo vedono gli altri</translation>
     </message>
     <message>
-        <source>Point Color: your trail's colour; Default gives each seat its own</source>
+        <source>Point Color: your trail&apos;s colour; Default gives each seat its own</source>
         <translation>Colore: il colore della tua scia; Predefinito dà a ogni posto il suo</translation>
     </message>
     <message>
-        <source>Back Color: the colour of this panel's and the game window's background</source>
+        <source>Back Color: the colour of this panel&apos;s and the game window&apos;s background</source>
         <translation>Sfondo: il colore di sfondo di questo pannello e della finestra di gioco</translation>
     </message>
     <message>
@@ -1171,11 +1486,11 @@ Cosa funziona: un relay (Rete &gt; Server relay…), inoltrare la porta UDP %1 d
     </message>
     <message>
         <source>Turbo: riders may burn fuel to go twice as fast for a while</source>
-        <translation>Turbo: i piloti possono bruciare carburante per andare al doppio della velocità per un po'</translation>
+        <translation>Turbo: i piloti possono bruciare carburante per andare al doppio della velocità per un po&apos;</translation>
     </message>
     <message>
         <source>Warp: a rider leaving the arena at one edge comes back at the other</source>
-        <translation>Warp: un pilota che esce dall'arena da un bordo rientra dall'altro</translation>
+        <translation>Warp: un pilota che esce dall&apos;arena da un bordo rientra dall&apos;altro</translation>
     </message>
     <message>
         <source>Complexity: the obstacles; higher numbers give more and smaller ones, 4 or less none</source>
@@ -1191,7 +1506,7 @@ Cosa funziona: un relay (Rete &gt; Server relay…), inoltrare la porta UDP %1 d
     </message>
     <message>
         <source>Team: with 4, 6 or 8 players, riders ride in teams; the last team riding wins</source>
-        <translation>Squadre: con 4, 6 o 8 giocatori i piloti corrono in squadre; vince l'ultima squadra in pista</translation>
+        <translation>Squadre: con 4, 6 o 8 giocatori i piloti corrono in squadre; vince l&apos;ultima squadra in pista</translation>
     </message>
     <message>
         <source>Fixed position: every rider starts from the same place each round</source>
@@ -1202,16 +1517,16 @@ Cosa funziona: un relay (Rete &gt; Server relay…), inoltrare la porta UDP %1 d
         <translation>Diagonali: i piloti possono anche andare in diagonale (solo scie sottili)</translation>
     </message>
     <message>
-        <source>Width: the arena's width in pixels</source>
-        <translation>Larghezza: la larghezza dell'arena in pixel</translation>
+        <source>Width: the arena&apos;s width in pixels</source>
+        <translation>Larghezza: la larghezza dell&apos;arena in pixel</translation>
     </message>
     <message>
-        <source>Height: the arena's height in pixels</source>
-        <translation>Altezza: l'altezza dell'arena in pixel</translation>
+        <source>Height: the arena&apos;s height in pixels</source>
+        <translation>Altezza: l&apos;altezza dell&apos;arena in pixel</translation>
     </message>
     <message>
-        <source>Grid Color: the arena's colour in the next match</source>
-        <translation>Arena: il colore dell'arena nella prossima partita</translation>
+        <source>Grid Color: the arena&apos;s colour in the next match</source>
+        <translation>Arena: il colore dell&apos;arena nella prossima partita</translation>
     </message>
     <message>
         <source>Computer: how well the next computer rider plays</source>
@@ -1286,7 +1601,7 @@ Cosa funziona: un relay (Rete &gt; Server relay…), inoltrare la porta UDP %1 d
         <translation>&amp;Cerca aggiornamenti…</translation>
     </message>
     <message>
-        <source>Lumivex is updated by your package manager or installer; this is version %1. The player's guide opens at its part about versions.</source>
+        <source>Lumivex is updated by your package manager or installer; this is version %1. The player&apos;s guide opens at its part about versions.</source>
         <translation>Lumivex è aggiornato dal tuo gestore di pacchetti o dal tuo installatore; questa è la versione %1. La guida del giocatore si apre alla parte sulle versioni.</translation>
     </message>
     <message>
@@ -1294,11 +1609,11 @@ Cosa funziona: un relay (Rete &gt; Server relay…), inoltrare la porta UDP %1 d
         <translation>Lumivex - Aggiornamenti</translation>
     </message>
     <message>
-        <source>&amp;Visit the Author's Homepage...</source>
-        <translation>&amp;Visita la pagina dell'autore…</translation>
+        <source>&amp;Visit the Author&apos;s Homepage...</source>
+        <translation>&amp;Visita la pagina dell&apos;autore…</translation>
     </message>
     <message>
-        <source>Lumivex has no web site of its own: its player's guide, installed with it, opens instead.</source>
+        <source>Lumivex has no web site of its own: its player&apos;s guide, installed with it, opens instead.</source>
         <translation>Lumivex non ha un sito web suo: si apre invece la sua guida del giocatore, installata con esso.</translation>
     </message>
     <message>
@@ -1338,15 +1653,15 @@ Cosa funziona: un relay (Rete &gt; Server relay…), inoltrare la porta UDP %1 d
         <translation>Sfondo</translation>
     </message>
     <message>
-        <source>Grid Color: the arena's colour</source>
-        <translation>Arena: il colore dell'arena</translation>
+        <source>Grid Color: the arena&apos;s colour</source>
+        <translation>Arena: il colore dell&apos;arena</translation>
     </message>
     <message>
-        <source>Point Color: your trail's colour</source>
+        <source>Point Color: your trail&apos;s colour</source>
         <translation>Colore: il colore della tua scia</translation>
     </message>
     <message>
-        <source>%1 is the key for "%2" of %3 and of %4: give one of them another key in Settings &gt; Keys first.</source>
+        <source>%1 is the key for &quot;%2&quot; of %3 and of %4: give one of them another key in Settings &gt; Keys first.</source>
         <translation>%1 è il tasto per «%2» di %3 e di %4: prima dai un altro tasto a uno dei due in Impostazioni &gt; Tasti.</translation>
     </message>
     <message>
@@ -1461,7 +1776,7 @@ Cosa funziona: un relay (Rete &gt; Server relay…), inoltrare la porta UDP %1 d
     </message>
     <message>
         <source>Say something; Enter sends, Esc cancels</source>
-        <translation>Di' qualcosa; Invio invia, Esc annulla</translation>
+        <translation>Di&apos; qualcosa; Invio invia, Esc annulla</translation>
     </message>
     <message>
         <source>You crashed</source>
@@ -1476,7 +1791,7 @@ Cosa funziona: un relay (Rete &gt; Server relay…), inoltrare la porta UDP %1 d
         <translation>Giocatore %1</translation>
     </message>
     <message>
-        <source>%1's points</source>
+        <source>%1&apos;s points</source>
         <translation>Punti di %1</translation>
     </message>
     <message>
@@ -1484,7 +1799,7 @@ Cosa funziona: un relay (Rete &gt; Server relay…), inoltrare la porta UDP %1 d
         <translation>Nessuno corre in questo posto</translation>
     </message>
     <message>
-        <source>%1's turbo fuel</source>
+        <source>%1&apos;s turbo fuel</source>
         <translation>Carburante turbo di %1</translation>
     </message>
     <message>

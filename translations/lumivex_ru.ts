@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
@@ -14,6 +14,185 @@
     <message>
         <source>Mute %1</source>
         <translation>Заглушить %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Lumivex: a trail-riding arena game for up to eight players on one local network.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host a match of N players (2 to 8) at once: player 1 on autopilot, the others Hard computer riders; a new match follows each one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add K computer riders (1 to 7) of the level last chosen at start-up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print a line at every round end: the round, a hash of the arena as drawn here, and this program&apos;s memory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send through the network interface NAME for this run, whatever the Network menu says.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the settings in FILE instead of ~/.config/lumivex.ini (for several copies on one computer).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without any window: send one roll call, listen for the number of seconds that follows (default 2: --probe 5 listens 5 s) and print a line per answer (slot, name, colour, sender). Exits 0 when another copy answered, 1 when none did.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open this network&apos;s game online, on UDP port PORT if a number follows (else the one last chosen, first 31315), and print the link friends join with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Join the online game of LINK (lumivex://...); &quot;-&quot; reads the link from standard input, where other users cannot see it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run as a relay server, with no display and no windows: games that friends cannot reach directly keep a room here. It listens on UDP port 31316 unless --port says otherwise.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --open: keep a room for the game at the relay HOST:PORT, so that friends who cannot reach this computer join through it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --open and a relay: list the game publicly at the relay as NAME, for anyone to find and join.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without any window: print the public games the relay HOST[:PORT] lists, one line each (name, players, playing or waiting, link). Exits 0, 1 when the relay does not answer within 5 s, 2 for a malformed address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep every datagram this copy hears, with its time, in the replay file FILE.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watch the replay FILE (also: lumivex FILE.lumivex-replay).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play the replay FILE through as fast as possible, with no window, and print each round&apos;s outcome and the hash of its arena. Exit 0, 1 when the file is damaged, 2 when it is no replay.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Let browsers on this network join: serve the page on TCP port PORT if a number follows (else the one last chosen, first 31317) and print its address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --open: do not ask the router to forward the port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes a %2 port from 1 to 65535, not &apos;%3&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--probe takes a number of seconds, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a link opens alone; to join with options, use --join LINK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>that is not a Lumivex link: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a replay file opens alone; to watch it with options, use --replay FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--open and --join exclude each other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--port goes with --relay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay runs alone, without --open, --join or --web</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay-server goes with --open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay-server takes HOST:PORT, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--public goes with --open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--public takes the name to list the game as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--list-games takes HOST or HOST:PORT, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--record takes a file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exists and is not a Lumivex replay: it is left as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a replay is watched alone, without --open, --join, --relay, --record, --demo or --web</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no network interface &apos;%1&apos;; there are: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--config takes a file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--demo takes a number of players from 2 to 8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--riders takes a number from 1 to 7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no display: set DISPLAY, or use --probe, which needs none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the game could not be opened online: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>browsers cannot join: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -53,7 +232,7 @@
         <translation>Очистить</translation>
     </message>
     <message>
-        <source>Press the pad's button for "%1".</source>
+        <source>Press the pad&apos;s button for &quot;%1&quot;.</source>
         <translation>Нажмите кнопку геймпада для «%1».</translation>
     </message>
     <message>
@@ -65,15 +244,15 @@
         <translation>Клавиши по умолчанию возвращены.</translation>
     </message>
     <message>
-        <source>Press the key for "%1".</source>
+        <source>Press the key for &quot;%1&quot;.</source>
         <translation>Нажмите клавишу для «%1».</translation>
     </message>
     <message>
-        <source>%1 is already the key for "%2".</source>
+        <source>%1 is already the key for &quot;%2&quot;.</source>
         <translation>%1 уже назначена на «%2».</translation>
     </message>
     <message>
-        <source>%1 is already the key for "%2" of %3.</source>
+        <source>%1 is already the key for &quot;%2&quot; of %3.</source>
         <translation>%1 уже назначена на «%2» у %3.</translation>
     </message>
     <message>
@@ -226,8 +405,8 @@
         <translation>Телефон, планшет или компьютер в этой сети играет здесь, ничего не устанавливая: отсканируйте код или откройте адрес в браузере. Каждый браузер занимает место этой копии.</translation>
     </message>
     <message>
-        <source>&lt;a href="%1"&gt;%1&lt;/a&gt;</source>
-        <translation>&lt;a href="%1"&gt;%1&lt;/a&gt;</translation>
+        <source>&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Browsers riding: %1 of %2</source>
@@ -246,7 +425,7 @@
         <translation>&amp;Остановить</translation>
     </message>
     <message>
-        <source>Frees every browser's seat and stops serving the page</source>
+        <source>Frees every browser&apos;s seat and stops serving the page</source>
         <translation>Освобождает места всех браузеров и перестаёт отдавать страницу</translation>
     </message>
     <message>
@@ -452,7 +631,7 @@ HOST:PORT, or empty for none (Lumivex runs no public relay):</source>
         <translation>Публичной игре нужно имя, под которым её видно в списке.</translation>
     </message>
     <message>
-        <source>A public game is listed at a relay: "%1" is not HOST:PORT, such as relay.example.org:31316.</source>
+        <source>A public game is listed at a relay: &quot;%1&quot; is not HOST:PORT, such as relay.example.org:31316.</source>
         <translation>Публичная игра публикуется на ретрансляторе: «%1» — не ХОСТ:ПОРТ, например relay.example.org:31316.</translation>
     </message>
     <message>
@@ -464,7 +643,7 @@ HOST:PORT, or empty for none (Lumivex runs no public relay):</source>
         <translation>Игра в сети</translation>
     </message>
     <message>
-        <source>Friends join with this link (Network &gt; Join Online Game). It holds the game's key: give it only to those you play with.</source>
+        <source>Friends join with this link (Network &gt; Join Online Game). It holds the game&apos;s key: give it only to those you play with.</source>
         <translation>Друзья присоединяются по этой ссылке (Сеть &gt; Присоединиться к сетевой игре). В ней ключ игры: давайте её только тем, с кем играете.</translation>
     </message>
     <message>
@@ -494,7 +673,7 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
         <translation>Ссылка неполная: скопируйте её целиком ещё раз у того, кто её прислал, и вставьте сюда. (Подробно: %1.)</translation>
     </message>
     <message>
-        <source>That is not a Lumivex link: a game's link starts with lumivex://</source>
+        <source>That is not a Lumivex link: a game&apos;s link starts with lumivex://</source>
         <translation>Это не ссылка Lumivex: ссылка игры начинается с lumivex://</translation>
     </message>
     <message>
@@ -577,7 +756,7 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
         <translation>Сетевая игра по адресу %1 не ответила</translation>
     </message>
     <message>
-        <source>The online game at %1 did not accept the link's key</source>
+        <source>The online game at %1 did not accept the link&apos;s key</source>
         <translation>Сетевая игра по адресу %1 не приняла ключ ссылки</translation>
     </message>
     <message>
@@ -589,11 +768,11 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
         <translation>Нет сети: %1</translation>
     </message>
     <message>
-        <source>The online game's address %1 was not found</source>
+        <source>The online game&apos;s address %1 was not found</source>
         <translation>Адрес сетевой игры %1 не найден</translation>
     </message>
     <message>
-        <source>The relay's address %1 was not found</source>
+        <source>The relay&apos;s address %1 was not found</source>
         <translation>Адрес ретранслятора %1 не найден</translation>
     </message>
     <message>
@@ -823,6 +1002,37 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
     </message>
 </context>
 <context>
+    <name>RelayOptions</name>
+    <message>
+        <source>The relay&apos;s UDP port (default 31316).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The most rooms the relay keeps (default 4096).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The most public games the relay lists (default 1000; 0 lists none). One address, or IPv6 /64, lists at most 4, one /48 at most 16.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--port takes a UDP port from 1 to 65535</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay-rooms takes a number from 1 to 1000000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay-rooms-per-address takes a number from 1 to 1000000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay-games takes a number from 0 to 100000</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReplayChooser</name>
     <message>
         <source>%1 min %2 s</source>
@@ -855,6 +1065,111 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
     <message>
         <source>Lumivex replays (*.lumivex-replay)</source>
         <translation>Записи Lumivex (*.lumivex-replay)</translation>
+    </message>
+</context>
+<context>
+    <name>ReplayFile</name>
+    <message>
+        <source>not a Lumivex replay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a Lumivex replay (its header is cut short)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a Lumivex replay (its header is damaged)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a replay made by a newer Lumivex (format version %1; this one reads %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a Lumivex replay (format version 0)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds more than a replay may (%1 records, %2 MiB of datagrams, %3 MiB in all): it plays up to there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its end mark is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its end mark is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its end mark counts %1 records, the blocks hold %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bytes follow its end mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 is not a block</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 claims an impossible size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 fails its check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 does not unpack to its size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 ends inside a record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 holds a record of an impossible length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 goes back in time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it ends without its end mark (cut short, or the program did not end cleanly)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReplayKeeper</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This match is not kept as a replay: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReplayPlayer</name>
+    <message>
+        <source>Player %1</source>
+        <translation type="unfinished">Игрок %1</translation>
     </message>
 </context>
 <context>
@@ -937,7 +1252,7 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
         <translation>Справка:</translation>
     </message>
     <message>
-        <source>the player's guide</source>
+        <source>the player&apos;s guide</source>
         <translation>руководство игрока</translation>
     </message>
     <message>
@@ -1150,11 +1465,11 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
         <translation>Ваше имя, как его видят другие</translation>
     </message>
     <message>
-        <source>Point Color: your trail's colour; Default gives each seat its own</source>
+        <source>Point Color: your trail&apos;s colour; Default gives each seat its own</source>
         <translation>Цвет: цвет вашего следа; «По умолчанию» даёт каждому месту свой</translation>
     </message>
     <message>
-        <source>Back Color: the colour of this panel's and the game window's background</source>
+        <source>Back Color: the colour of this panel&apos;s and the game window&apos;s background</source>
         <translation>Фон: цвет фона этого пульта и окна игры</translation>
     </message>
     <message>
@@ -1202,15 +1517,15 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
         <translation>Диагонали: гонщики могут ехать и по диагонали (только тонкие следы)</translation>
     </message>
     <message>
-        <source>Width: the arena's width in pixels</source>
+        <source>Width: the arena&apos;s width in pixels</source>
         <translation>Ширина: ширина арены в пикселях</translation>
     </message>
     <message>
-        <source>Height: the arena's height in pixels</source>
+        <source>Height: the arena&apos;s height in pixels</source>
         <translation>Высота: высота арены в пикселях</translation>
     </message>
     <message>
-        <source>Grid Color: the arena's colour in the next match</source>
+        <source>Grid Color: the arena&apos;s colour in the next match</source>
         <translation>Арена: цвет арены в следующем матче</translation>
     </message>
     <message>
@@ -1286,7 +1601,7 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
         <translation>&amp;Проверить обновления…</translation>
     </message>
     <message>
-        <source>Lumivex is updated by your package manager or installer; this is version %1. The player's guide opens at its part about versions.</source>
+        <source>Lumivex is updated by your package manager or installer; this is version %1. The player&apos;s guide opens at its part about versions.</source>
         <translation>Lumivex обновляется менеджером пакетов или установщиком; это версия %1. Руководство игрока откроется на разделе о версиях.</translation>
     </message>
     <message>
@@ -1294,11 +1609,11 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
         <translation>Lumivex — обновления</translation>
     </message>
     <message>
-        <source>&amp;Visit the Author's Homepage...</source>
+        <source>&amp;Visit the Author&apos;s Homepage...</source>
         <translation>&amp;Посетить страницу автора…</translation>
     </message>
     <message>
-        <source>Lumivex has no web site of its own: its player's guide, installed with it, opens instead.</source>
+        <source>Lumivex has no web site of its own: its player&apos;s guide, installed with it, opens instead.</source>
         <translation>У Lumivex нет своего сайта: вместо него откроется руководство игрока, установленное вместе с игрой.</translation>
     </message>
     <message>
@@ -1338,15 +1653,15 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
         <translation>Фон</translation>
     </message>
     <message>
-        <source>Grid Color: the arena's colour</source>
+        <source>Grid Color: the arena&apos;s colour</source>
         <translation>Арена: цвет арены</translation>
     </message>
     <message>
-        <source>Point Color: your trail's colour</source>
+        <source>Point Color: your trail&apos;s colour</source>
         <translation>Цвет: цвет вашего следа</translation>
     </message>
     <message>
-        <source>%1 is the key for "%2" of %3 and of %4: give one of them another key in Settings &gt; Keys first.</source>
+        <source>%1 is the key for &quot;%2&quot; of %3 and of %4: give one of them another key in Settings &gt; Keys first.</source>
         <translation>%1 назначена на «%2» у %3 и у %4: сначала дайте одному из них другую клавишу в Настройки &gt; Клавиши.</translation>
     </message>
     <message>
@@ -1476,7 +1791,7 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
         <translation>Игрок %1</translation>
     </message>
     <message>
-        <source>%1's points</source>
+        <source>%1&apos;s points</source>
         <translation>Очки: %1</translation>
     </message>
     <message>
@@ -1484,7 +1799,7 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
         <translation>На этом месте никто не едет</translation>
     </message>
     <message>
-        <source>%1's turbo fuel</source>
+        <source>%1&apos;s turbo fuel</source>
         <translation>Турботопливо: %1</translation>
     </message>
     <message>

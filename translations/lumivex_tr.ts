@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="tr_TR">
 <context>
@@ -14,6 +14,185 @@
     <message>
         <source>Mute %1</source>
         <translation>%1 sesini kapat</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Lumivex: a trail-riding arena game for up to eight players on one local network.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host a match of N players (2 to 8) at once: player 1 on autopilot, the others Hard computer riders; a new match follows each one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add K computer riders (1 to 7) of the level last chosen at start-up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print a line at every round end: the round, a hash of the arena as drawn here, and this program&apos;s memory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send through the network interface NAME for this run, whatever the Network menu says.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the settings in FILE instead of ~/.config/lumivex.ini (for several copies on one computer).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without any window: send one roll call, listen for the number of seconds that follows (default 2: --probe 5 listens 5 s) and print a line per answer (slot, name, colour, sender). Exits 0 when another copy answered, 1 when none did.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open this network&apos;s game online, on UDP port PORT if a number follows (else the one last chosen, first 31315), and print the link friends join with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Join the online game of LINK (lumivex://...); &quot;-&quot; reads the link from standard input, where other users cannot see it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run as a relay server, with no display and no windows: games that friends cannot reach directly keep a room here. It listens on UDP port 31316 unless --port says otherwise.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --open: keep a room for the game at the relay HOST:PORT, so that friends who cannot reach this computer join through it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --open and a relay: list the game publicly at the relay as NAME, for anyone to find and join.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without any window: print the public games the relay HOST[:PORT] lists, one line each (name, players, playing or waiting, link). Exits 0, 1 when the relay does not answer within 5 s, 2 for a malformed address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep every datagram this copy hears, with its time, in the replay file FILE.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watch the replay FILE (also: lumivex FILE.lumivex-replay).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play the replay FILE through as fast as possible, with no window, and print each round&apos;s outcome and the hash of its arena. Exit 0, 1 when the file is damaged, 2 when it is no replay.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Let browsers on this network join: serve the page on TCP port PORT if a number follows (else the one last chosen, first 31317) and print its address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --open: do not ask the router to forward the port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes a %2 port from 1 to 65535, not &apos;%3&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--probe takes a number of seconds, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a link opens alone; to join with options, use --join LINK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>that is not a Lumivex link: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a replay file opens alone; to watch it with options, use --replay FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--open and --join exclude each other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--port goes with --relay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay runs alone, without --open, --join or --web</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay-server goes with --open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay-server takes HOST:PORT, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--public goes with --open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--public takes the name to list the game as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--list-games takes HOST or HOST:PORT, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--record takes a file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exists and is not a Lumivex replay: it is left as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a replay is watched alone, without --open, --join, --relay, --record, --demo or --web</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no network interface &apos;%1&apos;; there are: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--config takes a file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--demo takes a number of players from 2 to 8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--riders takes a number from 1 to 7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no display: set DISPLAY, or use --probe, which needs none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the game could not be opened online: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>browsers cannot join: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -53,8 +232,8 @@
         <translation>Temizle</translation>
     </message>
     <message>
-        <source>Press the pad's button for "%1".</source>
-        <translation>"%1" için oyun kolu düğmesine bas.</translation>
+        <source>Press the pad&apos;s button for &quot;%1&quot;.</source>
+        <translation>&quot;%1&quot; için oyun kolu düğmesine bas.</translation>
     </message>
     <message>
         <source>Pad</source>
@@ -65,16 +244,16 @@
         <translation>Varsayılan tuşlar geri geldi.</translation>
     </message>
     <message>
-        <source>Press the key for "%1".</source>
-        <translation>"%1" için tuşa bas.</translation>
+        <source>Press the key for &quot;%1&quot;.</source>
+        <translation>&quot;%1&quot; için tuşa bas.</translation>
     </message>
     <message>
-        <source>%1 is already the key for "%2".</source>
-        <translation>%1 zaten "%2" tuşu.</translation>
+        <source>%1 is already the key for &quot;%2&quot;.</source>
+        <translation>%1 zaten &quot;%2&quot; tuşu.</translation>
     </message>
     <message>
-        <source>%1 is already the key for "%2" of %3.</source>
-        <translation>%1 zaten %3 için "%2" tuşu.</translation>
+        <source>%1 is already the key for &quot;%2&quot; of %3.</source>
+        <translation>%1 zaten %3 için &quot;%2&quot; tuşu.</translation>
     </message>
     <message>
         <source>Press a key...</source>
@@ -226,8 +405,8 @@
         <translation>Bu ağdaki bir telefon, tablet ya da bilgisayar hiçbir şey kurmadan burada oynar: kodu tara ya da adresi tarayıcısında aç. Her tarayıcı bu kopyanın bir yerini alır.</translation>
     </message>
     <message>
-        <source>&lt;a href="%1"&gt;%1&lt;/a&gt;</source>
-        <translation>&lt;a href="%1"&gt;%1&lt;/a&gt;</translation>
+        <source>&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Browsers riding: %1 of %2</source>
@@ -246,7 +425,7 @@
         <translation>&amp;Durdur</translation>
     </message>
     <message>
-        <source>Frees every browser's seat and stops serving the page</source>
+        <source>Frees every browser&apos;s seat and stops serving the page</source>
         <translation>Her tarayıcının yerini boşaltır ve sayfayı sunmayı bırakır</translation>
     </message>
     <message>
@@ -311,7 +490,7 @@
     </message>
     <message>
         <source>No relay to ask. Lumivex has no list server of its own: add relays that list games above (ask your friends, or run one with lumivex-relay), or choose one with Network &gt; Relay Server.</source>
-        <translation>Sorulacak aktarıcı yok. Lumivex'in kendi liste sunucusu yok: yukarıya oyun listeleyen aktarıcılar ekle (arkadaşlarına sor ya da lumivex-relay ile kendin çalıştır) veya Ağ &gt; Aktarıcı Sunucusu ile birini seç.</translation>
+        <translation>Sorulacak aktarıcı yok. Lumivex&apos;in kendi liste sunucusu yok: yukarıya oyun listeleyen aktarıcılar ekle (arkadaşlarına sor ya da lumivex-relay ile kendin çalıştır) veya Ağ &gt; Aktarıcı Sunucusu ile birini seç.</translation>
     </message>
     <message>
         <source>no such host</source>
@@ -452,8 +631,8 @@ HOST:PORT ya da hiçbiri için boş (Lumivex herkese açık aktarıcı çalışt
         <translation>Herkese açık bir oyunun listeleneceği bir ada ihtiyacı var.</translation>
     </message>
     <message>
-        <source>A public game is listed at a relay: "%1" is not HOST:PORT, such as relay.example.org:31316.</source>
-        <translation>Herkese açık oyun bir aktarıcıda listelenir: "%1" HOST:PORT değil; örneğin relay.example.org:31316.</translation>
+        <source>A public game is listed at a relay: &quot;%1&quot; is not HOST:PORT, such as relay.example.org:31316.</source>
+        <translation>Herkese açık oyun bir aktarıcıda listelenir: &quot;%1&quot; HOST:PORT değil; örneğin relay.example.org:31316.</translation>
     </message>
     <message>
         <source>The game could not be opened online: %1</source>
@@ -464,7 +643,7 @@ HOST:PORT ya da hiçbiri için boş (Lumivex herkese açık aktarıcı çalışt
         <translation>Oyun çevrimiçi</translation>
     </message>
     <message>
-        <source>Friends join with this link (Network &gt; Join Online Game). It holds the game's key: give it only to those you play with.</source>
+        <source>Friends join with this link (Network &gt; Join Online Game). It holds the game&apos;s key: give it only to those you play with.</source>
         <translation>Arkadaşlar bu bağlantıyla katılır (Ağ &gt; Çevrimiçi oyuna katıl). Oyunun anahtarını içerir: yalnızca birlikte oynadıklarına ver.</translation>
     </message>
     <message>
@@ -479,7 +658,7 @@ HOST:PORT ya da hiçbiri için boş (Lumivex herkese açık aktarıcı çalışt
         <source>This computer has only addresses of its own network, so friends elsewhere cannot reach it: the link works only on this network.
 What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on the router to this computer (%2), or a VPN that puts you and your friends on one network.</source>
         <translation>Bu bilgisayarın yalnızca kendi ağına ait adresleri var, bu yüzden uzaktaki arkadaşlar ona ulaşamaz: bağlantı yalnızca bu ağda çalışır.
-İşe yarayanlar: bir aktarıcı (Ağ &gt; Aktarıcı sunucusu…), yönlendiricide UDP bağlantı noktası %1'i bu bilgisayara (%2) yönlendirmek ya da seni ve arkadaşlarını aynı ağa koyan bir VPN.</translation>
+İşe yarayanlar: bir aktarıcı (Ağ &gt; Aktarıcı sunucusu…), yönlendiricide UDP bağlantı noktası %1&apos;i bu bilgisayara (%2) yönlendirmek ya da seni ve arkadaşlarını aynı ağa koyan bir VPN.</translation>
     </message>
     <message>
         <source>Join Online Game</source>
@@ -494,7 +673,7 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
         <translation>Bu bağlantı eksik: gönderen kişiden tamamını yeniden kopyala ve buraya yapıştır. (Ayrıntı: %1.)</translation>
     </message>
     <message>
-        <source>That is not a Lumivex link: a game's link starts with lumivex://</source>
+        <source>That is not a Lumivex link: a game&apos;s link starts with lumivex://</source>
         <translation>Bu bir Lumivex bağlantısı değil: bir oyunun bağlantısı lumivex:// ile başlar</translation>
     </message>
     <message>
@@ -577,7 +756,7 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
         <translation>%1 adresindeki çevrimiçi oyun yanıt vermedi</translation>
     </message>
     <message>
-        <source>The online game at %1 did not accept the link's key</source>
+        <source>The online game at %1 did not accept the link&apos;s key</source>
         <translation>%1 adresindeki çevrimiçi oyun bağlantının anahtarını kabul etmedi</translation>
     </message>
     <message>
@@ -589,11 +768,11 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
         <translation>Ağ yok: %1</translation>
     </message>
     <message>
-        <source>The online game's address %1 was not found</source>
+        <source>The online game&apos;s address %1 was not found</source>
         <translation>Çevrimiçi oyunun adresi %1 bulunamadı</translation>
     </message>
     <message>
-        <source>The relay's address %1 was not found</source>
+        <source>The relay&apos;s address %1 was not found</source>
         <translation>Aktarıcının adresi %1 bulunamadı</translation>
     </message>
     <message>
@@ -823,6 +1002,37 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
     </message>
 </context>
 <context>
+    <name>RelayOptions</name>
+    <message>
+        <source>The relay&apos;s UDP port (default 31316).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The most rooms the relay keeps (default 4096).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The most public games the relay lists (default 1000; 0 lists none). One address, or IPv6 /64, lists at most 4, one /48 at most 16.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--port takes a UDP port from 1 to 65535</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay-rooms takes a number from 1 to 1000000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay-rooms-per-address takes a number from 1 to 1000000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--relay-games takes a number from 0 to 100000</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReplayChooser</name>
     <message>
         <source>%1 min %2 s</source>
@@ -855,6 +1065,111 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
     <message>
         <source>Lumivex replays (*.lumivex-replay)</source>
         <translation>Lumivex tekrarları (*.lumivex-replay)</translation>
+    </message>
+</context>
+<context>
+    <name>ReplayFile</name>
+    <message>
+        <source>not a Lumivex replay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a Lumivex replay (its header is cut short)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a Lumivex replay (its header is damaged)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a replay made by a newer Lumivex (format version %1; this one reads %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a Lumivex replay (format version 0)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds more than a replay may (%1 records, %2 MiB of datagrams, %3 MiB in all): it plays up to there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its end mark is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its end mark is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its end mark counts %1 records, the blocks hold %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bytes follow its end mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 is not a block</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 claims an impossible size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 fails its check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 does not unpack to its size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 ends inside a record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 holds a record of an impossible length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block %1 goes back in time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it ends without its end mark (cut short, or the program did not end cleanly)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReplayKeeper</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This match is not kept as a replay: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReplayPlayer</name>
+    <message>
+        <source>Player %1</source>
+        <translation type="unfinished">Oyuncu %1</translation>
     </message>
 </context>
 <context>
@@ -937,7 +1252,7 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
         <translation>Yardım:</translation>
     </message>
     <message>
-        <source>the player's guide</source>
+        <source>the player&apos;s guide</source>
         <translation>oyuncu kılavuzu</translation>
     </message>
     <message>
@@ -1003,7 +1318,7 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
     </message>
     <message>
         <source>%1 cannot be played: it is no replay this Lumivex can read. (In detail: %2.)</source>
-        <translation>%1 oynatılamıyor: bu Lumivex'in okuyabildiği bir tekrar değil. (Ayrıntı: %2.)</translation>
+        <translation>%1 oynatılamıyor: bu Lumivex&apos;in okuyabildiği bir tekrar değil. (Ayrıntı: %2.)</translation>
     </message>
     <message>
         <source>Resume</source>
@@ -1015,11 +1330,11 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
     </message>
     <message>
         <source>Add computer riders and press Start Match, or wait for friends on this network</source>
-        <translation>Bilgisayar sürücüleri ekle ve Maçı başlat'a bas ya da bu ağdaki arkadaşları bekle</translation>
+        <translation>Bilgisayar sürücüleri ekle ve Maçı başlat&apos;a bas ya da bu ağdaki arkadaşları bekle</translation>
     </message>
     <message>
         <source>Press Client Registration to take a seat in the match</source>
-        <translation>Maçta yer almak için İstemci kaydı'na bas</translation>
+        <translation>Maçta yer almak için İstemci kaydı&apos;na bas</translation>
     </message>
     <message>
         <source>Lumivex Control panel</source>
@@ -1150,16 +1465,16 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
         <translation>Adın, diğerlerinin gördüğü gibi</translation>
     </message>
     <message>
-        <source>Point Color: your trail's colour; Default gives each seat its own</source>
+        <source>Point Color: your trail&apos;s colour; Default gives each seat its own</source>
         <translation>Renk: izinin rengi; Varsayılan her yere kendi rengini verir</translation>
     </message>
     <message>
-        <source>Back Color: the colour of this panel's and the game window's background</source>
+        <source>Back Color: the colour of this panel&apos;s and the game window&apos;s background</source>
         <translation>Arka plan: bu panelin ve oyun penceresinin arka plan rengi</translation>
     </message>
     <message>
         <source>Thickness: how wide every trail is, from 1 (thin) to 4</source>
-        <translation>Kalınlık: her izin genişliği, 1'den (ince) 4'e</translation>
+        <translation>Kalınlık: her izin genişliği, 1&apos;den (ince) 4&apos;e</translation>
     </message>
     <message>
         <source>Snap to grid: turns are taken only on the grid of lanes, so trails never touch</source>
@@ -1187,7 +1502,7 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
     </message>
     <message>
         <source>Players: how many riders the match has, from 2 to 8</source>
-        <translation>Oyuncular: maçta kaç sürücü olduğu, 2'den 8'e</translation>
+        <translation>Oyuncular: maçta kaç sürücü olduğu, 2&apos;den 8&apos;e</translation>
     </message>
     <message>
         <source>Team: with 4, 6 or 8 players, riders ride in teams; the last team riding wins</source>
@@ -1202,15 +1517,15 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
         <translation>Çapraz: sürücüler çapraz da gidebilir (yalnızca ince izler)</translation>
     </message>
     <message>
-        <source>Width: the arena's width in pixels</source>
+        <source>Width: the arena&apos;s width in pixels</source>
         <translation>Genişlik: arenanın piksel cinsinden genişliği</translation>
     </message>
     <message>
-        <source>Height: the arena's height in pixels</source>
+        <source>Height: the arena&apos;s height in pixels</source>
         <translation>Yükseklik: arenanın piksel cinsinden yüksekliği</translation>
     </message>
     <message>
-        <source>Grid Color: the arena's colour in the next match</source>
+        <source>Grid Color: the arena&apos;s colour in the next match</source>
         <translation>Arena: sonraki maçta arenanın rengi</translation>
     </message>
     <message>
@@ -1286,7 +1601,7 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
         <translation>&amp;Güncellemeleri denetle…</translation>
     </message>
     <message>
-        <source>Lumivex is updated by your package manager or installer; this is version %1. The player's guide opens at its part about versions.</source>
+        <source>Lumivex is updated by your package manager or installer; this is version %1. The player&apos;s guide opens at its part about versions.</source>
         <translation>Lumivex paket yöneticin ya da yükleyicin tarafından güncellenir; bu sürüm %1. Oyuncu kılavuzu sürümler bölümünde açılır.</translation>
     </message>
     <message>
@@ -1294,12 +1609,12 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
         <translation>Lumivex - Güncellemeler</translation>
     </message>
     <message>
-        <source>&amp;Visit the Author's Homepage...</source>
+        <source>&amp;Visit the Author&apos;s Homepage...</source>
         <translation>&amp;Yazarın sayfasını ziyaret et…</translation>
     </message>
     <message>
-        <source>Lumivex has no web site of its own: its player's guide, installed with it, opens instead.</source>
-        <translation>Lumivex'in kendi web sitesi yok: onun yerine onunla birlikte kurulan oyuncu kılavuzu açılır.</translation>
+        <source>Lumivex has no web site of its own: its player&apos;s guide, installed with it, opens instead.</source>
+        <translation>Lumivex&apos;in kendi web sitesi yok: onun yerine onunla birlikte kurulan oyuncu kılavuzu açılır.</translation>
     </message>
     <message>
         <source>Lumivex - Homepage</source>
@@ -1338,16 +1653,16 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
         <translation>Arka plan</translation>
     </message>
     <message>
-        <source>Grid Color: the arena's colour</source>
+        <source>Grid Color: the arena&apos;s colour</source>
         <translation>Arena: arenanın rengi</translation>
     </message>
     <message>
-        <source>Point Color: your trail's colour</source>
+        <source>Point Color: your trail&apos;s colour</source>
         <translation>Renk: izinin rengi</translation>
     </message>
     <message>
-        <source>%1 is the key for "%2" of %3 and of %4: give one of them another key in Settings &gt; Keys first.</source>
-        <translation>%1, %3 ve %4 için "%2" tuşu: önce Ayarlar &gt; Tuşlar'dan birine başka bir tuş ver.</translation>
+        <source>%1 is the key for &quot;%2&quot; of %3 and of %4: give one of them another key in Settings &gt; Keys first.</source>
+        <translation>%1, %3 ve %4 için &quot;%2&quot; tuşu: önce Ayarlar &gt; Tuşlar&apos;dan birine başka bir tuş ver.</translation>
     </message>
     <message>
         <source>Player %1</source>
@@ -1476,7 +1791,7 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
         <translation>Oyuncu %1</translation>
     </message>
     <message>
-        <source>%1's points</source>
+        <source>%1&apos;s points</source>
         <translation>%1 puanı</translation>
     </message>
     <message>
@@ -1484,12 +1799,12 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
         <translation>Bu yerde kimse sürmüyor</translation>
     </message>
     <message>
-        <source>%1's turbo fuel</source>
+        <source>%1&apos;s turbo fuel</source>
         <translation>%1 turbo yakıtı</translation>
     </message>
     <message>
         <source>Join with this pad? Press A on it to join as a new local player</source>
-        <translation>Bu oyun koluyla katılmak mı? Yeni yerel oyuncu olarak katılmak için üzerinde A'ya bas</translation>
+        <translation>Bu oyun koluyla katılmak mı? Yeni yerel oyuncu olarak katılmak için üzerinde A&apos;ya bas</translation>
     </message>
     <message>
         <source>Watch the round again (%1)</source>
