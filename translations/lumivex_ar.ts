@@ -20,179 +20,179 @@
     <name>CommandLine</name>
     <message>
         <source>Lumivex: a trail-riding arena game for up to eight players on one local network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumivex: لعبة ساحة بمسارات مضيئة لما يصل إلى ثمانية لاعبين على شبكة محلية واحدة.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض هذه المساعدة والخروج.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض الإصدار والخروج.</translation>
     </message>
     <message>
         <source>Host a match of N players (2 to 8) at once: player 1 on autopilot, the others Hard computer riders; a new match follows each one.</source>
-        <translation type="unfinished"></translation>
+        <translation>استضافة مباراة من N لاعبين (من 2 إلى 8) فورًا: اللاعب 1 على الطيار الآلي، والباقون سائقو حاسوب صعبون؛ تتبع كل مباراة مباراةٌ جديدة.</translation>
     </message>
     <message>
         <source>Add K computer riders (1 to 7) of the level last chosen at start-up.</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة K من سائقي الحاسوب (من 1 إلى 7) من آخر مستوى اختير عند البدء.</translation>
     </message>
     <message>
         <source>Print a line at every round end: the round, a hash of the arena as drawn here, and this program&apos;s memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>طباعة سطر عند نهاية كل جولة: الجولة، وبصمة الساحة كما رُسمت هنا، وذاكرة هذا البرنامج.</translation>
     </message>
     <message>
         <source>Send through the network interface NAME for this run, whatever the Network menu says.</source>
-        <translation type="unfinished"></translation>
+        <translation>الإرسال عبر واجهة الشبكة NAME في هذا التشغيل، أيًّا كان ما تقوله قائمة الشبكة.</translation>
     </message>
     <message>
         <source>Keep the settings in FILE instead of ~/.config/lumivex.ini (for several copies on one computer).</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ الإعدادات في FILE بدلًا من ‎~/.config/lumivex.ini (لعدة نسخ على حاسوب واحد).</translation>
     </message>
     <message>
         <source>Without any window: send one roll call, listen for the number of seconds that follows (default 2: --probe 5 listens 5 s) and print a line per answer (slot, name, colour, sender). Exits 0 when another copy answered, 1 when none did.</source>
-        <translation type="unfinished"></translation>
+        <translation>دون نافذة: إرسال نداء واحد، والاستماع لعدد الثواني الذي يلي (الافتراضي 2: ‎--probe 5 يستمع 5 ث) وطباعة سطر لكل رد (المقعد، الاسم، اللون، المرسل). يخرج بـ 0 إن ردّت نسخة أخرى، وبـ 1 إن لم تردّ أي نسخة.</translation>
     </message>
     <message>
         <source>Open this network&apos;s game online, on UDP port PORT if a number follows (else the one last chosen, first 31315), and print the link friends join with.</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح لعبة هذه الشبكة على الإنترنت، على منفذ UDP رقم PORT إن تلاه رقم (وإلا فآخر منفذ اختير، وأولًا 31315)، وطباعة الرابط الذي ينضم به الأصدقاء.</translation>
     </message>
     <message>
         <source>Join the online game of LINK (lumivex://...); &quot;-&quot; reads the link from standard input, where other users cannot see it.</source>
-        <translation type="unfinished"></translation>
+        <translation>الانضمام إلى اللعبة على الإنترنت من LINK ‏(lumivex://...)؛ &quot;-&quot; يقرأ الرابط من الدخل القياسي، حيث لا يراه المستخدمون الآخرون.</translation>
     </message>
     <message>
         <source>Run as a relay server, with no display and no windows: games that friends cannot reach directly keep a room here. It listens on UDP port 31316 unless --port says otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>التشغيل كخادم مُرحِّل، دون شاشة ودون نوافذ: الألعاب التي لا يصل إليها الأصدقاء مباشرة تحتفظ هنا بغرفة. يستمع على منفذ UDP رقم 31316 ما لم يقل ‎--port غير ذلك.</translation>
     </message>
     <message>
         <source>With --open: keep a room for the game at the relay HOST:PORT, so that friends who cannot reach this computer join through it.</source>
-        <translation type="unfinished"></translation>
+        <translation>مع ‎--open: الاحتفاظ بغرفة للعبة لدى المُرحِّل HOST:PORT، لينضم عبره الأصدقاء الذين لا يصلون إلى هذا الحاسوب.</translation>
     </message>
     <message>
         <source>With --open and a relay: list the game publicly at the relay as NAME, for anyone to find and join.</source>
-        <translation type="unfinished"></translation>
+        <translation>مع ‎--open ومُرحِّل: إدراج اللعبة علنًا لدى المُرحِّل باسم NAME، ليجدها أي أحد وينضم.</translation>
     </message>
     <message>
         <source>Without any window: print the public games the relay HOST[:PORT] lists, one line each (name, players, playing or waiting, link). Exits 0, 1 when the relay does not answer within 5 s, 2 for a malformed address.</source>
-        <translation type="unfinished"></translation>
+        <translation>دون نافذة: طباعة الألعاب العامة التي يدرجها المُرحِّل HOST[:PORT]، سطرًا لكل لعبة (الاسم، اللاعبون، تُلعب أو تنتظر، الرابط). يخرج بـ 0، وبـ 1 إن لم يردّ المُرحِّل خلال 5 ث، وبـ 2 لعنوان غير سليم.</translation>
     </message>
     <message>
         <source>Keep every datagram this copy hears, with its time, in the replay file FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ كل مخطط بيانات تسمعه هذه النسخة، مع وقته، في ملف الإعادة FILE.</translation>
     </message>
     <message>
         <source>Watch the replay FILE (also: lumivex FILE.lumivex-replay).</source>
-        <translation type="unfinished"></translation>
+        <translation>مشاهدة الإعادة FILE (أيضًا: lumivex FILE.lumivex-replay).</translation>
     </message>
     <message>
         <source>Play the replay FILE through as fast as possible, with no window, and print each round&apos;s outcome and the hash of its arena. Exit 0, 1 when the file is damaged, 2 when it is no replay.</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل الإعادة FILE بأسرع ما يمكن دون نافذة، وطباعة نتيجة كل جولة وبصمة ساحتها. يخرج بـ 0، وبـ 1 إن كان الملف تالفًا، وبـ 2 إن لم يكن إعادة.</translation>
     </message>
     <message>
         <source>Let browsers on this network join: serve the page on TCP port PORT if a number follows (else the one last chosen, first 31317) and print its address.</source>
-        <translation type="unfinished"></translation>
+        <translation>السماح للمتصفحات على هذه الشبكة بالانضمام: تقديم الصفحة على منفذ TCP رقم PORT إن تلاه رقم (وإلا فآخر منفذ اختير، وأولًا 31317) وطباعة عنوانها.</translation>
     </message>
     <message>
         <source>With --open: do not ask the router to forward the port.</source>
-        <translation type="unfinished"></translation>
+        <translation>مع ‎--open: عدم مطالبة الموجّه بتمرير المنفذ.</translation>
     </message>
     <message>
         <source>%1 takes a %2 port from 1 to 65535, not &apos;%3&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 يأخذ منفذ %2 من 1 إلى 65535، لا &apos;%3&apos;</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>وسيط غير متوقع &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--probe takes a number of seconds, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>‎--probe يأخذ عددًا من الثواني، لا &apos;%1&apos;</translation>
     </message>
     <message>
         <source>a link opens alone; to join with options, use --join LINK</source>
-        <translation type="unfinished"></translation>
+        <translation>الرابط يُفتح وحده؛ للانضمام مع خيارات استخدم ‎--join LINK</translation>
     </message>
     <message>
         <source>that is not a Lumivex link: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا ليس رابط Lumivex: ‏%1</translation>
     </message>
     <message>
         <source>a replay file opens alone; to watch it with options, use --replay FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف الإعادة يُفتح وحده؛ لمشاهدته مع خيارات استخدم ‎--replay FILE</translation>
     </message>
     <message>
         <source>--open and --join exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>‎--open و‎--join لا يجتمعان</translation>
     </message>
     <message>
         <source>--port goes with --relay</source>
-        <translation type="unfinished"></translation>
+        <translation>‎--port يأتي مع ‎--relay</translation>
     </message>
     <message>
         <source>--relay runs alone, without --open, --join or --web</source>
-        <translation type="unfinished"></translation>
+        <translation>‎--relay يعمل وحده، دون ‎--open أو ‎--join أو ‎--web</translation>
     </message>
     <message>
         <source>--relay-server goes with --open</source>
-        <translation type="unfinished"></translation>
+        <translation>‎--relay-server يأتي مع ‎--open</translation>
     </message>
     <message>
         <source>--relay-server takes HOST:PORT, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>‎--relay-server يأخذ HOST:PORT، لا &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--public goes with --open</source>
-        <translation type="unfinished"></translation>
+        <translation>‎--public يأتي مع ‎--open</translation>
     </message>
     <message>
         <source>--public takes the name to list the game as</source>
-        <translation type="unfinished"></translation>
+        <translation>‎--public يأخذ الاسم الذي تُدرج به اللعبة</translation>
     </message>
     <message>
         <source>--list-games takes HOST or HOST:PORT, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>‎--list-games يأخذ HOST أو HOST:PORT، لا &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--record takes a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>‎--record يأخذ اسم ملف</translation>
     </message>
     <message>
         <source>%1 exists and is not a Lumivex replay: it is left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 موجود وليس إعادة Lumivex: يُترك كما هو</translation>
     </message>
     <message>
         <source>a replay is watched alone, without --open, --join, --relay, --record, --demo or --web</source>
-        <translation type="unfinished"></translation>
+        <translation>الإعادة تُشاهد وحدها، دون ‎--open أو ‎--join أو ‎--relay أو ‎--record أو ‎--demo أو ‎--web</translation>
     </message>
     <message>
         <source>there is no network interface &apos;%1&apos;; there are: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد واجهة شبكة &apos;%1&apos;؛ الموجود: %2</translation>
     </message>
     <message>
         <source>--config takes a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>‎--config يأخذ اسم ملف</translation>
     </message>
     <message>
         <source>--demo takes a number of players from 2 to 8</source>
-        <translation type="unfinished"></translation>
+        <translation>‎--demo يأخذ عدد لاعبين من 2 إلى 8</translation>
     </message>
     <message>
         <source>--riders takes a number from 1 to 7</source>
-        <translation type="unfinished"></translation>
+        <translation>‎--riders يأخذ رقمًا من 1 إلى 7</translation>
     </message>
     <message>
         <source>no display: set DISPLAY, or use --probe, which needs none</source>
-        <translation type="unfinished"></translation>
+        <translation>لا شاشة: اضبط DISPLAY، أو استخدم ‎--probe الذي لا يحتاج إلى شاشة</translation>
     </message>
     <message>
         <source>the game could not be opened online: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر فتح اللعبة على الإنترنت: %1</translation>
     </message>
     <message>
         <source>browsers cannot join: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تستطيع المتصفحات الانضمام: %1</translation>
     </message>
 </context>
 <context>
@@ -1005,31 +1005,31 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
     <name>RelayOptions</name>
     <message>
         <source>The relay&apos;s UDP port (default 31316).</source>
-        <translation type="unfinished"></translation>
+        <translation>منفذ UDP للمُرحِّل (الافتراضي 31316).</translation>
     </message>
     <message>
         <source>The most rooms the relay keeps (default 4096).</source>
-        <translation type="unfinished"></translation>
+        <translation>أكبر عدد من الغرف يحتفظ به المُرحِّل (الافتراضي 4096).</translation>
     </message>
     <message>
         <source>The most public games the relay lists (default 1000; 0 lists none). One address, or IPv6 /64, lists at most 4, one /48 at most 16.</source>
-        <translation type="unfinished"></translation>
+        <translation>أكبر عدد من الألعاب العامة يدرجه المُرحِّل (الافتراضي 1000؛ 0 لا يدرج شيئًا). العنوان الواحد، أو ‎/64 في IPv6، يدرج 4 على الأكثر، و‎/48 الواحد 16 على الأكثر.</translation>
     </message>
     <message>
         <source>--port takes a UDP port from 1 to 65535</source>
-        <translation type="unfinished"></translation>
+        <translation>‎--port يأخذ منفذ UDP من 1 إلى 65535</translation>
     </message>
     <message>
         <source>--relay-rooms takes a number from 1 to 1000000</source>
-        <translation type="unfinished"></translation>
+        <translation>‎--relay-rooms يأخذ رقمًا من 1 إلى 1000000</translation>
     </message>
     <message>
         <source>--relay-rooms-per-address takes a number from 1 to 1000000</source>
-        <translation type="unfinished"></translation>
+        <translation>‎--relay-rooms-per-address يأخذ رقمًا من 1 إلى 1000000</translation>
     </message>
     <message>
         <source>--relay-games takes a number from 0 to 100000</source>
-        <translation type="unfinished"></translation>
+        <translation>‎--relay-games يأخذ رقمًا من 0 إلى 100000</translation>
     </message>
 </context>
 <context>
@@ -1071,105 +1071,105 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
     <name>ReplayFile</name>
     <message>
         <source>not a Lumivex replay</source>
-        <translation type="unfinished"></translation>
+        <translation>ليست إعادة Lumivex</translation>
     </message>
     <message>
         <source>not a Lumivex replay (its header is cut short)</source>
-        <translation type="unfinished"></translation>
+        <translation>ليست إعادة Lumivex (ترويستها مقطوعة)</translation>
     </message>
     <message>
         <source>not a Lumivex replay (its header is damaged)</source>
-        <translation type="unfinished"></translation>
+        <translation>ليست إعادة Lumivex (ترويستها تالفة)</translation>
     </message>
     <message>
         <source>a replay made by a newer Lumivex (format version %1; this one reads %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة صنعها Lumivex أحدث (إصدار الصيغة %1؛ هذا يقرأ %2)</translation>
     </message>
     <message>
         <source>not a Lumivex replay (format version 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>ليست إعادة Lumivex (إصدار الصيغة 0)</translation>
     </message>
     <message>
         <source>it holds more than a replay may (%1 records, %2 MiB of datagrams, %3 MiB in all): it plays up to there</source>
-        <translation type="unfinished"></translation>
+        <translation>تحوي أكثر مما يحق للإعادة (%1 سجلًا، %2 MiB من مخططات البيانات، %3 MiB في المجموع): تُشغَّل حتى ذلك الموضع</translation>
     </message>
     <message>
         <source>its end mark is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>علامة نهايتها مقطوعة</translation>
     </message>
     <message>
         <source>its end mark is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>علامة نهايتها تالفة</translation>
     </message>
     <message>
         <source>its end mark counts %1 records, the blocks hold %2</source>
-        <translation type="unfinished"></translation>
+        <translation>علامة نهايتها تعدّ %1 سجلًا، والكتل تحوي %2</translation>
     </message>
     <message>
         <source>bytes follow its end mark</source>
-        <translation type="unfinished"></translation>
+        <translation>تلي علامةَ نهايتها بايتات</translation>
     </message>
     <message>
         <source>block %1 is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>الكتلة %1 مقطوعة</translation>
     </message>
     <message>
         <source>block %1 is not a block</source>
-        <translation type="unfinished"></translation>
+        <translation>الكتلة %1 ليست كتلة</translation>
     </message>
     <message>
         <source>block %1 claims an impossible size</source>
-        <translation type="unfinished"></translation>
+        <translation>الكتلة %1 تدّعي حجمًا مستحيلًا</translation>
     </message>
     <message>
         <source>block %1 fails its check</source>
-        <translation type="unfinished"></translation>
+        <translation>الكتلة %1 تفشل في فحصها</translation>
     </message>
     <message>
         <source>block %1 does not unpack to its size</source>
-        <translation type="unfinished"></translation>
+        <translation>الكتلة %1 لا تُفك إلى حجمها</translation>
     </message>
     <message>
         <source>block %1 ends inside a record</source>
-        <translation type="unfinished"></translation>
+        <translation>الكتلة %1 تنتهي داخل سجل</translation>
     </message>
     <message>
         <source>block %1 holds a record of an impossible length</source>
-        <translation type="unfinished"></translation>
+        <translation>الكتلة %1 تحوي سجلًا بطول مستحيل</translation>
     </message>
     <message>
         <source>block %1 goes back in time</source>
-        <translation type="unfinished"></translation>
+        <translation>الكتلة %1 ترجع في الزمن</translation>
     </message>
     <message>
         <source>it ends without its end mark (cut short, or the program did not end cleanly)</source>
-        <translation type="unfinished"></translation>
+        <translation>تنتهي دون علامة نهايتها (مقطوعة، أو لم ينتهِ البرنامج على نحو سليم)</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر قراءته: %1</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر الكتابة في %1: %2</translation>
     </message>
 </context>
 <context>
     <name>ReplayKeeper</name>
     <message>
         <source>the folder %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذّر إنشاء المجلد %1</translation>
     </message>
     <message>
         <source>This match is not kept as a replay: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تُحفظ هذه المباراة كإعادة: %1</translation>
     </message>
 </context>
 <context>
     <name>ReplayPlayer</name>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished">اللاعب %1</translation>
+        <translation>اللاعب %1</translation>
     </message>
 </context>
 <context>

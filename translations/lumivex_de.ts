@@ -20,179 +20,179 @@
     <name>CommandLine</name>
     <message>
         <source>Lumivex: a trail-riding arena game for up to eight players on one local network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumivex: ein Arenaspiel mit Lichtspuren für bis zu acht Spieler in einem lokalen Netzwerk.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Version zeigen und beenden.</translation>
     </message>
     <message>
         <source>Host a match of N players (2 to 8) at once: player 1 on autopilot, the others Hard computer riders; a new match follows each one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sofort ein Match mit N Spielern (2 bis 8) ausrichten: Spieler 1 auf Autopilot, die anderen schwere Computerfahrer; nach jedem Match folgt ein neues.</translation>
     </message>
     <message>
         <source>Add K computer riders (1 to 7) of the level last chosen at start-up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Start K Computerfahrer (1 bis 7) der zuletzt gewählten Stufe hinzufügen.</translation>
     </message>
     <message>
         <source>Print a line at every round end: the round, a hash of the arena as drawn here, and this program&apos;s memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Ende jeder Runde eine Zeile ausgeben: die Runde, ein Hash der hier gezeichneten Arena und der Speicher dieses Programms.</translation>
     </message>
     <message>
         <source>Send through the network interface NAME for this run, whatever the Network menu says.</source>
-        <translation type="unfinished"></translation>
+        <translation>In diesem Lauf über die Netzwerkschnittstelle NAME senden, was auch immer das Netzwerk-Menü sagt.</translation>
     </message>
     <message>
         <source>Keep the settings in FILE instead of ~/.config/lumivex.ini (for several copies on one computer).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen in FILE statt in ~/.config/lumivex.ini speichern (für mehrere Kopien auf einem Computer).</translation>
     </message>
     <message>
         <source>Without any window: send one roll call, listen for the number of seconds that follows (default 2: --probe 5 listens 5 s) and print a line per answer (slot, name, colour, sender). Exits 0 when another copy answered, 1 when none did.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Fenster: einen Namensaufruf senden, so viele Sekunden lauschen wie folgen (Standard 2: --probe 5 lauscht 5 s) und je Antwort eine Zeile ausgeben (Platz, Name, Farbe, Absender). Beendet mit 0, wenn eine andere Kopie antwortete, mit 1, wenn keine.</translation>
     </message>
     <message>
         <source>Open this network&apos;s game online, on UDP port PORT if a number follows (else the one last chosen, first 31315), and print the link friends join with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel dieses Netzwerks online öffnen, auf UDP-Port PORT, wenn eine Zahl folgt (sonst dem zuletzt gewählten, anfangs 31315), und den Link ausgeben, mit dem Freunde beitreten.</translation>
     </message>
     <message>
         <source>Join the online game of LINK (lumivex://...); &quot;-&quot; reads the link from standard input, where other users cannot see it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem Onlinespiel von LINK (lumivex://...) beitreten; „-“ liest den Link von der Standardeingabe, wo andere Benutzer ihn nicht sehen.</translation>
     </message>
     <message>
         <source>Run as a relay server, with no display and no windows: games that friends cannot reach directly keep a room here. It listens on UDP port 31316 unless --port says otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Relais-Server laufen, ohne Anzeige und ohne Fenster: Spiele, die Freunde nicht direkt erreichen, halten hier einen Raum. Lauscht auf UDP-Port 31316, sofern --port nichts anderes sagt.</translation>
     </message>
     <message>
         <source>With --open: keep a room for the game at the relay HOST:PORT, so that friends who cannot reach this computer join through it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --open: einen Raum für das Spiel am Relais HOST:PORT halten, damit Freunde, die diesen Computer nicht erreichen, darüber beitreten.</translation>
     </message>
     <message>
         <source>With --open and a relay: list the game publicly at the relay as NAME, for anyone to find and join.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --open und einem Relais: das Spiel am Relais öffentlich als NAME listen, damit jeder es finden und beitreten kann.</translation>
     </message>
     <message>
         <source>Without any window: print the public games the relay HOST[:PORT] lists, one line each (name, players, playing or waiting, link). Exits 0, 1 when the relay does not answer within 5 s, 2 for a malformed address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Fenster: die öffentlichen Spiele ausgeben, die das Relais HOST[:PORT] listet, je eine Zeile (Name, Spieler, läuft oder wartet, Link). Beendet mit 0, mit 1, wenn das Relais nicht binnen 5 s antwortet, mit 2 bei einer fehlerhaften Adresse.</translation>
     </message>
     <message>
         <source>Keep every datagram this copy hears, with its time, in the replay file FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Datagramm, das diese Kopie hört, mit seiner Zeit in der Wiederholungsdatei FILE aufbewahren.</translation>
     </message>
     <message>
         <source>Watch the replay FILE (also: lumivex FILE.lumivex-replay).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wiederholung FILE ansehen (auch: lumivex FILE.lumivex-replay).</translation>
     </message>
     <message>
         <source>Play the replay FILE through as fast as possible, with no window, and print each round&apos;s outcome and the hash of its arena. Exit 0, 1 when the file is damaged, 2 when it is no replay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wiederholung FILE so schnell wie möglich ohne Fenster durchspielen und den Ausgang jeder Runde und den Hash ihrer Arena ausgeben. Beendet mit 0, mit 1, wenn die Datei beschädigt ist, mit 2, wenn sie keine Wiederholung ist.</translation>
     </message>
     <message>
         <source>Let browsers on this network join: serve the page on TCP port PORT if a number follows (else the one last chosen, first 31317) and print its address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser in diesem Netzwerk beitreten lassen: die Seite auf TCP-Port PORT anbieten, wenn eine Zahl folgt (sonst dem zuletzt gewählten, anfangs 31317), und ihre Adresse ausgeben.</translation>
     </message>
     <message>
         <source>With --open: do not ask the router to forward the port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --open: den Router nicht bitten, den Port weiterzuleiten.</translation>
     </message>
     <message>
         <source>%1 takes a %2 port from 1 to 65535, not &apos;%3&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet einen %2-Port von 1 bis 65535, nicht „%3“</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument „%1“</translation>
     </message>
     <message>
         <source>--probe takes a number of seconds, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--probe erwartet eine Anzahl Sekunden, nicht „%1“</translation>
     </message>
     <message>
         <source>a link opens alone; to join with options, use --join LINK</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Link öffnet sich allein; um mit Optionen beizutreten, --join LINK verwenden</translation>
     </message>
     <message>
         <source>that is not a Lumivex link: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das ist kein Lumivex-Link: %1</translation>
     </message>
     <message>
         <source>a replay file opens alone; to watch it with options, use --replay FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Wiederholungsdatei öffnet sich allein; um sie mit Optionen anzusehen, --replay FILE verwenden</translation>
     </message>
     <message>
         <source>--open and --join exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--open und --join schließen einander aus</translation>
     </message>
     <message>
         <source>--port goes with --relay</source>
-        <translation type="unfinished"></translation>
+        <translation>--port gehört zu --relay</translation>
     </message>
     <message>
         <source>--relay runs alone, without --open, --join or --web</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay läuft allein, ohne --open, --join oder --web</translation>
     </message>
     <message>
         <source>--relay-server goes with --open</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-server gehört zu --open</translation>
     </message>
     <message>
         <source>--relay-server takes HOST:PORT, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-server erwartet HOST:PORT, nicht „%1“</translation>
     </message>
     <message>
         <source>--public goes with --open</source>
-        <translation type="unfinished"></translation>
+        <translation>--public gehört zu --open</translation>
     </message>
     <message>
         <source>--public takes the name to list the game as</source>
-        <translation type="unfinished"></translation>
+        <translation>--public erwartet den Namen, unter dem das Spiel gelistet wird</translation>
     </message>
     <message>
         <source>--list-games takes HOST or HOST:PORT, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--list-games erwartet HOST oder HOST:PORT, nicht „%1“</translation>
     </message>
     <message>
         <source>--record takes a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--record erwartet einen Dateinamen</translation>
     </message>
     <message>
         <source>%1 exists and is not a Lumivex replay: it is left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert und ist keine Lumivex-Wiederholung: sie bleibt, wie sie ist</translation>
     </message>
     <message>
         <source>a replay is watched alone, without --open, --join, --relay, --record, --demo or --web</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Wiederholung wird allein angesehen, ohne --open, --join, --relay, --record, --demo oder --web</translation>
     </message>
     <message>
         <source>there is no network interface &apos;%1&apos;; there are: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt keine Netzwerkschnittstelle „%1“; es gibt: %2</translation>
     </message>
     <message>
         <source>--config takes a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--config erwartet einen Dateinamen</translation>
     </message>
     <message>
         <source>--demo takes a number of players from 2 to 8</source>
-        <translation type="unfinished"></translation>
+        <translation>--demo erwartet eine Spielerzahl von 2 bis 8</translation>
     </message>
     <message>
         <source>--riders takes a number from 1 to 7</source>
-        <translation type="unfinished"></translation>
+        <translation>--riders erwartet eine Zahl von 1 bis 7</translation>
     </message>
     <message>
         <source>no display: set DISPLAY, or use --probe, which needs none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Anzeige: DISPLAY setzen oder --probe verwenden, das keine braucht</translation>
     </message>
     <message>
         <source>the game could not be opened online: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das Spiel konnte nicht online geöffnet werden: %1</translation>
     </message>
     <message>
         <source>browsers cannot join: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser können nicht beitreten: %1</translation>
     </message>
 </context>
 <context>
@@ -1005,31 +1005,31 @@ Was hilft: ein Relais (Netzwerk &gt; Relais-Server …), UDP-Port %1 am Router a
     <name>RelayOptions</name>
     <message>
         <source>The relay&apos;s UDP port (default 31316).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der UDP-Port des Relais (Standard 31316).</translation>
     </message>
     <message>
         <source>The most rooms the relay keeps (default 4096).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die meisten Räume, die das Relais hält (Standard 4096).</translation>
     </message>
     <message>
         <source>The most public games the relay lists (default 1000; 0 lists none). One address, or IPv6 /64, lists at most 4, one /48 at most 16.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die meisten öffentlichen Spiele, die das Relais listet (Standard 1000; 0 listet keine). Eine Adresse oder ein IPv6-/64 listet höchstens 4, ein /48 höchstens 16.</translation>
     </message>
     <message>
         <source>--port takes a UDP port from 1 to 65535</source>
-        <translation type="unfinished"></translation>
+        <translation>--port erwartet einen UDP-Port von 1 bis 65535</translation>
     </message>
     <message>
         <source>--relay-rooms takes a number from 1 to 1000000</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-rooms erwartet eine Zahl von 1 bis 1000000</translation>
     </message>
     <message>
         <source>--relay-rooms-per-address takes a number from 1 to 1000000</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-rooms-per-address erwartet eine Zahl von 1 bis 1000000</translation>
     </message>
     <message>
         <source>--relay-games takes a number from 0 to 100000</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-games erwartet eine Zahl von 0 bis 100000</translation>
     </message>
 </context>
 <context>
@@ -1071,105 +1071,105 @@ Was hilft: ein Relais (Netzwerk &gt; Relais-Server …), UDP-Port %1 am Router a
     <name>ReplayFile</name>
     <message>
         <source>not a Lumivex replay</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Lumivex-Wiederholung</translation>
     </message>
     <message>
         <source>not a Lumivex replay (its header is cut short)</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Lumivex-Wiederholung (ihr Kopf ist abgeschnitten)</translation>
     </message>
     <message>
         <source>not a Lumivex replay (its header is damaged)</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Lumivex-Wiederholung (ihr Kopf ist beschädigt)</translation>
     </message>
     <message>
         <source>a replay made by a newer Lumivex (format version %1; this one reads %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Wiederholung eines neueren Lumivex (Formatversion %1; dieses liest %2)</translation>
     </message>
     <message>
         <source>not a Lumivex replay (format version 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Lumivex-Wiederholung (Formatversion 0)</translation>
     </message>
     <message>
         <source>it holds more than a replay may (%1 records, %2 MiB of datagrams, %3 MiB in all): it plays up to there</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält mehr, als eine Wiederholung darf (%1 Einträge, %2 MiB Datagramme, %3 MiB insgesamt): sie spielt bis dorthin</translation>
     </message>
     <message>
         <source>its end mark is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Endmarke ist abgeschnitten</translation>
     </message>
     <message>
         <source>its end mark is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Endmarke ist beschädigt</translation>
     </message>
     <message>
         <source>its end mark counts %1 records, the blocks hold %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Endmarke zählt %1 Einträge, die Blöcke enthalten %2</translation>
     </message>
     <message>
         <source>bytes follow its end mark</source>
-        <translation type="unfinished"></translation>
+        <translation>nach ihrer Endmarke folgen Bytes</translation>
     </message>
     <message>
         <source>block %1 is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>Block %1 ist abgeschnitten</translation>
     </message>
     <message>
         <source>block %1 is not a block</source>
-        <translation type="unfinished"></translation>
+        <translation>Block %1 ist kein Block</translation>
     </message>
     <message>
         <source>block %1 claims an impossible size</source>
-        <translation type="unfinished"></translation>
+        <translation>Block %1 gibt eine unmögliche Größe an</translation>
     </message>
     <message>
         <source>block %1 fails its check</source>
-        <translation type="unfinished"></translation>
+        <translation>Block %1 besteht seine Prüfung nicht</translation>
     </message>
     <message>
         <source>block %1 does not unpack to its size</source>
-        <translation type="unfinished"></translation>
+        <translation>Block %1 entpackt nicht auf seine Größe</translation>
     </message>
     <message>
         <source>block %1 ends inside a record</source>
-        <translation type="unfinished"></translation>
+        <translation>Block %1 endet mitten in einem Eintrag</translation>
     </message>
     <message>
         <source>block %1 holds a record of an impossible length</source>
-        <translation type="unfinished"></translation>
+        <translation>Block %1 enthält einen Eintrag unmöglicher Länge</translation>
     </message>
     <message>
         <source>block %1 goes back in time</source>
-        <translation type="unfinished"></translation>
+        <translation>Block %1 geht in der Zeit zurück</translation>
     </message>
     <message>
         <source>it ends without its end mark (cut short, or the program did not end cleanly)</source>
-        <translation type="unfinished"></translation>
+        <translation>sie endet ohne ihre Endmarke (abgeschnitten, oder das Programm endete nicht sauber)</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
     <name>ReplayKeeper</name>
     <message>
         <source>the folder %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>This match is not kept as a replay: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Match wird nicht als Wiederholung aufbewahrt: %1</translation>
     </message>
 </context>
 <context>
     <name>ReplayPlayer</name>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished">Spieler %1</translation>
+        <translation>Spieler %1</translation>
     </message>
 </context>
 <context>

@@ -20,179 +20,179 @@
     <name>CommandLine</name>
     <message>
         <source>Lumivex: a trail-riding arena game for up to eight players on one local network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumivex: un juego de arena con estelas para hasta ocho jugadores en una misma red local.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar esta ayuda y salir.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la versión y salir.</translation>
     </message>
     <message>
         <source>Host a match of N players (2 to 8) at once: player 1 on autopilot, the others Hard computer riders; a new match follows each one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizar ya una partida de N jugadores (2 a 8): el jugador 1 en piloto automático, los demás pilotos del ordenador difíciles; a cada partida le sigue otra.</translation>
     </message>
     <message>
         <source>Add K computer riders (1 to 7) of the level last chosen at start-up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir al inicio K pilotos del ordenador (1 a 7) del último nivel elegido.</translation>
     </message>
     <message>
         <source>Print a line at every round end: the round, a hash of the arena as drawn here, and this program&apos;s memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir una línea al final de cada ronda: la ronda, un hash de la arena tal como se dibujó aquí y la memoria de este programa.</translation>
     </message>
     <message>
         <source>Send through the network interface NAME for this run, whatever the Network menu says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar por la interfaz de red NAME en esta ejecución, diga lo que diga el menú Red.</translation>
     </message>
     <message>
         <source>Keep the settings in FILE instead of ~/.config/lumivex.ini (for several copies on one computer).</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar los ajustes en FILE en lugar de ~/.config/lumivex.ini (para varias copias en un ordenador).</translation>
     </message>
     <message>
         <source>Without any window: send one roll call, listen for the number of seconds that follows (default 2: --probe 5 listens 5 s) and print a line per answer (slot, name, colour, sender). Exits 0 when another copy answered, 1 when none did.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin ventana: enviar un llamado, escuchar los segundos que siguen (2 por defecto: --probe 5 escucha 5 s) y escribir una línea por respuesta (puesto, nombre, color, remitente). Sale con 0 si otra copia respondió, con 1 si ninguna.</translation>
     </message>
     <message>
         <source>Open this network&apos;s game online, on UDP port PORT if a number follows (else the one last chosen, first 31315), and print the link friends join with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir en línea la partida de esta red, en el puerto UDP PORT si sigue un número (si no, el último elegido, al principio 31315), y escribir el enlace con el que se unen los amigos.</translation>
     </message>
     <message>
         <source>Join the online game of LINK (lumivex://...); &quot;-&quot; reads the link from standard input, where other users cannot see it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unirse a la partida en línea de LINK (lumivex://...); «-» lee el enlace de la entrada estándar, donde otros usuarios no lo ven.</translation>
     </message>
     <message>
         <source>Run as a relay server, with no display and no windows: games that friends cannot reach directly keep a room here. It listens on UDP port 31316 unless --port says otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funcionar como servidor de relé, sin pantalla ni ventanas: las partidas que los amigos no alcanzan directamente guardan aquí una sala. Escucha en el puerto UDP 31316 salvo que --port diga otra cosa.</translation>
     </message>
     <message>
         <source>With --open: keep a room for the game at the relay HOST:PORT, so that friends who cannot reach this computer join through it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --open: guardar una sala para la partida en el relé HOST:PORT, para que los amigos que no alcanzan este ordenador se unan a través de él.</translation>
     </message>
     <message>
         <source>With --open and a relay: list the game publicly at the relay as NAME, for anyone to find and join.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --open y un relé: listar la partida públicamente en el relé como NAME, para que cualquiera la encuentre y se una.</translation>
     </message>
     <message>
         <source>Without any window: print the public games the relay HOST[:PORT] lists, one line each (name, players, playing or waiting, link). Exits 0, 1 when the relay does not answer within 5 s, 2 for a malformed address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin ventana: escribir las partidas públicas que lista el relé HOST[:PORT], una línea cada una (nombre, jugadores, jugando o esperando, enlace). Sale con 0, con 1 si el relé no responde en 5 s, con 2 si la dirección está mal formada.</translation>
     </message>
     <message>
         <source>Keep every datagram this copy hears, with its time, in the replay file FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar cada datagrama que oye esta copia, con su hora, en el archivo de repetición FILE.</translation>
     </message>
     <message>
         <source>Watch the replay FILE (also: lumivex FILE.lumivex-replay).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver la repetición FILE (también: lumivex FILE.lumivex-replay).</translation>
     </message>
     <message>
         <source>Play the replay FILE through as fast as possible, with no window, and print each round&apos;s outcome and the hash of its arena. Exit 0, 1 when the file is damaged, 2 when it is no replay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir la repetición FILE tan rápido como se pueda, sin ventana, y escribir el resultado de cada ronda y el hash de su arena. Sale con 0, con 1 si el archivo está dañado, con 2 si no es una repetición.</translation>
     </message>
     <message>
         <source>Let browsers on this network join: serve the page on TCP port PORT if a number follows (else the one last chosen, first 31317) and print its address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar unirse a los navegadores de esta red: servir la página en el puerto TCP PORT si sigue un número (si no, el último elegido, al principio 31317) y escribir su dirección.</translation>
     </message>
     <message>
         <source>With --open: do not ask the router to forward the port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --open: no pedir al router que redirija el puerto.</translation>
     </message>
     <message>
         <source>%1 takes a %2 port from 1 to 65535, not &apos;%3&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 espera un puerto %2 de 1 a 65535, no «%3»</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado «%1»</translation>
     </message>
     <message>
         <source>--probe takes a number of seconds, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--probe espera un número de segundos, no «%1»</translation>
     </message>
     <message>
         <source>a link opens alone; to join with options, use --join LINK</source>
-        <translation type="unfinished"></translation>
+        <translation>un enlace se abre solo; para unirse con opciones, use --join LINK</translation>
     </message>
     <message>
         <source>that is not a Lumivex link: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>eso no es un enlace de Lumivex: %1</translation>
     </message>
     <message>
         <source>a replay file opens alone; to watch it with options, use --replay FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>un archivo de repetición se abre solo; para verlo con opciones, use --replay FILE</translation>
     </message>
     <message>
         <source>--open and --join exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--open y --join se excluyen</translation>
     </message>
     <message>
         <source>--port goes with --relay</source>
-        <translation type="unfinished"></translation>
+        <translation>--port va con --relay</translation>
     </message>
     <message>
         <source>--relay runs alone, without --open, --join or --web</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay funciona solo, sin --open, --join ni --web</translation>
     </message>
     <message>
         <source>--relay-server goes with --open</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-server va con --open</translation>
     </message>
     <message>
         <source>--relay-server takes HOST:PORT, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-server espera HOST:PORT, no «%1»</translation>
     </message>
     <message>
         <source>--public goes with --open</source>
-        <translation type="unfinished"></translation>
+        <translation>--public va con --open</translation>
     </message>
     <message>
         <source>--public takes the name to list the game as</source>
-        <translation type="unfinished"></translation>
+        <translation>--public espera el nombre con el que listar la partida</translation>
     </message>
     <message>
         <source>--list-games takes HOST or HOST:PORT, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--list-games espera HOST o HOST:PORT, no «%1»</translation>
     </message>
     <message>
         <source>--record takes a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--record espera un nombre de archivo</translation>
     </message>
     <message>
         <source>%1 exists and is not a Lumivex replay: it is left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe y no es una repetición de Lumivex: se deja como está</translation>
     </message>
     <message>
         <source>a replay is watched alone, without --open, --join, --relay, --record, --demo or --web</source>
-        <translation type="unfinished"></translation>
+        <translation>una repetición se ve sola, sin --open, --join, --relay, --record, --demo ni --web</translation>
     </message>
     <message>
         <source>there is no network interface &apos;%1&apos;; there are: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ninguna interfaz de red «%1»; hay: %2</translation>
     </message>
     <message>
         <source>--config takes a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--config espera un nombre de archivo</translation>
     </message>
     <message>
         <source>--demo takes a number of players from 2 to 8</source>
-        <translation type="unfinished"></translation>
+        <translation>--demo espera un número de jugadores de 2 a 8</translation>
     </message>
     <message>
         <source>--riders takes a number from 1 to 7</source>
-        <translation type="unfinished"></translation>
+        <translation>--riders espera un número de 1 a 7</translation>
     </message>
     <message>
         <source>no display: set DISPLAY, or use --probe, which needs none</source>
-        <translation type="unfinished"></translation>
+        <translation>sin pantalla: defina DISPLAY, o use --probe, que no la necesita</translation>
     </message>
     <message>
         <source>the game could not be opened online: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la partida no se pudo abrir en línea: %1</translation>
     </message>
     <message>
         <source>browsers cannot join: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>los navegadores no pueden unirse: %1</translation>
     </message>
 </context>
 <context>
@@ -1005,31 +1005,31 @@ Lo que funciona: un relé (Red &gt; Servidor relé…), redirigir el puerto UDP 
     <name>RelayOptions</name>
     <message>
         <source>The relay&apos;s UDP port (default 31316).</source>
-        <translation type="unfinished"></translation>
+        <translation>El puerto UDP del relé (31316 por defecto).</translation>
     </message>
     <message>
         <source>The most rooms the relay keeps (default 4096).</source>
-        <translation type="unfinished"></translation>
+        <translation>El máximo de salas que guarda el relé (4096 por defecto).</translation>
     </message>
     <message>
         <source>The most public games the relay lists (default 1000; 0 lists none). One address, or IPv6 /64, lists at most 4, one /48 at most 16.</source>
-        <translation type="unfinished"></translation>
+        <translation>El máximo de partidas públicas que lista el relé (1000 por defecto; 0 no lista ninguna). Una dirección, o un /64 de IPv6, lista como mucho 4, un /48 como mucho 16.</translation>
     </message>
     <message>
         <source>--port takes a UDP port from 1 to 65535</source>
-        <translation type="unfinished"></translation>
+        <translation>--port espera un puerto UDP de 1 a 65535</translation>
     </message>
     <message>
         <source>--relay-rooms takes a number from 1 to 1000000</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-rooms espera un número de 1 a 1000000</translation>
     </message>
     <message>
         <source>--relay-rooms-per-address takes a number from 1 to 1000000</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-rooms-per-address espera un número de 1 a 1000000</translation>
     </message>
     <message>
         <source>--relay-games takes a number from 0 to 100000</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-games espera un número de 0 a 100000</translation>
     </message>
 </context>
 <context>
@@ -1071,105 +1071,105 @@ Lo que funciona: un relé (Red &gt; Servidor relé…), redirigir el puerto UDP 
     <name>ReplayFile</name>
     <message>
         <source>not a Lumivex replay</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una repetición de Lumivex</translation>
     </message>
     <message>
         <source>not a Lumivex replay (its header is cut short)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una repetición de Lumivex (su cabecera está cortada)</translation>
     </message>
     <message>
         <source>not a Lumivex replay (its header is damaged)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una repetición de Lumivex (su cabecera está dañada)</translation>
     </message>
     <message>
         <source>a replay made by a newer Lumivex (format version %1; this one reads %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>una repetición hecha por un Lumivex más nuevo (versión de formato %1; este lee %2)</translation>
     </message>
     <message>
         <source>not a Lumivex replay (format version 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una repetición de Lumivex (versión de formato 0)</translation>
     </message>
     <message>
         <source>it holds more than a replay may (%1 records, %2 MiB of datagrams, %3 MiB in all): it plays up to there</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene más de lo que puede una repetición (%1 registros, %2 MiB de datagramas, %3 MiB en total): se reproduce hasta ahí</translation>
     </message>
     <message>
         <source>its end mark is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>su marca final está cortada</translation>
     </message>
     <message>
         <source>its end mark is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>su marca final está dañada</translation>
     </message>
     <message>
         <source>its end mark counts %1 records, the blocks hold %2</source>
-        <translation type="unfinished"></translation>
+        <translation>su marca final cuenta %1 registros, los bloques contienen %2</translation>
     </message>
     <message>
         <source>bytes follow its end mark</source>
-        <translation type="unfinished"></translation>
+        <translation>siguen bytes tras su marca final</translation>
     </message>
     <message>
         <source>block %1 is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>el bloque %1 está cortado</translation>
     </message>
     <message>
         <source>block %1 is not a block</source>
-        <translation type="unfinished"></translation>
+        <translation>el bloque %1 no es un bloque</translation>
     </message>
     <message>
         <source>block %1 claims an impossible size</source>
-        <translation type="unfinished"></translation>
+        <translation>el bloque %1 declara un tamaño imposible</translation>
     </message>
     <message>
         <source>block %1 fails its check</source>
-        <translation type="unfinished"></translation>
+        <translation>el bloque %1 no pasa su comprobación</translation>
     </message>
     <message>
         <source>block %1 does not unpack to its size</source>
-        <translation type="unfinished"></translation>
+        <translation>el bloque %1 no se descomprime a su tamaño</translation>
     </message>
     <message>
         <source>block %1 ends inside a record</source>
-        <translation type="unfinished"></translation>
+        <translation>el bloque %1 termina dentro de un registro</translation>
     </message>
     <message>
         <source>block %1 holds a record of an impossible length</source>
-        <translation type="unfinished"></translation>
+        <translation>el bloque %1 contiene un registro de longitud imposible</translation>
     </message>
     <message>
         <source>block %1 goes back in time</source>
-        <translation type="unfinished"></translation>
+        <translation>el bloque %1 retrocede en el tiempo</translation>
     </message>
     <message>
         <source>it ends without its end mark (cut short, or the program did not end cleanly)</source>
-        <translation type="unfinished"></translation>
+        <translation>termina sin su marca final (cortada, o el programa no terminó limpiamente)</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer: %1</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede escribir: %2</translation>
     </message>
 </context>
 <context>
     <name>ReplayKeeper</name>
     <message>
         <source>the folder %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta %1 no se puede crear</translation>
     </message>
     <message>
         <source>This match is not kept as a replay: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta partida no se guarda como repetición: %1</translation>
     </message>
 </context>
 <context>
     <name>ReplayPlayer</name>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished">Jugador %1</translation>
+        <translation>Jugador %1</translation>
     </message>
 </context>
 <context>

@@ -20,179 +20,179 @@
     <name>CommandLine</name>
     <message>
         <source>Lumivex: a trail-riding arena game for up to eight players on one local network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumivex : un jeu d&apos;arène à traînées lumineuses pour huit joueurs au plus sur un même réseau local.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher cette aide et quitter.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la version et quitter.</translation>
     </message>
     <message>
         <source>Host a match of N players (2 to 8) at once: player 1 on autopilot, the others Hard computer riders; a new match follows each one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Héberger tout de suite une partie de N joueurs (2 à 8) : le joueur 1 en pilote automatique, les autres pilotes ordinateur difficiles ; une nouvelle partie suit chacune.</translation>
     </message>
     <message>
         <source>Add K computer riders (1 to 7) of the level last chosen at start-up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter au démarrage K pilotes ordinateur (1 à 7) du dernier niveau choisi.</translation>
     </message>
     <message>
         <source>Print a line at every round end: the round, a hash of the arena as drawn here, and this program&apos;s memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire une ligne à chaque fin de manche : la manche, une empreinte de l&apos;arène telle que dessinée ici et la mémoire de ce programme.</translation>
     </message>
     <message>
         <source>Send through the network interface NAME for this run, whatever the Network menu says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer par l&apos;interface réseau NAME pour cette exécution, quoi que dise le menu Réseau.</translation>
     </message>
     <message>
         <source>Keep the settings in FILE instead of ~/.config/lumivex.ini (for several copies on one computer).</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder les réglages dans FILE au lieu de ~/.config/lumivex.ini (pour plusieurs copies sur un ordinateur).</translation>
     </message>
     <message>
         <source>Without any window: send one roll call, listen for the number of seconds that follows (default 2: --probe 5 listens 5 s) and print a line per answer (slot, name, colour, sender). Exits 0 when another copy answered, 1 when none did.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans fenêtre : envoyer un appel, écouter le nombre de secondes qui suit (2 par défaut : --probe 5 écoute 5 s) et écrire une ligne par réponse (place, nom, couleur, expéditeur). Sort avec 0 si une autre copie a répondu, 1 sinon.</translation>
     </message>
     <message>
         <source>Open this network&apos;s game online, on UDP port PORT if a number follows (else the one last chosen, first 31315), and print the link friends join with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir en ligne la partie de ce réseau, sur le port UDP PORT si un nombre suit (sinon le dernier choisi, d&apos;abord 31315), et écrire le lien avec lequel les amis rejoignent.</translation>
     </message>
     <message>
         <source>Join the online game of LINK (lumivex://...); &quot;-&quot; reads the link from standard input, where other users cannot see it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejoindre la partie en ligne de LINK (lumivex://...) ; « - » lit le lien sur l&apos;entrée standard, où les autres utilisateurs ne le voient pas.</translation>
     </message>
     <message>
         <source>Run as a relay server, with no display and no windows: games that friends cannot reach directly keep a room here. It listens on UDP port 31316 unless --port says otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctionner en serveur relais, sans affichage ni fenêtre : les parties que les amis ne peuvent atteindre directement y gardent un salon. Il écoute sur le port UDP 31316 sauf si --port en décide autrement.</translation>
     </message>
     <message>
         <source>With --open: keep a room for the game at the relay HOST:PORT, so that friends who cannot reach this computer join through it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec --open : garder un salon pour la partie au relais HOST:PORT, pour que les amis qui ne peuvent atteindre cet ordinateur rejoignent par lui.</translation>
     </message>
     <message>
         <source>With --open and a relay: list the game publicly at the relay as NAME, for anyone to find and join.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec --open et un relais : lister publiquement la partie au relais sous le nom NAME, pour que chacun la trouve et la rejoigne.</translation>
     </message>
     <message>
         <source>Without any window: print the public games the relay HOST[:PORT] lists, one line each (name, players, playing or waiting, link). Exits 0, 1 when the relay does not answer within 5 s, 2 for a malformed address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans fenêtre : écrire les parties publiques que liste le relais HOST[:PORT], une ligne chacune (nom, joueurs, en jeu ou en attente, lien). Sort avec 0, 1 si le relais ne répond pas en 5 s, 2 pour une adresse mal formée.</translation>
     </message>
     <message>
         <source>Keep every datagram this copy hears, with its time, in the replay file FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder chaque datagramme que cette copie entend, avec son heure, dans le fichier de replay FILE.</translation>
     </message>
     <message>
         <source>Watch the replay FILE (also: lumivex FILE.lumivex-replay).</source>
-        <translation type="unfinished"></translation>
+        <translation>Regarder le replay FILE (aussi : lumivex FILE.lumivex-replay).</translation>
     </message>
     <message>
         <source>Play the replay FILE through as fast as possible, with no window, and print each round&apos;s outcome and the hash of its arena. Exit 0, 1 when the file is damaged, 2 when it is no replay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer le replay FILE aussi vite que possible, sans fenêtre, et écrire l&apos;issue de chaque manche et l&apos;empreinte de son arène. Sort avec 0, 1 si le fichier est endommagé, 2 si ce n&apos;est pas un replay.</translation>
     </message>
     <message>
         <source>Let browsers on this network join: serve the page on TCP port PORT if a number follows (else the one last chosen, first 31317) and print its address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laisser les navigateurs de ce réseau rejoindre : servir la page sur le port TCP PORT si un nombre suit (sinon le dernier choisi, d&apos;abord 31317) et écrire son adresse.</translation>
     </message>
     <message>
         <source>With --open: do not ask the router to forward the port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec --open : ne pas demander au routeur de rediriger le port.</translation>
     </message>
     <message>
         <source>%1 takes a %2 port from 1 to 65535, not &apos;%3&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend un port %2 de 1 à 65535, pas « %3 »</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu « %1 »</translation>
     </message>
     <message>
         <source>--probe takes a number of seconds, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--probe attend un nombre de secondes, pas « %1 »</translation>
     </message>
     <message>
         <source>a link opens alone; to join with options, use --join LINK</source>
-        <translation type="unfinished"></translation>
+        <translation>un lien s&apos;ouvre seul ; pour rejoindre avec des options, utilisez --join LINK</translation>
     </message>
     <message>
         <source>that is not a Lumivex link: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un lien Lumivex : %1</translation>
     </message>
     <message>
         <source>a replay file opens alone; to watch it with options, use --replay FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier de replay s&apos;ouvre seul ; pour le regarder avec des options, utilisez --replay FILE</translation>
     </message>
     <message>
         <source>--open and --join exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--open et --join s&apos;excluent</translation>
     </message>
     <message>
         <source>--port goes with --relay</source>
-        <translation type="unfinished"></translation>
+        <translation>--port va avec --relay</translation>
     </message>
     <message>
         <source>--relay runs alone, without --open, --join or --web</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay fonctionne seul, sans --open, --join ni --web</translation>
     </message>
     <message>
         <source>--relay-server goes with --open</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-server va avec --open</translation>
     </message>
     <message>
         <source>--relay-server takes HOST:PORT, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-server attend HOST:PORT, pas « %1 »</translation>
     </message>
     <message>
         <source>--public goes with --open</source>
-        <translation type="unfinished"></translation>
+        <translation>--public va avec --open</translation>
     </message>
     <message>
         <source>--public takes the name to list the game as</source>
-        <translation type="unfinished"></translation>
+        <translation>--public attend le nom sous lequel lister la partie</translation>
     </message>
     <message>
         <source>--list-games takes HOST or HOST:PORT, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--list-games attend HOST ou HOST:PORT, pas « %1 »</translation>
     </message>
     <message>
         <source>--record takes a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--record attend un nom de fichier</translation>
     </message>
     <message>
         <source>%1 exists and is not a Lumivex replay: it is left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe et n&apos;est pas un replay Lumivex : il est laissé tel quel</translation>
     </message>
     <message>
         <source>a replay is watched alone, without --open, --join, --relay, --record, --demo or --web</source>
-        <translation type="unfinished"></translation>
+        <translation>un replay se regarde seul, sans --open, --join, --relay, --record, --demo ni --web</translation>
     </message>
     <message>
         <source>there is no network interface &apos;%1&apos;; there are: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y a pas d&apos;interface réseau « %1 » ; il y a : %2</translation>
     </message>
     <message>
         <source>--config takes a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--config attend un nom de fichier</translation>
     </message>
     <message>
         <source>--demo takes a number of players from 2 to 8</source>
-        <translation type="unfinished"></translation>
+        <translation>--demo attend un nombre de joueurs de 2 à 8</translation>
     </message>
     <message>
         <source>--riders takes a number from 1 to 7</source>
-        <translation type="unfinished"></translation>
+        <translation>--riders attend un nombre de 1 à 7</translation>
     </message>
     <message>
         <source>no display: set DISPLAY, or use --probe, which needs none</source>
-        <translation type="unfinished"></translation>
+        <translation>pas d&apos;affichage : définissez DISPLAY, ou utilisez --probe, qui n&apos;en a pas besoin</translation>
     </message>
     <message>
         <source>the game could not be opened online: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la partie n&apos;a pas pu être ouverte en ligne : %1</translation>
     </message>
     <message>
         <source>browsers cannot join: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>les navigateurs ne peuvent pas rejoindre : %1</translation>
     </message>
 </context>
 <context>
@@ -1005,31 +1005,31 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
     <name>RelayOptions</name>
     <message>
         <source>The relay&apos;s UDP port (default 31316).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port UDP du relais (31316 par défaut).</translation>
     </message>
     <message>
         <source>The most rooms the relay keeps (default 4096).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plus de salons que garde le relais (4096 par défaut).</translation>
     </message>
     <message>
         <source>The most public games the relay lists (default 1000; 0 lists none). One address, or IPv6 /64, lists at most 4, one /48 at most 16.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plus de parties publiques que liste le relais (1000 par défaut ; 0 n&apos;en liste aucune). Une adresse, ou un /64 IPv6, en liste 4 au plus, un /48 16 au plus.</translation>
     </message>
     <message>
         <source>--port takes a UDP port from 1 to 65535</source>
-        <translation type="unfinished"></translation>
+        <translation>--port attend un port UDP de 1 à 65535</translation>
     </message>
     <message>
         <source>--relay-rooms takes a number from 1 to 1000000</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-rooms attend un nombre de 1 à 1000000</translation>
     </message>
     <message>
         <source>--relay-rooms-per-address takes a number from 1 to 1000000</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-rooms-per-address attend un nombre de 1 à 1000000</translation>
     </message>
     <message>
         <source>--relay-games takes a number from 0 to 100000</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-games attend un nombre de 0 à 100000</translation>
     </message>
 </context>
 <context>
@@ -1071,105 +1071,105 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
     <name>ReplayFile</name>
     <message>
         <source>not a Lumivex replay</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un replay Lumivex</translation>
     </message>
     <message>
         <source>not a Lumivex replay (its header is cut short)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un replay Lumivex (son en-tête est tronqué)</translation>
     </message>
     <message>
         <source>not a Lumivex replay (its header is damaged)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un replay Lumivex (son en-tête est endommagé)</translation>
     </message>
     <message>
         <source>a replay made by a newer Lumivex (format version %1; this one reads %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>un replay fait par un Lumivex plus récent (version de format %1 ; celui-ci lit %2)</translation>
     </message>
     <message>
         <source>not a Lumivex replay (format version 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un replay Lumivex (version de format 0)</translation>
     </message>
     <message>
         <source>it holds more than a replay may (%1 records, %2 MiB of datagrams, %3 MiB in all): it plays up to there</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient plus qu&apos;un replay ne peut (%1 enregistrements, %2 Mio de datagrammes, %3 Mio en tout) : il se joue jusque-là</translation>
     </message>
     <message>
         <source>its end mark is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>sa marque de fin est tronquée</translation>
     </message>
     <message>
         <source>its end mark is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>sa marque de fin est endommagée</translation>
     </message>
     <message>
         <source>its end mark counts %1 records, the blocks hold %2</source>
-        <translation type="unfinished"></translation>
+        <translation>sa marque de fin compte %1 enregistrements, les blocs en contiennent %2</translation>
     </message>
     <message>
         <source>bytes follow its end mark</source>
-        <translation type="unfinished"></translation>
+        <translation>des octets suivent sa marque de fin</translation>
     </message>
     <message>
         <source>block %1 is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>le bloc %1 est tronqué</translation>
     </message>
     <message>
         <source>block %1 is not a block</source>
-        <translation type="unfinished"></translation>
+        <translation>le bloc %1 n&apos;est pas un bloc</translation>
     </message>
     <message>
         <source>block %1 claims an impossible size</source>
-        <translation type="unfinished"></translation>
+        <translation>le bloc %1 annonce une taille impossible</translation>
     </message>
     <message>
         <source>block %1 fails its check</source>
-        <translation type="unfinished"></translation>
+        <translation>le bloc %1 échoue à sa vérification</translation>
     </message>
     <message>
         <source>block %1 does not unpack to its size</source>
-        <translation type="unfinished"></translation>
+        <translation>le bloc %1 ne se décompresse pas à sa taille</translation>
     </message>
     <message>
         <source>block %1 ends inside a record</source>
-        <translation type="unfinished"></translation>
+        <translation>le bloc %1 se termine au milieu d&apos;un enregistrement</translation>
     </message>
     <message>
         <source>block %1 holds a record of an impossible length</source>
-        <translation type="unfinished"></translation>
+        <translation>le bloc %1 contient un enregistrement de longueur impossible</translation>
     </message>
     <message>
         <source>block %1 goes back in time</source>
-        <translation type="unfinished"></translation>
+        <translation>le bloc %1 remonte le temps</translation>
     </message>
     <message>
         <source>it ends without its end mark (cut short, or the program did not end cleanly)</source>
-        <translation type="unfinished"></translation>
+        <translation>il se termine sans sa marque de fin (tronqué, ou le programme ne s&apos;est pas terminé proprement)</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ne peut pas être lu : %1</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être écrit : %2</translation>
     </message>
 </context>
 <context>
     <name>ReplayKeeper</name>
     <message>
         <source>the folder %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier %1 ne peut pas être créé</translation>
     </message>
     <message>
         <source>This match is not kept as a replay: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette partie n&apos;est pas gardée en replay : %1</translation>
     </message>
 </context>
 <context>
     <name>ReplayPlayer</name>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished">Joueur %1</translation>
+        <translation>Joueur %1</translation>
     </message>
 </context>
 <context>

@@ -20,179 +20,179 @@
     <name>CommandLine</name>
     <message>
         <source>Lumivex: a trail-riding arena game for up to eight players on one local network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumivex: un gioco d&apos;arena con scie luminose per un massimo di otto giocatori su una stessa rete locale.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra questo aiuto ed esci.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la versione ed esci.</translation>
     </message>
     <message>
         <source>Host a match of N players (2 to 8) at once: player 1 on autopilot, the others Hard computer riders; a new match follows each one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ospita subito una partita di N giocatori (da 2 a 8): il giocatore 1 col pilota automatico, gli altri piloti del computer difficili; a ogni partita ne segue una nuova.</translation>
     </message>
     <message>
         <source>Add K computer riders (1 to 7) of the level last chosen at start-up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi all&apos;avvio K piloti del computer (da 1 a 7) dell&apos;ultimo livello scelto.</translation>
     </message>
     <message>
         <source>Print a line at every round end: the round, a hash of the arena as drawn here, and this program&apos;s memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi una riga a ogni fine round: il round, un hash dell&apos;arena come disegnata qui e la memoria di questo programma.</translation>
     </message>
     <message>
         <source>Send through the network interface NAME for this run, whatever the Network menu says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia tramite l&apos;interfaccia di rete NAME per questa esecuzione, qualunque cosa dica il menu Rete.</translation>
     </message>
     <message>
         <source>Keep the settings in FILE instead of ~/.config/lumivex.ini (for several copies on one computer).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tieni le impostazioni in FILE invece che in ~/.config/lumivex.ini (per più copie su un computer).</translation>
     </message>
     <message>
         <source>Without any window: send one roll call, listen for the number of seconds that follows (default 2: --probe 5 listens 5 s) and print a line per answer (slot, name, colour, sender). Exits 0 when another copy answered, 1 when none did.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza finestre: invia un appello, ascolta per i secondi che seguono (2 di norma: --probe 5 ascolta 5 s) e scrivi una riga per risposta (posto, nome, colore, mittente). Esce con 0 se un&apos;altra copia ha risposto, con 1 se nessuna.</translation>
     </message>
     <message>
         <source>Open this network&apos;s game online, on UDP port PORT if a number follows (else the one last chosen, first 31315), and print the link friends join with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri online la partita di questa rete, sulla porta UDP PORT se segue un numero (altrimenti l&apos;ultima scelta, all&apos;inizio 31315), e scrivi il link con cui entrano gli amici.</translation>
     </message>
     <message>
         <source>Join the online game of LINK (lumivex://...); &quot;-&quot; reads the link from standard input, where other users cannot see it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entra nella partita online di LINK (lumivex://...); &quot;-&quot; legge il link dall&apos;input standard, dove gli altri utenti non lo vedono.</translation>
     </message>
     <message>
         <source>Run as a relay server, with no display and no windows: games that friends cannot reach directly keep a room here. It listens on UDP port 31316 unless --port says otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esegui come server relay, senza schermo né finestre: le partite che gli amici non raggiungono direttamente tengono qui una stanza. Ascolta sulla porta UDP 31316 se --port non dice altrimenti.</translation>
     </message>
     <message>
         <source>With --open: keep a room for the game at the relay HOST:PORT, so that friends who cannot reach this computer join through it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --open: tieni una stanza per la partita al relay HOST:PORT, così gli amici che non raggiungono questo computer entrano tramite esso.</translation>
     </message>
     <message>
         <source>With --open and a relay: list the game publicly at the relay as NAME, for anyone to find and join.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --open e un relay: elenca la partita pubblicamente al relay come NAME, perché chiunque la trovi ed entri.</translation>
     </message>
     <message>
         <source>Without any window: print the public games the relay HOST[:PORT] lists, one line each (name, players, playing or waiting, link). Exits 0, 1 when the relay does not answer within 5 s, 2 for a malformed address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza finestre: scrivi le partite pubbliche che il relay HOST[:PORT] elenca, una riga ciascuna (nome, giocatori, in gioco o in attesa, link). Esce con 0, con 1 se il relay non risponde entro 5 s, con 2 per un indirizzo malformato.</translation>
     </message>
     <message>
         <source>Keep every datagram this copy hears, with its time, in the replay file FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserva ogni datagramma che questa copia sente, con la sua ora, nel file di replay FILE.</translation>
     </message>
     <message>
         <source>Watch the replay FILE (also: lumivex FILE.lumivex-replay).</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda il replay FILE (anche: lumivex FILE.lumivex-replay).</translation>
     </message>
     <message>
         <source>Play the replay FILE through as fast as possible, with no window, and print each round&apos;s outcome and the hash of its arena. Exit 0, 1 when the file is damaged, 2 when it is no replay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci il replay FILE il più in fretta possibile, senza finestre, e scrivi l&apos;esito di ogni round e l&apos;hash della sua arena. Esce con 0, con 1 se il file è danneggiato, con 2 se non è un replay.</translation>
     </message>
     <message>
         <source>Let browsers on this network join: serve the page on TCP port PORT if a number follows (else the one last chosen, first 31317) and print its address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lascia entrare i browser di questa rete: servi la pagina sulla porta TCP PORT se segue un numero (altrimenti l&apos;ultima scelta, all&apos;inizio 31317) e scrivi il suo indirizzo.</translation>
     </message>
     <message>
         <source>With --open: do not ask the router to forward the port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --open: non chiedere al router di inoltrare la porta.</translation>
     </message>
     <message>
         <source>%1 takes a %2 port from 1 to 65535, not &apos;%3&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vuole una porta %2 da 1 a 65535, non &quot;%3&quot;</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argomento inatteso &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--probe takes a number of seconds, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--probe vuole un numero di secondi, non &quot;%1&quot;</translation>
     </message>
     <message>
         <source>a link opens alone; to join with options, use --join LINK</source>
-        <translation type="unfinished"></translation>
+        <translation>un link si apre da solo; per entrare con opzioni, usa --join LINK</translation>
     </message>
     <message>
         <source>that is not a Lumivex link: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>questo non è un link di Lumivex: %1</translation>
     </message>
     <message>
         <source>a replay file opens alone; to watch it with options, use --replay FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>un file di replay si apre da solo; per guardarlo con opzioni, usa --replay FILE</translation>
     </message>
     <message>
         <source>--open and --join exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--open e --join si escludono a vicenda</translation>
     </message>
     <message>
         <source>--port goes with --relay</source>
-        <translation type="unfinished"></translation>
+        <translation>--port va con --relay</translation>
     </message>
     <message>
         <source>--relay runs alone, without --open, --join or --web</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay va da solo, senza --open, --join o --web</translation>
     </message>
     <message>
         <source>--relay-server goes with --open</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-server va con --open</translation>
     </message>
     <message>
         <source>--relay-server takes HOST:PORT, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-server vuole HOST:PORT, non &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--public goes with --open</source>
-        <translation type="unfinished"></translation>
+        <translation>--public va con --open</translation>
     </message>
     <message>
         <source>--public takes the name to list the game as</source>
-        <translation type="unfinished"></translation>
+        <translation>--public vuole il nome con cui elencare la partita</translation>
     </message>
     <message>
         <source>--list-games takes HOST or HOST:PORT, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--list-games vuole HOST o HOST:PORT, non &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--record takes a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--record vuole un nome di file</translation>
     </message>
     <message>
         <source>%1 exists and is not a Lumivex replay: it is left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 esiste e non è un replay di Lumivex: resta com&apos;è</translation>
     </message>
     <message>
         <source>a replay is watched alone, without --open, --join, --relay, --record, --demo or --web</source>
-        <translation type="unfinished"></translation>
+        <translation>un replay si guarda da solo, senza --open, --join, --relay, --record, --demo o --web</translation>
     </message>
     <message>
         <source>there is no network interface &apos;%1&apos;; there are: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>non c&apos;è nessuna interfaccia di rete &quot;%1&quot;; ci sono: %2</translation>
     </message>
     <message>
         <source>--config takes a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--config vuole un nome di file</translation>
     </message>
     <message>
         <source>--demo takes a number of players from 2 to 8</source>
-        <translation type="unfinished"></translation>
+        <translation>--demo vuole un numero di giocatori da 2 a 8</translation>
     </message>
     <message>
         <source>--riders takes a number from 1 to 7</source>
-        <translation type="unfinished"></translation>
+        <translation>--riders vuole un numero da 1 a 7</translation>
     </message>
     <message>
         <source>no display: set DISPLAY, or use --probe, which needs none</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuno schermo: imposta DISPLAY, o usa --probe, che non ne ha bisogno</translation>
     </message>
     <message>
         <source>the game could not be opened online: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non è stato possibile aprire la partita online: %1</translation>
     </message>
     <message>
         <source>browsers cannot join: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>i browser non possono entrare: %1</translation>
     </message>
 </context>
 <context>
@@ -1005,31 +1005,31 @@ Cosa funziona: un relay (Rete &gt; Server relay…), inoltrare la porta UDP %1 d
     <name>RelayOptions</name>
     <message>
         <source>The relay&apos;s UDP port (default 31316).</source>
-        <translation type="unfinished"></translation>
+        <translation>La porta UDP del relay (di norma 31316).</translation>
     </message>
     <message>
         <source>The most rooms the relay keeps (default 4096).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il massimo di stanze che il relay tiene (di norma 4096).</translation>
     </message>
     <message>
         <source>The most public games the relay lists (default 1000; 0 lists none). One address, or IPv6 /64, lists at most 4, one /48 at most 16.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il massimo di partite pubbliche che il relay elenca (di norma 1000; 0 non ne elenca nessuna). Un indirizzo, o un /64 IPv6, ne elenca al massimo 4, un /48 al massimo 16.</translation>
     </message>
     <message>
         <source>--port takes a UDP port from 1 to 65535</source>
-        <translation type="unfinished"></translation>
+        <translation>--port vuole una porta UDP da 1 a 65535</translation>
     </message>
     <message>
         <source>--relay-rooms takes a number from 1 to 1000000</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-rooms vuole un numero da 1 a 1000000</translation>
     </message>
     <message>
         <source>--relay-rooms-per-address takes a number from 1 to 1000000</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-rooms-per-address vuole un numero da 1 a 1000000</translation>
     </message>
     <message>
         <source>--relay-games takes a number from 0 to 100000</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-games vuole un numero da 0 a 100000</translation>
     </message>
 </context>
 <context>
@@ -1071,105 +1071,105 @@ Cosa funziona: un relay (Rete &gt; Server relay…), inoltrare la porta UDP %1 d
     <name>ReplayFile</name>
     <message>
         <source>not a Lumivex replay</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un replay di Lumivex</translation>
     </message>
     <message>
         <source>not a Lumivex replay (its header is cut short)</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un replay di Lumivex (la sua intestazione è troncata)</translation>
     </message>
     <message>
         <source>not a Lumivex replay (its header is damaged)</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un replay di Lumivex (la sua intestazione è danneggiata)</translation>
     </message>
     <message>
         <source>a replay made by a newer Lumivex (format version %1; this one reads %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>un replay fatto da un Lumivex più recente (versione di formato %1; questo legge la %2)</translation>
     </message>
     <message>
         <source>not a Lumivex replay (format version 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un replay di Lumivex (versione di formato 0)</translation>
     </message>
     <message>
         <source>it holds more than a replay may (%1 records, %2 MiB of datagrams, %3 MiB in all): it plays up to there</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene più di quanto possa un replay (%1 record, %2 MiB di datagrammi, %3 MiB in tutto): si riproduce fin lì</translation>
     </message>
     <message>
         <source>its end mark is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>il suo segno di fine è troncato</translation>
     </message>
     <message>
         <source>its end mark is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>il suo segno di fine è danneggiato</translation>
     </message>
     <message>
         <source>its end mark counts %1 records, the blocks hold %2</source>
-        <translation type="unfinished"></translation>
+        <translation>il suo segno di fine conta %1 record, i blocchi ne contengono %2</translation>
     </message>
     <message>
         <source>bytes follow its end mark</source>
-        <translation type="unfinished"></translation>
+        <translation>dopo il suo segno di fine seguono byte</translation>
     </message>
     <message>
         <source>block %1 is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>il blocco %1 è troncato</translation>
     </message>
     <message>
         <source>block %1 is not a block</source>
-        <translation type="unfinished"></translation>
+        <translation>il blocco %1 non è un blocco</translation>
     </message>
     <message>
         <source>block %1 claims an impossible size</source>
-        <translation type="unfinished"></translation>
+        <translation>il blocco %1 dichiara una dimensione impossibile</translation>
     </message>
     <message>
         <source>block %1 fails its check</source>
-        <translation type="unfinished"></translation>
+        <translation>il blocco %1 non supera il suo controllo</translation>
     </message>
     <message>
         <source>block %1 does not unpack to its size</source>
-        <translation type="unfinished"></translation>
+        <translation>il blocco %1 non si decomprime alla sua dimensione</translation>
     </message>
     <message>
         <source>block %1 ends inside a record</source>
-        <translation type="unfinished"></translation>
+        <translation>il blocco %1 finisce dentro un record</translation>
     </message>
     <message>
         <source>block %1 holds a record of an impossible length</source>
-        <translation type="unfinished"></translation>
+        <translation>il blocco %1 contiene un record di lunghezza impossibile</translation>
     </message>
     <message>
         <source>block %1 goes back in time</source>
-        <translation type="unfinished"></translation>
+        <translation>il blocco %1 torna indietro nel tempo</translation>
     </message>
     <message>
         <source>it ends without its end mark (cut short, or the program did not end cleanly)</source>
-        <translation type="unfinished"></translation>
+        <translation>finisce senza il suo segno di fine (troncato, o il programma non è terminato correttamente)</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non può essere letto: %1</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non può essere scritto: %2</translation>
     </message>
 </context>
 <context>
     <name>ReplayKeeper</name>
     <message>
         <source>the folder %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>la cartella %1 non può essere creata</translation>
     </message>
     <message>
         <source>This match is not kept as a replay: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa partita non viene conservata come replay: %1</translation>
     </message>
 </context>
 <context>
     <name>ReplayPlayer</name>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished">Giocatore %1</translation>
+        <translation>Giocatore %1</translation>
     </message>
 </context>
 <context>

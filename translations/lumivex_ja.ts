@@ -20,179 +20,179 @@
     <name>CommandLine</name>
     <message>
         <source>Lumivex: a trail-riding arena game for up to eight players on one local network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumivex：同じローカルネットワークで最大 8 人が遊べる、光の軌跡のアリーナゲーム。</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>このヘルプを表示して終了します。</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョンを表示して終了します。</translation>
     </message>
     <message>
         <source>Host a match of N players (2 to 8) at once: player 1 on autopilot, the others Hard computer riders; a new match follows each one.</source>
-        <translation type="unfinished"></translation>
+        <translation>すぐに N 人（2～8）の試合を主催します：プレイヤー 1 は自動操縦、ほかはむずかしいコンピューターライダー。試合ごとに次の試合が続きます。</translation>
     </message>
     <message>
         <source>Add K computer riders (1 to 7) of the level last chosen at start-up.</source>
-        <translation type="unfinished"></translation>
+        <translation>起動時に、最後に選んだレベルのコンピューターライダーを K 人（1～7）追加します。</translation>
     </message>
     <message>
         <source>Print a line at every round end: the round, a hash of the arena as drawn here, and this program&apos;s memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>ラウンドの終わりごとに 1 行出力します：ラウンド、ここで描かれたアリーナのハッシュ、このプログラムのメモリ。</translation>
     </message>
     <message>
         <source>Send through the network interface NAME for this run, whatever the Network menu says.</source>
-        <translation type="unfinished"></translation>
+        <translation>この実行では、ネットワークメニューの設定にかかわらず、ネットワークインターフェース NAME から送信します。</translation>
     </message>
     <message>
         <source>Keep the settings in FILE instead of ~/.config/lumivex.ini (for several copies on one computer).</source>
-        <translation type="unfinished"></translation>
+        <translation>設定を ~/.config/lumivex.ini ではなく FILE に保存します（1 台で複数のコピーを動かすとき）。</translation>
     </message>
     <message>
         <source>Without any window: send one roll call, listen for the number of seconds that follows (default 2: --probe 5 listens 5 s) and print a line per answer (slot, name, colour, sender). Exits 0 when another copy answered, 1 when none did.</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウなし：点呼を 1 回送り、続く秒数だけ待ち受け（既定 2：--probe 5 で 5 秒）、応答ごとに 1 行出力します（席、名前、色、送信元）。他のコピーが応答すれば 0、なければ 1 で終了します。</translation>
     </message>
     <message>
         <source>Open this network&apos;s game online, on UDP port PORT if a number follows (else the one last chosen, first 31315), and print the link friends join with.</source>
-        <translation type="unfinished"></translation>
+        <translation>このネットワークのゲームをオンラインで公開します。数字が続けば UDP ポート PORT で（なければ前回のポート、初回は 31315）、友だちが参加するためのリンクを出力します。</translation>
     </message>
     <message>
         <source>Join the online game of LINK (lumivex://...); &quot;-&quot; reads the link from standard input, where other users cannot see it.</source>
-        <translation type="unfinished"></translation>
+        <translation>LINK（lumivex://...）のオンラインゲームに参加します。「-」は、他のユーザーに見えない標準入力からリンクを読みます。</translation>
     </message>
     <message>
         <source>Run as a relay server, with no display and no windows: games that friends cannot reach directly keep a room here. It listens on UDP port 31316 unless --port says otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>画面もウィンドウもなしでリレーサーバーとして動きます：友だちが直接届かないゲームがここに部屋を持ちます。--port で指定しない限り UDP ポート 31316 で待ち受けます。</translation>
     </message>
     <message>
         <source>With --open: keep a room for the game at the relay HOST:PORT, so that friends who cannot reach this computer join through it.</source>
-        <translation type="unfinished"></translation>
+        <translation>--open と併用：リレー HOST:PORT にゲームの部屋を持ち、このコンピューターに届かない友だちがリレー経由で参加できるようにします。</translation>
     </message>
     <message>
         <source>With --open and a relay: list the game publicly at the relay as NAME, for anyone to find and join.</source>
-        <translation type="unfinished"></translation>
+        <translation>--open とリレーと併用：ゲームをリレーで NAME として公開し、だれでも見つけて参加できるようにします。</translation>
     </message>
     <message>
         <source>Without any window: print the public games the relay HOST[:PORT] lists, one line each (name, players, playing or waiting, link). Exits 0, 1 when the relay does not answer within 5 s, 2 for a malformed address.</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウなし：リレー HOST[:PORT] が公開しているゲームを 1 行ずつ出力します（名前、人数、対戦中か待機中か、リンク）。0 で終了、リレーが 5 秒以内に応答しなければ 1、アドレスが不正なら 2。</translation>
     </message>
     <message>
         <source>Keep every datagram this copy hears, with its time, in the replay file FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>このコピーが受信したすべてのデータグラムを、時刻とともにリプレイファイル FILE に保存します。</translation>
     </message>
     <message>
         <source>Watch the replay FILE (also: lumivex FILE.lumivex-replay).</source>
-        <translation type="unfinished"></translation>
+        <translation>リプレイ FILE を見ます（lumivex FILE.lumivex-replay でも可）。</translation>
     </message>
     <message>
         <source>Play the replay FILE through as fast as possible, with no window, and print each round&apos;s outcome and the hash of its arena. Exit 0, 1 when the file is damaged, 2 when it is no replay.</source>
-        <translation type="unfinished"></translation>
+        <translation>リプレイ FILE をウィンドウなしでできるだけ速く再生し、各ラウンドの結果とアリーナのハッシュを出力します。0 で終了、ファイルが壊れていれば 1、リプレイでなければ 2。</translation>
     </message>
     <message>
         <source>Let browsers on this network join: serve the page on TCP port PORT if a number follows (else the one last chosen, first 31317) and print its address.</source>
-        <translation type="unfinished"></translation>
+        <translation>このネットワークのブラウザーの参加を許可します：数字が続けば TCP ポート PORT で（なければ前回のポート、初回は 31317）ページを提供し、そのアドレスを出力します。</translation>
     </message>
     <message>
         <source>With --open: do not ask the router to forward the port.</source>
-        <translation type="unfinished"></translation>
+        <translation>--open と併用：ルーターにポート転送を頼みません。</translation>
     </message>
     <message>
         <source>%1 takes a %2 port from 1 to 65535, not &apos;%3&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 には 1～65535 の %2 ポートを指定してください（「%3」ではなく）</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>予期しない引数「%1」</translation>
     </message>
     <message>
         <source>--probe takes a number of seconds, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--probe には秒数を指定してください（「%1」ではなく）</translation>
     </message>
     <message>
         <source>a link opens alone; to join with options, use --join LINK</source>
-        <translation type="unfinished"></translation>
+        <translation>リンクは単独で開きます。オプション付きで参加するには --join LINK を使ってください</translation>
     </message>
     <message>
         <source>that is not a Lumivex link: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumivex のリンクではありません：%1</translation>
     </message>
     <message>
         <source>a replay file opens alone; to watch it with options, use --replay FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>リプレイファイルは単独で開きます。オプション付きで見るには --replay FILE を使ってください</translation>
     </message>
     <message>
         <source>--open and --join exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--open と --join は同時に使えません</translation>
     </message>
     <message>
         <source>--port goes with --relay</source>
-        <translation type="unfinished"></translation>
+        <translation>--port は --relay と併用します</translation>
     </message>
     <message>
         <source>--relay runs alone, without --open, --join or --web</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay は --open、--join、--web なしで単独で動きます</translation>
     </message>
     <message>
         <source>--relay-server goes with --open</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-server は --open と併用します</translation>
     </message>
     <message>
         <source>--relay-server takes HOST:PORT, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-server には HOST:PORT を指定してください（「%1」ではなく）</translation>
     </message>
     <message>
         <source>--public goes with --open</source>
-        <translation type="unfinished"></translation>
+        <translation>--public は --open と併用します</translation>
     </message>
     <message>
         <source>--public takes the name to list the game as</source>
-        <translation type="unfinished"></translation>
+        <translation>--public にはゲームを公開する名前を指定してください</translation>
     </message>
     <message>
         <source>--list-games takes HOST or HOST:PORT, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--list-games には HOST または HOST:PORT を指定してください（「%1」ではなく）</translation>
     </message>
     <message>
         <source>--record takes a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--record にはファイル名を指定してください</translation>
     </message>
     <message>
         <source>%1 exists and is not a Lumivex replay: it is left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は存在し、Lumivex のリプレイではありません：そのまま残します</translation>
     </message>
     <message>
         <source>a replay is watched alone, without --open, --join, --relay, --record, --demo or --web</source>
-        <translation type="unfinished"></translation>
+        <translation>リプレイは --open、--join、--relay、--record、--demo、--web なしで単独で見ます</translation>
     </message>
     <message>
         <source>there is no network interface &apos;%1&apos;; there are: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ネットワークインターフェース「%1」はありません。あるのは：%2</translation>
     </message>
     <message>
         <source>--config takes a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--config にはファイル名を指定してください</translation>
     </message>
     <message>
         <source>--demo takes a number of players from 2 to 8</source>
-        <translation type="unfinished"></translation>
+        <translation>--demo には 2～8 の人数を指定してください</translation>
     </message>
     <message>
         <source>--riders takes a number from 1 to 7</source>
-        <translation type="unfinished"></translation>
+        <translation>--riders には 1～7 の数を指定してください</translation>
     </message>
     <message>
         <source>no display: set DISPLAY, or use --probe, which needs none</source>
-        <translation type="unfinished"></translation>
+        <translation>画面がありません：DISPLAY を設定するか、画面の要らない --probe を使ってください</translation>
     </message>
     <message>
         <source>the game could not be opened online: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームをオンラインで公開できませんでした：%1</translation>
     </message>
     <message>
         <source>browsers cannot join: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザーは参加できません：%1</translation>
     </message>
 </context>
 <context>
@@ -1005,31 +1005,31 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
     <name>RelayOptions</name>
     <message>
         <source>The relay&apos;s UDP port (default 31316).</source>
-        <translation type="unfinished"></translation>
+        <translation>リレーの UDP ポート（既定 31316）。</translation>
     </message>
     <message>
         <source>The most rooms the relay keeps (default 4096).</source>
-        <translation type="unfinished"></translation>
+        <translation>リレーが持つ部屋の最大数（既定 4096）。</translation>
     </message>
     <message>
         <source>The most public games the relay lists (default 1000; 0 lists none). One address, or IPv6 /64, lists at most 4, one /48 at most 16.</source>
-        <translation type="unfinished"></translation>
+        <translation>リレーが公開するゲームの最大数（既定 1000、0 で公開なし）。1 つのアドレスまたは IPv6 の /64 ごとに最大 4、/48 ごとに最大 16。</translation>
     </message>
     <message>
         <source>--port takes a UDP port from 1 to 65535</source>
-        <translation type="unfinished"></translation>
+        <translation>--port には 1～65535 の UDP ポートを指定してください</translation>
     </message>
     <message>
         <source>--relay-rooms takes a number from 1 to 1000000</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-rooms には 1～1000000 の数を指定してください</translation>
     </message>
     <message>
         <source>--relay-rooms-per-address takes a number from 1 to 1000000</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-rooms-per-address には 1～1000000 の数を指定してください</translation>
     </message>
     <message>
         <source>--relay-games takes a number from 0 to 100000</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-games には 0～100000 の数を指定してください</translation>
     </message>
 </context>
 <context>
@@ -1071,105 +1071,105 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
     <name>ReplayFile</name>
     <message>
         <source>not a Lumivex replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumivex のリプレイではありません</translation>
     </message>
     <message>
         <source>not a Lumivex replay (its header is cut short)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumivex のリプレイではありません（ヘッダーが途切れています）</translation>
     </message>
     <message>
         <source>not a Lumivex replay (its header is damaged)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumivex のリプレイではありません（ヘッダーが壊れています）</translation>
     </message>
     <message>
         <source>a replay made by a newer Lumivex (format version %1; this one reads %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい Lumivex で作られたリプレイです（形式バージョン %1、このバージョンが読めるのは %2）</translation>
     </message>
     <message>
         <source>not a Lumivex replay (format version 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumivex のリプレイではありません（形式バージョン 0）</translation>
     </message>
     <message>
         <source>it holds more than a replay may (%1 records, %2 MiB of datagrams, %3 MiB in all): it plays up to there</source>
-        <translation type="unfinished"></translation>
+        <translation>リプレイに許される量を超えています（%1 件、データグラム %2 MiB、合計 %3 MiB）：そこまで再生します</translation>
     </message>
     <message>
         <source>its end mark is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>終了マークが途切れています</translation>
     </message>
     <message>
         <source>its end mark is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>終了マークが壊れています</translation>
     </message>
     <message>
         <source>its end mark counts %1 records, the blocks hold %2</source>
-        <translation type="unfinished"></translation>
+        <translation>終了マークは %1 件と数えていますが、ブロックには %2 件あります</translation>
     </message>
     <message>
         <source>bytes follow its end mark</source>
-        <translation type="unfinished"></translation>
+        <translation>終了マークの後にバイトが続いています</translation>
     </message>
     <message>
         <source>block %1 is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>ブロック %1 が途切れています</translation>
     </message>
     <message>
         <source>block %1 is not a block</source>
-        <translation type="unfinished"></translation>
+        <translation>ブロック %1 はブロックではありません</translation>
     </message>
     <message>
         <source>block %1 claims an impossible size</source>
-        <translation type="unfinished"></translation>
+        <translation>ブロック %1 はありえないサイズを示しています</translation>
     </message>
     <message>
         <source>block %1 fails its check</source>
-        <translation type="unfinished"></translation>
+        <translation>ブロック %1 は検査に通りません</translation>
     </message>
     <message>
         <source>block %1 does not unpack to its size</source>
-        <translation type="unfinished"></translation>
+        <translation>ブロック %1 は元のサイズに展開できません</translation>
     </message>
     <message>
         <source>block %1 ends inside a record</source>
-        <translation type="unfinished"></translation>
+        <translation>ブロック %1 はレコードの途中で終わっています</translation>
     </message>
     <message>
         <source>block %1 holds a record of an impossible length</source>
-        <translation type="unfinished"></translation>
+        <translation>ブロック %1 にありえない長さのレコードがあります</translation>
     </message>
     <message>
         <source>block %1 goes back in time</source>
-        <translation type="unfinished"></translation>
+        <translation>ブロック %1 は時間がさかのぼっています</translation>
     </message>
     <message>
         <source>it ends without its end mark (cut short, or the program did not end cleanly)</source>
-        <translation type="unfinished"></translation>
+        <translation>終了マークなしで終わっています（途切れたか、プログラムが正常に終了しませんでした）</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込めません：%1</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に書き込めません：%2</translation>
     </message>
 </context>
 <context>
     <name>ReplayKeeper</name>
     <message>
         <source>the folder %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー %1 を作成できません</translation>
     </message>
     <message>
         <source>This match is not kept as a replay: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>この試合はリプレイとして保存されません：%1</translation>
     </message>
 </context>
 <context>
     <name>ReplayPlayer</name>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished">プレイヤー %1</translation>
+        <translation>プレイヤー %1</translation>
     </message>
 </context>
 <context>

@@ -20,179 +20,179 @@
     <name>CommandLine</name>
     <message>
         <source>Lumivex: a trail-riding arena game for up to eight players on one local network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumivex: gra zręcznościowa na arenie ze świetlnymi śladami dla maksymalnie ośmiu graczy w jednej sieci lokalnej.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż tę pomoc i zakończ.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż wersję i zakończ.</translation>
     </message>
     <message>
         <source>Host a match of N players (2 to 8) at once: player 1 on autopilot, the others Hard computer riders; a new match follows each one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Od razu poprowadź mecz N graczy (od 2 do 8): gracz 1 na autopilocie, pozostali to trudni kierowcy komputerowi; po każdym meczu następuje nowy.</translation>
     </message>
     <message>
         <source>Add K computer riders (1 to 7) of the level last chosen at start-up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj przy starcie K kierowców komputerowych (od 1 do 7) ostatnio wybranego poziomu.</translation>
     </message>
     <message>
         <source>Print a line at every round end: the round, a hash of the arena as drawn here, and this program&apos;s memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypisz wiersz na końcu każdej rundy: rundę, skrót areny narysowanej tutaj i pamięć tego programu.</translation>
     </message>
     <message>
         <source>Send through the network interface NAME for this run, whatever the Network menu says.</source>
-        <translation type="unfinished"></translation>
+        <translation>W tym uruchomieniu wysyłaj przez interfejs sieciowy NAME, niezależnie od menu Sieć.</translation>
     </message>
     <message>
         <source>Keep the settings in FILE instead of ~/.config/lumivex.ini (for several copies on one computer).</source>
-        <translation type="unfinished"></translation>
+        <translation>Trzymaj ustawienia w FILE zamiast w ~/.config/lumivex.ini (dla kilku kopii na jednym komputerze).</translation>
     </message>
     <message>
         <source>Without any window: send one roll call, listen for the number of seconds that follows (default 2: --probe 5 listens 5 s) and print a line per answer (slot, name, colour, sender). Exits 0 when another copy answered, 1 when none did.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez okna: wyślij jedno wywołanie, nasłuchuj przez podaną dalej liczbę sekund (domyślnie 2: --probe 5 nasłuchuje 5 s) i wypisz wiersz na odpowiedź (miejsce, nazwa, kolor, nadawca). Kończy z 0, gdy odpowiedziała inna kopia, z 1, gdy żadna.</translation>
     </message>
     <message>
         <source>Open this network&apos;s game online, on UDP port PORT if a number follows (else the one last chosen, first 31315), and print the link friends join with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz grę tej sieci online, na porcie UDP PORT, jeśli następuje liczba (inaczej na ostatnio wybranym, początkowo 31315), i wypisz link, którym dołączają znajomi.</translation>
     </message>
     <message>
         <source>Join the online game of LINK (lumivex://...); &quot;-&quot; reads the link from standard input, where other users cannot see it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dołącz do gry online z LINK (lumivex://...); „-” czyta link ze standardowego wejścia, gdzie inni użytkownicy go nie widzą.</translation>
     </message>
     <message>
         <source>Run as a relay server, with no display and no windows: games that friends cannot reach directly keep a room here. It listens on UDP port 31316 unless --port says otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Działaj jako serwer przekaźnika, bez ekranu i bez okien: gry, do których znajomi nie docierają bezpośrednio, trzymają tu pokój. Nasłuchuje na porcie UDP 31316, chyba że --port mówi inaczej.</translation>
     </message>
     <message>
         <source>With --open: keep a room for the game at the relay HOST:PORT, so that friends who cannot reach this computer join through it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z --open: trzymaj pokój dla gry na przekaźniku HOST:PORT, aby znajomi, którzy nie docierają do tego komputera, dołączali przez niego.</translation>
     </message>
     <message>
         <source>With --open and a relay: list the game publicly at the relay as NAME, for anyone to find and join.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z --open i przekaźnikiem: wystaw grę publicznie na przekaźniku jako NAME, aby każdy mógł ją znaleźć i dołączyć.</translation>
     </message>
     <message>
         <source>Without any window: print the public games the relay HOST[:PORT] lists, one line each (name, players, playing or waiting, link). Exits 0, 1 when the relay does not answer within 5 s, 2 for a malformed address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez okna: wypisz gry publiczne z listy przekaźnika HOST[:PORT], po wierszu na każdą (nazwa, gracze, trwa lub czeka, link). Kończy z 0, z 1, gdy przekaźnik nie odpowie w 5 s, z 2 przy błędnym adresie.</translation>
     </message>
     <message>
         <source>Keep every datagram this copy hears, with its time, in the replay file FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuj każdy datagram, który słyszy ta kopia, wraz z czasem, w pliku powtórki FILE.</translation>
     </message>
     <message>
         <source>Watch the replay FILE (also: lumivex FILE.lumivex-replay).</source>
-        <translation type="unfinished"></translation>
+        <translation>Obejrzyj powtórkę FILE (także: lumivex FILE.lumivex-replay).</translation>
     </message>
     <message>
         <source>Play the replay FILE through as fast as possible, with no window, and print each round&apos;s outcome and the hash of its arena. Exit 0, 1 when the file is damaged, 2 when it is no replay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odtwórz powtórkę FILE tak szybko, jak się da, bez okna, i wypisz wynik każdej rundy oraz skrót jej areny. Kończy z 0, z 1, gdy plik jest uszkodzony, z 2, gdy to nie jest powtórka.</translation>
     </message>
     <message>
         <source>Let browsers on this network join: serve the page on TCP port PORT if a number follows (else the one last chosen, first 31317) and print its address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozwól dołączać przeglądarkom w tej sieci: udostępnij stronę na porcie TCP PORT, jeśli następuje liczba (inaczej na ostatnio wybranym, początkowo 31317), i wypisz jej adres.</translation>
     </message>
     <message>
         <source>With --open: do not ask the router to forward the port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z --open: nie proś routera o przekierowanie portu.</translation>
     </message>
     <message>
         <source>%1 takes a %2 port from 1 to 65535, not &apos;%3&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 przyjmuje port %2 od 1 do 65535, a nie „%3”</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>nieoczekiwany argument „%1”</translation>
     </message>
     <message>
         <source>--probe takes a number of seconds, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--probe przyjmuje liczbę sekund, a nie „%1”</translation>
     </message>
     <message>
         <source>a link opens alone; to join with options, use --join LINK</source>
-        <translation type="unfinished"></translation>
+        <translation>link otwiera się sam; aby dołączyć z opcjami, użyj --join LINK</translation>
     </message>
     <message>
         <source>that is not a Lumivex link: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest link Lumivex: %1</translation>
     </message>
     <message>
         <source>a replay file opens alone; to watch it with options, use --replay FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>plik powtórki otwiera się sam; aby obejrzeć go z opcjami, użyj --replay FILE</translation>
     </message>
     <message>
         <source>--open and --join exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--open i --join wykluczają się</translation>
     </message>
     <message>
         <source>--port goes with --relay</source>
-        <translation type="unfinished"></translation>
+        <translation>--port idzie w parze z --relay</translation>
     </message>
     <message>
         <source>--relay runs alone, without --open, --join or --web</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay działa sam, bez --open, --join ani --web</translation>
     </message>
     <message>
         <source>--relay-server goes with --open</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-server idzie w parze z --open</translation>
     </message>
     <message>
         <source>--relay-server takes HOST:PORT, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-server przyjmuje HOST:PORT, a nie „%1”</translation>
     </message>
     <message>
         <source>--public goes with --open</source>
-        <translation type="unfinished"></translation>
+        <translation>--public idzie w parze z --open</translation>
     </message>
     <message>
         <source>--public takes the name to list the game as</source>
-        <translation type="unfinished"></translation>
+        <translation>--public przyjmuje nazwę, pod którą wystawić grę</translation>
     </message>
     <message>
         <source>--list-games takes HOST or HOST:PORT, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--list-games przyjmuje HOST lub HOST:PORT, a nie „%1”</translation>
     </message>
     <message>
         <source>--record takes a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--record przyjmuje nazwę pliku</translation>
     </message>
     <message>
         <source>%1 exists and is not a Lumivex replay: it is left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 istnieje i nie jest powtórką Lumivex: zostaje bez zmian</translation>
     </message>
     <message>
         <source>a replay is watched alone, without --open, --join, --relay, --record, --demo or --web</source>
-        <translation type="unfinished"></translation>
+        <translation>powtórkę ogląda się osobno, bez --open, --join, --relay, --record, --demo ani --web</translation>
     </message>
     <message>
         <source>there is no network interface &apos;%1&apos;; there are: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nie ma interfejsu sieciowego „%1”; są: %2</translation>
     </message>
     <message>
         <source>--config takes a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--config przyjmuje nazwę pliku</translation>
     </message>
     <message>
         <source>--demo takes a number of players from 2 to 8</source>
-        <translation type="unfinished"></translation>
+        <translation>--demo przyjmuje liczbę graczy od 2 do 8</translation>
     </message>
     <message>
         <source>--riders takes a number from 1 to 7</source>
-        <translation type="unfinished"></translation>
+        <translation>--riders przyjmuje liczbę od 1 do 7</translation>
     </message>
     <message>
         <source>no display: set DISPLAY, or use --probe, which needs none</source>
-        <translation type="unfinished"></translation>
+        <translation>brak ekranu: ustaw DISPLAY albo użyj --probe, które go nie potrzebuje</translation>
     </message>
     <message>
         <source>the game could not be opened online: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nie udało się otworzyć gry online: %1</translation>
     </message>
     <message>
         <source>browsers cannot join: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>przeglądarki nie mogą dołączyć: %1</translation>
     </message>
 </context>
 <context>
@@ -1005,31 +1005,31 @@ Co działa: przekaźnik (Sieć &gt; Serwer przekaźnika…), przekierowanie port
     <name>RelayOptions</name>
     <message>
         <source>The relay&apos;s UDP port (default 31316).</source>
-        <translation type="unfinished"></translation>
+        <translation>Port UDP przekaźnika (domyślnie 31316).</translation>
     </message>
     <message>
         <source>The most rooms the relay keeps (default 4096).</source>
-        <translation type="unfinished"></translation>
+        <translation>Najwięcej pokoi, jakie trzyma przekaźnik (domyślnie 4096).</translation>
     </message>
     <message>
         <source>The most public games the relay lists (default 1000; 0 lists none). One address, or IPv6 /64, lists at most 4, one /48 at most 16.</source>
-        <translation type="unfinished"></translation>
+        <translation>Najwięcej gier publicznych, jakie wystawia przekaźnik (domyślnie 1000; 0 nie wystawia żadnej). Jeden adres lub /64 IPv6 wystawia najwyżej 4, jedno /48 najwyżej 16.</translation>
     </message>
     <message>
         <source>--port takes a UDP port from 1 to 65535</source>
-        <translation type="unfinished"></translation>
+        <translation>--port przyjmuje port UDP od 1 do 65535</translation>
     </message>
     <message>
         <source>--relay-rooms takes a number from 1 to 1000000</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-rooms przyjmuje liczbę od 1 do 1000000</translation>
     </message>
     <message>
         <source>--relay-rooms-per-address takes a number from 1 to 1000000</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-rooms-per-address przyjmuje liczbę od 1 do 1000000</translation>
     </message>
     <message>
         <source>--relay-games takes a number from 0 to 100000</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-games przyjmuje liczbę od 0 do 100000</translation>
     </message>
 </context>
 <context>
@@ -1071,105 +1071,105 @@ Co działa: przekaźnik (Sieć &gt; Serwer przekaźnika…), przekierowanie port
     <name>ReplayFile</name>
     <message>
         <source>not a Lumivex replay</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest powtórka Lumivex</translation>
     </message>
     <message>
         <source>not a Lumivex replay (its header is cut short)</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest powtórka Lumivex (jej nagłówek jest ucięty)</translation>
     </message>
     <message>
         <source>not a Lumivex replay (its header is damaged)</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest powtórka Lumivex (jej nagłówek jest uszkodzony)</translation>
     </message>
     <message>
         <source>a replay made by a newer Lumivex (format version %1; this one reads %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>powtórka z nowszego Lumivex (wersja formatu %1; ten czyta %2)</translation>
     </message>
     <message>
         <source>not a Lumivex replay (format version 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest powtórka Lumivex (wersja formatu 0)</translation>
     </message>
     <message>
         <source>it holds more than a replay may (%1 records, %2 MiB of datagrams, %3 MiB in all): it plays up to there</source>
-        <translation type="unfinished"></translation>
+        <translation>zawiera więcej, niż może powtórka (%1 wpisów, %2 MiB datagramów, %3 MiB łącznie): odtwarza się do tego miejsca</translation>
     </message>
     <message>
         <source>its end mark is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>jej znacznik końca jest ucięty</translation>
     </message>
     <message>
         <source>its end mark is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>jej znacznik końca jest uszkodzony</translation>
     </message>
     <message>
         <source>its end mark counts %1 records, the blocks hold %2</source>
-        <translation type="unfinished"></translation>
+        <translation>jej znacznik końca liczy %1 wpisów, bloki zawierają %2</translation>
     </message>
     <message>
         <source>bytes follow its end mark</source>
-        <translation type="unfinished"></translation>
+        <translation>po jej znaczniku końca są bajty</translation>
     </message>
     <message>
         <source>block %1 is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>blok %1 jest ucięty</translation>
     </message>
     <message>
         <source>block %1 is not a block</source>
-        <translation type="unfinished"></translation>
+        <translation>blok %1 nie jest blokiem</translation>
     </message>
     <message>
         <source>block %1 claims an impossible size</source>
-        <translation type="unfinished"></translation>
+        <translation>blok %1 podaje niemożliwy rozmiar</translation>
     </message>
     <message>
         <source>block %1 fails its check</source>
-        <translation type="unfinished"></translation>
+        <translation>blok %1 nie przechodzi kontroli</translation>
     </message>
     <message>
         <source>block %1 does not unpack to its size</source>
-        <translation type="unfinished"></translation>
+        <translation>blok %1 nie rozpakowuje się do swojego rozmiaru</translation>
     </message>
     <message>
         <source>block %1 ends inside a record</source>
-        <translation type="unfinished"></translation>
+        <translation>blok %1 kończy się w środku wpisu</translation>
     </message>
     <message>
         <source>block %1 holds a record of an impossible length</source>
-        <translation type="unfinished"></translation>
+        <translation>blok %1 zawiera wpis o niemożliwej długości</translation>
     </message>
     <message>
         <source>block %1 goes back in time</source>
-        <translation type="unfinished"></translation>
+        <translation>blok %1 cofa się w czasie</translation>
     </message>
     <message>
         <source>it ends without its end mark (cut short, or the program did not end cleanly)</source>
-        <translation type="unfinished"></translation>
+        <translation>kończy się bez znacznika końca (ucięta albo program nie zakończył się poprawnie)</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można odczytać: %1</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można zapisać %1: %2</translation>
     </message>
 </context>
 <context>
     <name>ReplayKeeper</name>
     <message>
         <source>the folder %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można utworzyć folderu %1</translation>
     </message>
     <message>
         <source>This match is not kept as a replay: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten mecz nie jest zapisywany jako powtórka: %1</translation>
     </message>
 </context>
 <context>
     <name>ReplayPlayer</name>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished">Gracz %1</translation>
+        <translation>Gracz %1</translation>
     </message>
 </context>
 <context>

@@ -20,179 +20,179 @@
     <name>CommandLine</name>
     <message>
         <source>Lumivex: a trail-riding arena game for up to eight players on one local network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumivex: aynı yerel ağda en çok sekiz oyuncu için ışık izli bir arena oyunu.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu yardımı göster ve çık.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sürümü göster ve çık.</translation>
     </message>
     <message>
         <source>Host a match of N players (2 to 8) at once: player 1 on autopilot, the others Hard computer riders; a new match follows each one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hemen N oyunculu (2 ile 8 arası) bir maç aç: 1. oyuncu otomatik pilotta, diğerleri zor bilgisayar sürücüleri; her maçın ardından yenisi gelir.</translation>
     </message>
     <message>
         <source>Add K computer riders (1 to 7) of the level last chosen at start-up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Başlangıçta son seçilen seviyeden K bilgisayar sürücüsü (1 ile 7 arası) ekle.</translation>
     </message>
     <message>
         <source>Print a line at every round end: the round, a hash of the arena as drawn here, and this program&apos;s memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Her tur sonunda bir satır yaz: tur, arenanın burada çizildiği hâlinin özeti ve bu programın belleği.</translation>
     </message>
     <message>
         <source>Send through the network interface NAME for this run, whatever the Network menu says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu çalıştırmada, Ağ menüsü ne derse desin, NAME ağ arayüzünden gönder.</translation>
     </message>
     <message>
         <source>Keep the settings in FILE instead of ~/.config/lumivex.ini (for several copies on one computer).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayarları ~/.config/lumivex.ini yerine FILE içinde tut (bir bilgisayarda birkaç kopya için).</translation>
     </message>
     <message>
         <source>Without any window: send one roll call, listen for the number of seconds that follows (default 2: --probe 5 listens 5 s) and print a line per answer (slot, name, colour, sender). Exits 0 when another copy answered, 1 when none did.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pencere olmadan: bir yoklama gönder, ardından gelen saniye kadar dinle (varsayılan 2: --probe 5, 5 sn dinler) ve her yanıt için bir satır yaz (yer, ad, renk, gönderen). Başka bir kopya yanıtladıysa 0, hiçbiri yanıtlamadıysa 1 ile çıkar.</translation>
     </message>
     <message>
         <source>Open this network&apos;s game online, on UDP port PORT if a number follows (else the one last chosen, first 31315), and print the link friends join with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu ağın oyununu çevrimiçi aç: bir sayı gelirse UDP PORT bağlantı noktasında (yoksa son seçilende, ilk seferde 31315) ve arkadaşların katılacağı bağlantıyı yaz.</translation>
     </message>
     <message>
         <source>Join the online game of LINK (lumivex://...); &quot;-&quot; reads the link from standard input, where other users cannot see it.</source>
-        <translation type="unfinished"></translation>
+        <translation>LINK (lumivex://...) çevrimiçi oyununa katıl; &quot;-&quot; bağlantıyı diğer kullanıcıların göremediği standart girdiden okur.</translation>
     </message>
     <message>
         <source>Run as a relay server, with no display and no windows: games that friends cannot reach directly keep a room here. It listens on UDP port 31316 unless --port says otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekran ve pencere olmadan aktarıcı sunucusu olarak çalış: arkadaşların doğrudan ulaşamadığı oyunlar burada bir oda tutar. --port başka bir şey demedikçe UDP 31316 bağlantı noktasını dinler.</translation>
     </message>
     <message>
         <source>With --open: keep a room for the game at the relay HOST:PORT, so that friends who cannot reach this computer join through it.</source>
-        <translation type="unfinished"></translation>
+        <translation>--open ile: oyun için HOST:PORT aktarıcısında bir oda tut; bu bilgisayara ulaşamayan arkadaşlar onun üzerinden katılsın.</translation>
     </message>
     <message>
         <source>With --open and a relay: list the game publicly at the relay as NAME, for anyone to find and join.</source>
-        <translation type="unfinished"></translation>
+        <translation>--open ve bir aktarıcı ile: oyunu aktarıcıda herkesin bulup katılabileceği biçimde NAME adıyla herkese açık listele.</translation>
     </message>
     <message>
         <source>Without any window: print the public games the relay HOST[:PORT] lists, one line each (name, players, playing or waiting, link). Exits 0, 1 when the relay does not answer within 5 s, 2 for a malformed address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pencere olmadan: HOST[:PORT] aktarıcısının listelediği açık oyunları her biri bir satırda yaz (ad, oyuncular, oynanıyor ya da bekliyor, bağlantı). 0 ile çıkar; aktarıcı 5 sn içinde yanıtlamazsa 1, bozuk adreste 2.</translation>
     </message>
     <message>
         <source>Keep every datagram this copy hears, with its time, in the replay file FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu kopyanın duyduğu her datagramı zamanıyla birlikte FILE tekrar dosyasında tut.</translation>
     </message>
     <message>
         <source>Watch the replay FILE (also: lumivex FILE.lumivex-replay).</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE tekrarını izle (ayrıca: lumivex FILE.lumivex-replay).</translation>
     </message>
     <message>
         <source>Play the replay FILE through as fast as possible, with no window, and print each round&apos;s outcome and the hash of its arena. Exit 0, 1 when the file is damaged, 2 when it is no replay.</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE tekrarını pencere olmadan olabildiğince hızlı oynat ve her turun sonucunu ve arenasının özetini yaz. 0 ile çıkar; dosya hasarlıysa 1, tekrar değilse 2.</translation>
     </message>
     <message>
         <source>Let browsers on this network join: serve the page on TCP port PORT if a number follows (else the one last chosen, first 31317) and print its address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu ağdaki tarayıcıların katılmasına izin ver: bir sayı gelirse sayfayı TCP PORT bağlantı noktasında (yoksa son seçilende, ilk seferde 31317) sun ve adresini yaz.</translation>
     </message>
     <message>
         <source>With --open: do not ask the router to forward the port.</source>
-        <translation type="unfinished"></translation>
+        <translation>--open ile: yönlendiriciden bağlantı noktasını iletmesini isteme.</translation>
     </message>
     <message>
         <source>%1 takes a %2 port from 1 to 65535, not &apos;%3&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, 1 ile 65535 arası bir %2 bağlantı noktası bekler, &apos;%3&apos; değil</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>beklenmeyen argüman &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--probe takes a number of seconds, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--probe bir saniye sayısı bekler, &apos;%1&apos; değil</translation>
     </message>
     <message>
         <source>a link opens alone; to join with options, use --join LINK</source>
-        <translation type="unfinished"></translation>
+        <translation>bir bağlantı tek başına açılır; seçeneklerle katılmak için --join LINK kullanın</translation>
     </message>
     <message>
         <source>that is not a Lumivex link: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bu bir Lumivex bağlantısı değil: %1</translation>
     </message>
     <message>
         <source>a replay file opens alone; to watch it with options, use --replay FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>bir tekrar dosyası tek başına açılır; seçeneklerle izlemek için --replay FILE kullanın</translation>
     </message>
     <message>
         <source>--open and --join exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--open ve --join birbirini dışlar</translation>
     </message>
     <message>
         <source>--port goes with --relay</source>
-        <translation type="unfinished"></translation>
+        <translation>--port, --relay ile birlikte kullanılır</translation>
     </message>
     <message>
         <source>--relay runs alone, without --open, --join or --web</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay tek başına çalışır; --open, --join ya da --web olmadan</translation>
     </message>
     <message>
         <source>--relay-server goes with --open</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-server, --open ile birlikte kullanılır</translation>
     </message>
     <message>
         <source>--relay-server takes HOST:PORT, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-server HOST:PORT bekler, &apos;%1&apos; değil</translation>
     </message>
     <message>
         <source>--public goes with --open</source>
-        <translation type="unfinished"></translation>
+        <translation>--public, --open ile birlikte kullanılır</translation>
     </message>
     <message>
         <source>--public takes the name to list the game as</source>
-        <translation type="unfinished"></translation>
+        <translation>--public oyunun listeleneceği adı bekler</translation>
     </message>
     <message>
         <source>--list-games takes HOST or HOST:PORT, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--list-games HOST ya da HOST:PORT bekler, &apos;%1&apos; değil</translation>
     </message>
     <message>
         <source>--record takes a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--record bir dosya adı bekler</translation>
     </message>
     <message>
         <source>%1 exists and is not a Lumivex replay: it is left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 var ve bir Lumivex tekrarı değil: olduğu gibi bırakıldı</translation>
     </message>
     <message>
         <source>a replay is watched alone, without --open, --join, --relay, --record, --demo or --web</source>
-        <translation type="unfinished"></translation>
+        <translation>bir tekrar tek başına izlenir; --open, --join, --relay, --record, --demo ya da --web olmadan</translation>
     </message>
     <message>
         <source>there is no network interface &apos;%1&apos;; there are: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; adında bir ağ arayüzü yok; olanlar: %2</translation>
     </message>
     <message>
         <source>--config takes a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--config bir dosya adı bekler</translation>
     </message>
     <message>
         <source>--demo takes a number of players from 2 to 8</source>
-        <translation type="unfinished"></translation>
+        <translation>--demo 2 ile 8 arası bir oyuncu sayısı bekler</translation>
     </message>
     <message>
         <source>--riders takes a number from 1 to 7</source>
-        <translation type="unfinished"></translation>
+        <translation>--riders 1 ile 7 arası bir sayı bekler</translation>
     </message>
     <message>
         <source>no display: set DISPLAY, or use --probe, which needs none</source>
-        <translation type="unfinished"></translation>
+        <translation>ekran yok: DISPLAY ayarlayın ya da ekrana gerek duymayan --probe kullanın</translation>
     </message>
     <message>
         <source>the game could not be opened online: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>oyun çevrimiçi açılamadı: %1</translation>
     </message>
     <message>
         <source>browsers cannot join: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tarayıcılar katılamıyor: %1</translation>
     </message>
 </context>
 <context>
@@ -1005,31 +1005,31 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
     <name>RelayOptions</name>
     <message>
         <source>The relay&apos;s UDP port (default 31316).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktarıcının UDP bağlantı noktası (varsayılan 31316).</translation>
     </message>
     <message>
         <source>The most rooms the relay keeps (default 4096).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktarıcının tuttuğu en çok oda sayısı (varsayılan 4096).</translation>
     </message>
     <message>
         <source>The most public games the relay lists (default 1000; 0 lists none). One address, or IPv6 /64, lists at most 4, one /48 at most 16.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktarıcının listelediği en çok açık oyun sayısı (varsayılan 1000; 0 hiçbirini listelemez). Bir adres ya da bir IPv6 /64 en çok 4, bir /48 en çok 16 listeler.</translation>
     </message>
     <message>
         <source>--port takes a UDP port from 1 to 65535</source>
-        <translation type="unfinished"></translation>
+        <translation>--port 1 ile 65535 arası bir UDP bağlantı noktası bekler</translation>
     </message>
     <message>
         <source>--relay-rooms takes a number from 1 to 1000000</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-rooms 1 ile 1000000 arası bir sayı bekler</translation>
     </message>
     <message>
         <source>--relay-rooms-per-address takes a number from 1 to 1000000</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-rooms-per-address 1 ile 1000000 arası bir sayı bekler</translation>
     </message>
     <message>
         <source>--relay-games takes a number from 0 to 100000</source>
-        <translation type="unfinished"></translation>
+        <translation>--relay-games 0 ile 100000 arası bir sayı bekler</translation>
     </message>
 </context>
 <context>
@@ -1071,105 +1071,105 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
     <name>ReplayFile</name>
     <message>
         <source>not a Lumivex replay</source>
-        <translation type="unfinished"></translation>
+        <translation>bir Lumivex tekrarı değil</translation>
     </message>
     <message>
         <source>not a Lumivex replay (its header is cut short)</source>
-        <translation type="unfinished"></translation>
+        <translation>bir Lumivex tekrarı değil (başlığı kesik)</translation>
     </message>
     <message>
         <source>not a Lumivex replay (its header is damaged)</source>
-        <translation type="unfinished"></translation>
+        <translation>bir Lumivex tekrarı değil (başlığı hasarlı)</translation>
     </message>
     <message>
         <source>a replay made by a newer Lumivex (format version %1; this one reads %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>daha yeni bir Lumivex ile yapılmış bir tekrar (biçim sürümü %1; bu sürüm %2 okur)</translation>
     </message>
     <message>
         <source>not a Lumivex replay (format version 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>bir Lumivex tekrarı değil (biçim sürümü 0)</translation>
     </message>
     <message>
         <source>it holds more than a replay may (%1 records, %2 MiB of datagrams, %3 MiB in all): it plays up to there</source>
-        <translation type="unfinished"></translation>
+        <translation>bir tekrarın tutabileceğinden fazlasını tutuyor (%1 kayıt, %2 MiB datagram, toplam %3 MiB): oraya kadar oynar</translation>
     </message>
     <message>
         <source>its end mark is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>bitiş işareti kesik</translation>
     </message>
     <message>
         <source>its end mark is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>bitiş işareti hasarlı</translation>
     </message>
     <message>
         <source>its end mark counts %1 records, the blocks hold %2</source>
-        <translation type="unfinished"></translation>
+        <translation>bitiş işareti %1 kayıt sayıyor, bloklarda %2 var</translation>
     </message>
     <message>
         <source>bytes follow its end mark</source>
-        <translation type="unfinished"></translation>
+        <translation>bitiş işaretinden sonra baytlar var</translation>
     </message>
     <message>
         <source>block %1 is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. blok kesik</translation>
     </message>
     <message>
         <source>block %1 is not a block</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. blok bir blok değil</translation>
     </message>
     <message>
         <source>block %1 claims an impossible size</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. blok olanaksız bir boyut bildiriyor</translation>
     </message>
     <message>
         <source>block %1 fails its check</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. blok denetimini geçemiyor</translation>
     </message>
     <message>
         <source>block %1 does not unpack to its size</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. blok kendi boyutuna açılmıyor</translation>
     </message>
     <message>
         <source>block %1 ends inside a record</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. blok bir kaydın ortasında bitiyor</translation>
     </message>
     <message>
         <source>block %1 holds a record of an impossible length</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. blok olanaksız uzunlukta bir kayıt içeriyor</translation>
     </message>
     <message>
         <source>block %1 goes back in time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. blok zamanda geri gidiyor</translation>
     </message>
     <message>
         <source>it ends without its end mark (cut short, or the program did not end cleanly)</source>
-        <translation type="unfinished"></translation>
+        <translation>bitiş işareti olmadan bitiyor (kesik ya da program düzgün kapanmadı)</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>okunamıyor: %1</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 yazılamıyor: %2</translation>
     </message>
 </context>
 <context>
     <name>ReplayKeeper</name>
     <message>
         <source>the folder %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 klasörü oluşturulamıyor</translation>
     </message>
     <message>
         <source>This match is not kept as a replay: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu maç tekrar olarak tutulmuyor: %1</translation>
     </message>
 </context>
 <context>
     <name>ReplayPlayer</name>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished">Oyuncu %1</translation>
+        <translation>Oyuncu %1</translation>
     </message>
 </context>
 <context>
