@@ -162,10 +162,12 @@ std::optional<int> CommandLine::Parse(int argc, char* argv[], Options& o) {
     }
     if (!parser.parse(args)) return fail(parser.errorText());
     if (parser.isSet(help)) {
-        // Without an application object yet, the parser cannot know the program's name.
-        std::fputs(qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"),
-                                                        QStringLiteral("lumivex"))),
-                   stdout);
+        // The usage line names the program as a player types it, not by the path it was started by.
+        QString text = parser.helpText();
+        const QString started = QCoreApplication::arguments().value(0, QStringLiteral("<executable_name>"));
+        if (const qsizetype at = text.indexOf(started); at >= 0 && at < text.indexOf(QLatin1Char('\n')))
+            text.replace(at, started.size(), QStringLiteral("lumivex"));
+        std::fputs(qPrintable(text), stdout);
         return 0;
     }
     if (parser.isSet(version)) {

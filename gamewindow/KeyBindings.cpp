@@ -52,6 +52,18 @@ QString Name(const Key& k) {
     return k.keypad ? QStringLiteral("Num+") + base : base;
 }
 
+QString ShownName(const Key& k) {
+    if (k.IsNone()) return {};
+    const int code = IsModifier(k.code) ? (k.code == Qt::Key_Shift || k.code == Qt::Key_Control ? k.code : Qt::Key_Alt)
+                                        : k.code;
+    // Qt's own names for keys, in the language in use.
+    const QString base = QKeySequence(code).toString(QKeySequence::NativeText);
+    if (base.isEmpty()) return {};
+    if (IsModifier(k.code) && k.side == 1) return QCoreApplication::translate("keys", "Left %1").arg(base);
+    if (IsModifier(k.code) && k.side == 2) return QCoreApplication::translate("keys", "Right %1").arg(base);
+    return k.keypad ? QCoreApplication::translate("keys", "Num+%1").arg(base) : base;
+}
+
 std::optional<Key> Parse(const QString& text) {
     QString name = text.trimmed();
     if (name.isEmpty()) return std::nullopt;
@@ -241,7 +253,7 @@ void Bindings::Clear(int seat, Action a, int slot) {
 QString Bindings::Describe(int seat, Action a) const {
     QStringList names;
     for (const Key& k : keys_[static_cast<size_t>(seat)][static_cast<size_t>(a)])
-        if (!k.IsNone()) names << Name(k);
+        if (!k.IsNone()) names << ShownName(k);
     return names.join(QStringLiteral(", "));
 }
 

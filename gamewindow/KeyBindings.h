@@ -29,6 +29,8 @@ struct Key {
 Key FromEvent(const QKeyEvent& e);
 // Portable names, as the settings file keeps them: "Up", "W", "Num+8", "Left Shift", "Ж".
 QString Name(const Key& k);
+// The name a player reads: Qt's for the key, in the language in use ("Left Shift", "Num+8").
+QString ShownName(const Key& k);
 std::optional<Key> Parse(const QString& name);
 // What the player reads: the action's name in the dialog and in the tool tip.
 QString ActionName(Action a);

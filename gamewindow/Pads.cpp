@@ -141,22 +141,24 @@ void Pads::Poll() {
 }
 
 QString Pads::ButtonText(const QString& name) {
-    static const QMap<QString, QString> texts{
-        {QStringLiteral("a"), tr("A")},
-        {QStringLiteral("b"), tr("B")},
-        {QStringLiteral("x"), tr("X")},
-        {QStringLiteral("y"), tr("Y")},
-        {QStringLiteral("back"), tr("Back")},
-        {QStringLiteral("guide"), tr("Guide")},
-        {QStringLiteral("start"), tr("Start")},
-        {QStringLiteral("leftstick"), tr("Left stick press")},
-        {QStringLiteral("rightstick"), tr("Right stick press")},
-        {QStringLiteral("leftshoulder"), tr("Left shoulder")},
-        {QStringLiteral("rightshoulder"), tr("Right shoulder")},
-        {QStringLiteral("dpup"), tr("D-pad up")},
-        {QStringLiteral("dpdown"), tr("D-pad down")},
-        {QStringLiteral("dpleft"), tr("D-pad left")},
-        {QStringLiteral("dpright"), tr("D-pad right")},
+    // Worded at each call: the language may have changed since the last.
+    static const QMap<QString, const char*> texts{
+        {QStringLiteral("a"), QT_TR_NOOP("A")},
+        {QStringLiteral("b"), QT_TR_NOOP("B")},
+        {QStringLiteral("x"), QT_TR_NOOP("X")},
+        {QStringLiteral("y"), QT_TR_NOOP("Y")},
+        {QStringLiteral("back"), QT_TR_NOOP("Back")},
+        {QStringLiteral("guide"), QT_TR_NOOP("Guide")},
+        {QStringLiteral("start"), QT_TR_NOOP("Start")},
+        {QStringLiteral("leftstick"), QT_TR_NOOP("Left stick press")},
+        {QStringLiteral("rightstick"), QT_TR_NOOP("Right stick press")},
+        {QStringLiteral("leftshoulder"), QT_TR_NOOP("Left shoulder")},
+        {QStringLiteral("rightshoulder"), QT_TR_NOOP("Right shoulder")},
+        {QStringLiteral("dpup"), QT_TR_NOOP("D-pad up")},
+        {QStringLiteral("dpdown"), QT_TR_NOOP("D-pad down")},
+        {QStringLiteral("dpleft"), QT_TR_NOOP("D-pad left")},
+        {QStringLiteral("dpright"), QT_TR_NOOP("D-pad right")},
     };
-    return texts.value(name, name);
+    const auto it = texts.constFind(name);
+    return it == texts.cend() ? name : tr(it.value());
 }

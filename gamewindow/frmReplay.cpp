@@ -5,6 +5,7 @@
 #include "AppIcon.h"
 #include "frmVyre.h"
 
+#include <QLocale>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
@@ -41,12 +42,12 @@ private:
 };
 
 QString frmReplay::Clock(qint64 ms) {
+    // In the digits of the language in use.
+    const QLocale l;
     const qint64 s = ms / 1000;
-    return s >= 3600 ? QStringLiteral("%1:%2:%3")
-                           .arg(s / 3600)
-                           .arg(s / 60 % 60, 2, 10, QLatin1Char('0'))
-                           .arg(s % 60, 2, 10, QLatin1Char('0'))
-                     : QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
+    const auto two = [&l](qint64 n) { return l.toString(n).rightJustified(2, l.zeroDigit().at(0)); };
+    return s >= 3600 ? QStringLiteral("%1:%2:%3").arg(l.toString(s / 3600), two(s / 60 % 60), two(s % 60))
+                     : QStringLiteral("%1:%2").arg(l.toString(s / 60), two(s % 60));
 }
 
 QString frmReplay::RoundText(int number, const ReplayPlayer::Round& r) {
@@ -74,8 +75,7 @@ frmReplay::frmReplay(replay::Contents contents, QWidget* parent)
     contents_.records.clear();
 
     const QString who = contents_.header.name.isEmpty() ? tr("a player") : contents_.header.name;
-    const QString when = QDateTime::fromMSecsSinceEpoch(contents_.header.startedMs)
-                             .toString(QStringLiteral("d MMM yyyy, HH:mm"));
+    const QString when = QLocale().toString(QDateTime::fromMSecsSinceEpoch(contents_.header.startedMs), QLocale::ShortFormat);
     setWindowTitle(tr("Lumivex Replay: %1, %2").arg(who, when));
     game_->setWindowTitle(tr("Lumivex Replay"));
     setWindowIcon(AppIcon::Icon());

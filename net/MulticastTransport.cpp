@@ -3,6 +3,7 @@
 
 #include "DefaultRoute.h"
 
+#include <QLocale>
 #include <QDateTime>
 #include <QFile>
 #include <QNetworkDatagram>
@@ -141,20 +142,18 @@ QString MulticastTransport::Report(const Counts& c, const QString& inUse) {
     for (const QString& name : c.joined) lines << tr("Group joined on %1.").arg(name);
     for (const QString& name : c.notJoined) lines << tr("Group NOT joined on %1.").arg(name);
     lines << tr("Datagrams sent: %1; received: %2, of them dropped as malformed: %3.")
-                 .arg(c.sent)
-                 .arg(c.received)
-                 .arg(c.malformed);
-    if (c.flooded > 0) lines << tr("Dropped because their sender sent too many: %1.").arg(c.flooded);
+                 .arg(QLocale().toString(c.sent), QLocale().toString(c.received), QLocale().toString(c.malformed));
+    if (c.flooded > 0) lines << tr("Dropped because their sender sent too many: %1.").arg(QLocale().toString(c.flooded));
     if (c.notLan > 0)
         lines << tr("Dropped unread as not from this network (sent to this computer alone, or from beyond a "
-                    "router): %1.").arg(c.notLan);
-    lines << (c.ownHeard > 0 ? tr("This copy hears its own datagrams (%1).").arg(c.ownHeard)
+                    "router): %1.").arg(QLocale().toString(c.notLan));
+    lines << (c.ownHeard > 0 ? tr("This copy hears its own datagrams (%1).").arg(QLocale().toString(c.ownHeard))
                              : tr("This copy does NOT hear its own datagrams."));
     for (auto it = c.bySender.begin(); it != c.bySender.end(); ++it)
         lines << tr("From %1: %2 datagrams, last heard %3.")
-                     .arg(it.key())
-                     .arg(it.value())
-                     .arg(QDateTime::fromMSecsSinceEpoch(c.lastHeard.value(it.key())).toString(QStringLiteral("HH:mm:ss")));
+                     .arg(it.key(), QLocale().toString(it.value()),
+                          QLocale().toString(QDateTime::fromMSecsSinceEpoch(c.lastHeard.value(it.key())).time(),
+                                             QLocale::LongFormat));
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -3,6 +3,7 @@
 
 #include "MulticastTransport.h"
 
+#include <QLocale>
 #include <QHostInfo>
 #include <QNetworkInterface>
 #include <QTimer>
@@ -361,7 +362,7 @@ QString OnlineTransport::OnlineLine() const {
     case Mode::Open: {
         const int n = gateway_->RemoteCount();
         const QString joined =
-            n == 1 ? tr("Online: 1 player joined") : tr("Online: %1 players joined").arg(n);
+            n == 1 ? tr("Online: 1 player joined") : tr("Online: %1 players joined").arg(QLocale().toString(n));
         const QString listed = ListLine();
         return listed.isEmpty() ? joined : QStringLiteral("%1; %2").arg(joined, listed);
     }
@@ -369,7 +370,7 @@ QString OnlineTransport::OnlineLine() const {
     case Mode::Joined:
         return client_->RoundTripMs() < 0
                    ? tr("Joined %1").arg(client_->GatewayText())
-                   : tr("Joined %1, %2 ms").arg(client_->GatewayText()).arg(client_->RoundTripMs());
+                   : tr("Joined %1, %2 ms").arg(client_->GatewayText(), QLocale().toString(client_->RoundTripMs()));
     case Mode::Lan: break;
     }
     return {};

@@ -6,6 +6,7 @@
 #include "WebSeats.h"
 #include "Wording.h"
 
+#include <QLocale>
 #include <QClipboard>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -67,7 +68,7 @@ void NetworkMenu::LetBrowsersJoin() {
     auto* riding = new QLabel(dialog);
     layout->addWidget(riding, 0, Qt::AlignHCenter);
     auto show = [this, riding] {
-        riding->setText(web_->IsOpen() ? tr("Browsers riding: %1 of %2").arg(web_->Seats()).arg(WebSeats::MostSeats)
+        riding->setText(web_->IsOpen() ? tr("Browsers riding: %1 of %2").arg(QLocale().toString(web_->Seats()), QLocale().toString(WebSeats::MostSeats))
                                        : tr("Browsers can no longer join."));
     };
     words->Add(show);

@@ -4,6 +4,7 @@
 #include "OnlineTransport.h"
 #include "Settings.h"
 
+#include <QLocale>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -82,8 +83,8 @@ void NetworkMenu::FindGames() {
                 const QString link = a.finder->Link(e);
                 QTreeWidgetItem* item =
                     ListRow(*table,
-                            {e.name, tr("%1/8").arg(e.players), e.playing ? tr("playing") : tr("waiting"),
-                             tr("%1 ms").arg(a.finder->RoundTripMs()), e.version},
+                            {e.name, tr("%1/8").arg(QLocale().toString(e.players)), e.playing ? tr("playing") : tr("waiting"),
+                             tr("%1 ms").arg(QLocale().toString(a.finder->RoundTripMs())), e.version},
                             link);
                 if (link == chosen) item->setSelected(true);
             }

@@ -13,6 +13,10 @@ QString KeysDialog::SeatName(int seat) {
     return seat == 0 ? tr("Player 1 (you)") : tr("Local player %1").arg(seat + 1);
 }
 
+namespace {
+constexpr int MinButtonWidth = 110;
+} // namespace
+
 KeysDialog::KeysDialog(const keys::Bindings& bindings, Pads* pads, QWidget* parent, unsigned seatsInUse)
     : QDialog(parent), keys_(bindings), seatsInUse_(seatsInUse) {
     setWindowTitle(tr("Keys"));
@@ -27,7 +31,7 @@ KeysDialog::KeysDialog(const keys::Bindings& bindings, Pads* pads, QWidget* pare
         grid->addWidget(new QLabel(keys::ActionName(static_cast<keys::Action>(a)), this), a + 1, 0);
         for (int slot = 0; slot < keys::PerAction; ++slot) {
             auto* b = new QPushButton(this);
-            b->setMinimumWidth(110);
+            b->setMinimumWidth(MinButtonWidth);
             b->setFocusPolicy(Qt::NoFocus); // every key goes to the dialog, Space and Return too
             connect(b, &QPushButton::clicked, this, [this, a, slot] { Listen(static_cast<keys::Action>(a), slot); });
             grid->addWidget(b, a + 1, 1 + slot);
@@ -44,7 +48,7 @@ KeysDialog::KeysDialog(const keys::Bindings& bindings, Pads* pads, QWidget* pare
         grid->addWidget(clear, a + 1, 3);
         // The pad: its stick and D-pad steer; the other actions take a button each.
         auto* pad = new QPushButton(this);
-        pad->setMinimumWidth(110);
+        pad->setMinimumWidth(MinButtonWidth);
         pad->setFocusPolicy(Qt::NoFocus);
         const auto action = static_cast<keys::Action>(a);
         pad->setEnabled(keys::Bindings::PadBindable(action));
@@ -100,9 +104,9 @@ QString KeysDialog::Press(const keys::Key& k) {
     QString text;
     if (const auto held = keys_.Bind(seat_, a, listenSlot_, k, seatsInUse_)) {
         text = held->seat == seat_
-                   ? tr("%1 is already the key for \"%2\".").arg(keys::Name(k), keys::ActionName(held->action))
+                   ? tr("%1 is already the key for \"%2\".").arg(keys::ShownName(k), keys::ActionName(held->action))
                    : tr("%1 is already the key for \"%2\" of %3.")
-                         .arg(keys::Name(k), keys::ActionName(held->action), SeatName(held->seat));
+                         .arg(keys::ShownName(k), keys::ActionName(held->action), SeatName(held->seat));
     }
     message_->setText(text);
     ShowKeys();
@@ -152,7 +156,7 @@ void KeysDialog::ShowKeys() {
     for (int a = 0; a < keys::ActionCount; ++a)
         for (int slot = 0; slot < keys::PerAction; ++slot) {
             const bool listening = listenAction_ == a && listenSlot_ == slot;
-            const QString name = keys::Name(keys_.At(seat_, static_cast<keys::Action>(a), slot));
+            const QString name = keys::ShownName(keys_.At(seat_, static_cast<keys::Action>(a), slot));
             buttons_[static_cast<size_t>(a)][static_cast<size_t>(slot)]->setText(
                 listening ? tr("Press a key...") : name.isEmpty() ? tr("-") : name);
         }
@@ -165,4 +169,9 @@ void KeysDialog::ShowKeys() {
             : button.isEmpty()                   ? QStringLiteral("-")
                                                  : Pads::ButtonText(button));
     }
+    // Never narrower than what they say, in any language: a window held small (a small screen)
+    // gives up its margins first.
+    for (auto& row : buttons_)
+        for (QPushButton* b : row) b->setMinimumWidth(std::max(MinButtonWidth, b->sizeHint().width()));
+    for (QPushButton* b : padButtons_) b->setMinimumWidth(std::max(MinButtonWidth, b->sizeHint().width()));
 }

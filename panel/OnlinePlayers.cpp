@@ -4,6 +4,7 @@
 #include "OnlineTransport.h"
 #include "Roster.h"
 
+#include <QLocale>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -92,7 +93,7 @@ void NetworkMenu::OpenOnlinePlayers() {
             const Gateway::RemoteInfo& r = remotes[row];
             const QStringList cells = {RidersOf(roster_, r), r.address,
                                        r.roundTripMs < 0 ? QStringLiteral("-")
-                                                         : tr("%1 ms").arg(r.roundTripMs),
+                                                         : tr("%1 ms").arg(QLocale().toString(r.roundTripMs)),
                                        QString::number(r.in), QString::number(r.out)};
             QTreeWidgetItem* item = ListRow(*table, cells, QVariant::fromValue(r.id));
             if (r.id == chosen) item->setSelected(true);

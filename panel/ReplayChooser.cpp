@@ -4,6 +4,7 @@
 #include "Messages.h"
 #include "ReplayFile.h"
 
+#include <QLocale>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -41,7 +42,9 @@ Summary Summarise(const QString& path) {
 
 QString Length(qint64 ms) {
     const qint64 seconds = (ms + 500) / 1000;
-    return QCoreApplication::translate("ReplayChooser", "%1 min %2 s").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    const QLocale l;
+    return QCoreApplication::translate("ReplayChooser", "%1 min %2 s")
+        .arg(l.toString(seconds / 60), l.toString(seconds % 60).rightJustified(2, l.zeroDigit().at(0)));
 }
 
 std::optional<QString> Choose(QWidget* parent, const QString& folder) {
@@ -55,8 +58,8 @@ std::optional<QString> Choose(QWidget* parent, const QString& folder) {
     for (const QFileInfo& file : files) {
         const Summary s = Summarise(file.absoluteFilePath());
         if (!s.started.isValid()) continue;
-        auto* item = new QTreeWidgetItem(list, {s.started.toString(QStringLiteral("d MMM yyyy")),
-                                                s.started.toString(QStringLiteral("HH:mm")),
+        auto* item = new QTreeWidgetItem(list, {QLocale().toString(s.started.date(), QLocale::ShortFormat),
+                                                QLocale().toString(s.started.time(), QLocale::ShortFormat),
                                                 s.players.join(QStringLiteral(", ")), Length(s.lengthMs)});
         item->setData(0, Qt::UserRole, s.path);
         for (int column = 0; column < 4; ++column) item->setToolTip(column, file.fileName());

@@ -14,6 +14,7 @@
 #include "Wording.h"
 #include "frmVyre.h"
 
+#include <QLocale>
 #include <QComboBox>
 #include <QInputDialog>
 #include <QLabel>
@@ -397,7 +398,7 @@ void frmMain::ShowRoster() {
         QStringList tip;
         if (shown != whole) tip << whole;
         if (const int ms = in_.net.RoundTripMs(i); ms >= 0 && !whole.isEmpty())
-            tip << tr("Round trip: %1 ms").arg(ms);
+            tip << tr("Round trip: %1 ms").arg(QLocale().toString(ms));
         box->setToolTip(PlainToolTip(tip.join(QLatin1Char('\n'))));
         // An empty box keeps its neutral colour under every palette: coloured, it looks taken.
         Paint(box, QPalette::Base, whole.isEmpty() ? colours::FreeRosterBox : game_.ShownColour(i + 1, roster.Color(i)));

@@ -152,7 +152,7 @@ std::optional<frmMain::Seat> frmMain::NextSeat() {
         in_.copy.ShowMessage(
             tr("%1 is the key for \"%2\" of %3 and of %4: give one of them another key "
                            "in Settings > Keys first.")
-                .arg(keys::Name(clash->key), keys::ActionName(clash->holder.action),
+                .arg(keys::ShownName(clash->key), keys::ActionName(clash->holder.action),
                      KeysDialog::SeatName(clash->holder.seat), KeysDialog::SeatName(seat)),
             tr("Add Local Player"), MessageIcon::Warning);
         return std::nullopt;

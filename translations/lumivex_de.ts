@@ -1937,5 +1937,17 @@ Was hilft: ein Relais (Netzwerk &gt; Relais-Server …), UDP-Port %1 am Router a
         <source>Watch the round again</source>
         <translation>Runde noch einmal ansehen</translation>
     </message>
+    <message>
+        <source>Left %1</source>
+        <translation>%1 links</translation>
+    </message>
+    <message>
+        <source>Right %1</source>
+        <translation>%1 rechts</translation>
+    </message>
+    <message>
+        <source>Num+%1</source>
+        <translation>Num+%1</translation>
+    </message>
 </context>
 </TS>

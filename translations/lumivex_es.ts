@@ -1937,5 +1937,17 @@ Lo que funciona: un relé (Red &gt; Servidor relé…), redirigir el puerto UDP 
         <source>Watch the round again</source>
         <translation>Ver la ronda otra vez</translation>
     </message>
+    <message>
+        <source>Left %1</source>
+        <translation>%1 izquierda</translation>
+    </message>
+    <message>
+        <source>Right %1</source>
+        <translation>%1 derecha</translation>
+    </message>
+    <message>
+        <source>Num+%1</source>
+        <translation>Tecl. num. %1</translation>
+    </message>
 </context>
 </TS>

@@ -1937,5 +1937,17 @@ Ce qui marche : un relais (Réseau &gt; Serveur relais…), rediriger le port UD
         <source>Watch the round again</source>
         <translation>Revoir la manche</translation>
     </message>
+    <message>
+        <source>Left %1</source>
+        <translation>%1 gauche</translation>
+    </message>
+    <message>
+        <source>Right %1</source>
+        <translation>%1 droite</translation>
+    </message>
+    <message>
+        <source>Num+%1</source>
+        <translation>Pavé num. %1</translation>
+    </message>
 </context>
 </TS>

@@ -1937,5 +1937,17 @@ Cosa funziona: un relay (Rete &gt; Server relay…), inoltrare la porta UDP %1 d
         <source>Watch the round again</source>
         <translation>Rivedi il round</translation>
     </message>
+    <message>
+        <source>Left %1</source>
+        <translation>%1 sinistro</translation>
+    </message>
+    <message>
+        <source>Right %1</source>
+        <translation>%1 destro</translation>
+    </message>
+    <message>
+        <source>Num+%1</source>
+        <translation>Tast. num. %1</translation>
+    </message>
 </context>
 </TS>

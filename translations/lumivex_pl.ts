@@ -1937,5 +1937,17 @@ Co działa: przekaźnik (Sieć &gt; Serwer przekaźnika…), przekierowanie port
         <source>Watch the round again</source>
         <translation>Obejrzyj rundę jeszcze raz</translation>
     </message>
+    <message>
+        <source>Left %1</source>
+        <translation>Lewy %1</translation>
+    </message>
+    <message>
+        <source>Right %1</source>
+        <translation>Prawy %1</translation>
+    </message>
+    <message>
+        <source>Num+%1</source>
+        <translation>Num+%1</translation>
+    </message>
 </context>
 </TS>

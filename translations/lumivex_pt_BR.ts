@@ -1937,5 +1937,17 @@ O que funciona: um relay (Rede &gt; Servidor relay…), redirecionar a porta UDP
         <source>Watch the round again</source>
         <translation>Ver a rodada de novo</translation>
     </message>
+    <message>
+        <source>Left %1</source>
+        <translation>%1 esquerdo</translation>
+    </message>
+    <message>
+        <source>Right %1</source>
+        <translation>%1 direito</translation>
+    </message>
+    <message>
+        <source>Num+%1</source>
+        <translation>Num+%1</translation>
+    </message>
 </context>
 </TS>

@@ -1937,5 +1937,17 @@ What works: a relay (Network &gt; Relay Server...), forwarding UDP port %1 on th
         <source>Watch the round again</source>
         <translation>重看本轮</translation>
     </message>
+    <message>
+        <source>Left %1</source>
+        <translation>左 %1</translation>
+    </message>
+    <message>
+        <source>Right %1</source>
+        <translation>右 %1</translation>
+    </message>
+    <message>
+        <source>Num+%1</source>
+        <translation>小键盘 %1</translation>
+    </message>
 </context>
 </TS>

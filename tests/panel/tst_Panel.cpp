@@ -88,7 +88,8 @@ public:
 // short: elided, or wider (or taller, wrapped) than their widget.
 QStringList Problems(QWidget* window) {
     QStringList out;
-    const QRegularExpression data(QStringLiteral("^[0-9 .,:%/\u00d7+-]*$")); // numbers and the like
+    // Numbers and the like, and a key's letter.
+    const QRegularExpression data(QStringLiteral("^([0-9 .,:%/\u00d7+-]*|\\S)$"));
     const QString where = window->objectName().isEmpty() ? QString::fromLatin1(window->metaObject()->className())
                                                          : window->objectName();
     auto check = [&](const QString& kind, const QString& text) {
@@ -100,7 +101,7 @@ QStringList Problems(QWidget* window) {
     auto cut = [&](QWidget* w, const QString& text, bool fits) {
         if (!fits || text.contains(QChar(0x2026)))
             out << where + QStringLiteral(" cut: ") + text + QStringLiteral(" in ") +
-                       QString::number(w->width()) + QLatin1Char('x') + QString::number(w->height());
+                       QString::number(w->width()) + QLatin1Char('x') + QString::number(w->height()) + QStringLiteral(" (window ") + QString::number(w->window()->width()) + QStringLiteral(" wide, wants ") + QString::number(w->window()->sizeHint().width()) + QLatin1Char(')');
     };
     auto actions = [&](QWidget* w) {
         for (QAction* a : w->actions()) {
@@ -148,6 +149,16 @@ QStringList Problems(QWidget* window) {
     return out;
 }
 
+// Until what a change set going is done: the texts, then the layouts they ask for, then the
+// windows' new sizes.
+void Settle() {
+    for (int i = 0; i < 4; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+    QTest::qWait(20);
+}
+
 // The windows shown now, the panel and the game window aside.
 QList<QWidget*> Opened(const QList<QWidget*>& before) {
     QList<QWidget*> out;
@@ -171,10 +182,10 @@ void tst_Panel::everyTextFollowsTheLanguageAtOnce() {
     auto inspect = [&problems](const std::function<QList<QWidget*>()>& open) {
         Pseudo pseudo;
         QCoreApplication::installTranslator(&pseudo);
-        QTest::qWait(20); // worded again, then laid out again
+        Settle(); // worded again, then laid out again
         for (QWidget* w : open()) problems << Problems(w);
         QCoreApplication::removeTranslator(&pseudo);
-        QTest::qWait(20);
+        Settle();
     };
     inspect([&] { return windows; });
     QVERIFY(Problems(&m.panel).contains(QStringLiteral("frmMain button: Start Match"))); // the check can fail
@@ -205,23 +216,30 @@ void tst_Panel::everyTextFollowsTheLanguageAtOnce() {
         // A dialog with a loop of its own: closed at once, then opened again in the language.
         bool modal = false;
         const auto closeModal = [&](bool look) {
-            QTimer::singleShot(100, this, [&, look] {
+            auto* watch = new QTimer(this); // gone with the trigger's return
+            connect(watch, &QTimer::timeout, this, [&, look, watch] {
                 QWidget* dialog = QApplication::activeModalWidget();
-                if (!dialog) return;
+                if (!dialog || !dialog->isVisible()) return;
+                watch->stop();
                 modal = true;
+                Settle();
                 if (look) problems << Problems(dialog);
                 dialog->close();
             });
+            watch->start(50);
+            return std::unique_ptr<QTimer>(watch);
         };
-        closeModal(false);
-        opener->trigger();
+        {
+            const auto watch = closeModal(false);
+            opener->trigger();
+        }
         if (modal) {
             Pseudo pseudo;
             QCoreApplication::installTranslator(&pseudo);
-            closeModal(true);
+            const auto watch = closeModal(true);
             opener->trigger();
             QCoreApplication::removeTranslator(&pseudo);
-            QCoreApplication::processEvents();
+            Settle();
             continue;
         }
         QTRY_VERIFY2(!Opened(before).isEmpty(), qPrintable(name));

@@ -42,7 +42,16 @@ done
 wine reg query 'HKCR\lumivex' /v 'URL Protocol' >/dev/null 2>&1 || fail "lumivex:// is not a URL protocol"
 got=$(QT_QPA_PLATFORM=offscreen wine "$where/lumivex.exe" --version 2>/dev/null | tr -d '\r')
 echo "$got" | grep -q "$version" || fail "the installed program does not run (--version said: $got)"
-echo "installer: installed $(find "$where" -type f | wc -l) files, $(du -sm "$where" | cut -f1) MB; the program says: $got"
+# It speaks the system's language, its own texts and Qt's (its help's "Usage:"), from the
+# translations installed beside it.
+for lang in de_DE:Aufruf:Spieler ja_JP:使い方:プレイヤー ar_EG:الاستخدام:لاعبين; do
+    IFS=: read -r locale qt own <<<"$lang"
+    said=$(LANG=$locale.UTF-8 LC_ALL= LANGUAGE= QT_QPA_PLATFORM=offscreen wine "$where/lumivex.exe" --help 2>/dev/null | tr -d '\r')
+    echo "$said" | grep -q "$qt" && echo "$said" | grep -q "$own" ||
+        fail "under $locale the help is not translated: $(echo "$said" | head -2 | tr '\n' ' ')"
+done
+[ -f "$where/translations/lumivex_de.qm" ] && [ -f "$where/translations/qtbase_de.qm" ] || fail "no translations installed"
+echo "installer: installed $(find "$where" -type f | wc -l) files, $(du -sm "$where" | cut -f1) MB; the program says: $got; its help is in German, Japanese and Arabic under their locales"
 wine "$where/uninstall.exe" /S >/dev/null 2>&1
 # The uninstaller runs from a copy of itself; wait until it has finished.
 for _ in $(seq 60); do [ -e "$where" ] || break; sleep 0.5; done
