@@ -95,8 +95,7 @@ void NetworkMenu::FindGames() {
         const int n = table->topLevelItemCount();
         status->setText(problems.isEmpty()
                             ? (n == 1 ? tr("%1 public game, from %2.") : tr("%1 public games, from %2."))
-                                  .arg(n)
-                                  .arg(servers.join(QStringLiteral(", ")))
+                                  .arg(QLocale().toString(n), servers.join(QStringLiteral(", ")))
                             : problems.join(QLatin1Char('\n')));
     };
     const auto ask = [this, dialog, status, asked, show] {
@@ -163,5 +162,6 @@ void NetworkMenu::FindGames() {
     connect(timer, &QTimer::timeout, dialog, ask);
     timer->start(RefreshMs);
     ask();
+    ReopenOnLanguageChange(dialog, &NetworkMenu::FindGames);
     dialog->show();
 }

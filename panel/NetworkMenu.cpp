@@ -457,7 +457,18 @@ void NetworkMenu::ShowLink() {
     connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
     layout->addWidget(buttons);
     dialog->setObjectName(QStringLiteral("onlineLink"));
+    ReopenOnLanguageChange(dialog, &NetworkMenu::ShowLink);
     dialog->show();
+}
+
+void NetworkMenu::ReopenOnLanguageChange(QDialog* dialog, void (NetworkMenu::*open)()) {
+    (new Wording(dialog))->Later([this, dialog, open] {
+        QTimer::singleShot(0, this, [this, shown = QPointer<QDialog>(dialog), open] {
+            if (!shown || !shown->isVisible()) return;
+            shown->close();
+            (this->*open)();
+        });
+    });
 }
 
 void NetworkMenu::JoinOnline() {

@@ -13,6 +13,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class QVariant;
 class QLabel;
+class QDialog;
 class QMenu;
 class QMessageBox;
 class QWidget;
@@ -115,6 +116,8 @@ signals:
     void gatewayNotice(const QString& line);
 
 private:
+    // A window of this menu open when the player picks another language is opened again, in it.
+    void ReopenOnLanguageChange(QDialog* dialog, void (NetworkMenu::*open)());
     QString SavedInterface() const;
     void ShowLine();
     void ShowAloneNotice();

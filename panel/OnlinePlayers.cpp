@@ -121,6 +121,7 @@ void NetworkMenu::OpenOnlinePlayers() {
     connect(gateway, &QObject::destroyed, dialog, &QDialog::close);
     fill();
     enable();
+    ReopenOnLanguageChange(dialog, &NetworkMenu::OpenOnlinePlayers);
     dialog->show();
 }
 

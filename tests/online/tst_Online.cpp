@@ -10,6 +10,7 @@
 #include "OnlineClient.h"
 #include "OnlineLink.h"
 #include "OnlineTransport.h"
+#include "TextCheck.h"
 #include "frmMain.h"
 #include "frmVyre.h"
 
@@ -161,6 +162,7 @@ private slots:
     void realSockets();
     void aJoinedCopyIsFreedWhenTheGameCloses();
     void linkDialogSaysWhenOnlyThisNetworkCanReach();
+    void theOnlineWindowsFollowTheLanguage();
     void eighthCopyIsRefusedOverRealSockets();
     void removedCopiesStayOut_data();
     void removedCopiesStayOut();
@@ -569,6 +571,21 @@ void tst_Online::aJoinedCopyIsFreedWhenTheGameCloses() {
 
 // No port mapping, no relay room, and only this network's addresses: the dialog says so before
 // anyone shares the link, and offers the address the relay sees the game from.
+void tst_Online::theOnlineWindowsFollowTheLanguage() {
+    // Every window of the Network menu, on the LAN and then with the game open online: its texts
+    // follow another language (40% longer) at once, and none is cut.
+    MenuCopy copy;
+    copy.parent.show();
+    QStringList problems;
+    const int lan = textcheck::OpenEvery(this, {copy.menu.Menu()}, {}, problems);
+    QString error;
+    QVERIFY2(copy.menu.OpenOnlineOn(0, &error), qPrintable(error));
+    const int online = textcheck::OpenEvery(this, {copy.menu.Menu()}, {}, problems);
+    copy.online.CloseOnline();
+    QVERIFY2(lan >= 5 && online >= 4, qPrintable(QStringLiteral("%1 %2").arg(lan).arg(online)));
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+}
+
 void tst_Online::linkDialogSaysWhenOnlyThisNetworkCanReach() {
     MenuCopy copy;
     OnlineTransport& online = copy.online;

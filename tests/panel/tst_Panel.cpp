@@ -1,4 +1,5 @@
 #include "Machine.h"
+#include "TextCheck.h"
 #include "ArenaView.h"
 #include "IniFile.h"
 #include "MessageBox.h"
@@ -72,181 +73,22 @@ private slots:
     void theGameWindowsMenuActs();
 };
 
-namespace {
-// Every text marked and 40% longer: what a translation that leaves one out would show, in a
-// language as long as the longest.
-class Pseudo : public QTranslator {
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char*, const char* source, const char*, int) const override {
-        const QString s = QString::fromUtf8(source);
-        return QStringLiteral("\u00bb%1%2\u00ab").arg(s, QString((s.size() * 2 + 4) / 5, QLatin1Char('x')));
-    }
-};
-
-// The texts a player reads in a window and its menus that do not show the mark, and those cut
-// short: elided, or wider (or taller, wrapped) than their widget.
-QStringList Problems(QWidget* window) {
-    QStringList out;
-    // Numbers and the like, and a key's letter.
-    const QRegularExpression data(QStringLiteral("^([0-9 .,:%/\u00d7+-]*|\\S)$"));
-    const QString where = window->objectName().isEmpty() ? QString::fromLatin1(window->metaObject()->className())
-                                                         : window->objectName();
-    auto check = [&](const QString& kind, const QString& text) {
-        QString t = text;
-        t.remove(QLatin1Char('&'));
-        if (!t.isEmpty() && !data.match(t).hasMatch() && !t.contains(QChar(0xbb)) && t != QLatin1String("Lumivex"))
-            out << where + QStringLiteral(" ") + kind + QStringLiteral(": ") + t;
-    };
-    auto cut = [&](QWidget* w, const QString& text, bool fits) {
-        if (!fits || text.contains(QChar(0x2026)))
-            out << where + QStringLiteral(" cut: ") + text + QStringLiteral(" in ") +
-                       QString::number(w->width()) + QLatin1Char('x') + QString::number(w->height()) + QStringLiteral(" (window ") + QString::number(w->window()->width()) + QStringLiteral(" wide, wants ") + QString::number(w->window()->sizeHint().width()) + QLatin1Char(')');
-    };
-    auto actions = [&](QWidget* w) {
-        for (QAction* a : w->actions()) {
-            if (a->isSeparator() || a->property("ownName").toBool()) continue; // a language in its own name
-            check(QStringLiteral("action"), a->text());
-            if (a->menu()) check(QStringLiteral("menu"), a->menu()->title());
-        }
-    };
-    if (window->isWindow()) check(QStringLiteral("title"), window->windowTitle());
-    QList<QWidget*> all = window->findChildren<QWidget*>();
-    all << window;
-    for (QWidget* w : all) {
-        const bool shown = w->isVisibleTo(window) || w == window;
-        if (auto* l = qobject_cast<QLabel*>(w); l && shown && l->pixmap().isNull()) {
-            check(QStringLiteral("label"), l->text());
-            cut(l, l->text(), l->wordWrap() ? l->heightForWidth(l->width()) <= l->height() + 1
-                                            : l->text().isEmpty() || l->sizeHint().width() <= l->width());
-            // Placed by hand, its text must not run under what stands beside it.
-            QWidget* parent = l->parentWidget();
-            if (!l->wordWrap() && !l->text().isEmpty() && parent && !parent->layout() && !l->isWindow()) {
-                QRect text(l->pos(), QSize(l->sizeHint().width(), l->height()));
-                if (l->isRightToLeft()) text.moveRight(l->geometry().right());
-                for (QWidget* s : parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-                    if (s != l && s->isVisibleTo(parent) && s->geometry().intersects(text))
-                        cut(l, l->text() + QStringLiteral(" (under ") + s->metaObject()->className() + QLatin1Char(')'), false);
-            }
-        }
-        if (auto* b = qobject_cast<QAbstractButton*>(w); b && shown) {
-            check(QStringLiteral("button"), b->text());
-            if (!b->text().isEmpty()) cut(b, b->text(), b->sizeHint().width() <= b->width());
-        }
-        if (auto* g = qobject_cast<QGroupBox*>(w); g && shown) {
-            check(QStringLiteral("frame"), g->title());
-            cut(g, g->title(), g->fontMetrics().horizontalAdvance(g->title()) < g->width());
-        }
-        if (auto* c = qobject_cast<QComboBox*>(w); c && shown) {
-            for (int i = 0; i < c->count(); ++i) check(QStringLiteral("item"), c->itemText(i));
-            if (c->sizeAdjustPolicy() == QComboBox::AdjustToContents)
-                cut(c, c->currentText(), c->sizeHint().width() <= c->width());
-        }
-        if (auto* e = qobject_cast<QLineEdit*>(w)) check(QStringLiteral("placeholder"), e->placeholderText());
-        if (qobject_cast<QMenu*>(w) || qobject_cast<QMenuBar*>(w)) actions(w);
-        if (!qobject_cast<QLineEdit*>(w)) check(QStringLiteral("tip"), w->toolTip());
-    }
-    return out;
-}
-
-// Until what a change set going is done: the texts, then the layouts they ask for, then the
-// windows' new sizes.
-void Settle() {
-    for (int i = 0; i < 4; ++i) {
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-    }
-    QTest::qWait(20);
-}
-
-// The windows shown now, the panel and the game window aside.
-QList<QWidget*> Opened(const QList<QWidget*>& before) {
-    QList<QWidget*> out;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && !before.contains(w) && !qobject_cast<QMenu*>(w)) out << w;
-    return out;
-}
-} // namespace
 
 void tst_Panel::everyTextFollowsTheLanguageAtOnce() {
     // Every window and dialog, opened in English; then another language comes (a pseudo one,
     // 40% longer) while it is open. Every text it shows changes at once, and none is cut.
-    // A dialog that keeps its own loop (the player cannot reach View > Language while it is
-    // open) is opened in that language instead.
+    using namespace textcheck;
     InProcessBus bus;
     Machine m(bus);
     m.game.show();
     QStringList problems;
-    const QList<QWidget*> windows{&m.panel, &m.game};
-    // Another language comes while `open` shows what it shows; what shows then is looked at.
-    auto inspect = [&problems](const std::function<QList<QWidget*>()>& open) {
-        Pseudo pseudo;
-        QCoreApplication::installTranslator(&pseudo);
-        Settle(); // worded again, then laid out again
-        for (QWidget* w : open()) problems << Problems(w);
-        QCoreApplication::removeTranslator(&pseudo);
-        Settle();
-    };
-    inspect([&] { return windows; });
+    Inspect([&] { return QList<QWidget*>{&m.panel, &m.game}; }, problems);
     QVERIFY(Problems(&m.panel).contains(QStringLiteral("frmMain button: Start Match"))); // the check can fail
-    // Every command that opens a window: those of both windows' menus whose name ends in "...",
-    // but the two of Help that open the player's guide outside the program.
-    // (Menus made as they open are made again: each command is looked for when it is used.)
-    QList<QPair<QPointer<QMenu>, QString>> openers;
-    std::function<void(QWidget*)> collect = [&](QWidget* menu) {
-        if (auto* m = qobject_cast<QMenu*>(menu)) emit m->aboutToShow();
-        for (QAction* a : menu->actions()) {
-            if (a->menu()) collect(a->menu());
-            else if (a->text().endsWith(QLatin1String("...")) && a->isEnabled() &&
-                     !a->text().contains(QLatin1String("update")) && !a->text().contains(QLatin1String("Homepage")))
-                openers << qMakePair(QPointer<QMenu>(qobject_cast<QMenu*>(menu)), a->text());
-        }
-    };
-    collect(m.panel.menuBar());
-    if (auto* bar = m.game.findChild<QMenuBar*>()) collect(bar);
-    QVERIFY2(openers.size() >= 6, qPrintable(QString::number(openers.size())));
-    for (const auto& [menu, name] : openers) {
-        QVERIFY(menu);
-        emit menu->aboutToShow();
-        QAction* opener = nullptr;
-        for (QAction* a : menu->actions())
-            if (a->text() == name) opener = a;
-        QVERIFY2(opener, qPrintable(name));
-        const QList<QWidget*> before = QApplication::topLevelWidgets();
-        // A dialog with a loop of its own: closed at once, then opened again in the language.
-        bool modal = false;
-        const auto closeModal = [&](bool look) {
-            auto* watch = new QTimer(this); // gone with the trigger's return
-            connect(watch, &QTimer::timeout, this, [&, look, watch] {
-                QWidget* dialog = QApplication::activeModalWidget();
-                if (!dialog || !dialog->isVisible()) return;
-                watch->stop();
-                modal = true;
-                Settle();
-                if (look) problems << Problems(dialog);
-                dialog->close();
-            });
-            watch->start(50);
-            return std::unique_ptr<QTimer>(watch);
-        };
-        {
-            const auto watch = closeModal(false);
-            opener->trigger();
-        }
-        if (modal) {
-            Pseudo pseudo;
-            QCoreApplication::installTranslator(&pseudo);
-            const auto watch = closeModal(true);
-            opener->trigger();
-            QCoreApplication::removeTranslator(&pseudo);
-            Settle();
-            continue;
-        }
-        QTRY_VERIFY2(!Opened(before).isEmpty(), qPrintable(name));
-        inspect([&] { return Opened(before); });
-        for (QWidget* w : Opened(before)) w->close();
-    }
-    for (const QString& p : problems) qWarning("%s", qPrintable(p.left(160)));
+    // Every window the menus open, but the two of Help that open the player's guide outside the program.
+    QList<QWidget*> menus{m.panel.menuBar()};
+    if (auto* bar = m.game.findChild<QMenuBar*>()) menus << bar;
+    const int opened = OpenEvery(this, menus, {QStringLiteral("update"), QStringLiteral("Homepage")}, problems);
+    QVERIFY2(opened >= 6, qPrintable(QString::number(opened)));
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 }
 
