@@ -1,5 +1,7 @@
 #include "KeysDialog.h"
 
+#include "Wording.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -19,16 +21,23 @@ constexpr int MinButtonWidth = 110;
 
 KeysDialog::KeysDialog(const keys::Bindings& bindings, Pads* pads, QWidget* parent, unsigned seatsInUse)
     : QDialog(parent), keys_(bindings), seatsInUse_(seatsInUse) {
-    setWindowTitle(tr("Keys"));
+    // Worded again, all of it, when the language changes with the dialog open.
+    auto* words = new Wording(this);
+    words->Set(static_cast<QWidget*>(this), &QWidget::setWindowTitle, QT_TR_NOOP("Keys"));
     auto* top = new QVBoxLayout(this);
     seats_ = new QComboBox(this);
-    for (int s = 0; s < keys::Seats; ++s) seats_->addItem(SeatName(s));
+    for (int s = 0; s < keys::Seats; ++s) seats_->addItem(QString());
+    words->Add([this] {
+        for (int s = 0; s < keys::Seats; ++s) seats_->setItemText(s, SeatName(s));
+    });
     connect(seats_, &QComboBox::currentIndexChanged, this, &KeysDialog::ShowSeat);
     seats_->installEventFilter(this);
     top->addWidget(seats_);
     auto* grid = new QGridLayout;
     for (int a = 0; a < keys::ActionCount; ++a) {
-        grid->addWidget(new QLabel(keys::ActionName(static_cast<keys::Action>(a)), this), a + 1, 0);
+        auto* name = new QLabel(this);
+        words->Add([name, a] { name->setText(keys::ActionName(static_cast<keys::Action>(a))); });
+        grid->addWidget(name, a + 1, 0);
         for (int slot = 0; slot < keys::PerAction; ++slot) {
             auto* b = new QPushButton(this);
             b->setMinimumWidth(MinButtonWidth);
@@ -38,7 +47,7 @@ KeysDialog::KeysDialog(const keys::Bindings& bindings, Pads* pads, QWidget* pare
             buttons_[static_cast<size_t>(a)][static_cast<size_t>(slot)] = b;
         }
         auto* clear = new QToolButton(this);
-        clear->setText(tr("Clear"));
+        words->Set(clear, &QToolButton::setText, QT_TR_NOOP("Clear"));
         clear->setFocusPolicy(Qt::NoFocus);
         connect(clear, &QToolButton::clicked, this, [this, a] {
             for (int slot = 0; slot < keys::PerAction; ++slot) keys_.Clear(seat_, static_cast<keys::Action>(a), slot);
@@ -61,8 +70,12 @@ KeysDialog::KeysDialog(const keys::Bindings& bindings, Pads* pads, QWidget* pare
         grid->addWidget(pad, a + 1, 4);
         padButtons_[static_cast<size_t>(a)] = pad;
     }
-    grid->addWidget(new QLabel(tr("Keys"), this), 0, 1, 1, 2, Qt::AlignCenter);
-    grid->addWidget(new QLabel(tr("Pad"), this), 0, 4, Qt::AlignCenter);
+    auto* keysTitle = new QLabel(this);
+    words->Set(keysTitle, &QLabel::setText, QT_TR_NOOP("Keys"));
+    grid->addWidget(keysTitle, 0, 1, 1, 2, Qt::AlignCenter);
+    auto* padTitle = new QLabel(this);
+    words->Set(padTitle, &QLabel::setText, QT_TR_NOOP("Pad"));
+    grid->addWidget(padTitle, 0, 4, Qt::AlignCenter);
     if (pads) connect(pads, &Pads::pressed, this, [this](int, const QString& button) { PadPress(button); });
     top->addLayout(grid);
     message_ = new QLabel(this);
@@ -81,6 +94,10 @@ KeysDialog::KeysDialog(const keys::Bindings& bindings, Pads* pads, QWidget* pare
     });
     top->addWidget(box);
     ShowKeys();
+    words->Later([this] {
+        message_->clear(); // said in the language it was said in
+        ShowKeys();
+    });
 }
 
 void KeysDialog::ShowSeat(int seat) {

@@ -1,4 +1,5 @@
 #include "Machine.h"
+#include "Language.h"
 #include "TextCheck.h"
 #include "ArenaView.h"
 #include "IniFile.h"
@@ -51,6 +52,7 @@ private slots:
     void opensWithDefaultsWithoutAFile();
     void everyTextFollowsTheLanguageAtOnce();
     void rightToLeftMirrorsThePanelNotTheArena();
+    void aChosenLanguageShowsAtOnceAndStays();
     void ridersFromThePanel();
     void loadingKeepsWhatTheFileHolds();
     void hostWithItsWindowClosedStillHearsRegistrations();
@@ -90,6 +92,47 @@ void tst_Panel::everyTextFollowsTheLanguageAtOnce() {
     const int opened = OpenEvery(this, menus, {QStringLiteral("update"), QStringLiteral("Homepage")}, problems);
     QVERIFY2(opened >= 6, qPrintable(QString::number(opened)));
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+}
+
+void tst_Panel::aChosenLanguageShowsAtOnceAndStays() {
+    // German chosen from View > Language while the panel, the game window and the Keys dialog
+    // are open: each speaks it at once, from the built translation; a new start speaks it too.
+    InProcessBus bus;
+    QByteArray ini;
+    QString dialogTitle;
+    {
+        Machine m(bus);
+        m.game.show();
+        QMenu* languages = m.game.ViewMenu()->findChild<QMenu*>(QStringLiteral("languageMenu"));
+        QVERIFY(languages);
+        emit languages->aboutToShow();
+        QAction* german = nullptr;
+        for (QAction* a : languages->actions())
+            if (a->text() == QLatin1String("Deutsch")) german = a;
+        QVERIFY2(german, "no German among the languages found beside the tests");
+        QTimer::singleShot(100, this, [&] {
+            QWidget* keys = QApplication::activeModalWidget();
+            if (!keys) return;
+            german->trigger();
+            QCoreApplication::processEvents();
+            dialogTitle = keys->windowTitle();
+            keys->close();
+        });
+        m.panel.OpenKeys();
+        QCOMPARE(dialogTitle, QStringLiteral("Tasten"));
+        QCOMPARE(m.panel.cmdServer->text(), QStringLiteral("Match starten"));
+        QCOMPARE(m.game.ViewMenu()->title().remove(QLatin1Char('&')), QStringLiteral("Ansicht"));
+        QFile file(m.in.State().IniFile);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        ini = file.readAll();
+    }
+    language::Use(QString());
+    QVERIFY(ini.contains("[View]") && ini.contains("Language=de"));
+    Machine again(bus, ini);
+    QCoreApplication::processEvents(); // as the program's loop does before its first paint
+    const QString shown = again.panel.cmdServer->text();
+    language::Use(QString());
+    QCOMPARE(shown, QStringLiteral("Match starten"));
 }
 
 void tst_Panel::rightToLeftMirrorsThePanelNotTheArena() {

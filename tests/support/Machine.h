@@ -22,6 +22,8 @@ struct Machine {
         qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
         qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
         qputenv("APPDATA", home.path().toLocal8Bit()); // where the settings live on Windows
+        // English, whatever the language of whoever runs the tests, unless a test chooses one.
+        qputenv("LC_ALL", "C.UTF-8");
 #ifdef Q_OS_WIN
         // No XDG folders on Windows: Qt's test folders stand in, emptied for each copy.
         QStandardPaths::setTestModeEnabled(true);
