@@ -57,7 +57,13 @@ inline QStringList Problems(QWidget* window) {
             if (a->menu()) check(QStringLiteral("menu"), a->menu()->title());
         }
     };
-    if (window->isWindow()) check(QStringLiteral("title"), window->windowTitle());
+    if (window->isWindow()) {
+        check(QStringLiteral("title"), window->windowTitle());
+        // A laptop's screen holds it whole.
+        if (window->frameGeometry().width() > 1366 || window->frameGeometry().height() > 768)
+            out << where + QStringLiteral(" larger than 1366 x 768: ") + QString::number(window->frameGeometry().width()) +
+                       QLatin1Char('x') + QString::number(window->frameGeometry().height());
+    }
     QList<QWidget*> all = window->findChildren<QWidget*>();
     all << window;
     for (QWidget* w : all) {
