@@ -110,14 +110,17 @@ void tst_Panel::aChosenLanguageShowsAtOnceAndStays() {
         for (QAction* a : languages->actions())
             if (a->text() == QLatin1String("Deutsch")) german = a;
         QVERIFY2(german, "no German among the languages found beside the tests");
-        QTimer::singleShot(100, this, [&] {
+        QTimer watch; // until the dialog shows, however slow the machine
+        connect(&watch, &QTimer::timeout, this, [&] {
             QWidget* keys = QApplication::activeModalWidget();
-            if (!keys) return;
+            if (!keys || !keys->isVisible()) return;
+            watch.stop();
             german->trigger();
             QCoreApplication::processEvents();
             dialogTitle = keys->windowTitle();
             keys->close();
         });
+        watch.start(50);
         m.panel.OpenKeys();
         QCOMPARE(dialogTitle, QStringLiteral("Tasten"));
         QCOMPARE(m.panel.cmdServer->text(), QStringLiteral("Match starten"));
