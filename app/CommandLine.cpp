@@ -137,7 +137,7 @@ std::optional<int> CommandLine::Parse(int argc, char* argv[], Options& o) {
     QStringList args;
     for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     auto fail = [](const QString& text) {
-        std::fprintf(stderr, "lumivex: %s\n", qPrintable(text));
+        std::fprintf(stderr, "lumivex: %s\n", qUtf8Printable(text));
         return 2;
     };
     // --open and --web take their port only when one follows: the parser knows no optional values.
@@ -167,7 +167,7 @@ std::optional<int> CommandLine::Parse(int argc, char* argv[], Options& o) {
         const QString started = QCoreApplication::arguments().value(0, QStringLiteral("<executable_name>"));
         if (const qsizetype at = text.indexOf(started); at >= 0 && at < text.indexOf(QLatin1Char('\n')))
             text.replace(at, started.size(), QStringLiteral("lumivex"));
-        std::fputs(qPrintable(text), stdout);
+        std::fputs(qUtf8Printable(text), stdout);
         return 0;
     }
     if (parser.isSet(version)) {

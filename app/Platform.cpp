@@ -26,6 +26,8 @@ void UseParentConsole() {
     if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
     std::freopen("CONOUT$", "w", stdout);
     std::freopen("CONOUT$", "w", stderr);
+    // What the program prints is UTF-8: help and errors in any language, players' names.
+    SetConsoleOutputCP(CP_UTF8);
 }
 #else
 #include <QFile>

@@ -13,7 +13,7 @@ int Probe(double seconds, const QString& interfaceName) {
     net.SetSendInterface(interfaceName);
     net.InitSockets();
     if (!net.Problem().isEmpty()) {
-        std::fprintf(stderr, "lumivex: %s\n", qPrintable(net.Problem()));
+        std::fprintf(stderr, "lumivex: %s\n", qUtf8Printable(net.Problem()));
         return 1;
     }
     int answers = 0;
@@ -22,13 +22,13 @@ int Probe(double seconds, const QString& interfaceName) {
         const auto* r = std::get_if<wire::msg::Register>(&decoded);
         if (!r || !r->slot || !r->name || !r->colour) return;
         ++answers;
-        std::printf("%d %s %d %s\n", *r->slot, qPrintable(wire::CleanName(*r->name)), *r->colour, qPrintable(from));
+        std::printf("%d %s %d %s\n", *r->slot, qUtf8Printable(wire::CleanName(*r->name)), *r->colour, qUtf8Printable(from));
         std::fflush(stdout);
     });
     net.SendData(wire::RollCall());
     QTimer::singleShot(static_cast<int>(seconds * 1000), QCoreApplication::instance(), &QCoreApplication::quit);
     QCoreApplication::exec();
     if (answers > 0) return 0;
-    std::printf("%s\n", qPrintable(MulticastTransport::NoAnswerHint(net.InUse())));
+    std::printf("%s\n", qUtf8Printable(MulticastTransport::NoAnswerHint(net.InUse())));
     return 1;
 }

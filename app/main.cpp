@@ -91,12 +91,12 @@ int main(int argc, char* argv[]) {
     if (!options.replay.isEmpty()) {
         watched = replay::Load(options.replay);
         if (watched->result == replay::Result::NotAReplay) {
-            std::fprintf(stderr, "lumivex: %s: %s\n", qPrintable(options.replay), qPrintable(watched->problem));
+            std::fprintf(stderr, "lumivex: %s: %s\n", qUtf8Printable(options.replay), qUtf8Printable(watched->problem));
             return 2;
         }
     }
     if (!HasDisplay()) {
-        std::fprintf(stderr, "lumivex: %s\n", qPrintable(CommandLine::tr("no display: set DISPLAY, or use --probe, which needs none")));
+        std::fprintf(stderr, "lumivex: %s\n", qUtf8Printable(CommandLine::tr("no display: set DISPLAY, or use --probe, which needs none")));
         return 1;
     }
     terminal.reset(); // the windows' application takes over
@@ -149,7 +149,7 @@ int main(int argc, char* argv[]) {
     instance.SetMessageBox([&panel, &options, &shown](const QString& text, const QString& title,
                                                       MessageIcon icon) {
         if (options.demo) { // a demo plays on by itself: nobody answers its boxes
-            std::printf("%s\n", qPrintable(text));
+            std::printf("%s\n", qUtf8Printable(text));
             std::fflush(stdout);
             return;
         }
@@ -181,7 +181,7 @@ int main(int argc, char* argv[]) {
                                          QStringLiteral(LUMIVEX_VERSION)},
                                         &error);
         if (!recorder) {
-            std::fprintf(stderr, "lumivex: %s\n", qPrintable(error));
+            std::fprintf(stderr, "lumivex: %s\n", qUtf8Printable(error));
             return 1;
         }
         auto since = std::make_shared<QElapsedTimer>();
@@ -212,14 +212,14 @@ int main(int argc, char* argv[]) {
         transport.SetPortMapping(options.portMapping);
         if (!panel.Network().OpenOnlineOn(port, &error)) {
             std::fprintf(stderr, "lumivex: %s\n",
-                         qPrintable(CommandLine::tr("the game could not be opened online: %1").arg(error)));
+                         qUtf8Printable(CommandLine::tr("the game could not be opened online: %1").arg(error)));
             return 1;
         }
         // The link goes out once the router and the relay have answered, or have had their time.
         const auto print = [&transport] {
             for (const QString& line : {transport.MappingLine(), transport.RelayLine(), transport.ListLine()})
-                if (!line.isEmpty()) std::fprintf(stderr, "lumivex: %s\n", qPrintable(line));
-            std::printf("%s\n", qPrintable(transport.LinkText()));
+                if (!line.isEmpty()) std::fprintf(stderr, "lumivex: %s\n", qUtf8Printable(line));
+            std::printf("%s\n", qUtf8Printable(transport.LinkText()));
             std::fflush(stdout);
         };
         if (transport.LinkSettled())
@@ -232,10 +232,10 @@ int main(int argc, char* argv[]) {
         QString error;
         const quint16 port = options.webPort ? options.webPort : panel.Network().SavedWebPort();
         if (!panel.Network().OpenBrowsersOn(port, &error)) {
-            std::fprintf(stderr, "lumivex: %s\n", qPrintable(CommandLine::tr("browsers cannot join: %1").arg(error)));
+            std::fprintf(stderr, "lumivex: %s\n", qUtf8Printable(CommandLine::tr("browsers cannot join: %1").arg(error)));
             return 1;
         }
-        std::printf("%s\n", qPrintable(panel.Web().Address()));
+        std::printf("%s\n", qUtf8Printable(panel.Web().Address()));
         std::fflush(stdout);
     }
 
@@ -298,7 +298,7 @@ int main(int argc, char* argv[]) {
             QTimer::singleShot(RidersAfterMs, &panel, go);
         });
         QObject::connect(&transport, &OnlineTransport::joinFailed, &app, [](const QString& why) {
-            std::fprintf(stderr, "lumivex: %s\n", qPrintable(why));
+            std::fprintf(stderr, "lumivex: %s\n", qUtf8Printable(why));
             QCoreApplication::exit(1);
         });
         transport.Join(*options.join);
@@ -320,8 +320,8 @@ int main(int argc, char* argv[]) {
             QStringList mine;
             for (int slot : instance.GetRoster().OwnedSlots()) mine << QString::number(slot);
             std::printf("round %d arena %s rss %ld anon %ld at %.1f%s scores %s mine %s\n", round,
-                        hash.constData(), r.all, r.anonymous, sinceStart.elapsed() / 1000.0, qPrintable(how),
-                        qPrintable(scores.join(QLatin1Char(','))), qPrintable(mine.join(QLatin1Char(','))));
+                        hash.constData(), r.all, r.anonymous, sinceStart.elapsed() / 1000.0, qUtf8Printable(how),
+                        qUtf8Printable(scores.join(QLatin1Char(','))), qUtf8Printable(mine.join(QLatin1Char(','))));
             std::fflush(stdout);
         };
         QObject::connect(&instance, &Instance::roundDecided, &panel, [&instance, rounds, log] {

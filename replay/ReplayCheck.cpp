@@ -22,7 +22,7 @@ QByteArray ArenaHash(const Canvas& arenaCanvas) {
 int ReplayCheck(const QString& path) {
     replay::Contents file = replay::Load(path);
     if (file.result == replay::Result::NotAReplay) {
-        std::fprintf(stderr, "lumivex: %s: %s\n", qPrintable(path), qPrintable(file.problem));
+        std::fprintf(stderr, "lumivex: %s: %s\n", qUtf8Printable(path), qUtf8Printable(file.problem));
         return 2;
     }
     ReplayTransport feed;
@@ -31,12 +31,12 @@ int ReplayCheck(const QString& path) {
     ReplayPlayer player(copy.Parts(), feed, std::move(file.records));
     int rounds = 0;
     player.PlayThrough(HashAfterMs, [&copy, &rounds](const QString& outcome) {
-        std::printf("round %d: %s %s\n", ++rounds, qPrintable(outcome), ArenaHash(copy.GetBoard().Arena()).constData());
+        std::printf("round %d: %s %s\n", ++rounds, qUtf8Printable(outcome), ArenaHash(copy.GetBoard().Arena()).constData());
     });
     std::fflush(stdout);
     if (file.result == replay::Result::Damaged) {
-        std::fprintf(stderr, "lumivex: %s: damaged at byte %lld (%s); played up to there\n", qPrintable(path),
-                     static_cast<long long>(file.offset), qPrintable(file.problem));
+        std::fprintf(stderr, "lumivex: %s: damaged at byte %lld (%s); played up to there\n", qUtf8Printable(path),
+                     static_cast<long long>(file.offset), qUtf8Printable(file.problem));
         return 1;
     }
     return 0;
