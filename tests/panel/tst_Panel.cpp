@@ -90,7 +90,7 @@ void tst_Panel::everyTextFollowsTheLanguageAtOnce() {
     QList<QWidget*> menus{m.panel.menuBar()};
     if (auto* bar = m.game.findChild<QMenuBar*>()) menus << bar;
     const int opened = OpenEvery(this, menus, {QStringLiteral("update"), QStringLiteral("Homepage")}, problems);
-    QVERIFY2(opened >= 6, qPrintable(QString::number(opened)));
+    QVERIFY2(opened >= 5, qPrintable(QString::number(opened))); // 6 where browsers may join
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 }
 

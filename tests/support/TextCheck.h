@@ -20,6 +20,16 @@
 #include <memory>
 
 namespace textcheck {
+// Whether texts are measured. The Windows build's tests run under Wine on Qt's offscreen
+// platform, which finds no font of its own there and measures a stand-in about 60% wider than
+// the same text on Linux (the online link's dialog: 938 px against 575): there only the marks
+// are checked.
+#ifdef Q_OS_WIN
+inline constexpr bool Measured = false;
+#else
+inline constexpr bool Measured = true;
+#endif
+
 // Every text marked and 40% longer: what a translation that leaves one out would show, in a
 // language as long as the longest.
 class Pseudo : public QTranslator {
@@ -46,6 +56,7 @@ inline QStringList Problems(QWidget* window) {
             out << where + QStringLiteral(" ") + kind + QStringLiteral(": ") + t;
     };
     auto cut = [&](QWidget* w, const QString& text, bool fits) {
+        if (!Measured) return;
         if (!fits || text.contains(QChar(0x2026)))
             out << where + QStringLiteral(" cut: ") + text + QStringLiteral(" in ") +
                        QString::number(w->width()) + QLatin1Char('x') + QString::number(w->height()) + QStringLiteral(" (window ") + QString::number(w->window()->width()) + QStringLiteral(" wide, wants ") + QString::number(w->window()->sizeHint().width()) + QLatin1Char(')');
@@ -60,7 +71,7 @@ inline QStringList Problems(QWidget* window) {
     if (window->isWindow()) {
         check(QStringLiteral("title"), window->windowTitle());
         // A laptop's screen holds it whole.
-        if (window->frameGeometry().width() > 1366 || window->frameGeometry().height() > 768)
+        if (Measured && (window->frameGeometry().width() > 1366 || window->frameGeometry().height() > 768))
             out << where + QStringLiteral(" larger than 1366 x 768: ") + QString::number(window->frameGeometry().width()) +
                        QLatin1Char('x') + QString::number(window->frameGeometry().height());
     }
