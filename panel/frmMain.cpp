@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "Fit.h"
+#include "WebSeats.h"
 
 #include "AppIcon.h"
 #include "Convert.h"
@@ -230,6 +231,13 @@ frmReplay* frmMain::WatchAgain() {
     replay_->WatchRound(last);
     replay_->Game().move(game_.pos()); // over the match's own window
     return replay_;
+}
+
+frmMain::~frmMain() {
+    // The browsers' seats go while the panel is whole: freeing them changes the roster and the
+    // game window, which the panel follows.
+    delete web_;
+    web_ = nullptr;
 }
 
 void frmMain::ShowControls() {

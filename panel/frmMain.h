@@ -37,6 +37,7 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 public:
     frmMain(WindowParts copy, frmVyre& game, QWidget* parent = nullptr);
+    ~frmMain() override;
 
     // Replaceable for tests: the colour chooser (nothing when cancelled) and the desktop's "open".
     // The chooser's title says whose colour it is.

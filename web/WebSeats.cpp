@@ -10,6 +10,7 @@
 #include "Steering.h"
 #include "WebFrames.h"
 
+#include <QSignalBlocker>
 #include <QAbstractHttpServer>
 #include <QFile>
 #include <QHttpServerRequest>
@@ -185,7 +186,12 @@ WebSeats::WebSeats(WindowParts parts, QObject* parent)
     });
 }
 
-WebSeats::~WebSeats() { Close(); }
+WebSeats::~WebSeats() {
+    // The seats are freed on the LAN; nobody is told the server stopped: whoever listens (the
+    // panel that owns this) may be half gone already.
+    const QSignalBlocker quiet(this);
+    Close();
+}
 
 bool WebSeats::Open(quint16 port, QString* error) {
     Close();
