@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QLocale>
 #include <QWidget>
 #include <QEvent>
 #include <QObject>
@@ -45,7 +46,7 @@ public:
     // Runs `set` now and at every change.
     void Add(std::function<void()> set) {
         set();
-        sets_.push_back(std::move(set));
+        Later(std::move(set));
     }
     // Runs `again` at every change, not now.
     void Later(std::function<void()> again) { sets_.push_back(std::move(again)); }
@@ -63,3 +64,10 @@ private:
     const char* context_;
     std::vector<std::function<void()>> sets_;
 };
+
+// A number of two digits at least ("05"), in the digits of the language in use: the minutes
+// and seconds of a clock.
+inline QString TwoDigits(qint64 n) {
+    const QLocale l;
+    return l.toString(n).rightJustified(2, l.zeroDigit().at(0));
+}

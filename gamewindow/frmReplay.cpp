@@ -1,5 +1,7 @@
 #include "frmReplay.h"
 
+#include "Wording.h"
+
 #include "Names.h"
 
 #include "AppIcon.h"
@@ -45,9 +47,8 @@ QString frmReplay::Clock(qint64 ms) {
     // In the digits of the language in use.
     const QLocale l;
     const qint64 s = ms / 1000;
-    const auto two = [&l](qint64 n) { return l.toString(n).rightJustified(2, l.zeroDigit().at(0)); };
-    return s >= 3600 ? QStringLiteral("%1:%2:%3").arg(l.toString(s / 3600), two(s / 60 % 60), two(s % 60))
-                     : QStringLiteral("%1:%2").arg(l.toString(s / 60), two(s % 60));
+    return s >= 3600 ? QStringLiteral("%1:%2:%3").arg(l.toString(s / 3600), TwoDigits(s / 60 % 60), TwoDigits(s % 60))
+                     : QStringLiteral("%1:%2").arg(l.toString(s / 60), TwoDigits(s % 60));
 }
 
 QString frmReplay::RoundText(int number, const ReplayPlayer::Round& r) {

@@ -202,12 +202,7 @@ void NetworkMenu::ShowAloneNotice() {
     box->setEscapeButton(wait);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
-    // Another language chosen with it open: the same notice again, in that language.
-    (new Wording(box))->Later([this, box] {
-        QTimer::singleShot(0, this, [this, box] {
-            if (notice_ == box && box->isVisible()) ShowAloneNotice();
-        });
-    });
+    ReopenOnLanguageChange(box, &NetworkMenu::ShowAloneNotice);
     box->show();
     notice_ = box;
 }

@@ -1,5 +1,7 @@
 #include "ReplayChooser.h"
 
+#include "Wording.h"
+
 #include "Decode.h"
 #include "Messages.h"
 #include "ReplayFile.h"
@@ -42,9 +44,8 @@ Summary Summarise(const QString& path) {
 
 QString Length(qint64 ms) {
     const qint64 seconds = (ms + 500) / 1000;
-    const QLocale l;
     return QCoreApplication::translate("ReplayChooser", "%1 min %2 s")
-        .arg(l.toString(seconds / 60), l.toString(seconds % 60).rightJustified(2, l.zeroDigit().at(0)));
+        .arg(QLocale().toString(seconds / 60), TwoDigits(seconds % 60));
 }
 
 std::optional<QString> Choose(QWidget* parent, const QString& folder) {

@@ -258,7 +258,6 @@ void frmMain::ShowControls() {
     cmdAddRider->setEnabled(c.startEnabled);
     cmdPause->setEnabled(c.pauseEnabled);
     cmdPause->setText(c.hostPaused ? tr("Resume") : tr("Pause"));
-    cmdPause->setProperty(fit::AlsoShows, QStringList{tr("Resume"), tr("Pause")});
     cmdResetMatch->setEnabled(c.resetMatchEnabled);
     cmdStop->setEnabled(c.resetAllEnabled);
     if (c.playersSet != shown_.playersSet && c.playersIndex >= -1 && c.playersIndex < cboPlayers->count())

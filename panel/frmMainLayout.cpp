@@ -1,6 +1,8 @@
 // The panel's widgets and menus, laid out as the first Lumivex had them (in twips), and its colours.
 #include "frmMain.h"
 
+#include "Fit.h"
+
 #include "ChatPane.h"
 #include "MessageBox.h"
 #include "NetworkMenu.h"
@@ -111,6 +113,8 @@ void frmMain::BuildControls() {
     Label(QT_TR_NOOP("Back Color:"), fraCommon, QPoint(240 / Twips, 1140 / Twips));
     txtBackColor = swatch(fraCommon, T(1500, 1080, 1335, 315));
     cmdPause = new QPushButton(fraCommon); // its text says what it does now (ShowControls)
+    // Its room is the longer of its two texts.
+    words_->Add([this] { cmdPause->setProperty(fit::AlsoShows, QStringList{tr("Resume"), tr("Pause")}); });
     cmdPause->setGeometry(T(3000, 360, 1695, 375));
     cmdPause->setEnabled(false);
 

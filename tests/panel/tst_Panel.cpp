@@ -19,7 +19,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QTranslator>
 #include <QMenu>
 #include <QAbstractButton>
 #include <QtTest>

@@ -58,8 +58,12 @@ inline QStringList Problems(QWidget* window) {
     auto cut = [&](QWidget* w, const QString& text, bool fits) {
         if (!Measured) return;
         if (!fits || text.contains(QChar(0x2026)))
-            out << where + QStringLiteral(" cut: ") + text + QStringLiteral(" in ") +
-                       QString::number(w->width()) + QLatin1Char('x') + QString::number(w->height()) + QStringLiteral(" (window ") + QString::number(w->window()->width()) + QStringLiteral(" wide, wants ") + QString::number(w->window()->sizeHint().width()) + QLatin1Char(')');
+            out << QStringLiteral("%1 cut: %2 in %3x%4 (window %5 wide, wants %6)")
+                       .arg(where, text)
+                       .arg(w->width())
+                       .arg(w->height())
+                       .arg(w->window()->width())
+                       .arg(w->window()->sizeHint().width());
     };
     auto actions = [&](QWidget* w) {
         for (QAction* a : w->actions()) {
@@ -123,7 +127,7 @@ inline void Settle() {
     QTest::qWait(20);
 }
 
-// The windows shown now, the panel and the game window aside.
+// The windows shown now that were not among `before`.
 inline QList<QWidget*> Opened(const QList<QWidget*>& before) {
     QList<QWidget*> out;
     for (QWidget* w : QApplication::topLevelWidgets())
